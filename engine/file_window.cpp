@@ -1,0 +1,109 @@
+#include "file_window.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+qint64 streamSize(FILE* file)
+{
+    if (!file || fseeko(file, 0, SEEK_END) != 0)
+        return 0;
+    const qint64 size = ftello(file);
+    fseeko(file, 0, SEEK_SET);
+    return size < 0 ? 0 : size;
+}
+
+} // namespace
+
+FileWindow::FileWindow(FILE* file, std::size_t windowSize)
+    : m_file(file), m_size(streamSize(file)), m_window(std::max<std::size_t>(windowSize, 16))
+{
+}
+
+void FileWindow::invalidate()
+{
+    m_windowStart = -1;
+    m_windowFilled = 0;
+    m_size = streamSize(m_file);
+}
+
+void FileWindow::fill(qint64 start)
+{
+    m_windowStart = start;
+    m_windowFilled = 0;
+    if (!m_file || fseeko(m_file, start, SEEK_SET) != 0)
+        return;
+    m_windowFilled = std::fread(m_window.data(), 1, m_window.size(), m_file);
+}
+
+void FileWindow::readDirect(qint64 pos, quint8* dst, std::size_t length)
+{
+    std::size_t got = 0;
+    if (m_file && fseeko(m_file, pos, SEEK_SET) == 0)
+        got = std::fread(dst, 1, length, m_file);
+    std::memset(dst + got, 0, length - got);
+}
+
+void FileWindow::read(qint64 pos, void* dst, std::size_t length)
+{
+    auto* out = static_cast<quint8*>(dst);
+    std::memset(out, 0, length);
+    if (length == 0 || pos >= m_size)
+        return;
+    if (pos < 0) {
+        const quint64 skip = quint64(-pos);
+        if (skip >= length)
+            return;
+        out += skip;
+        length -= std::size_t(skip);
+        pos = 0;
+    }
+    const std::size_t available = std::size_t(std::min<qint64>(qint64(length), m_size - pos));
+    if (available > m_window.size()) {
+        readDirect(pos, out, available);
+        return;
+    }
+    const bool inside = m_windowStart >= 0 && pos >= m_windowStart
+        && pos + qint64(available) <= m_windowStart + qint64(m_windowFilled);
+    if (!inside)
+        fill(pos);
+    const qint64 offset = pos - m_windowStart;
+    const std::size_t usable = std::size_t(std::max<qint64>(0, std::min<qint64>(qint64(available), qint64(m_windowFilled) - offset)));
+    std::memcpy(out, m_window.data() + offset, usable);
+}
+
+quint8 FileWindow::byteAt(qint64 pos)
+{
+    quint8 value = 0;
+    read(pos, &value, 1);
+    return value;
+}
+
+quint16 FileWindow::be16(qint64 pos)
+{
+    quint8 b[2];
+    read(pos, b, 2);
+    return quint16(b[0] << 8 | b[1]);
+}
+
+quint32 FileWindow::be32(qint64 pos)
+{
+    quint8 b[4];
+    read(pos, b, 4);
+    return quint32(b[0]) << 24 | quint32(b[1]) << 16 | quint32(b[2]) << 8 | b[3];
+}
+
+quint16 FileWindow::le16(qint64 pos)
+{
+    quint8 b[2];
+    read(pos, b, 2);
+    return quint16(b[1] << 8 | b[0]);
+}
+
+quint32 FileWindow::le32(qint64 pos)
+{
+    quint8 b[4];
+    read(pos, b, 4);
+    return quint32(b[3]) << 24 | quint32(b[2]) << 16 | quint32(b[1]) << 8 | b[0];
+}

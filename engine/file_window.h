@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <cstddef>
+#include <cstdio>
+#include <vector>
+
+// Answers "bytes at position p" for an open stream from a window that is
+// refilled on demand, so a forward scan reads the file sequentially once.
+// Bytes before 0 or past the end of the file read as 0.
+class FileWindow {
+public:
+    static constexpr std::size_t kDefaultWindow = 64 * 1024;
+
+    explicit FileWindow(FILE* file, std::size_t windowSize = kDefaultWindow);
+
+    FileWindow(const FileWindow&) = delete;
+    FileWindow& operator=(const FileWindow&) = delete;
+
+    qint64 size() const { return m_size; }
+
+    void read(qint64 pos, void* dst, std::size_t length);
+    quint8 byteAt(qint64 pos);
+    quint16 be16(qint64 pos);
+    quint32 be32(qint64 pos);
+    quint16 le16(qint64 pos);
+    quint32 le32(qint64 pos);
+
+    // Drops the window, e.g. after the stream was written through.
+    void invalidate();
+
+private:
+    void fill(qint64 start);
+    void readDirect(qint64 pos, quint8* dst, std::size_t length);
+
+    FILE* m_file;
+    qint64 m_size = 0;
+    std::vector<quint8> m_window;
+    qint64 m_windowStart = -1;
+    std::size_t m_windowFilled = 0;
+};

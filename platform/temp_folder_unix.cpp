@@ -1,0 +1,12 @@
+#include "temp_folder.h"
+
+#include <QDir>
+
+namespace platform {
+
+QString tempFolder()
+{
+    return QDir::tempPath();
+}
+
+} // namespace platform
