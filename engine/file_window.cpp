@@ -75,6 +75,28 @@ void FileWindow::read(qint64 pos, void* dst, std::size_t length)
     std::memcpy(out, m_window.data() + offset, usable);
 }
 
+qint64 FileWindow::find(quint8 value, qint64 from, qint64 end)
+{
+    qint64 pos = std::max<qint64>(from, 0);
+    const qint64 last = std::min(end, m_size);
+    while (pos < last) {
+        const bool inside = m_windowStart >= 0 && pos >= m_windowStart
+            && pos < m_windowStart + qint64(m_windowFilled);
+        if (!inside) {
+            fill(pos);
+            if (m_windowFilled == 0)
+                break;
+        }
+        const qint64 offset = pos - m_windowStart;
+        const qint64 stop = std::min<qint64>(last, m_windowStart + qint64(m_windowFilled));
+        const void* hit = std::memchr(m_window.data() + offset, value, std::size_t(stop - pos));
+        if (hit)
+            return m_windowStart + (static_cast<const quint8*>(hit) - m_window.data());
+        pos = stop;
+    }
+    return end;
+}
+
 quint8 FileWindow::byteAt(qint64 pos)
 {
     quint8 value = 0;
