@@ -3,7 +3,10 @@
 #include "custom_button.h"
 #include "dialog_look.h"
 #include "global_state.h"
-#include "kept_dialogs.h"
+#include "back_application_dlg.h"
+#include "close_application_dlg.h"
+#include "reference_file_dlg.h"
+#include "stop_dlg.h"
 #include "my_tree_widget.h"
 #include "settings_store.h"
 #include "start_scale.h"
@@ -11,6 +14,7 @@
 #include "window_frame.h"
 
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>

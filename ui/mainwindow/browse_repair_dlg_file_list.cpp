@@ -8,6 +8,8 @@
 #include "window_frame.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QHeaderView>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
