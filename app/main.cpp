@@ -1,3 +1,4 @@
+#include "browse_repair_dlg.h"
 #include "global_state.h"
 #include "screen_metrics.h"
 #include "single_instance.h"
@@ -32,6 +33,8 @@ int main(int argc, char* argv[])
     }
     qDebug() << "Application started successfully.";
 
-    // The main window is not part of the program yet: start-up ends here.
-    return 0;
+    auto* window = new BrowseRepairDlg(nullptr);
+    CenterOnDesktop(window);
+    window->show();
+    return QApplication::exec();
 }
