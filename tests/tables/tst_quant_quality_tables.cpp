@@ -1,3 +1,4 @@
+#include "engine/global_state.h"
 #include "tables/quantization/quality_tables.h"
 #include "tables_quant_exchange.h"
 
@@ -29,7 +30,7 @@ QList<QByteArray> quantizationTables(const QByteArray& jpeg)
     return tables;
 }
 
-QByteArray encoderTables(int quality)
+QByteArray encoderJpeg(int quality)
 {
     QImage image(32, 32, QImage::Format_RGB32);
     image.fill(QColor(40, 120, 200));
@@ -37,7 +38,12 @@ QByteArray encoderTables(int quality)
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPEG", quality);
-    const QList<QByteArray> tables = quantizationTables(jpeg);
+    return jpeg;
+}
+
+QByteArray encoderTables(int quality)
+{
+    const QList<QByteArray> tables = quantizationTables(encoderJpeg(quality));
     return tables.size() == 2 ? tables[0] + tables[1] : QByteArray();
 }
 
@@ -52,6 +58,8 @@ private slots:
     void generatorMatchesEncoder();
     void truncatedScaleDropsTheRounding();
     void quality100IsAllOnes();
+    void damagedEncoderTablesRestored_data();
+    void damagedEncoderTablesRestored();
 };
 
 void QuantQualityTablesTest::generatorMatchesEncoder_data()
@@ -84,6 +92,31 @@ void QuantQualityTablesTest::quality100IsAllOnes()
     QCOMPARE(bytesOf(luminanceAtQuality(100)), QByteArray(64, 1));
     QCOMPARE(bytesOf(chrominanceAtQuality(100)), QByteArray(64, 1));
     QCOMPARE(bytesOf(qualityTriple(100)).mid(5, 64), QByteArray(64, 1));
+}
+
+void QuantQualityTablesTest::damagedEncoderTablesRestored_data()
+{
+    QTest::addColumn<int>("quality");
+    for (int q : {100, 98, 95, 90, 88, 75, 70, 50, 44, 16, 10})
+        QTest::addRow("q%d", q) << q;
+}
+
+// The writer stores each table in a DQT segment of its own. Only the first 25
+// values of each reach the library, so whatever damage lies past them, each
+// segment is answered with the whole table the writer stored.
+void QuantQualityTablesTest::damagedEncoderTablesRestored()
+{
+    QFETCH(int, quality);
+    const QList<QByteArray> original = quantizationTables(encoderJpeg(quality));
+    QCOMPARE(original.size(), 2);
+    resetExchange();
+    for (int index = 0; index < 2; ++index)
+        setRow(index, reinterpret_cast<const quint8*>(original[index].constData()));
+    for (int index = 0; index < 2; ++index) {
+        lookUp(67, 2, index);
+        QCOMPARE(g_state.dqtSearchPending, 0);
+        QCOMPARE(replacement(67).mid(5), original[index]);
+    }
 }
 
 QTEST_GUILESS_MAIN(QuantQualityTablesTest)
