@@ -61,8 +61,8 @@ bool jpg_repair::CopyHevcData(QString name)
                                         char(m_bigEndian), out);
         }
         (metaFirst ? g_heicMetaFirst : g_heicMdatFirst) = 0;
-        g_heicSliceCount = 0;
     }
+    g_heicSliceCount = 0;
     copied = copied && out && std::fflush(out) == 0;
     closeHeicStream(g_state.heicFile);
     if (!copied || name.isEmpty()) {
