@@ -112,6 +112,7 @@ private slots:
     void boxPastEndIsZeroFilled();
     void copyStopsAtUnitPastEnd();
     void copyOfSingleSliceListsNothing();
+    void writeFuzzSeeds();
 };
 
 void HeicRebuildTest::init()
@@ -437,6 +438,29 @@ void HeicRebuildTest::copyOfSingleSliceListsNothing()
     QCOMPARE(g_heicSliceCount, 0);
     QVERIFY(g_state.heicFile == nullptr);
     QVERIFY(g_state.heicOutFile == nullptr);
+}
+
+// With PICTAVO_WRITE_SEEDS=<folder>, writes small files of every shape the
+// repair accepts as seeds for the HEIC fuzz target.
+void HeicRebuildTest::writeFuzzSeeds()
+{
+    const QString folder = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
+    if (folder.isEmpty())
+        QSKIP("PICTAVO_WRITE_SEEDS is not set");
+    struct Seed { const char* name; O order; int slices; int entries; };
+    const Seed seeds[] = {
+        {"meta_first_standard", O::MetaFirst, 48, 52},
+        {"meta_first_standard_selfie", O::MetaFirst, 6, 9},
+        {"mdat_first_three_ratio_four", O::MdatFirst, 49, 51},
+        {"mdat_first_full_photo_selfie", O::MdatFirst, 22, 24},
+    };
+    for (const Seed& seed : seeds) {
+        HeicFixtureSpec spec = fixtureSpec(seed.order, seed.slices, seed.entries);
+        for (HevcUnitSpec& unit : spec.units)
+            unit.bodySize = 4;
+        QVERIFY(writeFileBytes(folder + QLatin1Char('/') + QLatin1String(seed.name),
+                               buildHeicFixture(spec).bytes));
+    }
 }
 
 QTEST_GUILESS_MAIN(HeicRebuildTest)
