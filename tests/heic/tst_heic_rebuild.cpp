@@ -109,6 +109,8 @@ private slots:
     void sampleBoxesAreUsed();
     void failureListsNothing_data();
     void failureListsNothing();
+    void stopBeforeRebuildListsNothing();
+    void inputInOutputFolderIsKept();
     void boxPastEndIsZeroFilled();
     void copyStopsAtUnitPastEnd();
     void copyOfSingleSliceListsNothing();
@@ -380,6 +382,34 @@ void HeicRebuildTest::failureListsNothing()
     QVERIFY(g_state.heicFile == nullptr);
     QVERIFY(g_state.heicOutFile == nullptr);
     QCOMPARE(int(g_heicMetaFirst) + int(g_heicMdatFirst) + g_heicSliceCount, 0);
+}
+
+void HeicRebuildTest::stopBeforeRebuildListsNothing()
+{
+    const QString path = writeHeicFixture(QStringLiteral("IMG_8.HEIC"),
+        buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes);
+    jpg_repair repair;
+    QCOMPARE(repair.CheckHeic(path), 1);
+    g_state.stopRequested = 1;
+    const QString name = repair.RebuildHeic(path);
+    QVERIFY(name.isEmpty());
+    QVERIFY(!repair.CopyHevcData(name));
+    QVERIFY(g_state.producedFiles.isEmpty());
+    QVERIFY(outputFiles().isEmpty());
+}
+
+// The sample run names its output after the damaged file: a damaged file that
+// already lies in the output folder must not be overwritten by its own rebuild.
+void HeicRebuildTest::inputInOutputFolderIsKept()
+{
+    const QByteArray bytes = buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes;
+    const QString damaged = heicOutputFolder() + QStringLiteral("/IMG_9.HEIC");
+    QVERIFY(writeFileBytes(damaged, bytes));
+    const RebuildOutcome outcome = repairWithSample(damaged, damaged);
+    QVERIFY(outcome.name.isEmpty());
+    QVERIFY(!outcome.copied);
+    QCOMPARE(readFileBytes(damaged), bytes);
+    QVERIFY(g_state.producedFiles.isEmpty());
 }
 
 void HeicRebuildTest::boxPastEndIsZeroFilled()
