@@ -57,7 +57,7 @@ Painter blueFace()
 Painter greyFace()
 {
     return [](QPainter& p, const QSizeF& s) {
-        drawFace(p, s, QColor(190, 190, 190), QColor(165, 165, 165), QColor(140, 140, 140));
+        drawFace(p, s, QColor(160, 160, 160), QColor(135, 135, 135), QColor(120, 120, 120));
     };
 }
 
