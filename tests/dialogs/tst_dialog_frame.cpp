@@ -87,6 +87,10 @@ void DialogFrameTest::titleStripHitTest_data()
     QTest::newRow("1.25 truncates 1062.5 and 37.5") << 1.25f << 850 << QPoint(1061, 36) << true;
     QTest::newRow("1.25 column 1062 outside") << 1.25f << 850 << QPoint(1062, 0) << false;
     QTest::newRow("1.25 row 37 outside") << 1.25f << 850 << QPoint(0, 37) << false;
+    QTest::newRow("stop dialog last column") << 1.0f << 498 << QPoint(497, 0) << true;
+    QTest::newRow("stop dialog past strip") << 1.0f << 498 << QPoint(498, 0) << false;
+    QTest::newRow("stop dialog at 1.5") << 1.5f << 498 << QPoint(746, 44) << true;
+    QTest::newRow("stop dialog at 1.5 row 45") << 1.5f << 498 << QPoint(10, 45) << false;
 }
 
 void DialogFrameTest::titleStripHitTest()
@@ -96,7 +100,11 @@ void DialogFrameTest::titleStripHitTest()
     QFETCH(QPoint, point);
     QFETCH(bool, inside);
     g_state.uiScale = scale;
-    QCOMPARE(titleStripRect(stripWidth).contains(point), inside);
+    QCOMPARE(isInTitleStrip(point, stripWidth), inside);
+    if (stripWidth == 498) {
+        StopDlg dialog(nullptr);
+        QCOMPARE(dialog.IsInTitleBar(point), inside);
+    }
 }
 
 void DialogFrameTest::leftDragInsideStripMovesWindow()

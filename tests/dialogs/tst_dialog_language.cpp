@@ -95,6 +95,7 @@ void DialogLanguageTest::messageBoxReturnsToItsOwnTexts()
     switchToGerman();
     QTRY_COMPARE(box.label_8->text(), QStringLiteral("Reparatur abgeschlossen"));
     QVERIFY(box.repairedLabl->text().isEmpty());
+    QVERIFY(!box.label_2->pixmap(Qt::ReturnByValue).isNull()); // the icon stays
     QCOMPARE(box.repairedLabl->geometry(), QRect(110, 38, 349, 89));
 }
 
