@@ -16,7 +16,7 @@ bool FramelessDialog::IsInTitleBar(const QPoint& point) const
 
 void FramelessDialog::mousePressEvent(QMouseEvent* event)
 {
-    beginStripDrag(this, event, IsInTitleBar(event->pos()), m_dragOffset);
+    beginStripDrag(this, event, m_stripWidth, m_dragOffset);
     QWidget::mousePressEvent(event);
 }
 

@@ -27,12 +27,12 @@ bool isInTitleStrip(const QPoint& point, int stripWidth)
     return titleStripRect(stripWidth).contains(point);
 }
 
-void beginStripDrag(QWidget* window, const QMouseEvent* event, bool inStrip, QPoint& dragOffset)
+void beginStripDrag(QWidget* window, const QMouseEvent* event, int stripWidth, QPoint& dragOffset)
 {
     if (event->button() != Qt::LeftButton)
         return;
     g_dragging = false;
-    if (inStrip) {
+    if (isInTitleStrip(event->pos(), stripWidth)) {
         g_dragging = true;
         dragOffset = event->globalPos() - window->frameGeometry().topLeft();
     }

@@ -24,8 +24,8 @@ bool isInTitleStrip(const QPoint& point, int stripWidth);
 
 // The three steps of the title-strip drag, without the base-class calls
 // (each window calls its base handler itself, before or after as it must).
-// A left press starts a drag when inStrip holds and ends any other drag.
-void beginStripDrag(QWidget* window, const QMouseEvent* event, bool inStrip, QPoint& dragOffset);
+// A left press starts a drag inside the strip and ends any other drag.
+void beginStripDrag(QWidget* window, const QMouseEvent* event, int stripWidth, QPoint& dragOffset);
 void followStripDrag(QWidget* window, QMouseEvent* event, const QPoint& dragOffset);
 void endStripDrag();
 
