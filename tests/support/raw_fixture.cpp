@@ -198,6 +198,13 @@ QString ExtractionScene::workFolder() const
     return m_dir->filePath(QStringLiteral("RepairedFiles"));
 }
 
+void ExtractionScene::reset() const
+{
+    QDir(workFolder()).removeRecursively();
+    g_state.stopRequested = 0;
+    g_state.producedFiles.clear();
+}
+
 QString ExtractionScene::writeInput(const QString& fileName, const QByteArray& bytes) const
 {
     const QString path = m_dir->filePath(QStringLiteral("inputs/") + fileName);
@@ -205,18 +212,29 @@ QString ExtractionScene::writeInput(const QString& fileName, const QByteArray& b
     return path;
 }
 
-ExtractionRun ExtractionScene::run(Extractor extract, const QString& fileName, const QByteArray& bytes) const
+ExtractionRun ExtractionScene::run(Extractor extract, const QString& fileName, const QByteArray& bytes,
+                                   jpg_repair* repair) const
 {
-    return runPath(extract, writeInput(fileName, bytes));
+    return runPath(extract, writeInput(fileName, bytes), repair);
 }
 
-ExtractionRun ExtractionScene::runPath(Extractor extract, const QString& path) const
+ExtractionRun ExtractionScene::runPath(Extractor extract, const QString& path, jpg_repair* repair) const
 {
     g_state.workFolder = workFolder();
     g_state.producedFiles.clear();
-    jpg_repair repair;
-    (repair.*extract)(path);
+    jpg_repair own;
+    ((repair ? *repair : own).*extract)(path);
     return ExtractionRun{g_state.producedFiles, g_state.workFolder};
+}
+
+void compareOutputs(const ExtractionRun& run, const QStringList& names, const QList<QByteArray>& contents)
+{
+    QCOMPARE(run.names, names);
+    QStringList sorted = names;
+    sorted.sort();
+    QCOMPARE(run.filesInWorkFolder(), sorted);
+    for (int i = 0; i < names.size() && i < contents.size(); ++i)
+        QVERIFY2(run.output(names[i]) == contents[i], qPrintable(names[i] + " differs"));
 }
 
 char* toString(const PreviewImage& image)
