@@ -139,7 +139,8 @@ qint64 RawInput::find(quint64 from, quint64 to, const BytePatterns& patterns, St
                 continue;
             }
             for (const QByteArray& pattern : patterns) {
-                if (std::memcmp(cursor, pattern.constData(), std::size_t(pattern.size())) == 0)
+                const bool secondMatches = pattern.size() < 2 || cursor[1] == quint8(pattern.at(1));
+                if (secondMatches && std::memcmp(cursor, pattern.constData(), std::size_t(pattern.size())) == 0)
                     return qint64(pos + quint64(cursor - bytes));
             }
             ++cursor;

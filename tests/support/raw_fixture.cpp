@@ -4,7 +4,9 @@
 #include "temp_file.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -79,6 +81,20 @@ QByteArray leadingSegment(JpegStart start, const QVector<Segment>& segments)
             first += s.bytes;
     }
     return first;
+}
+
+// With PICTAVO_WRITE_SEEDS=<dir> every fixture becomes a seed of the RAW fuzz
+// target: the upper-cased suffix on a line of its own, then the file's bytes.
+void writeFuzzSeed(const QString& fileName, const QByteArray& bytes)
+{
+    const QString folder = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
+    constexpr int kLargestSeed = 60 * 1024;
+    if (folder.isEmpty() || bytes.size() > kLargestSeed)
+        return;
+    const QByteArray seed = QFileInfo(fileName).suffix().toUpper().toLatin1() + '\n' + bytes;
+    const QString name = QFileInfo(fileName).suffix().toLower() + QLatin1Char('_')
+        + QString::fromLatin1(QCryptographicHash::hash(seed, QCryptographicHash::Sha1).toHex().left(12));
+    writeFileBytes(folder + QLatin1Char('/') + name, seed);
 }
 
 } // namespace
@@ -215,6 +231,7 @@ QString ExtractionScene::writeInput(const QString& fileName, const QByteArray& b
 ExtractionRun ExtractionScene::run(Extractor extract, const QString& fileName, const QByteArray& bytes,
                                    jpg_repair* repair) const
 {
+    writeFuzzSeed(fileName, bytes);
     return runPath(extract, writeInput(fileName, bytes), repair);
 }
 
