@@ -27,6 +27,8 @@ bool extractionStopped()
     return g_state.stopRequested.load(std::memory_order_relaxed) != 0;
 }
 
+RawInput::RawInput() : m_window(std::make_unique<FileWindow>(nullptr)) {}
+
 RawInput::~RawInput()
 {
     m_window.reset();
@@ -40,47 +42,37 @@ bool RawInput::open(const QString& path)
     if (!m_file)
         return false;
     m_window = std::make_unique<FileWindow>(m_file);
-    if (m_window->size() > kLargestFile)
+    if (m_window->size() > kLargestFile) {
+        m_window = std::make_unique<FileWindow>(nullptr);
         return false;
+    }
     m_size = quint64(m_window->size());
     return true;
 }
 
 void RawInput::read(quint64 pos, void* dst, std::size_t length)
 {
-    if (!m_window) {
-        std::memset(dst, 0, length);
-        return;
-    }
     m_window->read(qint64(pos), dst, length);
 }
 
 quint16 RawInput::be16(quint64 pos)
 {
-    quint8 b[2];
-    read(pos, b, 2);
-    return quint16(b[0] << 8 | b[1]);
+    return m_window->be16(qint64(pos));
 }
 
 quint32 RawInput::be32(quint64 pos)
 {
-    quint8 b[4];
-    read(pos, b, 4);
-    return quint32(b[0]) << 24 | quint32(b[1]) << 16 | quint32(b[2]) << 8 | b[3];
+    return m_window->be32(qint64(pos));
 }
 
 quint16 RawInput::le16(quint64 pos)
 {
-    quint8 b[2];
-    read(pos, b, 2);
-    return quint16(b[1] << 8 | b[0]);
+    return m_window->le16(qint64(pos));
 }
 
 quint32 RawInput::le32(quint64 pos)
 {
-    quint8 b[4];
-    read(pos, b, 4);
-    return quint32(b[3]) << 24 | quint32(b[2]) << 16 | quint32(b[1]) << 8 | b[0];
+    return m_window->le32(qint64(pos));
 }
 
 quint16 RawInput::u16(quint64 pos)
@@ -147,7 +139,8 @@ qint64 RawInput::find(quint64 from, quint64 to, const BytePatterns& patterns, St
                 continue;
             }
             for (const QByteArray& pattern : patterns) {
-                if (std::memcmp(cursor, pattern.constData(), std::size_t(pattern.size())) == 0)
+                const bool secondMatches = pattern.size() < 2 || cursor[1] == quint8(pattern.at(1));
+                if (secondMatches && std::memcmp(cursor, pattern.constData(), std::size_t(pattern.size())) == 0)
                     return qint64(pos + quint64(cursor - bytes));
             }
             ++cursor;

@@ -33,7 +33,7 @@ class RawInput {
 public:
     static constexpr int kMaxPatternLength = 16;
 
-    RawInput() = default;
+    RawInput();
     ~RawInput();
 
     RawInput(const RawInput&) = delete;

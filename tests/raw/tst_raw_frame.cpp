@@ -57,10 +57,8 @@ private:
 
 void RawFrameTest::init()
 {
-    g_state.stopRequested = 0;
-    g_state.producedFiles.clear();
+    m_scene.reset();
     g_state.workFolder = m_scene.workFolder();
-    QDir(m_scene.workFolder()).removeRecursively();
 }
 
 bool RawFrameTest::openInput(RawInput& input, const QByteArray& bytes, const QString& name)

@@ -4,7 +4,9 @@
 #include "temp_file.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -79,6 +81,20 @@ QByteArray leadingSegment(JpegStart start, const QVector<Segment>& segments)
             first += s.bytes;
     }
     return first;
+}
+
+// With PICTAVO_WRITE_SEEDS=<dir> every fixture becomes a seed of the RAW fuzz
+// target: the upper-cased suffix on a line of its own, then the file's bytes.
+void writeFuzzSeed(const QString& fileName, const QByteArray& bytes)
+{
+    const QString folder = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
+    constexpr int kLargestSeed = 60 * 1024;
+    if (folder.isEmpty() || bytes.size() > kLargestSeed)
+        return;
+    const QByteArray seed = QFileInfo(fileName).suffix().toUpper().toLatin1() + '\n' + bytes;
+    const QString name = QFileInfo(fileName).suffix().toLower() + QLatin1Char('_')
+        + QString::fromLatin1(QCryptographicHash::hash(seed, QCryptographicHash::Sha1).toHex().left(12));
+    writeFileBytes(folder + QLatin1Char('/') + name, seed);
 }
 
 } // namespace
@@ -198,6 +214,13 @@ QString ExtractionScene::workFolder() const
     return m_dir->filePath(QStringLiteral("RepairedFiles"));
 }
 
+void ExtractionScene::reset() const
+{
+    QDir(workFolder()).removeRecursively();
+    g_state.stopRequested = 0;
+    g_state.producedFiles.clear();
+}
+
 QString ExtractionScene::writeInput(const QString& fileName, const QByteArray& bytes) const
 {
     const QString path = m_dir->filePath(QStringLiteral("inputs/") + fileName);
@@ -205,18 +228,30 @@ QString ExtractionScene::writeInput(const QString& fileName, const QByteArray& b
     return path;
 }
 
-ExtractionRun ExtractionScene::run(Extractor extract, const QString& fileName, const QByteArray& bytes) const
+ExtractionRun ExtractionScene::run(Extractor extract, const QString& fileName, const QByteArray& bytes,
+                                   jpg_repair* repair) const
 {
-    return runPath(extract, writeInput(fileName, bytes));
+    writeFuzzSeed(fileName, bytes);
+    return runPath(extract, writeInput(fileName, bytes), repair);
 }
 
-ExtractionRun ExtractionScene::runPath(Extractor extract, const QString& path) const
+ExtractionRun ExtractionScene::runPath(Extractor extract, const QString& path, jpg_repair* repair) const
 {
     g_state.workFolder = workFolder();
     g_state.producedFiles.clear();
-    jpg_repair repair;
-    (repair.*extract)(path);
+    jpg_repair own;
+    ((repair ? *repair : own).*extract)(path);
     return ExtractionRun{g_state.producedFiles, g_state.workFolder};
+}
+
+void compareOutputs(const ExtractionRun& run, const QStringList& names, const QList<QByteArray>& contents)
+{
+    QCOMPARE(run.names, names);
+    QStringList sorted = names;
+    sorted.sort();
+    QCOMPARE(run.filesInWorkFolder(), sorted);
+    for (int i = 0; i < names.size() && i < contents.size(); ++i)
+        QVERIFY2(run.output(names[i]) == contents[i], qPrintable(names[i] + " differs"));
 }
 
 char* toString(const PreviewImage& image)

@@ -80,6 +80,10 @@ struct ExtractionRun {
     QStringList filesInWorkFolder() const;
 };
 
+// Checks the produced names, that each output holds its expected bytes, and
+// that the work folder holds nothing else.
+void compareOutputs(const ExtractionRun& run, const QStringList& names, const QList<QByteArray>& contents);
+
 // A scratch folder that holds inputs and a work folder for a test case.
 class ExtractionScene {
 public:
@@ -87,10 +91,14 @@ public:
     ~ExtractionScene();
 
     QString workFolder() const;
+    // Empties the work folder and clears the stop flag, as a new run would.
+    void reset() const;
     QString writeInput(const QString& fileName, const QByteArray& bytes) const;
     // Runs extract on the file with an empty produced-file list.
-    ExtractionRun run(Extractor extract, const QString& fileName, const QByteArray& bytes) const;
-    ExtractionRun runPath(Extractor extract, const QString& path) const;
+    // A repair object may be given to look at what the extractor left in it.
+    ExtractionRun run(Extractor extract, const QString& fileName, const QByteArray& bytes,
+                      jpg_repair* repair = nullptr) const;
+    ExtractionRun runPath(Extractor extract, const QString& path, jpg_repair* repair = nullptr) const;
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
