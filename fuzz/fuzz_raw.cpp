@@ -22,6 +22,17 @@ struct Target {
 const Target kTargets[] = {
     {"ARW", &jpg_repair::ExtractARW},
     {"BAY", &jpg_repair::ExtractBAY},
+    {"NRW", &jpg_repair::ExtractNRW},
+    {"ORF", &jpg_repair::ExtractORF},
+    {"PEF", &jpg_repair::ExtractPEF},
+    {"RAF", &jpg_repair::ExtractRAF},
+    {"RAW", &jpg_repair::ExtractRAW},
+    {"RW2", &jpg_repair::ExtractRW2},
+    {"SR2", &jpg_repair::ExtractSR2},
+    {"SRF", &jpg_repair::ExtractSRF},
+    {"SRW", &jpg_repair::ExtractSRW},
+    {"TIF", &jpg_repair::ExtractTIFF},
+    {"TIFF", &jpg_repair::ExtractTIFF},
 };
 
 const Target* targetFor(const QByteArray& suffix)

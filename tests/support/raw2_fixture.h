@@ -23,6 +23,5 @@ constexpr int kExifTiffHeaderOffset = 12;
 // output names expected in the produced-file list and their expected bytes.
 void addExtractionColumns();
 
-// Runs extract on the current row in a fresh scene and compares the listed
-// names, the outputs' bytes and the files in the work folder.
+// Runs extract on the current row in a fresh scene and compares its outputs.
 void verifyExtractionRow(Extractor extract);
