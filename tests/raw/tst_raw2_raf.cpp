@@ -17,13 +17,6 @@ namespace {
 
 const QByteArray kTail(16, 0x11);
 
-QByteArray be32(quint32 value)
-{
-    ByteLayout layout(true);
-    layout.append32(value);
-    return layout.bytes();
-}
-
 // A header record at recordAt whose fields give the JPEG's absolute
 // position and length; the JPEG follows the record.
 QByteArray rafFile(const QByteArray& jpeg, int recordAt = 0)
@@ -32,7 +25,7 @@ QByteArray rafFile(const QByteArray& jpeg, int recordAt = 0)
     file += QByteArray("FUJIFILMCCD-RAW 0201FF383501");
     file += QByteArray(84 - 28, 0x20);
     const int jpegAt = file.size() + 8 + 32;
-    file += be32(quint32(jpegAt)) + be32(quint32(jpeg.size())) + QByteArray(32, 0);
+    file += bigEndian32(quint32(jpegAt)) + bigEndian32(quint32(jpeg.size())) + QByteArray(32, 0);
     return file + jpeg + kTail;
 }
 

@@ -22,23 +22,16 @@ namespace {
 
 const QByteArray kTail(16, 0x11);
 
-QByteArray be32(quint32 value)
-{
-    ByteLayout layout(true);
-    layout.append32(value);
-    return layout.bytes();
-}
-
 // An image resource block with one JPEG thumbnail resource: "8BIM", the
 // identifier, an empty name, the data size, the 28-byte thumbnail header and
 // the JPEG, padded to an even size.
 QByteArray photoshopBlock(const QByteArray& jpeg, quint16 id = 0x040C)
 {
-    QByteArray header = be32(1) + be32(24) + be32(16) + be32(72) + be32(72 * 16)
-        + be32(quint32(jpeg.size())) + hexBytes("0018 0001");
+    QByteArray header = bigEndian32(1) + bigEndian32(24) + bigEndian32(16) + bigEndian32(72) + bigEndian32(72 * 16)
+        + bigEndian32(quint32(jpeg.size())) + hexBytes("0018 0001");
     QByteArray data = header + jpeg;
     QByteArray block = QByteArray("8BIM") + char(id >> 8) + char(id & 0xFF) + hexBytes("0000")
-        + be32(quint32(data.size())) + data;
+        + bigEndian32(quint32(data.size())) + data;
     if (block.size() % 2)
         block.append(char(0));
     return block;

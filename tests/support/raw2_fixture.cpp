@@ -21,6 +21,13 @@ QByteArray singleTableJpeg(int grey)
     return jpeg;
 }
 
+QByteArray bigEndian32(quint32 value)
+{
+    ByteLayout layout(true);
+    layout.append32(value);
+    return layout.bytes();
+}
+
 QByteArray exifJpeg(const QByteArray& thumbnail, const QByteArray& main, bool bigEndian)
 {
     ByteLayout tiff(bigEndian);
