@@ -68,6 +68,12 @@ void Raw2ExifJpegTest::raw_data()
     damaged[1] = 0;
     QTest::newRow("damaged header: Exif JPEG search") << "R.RAW" << damaged << both << QByteArrayList{next, thumb};
 
+    // A later Exif JPEG whose thumbnail has no end replaces the pair as a
+    // whole: no bytes are written under the earlier thumbnail's length.
+    QTest::newRow("later thumbnail without end") << "R.RAW"
+        << kTail + embedded + kTail + hexBytes("FFD8 FFE1 0000") + thumb.left(thumb.size() / 2) + QByteArray(thumb.size(), 0x11)
+        << QStringList() << QByteArrayList();
+
     QByteArray truncated = rawFile(embedded, next);
     truncated.chop(kTail.size() + next.size() + kTail.size() + 10);
     QTest::newRow("truncated") << "R.RAW" << truncated << QStringList{"R_2.jpg"} << QByteArrayList{thumb};
