@@ -97,8 +97,17 @@ void DialogImagesTest::styleSheetsNameExistingImages()
     intro->setAttribute(Qt::WA_DeleteOnClose, false);
     dialogs.emplace_back(intro);
     // The intro dialog styles the sample dialog's Repair button on Next.
-    QTimer::singleShot(50, sample.get(), &QDialog::reject);
+    // Rejects the sample dialog once its modal run has started, however
+    // long the intro dialog takes to get there.
+    QTimer closer;
+    closer.setInterval(50);
+    QObject::connect(&closer, &QTimer::timeout, sample.get(), [&sample] {
+        if (sample->isVisible())
+            sample->reject();
+    });
+    closer.start();
     QMetaObject::invokeMethod(intro, "OnclickedNextDialog");
+    closer.stop();
 
     const QRegularExpression url(QStringLiteral("url\\(([^)]*)\\)"));
     int checked = 0;

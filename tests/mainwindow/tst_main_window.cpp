@@ -2,6 +2,7 @@
 #include "global_state.h"
 #include "my_tree_widget.h"
 #include "repair_finish_dialog.h"
+#include "stop_dlg.h"
 #include "temp_file.h"
 #include "tree_style_sheet.h"
 
@@ -10,6 +11,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -102,6 +104,9 @@ private slots:
     void selectAllFollowsRows();
     void removingAllRowsDisablesButtons();
     void spaceDoesNotToggleRows();
+    void workerSignalsArriveQueuedInOrder();
+    void stopQuestion_data();
+    void stopQuestion();
 };
 
 void MainWindowTest::init()
@@ -384,6 +389,67 @@ void MainWindowTest::spaceDoesNotToggleRows()
     tree.setCurrentItem(row);
     QTest::keyClick(&tree, Qt::Key_Space);
     QCOMPARE(row->checkState(0), Qt::Checked);
+}
+
+void MainWindowTest::workerSignalsArriveQueuedInOrder()
+{
+    auto window = makeWindow(1.0f);
+    auto* row = new QTreeWidgetItem(window->m_repairTree, {"file.jpg"});
+    new QTreeWidgetItem(row, {"file_[T1].jpg"});
+
+    BrowseRepairDlg* target = window.get();
+    QThread* worker = QThread::create([target, row] {
+        emit target->displayItem();
+        emit target->EnableProgressBar();
+        emit target->SetProgressBarValue(10);
+        emit target->SetOverAllProgress(3);
+        emit target->SetOverAllProgressOne(7);
+        emit target->ShowProgressLabel("Repairing 2 of 3", "70%");
+        emit target->ExpandThumb(row);
+    });
+    worker->start();
+    QVERIFY(worker->wait(5000));
+    delete worker;
+
+    // Nothing has reached the window until the user-interface thread runs.
+    QCOMPARE(window->progressBar->maximum(), 100);
+    QVERIFY(!row->isExpanded());
+
+    QCoreApplication::processEvents();
+    QCOMPARE(window->progressBar->maximum(), 10);
+    QCOMPARE(window->progressBar->value(), 7);
+    QCOMPARE(window->label_RepairFileName->text(), QStringLiteral("Repairing 2 of 3"));
+    QCOMPARE(window->Percnt_Label->text(), QStringLiteral("70%"));
+    QVERIFY(row->isExpanded());
+    QVERIFY(window->frame->isHidden());
+    QVERIFY(!window->frame2->isHidden());
+    QVERIFY(!window->BackBtn->isEnabled());
+    QCOMPARE(g_state.resultsPageShown, 1);
+}
+
+void MainWindowTest::stopQuestion_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("stopRequested");
+    QTest::newRow("yes stops") << "OkBtn_2" << 1;
+    QTest::newRow("no goes on") << "OkBtn" << 0;
+}
+
+void MainWindowTest::stopQuestion()
+{
+    QFETCH(QString, button);
+    QFETCH(int, stopRequested);
+    auto window = makeWindow(1.0f);
+    g_state.stopRequested = 0;
+    QTimer::singleShot(100, [button] {
+        auto* dialog = qobject_cast<StopDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QPushButton*>(button)->click();
+    });
+    window->StopRepairProcessBtn->click();
+    QCOMPARE(g_state.stopRequested.load(), stopRequested);
+    QVERIFY(!window->m_stopDlg->isVisible());
+    g_state.stopRequested = 0;
 }
 
 QTEST_MAIN(MainWindowTest)

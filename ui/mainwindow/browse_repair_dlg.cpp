@@ -221,9 +221,26 @@ void BrowseRepairDlg::SetupRepairTree()
 
 void BrowseRepairDlg::ConnectSignals()
 {
+    connect(this, &BrowseRepairDlg::ShowProgressLabel, this, &BrowseRepairDlg::OnShowProgresslabel);
+    connect(this, &BrowseRepairDlg::displayItem, this, &BrowseRepairDlg::DisplaySavedItems);
+    connect(this, &BrowseRepairDlg::Showlabel, this, &BrowseRepairDlg::OnShowlabel);
+    connect(this, &BrowseRepairDlg::ShowProgress, this, &BrowseRepairDlg::OnShowProgress);
+    connect(this, &BrowseRepairDlg::SetProgressBarValue, this, &BrowseRepairDlg::OnSetProgressBarValue);
+    connect(this, &BrowseRepairDlg::SetOverAllProgress, this, &BrowseRepairDlg::OnSetOverAllProgress);
+    connect(this, &BrowseRepairDlg::SetOverAllProgressOne, this, &BrowseRepairDlg::OnSetOverAllProgressOne);
+    connect(this, &BrowseRepairDlg::EnableProgressBar, this, &BrowseRepairDlg::OnEnableProgressBar);
+    connect(this, &BrowseRepairDlg::SetCheckBoxEnabled, this, &BrowseRepairDlg::OnSetCheckBoxEnabled);
+    connect(this, &BrowseRepairDlg::ShowThumblabl, this, &BrowseRepairDlg::OnShowThumblabl);
+    connect(this, &BrowseRepairDlg::ThumbChbox, this, &BrowseRepairDlg::OnThumbChbox);
+    connect(this, &BrowseRepairDlg::SelectAllLable, this, &BrowseRepairDlg::OnSelectAllLable);
+    connect(this, &BrowseRepairDlg::ExpandThumb, this, &BrowseRepairDlg::OnExpandThumb);
+
     connect(m_addFileButton, &QPushButton::clicked, this, &BrowseRepairDlg::AddFilesProcess);
     connect(AddFilesBtnN, &QPushButton::clicked, this, &BrowseRepairDlg::AddFilesProcess);
     connect(RemovFileBtnN, &QPushButton::clicked, this, &BrowseRepairDlg::RemoveFrmListProcess);
+    connect(StopRepairProcessBtn, &QPushButton::clicked, this, &BrowseRepairDlg::StopProcess);
+    connect(m_stopDlg->OkBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::OnStopProcess);
+    connect(m_stopDlg->OkBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnRunProcess);
     connect(CloseBtn, &QPushButton::clicked, this, &BrowseRepairDlg::CloseProcess);
     connect(MinimiseBtn, &QPushButton::clicked, this, &BrowseRepairDlg::MinimiseWin);
     connect(checkBox1, &QCheckBox::clicked, this, &BrowseRepairDlg::OnCheckBoxbtnClicked);

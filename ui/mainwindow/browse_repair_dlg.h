@@ -92,7 +92,25 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
+public slots:
+    void OnExpandThumb(QTreeWidgetItem* row);
+
 private slots:
+    void DisplaySavedItems();
+    void OnShowlabel();
+    void OnShowProgress();
+    void OnSetProgressBarValue(uint range);
+    void OnSetOverAllProgress(uint value);
+    void OnSetOverAllProgressOne(uint value);
+    void OnEnableProgressBar();
+    void OnShowProgresslabel(QString fileText, QString percentText);
+    void OnSetCheckBoxEnabled();
+    void OnShowThumblabl();
+    void OnThumbChbox();
+    void OnSelectAllLable();
+    void StopProcess();
+    void OnStopProcess();
+    void OnRunProcess();
     void Init();
     void MinimiseWin();
     void CloseProcess();
