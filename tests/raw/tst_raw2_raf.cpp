@@ -3,8 +3,8 @@
 
 #include <QtTest>
 
-// RAF writes the JPEG of the FUJIFILM header record ("_1") and the thumbnail
-// of the embedded Exif block ("_2").
+// RAF writes the JPEG of the header record ("_1") and the thumbnail of the
+// embedded Exif block ("_2").
 class Raw2RafTest : public QObject {
     Q_OBJECT
 private slots:
@@ -16,14 +16,14 @@ private slots:
 namespace {
 
 const QByteArray kTail(16, 0x11);
+const QByteArray kSignature = hexBytes("4655 4A49 4649 4C4D");
 
 // A header record at recordAt whose fields give the JPEG's absolute
 // position and length; the JPEG follows the record.
 QByteArray rafFile(const QByteArray& jpeg, int recordAt = 0)
 {
     QByteArray file(recordAt, 0x22);
-    file += QByteArray("FUJIFILMCCD-RAW 0201FF383501");
-    file += QByteArray(84 - 28, 0x20);
+    file += kSignature + QByteArray(84 - kSignature.size(), 0x20);
     const int jpegAt = file.size() + 8 + 32;
     file += bigEndian32(quint32(jpegAt)) + bigEndian32(quint32(jpeg.size())) + QByteArray(32, 0);
     return file + jpeg + kTail;
@@ -55,7 +55,7 @@ void Raw2RafTest::raf_data()
     // A record cut short reads as no record; a JPEG without Exif then goes
     // to the fallback scan.
     const QByteArray plain = fixtureJpeg(JpegStart::Quantization, 3);
-    QTest::newRow("fallback") << "F.RAF" << kTail + plain + kTail + QByteArray("FUJIFILM")
+    QTest::newRow("fallback") << "F.RAF" << kTail + plain + kTail + kSignature
         << QStringList{"F_1.jpg"} << QByteArrayList{plain};
 
     QByteArray truncated = rafFile(little);
