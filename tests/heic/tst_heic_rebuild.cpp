@@ -590,6 +590,7 @@ void HeicRebuildTest::writeFuzzSeeds()
         {"meta_first_standard_selfie", O::MetaFirst, 6, 9},
         {"mdat_first_three_ratio_four", O::MdatFirst, 49, 51},
         {"mdat_first_full_photo_selfie", O::MdatFirst, 22, 24},
+        {"mdat_first_three_ratio_four_items_below_slices", O::MdatFirst, 71, 51},
     };
     for (const Seed& seed : seeds) {
         HeicFixtureSpec spec = fixtureSpec(seed.order, seed.slices, seed.entries);
