@@ -201,6 +201,10 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
     IlocPlan plan;
     if (!planHeicIloc(layout, entryCount, g_heicSliceCount, &plan))
         return false;
+    // The meta-first copy appends the damaged file's data as it lies.
+    if (*order == HeicBoxLayout::MetaFirst
+        && !hevcSlicesAreContiguous(g_state.heicFile, plan.tiles, char(repair.m_bigEndian)))
+        return false;
 
     HeicWriter out(g_state.heicOutFile);
     out.bytes(kFtyp, sizeof kFtyp);

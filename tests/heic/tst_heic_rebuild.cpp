@@ -412,6 +412,17 @@ void HeicRebuildTest::failureListsNothing_data()
     QTest::newRow("iinf distance 101") << false << hdlr35 << HeicFixtureSpec() << true;
     QTest::newRow("iinf distance 98") << false << hdlr32 << HeicFixtureSpec() << true;
     QTest::newRow("sample iinf distance 101") << true << standard << hdlr35 << true;
+
+    // Meta-first data is copied as it lies: tiles listed one after another
+    // only fit slices that follow one another and end inside the file.
+    HeicFixtureSpec truncated = standard;
+    truncated.units.last().lengthField = 5000;
+    QTest::newRow("meta-first, last slice cut short") << false << truncated << HeicFixtureSpec() << true;
+    HeicFixtureSpec gap = standard;
+    HevcUnitSpec parameterSet;
+    parameterSet.word = 0x40010C01;
+    gap.units.insert(20, parameterSet);
+    QTest::newRow("meta-first, other unit between slices") << false << gap << HeicFixtureSpec() << true;
 }
 
 void HeicRebuildTest::failureListsNothing()
