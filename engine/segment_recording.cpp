@@ -104,7 +104,8 @@ void searchImages(FileWindow& in, SegmentRecord& record, qint64 pos, const Image
     }
 }
 
-ImageSearch searchFor(RecordForm form, quint16 marker, qint64 pos, qint64 length)
+ImageSearch searchFor(RecordForm form, quint16 marker, qint64 pos, qint64 length,
+                      bool embeddedList)
 {
     ImageSearch search;
     if (form == RecordForm::AppWindow) {
@@ -125,6 +126,9 @@ ImageSearch searchFor(RecordForm form, quint16 marker, qint64 pos, qint64 length
     search.counter = &SegmentRecord::soiImages;
     search.soiForm = true;
     search.recovery = form == RecordForm::Recovery;
+    // A thumbnail's FF D9 inside the main image's APP segments must not end
+    // it; the embedded list keeps the first FF D9 whatever surrounds it.
+    search.skipAppSegments = search.recovery && !embeddedList;
     return search;
 }
 
@@ -175,7 +179,7 @@ void recordPlain(quint16 marker, qint64 pos, quint16 length, qint32 dhtUsable)
 // Fills a new record for the marker at pos, reading what it needs from
 // g_state.inputFile.
 void fillRecord(SegmentRecord& record, const quint8* header, qint64 pos, qint32 secondSoi,
-                qint32 dhtUsable)
+                qint32 dhtUsable, bool embeddedList)
 {
     record.marker = quint16(header[0] | header[1] << 8);
     record.offset = pos + 2;
@@ -188,7 +192,7 @@ void fillRecord(SegmentRecord& record, const quint8* header, qint64 pos, qint32 
         recordPlain(record.marker, pos, record.length, dhtUsable);
         return;
     }
-    const ImageSearch search = searchFor(form, record.marker, pos, declared);
+    const ImageSearch search = searchFor(form, record.marker, pos, declared, embeddedList);
     // An APP window is small: read just it. An SOI search runs to the end of
     // the file through the default window.
     const std::size_t window = form == RecordForm::AppWindow ? std::size_t(declared) + 16
@@ -238,7 +242,7 @@ void jpg_repair::AddSegment(SegmentNode** head, SegmentNode** tail, const quint8
     }
     SegmentNode* node = new SegmentNode{};
     (*head ? m_segmentNewNode : m_segmentNewHead) = node;
-    fillRecord(*node, header, pos, m_secondSoi, m_dhtUsable);
+    fillRecord(*node, header, pos, m_secondSoi, m_dhtUsable, false);
     appendNode(head, tail, node);
 }
 
@@ -257,7 +261,7 @@ void jpg_repair::AddEmbeddedSegment(EmbeddedSegmentNode** head, EmbeddedSegmentN
     }
     EmbeddedSegmentNode* node = new EmbeddedSegmentNode{};
     (*head ? m_embeddedNewNode : m_embeddedNewHead) = node;
-    fillRecord(*node, header, pos, m_secondSoi, m_dhtUsable);
+    fillRecord(*node, header, pos, m_secondSoi, m_dhtUsable, true);
     appendNode(head, tail, node);
 }
 
