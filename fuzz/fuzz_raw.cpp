@@ -22,6 +22,8 @@ struct Target {
 const Target kTargets[] = {
     {"ARW", &jpg_repair::ExtractARW},
     {"BAY", &jpg_repair::ExtractBAY},
+    {"CR2", &jpg_repair::ExtractCR2},
+    {"CR3", &jpg_repair::ExtractCR3},
 };
 
 const Target* targetFor(const QByteArray& suffix)
