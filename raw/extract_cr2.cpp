@@ -12,14 +12,6 @@ bool hasCr2Signature(RawInput& input)
     return input.bytesAre(0, bytesOf({0x49, 0x49, 0x2A, 0x00})) && input.bytesAre(8, bytesOf({0x43, 0x52, 0x02, 0x00}));
 }
 
-// The JPEG that starts at start: up to just after its first FF D9 (length 0
-// when there is none).
-PreviewImage jpegFrom(RawInput& input, quint64 start)
-{
-    const qint64 marker = input.findEndMarker(start + 4, StopPolling::Poll);
-    return marker < 0 ? PreviewImage{quint32(start), 0} : imageUpTo(start, quint64(marker));
-}
-
 // The first StripOffsets tag bytes anywhere in the file give the strip's
 // offset; the first StripByteCounts tag bytes after that give its length.
 PreviewImage stripImage(RawInput& input)
@@ -45,13 +37,13 @@ PreviewImages pairScan(RawInput& input)
     const qint64 first = input.find(0, starts, StopPolling::Poll);
     if (first < 0)
         return images;
-    images[1] = jpegFrom(input, quint64(first));
+    images[1] = jpegAt(input, quint64(first), StopPolling::Poll);
     const quint64 resume = quint64(images[1].offset) + images[1].length;
     if (resume == 0 || !input.holds(resume))
         return images;
     const qint64 second = input.find(resume, starts, StopPolling::Poll);
     if (second >= 0)
-        images[0] = jpegFrom(input, quint64(second));
+        images[0] = jpegAt(input, quint64(second), StopPolling::Poll);
     return images;
 }
 

@@ -195,6 +195,14 @@ quint32 ByteLayout::appendDirectory(const QVector<IfdEntry>& entries, quint32 ne
     return pos;
 }
 
+void appendMakerNoteChain(ByteLayout& layout, quint32 header)
+{
+    const quint32 first = layout.appendDirectory({{0x0100, 24}, {0x8769, 0, 1, 13}});
+    const quint32 exif = layout.appendDirectory({{0x9000, 0x30323330, 4, 7}, {0x927C, 0, 0, 7}});
+    layout.put32(ByteLayout::valueField(first, 1), exif - header);
+    layout.put32(ByteLayout::valueField(exif, 1), layout.size() - header);
+}
+
 QByteArray ExtractionRun::output(const QString& name) const
 {
     return readFileBytes(workFolder + QLatin1Char('/') + name);

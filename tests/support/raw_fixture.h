@@ -66,6 +66,12 @@ private:
     QByteArray m_bytes;
 };
 
+// Appends, right after a TIFF header at header, a first directory whose Exif
+// entry (0x8769) leads to an Exif directory whose MakerNote entry (0x927C)
+// points at the end of the layout, where the caller appends the MakerNote.
+// Positions are written relative to header.
+void appendMakerNoteChain(ByteLayout& layout, quint32 header);
+
 // Byte values as an array, for readable literal patterns in tests.
 QByteArray hexBytes(const char* hex);
 
