@@ -4,14 +4,21 @@
 #include "jpg_repair.h"
 #include "segment_lists.h"
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 namespace {
 
 enum class ScanKind { Main, Thumbnail, Embedded };
 
 // Bytes read at every recorded marker; the recording uses the first four.
 constexpr std::size_t kHeaderBytes = 71;
-// A scan reads the file front to back, so a large window means few reads.
-constexpr std::size_t kScanWindow = 1024 * 1024;
+// The file is examined a chunk at a time; each chunk carries a few bytes of
+// the next one so that a pair or a follower starting at its last byte can be
+// read from it.
+constexpr qint64 kChunk = 1024 * 1024;
+constexpr std::size_t kLookahead = 8;
 constexpr qint64 kEndWalk = -1;
 
 bool stopRequested()
@@ -19,14 +26,40 @@ bool stopRequested()
     return g_state.stopRequested.load(std::memory_order_relaxed) == 1;
 }
 
+// First FF byte in [from, end), or end. Scan data holds an FF every few
+// dozen bytes, too often for a library search call per hit to pay off, so
+// eight bytes are tested at a time.
+const quint8* findFF(const quint8* from, const quint8* end)
+{
+    constexpr quint64 kOnes = 0x0101010101010101ull;
+    constexpr quint64 kHighs = 0x8080808080808080ull;
+    while (end - from >= 8) {
+        quint64 word;
+        std::memcpy(&word, from, 8);
+        const quint64 inverted = ~word; // FF bytes become zero bytes
+        if (((inverted - kOnes) & ~inverted & kHighs) != 0)
+            break;
+        from += 8;
+    }
+    while (from < end && *from != 0xFF)
+        ++from;
+    return from;
+}
+
+quint16 wordAt(const quint8* at)
+{
+    return quint16(at[0] | at[1] << 8);
+}
+
 // Walks one file's markers and records its segments, its stray scan-data
 // pairs and, for the input file itself, the images it is made of. Every
-// answer is the one a byte-by-byte walk gives; stretches that cannot hold a
-// marker are jumped over by searching for the next FF byte.
+// answer is the one a byte-by-byte walk gives: only an FF byte can start a
+// marker or a pair, so each pass jumps from one FF byte to the next.
 class MarkerWalk {
 public:
     MarkerWalk(jpg_repair& repair, FILE* file, ScanKind kind)
-        : m_repair(repair), m_in(file, kScanWindow), m_kind(kind), m_size(g_state.inputFileSize)
+        : m_repair(repair), m_in(file), m_chunk(std::size_t(kChunk) + kLookahead), m_kind(kind),
+          m_size(g_state.inputFileSize)
     {
     }
 
@@ -36,11 +69,10 @@ public:
     void walkSegments(qint64 start);
 
 private:
-    qint64 nextFF(qint64 from) { return m_in.find(0xFF, from, m_size); }
-    bool isImageStart(qint64 pos)
-    {
-        return m_in.le16(pos) == jpeg::kSOI && jpeg::isImageStartFollower(m_in.le16(pos + 2));
-    }
+    // Calls visit(q, bytes at q) for the FF bytes from `from` on; visit
+    // answers the position to go on from, or kEndWalk.
+    template <typename Visit>
+    void forEachFF(qint64 from, Visit visit);
     int countImages(qint64 start);
     void recordImageStarts(qint64 start);
     qint64 stepAt(qint64 p, quint16 marker);
@@ -52,6 +84,7 @@ private:
 
     jpg_repair& m_repair;
     FileWindow m_in;
+    std::vector<quint8> m_chunk;
     ScanKind m_kind;
     qint64 m_size;
     bool m_badStart = false;
@@ -61,6 +94,33 @@ private:
     bool m_sofSeen = false;
     bool m_smallDhtSeen = false;
 };
+
+template <typename Visit>
+void MarkerWalk::forEachFF(qint64 from, Visit visit)
+{
+    if (m_badStart)
+        return;
+    qint64 base = 0;
+    bool loaded = false;
+    qint64 pos = from;
+    while (pos < m_size && !stopRequested()) {
+        if (!loaded || pos < base || pos >= base + kChunk) {
+            base = pos;
+            m_in.read(base, m_chunk.data(), m_chunk.size());
+            loaded = true;
+        }
+        const qint64 limit = std::min(m_size, base + kChunk);
+        const quint8* first = m_chunk.data() + (pos - base);
+        const quint8* hit = findFF(first, first + (limit - pos));
+        if (hit == first + (limit - pos)) {
+            pos = limit;
+            continue;
+        }
+        pos = visit(pos + (hit - first), hit);
+        if (pos == kEndWalk)
+            return;
+    }
+}
 
 void MarkerWalk::record(qint64 pos)
 {
@@ -77,23 +137,21 @@ int MarkerWalk::countImages(qint64 start)
 {
     int count = 0;
     bool open = false;
-    qint64 p = start;
-    while (p < m_size && !m_badStart && !stopRequested()) {
-        if (m_in.byteAt(p) != 0xFF) {
-            p = nextFF(p + 1);
-        } else if (!open && isImageStart(p)) {
+    forEachFF(start, [&](qint64 q, const quint8* at) {
+        const quint16 word = wordAt(at);
+        if (!open && word == jpeg::kSOI && jpeg::isImageStartFollower(wordAt(at + 2))) {
             ++count;
             open = true;
-            p += 3;
-        } else if (open && m_in.le16(p) == jpeg::kEOI) {
+            return q + 3;
+        }
+        if (open && word == jpeg::kEOI) {
             // The next image may start right after the two bytes of FF D9.
             ++count;
             open = false;
-            p += 2;
-        } else {
-            ++p;
+            return q + 2;
         }
-    }
+        return q + 1;
+    });
     return count;
 }
 
@@ -102,17 +160,13 @@ int MarkerWalk::countImages(qint64 start)
 void MarkerWalk::recordImageStarts(qint64 start)
 {
     g_state.multiImageRecovery = 1;
-    qint64 p = start;
-    while (p < m_size && !m_badStart && !stopRequested()) {
-        if (m_in.byteAt(p) != 0xFF) {
-            p = nextFF(p + 1);
-        } else if (isImageStart(p)) {
-            record(p);
-            p += 3;
-        } else {
-            ++p;
+    forEachFF(start, [&](qint64 q, const quint8* at) {
+        if (wordAt(at) == jpeg::kSOI && jpeg::isImageStartFollower(wordAt(at + 2))) {
+            record(q);
+            return q + 3;
         }
-    }
+        return q + 1;
+    });
 }
 
 bool MarkerWalk::prepareMain(qint64 start)
@@ -135,17 +189,10 @@ bool MarkerWalk::prepareMain(qint64 start)
 
 void MarkerWalk::walkSegments(qint64 start)
 {
-    qint64 p = start;
-    while (p < m_size && !m_badStart && !stopRequested()) {
-        if (m_in.byteAt(p) != 0xFF) {
-            p = nextFF(p + 1);
-            continue;
-        }
-        const quint16 marker = m_in.le16(p);
-        p = jpeg::isKnownMarker(marker) ? stepAt(p, marker) : p + 1;
-        if (p == kEndWalk)
-            return;
-    }
+    forEachFF(start, [&](qint64 q, const quint8* at) {
+        const quint16 marker = wordAt(at);
+        return jpeg::isKnownMarker(marker) ? stepAt(q, marker) : q + 1;
+    });
 }
 
 qint64 MarkerWalk::stepAt(qint64 p, quint16 marker)
@@ -225,22 +272,17 @@ qint64 MarkerWalk::startOfScan(qint64 p, qint64 length)
 // misread are kept by their distance from the SOS marker.
 void MarkerWalk::scanData(qint64 from)
 {
-    qint64 q = from;
-    while (q < m_size && !stopRequested()) {
-        if (m_in.byteAt(q) != 0xFF) {
-            q = nextFF(q + 1);
-            continue;
-        }
-        const quint16 pair = m_in.le16(q);
+    forEachFF(from, [&](qint64 q, const quint8* at) {
+        const quint16 pair = wordAt(at);
         if (pair == jpeg::kEOI && q == m_size - 2) {
             record(q);
-            return;
+            return kEndWalk;
         }
         if (jpeg::isStrayPair(pair))
             m_repair.AppendOffset(&g_state.strayMarkerHead, &g_state.strayMarkerTail,
                                   quint64(q - g_state.scanStartOffset));
-        ++q;
-    }
+        return q + 1;
+    });
 }
 
 bool sizeAccepted()
