@@ -76,7 +76,7 @@ QString straysOf(const OffsetNode* node)
 void writeSeed(const QByteArray& bytes)
 {
     const QString folder = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
-    if (folder.isEmpty())
+    if (folder.isEmpty() || bytes.size() > 64 * 1024)
         return;
     QString name = QString(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "_");
     writeFileBytes(folder + "/" + name + ".jpg", bytes);
@@ -162,6 +162,18 @@ void JpegScanTest::scanJpegMarkers_data()
     addRow("EXIF thumbnail in APP1",
            Layout().node(marker(0xD8)).node(segment(0xE1, exif)).node(dqt(1))
                .node(sof(0xC0, 3, 0)).node(dht()).node(sos()).raw(scan).node(eoi), 0);
+
+    // The file is read in chunks of 1 MiB: pairs and image starts that
+    // straddle a chunk edge, and byte stuffing right before one.
+    const int mebibyte = 1024 * 1024;
+    Layout edges;
+    edges.node(marker(0xD8)).node(dqt(1)).node(sof(0xC0, 3, 0)).node(dht()).node(sos());
+    edges.raw(QByteArray(mebibyte - 1 - edges.bytes().size(), '\x11')).stray(pair(0xFF, 0x01));
+    edges.raw(QByteArray(mebibyte - 2, '\x22')).raw(pair(0xFF, 0x00)).stray(pair(0xFF, 0xFF))
+        .raw(QByteArray(1, '\0'));
+    edges.raw(QByteArray(2 * mebibyte + 5 - 1 - edges.bytes().size(), '\x33'))
+        .stray(marker(0xD8)).raw(dqt(1)).raw(scan).node(eoi);
+    addRow("pairs across chunk edges", edges, 0);
 
     // SOS at offset 1000 with length 12, FF 01 at offset 1500.
     const QByteArray head = marker(0xD8) + dqt(1) + sof(0xC0, 3, 0) + dht();
