@@ -47,9 +47,11 @@ void FileWindow::readDirect(qint64 pos, quint8* dst, std::size_t length)
 
 void FileWindow::read(qint64 pos, void* dst, std::size_t length)
 {
+    if (length == 0)
+        return;
     auto* out = static_cast<quint8*>(dst);
     std::memset(out, 0, length);
-    if (length == 0 || pos >= m_size)
+    if (pos >= m_size)
         return;
     if (pos < 0) {
         const quint64 skip = quint64(-pos);
