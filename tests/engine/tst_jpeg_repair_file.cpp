@@ -50,6 +50,8 @@ private slots:
     void bytesAfterFinalEoiKeepTheThumbnail();
     void sameNameFromTwoFoldersKeepsBothOutputs();
     void invalidMainImageIsCountedAndThumbnailStillSaved();
+    void undecodableMainImageStillSavesThumbnail();
+    void damagedThumbnailTableIsReplaced();
     void damagedTablesAreReplacedByKnownGoodOnes_data();
     void damagedTablesAreReplacedByKnownGoodOnes();
     void outputNames_data();
@@ -196,6 +198,36 @@ void JpegRepairFileTest::invalidMainImageIsCountedAndThumbnailStillSaved()
     QCOMPARE(g_state.invalidFileCount, 1);
     QCOMPARE(g_state.producedFiles, QStringList({"/broken_[T1].jpg"}));
     QCOMPARE(readFileBytes(m_work + "/broken.jpg"), QByteArray("left by an earlier input"));
+}
+
+void JpegRepairFileTest::undecodableMainImageStillSavesThumbnail()
+{
+    // A frame width of 0 passes the marker-order check but not the decode.
+    QByteArray input = photoWithThumbnail();
+    const int mainSof = input.lastIndexOf(QByteArray("\xFF\xC0", 2));
+    input[mainSof + 7] = 0;
+    input[mainSof + 8] = 0;
+
+    repairFile(putFile(m_inputs, "zero.jpg", input));
+
+    QCOMPARE(g_state.invalidFileCount, 0);
+    QCOMPARE(g_state.producedFiles, QStringList({"/zero_[T1].jpg"}));
+    QVERIFY(!QFileInfo::exists(m_work + "/zero.jpg"));
+}
+
+void JpegRepairFileTest::damagedThumbnailTableIsReplaced()
+{
+    // The thumbnail's tables are looked up with counts of their own, not
+    // with those the main image's rewrite left behind.
+    QByteArray thumbnail = thumbnailJpeg();
+    const int dqt = fixture::markerOffset(thumbnail, 0xDB);
+    thumbnail[dqt + 5 + 26] = char(thumbnail[dqt + 5 + 26] ^ 0x3C);
+    QVERIFY(decode(thumbnail) != decode(thumbnailJpeg()));
+    const QByteArray input = fixture::withExifThumbnail(fixture::realJpeg(320, 240, 85), thumbnail);
+
+    repairFile(putFile(m_inputs, "thumb.jpg", input));
+
+    QCOMPARE(decodeFile(m_work + "/Thumbnail Repaired/thumb_[T1].jpg"), decode(thumbnailJpeg()));
 }
 
 void JpegRepairFileTest::damagedTablesAreReplacedByKnownGoodOnes_data()
