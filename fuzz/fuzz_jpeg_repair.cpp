@@ -8,9 +8,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtGlobal>
 
 #include <cstddef>
 #include <cstdint>
+
+// The engine's debug lines and the decoder's warnings would flood the
+// fuzzer's output.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
