@@ -87,6 +87,8 @@ private slots:
     void unknownLengthComparesNothing_data();
     void unknownLengthComparesNothing();
     void oneTableHitOnSecondTable();
+    void prefixOutsideSignatureComparesNothing_data();
+    void prefixOutsideSignatureComparesNothing();
 
     // DC-1 class
     void dc1ChrominanceAloneFindsSwappedEntry();
@@ -295,6 +297,24 @@ void QuantMatchingTest::oneTableHitOnSecondTable()
     QCOMPARE(image.mid(5), bytesOf(chrominanceAtQuality(97)));
     QCOMPARE(image.left(4), bytesOf(luminanceAtQuality(97)).right(4));
     QCOMPARE(int(image.at(4)), 1);
+}
+
+void QuantMatchingTest::prefixOutsideSignatureComparesNothing_data()
+{
+    oneTableIndexThreeFindsNothing_data();
+}
+
+// A signature row holds 25 values; longer or empty prefixes are misses.
+void QuantMatchingTest::prefixOutsideSignatureComparesNothing()
+{
+    QFETCH(TableClass, tableClass);
+    QFETCH(int, group);
+    setRowsFrom(entry(tableClass, group, 1));
+    g_state.dqtLength = entry(tableClass, group, 1).tableCount == 2 ? 132 : 197;
+    for (int prefix : {0, -3, 26, 64})
+        QVERIFY(!matchAt(tableClass, prefix));
+    QVERIFY(buffersUntouched());
+    QVERIFY(matchAt(tableClass, 25));
 }
 
 void QuantMatchingTest::dc1ChrominanceAloneFindsSwappedEntry()
