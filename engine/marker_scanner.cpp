@@ -3,6 +3,7 @@
 #include "jpeg_markers.h"
 #include "jpg_repair.h"
 #include "segment_lists.h"
+#include "segment_recording.h"
 
 #include <algorithm>
 #include <cstring>
@@ -110,9 +111,10 @@ struct Finding {
 class MarkerWalk {
 public:
     MarkerWalk(jpg_repair& repair, FILE* file, ScanKind kind)
-        : m_repair(repair), m_in(file), m_chunk(std::size_t(kChunk) + kLookahead), m_kind(kind),
-          m_size(g_state.inputFileSize)
+        : m_repair(repair), m_in(file), m_kind(kind), m_size(g_state.inputFileSize),
+          m_chunkSize(std::max<qint64>(1, std::min(kChunk, m_size)))
     {
+        m_chunk.resize(std::size_t(m_chunkSize) + kLookahead);
     }
 
     void scanInputFile(qint64 start);
@@ -136,9 +138,10 @@ private:
 
     jpg_repair& m_repair;
     FileWindow m_in;
-    std::vector<quint8> m_chunk;
     ScanKind m_kind;
     qint64 m_size;
+    qint64 m_chunkSize; // no larger than the file
+    std::vector<quint8> m_chunk;
     bool m_deferFindings = false;
     std::vector<Finding> m_findings;
     bool m_badStart = false;
@@ -166,12 +169,12 @@ void MarkerWalk::drive(std::vector<Cursor>& cursors)
                 next = std::min(next, cursor.pos);
         if (next >= m_size || stopRequested())
             return;
-        if (!loaded || next < base || next >= base + kChunk) {
+        if (!loaded || next < base || next >= base + m_chunkSize) {
             base = next;
             m_in.read(base, m_chunk.data(), m_chunk.size());
             loaded = true;
         }
-        const qint64 limit = std::min(m_size, base + kChunk);
+        const qint64 limit = std::min(m_size, base + m_chunkSize);
         for (Cursor& cursor : cursors)
             advance(cursor, base, limit);
     }
@@ -265,6 +268,7 @@ Cursor MarkerWalk::segmentWalker(qint64 start)
 void MarkerWalk::recordImageStarts(qint64 start)
 {
     g_state.multiImageRecovery = 1;
+    const RecoverySearchReuse reuse;
     std::vector<Cursor> cursors{{start, [this](qint64 q, const quint8* at) {
                                      if (wordAt(at) == jpeg::kSOI
                                          && jpeg::isImageStartFollower(wordAt(at + 2))) {

@@ -101,6 +101,7 @@ private slots:
     void embeddedScanStartsFreshCounts();
     void stopRequestedRecordsNothing();
     void inputOfTwoGibibytesIsRefused();
+    void recoveryPassMatchesSingleSearches();
     void realImagesPassOrderCheck_data();
     void realImagesPassOrderCheck();
 };
@@ -300,6 +301,49 @@ void JpegScanTest::inputOfTwoGibibytesIsRefused()
     repair.ResetState();
     QVERIFY(!g_state.inputFile);
     QFile::remove(path);
+}
+
+// The recovery pass records each image start with a search for its end.
+// Starts nested in an image already searched reuse that search; each record
+// must equal what a search of its own gives.
+void JpegScanTest::recoveryPassMatchesSingleSearches()
+{
+    const QByteArray thumb = realJpeg(8, 8);
+    const QByteArray garbageStart = marker(0xD8) + segmentWithLength(0xDB, 5, "abc");
+    const QByteArray withThumb = marker(0xD8) + segment(0xE1, QByteArray("Exif\0\0", 6) + thumb)
+        + garbageStart + minimalJpeg().mid(2);
+    const QByteArray file = withThumb + garbageStart + garbageStart + minimalJpeg() + withThumb
+        + withThumb + garbageStart + segment(0xE2, thumb + garbageStart) + QByteArray(3, '\0');
+
+    EngineInput input(file);
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    QCOMPARE(g_state.multiImageRecovery, 1);
+    SegmentNode* scanned = g_state.segmentHead;
+    g_state.segmentHead = nullptr;
+
+    int nodes = 0;
+    for (const SegmentNode* node = scanned; node; node = node->next, ++nodes) {
+        const qint64 pos = node->offset - 2;
+        quint8 header[71];
+        jpg_repair::ReadAt(g_state.inputFile, quint64(pos), header, sizeof header);
+        jpg_repair single;
+        SegmentNode* head = nullptr;
+        SegmentNode* tail = nullptr;
+        single.AddSegment(&head, &tail, header, pos);
+        QCOMPARE(node->marker, quint16(0xD8FF));
+        QCOMPARE(node->soiImages, head->soiImages);
+        QCOMPARE(node->soiImageFlag, head->soiImageFlag);
+        QCOMPARE(node->embeddedStart[0], head->embeddedStart[0]);
+        QCOMPARE(node->embeddedLength[0], head->embeddedLength[0]);
+        delete head;
+    }
+    QVERIFY(nodes >= 12);
+    while (scanned) {
+        SegmentNode* next = scanned->next;
+        delete scanned;
+        scanned = next;
+    }
 }
 
 void JpegScanTest::realImagesPassOrderCheck_data()
