@@ -36,8 +36,8 @@ struct ImageSearch {
     qint64 bound = 0;             // last position examined
     quint16 SegmentRecord::*counter = nullptr;
     bool boundedFollowers = false; // follower lengths must be plausible
-    bool soiForm = false;          // sets soiImageFlag, ends after the first image
-    bool recovery = false;
+    bool soiForm = false;          // an image start sets soiImageFlag
+    bool recovery = false;         // ends after the first image
     bool skipAppSegments = false;  // an FF D9 inside APP1/APP2/APP13 does not end the image
 };
 
