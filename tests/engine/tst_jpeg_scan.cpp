@@ -101,6 +101,7 @@ private slots:
     void embeddedScanStartsFreshCounts();
     void stopRequestedRecordsNothing();
     void inputOfTwoGibibytesIsRefused();
+    void recordsSeeFlagsOfTheirOwnSegment();
     void recoveryPassMatchesSingleSearches();
     void realImagesPassOrderCheck_data();
     void realImagesPassOrderCheck();
@@ -301,6 +302,32 @@ void JpegScanTest::inputOfTwoGibibytesIsRefused()
     repair.ResetState();
     QVERIFY(!g_state.inputFile);
     QFile::remove(path);
+}
+
+// Each node is recorded with the scanner flags as they stood at its own
+// marker: a usable DHT counts even when a later DHT is too long, and the
+// second SOI searches the images after it.
+void JpegScanTest::recordsSeeFlagsOfTheirOwnSegment()
+{
+    const QByteArray image = minimalJpeg();
+    const QByteArray broken = marker(0xD8) + dqt(1) + sof(0xC0, 3, 0) + dht() + dht(420);
+    EngineInput input(broken + image);
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    QCOMPARE(nodesOf(g_state.segmentHead),
+             QString("d8@0 db@2 c0@71 c4@90 c4@123 d8@%1 d9@%2")
+                 .arg(broken.size())
+                 .arg(broken.size() + image.size() - 2));
+    QCOMPARE(g_state.dhtSegmentCount, 1);
+    QCOMPARE(repair.m_dhtUsable, 0);
+    QCOMPARE(repair.m_secondSoi, 1);
+    const SegmentNode* secondSoi = g_state.segmentHead;
+    for (int i = 0; i < 5; ++i)
+        secondSoi = secondSoi->next;
+    QCOMPARE(int(secondSoi->soiImages), 2);
+    QCOMPARE(secondSoi->embeddedStart[0], broken.size());
+    QCOMPARE(secondSoi->embeddedLength[0], image.size());
+    QCOMPARE(g_state.thumbnailFound, 1);
 }
 
 // The recovery pass records each image start with a search for its end.
