@@ -2,6 +2,7 @@
 #include "language_table.h"
 #include "single_instance.h"
 #include "start_scale.h"
+#include "translation_folder.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ private slots:
     void resizeForDpiWrittenWhenMissing();
     void startLanguage_data();
     void startLanguage();
+    void storedLanguageInstallsTranslators();
     void centerOnDesktop();
     void secondInstanceRefusedUntilFirstDies();
 };
@@ -177,6 +179,25 @@ void StartupTest::startLanguage()
         QCOMPARE(flag, type == expectedFlagIndex ? 1 : 0);
     }
     QCOMPARE(flagsSet, expectedFlagIndex < 0 ? 0 : 1);
+}
+
+void StartupTest::storedLanguageInstallsTranslators()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    qputenv("PICTAVO_SETTINGS_FILE", file.toUtf8());
+    qputenv(platform::kTranslationRootVariable, PICTAVO_BUILD_DIR "/PhotoTranslation");
+    QSettings(file, QSettings::IniFormat).setValue("LanguageType", 1);
+
+    ApplyStartSettings();
+    QCOMPARE(QCoreApplication::translate("CloseApplicationDlg", "Are you sure you want to exit?"),
+             QString::fromUtf8("M\xc3\xb6" "chten Sie das Programm wirklich beenden?"));
+    QVERIFY(!g_qtTranslatorDE.isEmpty());
+
+    QCoreApplication::removeTranslator(&g_qtTranslatorDE);
+    QCoreApplication::removeTranslator(&g_appTranslatorDE);
+    QCOMPARE(QCoreApplication::translate("CloseApplicationDlg", "Are you sure you want to exit?"),
+             QStringLiteral("Are you sure you want to exit?"));
 }
 
 void StartupTest::centerOnDesktop()

@@ -57,7 +57,7 @@ Painter blueFace()
 Painter greyFace()
 {
     return [](QPainter& p, const QSizeF& s) {
-        drawFace(p, s, QColor(190, 190, 190), QColor(165, 165, 165), QColor(140, 140, 140));
+        drawFace(p, s, QColor(160, 160, 160), QColor(135, 135, 135), QColor(120, 120, 120));
     };
 }
 
@@ -188,6 +188,8 @@ std::vector<ImageSpec> imageSpecs()
     return {
         {"16.png", {{24, 24}, {32, 32}, {36, 36}}, drawProductIcon},
         {"OK- Normal.png", {{88, 25}, {112, 32}, {135, 39}}, whiteFace(kGreyBorder)},
+        {"OK- Hot.png", {{88, 25}, {112, 32}, {135, 39}}, whiteFace(kBlueBorder)},
+        {"logo_small.png", {{60, 60}, {72, 72}, {108, 108}}, drawProductIcon},
         {"Mark.png", {{66, 66}, {82, 82}, {99, 99}}, drawMark},
         {"info.png", {{67, 67}, {82, 82}, {100, 100}}, drawInfo},
         {"Help.png", {{66, 66}, {82, 82}, {99, 99}}, drawHelp},
