@@ -71,6 +71,7 @@ private slots:
     void bay_data();
     void bay();
     void bayByteOrderKeptWhenNoHeader();
+    void stopRequestEndsWalksAndScans();
 
 private:
     ExtractionScene m_scene;
@@ -180,6 +181,18 @@ void RawArwBayTest::bayByteOrderKeptWhenNoHeader()
     m_scene.run(&jpg_repair::ExtractBAY, "A.BAY", kJpegA + kTail, &repair);
     QCOMPARE(repair.m_bigEndian, 0);
     QCOMPARE(g_state.producedFiles, QStringList{"A_1.jpg"});
+}
+
+// With the stop flag set, neither the directory walks nor the fallback scan
+// look at the file.
+void RawArwBayTest::stopRequestEndsWalksAndScans()
+{
+    const QVector<IfdEntry> pair{kWidth, kPointer, kLength};
+    const QByteArray file = twoDirectoryTiff(false, pair, pair).layout.bytes();
+    g_state.stopRequested = 1;
+    QVERIFY(m_scene.run(&jpg_repair::ExtractARW, "A.ARW", file).names.isEmpty());
+    QVERIFY(m_scene.run(&jpg_repair::ExtractBAY, "A.BAY", file).names.isEmpty());
+    QVERIFY(m_scene.run(&jpg_repair::ExtractARW, "B.ARW", kJpegA + kTail).names.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(RawArwBayTest)
