@@ -68,6 +68,7 @@ private slots:
     void init() { m_scene.reset(); }
     void arw_data();
     void arw();
+    void arwMatchesIndependentReader();
     void bay_data();
     void bay();
     void bayByteOrderKeptWhenNoHeader();
@@ -132,6 +133,21 @@ void RawArwBayTest::arw()
     QFETCH(QList<QByteArray>, contents);
 
     compareOutputs(m_scene.run(&jpg_repair::ExtractARW, "DSC.0001.ARW", file), names, contents);
+}
+
+// The fixture is an ARW structure that another reader understands: its
+// preview is "_1" and its thumbnail "_2".
+void RawArwBayTest::arwMatchesIndependentReader()
+{
+    if (!exiftoolAvailable())
+        QSKIP("exiftool is not installed");
+    const QVector<IfdEntry> pair{kWidth, kPointer, kLength};
+    const QString path = m_scene.writeInput("ORACLE.ARW", twoDirectoryTiff(false, pair, pair).layout.bytes());
+    const ExtractionRun run = m_scene.runPath(&jpg_repair::ExtractARW, path);
+    QCOMPARE(exiftoolBinary("PreviewImage", path), kJpegA);
+    QCOMPARE(run.output("ORACLE_1.jpg"), kJpegA);
+    QCOMPARE(exiftoolBinary("ThumbnailImage", path), kJpegB);
+    QCOMPARE(run.output("ORACLE_2.jpg"), kJpegB);
 }
 
 void RawArwBayTest::bay_data()
