@@ -47,6 +47,8 @@ private slots:
     void jpegSuffixIsComparedUpperCased_data();
     void jpegSuffixIsComparedUpperCased();
     void unreadableInputProducesNothing();
+    void tiffSuffixesReachTheirExtractor_data();
+    void tiffSuffixesReachTheirExtractor();
     void bytesAfterFinalEoiKeepTheThumbnail();
     void sameNameFromTwoFoldersKeepsBothOutputs();
     void invalidMainImageIsCountedAndThumbnailStillSaved();
@@ -153,6 +155,29 @@ void JpegRepairFileTest::unreadableInputProducesNothing()
     QCOMPARE(filesBelow(m_work), QStringList());
     QVERIFY(g_state.inputPath.isEmpty());
     QVERIFY(g_state.fileName.isEmpty());
+}
+
+void JpegRepairFileTest::tiffSuffixesReachTheirExtractor_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"a.tif", "a.TIF", "a.Tiff", "a.TIFF", "a.b.tif"})
+        QTest::newRow(name) << QString(name);
+}
+
+void JpegRepairFileTest::tiffSuffixesReachTheirExtractor()
+{
+    // A TIFF header followed by a JPEG whose tables start right after its
+    // SOI: the TIFF extractor finds it and writes it as preview "_1".
+    QFETCH(QString, name);
+    const QByteArray preview = rewritten(fixture::realJpeg(48, 32, 80));
+    const QByteArray tiff = QByteArray("II*\0\0\0\0\0", 8) + preview;
+
+    repairFile(putFile(m_inputs, name, tiff));
+
+    QCOMPARE(g_state.producedFiles, QStringList({"a_1.jpg"}));
+    QCOMPARE(readFileBytes(m_work + "/a_1.jpg"), preview);
+    QVERIFY(g_state.inputPath.isEmpty());
+    QVERIFY(!g_state.inputFile);
 }
 
 void JpegRepairFileTest::bytesAfterFinalEoiKeepTheThumbnail()
