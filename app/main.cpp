@@ -1,11 +1,40 @@
+#include "browse_repair_dlg.h"
 #include "global_state.h"
+#include "screen_metrics.h"
+#include "single_instance.h"
+#include "start_scale.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QMessageBox>
+
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
+    g_state.settingsPath = QString::fromLatin1(kSettingsPath);
+    const bool resizeForDpi = ReadResizeForDpi();
+    if (resizeForDpi) {
+        const platform::ScreenMetrics metrics = platform::primaryScreenMetrics(argc, argv);
+        g_startScale = ComputeStartScale(metrics.dpi, metrics.workArea);
+    }
+    PrepareScalingEnvironment(resizeForDpi, g_startScale);
+
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     QApplication app(argc, argv);
+    QCoreApplication::processEvents();
+    ApplyStartSettings();
+
+    platform::SingleInstanceGuard guard;
+    if (!guard.acquire(QString::fromLatin1(kInstanceKey))) {
+        QMessageBox::information(nullptr, QString(), QObject::tr("Pictavo already running."), QMessageBox::Ok);
+        std::exit(0);
+    }
     qDebug() << "Application started successfully.";
-    return 0;
+
+    auto* window = new BrowseRepairDlg(nullptr);
+    CenterOnDesktop(window);
+    window->show();
+    return QApplication::exec();
 }

@@ -47,9 +47,11 @@ void FileWindow::readDirect(qint64 pos, quint8* dst, std::size_t length)
 
 void FileWindow::read(qint64 pos, void* dst, std::size_t length)
 {
+    if (length == 0)
+        return;
     auto* out = static_cast<quint8*>(dst);
     std::memset(out, 0, length);
-    if (length == 0 || pos >= m_size)
+    if (pos >= m_size)
         return;
     if (pos < 0) {
         const quint64 skip = quint64(-pos);
@@ -71,6 +73,28 @@ void FileWindow::read(qint64 pos, void* dst, std::size_t length)
     const qint64 offset = pos - m_windowStart;
     const std::size_t usable = std::size_t(std::max<qint64>(0, std::min<qint64>(qint64(available), qint64(m_windowFilled) - offset)));
     std::memcpy(out, m_window.data() + offset, usable);
+}
+
+qint64 FileWindow::find(quint8 value, qint64 from, qint64 end)
+{
+    qint64 pos = std::max<qint64>(from, 0);
+    const qint64 last = std::min(end, m_size);
+    while (pos < last) {
+        const bool inside = m_windowStart >= 0 && pos >= m_windowStart
+            && pos < m_windowStart + qint64(m_windowFilled);
+        if (!inside) {
+            fill(pos);
+            if (m_windowFilled == 0)
+                break;
+        }
+        const qint64 offset = pos - m_windowStart;
+        const qint64 stop = std::min<qint64>(last, m_windowStart + qint64(m_windowFilled));
+        const void* hit = std::memchr(m_window.data() + offset, value, std::size_t(stop - pos));
+        if (hit)
+            return m_windowStart + (static_cast<const quint8*>(hit) - m_window.data());
+        pos = stop;
+    }
+    return end;
 }
 
 quint8 FileWindow::byteAt(qint64 pos)

@@ -27,6 +27,11 @@ public:
     quint16 le16(qint64 pos);
     quint32 le32(qint64 pos);
 
+    // Position of the first byte equal to value in [from, end) among the
+    // file's own bytes, or end when there is none. Lets a scan jump over
+    // bytes it would only step past one by one.
+    qint64 find(quint8 value, qint64 from, qint64 end);
+
     // Drops the window, e.g. after the stream was written through.
     void invalidate();
 

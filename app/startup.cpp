@@ -1,0 +1,48 @@
+#include "startup.h"
+
+#include "global_state.h"
+#include "language_table.h"
+#include "settings_store.h"
+
+#include <QApplication>
+#include <QDesktopWidget>
+
+const char* const kSettingsPath = "HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Velmora Data Recovery\\Pictavo";
+const char* const kInstanceKey = "3f6c2a9e-8d41-4b7a-9c05-e1d27f4b8a63";
+
+bool ReadResizeForDpi()
+{
+    auto settings = platform::openSettings(g_state.settingsPath);
+    if (!settings->contains(QStringLiteral("ResizeAppforDPI")))
+        settings->setValue(QStringLiteral("ResizeAppforDPI"), true);
+    return settings->value(QStringLiteral("ResizeAppforDPI"), true).toBool();
+}
+
+void ApplyStartSettings()
+{
+    g_state.launchedMonitorDrive = 0;
+    g_state.launchedRepairVideo = 0;
+    g_state.launchedRecoverData = 0;
+    g_state.launchedRecoverPhoto = 0;
+    g_state.monitorDriveExe = QStringLiteral("DriveMonitor.exe");
+    g_state.repairVideoExe = QStringLiteral("VideoRepair.exe");
+    g_state.recoverDataExe = QStringLiteral("DataRecovery.exe");
+    g_state.recoverPhotoExe = QStringLiteral("PhotoRecovery.exe");
+    g_state.settingsPath = QString::fromLatin1(kSettingsPath);
+
+    auto settings = platform::openSettings(g_state.settingsPath);
+    const int languageType = settings->value(QStringLiteral("LanguageType"), 0).toInt();
+    g_state.showAsDisabled = settings->value(QStringLiteral("OptionShowAsDisabled"), 0).toInt();
+
+    SetLanguageFlags(languageType);
+    if (const LanguageInfo* language = FindLanguage(languageType))
+        InstallLanguage(*language);
+}
+
+void CenterOnDesktop(QWidget* widget)
+{
+    const QWidget* desktop = QApplication::desktop();
+    const int x = (desktop->width() - widget->width()) / 2;
+    const int y = (desktop->height() - widget->height()) / 2 - 25;
+    widget->move(x, y);
+}

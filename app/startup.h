@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The registry key of the application's settings.
+extern const char* const kSettingsPath;
+
+// Key of the single-instance guard, fixed for every build of the product.
+extern const char* const kInstanceKey;
+
+// Reads "ResizeAppforDPI", writing it as true first when it is missing.
+bool ReadResizeForDpi();
+
+// Fills the start-up fields of g_state and installs the stored language:
+// launch flags, tool names, "LanguageType" and "OptionShowAsDisabled".
+void ApplyStartSettings();
+
+// Moves the widget to the centre of the desktop, 25 pixels higher.
+void CenterOnDesktop(QWidget* widget);

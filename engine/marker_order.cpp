@@ -1,0 +1,109 @@
+#include "marker_order.h"
+
+#include "global_state.h"
+#include "jpeg_markers.h"
+#include "segment_lists.h"
+
+namespace {
+
+// Passes the first image: its SOI, everything up to its first SOS, then
+// everything up to the first EOI after that. A list not starting with SOI
+// has no first image to pass, so the whole list is passed and nothing is
+// left to check.
+template <typename Node>
+const Node* afterFirstImage(const Node* node)
+{
+    if (!node || node->marker != jpeg::kSOI)
+        return nullptr;
+    node = node->next;
+    while (node && node->marker != jpeg::kSOS)
+        node = node->next;
+    if (!node)
+        return nullptr;
+    node = node->next;
+    while (node && node->marker != jpeg::kEOI)
+        node = node->next;
+    return node ? node->next : nullptr;
+}
+
+bool isTableRunMarker(quint16 marker)
+{
+    return marker == jpeg::kDQT || jpeg::isSof012(marker) || marker == jpeg::kDHT
+        || marker == jpeg::kDRI || marker == jpeg::kCOM;
+}
+
+// A one-table DQT must come with as many one-table DQT segments as the third
+// component's selector asks for.
+bool oneTableRuleHolds(quint16 length)
+{
+    const int selector = g_state.thirdComponentTable;
+    if (length != 67 || selector > 2)
+        return true;
+    return g_state.dqtSegmentCount == selector + 1;
+}
+
+struct Notes {
+    bool dqt = false;
+    bool sof = false;
+    bool dht = false;
+};
+
+// Handles one node of a table run; false when it makes the list unusable.
+template <typename Node>
+bool acceptTableNode(const Node* node, Notes& notes)
+{
+    const quint16 marker = node->marker;
+    if (marker == jpeg::kCOM)
+        return true;
+    if (jpeg::isSof012(marker))
+        notes.sof = true;
+    else if (marker == jpeg::kDHT)
+        notes.dht = true;
+    else if (marker == jpeg::kDQT)
+        notes.dqt = true;
+    if (node->length == 0)
+        return false;
+    return marker != jpeg::kDQT || oneTableRuleHolds(node->length);
+}
+
+template <typename Node>
+unsigned int checkFrom(const Node* cursor)
+{
+    if (!cursor)
+        return 0;
+    Notes notes;
+    bool soiTaken = false;
+    for (;;) {
+        if (!soiTaken && cursor && cursor->marker == jpeg::kSOI) {
+            soiTaken = true;
+            cursor = cursor->next;
+        }
+        while (cursor && jpeg::isApp(cursor->marker))
+            cursor = cursor->next;
+        while (cursor && isTableRunMarker(cursor->marker)) {
+            if (!acceptTableNode(cursor, notes))
+                return 0;
+            cursor = cursor->next;
+        }
+        if (notes.dqt && notes.sof && notes.dht && cursor && cursor->marker == jpeg::kSOS)
+            return 1;
+        if (!cursor)
+            return 0;
+        cursor = cursor->next;
+        if (!cursor)
+            return 0;
+    }
+}
+
+} // namespace
+
+unsigned int IsSegmentOrderValid(const SegmentNode* head, int image)
+{
+    const bool skipFirst = image == 1 && g_state.skipFirstImageOff == 0;
+    return checkFrom(skipFirst ? afterFirstImage(head) : head);
+}
+
+unsigned int IsEmbeddedSegmentOrderValid(const EmbeddedSegmentNode* head)
+{
+    return checkFrom(head);
+}

@@ -1,0 +1,308 @@
+#include "file_window.h"
+#include "global_state.h"
+#include "jpeg_markers.h"
+#include "jpg_repair.h"
+#include "segment_lists.h"
+
+#include <cstring>
+
+namespace {
+
+// How an SOI, APP1, APP2 or APP13 record searches for complete images.
+struct ImageSearch {
+    qint64 bound = 0;             // last position examined
+    quint16 SegmentRecord::*counter = nullptr;
+    bool boundedFollowers = false; // follower lengths must be plausible
+    bool soiForm = false;          // sets soiImageFlag, ends after the first image
+    bool recovery = false;
+    bool skipAppSegments = false;  // an FF D9 inside APP1/APP2/APP13 does not end the image
+};
+
+enum class RecordForm { ZeroLength, Recovery, SecondSoi, AppWindow, Plain };
+
+RecordForm formOf(quint16 marker, qint32 secondSoi)
+{
+    if (marker == jpeg::kSOI) {
+        if (g_state.multiImageRecovery == 1)
+            return RecordForm::Recovery;
+        if (secondSoi == 1)
+            return RecordForm::SecondSoi;
+        return RecordForm::ZeroLength;
+    }
+    if (marker == jpeg::kEOI)
+        return RecordForm::ZeroLength;
+    if (marker == jpeg::kAPP1 || marker == jpeg::kAPP2 || marker == jpeg::kAPP13)
+        return RecordForm::AppWindow;
+    return RecordForm::Plain;
+}
+
+bool followerAccepted(FileWindow& in, qint64 start, bool bounded)
+{
+    const quint16 follower = in.le16(start + 2);
+    if (!bounded)
+        return jpeg::isImageStartFollower(follower);
+    const quint16 length = in.be16(start + 4);
+    switch (follower) {
+    case jpeg::kDQT: return length <= 197;
+    case jpeg::kDHT: return length <= 418;
+    case jpeg::kAPP0: return length <= 16;
+    case jpeg::kSOF0: return length <= 17;
+    case jpeg::kSOS: return length <= 12;
+    case jpeg::kAPP13: return length <= 12;
+    case jpeg::kAPP14:
+    case jpeg::kAPP1:
+    case jpeg::kAPP2: return true;
+    default: return false;
+    }
+}
+
+bool isSearchSkippedApp(quint16 word)
+{
+    return word == jpeg::kAPP1 || word == jpeg::kAPP2 || word == jpeg::kAPP13;
+}
+
+// Records the complete images (FF D8 ... FF D9) found from pos up to the
+// search bound. Only FF bytes can change anything, so the cursor jumps from
+// one FF to the next.
+void searchImages(FileWindow& in, SegmentRecord& record, qint64 pos, const ImageSearch& search)
+{
+    quint16& count = record.*search.counter;
+    bool open = false;
+    int k = 0;
+    qint64 c = pos;
+    while (c <= search.bound && k < kMaxEmbeddedImages) {
+        if (in.byteAt(c) != 0xFF) {
+            c = in.find(0xFF, c + 1, search.bound + 1);
+            continue;
+        }
+        const quint16 word = in.le16(c);
+        if (word == jpeg::kSOI && !open) {
+            if (followerAccepted(in, c, search.boundedFollowers)) {
+                record.embeddedStart[k] = qint32(c);
+                open = true;
+                ++count;
+                if (search.soiForm)
+                    record.soiImageFlag = 1;
+            }
+            c += 2;
+        } else if (search.skipAppSegments && isSearchSkippedApp(word)) {
+            c += in.be16(c + 2) + 2;
+        } else if (word == jpeg::kEOI && open) {
+            const qint32 length = qint32(quint32(c) - quint32(record.embeddedStart[k]) + 2u);
+            record.embeddedLength[k] = length;
+            if (length > 0)
+                g_state.thumbnailFound = 1;
+            ++k;
+            ++count;
+            open = false;
+            if (search.recovery)
+                return;
+            c += 1;
+        } else {
+            c += 1;
+        }
+    }
+}
+
+ImageSearch searchFor(RecordForm form, quint16 marker, qint64 pos, qint64 length,
+                      bool embeddedList)
+{
+    ImageSearch search;
+    if (form == RecordForm::AppWindow) {
+        search.boundedFollowers = true;
+        if (marker == jpeg::kAPP1) {
+            search.bound = pos + length;
+            search.counter = &SegmentRecord::app1Images;
+        } else if (marker == jpeg::kAPP2) {
+            search.bound = pos + length;
+            search.counter = &SegmentRecord::app2Images;
+        } else {
+            search.bound = pos + length + 2;
+            search.counter = &SegmentRecord::app13Images;
+        }
+        return search;
+    }
+    search.bound = g_state.inputFileSize;
+    search.counter = &SegmentRecord::soiImages;
+    search.soiForm = true;
+    search.recovery = form == RecordForm::Recovery;
+    // A thumbnail's FF D9 inside the main image's APP segments must not end
+    // it; the embedded list keeps the first FF D9 whatever surrounds it.
+    search.skipAppSegments = search.recovery && !embeddedList;
+    return search;
+}
+
+// Keeps the frame's quantization-table selector of its third component; a
+// frame with fewer components has none.
+void recordFrame(qint64 pos)
+{
+    quint8 frame[17];
+    jpg_repair::ReadAt(g_state.inputFile, quint64(pos + 2), frame, sizeof frame);
+    const quint8 componentCount = frame[7];
+    g_state.thirdComponentTable = componentCount >= 3 ? frame[16] : kNoThirdComponentTable;
+}
+
+void copySignatureRow(int row, const quint8* segment, int from)
+{
+    std::memcpy(g_state.dqtSignature[row], segment + from, sizeof g_state.dqtSignature[row]);
+}
+
+// Keeps the first 25 values of each table of the segment, by the table's
+// place in the segment or the segment's place among the one-table segments.
+void recordQuantization(qint64 pos, quint16 length)
+{
+    constexpr int kTableStride = 65;
+    constexpr int kFirstValue = 5;
+    quint8 segment[kFirstValue + 2 * kTableStride + 25];
+    jpg_repair::ReadAt(g_state.inputFile, quint64(pos), segment, sizeof segment);
+    if (length == 132 || length == 197) {
+        const int tables = length == 132 ? 2 : 3;
+        for (int row = 0; row < tables; ++row)
+            copySignatureRow(row, segment, kFirstValue + row * kTableStride);
+    } else if (length == 67) {
+        ++g_state.dqtSegmentCount;
+        if (g_state.dqtSegmentCount <= 3)
+            copySignatureRow(g_state.dqtSegmentCount - 1, segment, kFirstValue);
+    }
+}
+
+void recordPlain(quint16 marker, qint64 pos, quint16 length, qint32 dhtUsable)
+{
+    if (jpeg::isSof012(marker))
+        recordFrame(pos);
+    else if (marker == jpeg::kDQT)
+        recordQuantization(pos, length);
+    else if (marker == jpeg::kDHT && dhtUsable != 0)
+        ++g_state.dhtSegmentCount;
+}
+
+// Fills a new record for the marker at pos, reading what it needs from
+// g_state.inputFile.
+void fillRecord(SegmentRecord& record, const quint8* header, qint64 pos, qint32 secondSoi,
+                qint32 dhtUsable, bool embeddedList)
+{
+    record.marker = quint16(header[0] | header[1] << 8);
+    record.offset = pos + 2;
+    const RecordForm form = formOf(record.marker, secondSoi);
+    if (form == RecordForm::ZeroLength)
+        return;
+    const qint64 declared = quint16(header[2] << 8 | header[3]);
+    record.length = declared < g_state.inputFileSize - pos ? quint16(declared) : 0;
+    if (form == RecordForm::Plain) {
+        recordPlain(record.marker, pos, record.length, dhtUsable);
+        return;
+    }
+    const ImageSearch search = searchFor(form, record.marker, pos, declared, embeddedList);
+    // An APP window is small: read just it. An SOI search runs to the end of
+    // the file through the default window.
+    const std::size_t window = form == RecordForm::AppWindow ? std::size_t(declared) + 16
+                                                             : FileWindow::kDefaultWindow;
+    FileWindow in(g_state.inputFile, window);
+    searchImages(in, record, pos, search);
+}
+
+template <typename Node>
+void appendNode(Node** head, Node** tail, Node* node)
+{
+    node->next = nullptr;
+    if (!*head) {
+        *head = node;
+        *tail = node;
+        return;
+    }
+    (*tail)->next = node;
+    *tail = node;
+}
+
+template <typename Node>
+void freeList(Node*& head, Node*& cursor)
+{
+    cursor = head;
+    while (cursor) {
+        Node* next = cursor->next;
+        delete cursor;
+        cursor = next;
+    }
+    head = nullptr;
+}
+
+} // namespace
+
+void jpg_repair::AddSegment(SegmentNode** head, SegmentNode** tail, const quint8* header, qint64 pos)
+{
+    m_segmentNewHead = nullptr;
+    m_segmentNewNode = nullptr;
+    m_segmentLastNode = nullptr;
+    if (*head) {
+        if (g_state.runActive != 1)
+            return;
+        m_segmentLastNode = *tail;
+        if (m_segmentLastNode->next)
+            return;
+    }
+    SegmentNode* node = new SegmentNode{};
+    (*head ? m_segmentNewNode : m_segmentNewHead) = node;
+    fillRecord(*node, header, pos, m_secondSoi, m_dhtUsable, false);
+    appendNode(head, tail, node);
+}
+
+void jpg_repair::AddEmbeddedSegment(EmbeddedSegmentNode** head, EmbeddedSegmentNode** tail,
+                                    const quint8* header, qint64 pos)
+{
+    if (g_state.embeddedScanActive == 1)
+        g_state.inputFileSize = g_state.sourceFileSize;
+    m_embeddedNewHead = nullptr;
+    m_embeddedNewNode = nullptr;
+    m_embeddedLastNode = nullptr;
+    if (*head) {
+        m_embeddedLastNode = *tail;
+        if (m_embeddedLastNode->next)
+            return;
+    }
+    EmbeddedSegmentNode* node = new EmbeddedSegmentNode{};
+    (*head ? m_embeddedNewNode : m_embeddedNewHead) = node;
+    fillRecord(*node, header, pos, m_secondSoi, m_dhtUsable, true);
+    appendNode(head, tail, node);
+}
+
+void jpg_repair::AppendOffset(OffsetNode** head, OffsetNode** tail, quint64 value)
+{
+    m_offsetNewHead = nullptr;
+    m_offsetNewNode = nullptr;
+    m_offsetLastNode = nullptr;
+    if (*head) {
+        m_offsetLastNode = *tail;
+        if (m_offsetLastNode->next)
+            return;
+    }
+    OffsetNode* node = new OffsetNode{value, nullptr};
+    (*head ? m_offsetNewNode : m_offsetNewHead) = node;
+    appendNode(head, tail, node);
+}
+
+void jpg_repair::ResetState()
+{
+    freeList(g_state.segmentHead, g_state.segmentCursor);
+    freeList(g_state.strayMarkerHead, g_state.strayMarkerCursor);
+    if (g_state.inputFile) {
+        std::fclose(g_state.inputFile);
+        g_state.inputFile = nullptr;
+    }
+    g_state.dqtSearchPending = 1;
+    g_state.dhtSegmentCount = 0;
+    g_state.dqtLength = 0;
+    g_state.dqtSegmentCount = 0;
+    g_state.dqtIndex = 0;
+    std::memset(g_state.dhtTableOffset, 0, sizeof g_state.dhtTableOffset);
+    g_state.dhtReplacementSize = 0;
+    g_state.dqtTwoFilled = 0;
+    g_state.dqtThreeFilled = 0;
+    for (auto& row : g_state.dqtSignature)
+        row[0] = 0;
+    g_state.thirdComponentTable = 0;
+}
+
+void jpg_repair::FreeEmbeddedSegments()
+{
+    freeList(g_state.embeddedSegmentHead, g_state.embeddedSegmentCursor);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace platform {
+
+// Guards against a second running instance. The guard is released when its
+// process ends in any way, a crash or a kill included, so a dead instance
+// never locks the user out.
+class SingleInstanceGuard {
+public:
+    SingleInstanceGuard();
+    ~SingleInstanceGuard();
+
+    // False when another live process holds the guard of this key.
+    bool acquire(const QString& key);
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+} // namespace platform

@@ -1,0 +1,136 @@
+#include "advanced_repair_dlg.h"
+#include "back_application_dlg.h"
+#include "close_application_dlg.h"
+#include "dialog_look.h"
+#include "global_state.h"
+#include "reference_file_dlg.h"
+#include "repair_finish_dialog.h"
+#include "stop_dlg.h"
+
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+// Every image the dialogs name exists in each image set at its size, and
+// every image a dialog's style sheet asks for can be loaded.
+class DialogImagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void imageHasItsSize_data();
+    void imageHasItsSize();
+    void styleSheetsNameExistingImages_data();
+    void styleSheetsNameExistingImages();
+};
+
+void DialogImagesTest::imageHasItsSize_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+
+    const struct {
+        const char* name;
+        QSize sizes[3];
+    } images[] = {
+        {"16.png", {{24, 24}, {32, 32}, {36, 36}}},
+        {"OK- Normal.png", {{88, 25}, {112, 32}, {135, 39}}},
+        {"OK- Hot.png", {{88, 25}, {112, 32}, {135, 39}}},
+        {"logo_small.png", {{60, 60}, {72, 72}, {108, 108}}},
+        {"Mark.png", {{66, 66}, {82, 82}, {99, 99}}},
+        {"info.png", {{67, 67}, {82, 82}, {100, 100}}},
+        {"Help.png", {{66, 66}, {82, 82}, {99, 99}}},
+        {"Yes.png", {{88, 25}, {109, 31}, {132, 38}}},
+        {"No-2.png", {{88, 25}, {109, 31}, {132, 38}}},
+        {"No_select.png", {{88, 25}, {109, 31}, {132, 38}}},
+        {"Browser 1.png", {{101, 25}, {125, 31}, {151, 37}}},
+        {"Browser 2.png", {{101, 25}, {125, 31}, {151, 37}}},
+        {"Repair 1.png", {{96, 29}, {120, 36}, {144, 44}}},
+        {"Repair 2.png", {{96, 29}, {120, 36}, {144, 44}}},
+        {"next.png", {{96, 29}, {120, 36}, {144, 44}}},
+        {"Cancel- Normal.png", {{90, 26}, {112, 32}, {144, 44}}},
+        {"Cancel - Hot.png", {{90, 26}, {120, 36}, {144, 44}}},
+        {"img_SelectCheckBox.png", {{11, 11}, {16, 16}, {24, 24}}},
+        {"img_UnSelectCheckBox.png", {{11, 11}, {16, 16}, {24, 24}}},
+        {"Advance-repair-updated-icon.png", {{104, 99}, {130, 130}, {156, 156}}},
+    };
+    const float scales[3] = {1.0f, 1.25f, 1.5f};
+    for (int set = 0; set < 3; ++set) {
+        const QString folder = imageSetFolder(scales[set]);
+        for (const auto& image : images) {
+            const QString path = folder + QLatin1String(image.name);
+            QTest::newRow(qPrintable(path)) << path << image.sizes[set];
+        }
+    }
+}
+
+void DialogImagesTest::imageHasItsSize()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    const QImage image(path);
+    QVERIFY2(!image.isNull(), qPrintable(path));
+    QCOMPARE(image.size(), size);
+}
+
+void DialogImagesTest::styleSheetsNameExistingImages_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::newRow("96 DPI") << 1.0f;
+    QTest::newRow("120 DPI") << 1.25f;
+    QTest::newRow("144 DPI") << 1.5f;
+}
+
+void DialogImagesTest::styleSheetsNameExistingImages()
+{
+    QFETCH(float, scale);
+    g_state.uiScale = scale;
+    g_state.fileSuffix = QStringLiteral("jpg");
+
+    auto sample = std::make_unique<ReferenceFileDlg>(nullptr, QString());
+    std::vector<std::unique_ptr<QWidget>> dialogs;
+    dialogs.emplace_back(new repairFinishDialog(nullptr));
+    dialogs.emplace_back(new StopDlg(nullptr));
+    dialogs.emplace_back(new CloseApplicationDlg(nullptr));
+    dialogs.emplace_back(new BackApplicationDlg(nullptr));
+    auto* intro = new AdvancedRepairDlg(nullptr, QString(), sample.get());
+    intro->setAttribute(Qt::WA_DeleteOnClose, false);
+    dialogs.emplace_back(intro);
+    // The intro dialog styles the sample dialog's Repair button on Next.
+    // Rejects the sample dialog once its modal run has started, however
+    // long the intro dialog takes to get there.
+    QTimer closer;
+    closer.setInterval(50);
+    QObject::connect(&closer, &QTimer::timeout, sample.get(), [&sample] {
+        if (sample->isVisible())
+            sample->reject();
+    });
+    closer.start();
+    QMetaObject::invokeMethod(intro, "OnclickedNextDialog");
+    closer.stop();
+
+    const QRegularExpression url(QStringLiteral("url\\(([^)]*)\\)"));
+    int checked = 0;
+    std::vector<QWidget*> roots{sample.get()};
+    for (const auto& dialog : dialogs)
+        roots.push_back(dialog.get());
+    for (QWidget* root : roots) {
+        auto widgets = root->findChildren<QWidget*>();
+        widgets.append(root);
+        for (QWidget* widget : widgets) {
+            auto match = url.globalMatch(widget->styleSheet());
+            while (match.hasNext()) {
+                const QString path = match.next().captured(1);
+                QVERIFY2(path.startsWith(imageSetFolder(scale)), qPrintable(path));
+                QVERIFY2(QFile::exists(path), qPrintable(path));
+                ++checked;
+            }
+        }
+    }
+    QVERIFY(checked >= 20);
+}
+
+QTEST_MAIN(DialogImagesTest)
+#include "tst_dialog_images.moc"

@@ -1,0 +1,277 @@
+#include "engine_input.h"
+#include "file_open.h"
+#include "global_state.h"
+#include "jpeg_fixture.h"
+#include "jpg_repair.h"
+#include "segment_lists.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace fixture;
+
+namespace {
+
+// Builds a file piece by piece and notes where the scanner should put a
+// segment node or a stray-marker entry.
+class Layout {
+public:
+    Layout& raw(const QByteArray& piece)
+    {
+        m_bytes += piece;
+        return *this;
+    }
+    Layout& node(const QByteArray& piece)
+    {
+        if (quint8(piece[1]) == 0xDA)
+            m_sos = m_bytes.size();
+        m_nodes << QString("%1@%2").arg(quint8(piece[1]), 2, 16, QChar('0')).arg(m_bytes.size());
+        return raw(piece);
+    }
+    Layout& stray(const QByteArray& piece)
+    {
+        m_strays << QString::number(m_bytes.size() - m_sos);
+        return raw(piece);
+    }
+    QByteArray bytes() const { return m_bytes; }
+    QString nodes() const { return m_nodes.join(' '); }
+    QString strays() const { return m_strays.join(' '); }
+
+private:
+    QByteArray m_bytes;
+    QStringList m_nodes;
+    QStringList m_strays;
+    int m_sos = 0;
+};
+
+QByteArray pair(quint8 a, quint8 b)
+{
+    QByteArray bytes;
+    return bytes.append(char(a)).append(char(b));
+}
+
+template <typename Node>
+QString nodesOf(const Node* node)
+{
+    QStringList out;
+    for (; node; node = node->next)
+        out << QString("%1@%2").arg(node->marker >> 8, 2, 16, QChar('0')).arg(node->offset - 2);
+    return out.join(' ');
+}
+
+QString straysOf(const OffsetNode* node)
+{
+    QStringList out;
+    for (; node; node = node->next)
+        out << QString::number(node->value);
+    return out.join(' ');
+}
+
+void addRow(const char* name, const Layout& layout, int recovery)
+{
+    QTest::newRow(name) << layout.bytes() << layout.nodes() << layout.strays() << recovery;
+}
+
+} // namespace
+
+// The marker scanner over whole files: which markers become segment nodes,
+// which scan-data pairs are stray, and when a file is taken as several images.
+class JpegScanTest : public QObject {
+    Q_OBJECT
+private slots:
+    void scanJpegMarkers_data();
+    void scanJpegMarkers();
+    void otherScanners_data();
+    void otherScanners();
+    void embeddedScanStartsFreshCounts();
+    void stopRequestedRecordsNothing();
+    void inputOfTwoGibibytesIsRefused();
+};
+
+void JpegScanTest::scanJpegMarkers_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("nodes");
+    QTest::addColumn<QString>("strays");
+    QTest::addColumn<int>("recovery");
+
+    const QByteArray scan(16, '\x11');
+    const QByteArray image = minimalJpeg(scan);
+    const QByteArray eoi = marker(0xD9);
+
+    addRow("empty file", Layout(), 0);
+    addRow("first bytes not FF D8", Layout().raw(QByteArray(1, '\0') + image), 0);
+    addRow("single image",
+           Layout().node(marker(0xD8)).node(dqt(1)).node(sof(0xC0, 3, 0)).node(dht()).node(sos())
+               .raw(scan).node(eoi), 0);
+
+    addRow("stray pairs in scan data",
+           Layout().node(marker(0xD8)).node(dqt(1)).node(sof(0xC0, 3, 0)).node(dht()).node(sos())
+               .raw(scan + pair(0xFF, 0x00) + pair(0xFF, 0xD3) + pair(0xFF, 0xD9) + scan)
+               .stray(pair(0xFF, 0xFF)).raw(QByteArray(2, '\0'))
+               .stray(pair(0xFF, 0xD8)).raw(scan)
+               .stray(pair(0xFF, 0x01)).raw(scan)
+               .stray(QByteArray(1, '\xFF')).node(eoi), 0);
+
+    addRow("DHT of length 420 first",
+           Layout().node(marker(0xD8)).raw(dht(420)).node(dqt(1)).node(sof(0xC0, 3, 0))
+               .raw(sos()).raw(scan).node(eoi), 0);
+    addRow("DHT of length 420 then a usable DHT",
+           Layout().node(marker(0xD8)).raw(dht(420)).node(dqt(1)).node(sof(0xC0, 3, 0))
+               .node(dht()).node(sos()).raw(scan).node(eoi), 0);
+    addRow("padding bytes after DQT",
+           Layout().node(marker(0xD8)).node(dqt(1)).raw(QByteArray(3, '\0')).node(dht())
+               .node(sof(0xC0, 3, 0)).node(sos()).raw(scan).node(eoi), 0);
+
+    Layout three;
+    for (int i = 0; i < 3; ++i)
+        three.node(marker(0xD8)).raw(image.mid(2));
+    addRow("three concatenated images", three, 1);
+
+    addRow("two images, file not ending in FF D9",
+           Layout().node(marker(0xD8)).raw(image.mid(2)).node(marker(0xD8)).raw(image.mid(2))
+               .raw(QByteArray(1, '\0')), 1);
+
+    addRow("two images ending in FF D9",
+           Layout().node(marker(0xD8)).node(dqt(1)).node(sof(0xC0, 3, 0)).node(dht()).node(sos())
+               .raw(scan + eoi).stray(marker(0xD8)).raw(image.mid(2, image.size() - 4))
+               .node(eoi), 0);
+
+    addRow("first image breaks off before its scan",
+           Layout().node(marker(0xD8)).node(dqt(1)).node(sof(0xC0, 3, 0))
+               .node(marker(0xD8)).raw(image.mid(2, image.size() - 4)).node(eoi), 0);
+
+    const QByteArray exif = QByteArray("Exif\0\0", 6) + realJpeg(16, 16);
+    addRow("EXIF thumbnail in APP1",
+           Layout().node(marker(0xD8)).node(segment(0xE1, exif)).node(dqt(1))
+               .node(sof(0xC0, 3, 0)).node(dht()).node(sos()).raw(scan).node(eoi), 0);
+
+    // SOS at offset 1000 with length 12, FF 01 at offset 1500.
+    const QByteArray head = marker(0xD8) + dqt(1) + sof(0xC0, 3, 0) + dht();
+    const QByteArray comment = segment(0xFE, QByteArray(1000 - head.size() - 4, 'c'));
+    Layout at1000;
+    at1000.node(marker(0xD8)).node(dqt(1)).node(sof(0xC0, 3, 0)).node(dht()).node(comment)
+        .node(sos()).raw(QByteArray(1500 - 1014, '\x11')).stray(pair(0xFF, 0x01)).raw(scan)
+        .node(eoi);
+    QTest::newRow("SOS at 1000, FF 01 at 1500")
+        << at1000.bytes() << at1000.nodes() << QString("500") << 0;
+}
+
+void JpegScanTest::scanJpegMarkers()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, nodes);
+    QFETCH(QString, strays);
+    QFETCH(int, recovery);
+
+    EngineInput input(bytes);
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    QCOMPARE(nodesOf(g_state.segmentHead), nodes);
+    QCOMPARE(straysOf(g_state.strayMarkerHead), strays);
+    QCOMPARE(g_state.multiImageRecovery, recovery);
+    QCOMPARE(g_state.sourceFileSize, qint64(bytes.size()));
+}
+
+void JpegScanTest::otherScanners_data()
+{
+    QTest::addColumn<bool>("embedded");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("nodes");
+
+    const QByteArray scan(16, '\x11');
+    const QByteArray image = minimalJpeg(scan);
+    for (const bool embedded : {false, true}) {
+        const char* suffix = embedded ? " (embedded)" : " (thumbnail)";
+        Layout frameFirst;
+        frameFirst.node(marker(0xD8)).raw(sof(0xC0, 3, 0)).node(dqt(1)).node(dht())
+            .node(sos()).raw(scan).node(marker(0xD9));
+        QTest::newRow(qPrintable(QString("frame before any table") + suffix))
+            << embedded << frameFirst.bytes() << frameFirst.nodes();
+
+        Layout earlyEnd;
+        earlyEnd.node(marker(0xD8)).node(segment(0xE0, "JFIF")).node(marker(0xD9))
+            .raw(image.mid(2));
+        QTest::newRow(qPrintable(QString("FF D9 between segments ends the walk") + suffix))
+            << embedded << earlyEnd.bytes() << earlyEnd.nodes();
+
+        Layout shifted;
+        shifted.raw(QByteArray(2, '\0')).node(marker(0xD8)).raw(image.mid(2, image.size() - 4))
+            .node(marker(0xD9));
+        QTest::newRow(qPrintable(QString("first FF D8 not at offset 0") + suffix))
+            << embedded << shifted.bytes() << shifted.nodes();
+    }
+}
+
+void JpegScanTest::otherScanners()
+{
+    QFETCH(bool, embedded);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, nodes);
+
+    EngineInput input(bytes);
+    jpg_repair repair;
+    if (embedded) {
+        g_state.multiImageRecovery = 1;
+        repair.ScanEmbeddedImageMarkers(input.path(), input.file(), 0);
+        QCOMPARE(nodesOf(g_state.embeddedSegmentHead), nodes);
+        QVERIFY(!g_state.segmentHead);
+    } else {
+        repair.ScanThumbnailMarkers(input.path(), input.file(), 0);
+        QCOMPARE(nodesOf(g_state.segmentHead), nodes);
+    }
+}
+
+void JpegScanTest::embeddedScanStartsFreshCounts()
+{
+    EngineInput input(minimalJpeg());
+    g_state.multiImageRecovery = 1;
+    g_state.dqtSegmentCount = 7;
+    g_state.dhtSegmentCount = 7;
+    jpg_repair repair;
+    repair.ScanEmbeddedImageMarkers(input.path(), input.file(), 0);
+    QCOMPARE(g_state.dqtSegmentCount, 1);
+    QCOMPARE(g_state.dhtSegmentCount, 1);
+}
+
+void JpegScanTest::stopRequestedRecordsNothing()
+{
+    EngineInput input(minimalJpeg());
+    g_state.stopRequested = 1;
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    g_state.stopRequested = 0;
+    QVERIFY(!g_state.segmentHead);
+    QVERIFY(!g_state.strayMarkerHead);
+}
+
+void JpegScanTest::inputOfTwoGibibytesIsRefused()
+{
+    // A sparse file: a real image at its start, then zeros up to 2 GiB + 2.
+    const QString path = QDir::tempPath() + "/huge.jpg";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(minimalJpeg());
+        if (!file.resize(kMaxJpegInputSize + 3))
+            QSKIP("no sparse file of 2 GiB here");
+    }
+    g_state.inputFile = platform::openFile(path, "rb");
+    QVERIFY(g_state.inputFile);
+    g_state.inputFileSize = jpg_repair::FileSize(g_state.inputFile);
+    QCOMPARE(g_state.inputFileSize, kMaxJpegInputSize + 3);
+    g_state.runActive = 1;
+
+    jpg_repair repair;
+    repair.ScanJpegMarkers(path, g_state.inputFile, 0);
+    QVERIFY(!g_state.segmentHead);
+    QVERIFY(!g_state.strayMarkerHead);
+    QCOMPARE(g_state.multiImageRecovery, 0);
+    repair.ResetState();
+    QVERIFY(!g_state.inputFile);
+    QFile::remove(path);
+}
+
+QTEST_GUILESS_MAIN(JpegScanTest)
+#include "tst_jpeg_scan.moc"

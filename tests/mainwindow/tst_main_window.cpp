@@ -1,0 +1,456 @@
+#include "browse_repair_dlg.h"
+#include "global_state.h"
+#include "my_tree_widget.h"
+#include "repair_finish_dialog.h"
+#include "stop_dlg.h"
+#include "temp_file.h"
+#include "tree_style_sheet.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QTreeWidgetItemIterator>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+void setLanguage(qint32 GlobalState::*flag)
+{
+    for (auto f : {&GlobalState::langEnglish, &GlobalState::langGerman, &GlobalState::langFrench,
+                   &GlobalState::langItalian, &GlobalState::langSpanish, &GlobalState::langChinese,
+                   &GlobalState::langKorean, &GlobalState::langJapanese, &GlobalState::langHindi,
+                   &GlobalState::langBrazil, &GlobalState::langDutch})
+        g_state.*f = 0;
+    if (flag)
+        g_state.*flag = 1;
+}
+
+std::unique_ptr<BrowseRepairDlg> makeWindow(float scale)
+{
+    g_startScale = scale;
+    return std::make_unique<BrowseRepairDlg>(nullptr);
+}
+
+QRect rectOf(BrowseRepairDlg& window, const char* name)
+{
+    auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
+    return widget ? widget->geometry() : QRect();
+}
+
+// Answers the next open-files dialog with the given names in the folder.
+void answerFileDialog(const QString& folder, const QStringList& names)
+{
+    QTimer::singleShot(100, [folder, names] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->setDirectory(folder);
+        QStringList quoted;
+        for (const QString& name : names)
+            quoted << QLatin1Char('"') + name + QLatin1Char('"');
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(quoted.join(QLatin1Char(' ')));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+// Closes each "already added" message that appears, recording its text.
+class DuplicateMessageCloser : public QObject {
+public:
+    QStringList messages;
+    void start() { QTimer::singleShot(50, this, [this] { poll(); }); }
+
+private:
+    void poll()
+    {
+        if (auto* box = qobject_cast<repairFinishDialog*>(QApplication::activeModalWidget())) {
+            messages << box->repairedLabl->text();
+            box->OkBtn->click();
+        }
+        QTimer::singleShot(50, this, [this] { poll(); });
+    }
+};
+
+int checkedRows(QTreeWidget* tree)
+{
+    int count = 0;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        count += (*it)->checkState(0) == Qt::Checked;
+    return count;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void startPage();
+    void layoutAtScale_data();
+    void layoutAtScale();
+    void languageRows_data();
+    void languageRows();
+    void fixedScaleWhenResizeDisabled();
+    void treeStyleSheet_data();
+    void treeStyleSheet();
+    void formatSize_data();
+    void formatSize();
+    void addFilesAcceptsBySuffix();
+    void duplicateRefusedWithoutRegardToCase();
+    void selectAllFollowsRows();
+    void removingAllRowsDisablesButtons();
+    void spaceDoesNotToggleRows();
+    void workerSignalsArriveQueuedInOrder();
+    void stopQuestion_data();
+    void stopQuestion();
+};
+
+void MainWindowTest::init()
+{
+    setLanguage(nullptr);
+    QFile::remove(qEnvironmentVariable("PICTAVO_SETTINGS_FILE"));
+}
+
+void MainWindowTest::startPage()
+{
+    auto window = makeWindow(1.0f);
+    QCOMPARE(g_mainWindow, window.get());
+    QVERIFY(g_state.referenceDlg);
+    QCOMPARE(window->windowFlags() & Qt::FramelessWindowHint, Qt::FramelessWindowHint);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Pictavo"));
+    QVERIFY(window->frame2->isHidden());
+    QVERIFY(window->AddFilesBtnN->isHidden());
+    QVERIFY(window->StartRepairFilesBtnN->isHidden());
+    QVERIFY(!window->m_addFileButton->isHidden());
+    QCOMPARE(window->m_fileTree->columnCount(), 0);
+    QCOMPARE(window->m_fileTree->geometry(), QRect(22, 220, 805, 300));
+    QCOMPARE(window->m_repairTree->geometry(), QRect(22, 160, 410, 310));
+    QCOMPARE(window->m_addFileButton->geometry(), QRect(319, 80, 141, 141));
+    QCOMPARE(window->m_repairTree->columnCount(), 7);
+    for (int hidden : {2, 4, 5, 6})
+        QVERIFY(window->m_repairTree->isColumnHidden(hidden));
+    QCOMPARE(window->StartRepairFilesBtnN->text(), QStringLiteral("Repair"));
+    QCOMPARE(window->SaveRepairBtn->text(), QStringLiteral("Save Repaired Files"));
+    QCOMPARE(window->ThumbChkbx->checkState(), Qt::Checked);
+    QVERIFY(!window->ThumbChkbx->isEnabled());
+    QCOMPARE(g_state.helpStart, 1);
+    QCOMPARE(g_state.toolbarInterval, 15);
+}
+
+void MainWindowTest::layoutAtScale_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QRect>("closeButton");
+    QTest::addColumn<QRect>("addButton");
+    QTest::addColumn<QRect>("repairTree");
+    QTest::newRow("1.0") << 1.0f << QSize(850, 600) << QRect(804, 1, 45, 29) << QRect(15, 510, 101, 32)
+                         << QRect(22, 160, 410, 310);
+    QTest::newRow("1.25") << 1.25f << QSize(1062, 750) << QRect(1005, 1, 56, 36) << QRect(18, 637, 126, 40)
+                          << QRect(27, 200, 512, 387);
+    QTest::newRow("1.5") << 1.5f << QSize(1275, 900) << QRect(1206, 1, 67, 43) << QRect(22, 765, 151, 48)
+                         << QRect(33, 240, 615, 465);
+}
+
+void MainWindowTest::layoutAtScale()
+{
+    QFETCH(float, scale);
+    QFETCH(QSize, window);
+    QFETCH(QRect, closeButton);
+    QFETCH(QRect, addButton);
+    QFETCH(QRect, repairTree);
+    auto main = makeWindow(scale);
+    QCOMPARE(main->minimumSize(), window);
+    QCOMPARE(main->maximumSize(), window);
+    QCOMPARE(main->CloseBtn->geometry(), closeButton);
+    QCOMPARE(main->CloseBtn->minimumSize(), closeButton.size());
+    QCOMPARE(main->AddFilesBtnN->geometry(), addButton);
+    QCOMPARE(main->m_repairTree->geometry(), repairTree);
+}
+
+void MainWindowTest::languageRows_data()
+{
+    QTest::addColumn<int>("language"); // index into the flag list below, -1 for none
+    QTest::addColumn<QByteArray>("widget");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("English save") << -1 << QByteArray("SaveRepairBtn") << QRect(680, 530, 152, 32);
+    QTest::newRow("German save") << 0 << QByteArray("SaveRepairBtn") << QRect(630, 530, 202, 32);
+    QTest::newRow("German caption") << 0 << QByteArray("label_2") << QRect(45, 227, 95, 20);
+    QTest::newRow("Korean title") << 1 << QByteArray("label_4") << QRect(320, 7, 201, 20);
+    QTest::newRow("Korean icon") << 1 << QByteArray("label_6") << QRect(22, 5, 28, 24);
+    QTest::newRow("Brazil hint") << 2 << QByteArray("label_7") << QRect(22, 100, 760, 38);
+    QTest::newRow("Dutch save") << 3 << QByteArray("SaveRepairBtn") << QRect(610, 530, 220, 32);
+    QTest::newRow("Japanese icon") << 4 << QByteArray("label_5") << QRect(8, 5, 30, 24);
+    QTest::newRow("German wins over Hindi") << 5 << QByteArray("SaveRepairBtn") << QRect(630, 530, 202, 32);
+    QTest::newRow("more tools") << -1 << QByteArray("m_moreToolsButton") << QRect(800, 40, 20, 20);
+}
+
+void MainWindowTest::languageRows()
+{
+    QFETCH(int, language);
+    QFETCH(QByteArray, widget);
+    QFETCH(QRect, expected);
+    const QVector<qint32 GlobalState::*> flags{&GlobalState::langGerman, &GlobalState::langKorean,
+                                                &GlobalState::langBrazil, &GlobalState::langDutch,
+                                                &GlobalState::langJapanese, &GlobalState::langHindi};
+    setLanguage(language < 0 ? nullptr : flags[language]);
+    if (language == 5)
+        g_state.langGerman = 1;
+    auto window = makeWindow(1.0f);
+    QCOMPARE(rectOf(*window, widget.constData()), expected);
+
+    // Back to English: the table is rewritten in full.
+    setLanguage(nullptr);
+    window->SetLanguageGeometry();
+    QCOMPARE(window->SaveRepairBtn->geometry(), QRect(680, 530, 152, 32));
+    QCOMPARE(window->label_2->geometry(), QRect(45, 227, 55, 20));
+}
+
+void MainWindowTest::fixedScaleWhenResizeDisabled()
+{
+    {
+        QSettings settings(qEnvironmentVariable("PICTAVO_SETTINGS_FILE"), QSettings::IniFormat);
+        settings.setValue("ResizeAppforDPI", false);
+    }
+    auto window = makeWindow(1.25f);
+    QCOMPARE(g_state.uiScale, 1.0f);
+    QCOMPARE(window->minimumSize(), QSize(850, 600));
+}
+
+void MainWindowTest::treeStyleSheet_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("headerHeight");
+    QTest::newRow("1.0") << 1.0f << ":/images/96-DPI/" << 20;
+    QTest::newRow("1.25") << 1.25f << ":/images/120-DPI/" << 20;
+    QTest::newRow("1.5") << 1.5f << ":/images/144-DPI/" << 24;
+    QTest::newRow("1.1") << 1.1f << ":/images/144-DPI/" << 40;
+    QTest::newRow("1.75") << 1.75f << ":/images/144-DPI/" << 40;
+    QTest::newRow("2.0") << 2.0f << ":/images/144-DPI/" << 40;
+    QTest::newRow("2.25") << 2.25f << QString() << 0;
+    QTest::newRow("2.5") << 2.5f << ":/images/144-DPI/" << 40;
+}
+
+void MainWindowTest::treeStyleSheet()
+{
+    QFETCH(float, scale);
+    QFETCH(QString, folder);
+    QFETCH(int, headerHeight);
+    const QString sheet = TreeStyleSheet(scale);
+    if (folder.isEmpty()) {
+        QVERIFY(sheet.isEmpty());
+        return;
+    }
+    QVERIFY(sheet.contains(folder + "img_SelectCheckBox.png"));
+    QVERIFY(sheet.contains(folder + "ScrollBar/scrollbar_h_leftArrow_pressed.png"));
+    QVERIFY(sheet.contains(QStringLiteral("height: %1px; margin: 1px;").arg(headerHeight)));
+    QVERIFY(sheet.endsWith("QTreeWidget::item:pressed,QTreeWidget::item:selected{background-color:#3399ff;}"));
+}
+
+void MainWindowTest::formatSize_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << qint64(0) << "0";
+    QTest::newRow("1023 bytes") << qint64(1023) << "0";
+    QTest::newRow("1536 bytes") << qint64(1536) << "1";
+    QTest::newRow("1 MiB + 1") << (qint64(1) << 20) + 1 << "1024";
+    QTest::newRow("5.5 MiB") << qint64(5.5 * (1 << 20)) << "5120";
+    QTest::newRow("3 GiB + 1") << (qint64(3) << 30) + 1 << "3145728";
+}
+
+void MainWindowTest::formatSize()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(BrowseRepairDlg::FormatSizeKB(bytes), text);
+}
+
+void MainWindowTest::addFilesAcceptsBySuffix()
+{
+    QTemporaryDir dir;
+    for (const char* name : {"a.jpg", "b.Jpeg", "c.heif", "d.CR2", "e.heic"})
+        QVERIFY(writeFileBytes(dir.filePath(name), QByteArray(1536, 'x')));
+    auto window = makeWindow(1.0f);
+    setLanguage(&GlobalState::langSpanish);
+    answerFileDialog(dir.path(), {"a.jpg", "b.Jpeg", "c.heif", "d.CR2", "e.heic"});
+    window->AddFilesBtnN->show();
+    QMetaObject::invokeMethod(window->m_addFileButton, "click");
+
+    QTreeWidget* tree = window->m_fileTree;
+    QCOMPARE(tree->columnCount(), 9);
+    QCOMPARE(tree->topLevelItemCount(), 4);
+    QStringList names;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        names << tree->topLevelItem(i)->text(0);
+    QCOMPARE(names, QStringList({"a.jpg", "b.Jpeg", "d.CR2", "e.heic"}));
+    QTreeWidgetItem* first = tree->topLevelItem(0);
+    QCOMPARE(first->text(1), dir.filePath("a.jpg"));
+    QCOMPARE(first->text(2), QStringLiteral("1"));
+    QCOMPARE(first->text(3), QStringLiteral("0"));
+    QCOMPARE(tree->topLevelItem(3)->text(3), QStringLiteral("3"));
+    QCOMPARE(first->text(5), QStringLiteral("1536"));
+    QCOMPARE(first->checkState(0), Qt::Checked);
+    QCOMPARE(tree->header()->sectionSize(2), 110);
+    QCOMPARE(window->checkBox1->checkState(), Qt::Checked);
+    QVERIFY(window->StartRepairFilesBtnN->isEnabled());
+    QVERIFY(window->m_addFileButton->isHidden());
+    QCOMPARE(window->AddFilesBtnN->text(), QStringLiteral("Add"));
+    QCOMPARE(g_state.helpAddFiles, 1);
+    QCOMPARE(g_state.helpStart, 0);
+}
+
+void MainWindowTest::duplicateRefusedWithoutRegardToCase()
+{
+    QTemporaryDir dir;
+    for (const char* name : {"A.JPG", "a.jpg", "n.jpg"})
+        QVERIFY(writeFileBytes(dir.filePath(name), QByteArray(10, 'x')));
+    auto window = makeWindow(1.0f);
+    answerFileDialog(dir.path(), {"A.JPG"});
+    window->m_addFileButton->click();
+    QCOMPARE(window->m_fileTree->topLevelItemCount(), 1);
+
+    DuplicateMessageCloser closer;
+    closer.start();
+    answerFileDialog(dir.path(), {"a.jpg", "n.jpg"});
+    window->AddFilesBtnN->click();
+    QCOMPARE(closer.messages, QStringList({"a.jpg\nFile name already added to list."}));
+    QCOMPARE(window->m_fileTree->topLevelItemCount(), 2);
+}
+
+void MainWindowTest::selectAllFollowsRows()
+{
+    QTemporaryDir dir;
+    for (const char* name : {"1.jpg", "2.jpg", "3.jpg"})
+        QVERIFY(writeFileBytes(dir.filePath(name), QByteArray(10, 'x')));
+    auto window = makeWindow(1.0f);
+    answerFileDialog(dir.path(), {"1.jpg", "2.jpg", "3.jpg"});
+    window->m_addFileButton->click();
+    QTreeWidget* tree = window->m_fileTree;
+
+    tree->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    emit tree->itemClicked(tree->topLevelItem(1), 0);
+    QCOMPARE(window->checkBox1->checkState(), Qt::PartiallyChecked);
+    QVERIFY(window->StartRepairFilesBtnN->isEnabled());
+
+    window->checkBox1->setCheckState(Qt::Unchecked);
+    emit window->checkBox1->clicked(false);
+    QCOMPARE(checkedRows(tree), 0);
+    QVERIFY(!window->StartRepairFilesBtnN->isEnabled());
+    QVERIFY(!window->RemovFileBtnN->isEnabled());
+
+    emit window->checkBox1->clicked(true);
+    QCOMPARE(checkedRows(tree), 3);
+    QVERIFY(window->StartRepairFilesBtnN->isEnabled());
+    QVERIFY(!window->RemovFileBtnN->isEnabled());
+    QVERIFY(!window->checkBox1->isTristate());
+}
+
+void MainWindowTest::removingAllRowsDisablesButtons()
+{
+    QTemporaryDir dir;
+    for (const char* name : {"1.jpg", "2.jpg"})
+        QVERIFY(writeFileBytes(dir.filePath(name), QByteArray(10, 'x')));
+    auto window = makeWindow(1.0f);
+    answerFileDialog(dir.path(), {"1.jpg", "2.jpg"});
+    window->m_addFileButton->click();
+
+    window->m_fileTree->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    window->RemovFileBtnN->click();
+    QCOMPARE(window->m_fileTree->topLevelItemCount(), 1);
+    QVERIFY(!window->StartRepairFilesBtnN->isEnabled());
+    QVERIFY(window->RemovFileBtnN->isEnabled());
+
+    window->m_fileTree->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    window->RemovFileBtnN->click();
+    QCOMPARE(window->m_fileTree->topLevelItemCount(), 0);
+    QCOMPARE(window->checkBox1->checkState(), Qt::Unchecked);
+    QVERIFY(!window->checkBox1->isEnabled());
+    QVERIFY(!window->RemovFileBtnN->isEnabled());
+    QVERIFY(!window->label_2->isEnabled());
+
+    // A cancelled dialog after removals does not bring the start page back.
+    QTimer::singleShot(100, [] { QApplication::activeModalWidget()->close(); });
+    window->AddFilesBtnN->click();
+    QVERIFY(window->m_addFileButton->isHidden());
+}
+
+void MainWindowTest::spaceDoesNotToggleRows()
+{
+    MyTreeWidget tree;
+    tree.setColumnCount(1);
+    auto* row = new QTreeWidgetItem(&tree, {"x"});
+    row->setCheckState(0, Qt::Checked);
+    tree.setCurrentItem(row);
+    QTest::keyClick(&tree, Qt::Key_Space);
+    QCOMPARE(row->checkState(0), Qt::Checked);
+}
+
+void MainWindowTest::workerSignalsArriveQueuedInOrder()
+{
+    auto window = makeWindow(1.0f);
+    auto* row = new QTreeWidgetItem(window->m_repairTree, {"file.jpg"});
+    new QTreeWidgetItem(row, {"file_[T1].jpg"});
+
+    BrowseRepairDlg* target = window.get();
+    QThread* worker = QThread::create([target, row] {
+        emit target->displayItem();
+        emit target->EnableProgressBar();
+        emit target->SetProgressBarValue(10);
+        emit target->SetOverAllProgress(3);
+        emit target->SetOverAllProgressOne(7);
+        emit target->ShowProgressLabel("Repairing 2 of 3", "70%");
+        emit target->ExpandThumb(row);
+    });
+    worker->start();
+    QVERIFY(worker->wait(5000));
+    delete worker;
+
+    // Nothing has reached the window until the user-interface thread runs.
+    QCOMPARE(window->progressBar->maximum(), 100);
+    QVERIFY(!row->isExpanded());
+
+    QCoreApplication::processEvents();
+    QCOMPARE(window->progressBar->maximum(), 10);
+    QCOMPARE(window->progressBar->value(), 7);
+    QCOMPARE(window->label_RepairFileName->text(), QStringLiteral("Repairing 2 of 3"));
+    QCOMPARE(window->Percnt_Label->text(), QStringLiteral("70%"));
+    QVERIFY(row->isExpanded());
+    QVERIFY(window->frame->isHidden());
+    QVERIFY(!window->frame2->isHidden());
+    QVERIFY(!window->BackBtn->isEnabled());
+    QCOMPARE(g_state.resultsPageShown, 1);
+}
+
+void MainWindowTest::stopQuestion_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("stopRequested");
+    QTest::newRow("yes stops") << "OkBtn_2" << 1;
+    QTest::newRow("no goes on") << "OkBtn" << 0;
+}
+
+void MainWindowTest::stopQuestion()
+{
+    QFETCH(QString, button);
+    QFETCH(int, stopRequested);
+    auto window = makeWindow(1.0f);
+    g_state.stopRequested = 0;
+    QTimer::singleShot(100, [button] {
+        auto* dialog = qobject_cast<StopDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QPushButton*>(button)->click();
+    });
+    window->StopRepairProcessBtn->click();
+    QCOMPARE(g_state.stopRequested.load(), stopRequested);
+    QVERIFY(!window->m_stopDlg->isVisible());
+    g_state.stopRequested = 0;
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// Builders of JPEG bytes for tests: real images written by the toolkit's
+// encoder and small hand-made segments.
+namespace fixture {
+
+// A width x height JPEG written by QImage::save, with a smooth pattern.
+QByteArray realJpeg(int width, int height, int quality = 90);
+
+// FF code: a marker without a length field.
+QByteArray marker(quint8 code);
+// FF code, a big-endian length field (body size + 2), then body.
+QByteArray segment(quint8 code, const QByteArray& body);
+// FF code with an explicit length field and body, for damaged segments.
+QByteArray segmentWithLength(quint8 code, quint16 length, const QByteArray& body);
+
+// DQT with `tables` 8-bit tables (ids 0, 1, 2 ...); table t holds the values
+// first + t*64, first + t*64 + 1, ... (mod 256).
+QByteArray dqt(int tables, quint8 first = 1);
+// DHT of the given length field; a DC table header with no codes, padded.
+QByteArray dht(quint16 length = 31);
+// SOF (code C0, C1 or C2) of a 16x16 frame with `components` components;
+// the first uses quantization table 0, the second 1, the third thirdSelector
+// and any further one 1.
+QByteArray sof(quint8 code, int components, quint8 thirdSelector = 1);
+// SOS of length 12 for three components.
+QByteArray sos();
+// SOI, DQT (one table), SOF0, DHT, SOS, scanData, EOI.
+QByteArray minimalJpeg(const QByteArray& scanData = QByteArray(16, '\x11'));
+
+} // namespace fixture

@@ -1,0 +1,147 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AdvancedRepair</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedRepairDlg</name>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Pictavo </source>
+        <translation>Pictavo </translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Reparieren</translation>
+    </message>
+    <message>
+        <source>Add a sample JPEG:</source>
+        <translation>Beispiel-JPEG hinzufügen:</translation>
+    </message>
+    <message>
+        <source>Add a sample HEIC :</source>
+        <translation>Beispiel-HEIC hinzufügen:</translation>
+    </message>
+</context>
+<context>
+    <name>BackApplicationDlg</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>This action will clear repair results.
+Do you want to go back to previous screen?</source>
+        <translation>Diese Aktion löscht die Reparaturergebnisse.
+Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>CloseApplicationDlg</name>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit?</source>
+        <translation>Möchten Sie das Programm wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceFileDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Beispiel-JPEG hinzufügen:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Pictavo </source>
+        <translation>Pictavo </translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply to all JPEG of same format.</source>
+        <translation>Auf alle JPEG-Dateien desselben Formats anwenden.</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Datei hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>StopDlg</name>
+    <message>
+        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
+        <translation>Der Vorgang kann ab hier nicht fortgesetzt werden. Alle Änderungen werden verworfen.</translation>
+    </message>
+    <message>
+        <source>Stop Repair</source>
+        <translation>Reparatur anhalten</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the current process?</source>
+        <translation>Möchten Sie den laufenden Vorgang anhalten?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>repairFinishDialog</name>
+    <message>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
+    </message>
+    <message>
+        <source>Repair Complete</source>
+        <translation>Reparatur abgeschlossen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,70 @@
+#include "repair_finish_dialog.h"
+
+#include "dialog_layouts.h"
+#include "global_state.h"
+
+#include <QPixmap>
+#include <QRegion>
+
+namespace {
+const int kStripWidth = 498;
+} // namespace
+
+repairFinishDialog::repairFinishDialog(QWidget* parent)
+    : FramelessDialog(parent, kStripWidth)
+{
+    setupUi(this);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    m_geometry.size = QSize(498, 174);
+    SetLanguageGeometry();
+
+    label_3->setStyleSheet(QLatin1String(kPanelStyle));
+    frame->setStyleSheet(QLatin1String(kPanelStyle));
+    lower_barlabel->setStyleSheet(QLatin1String(kWhiteStyle));
+    label_2->clear();
+
+    const QString folder = imageSetFolder(g_state.uiScale);
+    if (!folder.isEmpty()) {
+        label_3->setStyleSheet(imageStyle(QLatin1String(kTitleIconStyle)));
+        OkBtn->setStyleSheet(imageStyle(QStringLiteral(
+            "QPushButton{min-height: 20px;min-width: 20px; border-image: url(:/images/96-DPI/OK- Normal.png)}")));
+        label_2->setPixmap(QPixmap(folder + QLatin1String("Mark.png")));
+    }
+    applyTexts();
+    connect(OkBtn, SIGNAL(clicked()), this, SLOT(OnOK()));
+}
+
+repairFinishDialog::~repairFinishDialog() = default;
+
+void repairFinishDialog::applyTexts()
+{
+    applyHeaderLook(label_8, tr("Repair Complete"));
+    OkBtn->setFont(headerFont());
+    OkBtn->setText(tr("OK"));
+}
+
+void repairFinishDialog::SetLanguageGeometry()
+{
+    m_geometry = repairFinishLayout(layoutLanguage());
+    applyDialogLayout(this, m_geometry);
+}
+
+void repairFinishDialog::OnOK()
+{
+    close();
+}
+
+void repairFinishDialog::resizeEvent(QResizeEvent*)
+{
+    setMask(QRegion(rect()));
+}
+
+void repairFinishDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        applyTexts();
+        SetLanguageGeometry();
+    }
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "dialog_look.h"
+#include "frameless_dialog.h"
+#include "ui_repairfinishdialog.h"
+
+// The application's one-button message box. Callers write their message
+// into repairedLabl (and optionally a title into label_8 and a picture into
+// label_2), centre it and run it with exec().
+class repairFinishDialog : public FramelessDialog, public Ui::repairFinishDialog {
+    Q_OBJECT
+public:
+    explicit repairFinishDialog(QWidget* parent);
+    ~repairFinishDialog() override;
+
+    void SetLanguageGeometry();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void OnOK();
+
+private:
+    void applyTexts();
+
+    DialogLayout m_geometry;
+};

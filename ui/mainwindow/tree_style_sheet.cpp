@@ -1,0 +1,79 @@
+#include "tree_style_sheet.h"
+
+namespace {
+
+struct TreeSheetVariant {
+    const char* folder;
+    int headerHeight;
+    int arrowSize;
+};
+
+bool variantFor(float scale, TreeSheetVariant& variant)
+{
+    if (scale == 1.0f)
+        variant = {":/images/96-DPI/", 20, 16};
+    else if (scale == 1.25f)
+        variant = {":/images/120-DPI/", 20, 16};
+    else if (scale == 1.5f)
+        variant = {":/images/144-DPI/", 24, 24};
+    else if (scale > 2.0f && scale < 2.5f)
+        return false;
+    else
+        variant = {":/images/144-DPI/", 40, 24};
+    return true;
+}
+
+QString scrollBarSheet(const QString& bar, const QString& orientation, const QString& before,
+                       const QString& after, int arrow)
+{
+    const QString h = orientation == QLatin1String("horizontal") ? QStringLiteral("h_") : QString();
+    const QString size = orientation == QLatin1String("horizontal") ? QStringLiteral("height") : QStringLiteral("width");
+    const QString margin = orientation == QLatin1String("horizontal") ? QStringLiteral("margin: 0px %1px 0px %1px;")
+                                                                       : QStringLiteral("margin: %1px 0px %1px 0px;");
+    QString sheet;
+    sheet += QStringLiteral("QScrollBar:%1{border-image: url(%2scrollbar_%3bg.png);%4: 16px;%5}")
+                 .arg(orientation, bar, h, size, margin.arg(arrow));
+    sheet += QStringLiteral("QScrollBar::handle:%1{border-image: url(%2scrollbar_%3body.png);}")
+                 .arg(orientation, bar, h);
+    sheet += QStringLiteral("QScrollBar::handle:%1:hover{border-image: url(%2scrollbar_%3body_hover.png);}")
+                 .arg(orientation, bar, h);
+    sheet += QStringLiteral("QScrollBar::handle:%1:pressed{border-image: url(%2scrollbar_%3body_pressed.png);}")
+                 .arg(orientation, bar, h);
+    for (const auto& [control, arrowName] : {std::pair<QString, QString>{QStringLiteral("sub-line"), before},
+                                             std::pair<QString, QString>{QStringLiteral("add-line"), after}}) {
+        sheet += QStringLiteral("QScrollBar::%1:%2{border-image: url(%3scrollbar_%4%5.png);%6: %7px;}")
+                     .arg(control, orientation, bar, h, arrowName, size)
+                     .arg(arrow);
+        sheet += QStringLiteral("QScrollBar::%1:%2:hover{border-image: url(%3scrollbar_%4%5_hover.png);}")
+                     .arg(control, orientation, bar, h, arrowName);
+        sheet += QStringLiteral("QScrollBar::%1:%2:pressed{border-image: url(%3scrollbar_%4%5_pressed.png);}")
+                     .arg(control, orientation, bar, h, arrowName);
+    }
+    return sheet;
+}
+
+} // namespace
+
+QString TreeStyleSheet(float scale)
+{
+    TreeSheetVariant variant{};
+    if (!variantFor(scale, variant))
+        return QString();
+    const QString folder = QString::fromLatin1(variant.folder);
+    const QString bar = folder + QStringLiteral("ScrollBar/");
+    QString sheet;
+    sheet += QStringLiteral("QHeaderView::down-arrow{image: url(%1img_down_arrow.png);}").arg(folder);
+    sheet += QStringLiteral("QHeaderView::up-arrow{image: url(%1img_up_arrow.png);}").arg(folder);
+    sheet += QStringLiteral("QHeaderView::section{background-color: rgb(185,0,185);border: 0px;height: %1px; "
+                            "margin: 1px;background:rgb(185,185,185);bold}")
+                 .arg(variant.headerHeight);
+    sheet += QStringLiteral("QTreeView::indicator:checked{image: url(%1img_SelectCheckBox.png);}").arg(folder);
+    sheet += QStringLiteral("QTreeView::indicator:unchecked{image: url(%1img_UnSelectCheckBox.png);}").arg(folder);
+    sheet += QStringLiteral("QTreeView::indicator:indeterminate{image: url(%1img_PartiallyCheckBox.png);}").arg(folder);
+    sheet += scrollBarSheet(bar, QStringLiteral("vertical"), QStringLiteral("upArrow"), QStringLiteral("downArrow"),
+                            variant.arrowSize);
+    sheet += scrollBarSheet(bar, QStringLiteral("horizontal"), QStringLiteral("leftArrow"),
+                            QStringLiteral("rightArrow"), variant.arrowSize);
+    sheet += QStringLiteral("QTreeWidget::item:pressed,QTreeWidget::item:selected{background-color:#3399ff;}");
+    return sheet;
+}
