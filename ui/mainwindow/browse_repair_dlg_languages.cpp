@@ -92,14 +92,24 @@ void BrowseRepairDlg::SwitchLanguage(int type, int page)
     else
         UpdateLanguageChecks2();
 
+    bool announced = false;
     for (int other = 0; other < kLanguageCount; ++other) {
         if (other == type)
             continue;
         const LanguageInfo* language = FindLanguage(other);
-        QCoreApplication::removeTranslator(language->toolkitTranslator);
-        QCoreApplication::removeTranslator(language->applicationTranslator);
+        announced |= QCoreApplication::removeTranslator(language->toolkitTranslator);
+        announced |= QCoreApplication::removeTranslator(language->applicationTranslator);
     }
-    InstallLanguage(*FindLanguage(type));
+    const LanguageInfo& chosen = *FindLanguage(type);
+    InstallLanguage(chosen);
+    announced |= !chosen.toolkitTranslator->isEmpty() || !chosen.applicationTranslator->isEmpty();
+    // The toolkit announces a change only when a catalogue came or went; a
+    // switch between languages without catalogues must still re-lay out the
+    // window and swap its pictures.
+    if (!announced) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+    }
 }
 
 void BrowseRepairDlg::UpdateLanguageChecks()
