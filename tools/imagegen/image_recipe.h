@@ -17,6 +17,9 @@ struct ImageRecipe {
     Painter draw;
 };
 
+// A small photo: sky, sun and hills inside a frame of the given colour.
+void drawPhoto(QPainter& p, const QRectF& r, QColor frame);
+
 // The images of the main window's skin.
 std::vector<ImageRecipe> mainWindowRecipes();
 

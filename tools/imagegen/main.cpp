@@ -17,6 +17,27 @@
 #include <functional>
 #include <vector>
 
+// A small photo: sky, sun and hills inside a frame.
+void drawPhoto(QPainter& p, const QRectF& r, QColor frame)
+{
+    p.setPen(QPen(frame, qMax<qreal>(1.0, r.width() / 16)));
+    p.setBrush(QColor(225, 240, 255));
+    p.drawRect(r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 200, 40));
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.7, r.top() + r.height() * 0.3), r.width() * 0.12,
+                  r.width() * 0.12);
+    QPainterPath hills;
+    hills.moveTo(r.left(), r.bottom());
+    hills.lineTo(r.left() + r.width() * 0.35, r.top() + r.height() * 0.45);
+    hills.lineTo(r.left() + r.width() * 0.6, r.top() + r.height() * 0.75);
+    hills.lineTo(r.left() + r.width() * 0.78, r.top() + r.height() * 0.58);
+    hills.lineTo(r.right(), r.bottom());
+    hills.closeSubpath();
+    p.setBrush(QColor(60, 160, 80));
+    p.drawPath(hills);
+}
+
 namespace {
 
 const QColor kGreyBorder(150, 150, 150);
@@ -107,27 +128,7 @@ void drawHelp(QPainter& p, const QSizeF& s)
     drawGlyph(p, s, QStringLiteral("?"), 0.62);
 }
 
-// A small photo (sky, sun and hills) on a blue tile: the product's icon.
-void drawPhoto(QPainter& p, const QRectF& r, QColor frame)
-{
-    p.setPen(QPen(frame, qMax<qreal>(1.0, r.width() / 16)));
-    p.setBrush(QColor(225, 240, 255));
-    p.drawRect(r);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 200, 40));
-    p.drawEllipse(QPointF(r.left() + r.width() * 0.7, r.top() + r.height() * 0.3), r.width() * 0.12,
-                  r.width() * 0.12);
-    QPainterPath hills;
-    hills.moveTo(r.left(), r.bottom());
-    hills.lineTo(r.left() + r.width() * 0.35, r.top() + r.height() * 0.45);
-    hills.lineTo(r.left() + r.width() * 0.6, r.top() + r.height() * 0.75);
-    hills.lineTo(r.left() + r.width() * 0.78, r.top() + r.height() * 0.58);
-    hills.lineTo(r.right(), r.bottom());
-    hills.closeSubpath();
-    p.setBrush(QColor(60, 160, 80));
-    p.drawPath(hills);
-}
-
+// The product's icon: a small photo on a blue tile.
 void drawProductIcon(QPainter& p, const QSizeF& s)
 {
     const QRectF tile(0.5, 0.5, s.width() - 1, s.height() - 1);

@@ -232,21 +232,6 @@ void drawRibbon(QPainter& p, const QSizeF& s)
     p.fillRect(QRectF(0, s.height() - line, s.width(), line), kRibbonLine);
 }
 
-// A small photo: sky, sun and a hill.
-void drawPhoto(QPainter& p, const QRectF& r)
-{
-    p.setPen(QPen(Qt::white, qMax<qreal>(1.0, r.width() / 14)));
-    p.setBrush(QColor(215, 235, 255));
-    p.drawRect(r);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 200, 40));
-    p.drawEllipse(QPointF(r.left() + r.width() * 0.7, r.top() + r.height() * 0.3), r.width() * 0.12,
-                  r.width() * 0.12);
-    p.setBrush(QColor(60, 160, 80));
-    p.drawPolygon(QPolygonF({r.bottomLeft(), QPointF(r.left() + r.width() * 0.4, r.top() + r.height() * 0.45),
-                             QPointF(r.left() + r.width() * 0.75, r.bottom())}));
-}
-
 void drawProductName(QPainter& p, const QSizeF& s)
 {
     const qreal h = s.height();
@@ -254,7 +239,8 @@ void drawProductName(QPainter& p, const QSizeF& s)
     p.setPen(Qt::NoPen);
     p.setBrush(kBlue);
     p.drawRoundedRect(tile, tile.width() / 5, tile.width() / 5);
-    drawPhoto(p, tile.adjusted(tile.width() * 0.2, tile.width() * 0.2, -tile.width() * 0.2, -tile.width() * 0.2));
+    drawPhoto(p, tile.adjusted(tile.width() * 0.2, tile.width() * 0.2, -tile.width() * 0.2, -tile.width() * 0.2),
+              Qt::white);
     const qreal x = tile.right() + h * 0.18;
     p.setPen(kBlue);
     p.setFont(captionFont(h * 0.46));
@@ -308,7 +294,7 @@ void drawFilmIcon(QPainter& p, const QSizeF& s)
 
 void drawPhotoIcon(QPainter& p, const QSizeF& s)
 {
-    drawPhoto(p, QRectF(s.width() * 0.08, s.height() * 0.15, s.width() * 0.84, s.height() * 0.7));
+    drawPhoto(p, QRectF(s.width() * 0.08, s.height() * 0.15, s.width() * 0.84, s.height() * 0.7), kBlue);
 }
 
 // The big add-file button of the empty list: a drop area with a plus sign

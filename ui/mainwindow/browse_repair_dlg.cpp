@@ -166,13 +166,7 @@ void BrowseRepairDlg::Init()
     HelpBtn->show();
     SeperateLbl->show();
 
-    AbutBtn->setToolTip(tr("About"));
-    AbutBtn_2->setToolTip(tr("About"));
-    HelpBtn->setToolTip(tr("Help"));
-    HelpBtn_2->setToolTip(tr("Help"));
-    UpdateBtn->setToolTip(tr("Update"));
-    UpdateBtn_2->setToolTip(tr("Update"));
-    BackBtn->setToolTip(tr("Back"));
+    SetToolStripTips();
 
     MenuBtn->setChecked(true);
     OnMenuProduct();

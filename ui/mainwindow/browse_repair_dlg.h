@@ -182,6 +182,7 @@ private:
     void UpdatePageLanguageChecks(int page);
     void CheckCurrentLanguage(int page);
     void RetranslateWindow();
+    void SetToolStripTips();
     void BuildLanguageMenu(QPushButton* button, int page);
     void StartToolBarAnimation(void (BrowseRepairDlg::*tick)());
     void StopFinishedToolBar();

@@ -153,18 +153,23 @@ void BrowseRepairDlg::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
 }
 
+void BrowseRepairDlg::SetToolStripTips()
+{
+    AbutBtn->setToolTip(tr("About"));
+    AbutBtn_2->setToolTip(tr("About"));
+    HelpBtn->setToolTip(tr("Help"));
+    HelpBtn_2->setToolTip(tr("Help"));
+    UpdateBtn->setToolTip(tr("Update"));
+    UpdateBtn_2->setToolTip(tr("Update"));
+    BackBtn->setToolTip(tr("Back"));
+}
+
 void BrowseRepairDlg::RetranslateWindow()
 {
     retranslateUi(this);
     Preview_Label->clear();
 
-    AbutBtn->setToolTip(tr("About"));
-    HelpBtn->setToolTip(tr("Help"));
-    UpdateBtn->setToolTip(tr("Update"));
-    AbutBtn_2->setToolTip(tr("About"));
-    HelpBtn_2->setToolTip(tr("Help"));
-    UpdateBtn_2->setToolTip(tr("Update"));
-    BackBtn->setToolTip(tr("Back"));
+    SetToolStripTips();
 
     styleCaptionedButton(AddFilesBtnN, Qt::black, tr("Add"));
     styleCaptionedButton(StartRepairFilesBtnN, Qt::white, tr("Repair"));
