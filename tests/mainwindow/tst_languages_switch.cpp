@@ -219,8 +219,9 @@ void LanguagesSwitchTest::sizeColumnFollowsLanguageAndScale()
 void LanguagesSwitchTest::fileListHeaderOnlyOnceTheListIsSetUp()
 {
     auto window = makeWindow();
-    window->m_langActions[BrowseRepairDlg::LangGerman][0]->trigger();
-    QTRY_COMPARE(window->StartRepairFilesBtnN->text(), QStringLiteral("Reparieren"));
+    // Italian would widen the size column, which the list does not have yet.
+    window->m_langActions[BrowseRepairDlg::LangItalian][0]->trigger();
+    QTRY_COMPARE(window->m_languageButton->toolTip(), QStringLiteral("Language"));
     QCOMPARE(window->m_fileTree->columnCount(), 0);
 
     window->m_fileTreeReady = true;

@@ -236,6 +236,7 @@ void SkinStylesTest::everyRequestedImageExists_data()
             QTest::newRow(qPrintable(QStringLiteral("%1 language %2").arg(double(scale)).arg(language)))
                 << scale << language;
     QTest::newRow("1.1") << 1.1f << 0;
+    QTest::newRow("2.25") << 2.25f << 0;
 }
 
 void SkinStylesTest::everyRequestedImageExists()
