@@ -72,11 +72,11 @@ QString straysOf(const OffsetNode* node)
 }
 
 // With PICTAVO_WRITE_SEEDS=<folder>, each fixture is also written there as a
-// seed for the scanner's fuzz target.
+// seed for the scanner's fuzz target (small fixtures only, so the fuzzer stays fast).
 void writeSeed(const QByteArray& bytes)
 {
     const QString folder = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
-    if (folder.isEmpty() || bytes.size() > 64 * 1024)
+    if (folder.isEmpty() || bytes.size() > 8 * 1024)
         return;
     QString name = QString(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "_");
     writeFileBytes(folder + "/" + name + ".jpg", bytes);
