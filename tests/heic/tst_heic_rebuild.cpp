@@ -98,6 +98,25 @@ QStringList outputFiles()
     return QDir(heicOutputFolder()).entryList(QDir::Files);
 }
 
+// Empty when a rebuilt file is a container that describes its data: the meta
+// header template, the copied item boxes and an iloc whose item_count items
+// are the tiles, each on exactly the bytes of its slice in the source, and
+// then the grid item. Otherwise what differs first.
+QString containerMismatch(const QByteArray& out, const HeicFixture& source)
+{
+    const QList<QByteArray> types = boxTypes(metaChildren(out, 24));
+    if (out.mid(28, 4) != "meta" || types.value(0) != "hdlr" || types.value(types.size() - 1) != "iloc")
+        return QStringLiteral("meta box holds %1").arg(QString::fromLatin1(types.join(' ')));
+    const IlocContent iloc = readIloc(out, boxOfType(metaChildren(out, 24), "iloc"));
+    const int tiles = iloc.itemCount - 1;
+    if (tiles < 1 || iloc.items.size() != iloc.itemCount)
+        return QStringLiteral("iloc item_count %1").arg(iloc.itemCount);
+    const IlocItem& grid = iloc.items.last();
+    if (grid.id != iloc.itemCount || grid.method != 1)
+        return QStringLiteral("last item %1 is not the grid").arg(grid.id);
+    return tileExtentsMismatch(out, source, tiles);
+}
+
 } // namespace
 
 // The rebuilt container: fixed ftyp, meta header template, the source's item
@@ -117,6 +136,9 @@ private slots:
     void sampleBoxesAreUsed();
     void failureListsNothing_data();
     void failureListsNothing();
+    void everyItemCountDescribesItsData_data();
+    void everyItemCountDescribesItsData();
+    void layoutOfAnotherFileListsNothing();
     void stopBeforeRebuildListsNothing();
     void inputInOutputFolderIsKept();
     void boxPastEndIsZeroFilled();
@@ -149,13 +171,15 @@ void HeicRebuildTest::everyVariant_data()
         {"selfie_nine_ratio_Sixteen", O::MetaFirst, 28, 33, 29, 28, 29},
         {"standard_selfie E 9", O::MetaFirst, 6, 9, 7, 6, 7},
         {"standard_selfie 35 slices", O::MetaFirst, 35, 38, 36, 35, 36},
-        {"standard_selfie 6 slices E 52", O::MetaFirst, 6, 52, 36, 6, 36},
+        {"standard_selfie 35 slices E 52", O::MetaFirst, 35, 52, 36, 35, 36},
         {"square_Iphone_OR_selfieThreeRatioFour_Android", O::MetaFirst, 36, 41, 37, 36, 37},
         {"square_selfieIphone_OR_FullPhotoAndroid", O::MetaFirst, 25, 30, 26, 25, 26},
         {"Three_RatioFour 49", O::MdatFirst, 49, 51, 49, 48, 49},
         {"Three_RatioFour 71", O::MdatFirst, 71, 73, 71, 70, 71},
+        {"Three_RatioFour 71 slices E 51", O::MdatFirst, 71, 51, 49, 48, 49},
         {"selfie_Three_Ratio_Four 31", O::MdatFirst, 31, 33, 31, 30, 31},
         {"selfie_Three_Ratio_Four 36", O::MdatFirst, 36, 38, 36, 35, 36},
+        {"selfie_Three_Ratio_Four 36 slices E 33", O::MdatFirst, 36, 33, 31, 30, 31},
         {"one_Ratio_one 37", O::MdatFirst, 37, 39, 37, 36, 37},
         {"one_Ratio_one 50", O::MdatFirst, 50, 52, 50, 49, 50},
         {"selfie_one_ratio_one", O::MdatFirst, 26, 28, 26, 25, 26},
@@ -168,6 +192,7 @@ void HeicRebuildTest::everyVariant_data()
         {"FullPhoto_selfie", O::MdatFirst, 22, 24, 22, 21, 22},
         {"High_MP_Camera 267", O::MdatFirst, 267, 269, 267, 266, 267},
         {"High_MP_Camera 433", O::MdatFirst, 433, 435, 433, 432, 433},
+        {"High_MP_Camera 433 slices E 269", O::MdatFirst, 433, 269, 267, 266, 267},
         {"selfie_four_ratio_five", O::MdatFirst, 43, 45, 43, 42, 43},
     };
     for (const Row& row : rows)
@@ -241,8 +266,11 @@ void HeicRebuildTest::everyVariant()
         const int firstPrefix = source.unitPos[source.sliceUnits().first()];
         QCOMPARE(out.mid(dataStart), source.bytes.mid(firstPrefix));
     } else {
-        const IlocItem& last = iloc.items[tiles - 1];
-        QCOMPARE(out.size(), int(last.offset + last.length));
+        const QVector<int> slices = source.sliceUnits();
+        QByteArray copied;
+        for (int i = 0; i + 1 < slices.size(); ++i)
+            copied += source.unitBytes(slices[i]);
+        QCOMPARE(out.mid(dataStart), copied);
     }
     QCOMPARE(g_state.producedFiles, QStringList{outcome.name});
     QVERIFY(heicRunEnded());
@@ -365,6 +393,36 @@ void HeicRebuildTest::failureListsNothing_data()
     QTest::newRow("E 50 not accepted") << false << fixtureSpec(O::MetaFirst, 48, 50) << HeicFixtureSpec() << true;
     QTest::newRow("E 56 not accepted by the sample") << true << standard << fixtureSpec(O::MetaFirst, 48, 56) << true;
     QTest::newRow("no work folder") << false << standard << HeicFixtureSpec() << false;
+
+    // Item counts from E that the slices cannot fill: the iloc would list
+    // tiles without data or more items than it holds.
+    QTest::newRow("Three_RatioFour 49 slices, E 73") << false << fixtureSpec(O::MdatFirst, 49, 73) << HeicFixtureSpec() << true;
+    QTest::newRow("FullPhoto 25 slices, E 53") << false << fixtureSpec(O::MdatFirst, 25, 53) << HeicFixtureSpec() << true;
+    QTest::newRow("Three_RatioFour 49 slices, sample E 73") << true << fixtureSpec(O::MdatFirst, 49, 51) << fixtureSpec(O::MdatFirst, 71, 73) << true;
+    QTest::newRow("standard_selfie 6 slices, E 38") << false << fixtureSpec(O::MetaFirst, 6, 38) << HeicFixtureSpec() << true;
+    QTest::newRow("standard_selfie 6 slices, E 52") << false << fixtureSpec(O::MetaFirst, 6, 52) << HeicFixtureSpec() << true;
+    QTest::newRow("standard_selfie 35 slices, E 9") << false << fixtureSpec(O::MetaFirst, 35, 9) << HeicFixtureSpec() << true;
+    QTest::newRow("standard_selfie 6 slices, sample E 39") << true << fixtureSpec(O::MetaFirst, 6, 9) << fixtureSpec(O::MetaFirst, 35, 39) << true;
+
+    // Meta-first sources with no meta header template for their hdlr size.
+    HeicFixtureSpec hdlr35 = standard;
+    hdlr35.hdlrSize = 35;
+    HeicFixtureSpec hdlr32 = standard;
+    hdlr32.hdlrSize = 32;
+    QTest::newRow("iinf distance 101") << false << hdlr35 << HeicFixtureSpec() << true;
+    QTest::newRow("iinf distance 98") << false << hdlr32 << HeicFixtureSpec() << true;
+    QTest::newRow("sample iinf distance 101") << true << standard << hdlr35 << true;
+
+    // Meta-first data is copied as it lies: tiles listed one after another
+    // only fit slices that follow one another and end inside the file.
+    HeicFixtureSpec truncated = standard;
+    truncated.units.last().lengthField = 5000;
+    QTest::newRow("meta-first, last slice cut short") << false << truncated << HeicFixtureSpec() << true;
+    HeicFixtureSpec gap = standard;
+    HevcUnitSpec parameterSet;
+    parameterSet.word = 0x40010C01;
+    gap.units.insert(20, parameterSet);
+    QTest::newRow("meta-first, other unit between slices") << false << gap << HeicFixtureSpec() << true;
 }
 
 void HeicRebuildTest::failureListsNothing()
@@ -385,6 +443,66 @@ void HeicRebuildTest::failureListsNothing()
     QVERIFY(g_state.producedFiles.isEmpty());
     QVERIFY(outputFiles().isEmpty());
     QVERIFY(heicRunEnded());
+}
+
+// Every slice count that names a layout, in both box orders, against every
+// item count E that some layout accepts: the result either describes exactly
+// the slices it holds or is not produced at all.
+void HeicRebuildTest::everyItemCountDescribesItsData_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<int>("slices");
+    const int counts[] = {6, 22, 25, 26, 28, 29, 31, 33, 35, 36, 37, 40, 41, 43, 48, 49, 50, 51, 61, 71, 267, 433};
+    for (const O order : {O::MetaFirst, O::MdatFirst}) {
+        for (const int count : counts) {
+            const QString name = QStringLiteral("%1 %2 slices")
+                .arg(order == O::MetaFirst ? QStringLiteral("meta-first") : QStringLiteral("mdat-first"))
+                .arg(count);
+            QTest::newRow(qPrintable(name)) << int(order) << count;
+        }
+    }
+}
+
+void HeicRebuildTest::everyItemCountDescribesItsData()
+{
+    QFETCH(int, order);
+    QFETCH(int, slices);
+    const int entryCounts[] = {9, 24, 27, 28, 30, 31, 33, 35, 38, 39, 40, 41, 43, 44, 45,
+                               51, 52, 53, 54, 55, 63, 73, 269, 435};
+    for (const int entries : entryCounts) {
+        resetHeicTestState();
+        HeicFixtureSpec spec = fixtureSpec(O(order), slices, entries);
+        for (int i = 0; i < spec.units.size(); ++i)
+            spec.units[i].bodySize = 4 + i % 5;
+        const HeicFixture source = buildHeicFixture(spec);
+        const RebuildOutcome outcome =
+            repairWithoutSample(writeHeicFixture(QStringLiteral("IMG_10.HEIC"), source.bytes));
+        const QByteArray where = "E " + QByteArray::number(entries);
+        if (!outcome.copied) {
+            QVERIFY2(g_state.producedFiles.isEmpty() && outputFiles().isEmpty(), where);
+            continue;
+        }
+        QVERIFY2(g_state.producedFiles == QStringList{outcome.name}, where);
+        const QString mismatch = containerMismatch(outcome.bytes, source);
+        QVERIFY2(mismatch.isEmpty(), where + ": " + mismatch.toUtf8());
+    }
+}
+
+// The sample run trusts the layout counted when the sample was asked for; a
+// damaged file whose slices no longer give that layout is not rebuilt by it.
+void HeicRebuildTest::layoutOfAnotherFileListsNothing()
+{
+    const QString counted = writeHeicFixture(QStringLiteral("IMG_11.HEIC"),
+        buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes);
+    const QString damaged = writeHeicFixture(QStringLiteral("IMG_12.HEIC"),
+        buildHeicFixture(fixtureSpec(O::MetaFirst, 40, 52)).bytes);
+    jpg_repair().CountHeicTiles(counted);
+    jpg_repair repair;
+    const QString name = repair.RebuildHeicFromSample(damaged, counted);
+    QVERIFY(name.isEmpty());
+    QVERIFY(!repair.CopyHevcData(name));
+    QVERIFY(g_state.producedFiles.isEmpty());
+    QVERIFY(outputFiles().isEmpty());
 }
 
 void HeicRebuildTest::stopBeforeRebuildListsNothing()
@@ -483,6 +601,7 @@ void HeicRebuildTest::writeFuzzSeeds()
         {"meta_first_standard_selfie", O::MetaFirst, 6, 9},
         {"mdat_first_three_ratio_four", O::MdatFirst, 49, 51},
         {"mdat_first_full_photo_selfie", O::MdatFirst, 22, 24},
+        {"mdat_first_three_ratio_four_items_below_slices", O::MdatFirst, 71, 51},
     };
     for (const Seed& seed : seeds) {
         HeicFixtureSpec spec = fixtureSpec(seed.order, seed.slices, seed.entries);
