@@ -22,6 +22,13 @@ struct Target {
 const Target kTargets[] = {
     {"ARW", &jpg_repair::ExtractARW},
     {"BAY", &jpg_repair::ExtractBAY},
+    {"CR2", &jpg_repair::ExtractCR2},
+    {"CR3", &jpg_repair::ExtractCR3},
+    {"CRW", &jpg_repair::ExtractCRW},
+    {"DNG", &jpg_repair::ExtractDNG},
+    {"ERF", &jpg_repair::ExtractERF},
+    {"MRW", &jpg_repair::ExtractMRW},
+    {"NEF", &jpg_repair::ExtractNEF},
     {"NRW", &jpg_repair::ExtractNRW},
     {"ORF", &jpg_repair::ExtractORF},
     {"PEF", &jpg_repair::ExtractPEF},

@@ -88,3 +88,17 @@ PreviewImages scanFirstImage(RawInput& input, const MarkerScan& scan)
         return {};
     return {span(quint64(start), end)};
 }
+
+PreviewImage jpegAt(RawInput& input, quint64 start, StopPolling endSearch)
+{
+    if (!input.holds(start + 4))
+        return PreviewImage{quint32(start), 0};
+    const qint64 marker = input.findEndMarker(start + 4, endSearch);
+    return marker < 0 ? PreviewImage{quint32(start), 0} : imageUpTo(start, quint64(marker));
+}
+
+PreviewImage firstJpegFrom(RawInput& input, quint64 from, const BytePatterns& starts, StopPolling endSearch)
+{
+    const qint64 start = input.find(from, starts, StopPolling::Poll);
+    return start < 0 ? PreviewImage{} : jpegAt(input, quint64(start), endSearch);
+}

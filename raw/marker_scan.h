@@ -34,3 +34,12 @@ PreviewImages scanFirstImage(RawInput& input, const MarkerScan& scan);
 // First position at or after from that matches a start pattern and passes
 // the scan's further test, or -1. The outer loop polls the stop flag.
 qint64 findScanStart(RawInput& input, quint64 from, const MarkerScan& scan);
+
+// The JPEG that starts at start, up to just after the first FF D9 from
+// start + 4; its length is 0 when start + 4 lies outside the file or no FF D9
+// follows.
+PreviewImage jpegAt(RawInput& input, quint64 start, StopPolling endSearch);
+
+// The first JPEG whose start pattern lies at or after from (the search polls
+// the stop flag), measured as jpegAt does; empty when there is none.
+PreviewImage firstJpegFrom(RawInput& input, quint64 from, const BytePatterns& starts, StopPolling endSearch);

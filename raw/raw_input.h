@@ -58,6 +58,7 @@ public:
     quint16 le16(quint64 pos);
     quint32 le32(quint64 pos);
 
+    quint8 byteAt(quint64 pos) { return m_window->byteAt(qint64(pos)); }
     // The two bytes at pos as they stand in the file (markers, tag bytes).
     quint16 wordAt(quint64 pos) { return be16(pos); }
     bool bytesAre(quint64 pos, const QByteArray& bytes);

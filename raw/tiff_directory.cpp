@@ -51,7 +51,8 @@ PreviewImage findPointerPair(RawInput& input, quint64 entriesPos, quint32 count,
             ++index;
             continue;
         }
-        image.offset = quint32(rule.base + input.u32(valuePos(entry)));
+        const bool offsetReadable = !rule.offsetNeedsRoom || input.holds(entry + 20);
+        image.offset = offsetReadable ? quint32(rule.base + input.u32(valuePos(entry))) : 0;
         const quint64 next = entry + kEntrySize;
         const bool complete = rule.length.matchesEntry(input, next);
         if (complete) {

@@ -74,8 +74,9 @@ struct PointerRule {
     PairWalk walk = PairWalk::EndAtFirstPointer;
     // Added to the pointer's value (formats with relative offsets).
     quint64 base = 0;
-    // The length is read only when the pointer entry's position + 24 lies
-    // inside the file.
+    // The offset is read only when the pointer entry's position + 20 lies
+    // inside the file, the length only when its position + 24 does.
+    bool offsetNeedsRoom = false;
     bool lengthNeedsRoom = false;
 };
 

@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(HeicFixtureSpec)
+Q_DECLARE_METATYPE(HeicFixtureRecipe)
 
 namespace {
 
@@ -34,13 +34,13 @@ QByteArray expectedMetaHeader(O order, int hdlrSize)
     return order == O::MetaFirst ? meta + hdlr + dinf + pitm : meta + hdlr + pitm;
 }
 
-HeicFixtureSpec fixtureSpec(O order, int slices, int entryCount)
+HeicFixtureRecipe fixtureSpec(O order, int slices, int entryCount)
 {
-    HeicFixtureSpec spec;
-    spec.order = order;
-    spec.units = idrSlices(slices);
-    spec.entryCount = entryCount;
-    return spec;
+    HeicFixtureRecipe recipe;
+    recipe.order = order;
+    recipe.units = idrSlices(slices);
+    recipe.entryCount = entryCount;
+    return recipe;
 }
 
 QVector<BoxRef> metaChildren(const QByteArray& file, int metaStart)
@@ -159,7 +159,7 @@ void HeicRebuildTest::cleanup()
 
 void HeicRebuildTest::everyVariant_data()
 {
-    QTest::addColumn<HeicFixtureSpec>("spec");
+    QTest::addColumn<HeicFixtureRecipe>("recipe");
     QTest::addColumn<int>("itemCount");
     QTest::addColumn<int>("tiles");
     QTest::addColumn<int>("grid");
@@ -202,18 +202,18 @@ void HeicRebuildTest::everyVariant_data()
     // The copy and the count must agree on which units are slices: units of
     // every start word, 28 01 AF 84 first, with other units in between.
     const QVector<quint32> words = sliceStartWords();
-    HeicFixtureSpec mixed = fixtureSpec(O::MdatFirst, 49, 51);
+    HeicFixtureRecipe mixed = fixtureSpec(O::MdatFirst, 49, 51);
     for (int i = 0; i < mixed.units.size(); ++i)
         mixed.units[i].word = words[i % words.size()];
     QTest::newRow("mdat-first, all five start words") << mixed << 49 << 48 << 49;
 
-    HeicFixtureSpec tenAf84 = fixtureSpec(O::MdatFirst, 49, 51);
+    HeicFixtureRecipe tenAf84 = fixtureSpec(O::MdatFirst, 49, 51);
     for (int i = 0; i < 49; i += 5)
         tenAf84.units[i].word = 0x2801AF84;
     QTest::newRow("mdat-first, ten slices 28 01 AF 84") << tenAf84 << 49 << 48 << 49;
 
-    HeicFixtureSpec between = fixtureSpec(O::MdatFirst, 49, 51);
-    HevcUnitSpec parameterSet;
+    HeicFixtureRecipe between = fixtureSpec(O::MdatFirst, 49, 51);
+    HevcUnitRecipe parameterSet;
     parameterSet.word = 0x40010C01;
     parameterSet.body = QByteArray::fromHex("00000008" "2801AF80");
     for (int i = 45; i > 0; i -= 9)
@@ -224,11 +224,11 @@ void HeicRebuildTest::everyVariant_data()
 
 void HeicRebuildTest::everyVariant()
 {
-    QFETCH(HeicFixtureSpec, spec);
+    QFETCH(HeicFixtureRecipe, recipe);
     QFETCH(int, itemCount);
     QFETCH(int, tiles);
     QFETCH(int, grid);
-    const HeicFixture source = buildHeicFixture(spec);
+    const HeicFixture source = buildHeicFixture(recipe);
     const QString path = writeHeicFixture(QStringLiteral("IMG_7.HEIC"), source.bytes);
 
     const RebuildOutcome outcome = repairWithoutSample(path);
@@ -238,7 +238,7 @@ void HeicRebuildTest::everyVariant()
     QCOMPARE(out.left(24), kFtyp);
     QCOMPARE(be32At(out, 24), be32At(source.bytes, source.metaStart));
 
-    const bool metaFirst = spec.order == O::MetaFirst;
+    const bool metaFirst = recipe.order == O::MetaFirst;
     const QVector<BoxRef> children = metaChildren(out, 24);
     const QList<QByteArray> expectedTypes = metaFirst
         ? QList<QByteArray>{"hdlr", "dinf", "pitm", "iinf", "iref", "iprp", "idat", "iloc"}
@@ -249,7 +249,7 @@ void HeicRebuildTest::everyVariant()
         QCOMPARE(boxBytes(out, boxOfType(children, type)), boxBytes(source.bytes, boxOfType(sourceChildren, type)));
 
     const BoxRef ilocBox = boxOfType(children, "iloc");
-    QCOMPARE(ilocBox.size, quint32(16 * (spec.entryCount + 1)));
+    QCOMPARE(ilocBox.size, quint32(16 * (recipe.entryCount + 1)));
     const IlocContent iloc = readIloc(out, ilocBox);
     QCOMPARE(int(iloc.itemCount), itemCount);
     QVERIFY(iloc.items.size() > tiles);
@@ -278,20 +278,20 @@ void HeicRebuildTest::everyVariant()
 
 void HeicRebuildTest::byteExact_data()
 {
-    QTest::addColumn<HeicFixtureSpec>("spec");
+    QTest::addColumn<HeicFixtureRecipe>("recipe");
     QTest::newRow("meta-first standard, E 52") << fixtureSpec(O::MetaFirst, 48, 52);
     QTest::newRow("mdat-first Three_RatioFour, E 51") << fixtureSpec(O::MdatFirst, 49, 51);
 }
 
 void HeicRebuildTest::byteExact()
 {
-    QFETCH(HeicFixtureSpec, spec);
-    const HeicFixture source = buildHeicFixture(spec);
+    QFETCH(HeicFixtureRecipe, recipe);
+    const HeicFixture source = buildHeicFixture(recipe);
     const QString path = writeHeicFixture(QStringLiteral("exact.HEIC"), source.bytes);
-    const bool metaFirst = spec.order == O::MetaFirst;
+    const bool metaFirst = recipe.order == O::MetaFirst;
 
     QByteArray expected = kFtyp + source.bytes.mid(source.metaStart, 4)
-        + expectedMetaHeader(spec.order, metaFirst ? 33 : 34);
+        + expectedMetaHeader(recipe.order, metaFirst ? 33 : 34);
     const QVector<BoxRef> sourceChildren = metaChildren(source.bytes, source.metaStart);
     for (const char* type : {"iinf", "iref", "iprp", "idat"})
         expected += boxBytes(source.bytes, boxOfType(sourceChildren, type));
@@ -341,15 +341,15 @@ void HeicRebuildTest::outputNames()
 
 void HeicRebuildTest::sampleOfSameFileGivesSameBytes_data()
 {
-    QTest::addColumn<HeicFixtureSpec>("spec");
+    QTest::addColumn<HeicFixtureRecipe>("recipe");
     QTest::newRow("meta-first") << fixtureSpec(O::MetaFirst, 40, 45);
     QTest::newRow("mdat-first") << fixtureSpec(O::MdatFirst, 22, 24);
 }
 
 void HeicRebuildTest::sampleOfSameFileGivesSameBytes()
 {
-    QFETCH(HeicFixtureSpec, spec);
-    const QString damaged = writeHeicFixture(QStringLiteral("IMG_1.HEIC"), buildHeicFixture(spec).bytes);
+    QFETCH(HeicFixtureRecipe, recipe);
+    const QString damaged = writeHeicFixture(QStringLiteral("IMG_1.HEIC"), buildHeicFixture(recipe).bytes);
     const RebuildOutcome plain = repairWithoutSample(damaged);
     QCOMPARE(plain.name, QStringLiteral("IMG_1.heic"));
     const RebuildOutcome sampled = repairWithSample(damaged, damaged);
@@ -360,7 +360,7 @@ void HeicRebuildTest::sampleOfSameFileGivesSameBytes()
 
 void HeicRebuildTest::sampleBoxesAreUsed()
 {
-    HeicFixtureSpec sampleSpec = fixtureSpec(O::MetaFirst, 6, 53);
+    HeicFixtureRecipe sampleSpec = fixtureSpec(O::MetaFirst, 6, 53);
     sampleSpec.hdlrSize = 34;
     const HeicFixture sample = buildHeicFixture(sampleSpec);
     const QString samplePath = writeHeicFixture(QStringLiteral("sample.HEIF"), sample.bytes);
@@ -381,55 +381,55 @@ void HeicRebuildTest::sampleBoxesAreUsed()
 void HeicRebuildTest::failureListsNothing_data()
 {
     QTest::addColumn<bool>("withSample");
-    QTest::addColumn<HeicFixtureSpec>("damaged");
-    QTest::addColumn<HeicFixtureSpec>("sample");
+    QTest::addColumn<HeicFixtureRecipe>("damaged");
+    QTest::addColumn<HeicFixtureRecipe>("sample");
     QTest::addColumn<bool>("workFolder");
 
-    const HeicFixtureSpec standard = fixtureSpec(O::MetaFirst, 48, 52);
+    const HeicFixtureRecipe standard = fixtureSpec(O::MetaFirst, 48, 52);
     QTest::newRow("sample of the other box order") << true << standard << fixtureSpec(O::MdatFirst, 49, 51) << true;
-    HeicFixtureSpec noIinf = standard;
+    HeicFixtureRecipe noIinf = standard;
     noIinf.withIinf = false;
     QTest::newRow("sample without iinf") << true << standard << noIinf << true;
-    QTest::newRow("E 50 not accepted") << false << fixtureSpec(O::MetaFirst, 48, 50) << HeicFixtureSpec() << true;
+    QTest::newRow("E 50 not accepted") << false << fixtureSpec(O::MetaFirst, 48, 50) << HeicFixtureRecipe() << true;
     QTest::newRow("E 56 not accepted by the sample") << true << standard << fixtureSpec(O::MetaFirst, 48, 56) << true;
-    QTest::newRow("no work folder") << false << standard << HeicFixtureSpec() << false;
+    QTest::newRow("no work folder") << false << standard << HeicFixtureRecipe() << false;
 
     // Item counts from E that the slices cannot fill: the iloc would list
     // tiles without data or more items than it holds.
-    QTest::newRow("Three_RatioFour 49 slices, E 73") << false << fixtureSpec(O::MdatFirst, 49, 73) << HeicFixtureSpec() << true;
-    QTest::newRow("FullPhoto 25 slices, E 53") << false << fixtureSpec(O::MdatFirst, 25, 53) << HeicFixtureSpec() << true;
+    QTest::newRow("Three_RatioFour 49 slices, E 73") << false << fixtureSpec(O::MdatFirst, 49, 73) << HeicFixtureRecipe() << true;
+    QTest::newRow("FullPhoto 25 slices, E 53") << false << fixtureSpec(O::MdatFirst, 25, 53) << HeicFixtureRecipe() << true;
     QTest::newRow("Three_RatioFour 49 slices, sample E 73") << true << fixtureSpec(O::MdatFirst, 49, 51) << fixtureSpec(O::MdatFirst, 71, 73) << true;
-    QTest::newRow("standard_selfie 6 slices, E 38") << false << fixtureSpec(O::MetaFirst, 6, 38) << HeicFixtureSpec() << true;
-    QTest::newRow("standard_selfie 6 slices, E 52") << false << fixtureSpec(O::MetaFirst, 6, 52) << HeicFixtureSpec() << true;
-    QTest::newRow("standard_selfie 35 slices, E 9") << false << fixtureSpec(O::MetaFirst, 35, 9) << HeicFixtureSpec() << true;
+    QTest::newRow("standard_selfie 6 slices, E 38") << false << fixtureSpec(O::MetaFirst, 6, 38) << HeicFixtureRecipe() << true;
+    QTest::newRow("standard_selfie 6 slices, E 52") << false << fixtureSpec(O::MetaFirst, 6, 52) << HeicFixtureRecipe() << true;
+    QTest::newRow("standard_selfie 35 slices, E 9") << false << fixtureSpec(O::MetaFirst, 35, 9) << HeicFixtureRecipe() << true;
     QTest::newRow("standard_selfie 6 slices, sample E 39") << true << fixtureSpec(O::MetaFirst, 6, 9) << fixtureSpec(O::MetaFirst, 35, 39) << true;
 
     // Meta-first sources with no meta header template for their hdlr size.
-    HeicFixtureSpec hdlr35 = standard;
+    HeicFixtureRecipe hdlr35 = standard;
     hdlr35.hdlrSize = 35;
-    HeicFixtureSpec hdlr32 = standard;
+    HeicFixtureRecipe hdlr32 = standard;
     hdlr32.hdlrSize = 32;
-    QTest::newRow("iinf distance 101") << false << hdlr35 << HeicFixtureSpec() << true;
-    QTest::newRow("iinf distance 98") << false << hdlr32 << HeicFixtureSpec() << true;
+    QTest::newRow("iinf distance 101") << false << hdlr35 << HeicFixtureRecipe() << true;
+    QTest::newRow("iinf distance 98") << false << hdlr32 << HeicFixtureRecipe() << true;
     QTest::newRow("sample iinf distance 101") << true << standard << hdlr35 << true;
 
     // Meta-first data is copied as it lies: tiles listed one after another
     // only fit slices that follow one another and end inside the file.
-    HeicFixtureSpec truncated = standard;
+    HeicFixtureRecipe truncated = standard;
     truncated.units.last().lengthField = 5000;
-    QTest::newRow("meta-first, last slice cut short") << false << truncated << HeicFixtureSpec() << true;
-    HeicFixtureSpec gap = standard;
-    HevcUnitSpec parameterSet;
+    QTest::newRow("meta-first, last slice cut short") << false << truncated << HeicFixtureRecipe() << true;
+    HeicFixtureRecipe gap = standard;
+    HevcUnitRecipe parameterSet;
     parameterSet.word = 0x40010C01;
     gap.units.insert(20, parameterSet);
-    QTest::newRow("meta-first, other unit between slices") << false << gap << HeicFixtureSpec() << true;
+    QTest::newRow("meta-first, other unit between slices") << false << gap << HeicFixtureRecipe() << true;
 }
 
 void HeicRebuildTest::failureListsNothing()
 {
     QFETCH(bool, withSample);
-    QFETCH(HeicFixtureSpec, damaged);
-    QFETCH(HeicFixtureSpec, sample);
+    QFETCH(HeicFixtureRecipe, damaged);
+    QFETCH(HeicFixtureRecipe, sample);
     QFETCH(bool, workFolder);
     if (!workFolder)
         g_state.workFolder.clear();
@@ -471,10 +471,10 @@ void HeicRebuildTest::everyItemCountDescribesItsData()
                                51, 52, 53, 54, 55, 63, 73, 269, 435};
     for (const int entries : entryCounts) {
         resetHeicTestState();
-        HeicFixtureSpec spec = fixtureSpec(O(order), slices, entries);
-        for (int i = 0; i < spec.units.size(); ++i)
-            spec.units[i].bodySize = 4 + i % 5;
-        const HeicFixture source = buildHeicFixture(spec);
+        HeicFixtureRecipe recipe = fixtureSpec(O(order), slices, entries);
+        for (int i = 0; i < recipe.units.size(); ++i)
+            recipe.units[i].bodySize = 4 + i % 5;
+        const HeicFixture source = buildHeicFixture(recipe);
         const RebuildOutcome outcome =
             repairWithoutSample(writeHeicFixture(QStringLiteral("IMG_10.HEIC"), source.bytes));
         const QByteArray where = "E " + QByteArray::number(entries);
@@ -535,9 +535,9 @@ void HeicRebuildTest::inputInOutputFolderIsKept()
 
 void HeicRebuildTest::boxPastEndIsZeroFilled()
 {
-    HeicFixtureSpec spec = fixtureSpec(O::MdatFirst, 49, 51);
-    spec.idatSizeField = 16 + 100;
-    const HeicFixture source = buildHeicFixture(spec);
+    HeicFixtureRecipe recipe = fixtureSpec(O::MdatFirst, 49, 51);
+    recipe.idatSizeField = 16 + 100;
+    const HeicFixture source = buildHeicFixture(recipe);
     QCOMPARE(source.bytes.mid(source.bytes.size() - 12, 4), QByteArray("idat"));
     const QString path = writeHeicFixture(QStringLiteral("IMG_4.HEIC"), source.bytes);
 
@@ -552,9 +552,9 @@ void HeicRebuildTest::boxPastEndIsZeroFilled()
 // counted): the copy ends at a unit that runs past the end of the file.
 void HeicRebuildTest::copyStopsAtUnitPastEnd()
 {
-    HeicFixtureSpec spec = fixtureSpec(O::MdatFirst, 3, 51);
-    spec.units[1].lengthField = 0x7FFFFFF0;
-    const HeicFixture source = buildHeicFixture(spec);
+    HeicFixtureRecipe recipe = fixtureSpec(O::MdatFirst, 3, 51);
+    recipe.units[1].lengthField = 0x7FFFFFF0;
+    const HeicFixture source = buildHeicFixture(recipe);
     const QString path = writeHeicFixture(QStringLiteral("IMG_5.HEIC"), source.bytes);
     const QString output = heicOutputFolder() + QStringLiteral("/IMG_5.heic");
     QVERIFY(writeFileBytes(output, QByteArray()));
@@ -604,11 +604,11 @@ void HeicRebuildTest::writeFuzzSeeds()
         {"mdat_first_three_ratio_four_items_below_slices", O::MdatFirst, 71, 51},
     };
     for (const Seed& seed : seeds) {
-        HeicFixtureSpec spec = fixtureSpec(seed.order, seed.slices, seed.entries);
-        for (HevcUnitSpec& unit : spec.units)
+        HeicFixtureRecipe recipe = fixtureSpec(seed.order, seed.slices, seed.entries);
+        for (HevcUnitRecipe& unit : recipe.units)
             unit.bodySize = 4;
         QVERIFY(writeFileBytes(folder + QLatin1Char('/') + QLatin1String(seed.name),
-                               buildHeicFixture(spec).bytes));
+                               buildHeicFixture(recipe).bytes));
     }
 }
 

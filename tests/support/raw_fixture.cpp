@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -193,6 +195,28 @@ quint32 ByteLayout::appendDirectory(const QVector<IfdEntry>& entries, quint32 ne
     }
     append32(nextDirectory);
     return pos;
+}
+
+void appendMakerNoteChain(ByteLayout& layout, quint32 header)
+{
+    const quint32 first = layout.appendDirectory({{0x0100, 24}, {0x8769, 0, 1, 13}});
+    const quint32 exif = layout.appendDirectory({{0x9000, 0x30323330, 4, 7}, {0x927C, 0, 0x200, 7}});
+    layout.put32(ByteLayout::valueField(first, 1), exif - header);
+    layout.put32(ByteLayout::valueField(exif, 1), layout.size() - header);
+}
+
+bool exiftoolAvailable()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("exiftool")).isEmpty();
+}
+
+QByteArray exiftoolBinary(const QString& tag, const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("exiftool"), {QStringLiteral("-b"), QLatin1Char('-') + tag, path});
+    if (!process.waitForFinished(30000))
+        return QByteArray();
+    return process.readAllStandardOutput();
 }
 
 QByteArray ExtractionRun::output(const QString& name) const

@@ -40,6 +40,8 @@ public:
     const QByteArray& bytes() const { return m_bytes; }
     quint32 size() const { return quint32(m_bytes.size()); }
     bool bigEndian() const { return m_bigEndian; }
+    // Values appended or patched from now on use this byte order.
+    void setBigEndian(bool bigEndian) { m_bigEndian = bigEndian; }
 
     quint32 append(const QByteArray& bytes);
     quint32 appendZeros(int count);
@@ -65,6 +67,18 @@ private:
     bool m_bigEndian;
     QByteArray m_bytes;
 };
+
+// Appends, right after a TIFF header at header, a first directory whose Exif
+// entry (0x8769) leads to an Exif directory whose MakerNote entry (0x927C)
+// points at the end of the layout, where the caller appends the MakerNote.
+// Positions are written relative to header.
+void appendMakerNoteChain(ByteLayout& layout, quint32 header);
+
+// The independent metadata reader used as an oracle: the binary value of one
+// tag (e.g. "PreviewImage") of a file, empty when the tool or the tag is
+// missing. exiftoolAvailable() tells whether the tool is installed.
+bool exiftoolAvailable();
+QByteArray exiftoolBinary(const QString& tag, const QString& path);
 
 // Byte values as an array, for readable literal patterns in tests.
 QByteArray hexBytes(const char* hex);
