@@ -177,6 +177,7 @@ private:
     bool m_imageOpen = false;
     bool m_inScanData = false;
     qint64 m_scanStart = 0;
+    qint64 m_strayCount = 0;
     bool m_jumpedToEnd = false;
     int m_soiCount = 0;
     bool m_dqtSeen = false;
@@ -249,6 +250,11 @@ void MarkerWalk::nodeAt(qint64 pos)
 // walk takes them off again when its results do not stand.
 void MarkerWalk::strayAt(qint64 q)
 {
+    // A long run of FF bytes (erased flash) would otherwise cost a list node
+    // per byte; past the bound the pairs are left as they are.
+    if (m_strayCount >= kMaxStrayMarkers)
+        return;
+    ++m_strayCount;
     m_repair.AppendOffset(&g_state.strayMarkerHead, &g_state.strayMarkerTail,
                           quint64(q - m_scanStart));
 }

@@ -100,6 +100,7 @@ private slots:
     void otherScanners();
     void embeddedScanStartsFreshCounts();
     void stopRequestedRecordsNothing();
+    void strayListIsBounded();
     void inputOfTwoGibibytesIsRefused();
     void recordsSeeFlagsOfTheirOwnSegment();
     void recoveryPassMatchesSingleSearches();
@@ -266,6 +267,24 @@ void JpegScanTest::embeddedScanStartsFreshCounts()
     repair.ScanEmbeddedImageMarkers(input.path(), input.file(), 0);
     QCOMPARE(g_state.dqtSegmentCount, 1);
     QCOMPARE(g_state.dhtSegmentCount, 1);
+}
+
+// Scan data of FF bytes only, as erased memory reads: one entry per pair up
+// to the bound, then no more.
+void JpegScanTest::strayListIsBounded()
+{
+    EngineInput input(minimalJpeg(QByteArray(int(kMaxStrayMarkers) + 1000, '\xFF')));
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    qint64 count = 0;
+    quint64 last = 0;
+    for (const OffsetNode* node = g_state.strayMarkerHead; node; node = node->next) {
+        ++count;
+        last = node->value;
+    }
+    QCOMPARE(count, kMaxStrayMarkers);
+    QVERIFY(last > 0);
+    repair.ResetState();
 }
 
 void JpegScanTest::stopRequestedRecordsNothing()
