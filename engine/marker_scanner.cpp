@@ -4,14 +4,27 @@
 #include "jpg_repair.h"
 #include "segment_lists.h"
 
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define PICTAVO_SCAN_SSE2 1
+#endif
+
 namespace {
 
 enum class ScanKind { Main, Thumbnail, Embedded };
 
 // Bytes read at every recorded marker; the recording uses the first four.
 constexpr std::size_t kHeaderBytes = 71;
-// A scan reads the file front to back, so a large window means few reads.
-constexpr std::size_t kScanWindow = 1024 * 1024;
+// The file is read a chunk at a time; each chunk carries a few bytes of the
+// next one so that a pair or a follower starting at its last byte can be read
+// from it.
+constexpr qint64 kChunk = 1024 * 1024;
+constexpr std::size_t kLookahead = 8;
 constexpr qint64 kEndWalk = -1;
 
 bool stopRequested()
@@ -19,48 +32,166 @@ bool stopRequested()
     return g_state.stopRequested.load(std::memory_order_relaxed) == 1;
 }
 
+quint16 wordAt(const quint8* at)
+{
+    return quint16(at[0] | at[1] << 8);
+}
+
+quint16 lengthAt(const quint8* at)
+{
+    return quint16(at[2] << 8 | at[3]);
+}
+
+#ifdef PICTAVO_SCAN_SSE2
+int lowestSetBit(unsigned mask)
+{
+#if defined(__GNUC__)
+    return __builtin_ctz(mask);
+#else
+    int bit = 0;
+    while (!(mask & 1u)) {
+        mask >>= 1;
+        ++bit;
+    }
+    return bit;
+#endif
+}
+#endif
+
+// First FF byte in [from, end) that is not followed by 00, or end. Every
+// pass steps over FF 00 (byte stuffing in scan data) exactly as over any
+// other byte, so only the other FF bytes need a visit. Sixteen positions are
+// tested at a time where the processor allows it. The byte after end must be
+// readable.
+const quint8* findMarkerByte(const quint8* from, const quint8* end)
+{
+#ifdef PICTAVO_SCAN_SSE2
+    const __m128i ff = _mm_set1_epi8(char(0xFF));
+    const __m128i zero = _mm_setzero_si128();
+    while (end - from >= 16) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 1));
+        const unsigned isFF = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(here, ff)));
+        const unsigned stuffed = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(after, zero)));
+        const unsigned mask = isFF & ~stuffed;
+        if (mask != 0)
+            return from + lowestSetBit(mask);
+        from += 16;
+    }
+#endif
+    while (from < end && !(from[0] == 0xFF && from[1] != 0x00))
+        ++from;
+    return from;
+}
+
+// One pass over the file: its position and what it does at an FF byte (it
+// answers the position to go on from, or kEndWalk).
+struct Cursor {
+    qint64 pos;
+    std::function<qint64(qint64, const quint8*)> visit;
+};
+
+// A node or stray entry the main walk found, kept until the image count has
+// decided that the walk's results stand. The scanner flags the recording
+// reads are kept with it.
+struct Finding {
+    bool stray;
+    qint64 value; // marker position, or the stray pair's distance from the SOS
+    qint32 dhtUsable;
+    qint32 secondSoi;
+};
+
 // Walks one file's markers and records its segments, its stray scan-data
 // pairs and, for the input file itself, the images it is made of. Every
-// answer is the one a byte-by-byte walk gives; stretches that cannot hold a
-// marker are jumped over by searching for the next FF byte.
+// answer is the one a byte-by-byte walk gives: only an FF byte not followed
+// by 00 can start a marker or a pair, so each pass jumps from one such byte
+// to the next, and the
+// passes the input file needs share one sequential read.
 class MarkerWalk {
 public:
     MarkerWalk(jpg_repair& repair, FILE* file, ScanKind kind)
-        : m_repair(repair), m_in(file, kScanWindow), m_kind(kind), m_size(g_state.inputFileSize)
+        : m_repair(repair), m_in(file), m_chunk(std::size_t(kChunk) + kLookahead), m_kind(kind),
+          m_size(g_state.inputFileSize)
     {
     }
 
-    // Pre-check, image count and recovery pass of the input file; true when
-    // the segment walk is to follow.
-    bool prepareMain(qint64 start);
-    void walkSegments(qint64 start);
+    void scanInputFile(qint64 start);
+    void scanImage(qint64 start);
 
 private:
-    qint64 nextFF(qint64 from) { return m_in.find(0xFF, from, m_size); }
-    bool isImageStart(qint64 pos)
-    {
-        return m_in.le16(pos) == jpeg::kSOI && jpeg::isImageStartFollower(m_in.le16(pos + 2));
-    }
-    int countImages(qint64 start);
+    void drive(std::vector<Cursor>& cursors);
+    void advance(Cursor& cursor, qint64 base, qint64 limit);
+    Cursor imageCounter(qint64 start, int& count);
+    Cursor segmentWalker(qint64 start);
     void recordImageStarts(qint64 start);
-    qint64 stepAt(qint64 p, quint16 marker);
+    qint64 walkStep(qint64 p, const quint8* at);
+    qint64 markerStep(qint64 p, quint16 marker, qint64 length);
     qint64 startOfImage(qint64 p);
     qint64 tableSegment(qint64 p, qint64 length);
     qint64 startOfScan(qint64 p, qint64 length);
-    void scanData(qint64 from);
+    qint64 scanDataStep(qint64 q, quint16 pair);
+    void found(bool stray, qint64 value);
+    void keepFindings();
     void record(qint64 pos);
 
     jpg_repair& m_repair;
     FileWindow m_in;
+    std::vector<quint8> m_chunk;
     ScanKind m_kind;
     qint64 m_size;
+    bool m_deferFindings = false;
+    std::vector<Finding> m_findings;
     bool m_badStart = false;
+    bool m_inScanData = false;
+    qint64 m_scanStart = 0;
     bool m_jumpedToEnd = false;
     int m_soiCount = 0;
     bool m_dqtSeen = false;
     bool m_sofSeen = false;
     bool m_smallDhtSeen = false;
 };
+
+// Runs the cursors side by side, a chunk at a time, so each chunk is read
+// once for all of them.
+void MarkerWalk::drive(std::vector<Cursor>& cursors)
+{
+    if (m_badStart)
+        return;
+    qint64 base = 0;
+    bool loaded = false;
+    for (;;) {
+        qint64 next = m_size;
+        for (const Cursor& cursor : cursors)
+            if (cursor.pos != kEndWalk)
+                next = std::min(next, cursor.pos);
+        if (next >= m_size || stopRequested())
+            return;
+        if (!loaded || next < base || next >= base + kChunk) {
+            base = next;
+            m_in.read(base, m_chunk.data(), m_chunk.size());
+            loaded = true;
+        }
+        const qint64 limit = std::min(m_size, base + kChunk);
+        for (Cursor& cursor : cursors)
+            advance(cursor, base, limit);
+    }
+}
+
+void MarkerWalk::advance(Cursor& cursor, qint64 base, qint64 limit)
+{
+    const quint8* chunk = m_chunk.data();
+    const quint8* end = chunk + (limit - base);
+    while (cursor.pos != kEndWalk && cursor.pos >= base && cursor.pos < limit) {
+        if (stopRequested())
+            return;
+        const quint8* hit = findMarkerByte(chunk + (cursor.pos - base), end);
+        if (hit == end) {
+            cursor.pos = limit;
+            return;
+        }
+        cursor.pos = cursor.visit(base + (hit - chunk), hit);
+    }
+}
 
 void MarkerWalk::record(qint64 pos)
 {
@@ -73,28 +204,60 @@ void MarkerWalk::record(qint64 pos)
         m_repair.AddSegment(&g_state.segmentHead, &g_state.segmentTail, header, pos);
 }
 
-int MarkerWalk::countImages(qint64 start)
+void MarkerWalk::found(bool stray, qint64 value)
 {
-    int count = 0;
-    bool open = false;
-    qint64 p = start;
-    while (p < m_size && !m_badStart && !stopRequested()) {
-        if (m_in.byteAt(p) != 0xFF) {
-            p = nextFF(p + 1);
-        } else if (!open && isImageStart(p)) {
-            ++count;
-            open = true;
-            p += 3;
-        } else if (open && m_in.le16(p) == jpeg::kEOI) {
-            // The next image may start right after the two bytes of FF D9.
-            ++count;
-            open = false;
-            p += 2;
-        } else {
-            ++p;
-        }
+    if (m_deferFindings) {
+        m_findings.push_back({stray, value, m_repair.m_dhtUsable, m_repair.m_secondSoi});
+        return;
     }
-    return count;
+    if (stray)
+        m_repair.AppendOffset(&g_state.strayMarkerHead, &g_state.strayMarkerTail, quint64(value));
+    else
+        record(value);
+}
+
+// Records what the walk found, in order, with the scanner flags as they were
+// when each was found; the flags end as the walk left them.
+void MarkerWalk::keepFindings()
+{
+    const qint32 dhtUsable = m_repair.m_dhtUsable;
+    const qint32 secondSoi = m_repair.m_secondSoi;
+    m_deferFindings = false;
+    for (const Finding& finding : m_findings) {
+        m_repair.m_dhtUsable = finding.dhtUsable;
+        m_repair.m_secondSoi = finding.secondSoi;
+        found(finding.stray, finding.value);
+    }
+    m_findings.clear();
+    m_repair.m_dhtUsable = dhtUsable;
+    m_repair.m_secondSoi = secondSoi;
+    if (m_inScanData)
+        g_state.scanStartOffset = m_scanStart;
+}
+
+Cursor MarkerWalk::imageCounter(qint64 start, int& count)
+{
+    auto open = std::make_shared<bool>(false);
+    return {start, [&count, open](qint64 q, const quint8* at) {
+                const quint16 word = wordAt(at);
+                if (!*open && word == jpeg::kSOI && jpeg::isImageStartFollower(wordAt(at + 2))) {
+                    ++count;
+                    *open = true;
+                    return q + 3;
+                }
+                if (*open && word == jpeg::kEOI) {
+                    // The next image may start right after the two bytes of FF D9.
+                    ++count;
+                    *open = false;
+                    return q + 2;
+                }
+                return q + 1;
+            }};
+}
+
+Cursor MarkerWalk::segmentWalker(qint64 start)
+{
+    return {start, [this](qint64 q, const quint8* at) { return walkStep(q, at); }};
 }
 
 // Several images in one file: only their start-of-image markers are recorded,
@@ -102,20 +265,22 @@ int MarkerWalk::countImages(qint64 start)
 void MarkerWalk::recordImageStarts(qint64 start)
 {
     g_state.multiImageRecovery = 1;
-    qint64 p = start;
-    while (p < m_size && !m_badStart && !stopRequested()) {
-        if (m_in.byteAt(p) != 0xFF) {
-            p = nextFF(p + 1);
-        } else if (isImageStart(p)) {
-            record(p);
-            p += 3;
-        } else {
-            ++p;
-        }
-    }
+    std::vector<Cursor> cursors{{start, [this](qint64 q, const quint8* at) {
+                                     if (wordAt(at) == jpeg::kSOI
+                                         && jpeg::isImageStartFollower(wordAt(at + 2))) {
+                                         record(q);
+                                         return q + 3;
+                                     }
+                                     return q + 1;
+                                 }}};
+    drive(cursors);
 }
 
-bool MarkerWalk::prepareMain(qint64 start)
+// The input file: a file that does not start with FF D8 gets nothing; one
+// made of several images gets only their starts; any other is walked. The
+// image count and the walk read the file together, and the walk's findings
+// are kept only once the count says the file is walked.
+void MarkerWalk::scanInputFile(qint64 start)
 {
     bool badEnd = false;
     if (start < m_size && !stopRequested()) {
@@ -124,33 +289,38 @@ bool MarkerWalk::prepareMain(qint64 start)
         if (m_badStart || badEnd)
             g_state.multiImageRecovery = 1;
     }
-    const int count = countImages(start);
+    int count = 0;
+    m_deferFindings = true;
+    std::vector<Cursor> cursors{imageCounter(start, count), segmentWalker(start)};
+    drive(cursors);
+    if (stopRequested())
+        return;
     if (count >= 6 || ((count == 4 || count == 5) && badEnd)) {
+        m_findings.clear();
         recordImageStarts(start);
-        return false;
+        return;
     }
     g_state.multiImageRecovery = 0;
-    return true;
+    keepFindings();
 }
 
-void MarkerWalk::walkSegments(qint64 start)
+// A thumbnail or an image extracted in recovery mode: walked as it is.
+void MarkerWalk::scanImage(qint64 start)
 {
-    qint64 p = start;
-    while (p < m_size && !m_badStart && !stopRequested()) {
-        if (m_in.byteAt(p) != 0xFF) {
-            p = nextFF(p + 1);
-            continue;
-        }
-        const quint16 marker = m_in.le16(p);
-        p = jpeg::isKnownMarker(marker) ? stepAt(p, marker) : p + 1;
-        if (p == kEndWalk)
-            return;
-    }
+    std::vector<Cursor> cursors{segmentWalker(start)};
+    drive(cursors);
 }
 
-qint64 MarkerWalk::stepAt(qint64 p, quint16 marker)
+qint64 MarkerWalk::walkStep(qint64 p, const quint8* at)
 {
-    const qint64 length = m_in.be16(p + 2);
+    const quint16 word = wordAt(at);
+    if (m_inScanData)
+        return scanDataStep(p, word);
+    return jpeg::isKnownMarker(word) ? markerStep(p, word, lengthAt(at)) : p + 1;
+}
+
+qint64 MarkerWalk::markerStep(qint64 p, quint16 marker, qint64 length)
+{
     switch (marker) {
     case jpeg::kSOI:
         return startOfImage(p);
@@ -171,14 +341,14 @@ qint64 MarkerWalk::stepAt(qint64 p, quint16 marker)
         return startOfScan(p, length);
     case jpeg::kEOI:
         if (m_kind != ScanKind::Main || p == m_size - 2) {
-            record(p);
+            found(false, p);
             return kEndWalk;
         }
         return p + 2;
     default:
         if (m_soiCount == 0)
             return kEndWalk;
-        record(p);
+        found(false, p);
         return p + 2 + length;
     }
 }
@@ -192,11 +362,11 @@ qint64 MarkerWalk::startOfImage(qint64 p)
         return kEndWalk;
     ++m_soiCount;
     if (p == 0 && m_soiCount == 1) {
-        record(p);
+        found(false, p);
         return 2;
     }
     m_repair.m_secondSoi = 1;
-    record(p);
+    found(false, p);
     m_jumpedToEnd = true;
     return m_size - 2;
 }
@@ -205,42 +375,37 @@ qint64 MarkerWalk::tableSegment(qint64 p, qint64 length)
 {
     const bool frameCounts = m_kind == ScanKind::Main && m_sofSeen;
     if (frameCounts || m_repair.m_dhtUsable == 1 || m_repair.m_dqtSeen == 1) {
-        record(p);
+        found(false, p);
         return p + 2 + length;
     }
     return p + 2;
 }
 
+// The first SOS after the tables and a frame: the rest of the file is scan
+// data.
 qint64 MarkerWalk::startOfScan(qint64 p, qint64 length)
 {
     if (!(m_dqtSeen && m_smallDhtSeen && m_sofSeen))
         return p + 2;
-    record(p);
-    g_state.scanStartOffset = p;
-    scanData(p + 2 + length);
-    return kEndWalk;
+    found(false, p);
+    m_scanStart = p;
+    if (!m_deferFindings)
+        g_state.scanStartOffset = p;
+    m_inScanData = true;
+    return p + 2 + length;
 }
 
-// Entropy-coded data up to the end of the file: FF pairs a decoder would
-// misread are kept by their distance from the SOS marker.
-void MarkerWalk::scanData(qint64 from)
+// FF pairs a decoder would misread are kept by their distance from the SOS
+// marker; an FF D9 that ends the file ends the walk.
+qint64 MarkerWalk::scanDataStep(qint64 q, quint16 pair)
 {
-    qint64 q = from;
-    while (q < m_size && !stopRequested()) {
-        if (m_in.byteAt(q) != 0xFF) {
-            q = nextFF(q + 1);
-            continue;
-        }
-        const quint16 pair = m_in.le16(q);
-        if (pair == jpeg::kEOI && q == m_size - 2) {
-            record(q);
-            return;
-        }
-        if (jpeg::isStrayPair(pair))
-            m_repair.AppendOffset(&g_state.strayMarkerHead, &g_state.strayMarkerTail,
-                                  quint64(q - g_state.scanStartOffset));
-        ++q;
+    if (pair == jpeg::kEOI && q == m_size - 2) {
+        found(false, q);
+        return kEndWalk;
     }
+    if (jpeg::isStrayPair(pair))
+        found(true, q - m_scanStart);
+    return q + 1;
 }
 
 bool sizeAccepted()
@@ -257,11 +422,8 @@ void jpg_repair::ScanJpegMarkers(QString, FILE* file, qint64 start)
     m_dqtSeen = 0;
     m_secondSoi = 0;
     g_state.multiImageRecovery = 0;
-    if (!sizeAccepted())
-        return;
-    MarkerWalk walk(*this, file, ScanKind::Main);
-    if (walk.prepareMain(start))
-        walk.walkSegments(start);
+    if (sizeAccepted())
+        MarkerWalk(*this, file, ScanKind::Main).scanInputFile(start);
 }
 
 void jpg_repair::ScanThumbnailMarkers(QString, FILE* file, qint64 start)
@@ -269,9 +431,8 @@ void jpg_repair::ScanThumbnailMarkers(QString, FILE* file, qint64 start)
     m_dhtUsable = 0;
     m_dqtSeen = 0;
     m_secondSoi = 0;
-    if (!sizeAccepted())
-        return;
-    MarkerWalk(*this, file, ScanKind::Thumbnail).walkSegments(start);
+    if (sizeAccepted())
+        MarkerWalk(*this, file, ScanKind::Thumbnail).scanImage(start);
 }
 
 void jpg_repair::ScanEmbeddedImageMarkers(QString, FILE* file, qint64 start)
@@ -281,7 +442,6 @@ void jpg_repair::ScanEmbeddedImageMarkers(QString, FILE* file, qint64 start)
     m_secondSoi = 0;
     g_state.dqtSegmentCount = 0;
     g_state.dhtSegmentCount = 0;
-    if (!sizeAccepted())
-        return;
-    MarkerWalk(*this, file, ScanKind::Embedded).walkSegments(start);
+    if (sizeAccepted())
+        MarkerWalk(*this, file, ScanKind::Embedded).scanImage(start);
 }

@@ -3,9 +3,12 @@
 #include "global_state.h"
 #include "jpeg_fixture.h"
 #include "jpg_repair.h"
+#include "marker_order.h"
 #include "segment_lists.h"
+#include "temp_file.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -68,6 +71,17 @@ QString straysOf(const OffsetNode* node)
     return out.join(' ');
 }
 
+// With PICTAVO_WRITE_SEEDS=<folder>, each fixture is also written there as a
+// seed for the scanner's fuzz target.
+void writeSeed(const QByteArray& bytes)
+{
+    const QString folder = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
+    if (folder.isEmpty() || bytes.size() > 64 * 1024)
+        return;
+    QString name = QString(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "_");
+    writeFileBytes(folder + "/" + name + ".jpg", bytes);
+}
+
 void addRow(const char* name, const Layout& layout, int recovery)
 {
     QTest::newRow(name) << layout.bytes() << layout.nodes() << layout.strays() << recovery;
@@ -87,6 +101,8 @@ private slots:
     void embeddedScanStartsFreshCounts();
     void stopRequestedRecordsNothing();
     void inputOfTwoGibibytesIsRefused();
+    void realImagesPassOrderCheck_data();
+    void realImagesPassOrderCheck();
 };
 
 void JpegScanTest::scanJpegMarkers_data()
@@ -147,6 +163,18 @@ void JpegScanTest::scanJpegMarkers_data()
            Layout().node(marker(0xD8)).node(segment(0xE1, exif)).node(dqt(1))
                .node(sof(0xC0, 3, 0)).node(dht()).node(sos()).raw(scan).node(eoi), 0);
 
+    // The file is read in chunks of 1 MiB: pairs and image starts that
+    // straddle a chunk edge, and byte stuffing right before one.
+    const int mebibyte = 1024 * 1024;
+    Layout edges;
+    edges.node(marker(0xD8)).node(dqt(1)).node(sof(0xC0, 3, 0)).node(dht()).node(sos());
+    edges.raw(QByteArray(mebibyte - 1 - edges.bytes().size(), '\x11')).stray(pair(0xFF, 0x01));
+    edges.raw(QByteArray(mebibyte - 2, '\x22')).raw(pair(0xFF, 0x00)).stray(pair(0xFF, 0xFF))
+        .raw(QByteArray(1, '\0'));
+    edges.raw(QByteArray(2 * mebibyte + 5 - 1 - edges.bytes().size(), '\x33'))
+        .stray(marker(0xD8)).raw(dqt(1)).raw(scan).node(eoi);
+    addRow("pairs across chunk edges", edges, 0);
+
     // SOS at offset 1000 with length 12, FF 01 at offset 1500.
     const QByteArray head = marker(0xD8) + dqt(1) + sof(0xC0, 3, 0) + dht();
     const QByteArray comment = segment(0xFE, QByteArray(1000 - head.size() - 4, 'c'));
@@ -165,6 +193,7 @@ void JpegScanTest::scanJpegMarkers()
     QFETCH(QString, strays);
     QFETCH(int, recovery);
 
+    writeSeed(bytes);
     EngineInput input(bytes);
     jpg_repair repair;
     repair.ScanJpegMarkers(input.path(), input.file(), 0);
@@ -271,6 +300,38 @@ void JpegScanTest::inputOfTwoGibibytesIsRefused()
     repair.ResetState();
     QVERIFY(!g_state.inputFile);
     QFile::remove(path);
+}
+
+void JpegScanTest::realImagesPassOrderCheck_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("quality");
+
+    QTest::newRow("small, quality 90") << 8 << 8 << 90;
+    QTest::newRow("odd size, quality 50") << 37 << 21 << 50;
+    QTest::newRow("larger, quality 100") << 320 << 200 << 100;
+}
+
+// An image written by the toolkit's encoder is one image with its tables
+// ahead of its scan: no recovery pass, and the order check accepts it.
+void JpegScanTest::realImagesPassOrderCheck()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, quality);
+
+    const QByteArray bytes = realJpeg(width, height, quality);
+    writeSeed(bytes);
+    EngineInput input(bytes);
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    QCOMPARE(g_state.multiImageRecovery, 0);
+    QVERIFY(g_state.segmentHead);
+    QCOMPARE(g_state.segmentHead->marker, quint16(0xD8FF));
+    QCOMPARE(g_state.segmentTail->marker, quint16(0xD9FF));
+    QCOMPARE(g_state.segmentTail->offset, qint64(bytes.size()));
+    QCOMPARE(IsSegmentOrderValid(g_state.segmentHead, 0), 1u);
 }
 
 QTEST_GUILESS_MAIN(JpegScanTest)

@@ -1,0 +1,105 @@
+// Advanced repair: a damaged JPEG rebuilt from the header segments of a
+// sample JPEG of the same device and the damaged file's own scan data. Both
+// files are only read; the rebuilt file goes to the work folder.
+#include "jpg_repair.h"
+
+#include "backward_search.h"
+#include "block_copy.h"
+#include "decode_check.h"
+#include "file_open.h"
+#include "file_window.h"
+#include "global_state.h"
+#include "jpeg_markers.h"
+#include "output_names.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Where the damaged file's entropy-coded data starts, counted from its last
+// FF DA marker.
+constexpr qint64 kScanDataDistance = 14;
+
+bool isSkippedSegment(quint16 word)
+{
+    using namespace jpeg;
+    return word == kAPP0 || word == kAPP2 || word == markerWord(0xE4) || word == markerWord(0xE5)
+        || word == markerWord(0xEB) || word == kCOM || word == kDRI;
+}
+
+bool isCopiedSegment(quint16 word)
+{
+    return word == jpeg::kDQT || word == jpeg::kSOF0 || word == jpeg::kDHT
+        || word == jpeg::kSOS;
+}
+
+// Copies the sample's DQT, SOF0 and DHT segments and its first SOS segment,
+// walking from the segment behind its first APP0, APP1 or APP2 segment.
+void copySampleHeaders(FileWindow& sample, FILE* out)
+{
+    const quint16 first = sample.le16(2);
+    if (first != jpeg::kAPP0 && first != jpeg::kAPP1 && first != jpeg::kAPP2)
+        return;
+    qint64 p = qint64(sample.be16(4)) + 4;
+    while (p < sample.size() && g_state.stopRequested != 1) {
+        const quint16 word = sample.le16(p);
+        const qint64 length = sample.be16(p + 2);
+        if (isSkippedSegment(word)) {
+            p += 2 + length;
+        } else if (isCopiedSegment(word)) {
+            quint8 marker[2];
+            sample.read(p, marker, 2);
+            writeBytes(out, marker, 2);
+            copyBlocks(sample, p + 2, out, length);
+            if (word == jpeg::kSOS)
+                return;
+            p += length == 0 ? 3 : 2 + length;
+        } else {
+            ++p;
+        }
+    }
+}
+
+// Appends the damaged file's bytes from 14 bytes after its last FF DA on;
+// nothing when that point lies at or past the file's end.
+void appendScanData(FileWindow& damaged, FILE* out)
+{
+    const qint64 size = damaged.size();
+    const qint64 sos = findLastPair(damaged, size, 1, 0xFF, 0xDA);
+    if (sos < 0 || g_state.stopRequested == 1)
+        return;
+    const qint64 from = sos + kScanDataDistance;
+    if (from < size)
+        copyBlocks(damaged, from, out, size - from);
+}
+
+} // namespace
+
+bool jpg_repair::AdvancedRepair(QString samplePath, QString damagedPath)
+{
+    FILE* sampleFile = platform::openFile(samplePath, "rb");
+    g_state.inputFile = platform::openFile(damagedPath, "rb");
+    const QString name = "/" + QFileInfo(damagedPath).fileName();
+    g_state.fileName = freeOutputName(g_state.workFolder, name).mid(1);
+    g_state.tempOutputPath = g_state.workFolder + "/" + g_state.fileName;
+    FILE* out = platform::openFile(g_state.tempOutputPath, "wb+");
+    {
+        FileWindow sample(sampleFile);
+        FileWindow damaged(g_state.inputFile);
+        if (out && sampleFile) {
+            writeBytes(out, "\xFF\xD8", 2);
+            copySampleHeaders(sample, out);
+        }
+        if (out)
+            appendScanData(damaged, out);
+    }
+    for (FILE* file : {out, sampleFile, g_state.inputFile}) {
+        if (file)
+            std::fclose(file);
+    }
+    g_state.inputFile = nullptr;
+    const bool rebuilt = imageDecodes(g_state.tempOutputPath);
+    if (rebuilt)
+        g_state.producedFiles.append(g_state.fileName);
+    return rebuilt;
+}

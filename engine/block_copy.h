@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <cstdio>
+
+class FileWindow;
+
+// Size of the copy buffer: copies move the remainder (length mod this size)
+// first, then whole blocks.
+constexpr qint64 kCopyBlock = 1024;
+
+// Appends length bytes of the source, from position from on, at the output's
+// current position. Bytes past the source's end are not invented: the copy
+// stops at its end. Returns the number of bytes written.
+qint64 copyBlocks(FileWindow& source, qint64 from, FILE* out, qint64 length);
+
+// Writes bytes at the output's current position.
+void writeBytes(FILE* out, const void* bytes, std::size_t length);

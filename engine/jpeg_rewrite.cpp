@@ -1,0 +1,268 @@
+// The rewrite of one image from its segment list: a fresh SOI, the table,
+// frame, restart-interval and scan segments in their recorded order (with
+// known-good tables in place of damaged ones), a fresh EOI, and the stray
+// markers of the scan data neutralised.
+#include "save_file.h"
+
+#include "block_copy.h"
+#include "file_window.h"
+#include "file_open.h"
+#include "global_state.h"
+#include "jpeg_markers.h"
+#include "segment_lists.h"
+#include "tables/huffman/hoffmann.h"
+#include "tables/quantization/quantization.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kDhtBlock = 1024;
+constexpr int kOneTableDqtSize = 69;
+constexpr int kSignatureRows = 3;
+
+bool isWrittenKind(quint16 marker)
+{
+    using namespace jpeg;
+    return marker == kDQT || isSof012(marker) || marker == kDHT || marker == kDRI
+        || marker == kSOS;
+}
+
+quint64 sumOfCounts(const quint8* block, int from)
+{
+    quint64 sum = 0;
+    for (int i = 0; i < 16; ++i)
+        sum += block[from + i];
+    return sum;
+}
+
+// For a single DHT segment carrying all four tables, the positions and
+// headers of tables 2 to 4 for the Huffman library. A table whose header
+// would lie outside the segment's bytes gets position 0 and an empty header.
+void locateCombinedTables(const quint8* block, int segmentSize)
+{
+    quint64 position = 21 + sumOfCounts(block, 5);
+    for (int k = 0; k < 3; ++k) {
+        const bool inside = position + 17 <= quint64(segmentSize);
+        g_state.dhtTableOffset[k] = inside ? qint32(position) : 0;
+        std::memset(g_state.dhtTableHeader[k], 0, sizeof g_state.dhtTableHeader[k]);
+        if (!inside) {
+            position = quint64(segmentSize);
+            continue;
+        }
+        std::memcpy(g_state.dhtTableHeader[k], block + position, 17);
+        position += 17 + sumOfCounts(block, int(position) + 1);
+    }
+}
+
+int comparePrefixSize(int length)
+{
+    if (length >= 27)
+        return 29;
+    if (length == 26)
+        return 28;
+    if (length == 25)
+        return 27;
+    return 21;
+}
+
+class ImageWriter {
+public:
+    ImageWriter(FileWindow& in, FILE* out) : m_in(in), m_out(out) {}
+
+    template <typename Node>
+    void writeImage(const Node* start)
+    {
+        put("\xFF\xD8", 2);
+        for (const Node* node = start; node; node = node->next)
+            writeNode(*node, node->next);
+        put("\xFF\xD9", 2);
+        applyZeroPatches();
+    }
+
+private:
+    template <typename Node>
+    void writeNode(const Node& node, const Node* next)
+    {
+        const qint64 markerPos = node.offset - 2;
+        qint64 n;
+        if (node.marker == jpeg::kSOS) {
+            n = next && next->marker == jpeg::kEOI ? next->offset - node.offset
+                                                    : g_state.inputFileSize - node.offset;
+            // Never more than the input holds from the marker on.
+            n = std::min(n, m_in.size() - markerPos);
+        } else {
+            n = qint64(node.length) + 2;
+            if (node.marker == jpeg::kDQT
+                && (node.length == 67 || node.length == 132 || node.length == 197))
+                g_state.dqtLength = node.length;
+        }
+        if (!isWrittenKind(node.marker) || n <= 0)
+            return;
+        switch (node.marker) {
+        case jpeg::kDQT:
+            writeDqt(markerPos, node.length, n);
+            break;
+        case jpeg::kDHT:
+            writeDht(markerPos, node.length, n);
+            break;
+        case jpeg::kSOS:
+            writeScan(markerPos, n);
+            break;
+        default:
+            copy(markerPos, n);
+        }
+    }
+
+    void writeDqt(qint64 markerPos, int length, qint64 n)
+    {
+        if (length == 67)
+            writeOneTableDqt(markerPos, n);
+        else if (length == 132)
+            writeWholeDqt(markerPos, n, g_state.dqtReplacement2, sizeof g_state.dqtReplacement2);
+        else if (length == 197)
+            writeWholeDqt(markerPos, n, g_state.dqtReplacement3, sizeof g_state.dqtReplacement3);
+        else
+            copy(markerPos, n);
+    }
+
+    void writeOneTableDqt(qint64 markerPos, qint64 n)
+    {
+        // The library has a signature row for the first three one-table
+        // segments only; later ones are copied as they are.
+        const bool hasRow = g_state.dqtIndex >= 0 && g_state.dqtIndex < kSignatureRows;
+        g_state.dqtSearchPending = 1;
+        if (hasRow) {
+            Quantization lookup;
+            lookup.MatchKnownTable();
+        }
+        ++g_state.dqtIndex;
+        if (!hasRow || g_state.dqtSearchPending == 1) {
+            copy(markerPos, n);
+            return;
+        }
+        quint8 segment[kOneTableDqtSize];
+        m_in.read(markerPos, segment, sizeof segment);
+        std::memcpy(segment + 5, g_state.dqtReplacement1 + 5, kOneTableDqtSize - 5);
+        put(segment, sizeof segment);
+        g_state.dqtSearchPending = 1;
+    }
+
+    void writeWholeDqt(qint64 markerPos, qint64 n, const quint8* replacement, std::size_t size)
+    {
+        g_state.dqtSearchPending = 1;
+        {
+            Quantization lookup;
+            lookup.MatchKnownTable();
+        }
+        if (g_state.dqtSearchPending == 1) {
+            copy(markerPos, n);
+            return;
+        }
+        put(replacement, size);
+        g_state.dqtSearchPending = 1;
+    }
+
+    void writeDht(qint64 markerPos, int length, qint64 n)
+    {
+        // A segment longer than the block cannot be a catalogue entry (none
+        // exceeds 420 bytes): it is copied as it stands.
+        if (n > kDhtBlock) {
+            copy(markerPos, n);
+            return;
+        }
+        Hoffmann lookup;
+        quint8 block[kDhtBlock] = {};
+        quint8 outBlock[kDhtBlock] = {};
+        m_in.read(markerPos, block, std::size_t(n));
+        if (g_state.dhtSegmentCount == 1)
+            locateCombinedTables(block, int(n));
+        quint8 prefix[29] = {};
+        std::memcpy(prefix, block, std::size_t(comparePrefixSize(length)));
+        lookup.MatchKnownTable(prefix, unsigned(length));
+        const int replacementSize = std::clamp<int>(g_state.dhtReplacementSize, 0,
+                                                    int(sizeof g_state.dhtReplacement));
+        if (replacementSize != 0)
+            std::memcpy(outBlock, g_state.dhtReplacement, std::size_t(replacementSize));
+        else
+            std::memcpy(outBlock, block, std::size_t(n));
+        put(outBlock, std::size_t(n));
+    }
+
+    void writeScan(qint64 markerPos, qint64 n)
+    {
+        const bool first = !m_scanWritten;
+        if (first) {
+            m_scanWritten = true;
+            g_state.outputScanOffset = m_written;
+        }
+        const qint64 copied = copyBlocks(m_in, markerPos, m_out, n);
+        m_written += copied;
+        if (first)
+            m_scanLength = copied;
+    }
+
+    // Turns the FF of every stray pair into 00. Only positions inside the
+    // first scan's bytes are patched, never the markers around them.
+    void applyZeroPatches()
+    {
+        if (!m_scanWritten)
+            return;
+        for (const OffsetNode* node = g_state.strayMarkerHead; node; node = node->next) {
+            if (node->value >= quint64(m_scanLength))
+                continue;
+            const qint64 position = g_state.outputScanOffset + qint64(node->value);
+            if (fseeko(m_out, position, SEEK_SET) == 0)
+                std::fputc(0x00, m_out);
+        }
+        fseeko(m_out, 0, SEEK_END);
+    }
+
+    void copy(qint64 from, qint64 n)
+    {
+        m_written += copyBlocks(m_in, from, m_out, n);
+    }
+
+    void put(const void* bytes, std::size_t size)
+    {
+        writeBytes(m_out, bytes, size);
+        m_written += qint64(size);
+    }
+
+    FileWindow& m_in;
+    FILE* m_out;
+    qint64 m_written = 0;
+    bool m_scanWritten = false;
+    qint64 m_scanLength = 0;
+};
+
+template <typename Node>
+void rewrite(FILE* out, const Node* start)
+{
+    g_state.outputScanOffset = 0;
+    const QString& path = g_state.useTempInput == 1 ? g_state.tempJpegPath : g_state.inputPath;
+    FILE* input = platform::openFile(path, "rb");
+    if (!input) {
+        // Nothing to read from: the output is an empty image.
+        writeBytes(out, "\xFF\xD8\xFF\xD9", 4);
+        return;
+    }
+    {
+        FileWindow window(input);
+        ImageWriter(window, out).writeImage(start);
+    }
+    std::fclose(input);
+}
+
+} // namespace
+
+void SaveFile::WriteRepairedJpeg(FILE* out, int image)
+{
+    rewrite(out, image == 1 ? m_thumbnailStart : g_state.segmentHead);
+}
+
+void SaveFile::WriteEmbeddedJpeg(FILE* out)
+{
+    rewrite(out, g_state.embeddedSegmentHead);
+}

@@ -1,0 +1,78 @@
+// The per-file entry of the engine: opens the input, dispatches it by its
+// suffix to the JPEG pipeline or to a RAW/TIFF preview extractor, and leaves
+// the engine clean for the next file.
+#include "jpg_repair.h"
+
+#include "file_open.h"
+#include "global_state.h"
+#include "save_file.h"
+
+#include <QDebug>
+#include <QFileInfo>
+
+namespace {
+
+struct Extractor {
+    const char* suffix;
+    void (jpg_repair::*extract)(QString);
+};
+
+// Upper-cased suffixes in the order they are tried.
+const Extractor kExtractors[] = {
+    {"CR2", &jpg_repair::ExtractCR2},   {"CR3", &jpg_repair::ExtractCR3},
+    {"NRW", &jpg_repair::ExtractNRW},   {"ARW", &jpg_repair::ExtractARW},
+    {"NEF", &jpg_repair::ExtractNEF},   {"SR2", &jpg_repair::ExtractSR2},
+    {"SRF", &jpg_repair::ExtractSRF},   {"TIFF", &jpg_repair::ExtractTIFF},
+    {"TIF", &jpg_repair::ExtractTIFF},  {"CRW", &jpg_repair::ExtractCRW},
+    {"PEF", &jpg_repair::ExtractPEF},   {"ORF", &jpg_repair::ExtractORF},
+    {"RAF", &jpg_repair::ExtractRAF},   {"RW2", &jpg_repair::ExtractRW2},
+    {"DNG", &jpg_repair::ExtractDNG},   {"ERF", &jpg_repair::ExtractERF},
+    {"MRW", &jpg_repair::ExtractMRW},   {"SRW", &jpg_repair::ExtractSRW},
+    {"RAW", &jpg_repair::ExtractRAW},   {"BAY", &jpg_repair::ExtractBAY},
+};
+
+void repairJpeg(jpg_repair& repair)
+{
+    repair.ScanJpegMarkers(g_state.inputPath, g_state.inputFile, 0);
+    std::fclose(g_state.inputFile);
+    g_state.inputFile = nullptr;
+    SaveFile save;
+    QObject::connect(&save, SIGNAL(showMsg(QString)), &repair, SLOT(jpgSlot(QString)));
+    save.SaveJpeg();
+}
+
+} // namespace
+
+void jpg_repair::RepairFile(QString path)
+{
+    qDebug() << path;
+    g_state.skipFirstImageOff = 0;
+    ResetState();
+    g_state.inputFile = platform::openFile(g_state.inputPath, "rb");
+    if (!g_state.inputFile) {
+        qDebug() << "error";
+    } else {
+        g_state.inputFileSize = FileSize(g_state.inputFile);
+        g_state.fileSuffix = QFileInfo(g_state.inputPath).suffix();
+        const QString suffix = g_state.fileSuffix.toUpper();
+        if (suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG")) {
+            repairJpeg(*this);
+        } else {
+            for (const Extractor& entry : kExtractors) {
+                if (suffix == QLatin1String(entry.suffix)) {
+                    (this->*entry.extract)(g_state.inputPath);
+                    break;
+                }
+            }
+        }
+    }
+    ResetState();
+    g_state.thumbnailFound = 0;
+    g_state.useTempInput = 0;
+    g_state.fileName.clear();
+    g_state.inputPath.clear();
+    g_state.outputPath.clear();
+    g_state.thumb1Path.clear();
+    g_state.thumb1Name.clear();
+    g_state.tempJpegPath.clear();
+}

@@ -1,0 +1,247 @@
+// The ordinary save of one JPEG: the main image, then up to two embedded
+// thumbnails, each rewritten into the scratch folder, kept only when it
+// decodes, copied into the work folder and recorded.
+#include "save_file.h"
+
+#include "block_copy.h"
+#include "decode_check.h"
+#include "file_open.h"
+#include "file_window.h"
+#include "global_state.h"
+#include "image_state.h"
+#include "jpeg_markers.h"
+#include "jpg_repair.h"
+#include "output_names.h"
+#include "segment_lists.h"
+#include "wipe_folder.h"
+
+namespace {
+
+// A kind whose total is 2 or 3 holds exactly one complete image.
+bool holdsOneImage(qint32 total)
+{
+    return total == 2 || total == 3;
+}
+
+bool imagePresent(const SegmentNode& node, int n)
+{
+    return node.embeddedLength[n] > 0 && node.embeddedStart[n] != 0;
+}
+
+SegmentNode* lastSegment()
+{
+    SegmentNode* node = g_state.segmentHead;
+    while (node && node->next)
+        node = node->next;
+    return node;
+}
+
+} // namespace
+
+int SaveFile::SaveRepairedJpeg()
+{
+    beginSave(0, 0);
+    if (g_state.stopRequested == 1)
+        return 0;
+    if (g_state.folderCancel != 1 && (g_state.thumbnailPass != 0 || saveMainImage()))
+        saveThumbnails();
+    return endSave();
+}
+
+void SaveFile::beginSave(quint16 status, int kind)
+{
+    m_status = status;
+    m_statusMarkerMissing = StatusMarkerMissing;
+    m_statusInvalidFile = StatusInvalidFile;
+    m_resultKind = kind;
+}
+
+int SaveFile::endSave()
+{
+    FolderWiper().WipeFolder("Velmora");
+    g_state.thumbnailPass = 0;
+    return 1;
+}
+
+bool SaveFile::saveMainImage()
+{
+    if (!IsMarkerSequenceValid(0)) {
+        if (skipRequested())
+            return false;
+        if (!g_state.fileName.isEmpty())
+            ++g_state.invalidFileCount;
+        m_status = m_statusInvalidFile;
+        offer(g_state.outputPath, m_mainName + "    (Invalid File)");
+        g_state.dhtReplacementSize = 0;
+        return true;
+    }
+    if (skipRequested())
+        return false;
+    g_state.tempOutputPath = makeScratchFolder() + g_state.fileName;
+    rewriteInto(g_state.tempOutputPath, 0);
+    return keepIfDecodes(g_state.outputPath, m_mainName);
+}
+
+void SaveFile::saveThumbnails()
+{
+    if (g_state.thumbnailsEnabled != 2 || g_state.thumbnailFound != 1 || g_state.skipThis != 0
+        || m_thumbnailCount <= 0)
+        return;
+    const bool single = holdsOneImage(m_app1Total) || holdsOneImage(m_app13Total)
+        || holdsOneImage(m_app2Total) || holdsOneImage(m_soiTotal);
+    int n = 0;
+    int visits = 0;
+    do {
+        extractThumbnail(n);
+        bool second = n != 0;
+        if (single && visits > 0
+            && (m_app13Left <= 1 || holdsOneImage(m_app2Total) || holdsOneImage(m_soiTotal))) {
+            n = 1;
+            second = true;
+        }
+        ++visits;
+        const bool carryOn = second ? secondThumbnailStep() : firstThumbnailStep();
+        if (!carryOn)
+            return;
+        if (!single)
+            ++n;
+        --m_thumbnailCount;
+    } while (m_thumbnailCount > 0);
+}
+
+void SaveFile::extractThumbnail(int n)
+{
+    g_state.tempJpegPath = makeScratchFolder() + "/temp.jpg";
+    g_state.thumbnailPass = 1;
+    FILE* file = platform::openFile(g_state.tempJpegPath, "wb+");
+    if (!file)
+        return;
+    g_state.useTempInput = 1;
+    ExtractThumbnail(file, n);
+    std::fclose(file);
+}
+
+bool SaveFile::firstThumbnailStep()
+{
+    if (skipRequested())
+        return false;
+    if (g_state.thumbnailPass == 1) {
+        g_state.thumbnailPass = 2;
+        // The thumbnail's rewrite neutralises only its own stray markers and
+        // matches its tables with counts of its own.
+        resetForNextImage();
+        SegmentNode* mainImageEnd = lastSegment();
+        rescanScratchImage(&jpg_repair::ScanThumbnailMarkers);
+        m_thumbnailStart = mainImageEnd ? mainImageEnd->next : g_state.segmentHead;
+    }
+    return saveThumbnail(g_state.thumb1Path, g_state.thumb1Name, 1);
+}
+
+bool SaveFile::secondThumbnailStep()
+{
+    if (skipRequested())
+        return false;
+    if (g_state.thumbnailPass == 1) {
+        g_state.thumbnailPass = 2;
+        jpg_repair().ResetState();
+        m_thumbnailStart = nullptr;
+        rescanScratchImage(&jpg_repair::ScanThumbnailMarkers);
+    }
+    return saveThumbnail(g_state.thumb2Path, g_state.thumb2Name, 2);
+}
+
+void SaveFile::rescanScratchImage(Scanner scan)
+{
+    g_state.inputFile = platform::openFile(g_state.tempJpegPath, "rb");
+    if (!g_state.inputFile)
+        return;
+    g_state.inputFileSize = jpg_repair::FileSize(g_state.inputFile);
+    jpg_repair scanner;
+    (scanner.*scan)(g_state.tempJpegPath, g_state.inputFile, 0);
+    std::fclose(g_state.inputFile);
+    g_state.inputFile = nullptr;
+}
+
+bool SaveFile::saveThumbnail(const QString& path, const QString& name, int image)
+{
+    g_state.tempOutputPath = makeScratchFolder() + name;
+    rewriteInto(g_state.tempOutputPath, image);
+    return keepIfDecodes(path, name);
+}
+
+void SaveFile::rewriteInto(const QString& scratchPath, int image)
+{
+    FILE* file = platform::openFile(scratchPath, "wb+");
+    if (!file)
+        return;
+    if (image < 0)
+        WriteEmbeddedJpeg(file);
+    else
+        WriteRepairedJpeg(file, image);
+    std::fclose(file);
+}
+
+bool SaveFile::keepIfDecodes(const QString& path, const QString& name)
+{
+    if (imageDecodes(g_state.tempOutputPath)) {
+        if (copyToOutput(path))
+            offer(path, name);
+        return true;
+    }
+    if (skipRequested())
+        return false;
+    m_status = m_statusMarkerMissing;
+    offer(path, name);
+    return true;
+}
+
+bool SaveFile::copyToOutput(const QString& path)
+{
+    FILE* out = platform::openFile(path, "wb+");
+    if (!out)
+        return false;
+    CopyTempToOutput(out);
+    std::fclose(out);
+    m_writtenPaths.insert(path);
+    return true;
+}
+
+void SaveFile::ExtractThumbnail(FILE* out, int n)
+{
+    if (n < 0 || n >= kMaxEmbeddedImages)
+        return;
+    FILE* input = platform::openFile(g_state.inputPath, "rb");
+    FileWindow window(input);
+    for (SegmentNode* node = g_state.segmentHead; node; node = node->next) {
+        if (!imagePresent(*node, n))
+            continue;
+        qint32* left = nullptr;
+        if (node->marker == jpeg::kAPP1 && m_app1Left > 0)
+            left = &m_app1Left;
+        else if (node->marker == jpeg::kAPP2 && m_app2Left > 0)
+            left = &m_app2Left;
+        else if (node->marker == jpeg::kAPP13 && m_app13Left > 0)
+            left = &m_app13Left;
+        else if (node->marker == jpeg::kSOI && m_soiLeft > 0 && node->soiImageFlag == 1)
+            left = &m_soiLeft;
+        if (!left)
+            continue;
+        --*left;
+        copyBlocks(window, node->embeddedStart[n], out, node->embeddedLength[n]);
+        break;
+    }
+    if (input)
+        std::fclose(input);
+}
+
+void SaveFile::CopyTempToOutput(FILE* out)
+{
+    FILE* input = platform::openFile(g_state.tempOutputPath, "rb");
+    if (!input)
+        return;
+    {
+        FileWindow window(input);
+        copyBlocks(window, 0, out, window.size());
+    }
+    std::fclose(input);
+}

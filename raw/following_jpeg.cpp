@@ -1,0 +1,23 @@
+#include "following_jpeg.h"
+
+DqtJpegSearch findDqtJpeg(RawInput& input, quint64 from, PreviewImage& image)
+{
+    static const BytePatterns soiDqt = {bytesOf({0xFF, 0xD8, 0xFF, 0xDB})};
+    DqtJpegSearch search;
+    const qint64 start = input.find(from, soiDqt, StopPolling::Poll);
+    if (start < 0)
+        return search;
+    search.started = true;
+    image = PreviewImage{quint32(start), 0};
+    search.endMarker = input.findEndMarker(quint64(start) + 4, StopPolling::Poll);
+    if (search.endMarker >= 0)
+        image = imageUpTo(quint64(start), quint64(search.endMarker));
+    return search;
+}
+
+DqtJpegSearch findFollower(RawInput& input, quint64 thumbnailEnd, PreviewImage& follower)
+{
+    if (thumbnailEnd == 0 || !input.holds(thumbnailEnd))
+        return DqtJpegSearch();
+    return findDqtJpeg(input, thumbnailEnd, follower);
+}

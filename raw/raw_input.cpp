@@ -1,0 +1,157 @@
+#include "raw_input.h"
+
+#include "file_open.h"
+#include "global_state.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Positions in the formats are 32-bit: a file this large cannot be addressed.
+constexpr qint64 kLargestFile = qint64(0xFFFFFFFFu);
+
+} // namespace
+
+QByteArray bytesOf(std::initializer_list<quint8> values)
+{
+    QByteArray bytes;
+    bytes.reserve(int(values.size()));
+    for (const quint8 value : values)
+        bytes.append(char(value));
+    return bytes;
+}
+
+bool extractionStopped()
+{
+    return g_state.stopRequested.load(std::memory_order_relaxed) != 0;
+}
+
+RawInput::RawInput() : m_window(std::make_unique<FileWindow>(nullptr)) {}
+
+RawInput::~RawInput()
+{
+    m_window.reset();
+    if (m_file)
+        std::fclose(m_file);
+}
+
+bool RawInput::open(const QString& path)
+{
+    m_file = platform::openFile(path, "rb");
+    if (!m_file)
+        return false;
+    m_window = std::make_unique<FileWindow>(m_file);
+    if (m_window->size() > kLargestFile) {
+        m_window = std::make_unique<FileWindow>(nullptr);
+        return false;
+    }
+    m_size = quint64(m_window->size());
+    return true;
+}
+
+void RawInput::read(quint64 pos, void* dst, std::size_t length)
+{
+    m_window->read(qint64(pos), dst, length);
+}
+
+quint16 RawInput::be16(quint64 pos)
+{
+    return m_window->be16(qint64(pos));
+}
+
+quint32 RawInput::be32(quint64 pos)
+{
+    return m_window->be32(qint64(pos));
+}
+
+quint16 RawInput::le16(quint64 pos)
+{
+    return m_window->le16(qint64(pos));
+}
+
+quint32 RawInput::le32(quint64 pos)
+{
+    return m_window->le32(qint64(pos));
+}
+
+quint16 RawInput::u16(quint64 pos)
+{
+    return m_bigEndian ? be16(pos) : le16(pos);
+}
+
+quint32 RawInput::u32(quint64 pos)
+{
+    return m_bigEndian ? be32(pos) : le32(pos);
+}
+
+bool RawInput::bytesAre(quint64 pos, const QByteArray& bytes)
+{
+    QByteArray found(bytes.size(), '\0');
+    read(pos, found.data(), std::size_t(found.size()));
+    return found == bytes;
+}
+
+const quint8* RawInput::scanBytesAt(quint64 pos)
+{
+    const bool inside = m_scanFilled && pos >= m_scanStart && pos < m_scanStart + kScanChunk;
+    if (!inside) {
+        m_scan.resize(kScanChunk + kMaxPatternLength);
+        read(pos, m_scan.data(), m_scan.size());
+        m_scanStart = pos;
+        m_scanFilled = true;
+    }
+    return m_scan.data() + (pos - m_scanStart);
+}
+
+qint64 RawInput::find(quint64 from, const BytePatterns& patterns, StopPolling polling)
+{
+    return find(from, m_size, patterns, polling);
+}
+
+qint64 RawInput::find(quint64 from, quint64 to, const BytePatterns& patterns, StopPolling polling)
+{
+    if (patterns.isEmpty())
+        return -1;
+    bool leadByte[256] = {};
+    for (const QByteArray& pattern : patterns)
+        leadByte[quint8(pattern.at(0))] = true;
+    const quint8 sharedLead = quint8(patterns.first().at(0));
+    const bool oneLead = std::all_of(patterns.begin(), patterns.end(),
+        [sharedLead](const QByteArray& p) { return quint8(p.at(0)) == sharedLead; });
+
+    to = std::min(to, m_size);
+    quint64 pos = from;
+    while (pos < to) {
+        if (polling == StopPolling::Poll && extractionStopped())
+            return -1;
+        const quint8* bytes = scanBytesAt(pos);
+        const std::size_t count = std::size_t(std::min(to, m_scanStart + kScanChunk) - pos);
+        const quint8* cursor = bytes;
+        const quint8* const end = bytes + count;
+        while (cursor < end) {
+            if (oneLead) {
+                cursor = static_cast<const quint8*>(std::memchr(cursor, sharedLead, std::size_t(end - cursor)));
+                if (!cursor)
+                    break;
+            } else if (!leadByte[*cursor]) {
+                ++cursor;
+                continue;
+            }
+            for (const QByteArray& pattern : patterns) {
+                const bool secondMatches = pattern.size() < 2 || cursor[1] == quint8(pattern.at(1));
+                if (secondMatches && std::memcmp(cursor, pattern.constData(), std::size_t(pattern.size())) == 0)
+                    return qint64(pos + quint64(cursor - bytes));
+            }
+            ++cursor;
+        }
+        pos += count;
+    }
+    return -1;
+}
+
+qint64 RawInput::findEndMarker(quint64 from, StopPolling polling)
+{
+    static const BytePatterns endMarker = {bytesOf({0xFF, 0xD9})};
+    return find(from, endMarker, polling);
+}

@@ -1,0 +1,177 @@
+// Salvage of an invalid JPEG and the advanced repair from a sample, on real
+// files written by the toolkit and damaged in known ways.
+#include "exif_fixture.h"
+#include "global_state.h"
+#include "jpeg_fixture.h"
+#include "jpg_repair.h"
+#include "temp_file.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTest>
+
+namespace {
+
+const QByteArray kSoi("\xFF\xD8", 2);
+
+QString inputPath(const QString& name)
+{
+    return QDir::tempPath() + "/in/" + name;
+}
+
+QImage decode(const QByteArray& bytes)
+{
+    return QImage::fromData(bytes);
+}
+
+QByteArray encode(const QImage& image, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", quality);
+    return bytes;
+}
+
+// The two one-table DQT segments the encoder writes, joined into one
+// two-table segment, so the last DQT of the file holds every table.
+QByteArray withJoinedDqt(const QByteArray& jpeg)
+{
+    const int first = fixture::markerOffset(jpeg, 0xDB);
+    const QByteArray joined = QByteArray("\xFF\xDB\x00\x84", 4) + jpeg.mid(first + 4, 65)
+        + jpeg.mid(first + 69 + 4, 65);
+    return jpeg.left(first) + joined + jpeg.mid(first + 138);
+}
+
+} // namespace
+
+class JpegSalvageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void salvage_data();
+    void salvage();
+    void advancedRepairRebuildsFromSample();
+    void advancedRepairWithScanMarkerNearTheEnd();
+
+private:
+    QString m_work;
+};
+
+void JpegSalvageTest::init()
+{
+    m_work = QDir::tempPath() + "/RepairedFiles";
+    QDir().mkpath(m_work);
+    QDir().mkpath(QDir::tempPath() + "/in");
+    g_state.workFolder = m_work;
+    g_state.producedFiles.clear();
+    g_state.stopRequested = 0;
+}
+
+void JpegSalvageTest::cleanup()
+{
+    QDir(m_work).removeRecursively();
+    QDir(QDir::tempPath() + "/in").removeRecursively();
+    g_state.fileName.clear();
+}
+
+void JpegSalvageTest::salvage_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("salvagePoint"); // -1: nothing salvaged
+
+    const QByteArray jpeg = fixture::realJpeg(80, 60, 85);
+    const int dqt = fixture::markerOffset(jpeg, 0xDB);
+    QByteArray noSoi = jpeg;
+    noSoi[0] = 0;
+    noSoi[1] = 0;
+    QTest::newRow("header without FF D8") << noSoi << dqt;
+
+    QByteArray withApp1 = fixture::withExifThumbnail(jpeg, QByteArray(30, '\x33'));
+    withApp1[0] = 0;
+    QTest::newRow("APP1 then APP0 then DQT")
+        << withApp1 << fixture::markerOffset(withApp1, 0xE0);
+
+    QByteArray noApp = kSoi + withJoinedDqt(jpeg).mid(dqt);
+    noApp[0] = 0;
+    QTest::newRow("no APP marker: from the last DQT")
+        << noApp << noApp.lastIndexOf(QByteArray("\xFF\xDB", 2));
+
+    QTest::newRow("no DQT and no APP marker") << QByteArray(500, '\x41') << -1;
+    QTest::newRow("APP marker without tables behind")
+        << QByteArray("\x00\x00\xFF\xE0\x00\x04\x00\x00\x55\x55", 10) << -1;
+}
+
+void JpegSalvageTest::salvage()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(int, salvagePoint);
+    const QString path = inputPath("damaged.jpg");
+    writeFileBytes(path, input);
+
+    jpg_repair repair;
+    const bool salvaged = repair.SalvageJpeg(path);
+
+    QCOMPARE(salvaged, salvagePoint >= 0);
+    QCOMPARE(g_state.producedFiles, salvaged ? QStringList({"/damaged.jpg"}) : QStringList());
+    if (salvaged) {
+        const QByteArray output = readFileBytes(m_work + "/damaged.jpg");
+        QCOMPARE(output, kSoi + input.mid(salvagePoint));
+        QVERIFY(!decode(output).isNull());
+    }
+    else
+        QCOMPARE(QDir(m_work).entryList(QDir::Files), QStringList());
+    QVERIFY(!g_state.inputFile);
+}
+
+void JpegSalvageTest::advancedRepairRebuildsFromSample()
+{
+    // Sample and damaged file share size and quality, hence tables; the
+    // damaged file's tables are wiped, its scan data is intact.
+    const QByteArray thumbnail = fixture::realJpeg(32, 24, 75);
+    const QByteArray sample = fixture::withExifThumbnail(fixture::realJpeg(120, 90, 75), thumbnail);
+    QImage other(120, 90, QImage::Format_RGB32);
+    other.fill(qRgb(10, 200, 90));
+    const QByteArray intact = encode(other, 75);
+    QByteArray damaged = intact;
+    const int sos = fixture::markerOffset(damaged, 0xDA);
+    damaged.replace(2, sos - 2, QByteArray(sos - 2, '\0'));
+    const QString samplePath = inputPath("sample.jpg");
+    const QString damagedPath = inputPath("broken.jpg");
+    writeFileBytes(samplePath, sample);
+    writeFileBytes(damagedPath, damaged);
+    for (const QString& path : {samplePath, damagedPath})
+        QFile::setPermissions(path, QFile::ReadOwner);
+
+    jpg_repair repair;
+    QVERIFY(repair.AdvancedRepair(samplePath, damagedPath));
+
+    QCOMPARE(g_state.producedFiles, QStringList({"broken.jpg"}));
+    QCOMPARE(decode(readFileBytes(m_work + "/broken.jpg")), decode(intact));
+    QCOMPARE(readFileBytes(samplePath), sample);
+    QCOMPARE(readFileBytes(damagedPath), damaged);
+    QVERIFY(!g_state.inputFile);
+}
+
+void JpegSalvageTest::advancedRepairWithScanMarkerNearTheEnd()
+{
+    const QByteArray sample = fixture::realJpeg(40, 30, 75);
+    const QString samplePath = inputPath("sample.jpg");
+    const QString damagedPath = inputPath("short.jpg");
+    writeFileBytes(samplePath, sample);
+    writeFileBytes(damagedPath, QByteArray(100, '\x10') + QByteArray("\xFF\xDA\x00\x0C\x03", 5));
+
+    jpg_repair repair;
+    repair.AdvancedRepair(samplePath, damagedPath);
+
+    // Only the sample's headers: nothing of the damaged file is appended.
+    const QByteArray output = readFileBytes(m_work + "/short.jpg");
+    const int sos = fixture::markerOffset(sample, 0xDA);
+    QCOMPARE(output, kSoi + sample.mid(fixture::markerOffset(sample, 0xDB), sos + 14 - fixture::markerOffset(sample, 0xDB)));
+}
+
+QTEST_MAIN(JpegSalvageTest)
+#include "tst_jpeg_salvage.moc"

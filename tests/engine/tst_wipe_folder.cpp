@@ -1,0 +1,99 @@
+// The wipe of a folder tree under the temporary folder: files cut to zero
+// and deleted, folders kept, links removed without touching their targets.
+#include "temp_file.h"
+#include "wipe_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+namespace {
+
+QString tempPath(const QString& relative)
+{
+    return QDir::tempPath() + "/" + relative;
+}
+
+} // namespace
+
+class WipeFolderTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void wipesEveryFileAndKeepsFolders();
+    void emptyOrMissingNameDoesNothing();
+    void hiddenFilesAreNotListed();
+    void linksAreRemovedWithoutTouchingTargets();
+    void linkedFolderItselfIsRemovedNotWiped();
+};
+
+void WipeFolderTest::cleanup()
+{
+    QDir(tempPath("Velmora")).removeRecursively();
+    QDir(tempPath("outside")).removeRecursively();
+}
+
+void WipeFolderTest::wipesEveryFileAndKeepsFolders()
+{
+    writeFileBytes(tempPath("Velmora/a.jpg"), "abc");
+    writeFileBytes(tempPath("Velmora/Thumbnail Repaired/b_[T1].jpg"), "defg");
+    writeFileBytes(tempPath("Velmora/x/y/z.bin"), QByteArray(5000, 'z'));
+
+    QVERIFY(FolderWiper().WipeFolder("Velmora"));
+
+    QCOMPARE(QDir(tempPath("Velmora")).entryList(QDir::Files), QStringList());
+    QVERIFY(QFileInfo(tempPath("Velmora/Thumbnail Repaired")).isDir());
+    QVERIFY(QFileInfo(tempPath("Velmora/x/y")).isDir());
+    QVERIFY(!QFile::exists(tempPath("Velmora/Thumbnail Repaired/b_[T1].jpg")));
+    QVERIFY(!QFile::exists(tempPath("Velmora/x/y/z.bin")));
+}
+
+void WipeFolderTest::emptyOrMissingNameDoesNothing()
+{
+    writeFileBytes(tempPath("keep.txt"), "keep");
+    QVERIFY(FolderWiper().WipeFolder(QString()));
+    QVERIFY(FolderWiper().WipeFolder("NoSuchFolder"));
+    QCOMPARE(readFileBytes(tempPath("keep.txt")), QByteArray("keep"));
+    QVERIFY(!QFileInfo::exists(tempPath("NoSuchFolder")));
+    QFile::remove(tempPath("keep.txt"));
+}
+
+void WipeFolderTest::hiddenFilesAreNotListed()
+{
+    writeFileBytes(tempPath("Velmora/.hidden"), "stays");
+    writeFileBytes(tempPath("Velmora/shown"), "goes");
+    FolderWiper().WipeFolder("Velmora");
+    QCOMPARE(readFileBytes(tempPath("Velmora/.hidden")), QByteArray("stays"));
+    QVERIFY(!QFile::exists(tempPath("Velmora/shown")));
+}
+
+void WipeFolderTest::linksAreRemovedWithoutTouchingTargets()
+{
+    writeFileBytes(tempPath("outside/photo.jpg"), "the user's photo");
+    writeFileBytes(tempPath("outside/album/one.jpg"), "another photo");
+    QDir().mkpath(tempPath("Velmora"));
+    QVERIFY(QFile::link(tempPath("outside/photo.jpg"), tempPath("Velmora/photo.jpg")));
+    QVERIFY(QFile::link(tempPath("outside/album"), tempPath("Velmora/album")));
+
+    FolderWiper().WipeFolder("Velmora");
+
+    QVERIFY(!QFileInfo(tempPath("Velmora/photo.jpg")).isSymLink());
+    QVERIFY(!QFileInfo(tempPath("Velmora/album")).isSymLink());
+    QCOMPARE(readFileBytes(tempPath("outside/photo.jpg")), QByteArray("the user's photo"));
+    QCOMPARE(readFileBytes(tempPath("outside/album/one.jpg")), QByteArray("another photo"));
+}
+
+void WipeFolderTest::linkedFolderItselfIsRemovedNotWiped()
+{
+    writeFileBytes(tempPath("outside/photo.jpg"), "the user's photo");
+    QVERIFY(QFile::link(tempPath("outside"), tempPath("Velmora")));
+
+    FolderWiper().WipeFolder("Velmora");
+
+    QVERIFY(!QFileInfo(tempPath("Velmora")).isSymLink());
+    QCOMPARE(readFileBytes(tempPath("outside/photo.jpg")), QByteArray("the user's photo"));
+}
+
+QTEST_MAIN(WipeFolderTest)
+#include "tst_wipe_folder.moc"

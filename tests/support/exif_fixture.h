@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace fixture {
+
+// An APP1 segment holding an EXIF block whose IFD1 points at the thumbnail
+// JPEG stored right behind it, the way cameras embed their thumbnails.
+QByteArray exifApp1(const QByteArray& thumbnail);
+
+// The JPEG with exifApp1(thumbnail) inserted right after its SOI.
+QByteArray withExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail);
+
+// Offset of the first occurrence of the marker FF code, or -1.
+int markerOffset(const QByteArray& jpeg, quint8 code);
+
+} // namespace fixture
