@@ -40,10 +40,17 @@ public:
 
     // ===== HEIC repair =====
     int CountHeicTiles(QString path);
+    void CollectHevcSlices(QString damagedPath);
     int CheckHeic(QString path);
+    int CheckHeicBoxes(QString samplePath);
+    // The rebuilds return the output name, or an empty name when nothing
+    // usable was written (the output is then removed).
     QString RebuildHeic(QString path);
     QString RebuildHeicFromSample(QString damagedPath, QString samplePath);
-    void CopyHevcData(QString name);
+    // Completes the rebuilt file and lists it as produced; false (and the
+    // output removed, nothing listed) when no image data could be added.
+    bool CopyHevcData(QString name);
+    static int ReadUShort(const void* p, char bigEndian);
     // ===== end of HEIC repair =====
 
     // ===== RAW and TIFF preview extraction =====

@@ -1,0 +1,116 @@
+#include "heic_variants.h"
+
+#include "global_state.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+enum class TileRule {
+    Fixed,          // every value from the row
+    FromEntryCount, // item_count and grid E - 2, tiles E - 3, offset 16 x slices
+    FromSliceCount, // tiles = slices (at most 435), offset 16 x slices + 20
+};
+
+struct HeicVariant {
+    HeicTileLayout layout;
+    quint16 accepted[5]; // accepted item counts E; 0 ends the list
+    TileRule rule;
+    quint16 itemCount;
+    quint16 tiles;
+    quint16 gridId;
+    quint32 firstOffset;
+};
+
+using L = HeicTileLayout;
+
+// In each box order's order of preference.
+const HeicVariant kMetaFirstVariants[] = {
+    {L::standard, {51, 52, 53, 54, 55}, TileRule::Fixed, 49, 48, 49, 788},
+    {L::nine_ratio_Sixteen, {43, 44, 45}, TileRule::Fixed, 41, 40, 41, 660},
+    {L::selfie_nine_ratio_Sixteen, {31, 33}, TileRule::Fixed, 29, 28, 29, 468},
+    {L::standard_selfie, {9}, TileRule::FromSliceCount, 7, 0, 7, 0},
+    {L::standard_selfie, {38, 39, 40, 52}, TileRule::FromSliceCount, 36, 0, 36, 0},
+    {L::square_Iphone_OR_selfieThreeRatioFour_Android, {39, 40, 41}, TileRule::Fixed, 37, 36, 37, 596},
+    {L::square_selfieIphone_OR_FullPhotoAndroid, {28, 30}, TileRule::Fixed, 26, 25, 26, 420},
+};
+
+const HeicVariant kMdatFirstVariants[] = {
+    {L::Three_RatioFour, {51, 73}, TileRule::FromEntryCount, 0, 0, 0, 0},
+    {L::selfie_Three_Ratio_Four, {33, 38}, TileRule::FromEntryCount, 0, 0, 0, 0},
+    {L::one_Ratio_one, {39, 52}, TileRule::FromEntryCount, 0, 0, 0, 0},
+    {L::selfie_one_ratio_one, {28}, TileRule::Fixed, 26, 25, 26, 416},
+    {L::Nine_Ratio_Sixteen, {43, 63}, TileRule::FromEntryCount, 0, 0, 0, 0},
+    {L::selfie_Nine_ratio_Sixteen, {31}, TileRule::Fixed, 29, 28, 29, 464},
+    {L::FullPhoto, {27, 35, 53}, TileRule::FromEntryCount, 0, 0, 0, 0},
+    {L::FullPhoto_selfie, {24}, TileRule::Fixed, 22, 21, 22, 352},
+    {L::High_MP_Camera, {269, 435}, TileRule::FromEntryCount, 0, 0, 0, 0},
+    {L::selfie_four_ratio_five, {45}, TileRule::Fixed, 43, 42, 43, 688},
+};
+
+constexpr int kMaxTiles = 435;
+
+bool accepts(const HeicVariant& variant, int entryCount)
+{
+    return entryCount != 0
+        && std::find(std::begin(variant.accepted), std::end(variant.accepted), entryCount)
+        != std::end(variant.accepted);
+}
+
+IlocPlan planFor(const HeicVariant& v, int entryCount, int sliceCount)
+{
+    IlocPlan plan;
+    const quint32 slices = quint32(std::max(sliceCount, 0));
+    switch (v.rule) {
+    case TileRule::Fixed:
+        plan = {v.itemCount, v.tiles, v.gridId, v.firstOffset};
+        break;
+    case TileRule::FromEntryCount:
+        plan = {quint16(entryCount - 2), quint16(entryCount - 3), quint16(entryCount - 2), 16 * slices};
+        break;
+    case TileRule::FromSliceCount:
+        plan = {v.itemCount, quint16(std::min<quint32>(slices, kMaxTiles)), v.gridId, 16 * slices + 20};
+        break;
+    }
+    return plan;
+}
+
+template <std::size_t N>
+bool layoutOf(const HeicVariant (&variants)[N], HeicTileLayout* layout)
+{
+    for (const HeicVariant& variant : variants) {
+        if (g_state.heicLayoutFlags[int(variant.layout)]) {
+            *layout = variant.layout;
+            return true;
+        }
+    }
+    return false;
+}
+
+template <std::size_t N>
+bool planOf(const HeicVariant (&variants)[N], HeicTileLayout layout, int entryCount,
+            int sliceCount, IlocPlan* plan)
+{
+    for (const HeicVariant& variant : variants) {
+        if (variant.layout == layout && accepts(variant, entryCount)) {
+            *plan = planFor(variant, entryCount, sliceCount);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool chooseHeicVariant(HeicBoxLayout order, HeicTileLayout* layout)
+{
+    return order == HeicBoxLayout::MetaFirst ? layoutOf(kMetaFirstVariants, layout)
+                                             : layoutOf(kMdatFirstVariants, layout);
+}
+
+bool planHeicIloc(HeicTileLayout layout, int entryCount, int sliceCount, IlocPlan* plan)
+{
+    return planOf(kMetaFirstVariants, layout, entryCount, sliceCount, plan)
+        || planOf(kMdatFirstVariants, layout, entryCount, sliceCount, plan);
+}

@@ -1,0 +1,45 @@
+#include "heic_writer.h"
+
+#include "file_window.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr quint64 kCopyChunk = 1024 * 1024;
+
+} // namespace
+
+void HeicWriter::bytes(const void* data, std::size_t length)
+{
+    if (!m_ok || length == 0)
+        return;
+    if (!m_out || std::fwrite(data, 1, length, m_out) != length) {
+        m_ok = false;
+        return;
+    }
+    m_written += length;
+}
+
+void HeicWriter::be16(quint16 value)
+{
+    const quint8 b[2] = {quint8(value >> 8), quint8(value)};
+    bytes(b, sizeof b);
+}
+
+void HeicWriter::be32(quint32 value)
+{
+    const quint8 b[4] = {quint8(value >> 24), quint8(value >> 16), quint8(value >> 8), quint8(value)};
+    bytes(b, sizeof b);
+}
+
+void HeicWriter::copyRange(FileWindow& file, quint64 start, quint64 length)
+{
+    std::vector<quint8> chunk(std::size_t(std::min(length, kCopyChunk)));
+    for (quint64 done = 0; done < length && m_ok; done += chunk.size()) {
+        const std::size_t part = std::size_t(std::min<quint64>(chunk.size(), length - done));
+        file.read(qint64(start + done), chunk.data(), part);
+        bytes(chunk.data(), part);
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <cstddef>
+#include <cstdio>
+
+class FileWindow;
+
+// Appends to an output stream, counting the bytes written and remembering
+// whether every write succeeded.
+class HeicWriter {
+public:
+    explicit HeicWriter(FILE* out) : m_out(out) {}
+
+    void bytes(const void* data, std::size_t length);
+    void be16(quint16 value);
+    void be32(quint32 value);
+    // Copies length bytes of a file from start; bytes past its end are written
+    // as zeros, so a damaged length never reaches beyond what was read.
+    void copyRange(FileWindow& file, quint64 start, quint64 length);
+
+    quint32 written() const { return quint32(m_written); }
+    bool ok() const { return m_ok; }
+
+private:
+    FILE* m_out;
+    quint64 m_written = 0;
+    bool m_ok = true;
+};

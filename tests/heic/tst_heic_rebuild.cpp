@@ -1,0 +1,497 @@
+#include "file_open.h"
+#include "global_state.h"
+#include "heic/heic_state.h"
+#include "heic_boxes.h"
+#include "heic_extents.h"
+#include "heic_fixture.h"
+#include "heic_run.h"
+#include "jpg_repair.h"
+#include "temp_file.h"
+
+#include <QDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(HeicFixtureSpec)
+
+namespace {
+
+using O = HeicBoxLayout;
+
+const QByteArray kFtyp = QByteArray::fromHex("00000018667479706865696300000000" "6D69663168656963");
+
+// The meta header the rebuilt file must carry, from the box layouts of
+// ISO/IEC 23008-12: meta (version 0), hdlr "pict", dinf with a self-contained
+// url entry, pitm of item 0.
+QByteArray expectedMetaHeader(O order, int hdlrSize)
+{
+    const QByteArray meta = QByteArray::fromHex("6D65746100000000");
+    QByteArray hdlr = QByteArray::fromHex("00000000" "68646C72" "0000000000000000" "70696374");
+    hdlr[3] = char(hdlrSize);
+    hdlr += QByteArray(hdlrSize - hdlr.size(), '\0');
+    const QByteArray dinf = QByteArray::fromHex(
+        "0000002464696E660000001C6472656600000000000000010000000C75726C2000000001");
+    const QByteArray pitm = QByteArray::fromHex("0000000E7069746D000000000000");
+    return order == O::MetaFirst ? meta + hdlr + dinf + pitm : meta + hdlr + pitm;
+}
+
+HeicFixtureSpec fixtureSpec(O order, int slices, int entryCount)
+{
+    HeicFixtureSpec spec;
+    spec.order = order;
+    spec.units = idrSlices(slices);
+    spec.entryCount = entryCount;
+    return spec;
+}
+
+QVector<BoxRef> metaChildren(const QByteArray& file, int metaStart)
+{
+    return walkBoxes(file, metaStart + 12, metaStart + int(be32At(file, metaStart)));
+}
+
+QByteArray boxBytes(const QByteArray& file, const BoxRef& box)
+{
+    return file.mid(box.start, int(box.size));
+}
+
+struct RebuildOutcome {
+    QString name;
+    bool copied = false;
+    QByteArray bytes;
+};
+
+// The repair without a sample, as the repair run drives it.
+RebuildOutcome repairWithoutSample(const QString& path)
+{
+    RebuildOutcome outcome;
+    jpg_repair repair;
+    if (!repair.CheckHeic(path))
+        return outcome;
+    outcome.name = repair.RebuildHeic(path);
+    outcome.copied = repair.CopyHevcData(outcome.name);
+    outcome.bytes = readFileBytes(heicOutputFolder() + QLatin1Char('/') + outcome.name);
+    return outcome;
+}
+
+// The repair with a sample: the layout from the count made when the user
+// asked for a sample, then the rebuild and the copy.
+RebuildOutcome repairWithSample(const QString& damaged, const QString& sample)
+{
+    RebuildOutcome outcome;
+    jpg_repair().CountHeicTiles(damaged);
+    jpg_repair repair;
+    outcome.name = repair.RebuildHeicFromSample(damaged, sample);
+    outcome.copied = repair.CopyHevcData(outcome.name);
+    outcome.bytes = readFileBytes(heicOutputFolder() + QLatin1Char('/') + outcome.name);
+    return outcome;
+}
+
+// After the copy no HEIC file is open and the box-order flags and the slice
+// count are clear.
+bool heicRunEnded()
+{
+    return !g_state.heicFile && !g_state.heicOutFile && !g_heicMetaFirst && !g_heicMdatFirst
+        && g_heicSliceCount == 0;
+}
+
+QStringList outputFiles()
+{
+    return QDir(heicOutputFolder()).entryList(QDir::Files);
+}
+
+} // namespace
+
+// The rebuilt container: fixed ftyp, meta header template, the source's item
+// boxes and a new iloc whose tile extents land on the copied slices.
+class HeicRebuildTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void everyVariant_data();
+    void everyVariant();
+    void byteExact_data();
+    void byteExact();
+    void outputNames();
+    void sampleOfSameFileGivesSameBytes_data();
+    void sampleOfSameFileGivesSameBytes();
+    void sampleBoxesAreUsed();
+    void failureListsNothing_data();
+    void failureListsNothing();
+    void stopBeforeRebuildListsNothing();
+    void inputInOutputFolderIsKept();
+    void boxPastEndIsZeroFilled();
+    void copyStopsAtUnitPastEnd();
+    void copyOfSingleSliceListsNothing();
+    void writeFuzzSeeds();
+};
+
+void HeicRebuildTest::init()
+{
+    resetHeicTestState();
+}
+
+void HeicRebuildTest::cleanup()
+{
+    discardHeicRun();
+}
+
+void HeicRebuildTest::everyVariant_data()
+{
+    QTest::addColumn<HeicFixtureSpec>("spec");
+    QTest::addColumn<int>("itemCount");
+    QTest::addColumn<int>("tiles");
+    QTest::addColumn<int>("grid");
+
+    struct Row { const char* name; O order; int slices; int entries; int items; int tiles; int grid; };
+    const Row rows[] = {
+        {"standard", O::MetaFirst, 48, 55, 49, 48, 49},
+        {"nine_ratio_Sixteen", O::MetaFirst, 40, 44, 41, 40, 41},
+        {"selfie_nine_ratio_Sixteen", O::MetaFirst, 28, 33, 29, 28, 29},
+        {"standard_selfie E 9", O::MetaFirst, 6, 9, 7, 6, 7},
+        {"standard_selfie 35 slices", O::MetaFirst, 35, 38, 36, 35, 36},
+        {"standard_selfie 6 slices E 52", O::MetaFirst, 6, 52, 36, 6, 36},
+        {"square_Iphone_OR_selfieThreeRatioFour_Android", O::MetaFirst, 36, 41, 37, 36, 37},
+        {"square_selfieIphone_OR_FullPhotoAndroid", O::MetaFirst, 25, 30, 26, 25, 26},
+        {"Three_RatioFour 49", O::MdatFirst, 49, 51, 49, 48, 49},
+        {"Three_RatioFour 71", O::MdatFirst, 71, 73, 71, 70, 71},
+        {"selfie_Three_Ratio_Four 31", O::MdatFirst, 31, 33, 31, 30, 31},
+        {"selfie_Three_Ratio_Four 36", O::MdatFirst, 36, 38, 36, 35, 36},
+        {"one_Ratio_one 37", O::MdatFirst, 37, 39, 37, 36, 37},
+        {"one_Ratio_one 50", O::MdatFirst, 50, 52, 50, 49, 50},
+        {"selfie_one_ratio_one", O::MdatFirst, 26, 28, 26, 25, 26},
+        {"Nine_Ratio_Sixteen 41", O::MdatFirst, 41, 43, 41, 40, 41},
+        {"Nine_Ratio_Sixteen 61", O::MdatFirst, 61, 63, 61, 60, 61},
+        {"selfie_Nine_ratio_Sixteen", O::MdatFirst, 29, 31, 29, 28, 29},
+        {"FullPhoto 25", O::MdatFirst, 25, 27, 25, 24, 25},
+        {"FullPhoto 33", O::MdatFirst, 33, 35, 33, 32, 33},
+        {"FullPhoto 51", O::MdatFirst, 51, 53, 51, 50, 51},
+        {"FullPhoto_selfie", O::MdatFirst, 22, 24, 22, 21, 22},
+        {"High_MP_Camera 267", O::MdatFirst, 267, 269, 267, 266, 267},
+        {"High_MP_Camera 433", O::MdatFirst, 433, 435, 433, 432, 433},
+        {"selfie_four_ratio_five", O::MdatFirst, 43, 45, 43, 42, 43},
+    };
+    for (const Row& row : rows)
+        QTest::newRow(row.name) << fixtureSpec(row.order, row.slices, row.entries) << row.items
+                                << row.tiles << row.grid;
+
+    // The copy and the count must agree on which units are slices: units of
+    // every start word, 28 01 AF 84 first, with other units in between.
+    const QVector<quint32> words = sliceStartWords();
+    HeicFixtureSpec mixed = fixtureSpec(O::MdatFirst, 49, 51);
+    for (int i = 0; i < mixed.units.size(); ++i)
+        mixed.units[i].word = words[i % words.size()];
+    QTest::newRow("mdat-first, all five start words") << mixed << 49 << 48 << 49;
+
+    HeicFixtureSpec tenAf84 = fixtureSpec(O::MdatFirst, 49, 51);
+    for (int i = 0; i < 49; i += 5)
+        tenAf84.units[i].word = 0x2801AF84;
+    QTest::newRow("mdat-first, ten slices 28 01 AF 84") << tenAf84 << 49 << 48 << 49;
+
+    HeicFixtureSpec between = fixtureSpec(O::MdatFirst, 49, 51);
+    HevcUnitSpec parameterSet;
+    parameterSet.word = 0x40010C01;
+    parameterSet.body = QByteArray::fromHex("00000008" "2801AF80");
+    for (int i = 45; i > 0; i -= 9)
+        between.units.insert(i, parameterSet);
+    between.beforeUnits = QByteArray::fromHex("0000000C" "40010C01" "11223344" "55667788");
+    QTest::newRow("mdat-first, other units between slices") << between << 49 << 48 << 49;
+}
+
+void HeicRebuildTest::everyVariant()
+{
+    QFETCH(HeicFixtureSpec, spec);
+    QFETCH(int, itemCount);
+    QFETCH(int, tiles);
+    QFETCH(int, grid);
+    const HeicFixture source = buildHeicFixture(spec);
+    const QString path = writeHeicFixture(QStringLiteral("IMG_7.HEIC"), source.bytes);
+
+    const RebuildOutcome outcome = repairWithoutSample(path);
+    QCOMPARE(outcome.name, QStringLiteral("IMG_7.heic"));
+    QVERIFY(outcome.copied);
+    const QByteArray& out = outcome.bytes;
+    QCOMPARE(out.left(24), kFtyp);
+    QCOMPARE(be32At(out, 24), be32At(source.bytes, source.metaStart));
+
+    const bool metaFirst = spec.order == O::MetaFirst;
+    const QVector<BoxRef> children = metaChildren(out, 24);
+    const QList<QByteArray> expectedTypes = metaFirst
+        ? QList<QByteArray>{"hdlr", "dinf", "pitm", "iinf", "iref", "iprp", "idat", "iloc"}
+        : QList<QByteArray>{"hdlr", "pitm", "iinf", "iref", "iprp", "idat", "iloc"};
+    QCOMPARE(boxTypes(children), expectedTypes);
+    const QVector<BoxRef> sourceChildren = metaChildren(source.bytes, source.metaStart);
+    for (const char* type : {"iinf", "iref", "iprp", "idat"})
+        QCOMPARE(boxBytes(out, boxOfType(children, type)), boxBytes(source.bytes, boxOfType(sourceChildren, type)));
+
+    const BoxRef ilocBox = boxOfType(children, "iloc");
+    QCOMPARE(ilocBox.size, quint32(16 * (spec.entryCount + 1)));
+    const IlocContent iloc = readIloc(out, ilocBox);
+    QCOMPARE(int(iloc.itemCount), itemCount);
+    QVERIFY(iloc.items.size() > tiles);
+    const int dataStart = ilocBox.start + 16 * (tiles + 2) + (metaFirst ? 4 : 0);
+    QCOMPARE(int(iloc.items[0].offset), dataStart);
+    QCOMPARE(tileExtentsMismatch(out, source, tiles), QString());
+    const IlocItem& gridItem = iloc.items[tiles];
+    QCOMPARE(int(gridItem.id), grid);
+    QCOMPARE(int(gridItem.method), 1);
+    QCOMPARE(gridItem.offset, 0u);
+    QCOMPARE(gridItem.length, 8u);
+
+    if (metaFirst) {
+        const int firstPrefix = source.unitPos[source.sliceUnits().first()];
+        QCOMPARE(out.mid(dataStart), source.bytes.mid(firstPrefix));
+    } else {
+        const IlocItem& last = iloc.items[tiles - 1];
+        QCOMPARE(out.size(), int(last.offset + last.length));
+    }
+    QCOMPARE(g_state.producedFiles, QStringList{outcome.name});
+    QVERIFY(heicRunEnded());
+}
+
+void HeicRebuildTest::byteExact_data()
+{
+    QTest::addColumn<HeicFixtureSpec>("spec");
+    QTest::newRow("meta-first standard, E 52") << fixtureSpec(O::MetaFirst, 48, 52);
+    QTest::newRow("mdat-first Three_RatioFour, E 51") << fixtureSpec(O::MdatFirst, 49, 51);
+}
+
+void HeicRebuildTest::byteExact()
+{
+    QFETCH(HeicFixtureSpec, spec);
+    const HeicFixture source = buildHeicFixture(spec);
+    const QString path = writeHeicFixture(QStringLiteral("exact.HEIC"), source.bytes);
+    const bool metaFirst = spec.order == O::MetaFirst;
+
+    QByteArray expected = kFtyp + source.bytes.mid(source.metaStart, 4)
+        + expectedMetaHeader(spec.order, metaFirst ? 33 : 34);
+    const QVector<BoxRef> sourceChildren = metaChildren(source.bytes, source.metaStart);
+    for (const char* type : {"iinf", "iref", "iprp", "idat"})
+        expected += boxBytes(source.bytes, boxOfType(sourceChildren, type));
+    const int items = 49;
+    const QByteArray header = QByteArray::fromHex(metaFirst ? "00000350" "696C6F63" "01000000" "4400" "0031"
+                                                            : "00000340" "696C6F63" "01000000" "4400" "0031");
+    expected += header;
+    quint32 offset = quint32(expected.size() + 16 * items + (metaFirst ? 4 : 0));
+    const QVector<int> slices = source.sliceUnits();
+    QByteArray data;
+    for (int k = 1; k < items; ++k) {
+        const quint32 length = quint32(source.unitSize[slices[k - 1]]);
+        expected += QByteArray::fromHex(QByteArray::number(k, 16).rightJustified(4, '0') + "000000000001");
+        expected += QByteArray::fromHex(QByteArray::number(offset, 16).rightJustified(8, '0'));
+        expected += QByteArray::fromHex(QByteArray::number(length, 16).rightJustified(8, '0'));
+        offset += length;
+        data += source.unitBytes(slices[k - 1]);
+    }
+    expected += QByteArray::fromHex("0031000100000001" "0000000000000008");
+    if (metaFirst)
+        expected += QByteArray::fromHex("00000001") + source.bytes.mid(source.unitPos[slices[0]]);
+    else
+        expected += data;
+
+    const RebuildOutcome outcome = repairWithoutSample(path);
+    QVERIFY(outcome.copied);
+    QCOMPARE(outcome.bytes.size(), expected.size());
+    QCOMPARE(outcome.bytes, expected);
+}
+
+void HeicRebuildTest::outputNames()
+{
+    const QByteArray bytes = buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes;
+    const QString damaged = writeHeicFixture(QStringLiteral("IMG.0001.HEIC"), bytes);
+    const RebuildOutcome plain = repairWithoutSample(damaged);
+    QCOMPARE(plain.name, QStringLiteral("IMG.0001.heic"));
+    QVERIFY(QFile::exists(heicOutputFolder() + QStringLiteral("/IMG.0001.heic")));
+
+    const QString unicode = writeHeicFixture(QStringLiteral("фото 1.HEIC"), bytes);
+    g_state.producedFiles.clear();
+    const RebuildOutcome sampled = repairWithSample(unicode, damaged);
+    QCOMPARE(sampled.name, QStringLiteral("фото 1.HEIC"));
+    QVERIFY(sampled.copied);
+    QCOMPARE(g_state.producedFiles, QStringList{sampled.name});
+    QVERIFY(heicRunEnded());
+}
+
+void HeicRebuildTest::sampleOfSameFileGivesSameBytes_data()
+{
+    QTest::addColumn<HeicFixtureSpec>("spec");
+    QTest::newRow("meta-first") << fixtureSpec(O::MetaFirst, 40, 45);
+    QTest::newRow("mdat-first") << fixtureSpec(O::MdatFirst, 22, 24);
+}
+
+void HeicRebuildTest::sampleOfSameFileGivesSameBytes()
+{
+    QFETCH(HeicFixtureSpec, spec);
+    const QString damaged = writeHeicFixture(QStringLiteral("IMG_1.HEIC"), buildHeicFixture(spec).bytes);
+    const RebuildOutcome plain = repairWithoutSample(damaged);
+    QCOMPARE(plain.name, QStringLiteral("IMG_1.heic"));
+    const RebuildOutcome sampled = repairWithSample(damaged, damaged);
+    QCOMPARE(sampled.name, QStringLiteral("IMG_1.HEIC"));
+    QVERIFY(sampled.copied);
+    QCOMPARE(sampled.bytes, plain.bytes);
+}
+
+void HeicRebuildTest::sampleBoxesAreUsed()
+{
+    HeicFixtureSpec sampleSpec = fixtureSpec(O::MetaFirst, 6, 53);
+    sampleSpec.hdlrSize = 34;
+    const HeicFixture sample = buildHeicFixture(sampleSpec);
+    const QString samplePath = writeHeicFixture(QStringLiteral("sample.HEIF"), sample.bytes);
+    const QString damaged = writeHeicFixture(QStringLiteral("IMG_2.HEIC"),
+        buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes);
+
+    const RebuildOutcome outcome = repairWithSample(damaged, samplePath);
+    QVERIFY(outcome.copied);
+    QCOMPARE(outcome.bytes.mid(28, 92), expectedMetaHeader(O::MetaFirst, 34));
+    const QVector<BoxRef> children = metaChildren(outcome.bytes, 24);
+    const QVector<BoxRef> sampleChildren = metaChildren(sample.bytes, sample.metaStart);
+    QCOMPARE(boxBytes(outcome.bytes, boxOfType(children, "iinf")),
+             boxBytes(sample.bytes, boxOfType(sampleChildren, "iinf")));
+    QCOMPARE(readIloc(outcome.bytes, boxOfType(children, "iloc")).itemCount, quint16(49));
+    QCOMPARE(g_sampleIinfDistance, 0);
+}
+
+void HeicRebuildTest::failureListsNothing_data()
+{
+    QTest::addColumn<bool>("withSample");
+    QTest::addColumn<HeicFixtureSpec>("damaged");
+    QTest::addColumn<HeicFixtureSpec>("sample");
+    QTest::addColumn<bool>("workFolder");
+
+    const HeicFixtureSpec standard = fixtureSpec(O::MetaFirst, 48, 52);
+    QTest::newRow("sample of the other box order") << true << standard << fixtureSpec(O::MdatFirst, 49, 51) << true;
+    HeicFixtureSpec noIinf = standard;
+    noIinf.withIinf = false;
+    QTest::newRow("sample without iinf") << true << standard << noIinf << true;
+    QTest::newRow("E 50 not accepted") << false << fixtureSpec(O::MetaFirst, 48, 50) << HeicFixtureSpec() << true;
+    QTest::newRow("E 56 not accepted by the sample") << true << standard << fixtureSpec(O::MetaFirst, 48, 56) << true;
+    QTest::newRow("no work folder") << false << standard << HeicFixtureSpec() << false;
+}
+
+void HeicRebuildTest::failureListsNothing()
+{
+    QFETCH(bool, withSample);
+    QFETCH(HeicFixtureSpec, damaged);
+    QFETCH(HeicFixtureSpec, sample);
+    QFETCH(bool, workFolder);
+    if (!workFolder)
+        g_state.workFolder.clear();
+    const QString damagedPath = writeHeicFixture(QStringLiteral("IMG_3.HEIC"), buildHeicFixture(damaged).bytes);
+    const QString samplePath = writeHeicFixture(QStringLiteral("sample.HEIC"), buildHeicFixture(sample).bytes);
+
+    const RebuildOutcome outcome = withSample ? repairWithSample(damagedPath, samplePath)
+                                              : repairWithoutSample(damagedPath);
+    QVERIFY(outcome.name.isEmpty());
+    QVERIFY(!outcome.copied);
+    QVERIFY(g_state.producedFiles.isEmpty());
+    QVERIFY(outputFiles().isEmpty());
+    QVERIFY(heicRunEnded());
+}
+
+void HeicRebuildTest::stopBeforeRebuildListsNothing()
+{
+    const QString path = writeHeicFixture(QStringLiteral("IMG_8.HEIC"),
+        buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes);
+    jpg_repair repair;
+    QCOMPARE(repair.CheckHeic(path), 1);
+    g_state.stopRequested = 1;
+    const QString name = repair.RebuildHeic(path);
+    QVERIFY(name.isEmpty());
+    QVERIFY(!repair.CopyHevcData(name));
+    QVERIFY(g_state.producedFiles.isEmpty());
+    QVERIFY(outputFiles().isEmpty());
+}
+
+// The sample run names its output after the damaged file: a damaged file that
+// already lies in the output folder must not be overwritten by its own rebuild.
+void HeicRebuildTest::inputInOutputFolderIsKept()
+{
+    const QByteArray bytes = buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes;
+    const QString damaged = heicOutputFolder() + QStringLiteral("/IMG_9.HEIC");
+    QVERIFY(writeFileBytes(damaged, bytes));
+    const RebuildOutcome outcome = repairWithSample(damaged, damaged);
+    QVERIFY(outcome.name.isEmpty());
+    QVERIFY(!outcome.copied);
+    QCOMPARE(readFileBytes(damaged), bytes);
+    QVERIFY(g_state.producedFiles.isEmpty());
+}
+
+void HeicRebuildTest::boxPastEndIsZeroFilled()
+{
+    HeicFixtureSpec spec = fixtureSpec(O::MdatFirst, 49, 51);
+    spec.idatSizeField = 16 + 100;
+    const HeicFixture source = buildHeicFixture(spec);
+    QCOMPARE(source.bytes.mid(source.bytes.size() - 12, 4), QByteArray("idat"));
+    const QString path = writeHeicFixture(QStringLiteral("IMG_4.HEIC"), source.bytes);
+
+    const RebuildOutcome outcome = repairWithoutSample(path);
+    QVERIFY(outcome.copied);
+    const int idat = outcome.bytes.indexOf("idat") - 4;
+    QCOMPARE(outcome.bytes.mid(idat, 116), source.bytes.right(16) + QByteArray(100, '\0'));
+    QCOMPARE(outcome.bytes.mid(idat + 116 + 4, 4), QByteArray("iloc"));
+}
+
+// Damaged lengths met by the copy itself (the file changed after it was
+// counted): the copy ends at a unit that runs past the end of the file.
+void HeicRebuildTest::copyStopsAtUnitPastEnd()
+{
+    HeicFixtureSpec spec = fixtureSpec(O::MdatFirst, 3, 51);
+    spec.units[1].lengthField = 0x7FFFFFF0;
+    const HeicFixture source = buildHeicFixture(spec);
+    const QString path = writeHeicFixture(QStringLiteral("IMG_5.HEIC"), source.bytes);
+    const QString output = heicOutputFolder() + QStringLiteral("/IMG_5.heic");
+    QVERIFY(writeFileBytes(output, QByteArray()));
+    g_state.heicFile = platform::openFile(path, "rb");
+    g_state.heicOutFile = platform::openFile(output, "wb+");
+    g_heicOutputPath = output;
+    g_heicMdatFirst = 1;
+    g_heicSliceCount = 49;
+
+    QVERIFY(jpg_repair().CopyHevcData(QStringLiteral("IMG_5.heic")));
+    QCOMPARE(readFileBytes(output), source.unitBytes(0));
+    QCOMPARE(int(g_heicMdatFirst), 0);
+    QCOMPARE(g_heicSliceCount, 0);
+}
+
+void HeicRebuildTest::copyOfSingleSliceListsNothing()
+{
+    const QString path = writeHeicFixture(QStringLiteral("IMG_6.HEIC"),
+        buildHeicFixture(fixtureSpec(O::MdatFirst, 1, 51)).bytes);
+    const QString output = heicOutputFolder() + QStringLiteral("/IMG_6.heic");
+    QVERIFY(writeFileBytes(output, QByteArray()));
+    g_state.heicFile = platform::openFile(path, "rb");
+    g_state.heicOutFile = platform::openFile(output, "wb+");
+    g_heicOutputPath = output;
+    g_heicMdatFirst = 1;
+    g_heicSliceCount = 1;
+
+    QVERIFY(!jpg_repair().CopyHevcData(QStringLiteral("IMG_6.heic")));
+    QVERIFY(!QFile::exists(output));
+    QVERIFY(g_state.producedFiles.isEmpty());
+    QVERIFY(heicRunEnded());
+}
+
+// With PICTAVO_WRITE_SEEDS=<folder>, writes small files of every shape the
+// repair accepts as seeds for the HEIC fuzz target.
+void HeicRebuildTest::writeFuzzSeeds()
+{
+    const QString folder = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
+    if (folder.isEmpty())
+        QSKIP("PICTAVO_WRITE_SEEDS is not set");
+    struct Seed { const char* name; O order; int slices; int entries; };
+    const Seed seeds[] = {
+        {"meta_first_standard", O::MetaFirst, 48, 52},
+        {"meta_first_standard_selfie", O::MetaFirst, 6, 9},
+        {"mdat_first_three_ratio_four", O::MdatFirst, 49, 51},
+        {"mdat_first_full_photo_selfie", O::MdatFirst, 22, 24},
+    };
+    for (const Seed& seed : seeds) {
+        HeicFixtureSpec spec = fixtureSpec(seed.order, seed.slices, seed.entries);
+        for (HevcUnitSpec& unit : spec.units)
+            unit.bodySize = 4;
+        QVERIFY(writeFileBytes(folder + QLatin1Char('/') + QLatin1String(seed.name),
+                               buildHeicFixture(spec).bytes));
+    }
+}
+
+QTEST_GUILESS_MAIN(HeicRebuildTest)
+#include "tst_heic_rebuild.moc"
