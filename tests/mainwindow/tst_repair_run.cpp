@@ -154,6 +154,7 @@ private slots:
     void singleFailedFile();
     void noCheckedFile();
     void earlierOutputsWiped();
+    void inputInWorkFolderKept();
     void stopDuringRun_data();
     void stopDuringRun();
     void closingWaitsForRun();
@@ -371,6 +372,24 @@ void RepairRunTest::earlierOutputsWiped()
 
     QCOMPARE(QDir(workFolder()).entryList(QDir::Files), QStringList({"new.jpg"}));
     QVERIFY(!QFileInfo::exists(workFolder() + "/Thumbnail Repaired/old_[T1].jpg"));
+}
+
+// A file taken from the work folder itself is an input like any other: the
+// wipe at the start of the run must not destroy it.
+void RepairRunTest::inputInWorkFolderKept()
+{
+    const QByteArray bytes = fixture::realJpeg(16, 16);
+    const QString input = workFolder() + "/Thumbnail Repaired/kept.jpg";
+    QVERIFY(writeFileBytes(input, bytes));
+    auto window = makeWindow();
+    addFiles(*window, workFolder() + "/Thumbnail Repaired", {"kept.jpg"});
+    RunWatch watch(*window);
+    window->StartRepairFilesBtnN->click();
+    QVERIFY(watch.waitForEnd(*window));
+
+    QCOMPARE(readFileBytes(input), bytes);
+    QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"5"}));
+    QVERIFY(QFileInfo::exists(workFolder() + "/kept.jpg"));
 }
 
 void RepairRunTest::stopDuringRun_data()

@@ -69,6 +69,20 @@ OutputIcon iconFor(const QString& upperSuffix)
     return OutputIcon::Other;
 }
 
+// True when a file of the run lies below the folder: wiping the folder would
+// destroy that input.
+bool anyInputBelow(const QVector<RunFileRow>& rows, const QString& folder)
+{
+    const QString root = QDir(folder).canonicalPath();
+    if (root.isEmpty())
+        return false;
+    for (const RunFileRow& row : rows) {
+        if (row.checked && QFileInfo(row.path).canonicalFilePath().startsWith(root + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
 void freeResultList()
 {
     ResultNode* node = g_state.resultHead;
@@ -150,7 +164,10 @@ void NormalRun::begin()
     g_state.workFolderName = QStringLiteral("RepairedFiles");
     g_state.workFolder = QDir::tempPath() + QLatin1Char('/') + g_state.workFolderName;
     QDir().mkdir(g_state.workFolder);
-    FolderWiper().WipeFolder(g_state.workFolderName);
+    if (anyInputBelow(m_window.m_runRows, g_state.workFolder))
+        qDebug() << "An input lies in the work folder; earlier outputs are kept";
+    else
+        FolderWiper().WipeFolder(g_state.workFolderName);
     freeResultList();
     g_state.runActive = 1;
 }
