@@ -1,71 +1,30 @@
 #include "browse_repair_dlg.h"
 #include "custom_button.h"
 #include "dialog_driver.h"
-#include "completion_picture.h"
 #include "exif_fixture.h"
 #include "global_state.h"
 #include "heic_fixture.h"
 #include "jpeg_fixture.h"
+#include "mainwindow_run.h"
 #include "my_tree_widget.h"
-#include "repair_finish_dialog.h"
+#include "preview_pictures.h"
 #include "repair_tree_columns.h"
 #include "stop_dlg.h"
 #include "temp_file.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 #include <memory>
 
+using namespace mainwindowrun;
+
 namespace {
-
-std::unique_ptr<BrowseRepairDlg> makeWindow()
-{
-    g_startScale = 1.0f;
-    return std::make_unique<BrowseRepairDlg>(nullptr);
-}
-
-// Adds the named files of a folder through the window's add-files dialog.
-void addFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names)
-{
-    whenModal(100, [folder, names](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        QVERIFY(dialog);
-        dialog->setDirectory(folder);
-        QStringList quoted;
-        for (const QString& name : names)
-            quoted << QLatin1Char('"') + name + QLatin1Char('"');
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(quoted.join(QLatin1Char(' ')));
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    window.m_addFileButton->click();
-}
-
-// Closes every completion message that appears, keeping its text.
-class MessageCloser : public QObject {
-public:
-    QStringList messages;
-    MessageCloser() { QTimer::singleShot(50, this, [this] { poll(); }); }
-
-private:
-    void poll()
-    {
-        if (auto* box = qobject_cast<repairFinishDialog*>(QApplication::activeModalWidget())) {
-            messages << box->repairedLabl->text();
-            box->OkBtn->click();
-        }
-        QTimer::singleShot(50, this, [this] { poll(); });
-    }
-};
-
 
 QString writeJpeg(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
@@ -76,11 +35,6 @@ QString writeJpeg(const QTemporaryDir& dir, const QString& name, const QByteArra
 QByteArray garbage()
 {
     return QByteArray(3000, 'x');
-}
-
-QString workFolder()
-{
-    return QDir::tempPath() + QStringLiteral("/RepairedFiles");
 }
 
 // The file rows' statuses, in tree order.
@@ -112,33 +66,6 @@ bool hasCheckBox(const QTreeWidgetItem* row)
     return row->data(ColName, Qt::CheckStateRole).isValid();
 }
 
-// Runs the repair of the listed files and waits until the completion
-// message has been closed and the page has its final state.
-struct RunWatch {
-    explicit RunWatch(BrowseRepairDlg& window)
-        : completed(&window.m_repairThread, &QRepairThread::ProcessCompleted),
-          aborted(&window.m_repairThread, &QRepairThread::AbortProcess),
-          progress(&window, &BrowseRepairDlg::ShowProgressLabel)
-    {
-    }
-    bool waitForEnd(BrowseRepairDlg& window)
-    {
-        return QTest::qWaitFor([] { return g_state.helpPreview == 1; }, 30000) &&
-               window.m_repairThread.wait(10000);
-    }
-    QStringList progressTexts() const
-    {
-        QStringList texts;
-        for (const QList<QVariant>& arguments : progress)
-            texts << arguments[0].toString() + QStringLiteral(" / ") + arguments[1].toString();
-        return texts;
-    }
-    MessageCloser closer;
-    QSignalSpy completed;
-    QSignalSpy aborted;
-    QSignalSpy progress;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(LayoutLanguage)
@@ -168,7 +95,6 @@ private slots:
 void RepairRunTest::init()
 {
     setInterfaceLanguage(LayoutLanguage::English);
-    g_state.helpPreview = 0;
     g_state.stopRequested = 0;
 }
 
@@ -184,7 +110,7 @@ void RepairRunTest::runOverJpegs()
     addFiles(*window, dir.path(), {"good.jpg", "bad.jpg", "cut.jpg"});
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     QCOMPARE(watch.completed.count(), 1);
     QCOMPARE(watch.aborted.count(), 0);
@@ -255,7 +181,7 @@ void RepairRunTest::onlyCheckedFilesRun()
     window->m_fileTree->topLevelItem(3)->setCheckState(0, Qt::Unchecked);
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     QTreeWidget* tree = window->m_repairTree;
     QCOMPARE(window->m_repairRowCount, 3u);
@@ -275,7 +201,7 @@ void RepairRunTest::thumbnailsBecomeRows()
     addFiles(*window, dir.path(), {"cam.jpg"});
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     QTreeWidgetItem* file = window->m_repairTree->topLevelItem(0);
     QCOMPARE(file->text(ColStatus), QStringLiteral("5"));
@@ -306,7 +232,7 @@ void RepairRunTest::heicFiles()
     addFiles(*window, dir.path(), {"known.heic", "unknown.HEIC"});
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     QTreeWidget* tree = window->m_repairTree;
     QCOMPARE(fileStatuses(tree), QStringList({"5", "2"}));
@@ -329,7 +255,7 @@ void RepairRunTest::singleFailedFile()
     addFiles(*window, dir.path(), {"bad.jpg"});
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     QCOMPARE(watch.progressTexts(), QStringList({"Repairing file 1 of 1 / 100 %"}));
     QCOMPARE(window->progressBar->maximum(), 1);
@@ -348,7 +274,7 @@ void RepairRunTest::noCheckedFile()
     window->m_fileTree->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     QCOMPARE(window->m_repairTree->topLevelItemCount(), 0);
     QCOMPARE(window->m_repairRowCount, 0u);
@@ -368,7 +294,7 @@ void RepairRunTest::earlierOutputsWiped()
     addFiles(*window, dir.path(), {"new.jpg"});
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     QCOMPARE(QDir(workFolder()).entryList(QDir::Files), QStringList({"new.jpg"}));
     QVERIFY(!QFileInfo::exists(workFolder() + "/Thumbnail Repaired/old_[T1].jpg"));
@@ -385,7 +311,7 @@ void RepairRunTest::inputInWorkFolderKept()
     addFiles(*window, workFolder() + "/Thumbnail Repaired", {"kept.jpg"});
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     QCOMPARE(readFileBytes(input), bytes);
     QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"5"}));
@@ -445,7 +371,7 @@ void RepairRunTest::stopDuringRun()
     });
     window->StopRepairProcessBtn->click();
     answered.release();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     QCOMPARE(watch.aborted.count(), stopped ? 1 : 0);
     QCOMPARE(watch.completed.count(), stopped ? 0 : 1);
@@ -517,7 +443,7 @@ void RepairRunTest::linkWidths()
     addFiles(*window, dir.path(), {"good.jpg", "bad.jpg"});
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     QCOMPARE(window->m_buttonRecords[0].linkButton->size(), QSize(madeWidth, 20));
     QCOMPARE(window->m_buttonRecords[1].linkButton->size(), QSize(offeredWidth, 20));
@@ -531,7 +457,7 @@ void RepairRunTest::linkPositionOutsideRecords()
     addFiles(*window, dir.path(), {"good.jpg"});
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd(*window));
+    QVERIFY(watch.waitForEnd());
 
     for (uint position : {0u, 2u, 0xFFFFFFFFu})
         QVERIFY(QMetaObject::invokeMethod(window.get(), "OnsetCustomButton", Q_ARG(uint, position)));

@@ -253,12 +253,15 @@ void BrowseRepairDlg::ConnectSignals()
     connect(&m_repairThread, &QRepairThread::AbortProcess, this, &BrowseRepairDlg::OnAbortProcess);
     connect(m_stopDlg->OkBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::OnStopProcess);
     connect(m_stopDlg->OkBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnRunProcess);
+    connect(ThumbChkbx, &QCheckBox::clicked, this, &BrowseRepairDlg::OnThumbnailHideChkBox);
     connect(CloseBtn, &QPushButton::clicked, this, &BrowseRepairDlg::CloseProcess);
     connect(MinimiseBtn, &QPushButton::clicked, this, &BrowseRepairDlg::MinimiseWin);
     connect(checkBox1, &QCheckBox::clicked, this, &BrowseRepairDlg::OnCheckBoxbtnClicked);
     connect(m_fileTree, &QTreeWidget::itemClicked, this, &BrowseRepairDlg::OnRepairItemClicked);
     connect(CloseBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::CloseProcess);
     connect(MinimiseBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::MinimiseWin);
+    connect(checkBox1_2, &QCheckBox::clicked, this, &BrowseRepairDlg::OnSaveCheckBoxbtnClicked);
+    connect(m_repairTree, &QTreeWidget::itemClicked, this, &BrowseRepairDlg::OnItemClicked);
 }
 
 void BrowseRepairDlg::MinimiseWin()

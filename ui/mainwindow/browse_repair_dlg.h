@@ -17,6 +17,7 @@ class BackApplicationDlg;
 class CloseApplicationDlg;
 class CustomButton;
 class MyTreeWidget;
+class QImage;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -141,6 +142,9 @@ private slots:
     void OnsetCustomButton(uint position);
     void OnshowCustomButton(uint index);
     void OnSaveWindow();
+    void OnItemClicked(QTreeWidgetItem* row, int column);
+    void OnSaveCheckBoxbtnClicked(bool checked);
+    void OnThumbnailHideChkBox(bool checked);
     void RepairFilesProcess();
     void ApplyRowStatus(QTreeWidgetItem* row, uint status);
     void ApplyRowUncheck(QTreeWidgetItem* row);
@@ -167,6 +171,9 @@ private:
     QVector<RunFileRow> SnapshotRunRows() const;
     CustomButton* LinkOfRow(const QTreeWidgetItem* row) const;
     void ShowFinishedResults();
+    void UpdateResultsSelection();
+    void ShowPreview(const QImage& image, bool heic);
+    void HideAdditionalOutputs(QTreeWidgetItem* file);
 };
 
 // The one main window, set by its constructor.

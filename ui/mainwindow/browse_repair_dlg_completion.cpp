@@ -3,7 +3,7 @@
 // the completion message with the page's final state.
 #include "browse_repair_dlg.h"
 
-#include "completion_picture.h"
+#include "preview_pictures.h"
 #include "custom_button.h"
 #include "dialog_look.h"
 #include "global_state.h"
