@@ -8,6 +8,7 @@
 #include "mainwindow_run.h"
 #include "my_tree_widget.h"
 #include "preview_pictures.h"
+#include "raw_fixture.h"
 #include "repair_tree_columns.h"
 #include "stop_dlg.h"
 #include "temp_file.h"
@@ -78,6 +79,8 @@ private slots:
     void onlyCheckedFilesRun();
     void thumbnailsBecomeRows();
     void heicFiles();
+    void rawPreviewTypes_data();
+    void rawPreviewTypes();
     void singleFailedFile();
     void noCheckedFile();
     void earlierOutputsWiped();
@@ -245,6 +248,44 @@ void RepairRunTest::heicFiles()
     QVERIFY(QFileInfo::exists(workFolder() + "/HEIC_Repaired/known.heic"));
     QCOMPARE(tree->topLevelItem(1)->childCount(), 0);
     QCOMPARE(linkStates(*window), QStringList({"-", "Advance Repair"}));
+}
+
+void RepairRunTest::rawPreviewTypes_data()
+{
+    QTest::addColumn<int>("firstWidth");
+    QTest::addColumn<int>("secondWidth");
+    QTest::addColumn<QStringList>("types");
+    QTest::newRow("wider first") << 40 << 16 << QStringList({"Extracted", "Thumbnail"});
+    QTest::newRow("wider second") << 16 << 40 << QStringList({"Thumbnail", "Extracted"});
+    QTest::newRow("equally wide") << 24 << 24 << QStringList({"Extracted", "Extracted"});
+}
+
+// A RAW file made of two JFIF previews yields two rows; the wider preview is
+// the extracted image and the narrower one its thumbnail.
+void RepairRunTest::rawPreviewTypes()
+{
+    QFETCH(int, firstWidth);
+    QFETCH(int, secondWidth);
+    QFETCH(QStringList, types);
+    QTemporaryDir dir;
+    const QByteArray file = fixtureJpeg(JpegStart::App0, 1, firstWidth, 16) +
+                            fixtureJpeg(JpegStart::App0, 2, secondWidth, 24) + QByteArray(20, '\x5A');
+    QVERIFY(writeFileBytes(dir.filePath("IMG.DNG"), file));
+    auto window = makeWindow();
+    addFiles(*window, dir.path(), {"IMG.DNG"});
+    RunWatch watch(*window);
+    window->StartRepairFilesBtnN->click();
+    QVERIFY(watch.waitForEnd());
+
+    QTreeWidgetItem* row = window->m_repairTree->topLevelItem(0);
+    QCOMPARE(row->text(ColStatus), QStringLiteral("5"));
+    QCOMPARE(row->childCount(), 2);
+    QCOMPARE(QStringList({row->child(0)->text(ColType), row->child(1)->text(ColType)}), types);
+    QCOMPARE(row->child(0)->text(ColResolution), QStringLiteral("16x%1").arg(firstWidth));
+    QCOMPARE(row->child(1)->text(ColResolution), QStringLiteral("24x%1").arg(secondWidth));
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(row->child(i)->text(ColStatus), QStringLiteral("4"));
+    QCOMPARE(linkStates(*window), QStringList({"-"}));
 }
 
 void RepairRunTest::singleFailedFile()
