@@ -20,7 +20,7 @@ std::unique_ptr<BrowseRepairDlg> makeWindow()
     return std::make_unique<BrowseRepairDlg>(nullptr);
 }
 
-void addFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names)
+void answerFileDialog(const QString& folder, const QStringList& names)
 {
     whenModal(100, [folder, names](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -32,6 +32,11 @@ void addFiles(BrowseRepairDlg& window, const QString& folder, const QStringList&
         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(quoted.join(QLatin1Char(' ')));
         QMetaObject::invokeMethod(dialog, "accept");
     });
+}
+
+void addFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names)
+{
+    answerFileDialog(folder, names);
     window.m_addFileButton->click();
 }
 

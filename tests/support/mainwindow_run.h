@@ -13,6 +13,8 @@ namespace mainwindowrun {
 
 // A main window at scale 1.0.
 std::unique_ptr<BrowseRepairDlg> makeWindow();
+// Answers the next open-files dialog with the named files of a folder.
+void answerFileDialog(const QString& folder, const QStringList& names);
 // Adds the named files of a folder through the window's add-files dialog.
 void addFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names);
 // The run's work folder under the test's temporary folder.

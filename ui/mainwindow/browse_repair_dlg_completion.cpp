@@ -11,6 +11,7 @@
 #include "my_tree_widget.h"
 #include "repair_finish_dialog.h"
 #include "repair_tree_columns.h"
+#include "run_state.h"
 #include "window_frame.h"
 
 #include <QDebug>
@@ -170,16 +171,7 @@ void BrowseRepairDlg::OnAbortProcess()
     for (QWidget* widget : std::initializer_list<QWidget*>{checkBox1_2, label_2, SelectAll_labl, ShowLabl})
         widget->setEnabled(true);
 
-    g_state.runActive = 0;
-    g_state.overwriteThis = 0;
-    g_state.renameThis = 0;
-    g_state.skipThis = 0;
-    g_state.overwriteAll = 0;
-    g_state.renameAll = 0;
-    g_state.skipAll = 0;
-    g_state.folderCancel = 0;
-    g_state.folderRename = 0;
-    g_state.inputFileSize = 0;
+    ClearRunAnswers();
     jpg_repair().ResetState();
     g_state.thumbnailFound = 0;
     g_state.useTempInput = 0;

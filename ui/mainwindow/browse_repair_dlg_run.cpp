@@ -7,6 +7,7 @@
 #include "global_state.h"
 #include "jpg_repair.h"
 #include "repair_tree_columns.h"
+#include "run_state.h"
 #include "save_file.h"
 #include "wipe_folder.h"
 
@@ -138,17 +139,8 @@ private:
 
 void NormalRun::begin()
 {
-    g_state.runActive = 0;
-    g_state.overwriteThis = 0;
-    g_state.renameThis = 0;
-    g_state.skipThis = 0;
-    g_state.overwriteAll = 0;
-    g_state.renameAll = 0;
-    g_state.skipAll = 0;
+    ClearRunAnswers();
     g_state.stopRequested = 0;
-    g_state.folderCancel = 0;
-    g_state.folderRename = 0;
-    g_state.inputFileSize = 0;
     g_state.resultsPageShown = 1;
     g_state.resultIndex = 0;
     g_state.helpRepair = 1;
