@@ -29,6 +29,17 @@ const Target kTargets[] = {
     {"ERF", &jpg_repair::ExtractERF},
     {"MRW", &jpg_repair::ExtractMRW},
     {"NEF", &jpg_repair::ExtractNEF},
+    {"NRW", &jpg_repair::ExtractNRW},
+    {"ORF", &jpg_repair::ExtractORF},
+    {"PEF", &jpg_repair::ExtractPEF},
+    {"RAF", &jpg_repair::ExtractRAF},
+    {"RAW", &jpg_repair::ExtractRAW},
+    {"RW2", &jpg_repair::ExtractRW2},
+    {"SR2", &jpg_repair::ExtractSR2},
+    {"SRF", &jpg_repair::ExtractSRF},
+    {"SRW", &jpg_repair::ExtractSRW},
+    {"TIF", &jpg_repair::ExtractTIFF},
+    {"TIFF", &jpg_repair::ExtractTIFF},
 };
 
 const Target* targetFor(const QByteArray& suffix)

@@ -46,20 +46,23 @@ void writeHandler(HeicWriter& out, int boxSize)
     out.bytes(box, std::size_t(boxSize));
 }
 
+// Meta-first templates exist for the source's distances from the meta box to
+// its iinf tag of 99 (33-byte hdlr) and 100 (34-byte hdlr) only.
+bool hasMetaHeaderTemplate(HeicBoxLayout order, int iinfDistance)
+{
+    return order == HeicBoxLayout::MdatFirst || iinfDistance == 99 || iinfDistance == 100;
+}
+
 // The meta box header of the rebuilt file, by box order and, meta-first, by
-// the source's distance from the meta box to its iinf tag (99 for a 33-byte
-// hdlr, 100 for a 34-byte one). Any other distance gets no header.
+// the source's iinf distance, which is used up by writing it.
 void writeMetaHeader(HeicWriter& out, HeicBoxLayout order, int* iinfDistance)
 {
+    out.bytes(kMetaTag, sizeof kMetaTag);
     if (order == HeicBoxLayout::MdatFirst) {
-        out.bytes(kMetaTag, sizeof kMetaTag);
         writeHandler(out, 34);
         out.bytes(kPitm, sizeof kPitm);
         return;
     }
-    if (*iinfDistance != 99 && *iinfDistance != 100)
-        return;
-    out.bytes(kMetaTag, sizeof kMetaTag);
     writeHandler(out, *iinfDistance == 99 ? 33 : 34);
     out.bytes(kDinf, sizeof kDinf);
     out.bytes(kPitm, sizeof kPitm);
@@ -183,7 +186,9 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
 {
     const auto order = boxOrderFlag();
     HeicTileLayout layout;
-    if (!source || !order || !chooseHeicVariant(*order, &layout))
+    if (!source || !order || !chooseHeicVariant(*order, &layout)
+        || !heicLayoutMatchesCount(layout, g_heicSliceCount)
+        || !hasMetaHeaderTemplate(*order, *iinfDistance))
         return false;
     FileWindow window(source);
     const quint32 sourceSize = quint32(window.size());
@@ -195,6 +200,10 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
     const int entryCount = jpg_repair::ReadUShort(entryBytes, char(repair.m_bigEndian));
     IlocPlan plan;
     if (!planHeicIloc(layout, entryCount, g_heicSliceCount, &plan))
+        return false;
+    // The meta-first copy appends the damaged file's data as it lies.
+    if (*order == HeicBoxLayout::MetaFirst
+        && !hevcSlicesAreContiguous(g_state.heicFile, plan.tiles, char(repair.m_bigEndian)))
         return false;
 
     HeicWriter out(g_state.heicOutFile);

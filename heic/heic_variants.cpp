@@ -9,8 +9,8 @@ namespace {
 
 enum class TileRule {
     Fixed,          // every value from the row
-    FromEntryCount, // item_count and grid E - 2, tiles E - 3, offset 16 x slices
-    FromSliceCount, // tiles = slices (at most 435), offset 16 x slices + 20
+    FromEntryCount, // item_count and grid E - 2, tiles E - 3
+    FromSliceCount, // tiles = slices, offset 16 x slices + 20
 };
 
 struct HeicVariant {
@@ -49,8 +49,6 @@ const HeicVariant kMdatFirstVariants[] = {
     {L::selfie_four_ratio_five, {45}, TileRule::Fixed, 43, 42, 43, 688},
 };
 
-constexpr int kMaxTiles = 435;
-
 bool accepts(const HeicVariant& variant, int entryCount)
 {
     return entryCount != 0
@@ -58,22 +56,30 @@ bool accepts(const HeicVariant& variant, int entryCount)
         != std::end(variant.accepted);
 }
 
-IlocPlan planFor(const HeicVariant& v, int entryCount, int sliceCount)
+// The plan of a row for the source's E and the damaged file's slice count.
+// The tile extents follow one another from the first offset, so the offset
+// must be the end of the items actually written, and every tile must have a
+// slice that the data copy appends (all of them meta-first, all but the last
+// mdat-first). False when the row's items cannot describe those slices.
+bool planFor(const HeicVariant& v, int entryCount, int sliceCount, IlocPlan* plan)
 {
-    IlocPlan plan;
-    const quint32 slices = quint32(std::max(sliceCount, 0));
     switch (v.rule) {
     case TileRule::Fixed:
-        plan = {v.itemCount, v.tiles, v.gridId, v.firstOffset};
-        break;
+        *plan = {v.itemCount, v.tiles, v.gridId, v.firstOffset};
+        return true;
     case TileRule::FromEntryCount:
-        plan = {quint16(entryCount - 2), quint16(entryCount - 3), quint16(entryCount - 2), 16 * slices};
-        break;
+        if (sliceCount < entryCount - 2)
+            return false;
+        *plan = {quint16(entryCount - 2), quint16(entryCount - 3), quint16(entryCount - 2),
+                 quint32(16 * (entryCount - 2))};
+        return true;
     case TileRule::FromSliceCount:
-        plan = {v.itemCount, quint16(std::min<quint32>(slices, kMaxTiles)), v.gridId, 16 * slices + 20};
-        break;
+        if (sliceCount + 1 != v.itemCount)
+            return false;
+        *plan = {v.itemCount, quint16(sliceCount), v.gridId, quint32(16 * sliceCount + 20)};
+        return true;
     }
-    return plan;
+    return false;
 }
 
 template <std::size_t N>
@@ -93,10 +99,8 @@ bool planOf(const HeicVariant (&variants)[N], HeicTileLayout layout, int entryCo
             int sliceCount, IlocPlan* plan)
 {
     for (const HeicVariant& variant : variants) {
-        if (variant.layout == layout && accepts(variant, entryCount)) {
-            *plan = planFor(variant, entryCount, sliceCount);
-            return true;
-        }
+        if (variant.layout == layout && accepts(variant, entryCount))
+            return planFor(variant, entryCount, sliceCount, plan);
     }
     return false;
 }

@@ -19,5 +19,6 @@ struct IlocPlan {
 bool chooseHeicVariant(HeicBoxLayout order, HeicTileLayout* layout);
 
 // The iloc plan of a layout for the source's item count E and the damaged
-// file's slice count; false when the layout does not accept E.
+// file's slice count; false when the layout does not accept E or when the
+// items that E gives cannot be filled by the slices the data copy appends.
 bool planHeicIloc(HeicTileLayout layout, int entryCount, int sliceCount, IlocPlan* plan);

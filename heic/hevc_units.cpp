@@ -99,3 +99,25 @@ bool countHevcSlices(jpg_repair& repair, FILE* file)
             return true;
         });
 }
+
+bool hevcSlicesAreContiguous(FILE* file, int slices, char bigEndian)
+{
+    FileWindow window(file, kChainWindow);
+    const quint32 size = quint32(window.size());
+    const FirstSlice first = findFirstSlice(window, size, true);
+    if (!first.found || first.stopped)
+        return false;
+    quint64 expected = first.prefixPos;
+    int seen = 0;
+    bool contiguous = true;
+    walkUnitChain(window, first.prefixPos, size, bigEndian, false, nullptr,
+        [&](quint32 prefixPos, quint32 length) {
+            if (seen == slices)
+                return false;
+            contiguous = prefixPos == expected && expected + 4 + length <= size;
+            expected += quint64(length) + 4;
+            ++seen;
+            return contiguous;
+        });
+    return contiguous && seen == slices;
+}

@@ -46,3 +46,8 @@ bool walkUnitChain(FileWindow& file, quint32 firstPrefix, quint32 size, char big
 // and records their sizes (length + 4) in repair.m_nalSizes. Returns false
 // when a stop request ended it.
 bool countHevcSlices(jpg_repair& repair, FILE* file);
+
+// True when the first `slices` IDR slices of the chain lie one after another
+// from the first, each ending inside the file: then extents that follow one
+// another from the first slice land on every one of them.
+bool hevcSlicesAreContiguous(FILE* file, int slices, char bigEndian);

@@ -1,7 +1,6 @@
 #include "embedded_tiff_header.h"
 #include "following_jpeg.h"
 #include "jpg_repair.h"
-#include "preview_extraction.h"
 #include "tiff_directory.h"
 
 // RAW and RW2: the thumbnail ("_2") of the JPEG with an Exif block that the
@@ -49,26 +48,10 @@ void searchExifJpegs(RawInput& input, quint64 from, PreviewImage& thumbnail, Pre
     }
 }
 
-MarkerScan exifJpegFallback()
-{
-    MarkerScan scan;
-    scan.starts = quantizationOrHuffmanStarts();
-    return scan;
-}
-
-} // namespace
-
 // RAW: the first directory's 0x002E entry points at the embedded JPEG; a file
 // without the "IIU" header is searched for it.
-void jpg_repair::ExtractRAW(QString path)
+void locateRaw(RawInput& input, PreviewImage& thumbnail, PreviewImage& follower)
 {
-    RawInput input;
-    if (!input.open(path))
-        return;
-    PreviewWriter writer(path);
-    PreviewImage thumbnail;
-    PreviewImage follower;
-
     if (input.bytesAre(0, bytesOf({0x49, 0x49, 0x55, 0x00}))) {
         const quint32 jpeg = tiff::entryValue(input, 8, TagMatch::littleEndian(kEmbeddedJpegTag));
         if (jpeg != 0 && input.holds(jpeg) && input.bytesAre(jpeg, soiApp1()))
@@ -76,22 +59,13 @@ void jpg_repair::ExtractRAW(QString path)
     } else {
         searchExifJpegs(input, 0, thumbnail, follower);
     }
-
-    writeLocatedOrScanTwo(input, writer, {follower, thumbnail}, exifJpegFallback());
 }
 
 // RW2: the thumbnail pointer of the second directory of the embedded Exif
 // block; when that directory's count is out of bounds, the file is searched
 // for an Exif JPEG from just after the count.
-void jpg_repair::ExtractRW2(QString path)
+void locateRw2(RawInput& input, PreviewImage& thumbnail, PreviewImage& follower)
 {
-    RawInput input;
-    if (!input.open(path))
-        return;
-    PreviewWriter writer(path);
-    PreviewImage thumbnail;
-    PreviewImage follower;
-
     const EmbeddedTiffHeader header = findEmbeddedTiffHeader(input);
     const quint64 count = input.u16(header.position + 8);
     const quint64 nextField = header.base + 10 + tiff::kEntrySize * count;
@@ -104,6 +78,16 @@ void jpg_repair::ExtractRW2(QString path)
     } else if (input.holds(second + 2)) {
         searchExifJpegs(input, second + 2, thumbnail, follower);
     }
+}
 
-    writeLocatedOrScanTwo(input, writer, {follower, thumbnail}, exifJpegFallback());
+} // namespace
+
+void jpg_repair::ExtractRAW(QString path)
+{
+    extractThumbnailAndFollower(path, locateRaw);
+}
+
+void jpg_repair::ExtractRW2(QString path)
+{
+    extractThumbnailAndFollower(path, locateRw2);
 }

@@ -3,16 +3,16 @@
 #include "preview_extraction.h"
 #include "tiff_directory.h"
 
-// RAF: the JPEG that the FUJIFILM header record points at ("_1") and the
+// RAF: the JPEG that the file's header record points at ("_1") and the
 // thumbnail of the embedded Exif block ("_2").
 
 namespace {
 
-// The record's big-endian JPEG position and length, at +84 and +88 of the
-// first "FUJIFILM" in the file.
+// The record's big-endian JPEG position (absolute) and length, at +84 and
+// +88 of the first occurrence of its 8-byte signature in the file.
 PreviewImage recordImage(RawInput& input)
 {
-    static const BytePatterns signature = {QByteArray("FUJIFILM")};
+    static const BytePatterns signature = {bytesOf({0x46, 0x55, 0x4A, 0x49, 0x46, 0x49, 0x4C, 0x4D})};
     const qint64 record = input.find(0, signature, StopPolling::Poll);
     if (record < 0 || !input.holds(quint64(record) + 92))
         return PreviewImage();

@@ -1,6 +1,5 @@
 #include "following_jpeg.h"
 #include "jpg_repair.h"
-#include "preview_extraction.h"
 #include "tiff_directory.h"
 
 // ORF and SRW: a thumbnail ("_2") and the JPEG that follows it ("_1").
@@ -51,26 +50,10 @@ void findInnerThumbnails(RawInput& input, quint64 from, PreviewImage& thumbnail,
     }
 }
 
-MarkerScan followerFallback()
-{
-    MarkerScan scan;
-    scan.starts = quantizationOrHuffmanStarts();
-    return scan;
-}
-
-} // namespace
-
 // ORF: the thumbnail is the pointer pair of the second directory, else the
 // file's first FF D8 FF DB JPEG.
-void jpg_repair::ExtractORF(QString path)
+void locateOrf(RawInput& input, PreviewImage& thumbnail, PreviewImage& follower)
 {
-    RawInput input;
-    if (!input.open(path))
-        return;
-    PreviewWriter writer(path);
-    PreviewImage thumbnail;
-    PreviewImage follower;
-
     const bool header = input.bytesAre(0, bytesOf({0x49, 0x49, 0x52, 0x4F}));
     if (header) {
         const quint32 second = input.u32(tiff::nextDirectoryFieldPos(8, input.u16(8)));
@@ -81,21 +64,12 @@ void jpg_repair::ExtractORF(QString path)
     if (!header || endOf(thumbnail) == 0)
         findDqtJpeg(input, 0, thumbnail);
     findFollower(input, endOf(thumbnail), follower);
-
-    writeLocatedOrScanTwo(input, writer, {follower, thumbnail}, followerFallback());
 }
 
 // SRW: a big-endian TIFF; the thumbnail lies after the second directory's
 // count, or inside the first FF D8 FF DB JPEG.
-void jpg_repair::ExtractSRW(QString path)
+void locateSrw(RawInput& input, PreviewImage& thumbnail, PreviewImage& follower)
 {
-    RawInput input;
-    if (!input.open(path))
-        return;
-    PreviewWriter writer(path);
-    PreviewImage thumbnail;
-    PreviewImage follower;
-
     if (input.bytesAre(0, bytesOf({0x4D, 0x4D, 0x00, 0x2A}))) {
         input.setBigEndian(true);
         const quint32 count = input.u16(8);
@@ -111,6 +85,16 @@ void jpg_repair::ExtractSRW(QString path)
     } else {
         findInnerThumbnails(input, 0, thumbnail, follower);
     }
+}
 
-    writeLocatedOrScanTwo(input, writer, {follower, thumbnail}, followerFallback());
+} // namespace
+
+void jpg_repair::ExtractORF(QString path)
+{
+    extractThumbnailAndFollower(path, locateOrf);
+}
+
+void jpg_repair::ExtractSRW(QString path)
+{
+    extractThumbnailAndFollower(path, locateSrw);
 }

@@ -1,5 +1,7 @@
 #include "following_jpeg.h"
 
+#include "preview_extraction.h"
+
 DqtJpegSearch findDqtJpeg(RawInput& input, quint64 from, PreviewImage& image)
 {
     static const BytePatterns soiDqt = {bytesOf({0xFF, 0xD8, 0xFF, 0xDB})};
@@ -20,4 +22,19 @@ DqtJpegSearch findFollower(RawInput& input, quint64 thumbnailEnd, PreviewImage& 
     if (thumbnailEnd == 0 || !input.holds(thumbnailEnd))
         return DqtJpegSearch();
     return findDqtJpeg(input, thumbnailEnd, follower);
+}
+
+void extractThumbnailAndFollower(const QString& path, ThumbnailLocator locate)
+{
+    RawInput input;
+    if (!input.open(path))
+        return;
+    PreviewWriter writer(path);
+    PreviewImage thumbnail;
+    PreviewImage follower;
+    locate(input, thumbnail, follower);
+
+    MarkerScan fallback;
+    fallback.starts = quantizationOrHuffmanStarts();
+    writeLocatedOrScanTwo(input, writer, {follower, thumbnail}, fallback);
 }

@@ -20,6 +20,14 @@ DqtJpegSearch findDqtJpeg(RawInput& input, quint64 from, PreviewImage& image);
 // nothing when that end is 0 or outside the file.
 DqtJpegSearch findFollower(RawInput& input, quint64 thumbnailEnd, PreviewImage& follower);
 
+// Locates a format's thumbnail and the JPEG that follows it.
+using ThumbnailLocator = void (*)(RawInput& input, PreviewImage& thumbnail, PreviewImage& follower);
+
+// Opens path, locates, and writes the follower as "_1" and the thumbnail as
+// "_2"; when neither survives the start check, the two-image marker scan for
+// FF D8 FF DB and FF D8 FF C4 decides instead.
+void extractThumbnailAndFollower(const QString& path, ThumbnailLocator locate);
+
 inline quint64 endOf(const PreviewImage& image)
 {
     return quint64(image.offset) + image.length;

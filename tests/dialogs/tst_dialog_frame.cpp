@@ -1,4 +1,8 @@
+#include "advanced_repair_dlg.h"
+#include "back_application_dlg.h"
+#include "close_application_dlg.h"
 #include "dialog_driver.h"
+#include "reference_file_dlg.h"
 #include "dialog_look.h"
 #include "global_state.h"
 #include "repair_finish_dialog.h"
@@ -8,6 +12,8 @@
 #include <QKeyEvent>
 #include <QWindow>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -64,6 +70,9 @@ private slots:
 
     void scaledGeometryPerLanguage_data();
     void scaledGeometryPerLanguage();
+
+    void languageRectangles_data();
+    void languageRectangles();
 };
 
 void DialogFrameTest::init()
@@ -87,6 +96,10 @@ void DialogFrameTest::titleStripHitTest_data()
     QTest::newRow("1.25 truncates 1062.5 and 37.5") << 1.25f << 850 << QPoint(1061, 36) << true;
     QTest::newRow("1.25 column 1062 outside") << 1.25f << 850 << QPoint(1062, 0) << false;
     QTest::newRow("1.25 row 37 outside") << 1.25f << 850 << QPoint(0, 37) << false;
+    QTest::newRow("stop dialog last column") << 1.0f << 498 << QPoint(497, 0) << true;
+    QTest::newRow("stop dialog past strip") << 1.0f << 498 << QPoint(498, 0) << false;
+    QTest::newRow("stop dialog at 1.5") << 1.5f << 498 << QPoint(746, 44) << true;
+    QTest::newRow("stop dialog at 1.5 row 45") << 1.5f << 498 << QPoint(10, 45) << false;
 }
 
 void DialogFrameTest::titleStripHitTest()
@@ -96,7 +109,11 @@ void DialogFrameTest::titleStripHitTest()
     QFETCH(QPoint, point);
     QFETCH(bool, inside);
     g_state.uiScale = scale;
-    QCOMPARE(titleStripRect(stripWidth).contains(point), inside);
+    QCOMPARE(isInTitleStrip(point, stripWidth), inside);
+    if (stripWidth == 498) {
+        StopDlg dialog(nullptr);
+        QCOMPARE(dialog.IsInTitleBar(point), inside);
+    }
 }
 
 void DialogFrameTest::leftDragInsideStripMovesWindow()
@@ -310,6 +327,80 @@ void DialogFrameTest::scaledGeometryPerLanguage()
     QCOMPARE(box.OkBtn->geometry(), ok);
     // The icons keep their English rectangles in every language.
     QCOMPARE(box.label_2->geometry(), scaledRect(QRect(20, 50, 66, 66), scale));
+}
+
+namespace {
+
+enum class Kind { Stop, Exit, Back, Sample, Intro };
+
+std::unique_ptr<QDialog> makeDialog(Kind kind, ReferenceFileDlg* sample)
+{
+    switch (kind) {
+    case Kind::Stop: return std::make_unique<StopDlg>(nullptr);
+    case Kind::Exit: return std::make_unique<CloseApplicationDlg>(nullptr);
+    case Kind::Back: return std::make_unique<BackApplicationDlg>(nullptr);
+    case Kind::Sample: return std::make_unique<ReferenceFileDlg>(nullptr, QString());
+    case Kind::Intro: return std::make_unique<AdvancedRepairDlg>(nullptr, QString(), sample);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void DialogFrameTest::languageRectangles_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QRect>("rect");
+
+    const auto row = [](const char* name, Kind kind, float scale, LayoutLanguage language,
+                        QSize size, const char* widget, QRect rect) {
+        QTest::newRow(name) << int(kind) << scale << int(language) << size << widget << rect;
+    };
+    using L = LayoutLanguage;
+    const QSize stop(498, 174), question(494, 176), sample(514, 232), intro(502, 275);
+    row("stop English", Kind::Stop, 1.0f, L::English, stop, "label_2", {130, 30, 301, 41});
+    row("stop German", Kind::Stop, 1.0f, L::German, stop, "label_2", {130, 40, 301, 55});
+    row("stop French", Kind::Stop, 1.0f, L::French, stop, "label_2", {130, 30, 301, 49});
+    row("stop Italian", Kind::Stop, 1.0f, L::Italian, stop, "label_2", {130, 30, 301, 50});
+    row("stop Korean", Kind::Stop, 1.0f, L::Korean, stop, "label_2", {130, 30, 301, 41});
+    row("stop panel one pixel down", Kind::Stop, 1.0f, L::English, stop, "frame", {0, 1, 497, 173});
+    row("exit question", Kind::Exit, 1.0f, L::Spanish, question, "label_2", {120, 60, 261, 41});
+    row("back question", Kind::Back, 1.0f, L::Hindi, question, "label_2", {120, 42, 331, 61});
+    row("back at 1.25", Kind::Back, 1.25f, L::English, {617, 220}, "NoBtn", {486, 175, 110, 31});
+    row("sample English", Kind::Sample, 1.0f, L::English, sample, "label_2", {55, 140, 351, 27});
+    row("sample German", Kind::Sample, 1.0f, L::German, sample, "label_2", {55, 140, 401, 27});
+    row("sample Chinese", Kind::Sample, 1.0f, L::Chinese, sample, "label_2", {55, 140, 401, 27});
+    row("sample Dutch", Kind::Sample, 1.0f, L::Dutch, sample, "label_2", {55, 140, 351, 27});
+    row("sample Hindi", Kind::Sample, 1.0f, L::Hindi, sample, "label_2", {55, 140, 351, 27});
+    row("intro English", Kind::Intro, 1.0f, L::English, intro, "label", {140, 40, 345, 160});
+    row("intro Italian", Kind::Intro, 1.0f, L::Italian, intro, "label", {140, 40, 345, 160});
+    row("intro German", Kind::Intro, 1.0f, L::German, intro, "label", {140, 30, 345, 180});
+    row("intro Brazil", Kind::Intro, 1.0f, L::Brazil, intro, "label", {140, 30, 345, 180});
+    row("intro French", Kind::Intro, 1.0f, L::French, intro, "label", {140, 40, 345, 170});
+    row("intro Spanish", Kind::Intro, 1.0f, L::Spanish, intro, "label", {140, 30, 345, 190});
+    row("intro Spanish 1.25", Kind::Intro, 1.25f, L::Spanish, {627, 343}, "label", {175, 37, 431, 237});
+    row("intro text line not scaled", Kind::Intro, 1.5f, L::English, {753, 412}, "String_label",
+        {24, 45, 381, 21});
+}
+
+void DialogFrameTest::languageRectangles()
+{
+    QFETCH(int, kind);
+    QFETCH(float, scale);
+    QFETCH(int, language);
+    QFETCH(QSize, size);
+    QFETCH(QString, widget);
+    QFETCH(QRect, rect);
+    g_state.uiScale = scale;
+    setInterfaceLanguage(LayoutLanguage(language));
+    ReferenceFileDlg sample(nullptr, QString());
+    const auto dialog = makeDialog(Kind(kind), &sample);
+    QCOMPARE(dialog->size(), size);
+    QCOMPARE(childGeometry(dialog.get(), qPrintable(widget)), rect);
 }
 
 QTEST_MAIN(DialogFrameTest)

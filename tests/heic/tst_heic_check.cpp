@@ -8,18 +8,18 @@
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(HeicFixtureSpec)
+Q_DECLARE_METATYPE(HeicFixtureRecipe)
 
 namespace {
 
-HeicFixtureSpec fixtureSpec(HeicBoxLayout order, int slices, int hdlrSize = 0)
+HeicFixtureRecipe fixtureSpec(HeicBoxLayout order, int slices, int hdlrSize = 0)
 {
-    HeicFixtureSpec spec;
-    spec.order = order;
-    spec.units = idrSlices(slices);
-    spec.hdlrSize = hdlrSize;
-    spec.entryCount = order == HeicBoxLayout::MetaFirst ? 52 : 51;
-    return spec;
+    HeicFixtureRecipe recipe;
+    recipe.order = order;
+    recipe.units = idrSlices(slices);
+    recipe.hdlrSize = hdlrSize;
+    recipe.entryCount = order == HeicBoxLayout::MetaFirst ? 52 : 51;
+    return recipe;
 }
 
 } // namespace
@@ -52,7 +52,7 @@ void HeicCheckTest::cleanup()
 
 void HeicCheckTest::checkHeic_data()
 {
-    QTest::addColumn<HeicFixtureSpec>("spec");
+    QTest::addColumn<HeicFixtureRecipe>("recipe");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("metaFirst");
     QTest::addColumn<int>("mdatFirst");
@@ -64,28 +64,28 @@ void HeicCheckTest::checkHeic_data()
     QTest::newRow("meta-first, hdlr 33") << fixtureSpec(O::MetaFirst, 48) << 1 << 1 << 0 << 24 << 99 << 0;
     QTest::newRow("meta-first, hdlr 34") << fixtureSpec(O::MetaFirst, 48, 34) << 1 << 1 << 0 << 24 << 100 << 0;
 
-    HeicFixtureSpec ilocFirst = fixtureSpec(O::MetaFirst, 48);
+    HeicFixtureRecipe ilocFirst = fixtureSpec(O::MetaFirst, 48);
     ilocFirst.ilocBeforeIdat = true;
     QTest::newRow("meta-first, iloc before idat") << ilocFirst << 0 << 0 << 0 << 24 << 99 << 0;
 
     QTest::newRow("mdat-first, iref then idat") << fixtureSpec(O::MdatFirst, 49) << 1 << 0 << 1 << -1 << -1 << 0;
-    HeicFixtureSpec idatFirst = fixtureSpec(O::MdatFirst, 49);
+    HeicFixtureRecipe idatFirst = fixtureSpec(O::MdatFirst, 49);
     idatFirst.idatBeforeIref = true;
     QTest::newRow("mdat-first, idat then iref") << idatFirst << 1 << 0 << 1 << -1 << -1 << 0;
     QTest::newRow("mdat-first, hdlr 33") << fixtureSpec(O::MdatFirst, 49, 33) << 0 << 0 << 0 << -1 << -1 << 0;
 
     QTest::newRow("47 slices") << fixtureSpec(O::MetaFirst, 47) << 0 << 0 << 0 << -1 << -1 << 1;
 
-    HeicFixtureSpec shifted = fixtureSpec(O::MetaFirst, 48);
+    HeicFixtureRecipe shifted = fixtureSpec(O::MetaFirst, 48);
     shifted.beforeFtyp = QByteArray(8, '\x11');
     QTest::newRow("eight bytes before ftyp") << shifted << 0 << 0 << 0 << -1 << -1 << 0;
 }
 
 void HeicCheckTest::checkHeic()
 {
-    QFETCH(HeicFixtureSpec, spec);
+    QFETCH(HeicFixtureRecipe, recipe);
     QFETCH(int, result);
-    const QString path = writeHeicFixture(QStringLiteral("check.HEIC"), buildHeicFixture(spec).bytes);
+    const QString path = writeHeicFixture(QStringLiteral("check.HEIC"), buildHeicFixture(recipe).bytes);
 
     jpg_repair repair;
     QCOMPARE(repair.CheckHeic(path), result);

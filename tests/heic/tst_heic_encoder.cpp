@@ -101,17 +101,17 @@ void HeicEncoderTest::wrappedUnitsRebuild()
     QFETCH(int, entryCount);
     QFETCH(int, tiles);
     const QVector<quint32> words = sliceStartWords();
-    HeicFixtureSpec spec;
-    spec.order = HeicBoxLayout(order);
-    spec.entryCount = entryCount;
+    HeicFixtureRecipe recipe;
+    recipe.order = HeicBoxLayout(order);
+    recipe.entryCount = entryCount;
     for (int i = 0; i < slices; ++i) {
-        HevcUnitSpec unit;
+        HevcUnitRecipe unit;
         unit.word = words[i % words.size()];
         // The encoder's unit after its NAL header and first slice header bytes.
         unit.body = m_units[i % m_units.size()].mid(4);
-        spec.units.append(unit);
+        recipe.units.append(unit);
     }
-    const HeicFixture source = buildHeicFixture(spec);
+    const HeicFixture source = buildHeicFixture(recipe);
     const QString path = writeHeicFixture(QStringLiteral("wrapped.HEIC"), source.bytes);
 
     jpg_repair repair;

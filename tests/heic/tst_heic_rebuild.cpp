@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(HeicFixtureSpec)
+Q_DECLARE_METATYPE(HeicFixtureRecipe)
 
 namespace {
 
@@ -34,13 +34,13 @@ QByteArray expectedMetaHeader(O order, int hdlrSize)
     return order == O::MetaFirst ? meta + hdlr + dinf + pitm : meta + hdlr + pitm;
 }
 
-HeicFixtureSpec fixtureSpec(O order, int slices, int entryCount)
+HeicFixtureRecipe fixtureSpec(O order, int slices, int entryCount)
 {
-    HeicFixtureSpec spec;
-    spec.order = order;
-    spec.units = idrSlices(slices);
-    spec.entryCount = entryCount;
-    return spec;
+    HeicFixtureRecipe recipe;
+    recipe.order = order;
+    recipe.units = idrSlices(slices);
+    recipe.entryCount = entryCount;
+    return recipe;
 }
 
 QVector<BoxRef> metaChildren(const QByteArray& file, int metaStart)
@@ -98,6 +98,25 @@ QStringList outputFiles()
     return QDir(heicOutputFolder()).entryList(QDir::Files);
 }
 
+// Empty when a rebuilt file is a container that describes its data: the meta
+// header template, the copied item boxes and an iloc whose item_count items
+// are the tiles, each on exactly the bytes of its slice in the source, and
+// then the grid item. Otherwise what differs first.
+QString containerMismatch(const QByteArray& out, const HeicFixture& source)
+{
+    const QList<QByteArray> types = boxTypes(metaChildren(out, 24));
+    if (out.mid(28, 4) != "meta" || types.value(0) != "hdlr" || types.value(types.size() - 1) != "iloc")
+        return QStringLiteral("meta box holds %1").arg(QString::fromLatin1(types.join(' ')));
+    const IlocContent iloc = readIloc(out, boxOfType(metaChildren(out, 24), "iloc"));
+    const int tiles = iloc.itemCount - 1;
+    if (tiles < 1 || iloc.items.size() != iloc.itemCount)
+        return QStringLiteral("iloc item_count %1").arg(iloc.itemCount);
+    const IlocItem& grid = iloc.items.last();
+    if (grid.id != iloc.itemCount || grid.method != 1)
+        return QStringLiteral("last item %1 is not the grid").arg(grid.id);
+    return tileExtentsMismatch(out, source, tiles);
+}
+
 } // namespace
 
 // The rebuilt container: fixed ftyp, meta header template, the source's item
@@ -117,6 +136,9 @@ private slots:
     void sampleBoxesAreUsed();
     void failureListsNothing_data();
     void failureListsNothing();
+    void everyItemCountDescribesItsData_data();
+    void everyItemCountDescribesItsData();
+    void layoutOfAnotherFileListsNothing();
     void stopBeforeRebuildListsNothing();
     void inputInOutputFolderIsKept();
     void boxPastEndIsZeroFilled();
@@ -137,7 +159,7 @@ void HeicRebuildTest::cleanup()
 
 void HeicRebuildTest::everyVariant_data()
 {
-    QTest::addColumn<HeicFixtureSpec>("spec");
+    QTest::addColumn<HeicFixtureRecipe>("recipe");
     QTest::addColumn<int>("itemCount");
     QTest::addColumn<int>("tiles");
     QTest::addColumn<int>("grid");
@@ -149,13 +171,15 @@ void HeicRebuildTest::everyVariant_data()
         {"selfie_nine_ratio_Sixteen", O::MetaFirst, 28, 33, 29, 28, 29},
         {"standard_selfie E 9", O::MetaFirst, 6, 9, 7, 6, 7},
         {"standard_selfie 35 slices", O::MetaFirst, 35, 38, 36, 35, 36},
-        {"standard_selfie 6 slices E 52", O::MetaFirst, 6, 52, 36, 6, 36},
+        {"standard_selfie 35 slices E 52", O::MetaFirst, 35, 52, 36, 35, 36},
         {"square_Iphone_OR_selfieThreeRatioFour_Android", O::MetaFirst, 36, 41, 37, 36, 37},
         {"square_selfieIphone_OR_FullPhotoAndroid", O::MetaFirst, 25, 30, 26, 25, 26},
         {"Three_RatioFour 49", O::MdatFirst, 49, 51, 49, 48, 49},
         {"Three_RatioFour 71", O::MdatFirst, 71, 73, 71, 70, 71},
+        {"Three_RatioFour 71 slices E 51", O::MdatFirst, 71, 51, 49, 48, 49},
         {"selfie_Three_Ratio_Four 31", O::MdatFirst, 31, 33, 31, 30, 31},
         {"selfie_Three_Ratio_Four 36", O::MdatFirst, 36, 38, 36, 35, 36},
+        {"selfie_Three_Ratio_Four 36 slices E 33", O::MdatFirst, 36, 33, 31, 30, 31},
         {"one_Ratio_one 37", O::MdatFirst, 37, 39, 37, 36, 37},
         {"one_Ratio_one 50", O::MdatFirst, 50, 52, 50, 49, 50},
         {"selfie_one_ratio_one", O::MdatFirst, 26, 28, 26, 25, 26},
@@ -168,6 +192,7 @@ void HeicRebuildTest::everyVariant_data()
         {"FullPhoto_selfie", O::MdatFirst, 22, 24, 22, 21, 22},
         {"High_MP_Camera 267", O::MdatFirst, 267, 269, 267, 266, 267},
         {"High_MP_Camera 433", O::MdatFirst, 433, 435, 433, 432, 433},
+        {"High_MP_Camera 433 slices E 269", O::MdatFirst, 433, 269, 267, 266, 267},
         {"selfie_four_ratio_five", O::MdatFirst, 43, 45, 43, 42, 43},
     };
     for (const Row& row : rows)
@@ -177,18 +202,18 @@ void HeicRebuildTest::everyVariant_data()
     // The copy and the count must agree on which units are slices: units of
     // every start word, 28 01 AF 84 first, with other units in between.
     const QVector<quint32> words = sliceStartWords();
-    HeicFixtureSpec mixed = fixtureSpec(O::MdatFirst, 49, 51);
+    HeicFixtureRecipe mixed = fixtureSpec(O::MdatFirst, 49, 51);
     for (int i = 0; i < mixed.units.size(); ++i)
         mixed.units[i].word = words[i % words.size()];
     QTest::newRow("mdat-first, all five start words") << mixed << 49 << 48 << 49;
 
-    HeicFixtureSpec tenAf84 = fixtureSpec(O::MdatFirst, 49, 51);
+    HeicFixtureRecipe tenAf84 = fixtureSpec(O::MdatFirst, 49, 51);
     for (int i = 0; i < 49; i += 5)
         tenAf84.units[i].word = 0x2801AF84;
     QTest::newRow("mdat-first, ten slices 28 01 AF 84") << tenAf84 << 49 << 48 << 49;
 
-    HeicFixtureSpec between = fixtureSpec(O::MdatFirst, 49, 51);
-    HevcUnitSpec parameterSet;
+    HeicFixtureRecipe between = fixtureSpec(O::MdatFirst, 49, 51);
+    HevcUnitRecipe parameterSet;
     parameterSet.word = 0x40010C01;
     parameterSet.body = QByteArray::fromHex("00000008" "2801AF80");
     for (int i = 45; i > 0; i -= 9)
@@ -199,11 +224,11 @@ void HeicRebuildTest::everyVariant_data()
 
 void HeicRebuildTest::everyVariant()
 {
-    QFETCH(HeicFixtureSpec, spec);
+    QFETCH(HeicFixtureRecipe, recipe);
     QFETCH(int, itemCount);
     QFETCH(int, tiles);
     QFETCH(int, grid);
-    const HeicFixture source = buildHeicFixture(spec);
+    const HeicFixture source = buildHeicFixture(recipe);
     const QString path = writeHeicFixture(QStringLiteral("IMG_7.HEIC"), source.bytes);
 
     const RebuildOutcome outcome = repairWithoutSample(path);
@@ -213,7 +238,7 @@ void HeicRebuildTest::everyVariant()
     QCOMPARE(out.left(24), kFtyp);
     QCOMPARE(be32At(out, 24), be32At(source.bytes, source.metaStart));
 
-    const bool metaFirst = spec.order == O::MetaFirst;
+    const bool metaFirst = recipe.order == O::MetaFirst;
     const QVector<BoxRef> children = metaChildren(out, 24);
     const QList<QByteArray> expectedTypes = metaFirst
         ? QList<QByteArray>{"hdlr", "dinf", "pitm", "iinf", "iref", "iprp", "idat", "iloc"}
@@ -224,7 +249,7 @@ void HeicRebuildTest::everyVariant()
         QCOMPARE(boxBytes(out, boxOfType(children, type)), boxBytes(source.bytes, boxOfType(sourceChildren, type)));
 
     const BoxRef ilocBox = boxOfType(children, "iloc");
-    QCOMPARE(ilocBox.size, quint32(16 * (spec.entryCount + 1)));
+    QCOMPARE(ilocBox.size, quint32(16 * (recipe.entryCount + 1)));
     const IlocContent iloc = readIloc(out, ilocBox);
     QCOMPARE(int(iloc.itemCount), itemCount);
     QVERIFY(iloc.items.size() > tiles);
@@ -241,8 +266,11 @@ void HeicRebuildTest::everyVariant()
         const int firstPrefix = source.unitPos[source.sliceUnits().first()];
         QCOMPARE(out.mid(dataStart), source.bytes.mid(firstPrefix));
     } else {
-        const IlocItem& last = iloc.items[tiles - 1];
-        QCOMPARE(out.size(), int(last.offset + last.length));
+        const QVector<int> slices = source.sliceUnits();
+        QByteArray copied;
+        for (int i = 0; i + 1 < slices.size(); ++i)
+            copied += source.unitBytes(slices[i]);
+        QCOMPARE(out.mid(dataStart), copied);
     }
     QCOMPARE(g_state.producedFiles, QStringList{outcome.name});
     QVERIFY(heicRunEnded());
@@ -250,20 +278,20 @@ void HeicRebuildTest::everyVariant()
 
 void HeicRebuildTest::byteExact_data()
 {
-    QTest::addColumn<HeicFixtureSpec>("spec");
+    QTest::addColumn<HeicFixtureRecipe>("recipe");
     QTest::newRow("meta-first standard, E 52") << fixtureSpec(O::MetaFirst, 48, 52);
     QTest::newRow("mdat-first Three_RatioFour, E 51") << fixtureSpec(O::MdatFirst, 49, 51);
 }
 
 void HeicRebuildTest::byteExact()
 {
-    QFETCH(HeicFixtureSpec, spec);
-    const HeicFixture source = buildHeicFixture(spec);
+    QFETCH(HeicFixtureRecipe, recipe);
+    const HeicFixture source = buildHeicFixture(recipe);
     const QString path = writeHeicFixture(QStringLiteral("exact.HEIC"), source.bytes);
-    const bool metaFirst = spec.order == O::MetaFirst;
+    const bool metaFirst = recipe.order == O::MetaFirst;
 
     QByteArray expected = kFtyp + source.bytes.mid(source.metaStart, 4)
-        + expectedMetaHeader(spec.order, metaFirst ? 33 : 34);
+        + expectedMetaHeader(recipe.order, metaFirst ? 33 : 34);
     const QVector<BoxRef> sourceChildren = metaChildren(source.bytes, source.metaStart);
     for (const char* type : {"iinf", "iref", "iprp", "idat"})
         expected += boxBytes(source.bytes, boxOfType(sourceChildren, type));
@@ -313,15 +341,15 @@ void HeicRebuildTest::outputNames()
 
 void HeicRebuildTest::sampleOfSameFileGivesSameBytes_data()
 {
-    QTest::addColumn<HeicFixtureSpec>("spec");
+    QTest::addColumn<HeicFixtureRecipe>("recipe");
     QTest::newRow("meta-first") << fixtureSpec(O::MetaFirst, 40, 45);
     QTest::newRow("mdat-first") << fixtureSpec(O::MdatFirst, 22, 24);
 }
 
 void HeicRebuildTest::sampleOfSameFileGivesSameBytes()
 {
-    QFETCH(HeicFixtureSpec, spec);
-    const QString damaged = writeHeicFixture(QStringLiteral("IMG_1.HEIC"), buildHeicFixture(spec).bytes);
+    QFETCH(HeicFixtureRecipe, recipe);
+    const QString damaged = writeHeicFixture(QStringLiteral("IMG_1.HEIC"), buildHeicFixture(recipe).bytes);
     const RebuildOutcome plain = repairWithoutSample(damaged);
     QCOMPARE(plain.name, QStringLiteral("IMG_1.heic"));
     const RebuildOutcome sampled = repairWithSample(damaged, damaged);
@@ -332,7 +360,7 @@ void HeicRebuildTest::sampleOfSameFileGivesSameBytes()
 
 void HeicRebuildTest::sampleBoxesAreUsed()
 {
-    HeicFixtureSpec sampleSpec = fixtureSpec(O::MetaFirst, 6, 53);
+    HeicFixtureRecipe sampleSpec = fixtureSpec(O::MetaFirst, 6, 53);
     sampleSpec.hdlrSize = 34;
     const HeicFixture sample = buildHeicFixture(sampleSpec);
     const QString samplePath = writeHeicFixture(QStringLiteral("sample.HEIF"), sample.bytes);
@@ -353,25 +381,55 @@ void HeicRebuildTest::sampleBoxesAreUsed()
 void HeicRebuildTest::failureListsNothing_data()
 {
     QTest::addColumn<bool>("withSample");
-    QTest::addColumn<HeicFixtureSpec>("damaged");
-    QTest::addColumn<HeicFixtureSpec>("sample");
+    QTest::addColumn<HeicFixtureRecipe>("damaged");
+    QTest::addColumn<HeicFixtureRecipe>("sample");
     QTest::addColumn<bool>("workFolder");
 
-    const HeicFixtureSpec standard = fixtureSpec(O::MetaFirst, 48, 52);
+    const HeicFixtureRecipe standard = fixtureSpec(O::MetaFirst, 48, 52);
     QTest::newRow("sample of the other box order") << true << standard << fixtureSpec(O::MdatFirst, 49, 51) << true;
-    HeicFixtureSpec noIinf = standard;
+    HeicFixtureRecipe noIinf = standard;
     noIinf.withIinf = false;
     QTest::newRow("sample without iinf") << true << standard << noIinf << true;
-    QTest::newRow("E 50 not accepted") << false << fixtureSpec(O::MetaFirst, 48, 50) << HeicFixtureSpec() << true;
+    QTest::newRow("E 50 not accepted") << false << fixtureSpec(O::MetaFirst, 48, 50) << HeicFixtureRecipe() << true;
     QTest::newRow("E 56 not accepted by the sample") << true << standard << fixtureSpec(O::MetaFirst, 48, 56) << true;
-    QTest::newRow("no work folder") << false << standard << HeicFixtureSpec() << false;
+    QTest::newRow("no work folder") << false << standard << HeicFixtureRecipe() << false;
+
+    // Item counts from E that the slices cannot fill: the iloc would list
+    // tiles without data or more items than it holds.
+    QTest::newRow("Three_RatioFour 49 slices, E 73") << false << fixtureSpec(O::MdatFirst, 49, 73) << HeicFixtureRecipe() << true;
+    QTest::newRow("FullPhoto 25 slices, E 53") << false << fixtureSpec(O::MdatFirst, 25, 53) << HeicFixtureRecipe() << true;
+    QTest::newRow("Three_RatioFour 49 slices, sample E 73") << true << fixtureSpec(O::MdatFirst, 49, 51) << fixtureSpec(O::MdatFirst, 71, 73) << true;
+    QTest::newRow("standard_selfie 6 slices, E 38") << false << fixtureSpec(O::MetaFirst, 6, 38) << HeicFixtureRecipe() << true;
+    QTest::newRow("standard_selfie 6 slices, E 52") << false << fixtureSpec(O::MetaFirst, 6, 52) << HeicFixtureRecipe() << true;
+    QTest::newRow("standard_selfie 35 slices, E 9") << false << fixtureSpec(O::MetaFirst, 35, 9) << HeicFixtureRecipe() << true;
+    QTest::newRow("standard_selfie 6 slices, sample E 39") << true << fixtureSpec(O::MetaFirst, 6, 9) << fixtureSpec(O::MetaFirst, 35, 39) << true;
+
+    // Meta-first sources with no meta header template for their hdlr size.
+    HeicFixtureRecipe hdlr35 = standard;
+    hdlr35.hdlrSize = 35;
+    HeicFixtureRecipe hdlr32 = standard;
+    hdlr32.hdlrSize = 32;
+    QTest::newRow("iinf distance 101") << false << hdlr35 << HeicFixtureRecipe() << true;
+    QTest::newRow("iinf distance 98") << false << hdlr32 << HeicFixtureRecipe() << true;
+    QTest::newRow("sample iinf distance 101") << true << standard << hdlr35 << true;
+
+    // Meta-first data is copied as it lies: tiles listed one after another
+    // only fit slices that follow one another and end inside the file.
+    HeicFixtureRecipe truncated = standard;
+    truncated.units.last().lengthField = 5000;
+    QTest::newRow("meta-first, last slice cut short") << false << truncated << HeicFixtureRecipe() << true;
+    HeicFixtureRecipe gap = standard;
+    HevcUnitRecipe parameterSet;
+    parameterSet.word = 0x40010C01;
+    gap.units.insert(20, parameterSet);
+    QTest::newRow("meta-first, other unit between slices") << false << gap << HeicFixtureRecipe() << true;
 }
 
 void HeicRebuildTest::failureListsNothing()
 {
     QFETCH(bool, withSample);
-    QFETCH(HeicFixtureSpec, damaged);
-    QFETCH(HeicFixtureSpec, sample);
+    QFETCH(HeicFixtureRecipe, damaged);
+    QFETCH(HeicFixtureRecipe, sample);
     QFETCH(bool, workFolder);
     if (!workFolder)
         g_state.workFolder.clear();
@@ -385,6 +443,66 @@ void HeicRebuildTest::failureListsNothing()
     QVERIFY(g_state.producedFiles.isEmpty());
     QVERIFY(outputFiles().isEmpty());
     QVERIFY(heicRunEnded());
+}
+
+// Every slice count that names a layout, in both box orders, against every
+// item count E that some layout accepts: the result either describes exactly
+// the slices it holds or is not produced at all.
+void HeicRebuildTest::everyItemCountDescribesItsData_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<int>("slices");
+    const int counts[] = {6, 22, 25, 26, 28, 29, 31, 33, 35, 36, 37, 40, 41, 43, 48, 49, 50, 51, 61, 71, 267, 433};
+    for (const O order : {O::MetaFirst, O::MdatFirst}) {
+        for (const int count : counts) {
+            const QString name = QStringLiteral("%1 %2 slices")
+                .arg(order == O::MetaFirst ? QStringLiteral("meta-first") : QStringLiteral("mdat-first"))
+                .arg(count);
+            QTest::newRow(qPrintable(name)) << int(order) << count;
+        }
+    }
+}
+
+void HeicRebuildTest::everyItemCountDescribesItsData()
+{
+    QFETCH(int, order);
+    QFETCH(int, slices);
+    const int entryCounts[] = {9, 24, 27, 28, 30, 31, 33, 35, 38, 39, 40, 41, 43, 44, 45,
+                               51, 52, 53, 54, 55, 63, 73, 269, 435};
+    for (const int entries : entryCounts) {
+        resetHeicTestState();
+        HeicFixtureRecipe recipe = fixtureSpec(O(order), slices, entries);
+        for (int i = 0; i < recipe.units.size(); ++i)
+            recipe.units[i].bodySize = 4 + i % 5;
+        const HeicFixture source = buildHeicFixture(recipe);
+        const RebuildOutcome outcome =
+            repairWithoutSample(writeHeicFixture(QStringLiteral("IMG_10.HEIC"), source.bytes));
+        const QByteArray where = "E " + QByteArray::number(entries);
+        if (!outcome.copied) {
+            QVERIFY2(g_state.producedFiles.isEmpty() && outputFiles().isEmpty(), where);
+            continue;
+        }
+        QVERIFY2(g_state.producedFiles == QStringList{outcome.name}, where);
+        const QString mismatch = containerMismatch(outcome.bytes, source);
+        QVERIFY2(mismatch.isEmpty(), where + ": " + mismatch.toUtf8());
+    }
+}
+
+// The sample run trusts the layout counted when the sample was asked for; a
+// damaged file whose slices no longer give that layout is not rebuilt by it.
+void HeicRebuildTest::layoutOfAnotherFileListsNothing()
+{
+    const QString counted = writeHeicFixture(QStringLiteral("IMG_11.HEIC"),
+        buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes);
+    const QString damaged = writeHeicFixture(QStringLiteral("IMG_12.HEIC"),
+        buildHeicFixture(fixtureSpec(O::MetaFirst, 40, 52)).bytes);
+    jpg_repair().CountHeicTiles(counted);
+    jpg_repair repair;
+    const QString name = repair.RebuildHeicFromSample(damaged, counted);
+    QVERIFY(name.isEmpty());
+    QVERIFY(!repair.CopyHevcData(name));
+    QVERIFY(g_state.producedFiles.isEmpty());
+    QVERIFY(outputFiles().isEmpty());
 }
 
 void HeicRebuildTest::stopBeforeRebuildListsNothing()
@@ -417,9 +535,9 @@ void HeicRebuildTest::inputInOutputFolderIsKept()
 
 void HeicRebuildTest::boxPastEndIsZeroFilled()
 {
-    HeicFixtureSpec spec = fixtureSpec(O::MdatFirst, 49, 51);
-    spec.idatSizeField = 16 + 100;
-    const HeicFixture source = buildHeicFixture(spec);
+    HeicFixtureRecipe recipe = fixtureSpec(O::MdatFirst, 49, 51);
+    recipe.idatSizeField = 16 + 100;
+    const HeicFixture source = buildHeicFixture(recipe);
     QCOMPARE(source.bytes.mid(source.bytes.size() - 12, 4), QByteArray("idat"));
     const QString path = writeHeicFixture(QStringLiteral("IMG_4.HEIC"), source.bytes);
 
@@ -434,9 +552,9 @@ void HeicRebuildTest::boxPastEndIsZeroFilled()
 // counted): the copy ends at a unit that runs past the end of the file.
 void HeicRebuildTest::copyStopsAtUnitPastEnd()
 {
-    HeicFixtureSpec spec = fixtureSpec(O::MdatFirst, 3, 51);
-    spec.units[1].lengthField = 0x7FFFFFF0;
-    const HeicFixture source = buildHeicFixture(spec);
+    HeicFixtureRecipe recipe = fixtureSpec(O::MdatFirst, 3, 51);
+    recipe.units[1].lengthField = 0x7FFFFFF0;
+    const HeicFixture source = buildHeicFixture(recipe);
     const QString path = writeHeicFixture(QStringLiteral("IMG_5.HEIC"), source.bytes);
     const QString output = heicOutputFolder() + QStringLiteral("/IMG_5.heic");
     QVERIFY(writeFileBytes(output, QByteArray()));
@@ -483,13 +601,14 @@ void HeicRebuildTest::writeFuzzSeeds()
         {"meta_first_standard_selfie", O::MetaFirst, 6, 9},
         {"mdat_first_three_ratio_four", O::MdatFirst, 49, 51},
         {"mdat_first_full_photo_selfie", O::MdatFirst, 22, 24},
+        {"mdat_first_three_ratio_four_items_below_slices", O::MdatFirst, 71, 51},
     };
     for (const Seed& seed : seeds) {
-        HeicFixtureSpec spec = fixtureSpec(seed.order, seed.slices, seed.entries);
-        for (HevcUnitSpec& unit : spec.units)
+        HeicFixtureRecipe recipe = fixtureSpec(seed.order, seed.slices, seed.entries);
+        for (HevcUnitRecipe& unit : recipe.units)
             unit.bodySize = 4;
         QVERIFY(writeFileBytes(folder + QLatin1Char('/') + QLatin1String(seed.name),
-                               buildHeicFixture(spec).bytes));
+                               buildHeicFixture(recipe).bytes));
     }
 }
 

@@ -6,7 +6,7 @@
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(QVector<HevcUnitSpec>)
+Q_DECLARE_METATYPE(QVector<HevcUnitRecipe>)
 
 namespace {
 
@@ -30,21 +30,21 @@ QList<int> flaggedLayouts()
     return out;
 }
 
-HevcUnitSpec unit(quint32 word, int body, quint32 lengthField = 0)
+HevcUnitRecipe unit(quint32 word, int body, quint32 lengthField = 0)
 {
-    HevcUnitSpec spec;
-    spec.word = word;
-    spec.bodySize = body;
-    spec.lengthField = lengthField;
-    return spec;
+    HevcUnitRecipe recipe;
+    recipe.word = word;
+    recipe.bodySize = body;
+    recipe.lengthField = lengthField;
+    return recipe;
 }
 
 // Slices of every start word in turn, with parameter-set and other non-IDR
 // units between them; one of those carries a slice word inside its payload.
-QVector<HevcUnitSpec> mixedUnits(int slices)
+QVector<HevcUnitRecipe> mixedUnits(int slices)
 {
     const QVector<quint32> words = sliceStartWords();
-    QVector<HevcUnitSpec> units;
+    QVector<HevcUnitRecipe> units;
     for (int i = 0; i < slices; ++i) {
         if (i % 5 == 0)
             units.append(unit(0x40010C01, 20)); // parameter set
@@ -52,7 +52,7 @@ QVector<HevcUnitSpec> mixedUnits(int slices)
             units.append(unit(0x0201D000, 60)); // non-IDR slice
         units.append(unit(words[i % words.size()], 50 + i));
     }
-    HevcUnitSpec hiding = unit(0x4E0105FF, 0);
+    HevcUnitRecipe hiding = unit(0x4E0105FF, 0);
     hiding.body = QByteArray::fromHex("00000020" "2801AF84" "2601AFE0");
     units.insert(3, hiding);
     return units;
@@ -87,7 +87,7 @@ void HeicSlicesTest::cleanup()
 
 void HeicSlicesTest::countNamesLayout_data()
 {
-    QTest::addColumn<QVector<HevcUnitSpec>>("units");
+    QTest::addColumn<QVector<HevcUnitRecipe>>("units");
     QTest::addColumn<int>("count");
     QTest::addColumn<QList<int>>("expectedLayouts");
 
@@ -103,29 +103,29 @@ void HeicSlicesTest::countNamesLayout_data()
     QTest::newRow("6 slices of the five words") << mixedUnits(6) << 6 << layouts({L::standard_selfie});
     QTest::newRow("non-IDR units stepped over") << mixedUnits(49) << 49 << layouts({L::Three_RatioFour});
 
-    QVector<HevcUnitSpec> endless = idrSlices(3);
+    QVector<HevcUnitRecipe> endless = idrSlices(3);
     endless.append(unit(0x2801AF80, 40, 0xFFFFFFFC));
     endless += idrSlices(5);
     QTest::newRow("length FF FF FF FC ends the walk") << endless << 4 << QList<int>();
 
-    QVector<HevcUnitSpec> pastEnd = idrSlices(25);
+    QVector<HevcUnitRecipe> pastEnd = idrSlices(25);
     pastEnd.last().lengthField = 100000;
     QTest::newRow("last length past the end") << pastEnd << 25
         << layouts({L::square_selfieIphone_OR_FullPhotoAndroid, L::FullPhoto});
-    QTest::newRow("no slices") << QVector<HevcUnitSpec>{unit(0x0201D000, 80)} << 0 << QList<int>();
+    QTest::newRow("no slices") << QVector<HevcUnitRecipe>{unit(0x0201D000, 80)} << 0 << QList<int>();
 }
 
 void HeicSlicesTest::countNamesLayout()
 {
-    QFETCH(QVector<HevcUnitSpec>, units);
+    QFETCH(QVector<HevcUnitRecipe>, units);
     QFETCH(int, count);
     QFETCH(QList<int>, expectedLayouts);
 
-    HeicFixtureSpec spec;
-    spec.units = units;
-    spec.beforeUnits = QByteArray::fromHex("0011223344556677"); // no NAL units
-    spec.entryCount = 52;
-    const HeicFixture fixture = buildHeicFixture(spec);
+    HeicFixtureRecipe recipe;
+    recipe.units = units;
+    recipe.beforeUnits = QByteArray::fromHex("0011223344556677"); // no NAL units
+    recipe.entryCount = 52;
+    const HeicFixture fixture = buildHeicFixture(recipe);
     const QString path = writeHeicFixture(QStringLiteral("slices.HEIC"), fixture.bytes);
 
     jpg_repair repair;
@@ -147,9 +147,9 @@ void HeicSlicesTest::countNamesLayout()
 
 void HeicSlicesTest::sliceWordAtStartCountsNothing()
 {
-    HeicFixtureSpec spec;
-    spec.units = idrSlices(48);
-    QByteArray bytes = QByteArray::fromHex("2801AF84") + buildHeicFixture(spec).bytes;
+    HeicFixtureRecipe recipe;
+    recipe.units = idrSlices(48);
+    QByteArray bytes = QByteArray::fromHex("2801AF84") + buildHeicFixture(recipe).bytes;
     const QString path = writeHeicFixture(QStringLiteral("start.HEIC"), bytes);
 
     jpg_repair repair;
@@ -169,9 +169,9 @@ void HeicSlicesTest::unopenablePathCountsNothing()
 
 void HeicSlicesTest::stopRequestEndsCount()
 {
-    HeicFixtureSpec spec;
-    spec.units = idrSlices(48);
-    const QString path = writeHeicFixture(QStringLiteral("stop.HEIC"), buildHeicFixture(spec).bytes);
+    HeicFixtureRecipe recipe;
+    recipe.units = idrSlices(48);
+    const QString path = writeHeicFixture(QStringLiteral("stop.HEIC"), buildHeicFixture(recipe).bytes);
     g_state.stopRequested = 1;
     jpg_repair repair;
     QCOMPARE(repair.CountHeicTiles(path), 0);
@@ -181,9 +181,9 @@ void HeicSlicesTest::stopRequestEndsCount()
 
 void HeicSlicesTest::collectKeepsFileOpenAndFlagsAlone()
 {
-    HeicFixtureSpec spec;
-    spec.units = idrSlices(36);
-    const HeicFixture fixture = buildHeicFixture(spec);
+    HeicFixtureRecipe recipe;
+    recipe.units = idrSlices(36);
+    const HeicFixture fixture = buildHeicFixture(recipe);
     const QString path = writeHeicFixture(QStringLiteral("Ünïcødé 写真.HEIC"), fixture.bytes);
     g_state.heicLayoutFlags[int(L::standard)] = 1;
     g_heicMetaFirst = 1;

@@ -223,11 +223,11 @@ void RepairRunTest::thumbnailsBecomeRows()
 void RepairRunTest::heicFiles()
 {
     QTemporaryDir dir;
-    HeicFixtureSpec known;
+    HeicFixtureRecipe known;
     known.order = HeicBoxLayout::MetaFirst;
     known.units = idrSlices(48);
     known.entryCount = 52;
-    HeicFixtureSpec unknown = known;
+    HeicFixtureRecipe unknown = known;
     unknown.units = idrSlices(47);
     QVERIFY(writeFileBytes(dir.filePath("known.heic"), buildHeicFixture(known).bytes));
     QVERIFY(writeFileBytes(dir.filePath("unknown.HEIC"), buildHeicFixture(unknown).bytes));

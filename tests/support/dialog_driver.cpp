@@ -7,6 +7,8 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include <memory>
+
 void setInterfaceLanguage(LayoutLanguage language)
 {
     const struct {
@@ -26,7 +28,20 @@ void setInterfaceLanguage(LayoutLanguage language)
 
 void whenModal(int delayMs, std::function<void(QWidget*)> action)
 {
-    QTimer::singleShot(qMax(50, delayMs), [action] { action(QApplication::activeModalWidget()); });
+    // The modal run may start a little later than the timer (a dialog that
+    // is slow to build); look again for a while before giving up.
+    auto* poll = new QTimer;
+    poll->setInterval(qMax(50, delayMs));
+    auto attempts = std::make_shared<int>(100);
+    QObject::connect(poll, &QTimer::timeout, [poll, attempts, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if ((!modal || !modal->isVisible()) && --*attempts > 0)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(modal);
+    });
+    poll->start();
 }
 
 bool installGerman(QTranslator& translator)

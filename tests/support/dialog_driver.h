@@ -12,8 +12,8 @@ class QWidget;
 // Makes `language` the one current interface language of GlobalState.
 void setInterfaceLanguage(LayoutLanguage language);
 
-// After `delayMs` (at least 50), runs `action` on the widget that is then
-// the active modal one (null when there is none).
+// Once a modal widget is on screen (looked for every `delayMs`, at least 50,
+// for up to 100 tries), runs `action` on it; on null when none appeared.
 void whenModal(int delayMs, std::function<void(QWidget*)> action);
 
 // Loads the German catalogue compiled by the build and installs it; the

@@ -31,7 +31,7 @@ QByteArray fullBox(const char* type, quint8 version, const QByteArray& payload)
 }
 
 // Filler bytes of 0x80 and above: they can form neither a slice start word
-// nor a box tag, so only the units the spec asks for are found.
+// nor a box tag, so only the units the recipe asks for are found.
 QByteArray filler(int size, quint32 seed)
 {
     QByteArray out(size, '\0');
@@ -156,11 +156,11 @@ QVector<quint32> sliceStartWords()
     return {0x2801AF84, 0x2801AF80, 0x2801AEE0, 0x2601AFB0, 0x2601AFE0};
 }
 
-QVector<HevcUnitSpec> idrSlices(int count, quint32 word)
+QVector<HevcUnitRecipe> idrSlices(int count, quint32 word)
 {
-    QVector<HevcUnitSpec> units;
+    QVector<HevcUnitRecipe> units;
     for (int i = 0; i < count; ++i) {
-        HevcUnitSpec unit;
+        HevcUnitRecipe unit;
         unit.word = word;
         unit.bodySize = 40 + (i % 7) * 13;
         units.append(unit);
@@ -168,17 +168,17 @@ QVector<HevcUnitSpec> idrSlices(int count, quint32 word)
     return units;
 }
 
-HeicFixture buildHeicFixture(const HeicFixtureSpec& spec)
+HeicFixture buildHeicFixture(const HeicFixtureRecipe& recipe)
 {
     HeicFixture fixture;
-    const bool metaFirst = spec.order == HeicBoxLayout::MetaFirst;
-    const int hdlrSize = spec.hdlrSize ? spec.hdlrSize : (metaFirst ? 33 : 34);
-    const int entries = spec.entryCount;
+    const bool metaFirst = recipe.order == HeicBoxLayout::MetaFirst;
+    const int hdlrSize = recipe.hdlrSize ? recipe.hdlrSize : (metaFirst ? 33 : 34);
+    const int entries = recipe.entryCount;
 
-    QByteArray media = spec.beforeUnits;
+    QByteArray media = recipe.beforeUnits;
     QVector<int> mediaPos;
-    for (int i = 0; i < spec.units.size(); ++i) {
-        const HevcUnitSpec& unit = spec.units[i];
+    for (int i = 0; i < recipe.units.size(); ++i) {
+        const HevcUnitRecipe& unit = recipe.units[i];
         QByteArray bytes;
         putBe32(bytes, unit.word);
         bytes.append(unit.body.isEmpty() ? filler(unit.bodySize, quint32(i)) : unit.body);
@@ -188,23 +188,23 @@ HeicFixture buildHeicFixture(const HeicFixtureSpec& spec)
         fixture.unitSize.append(bytes.size() + 4);
         fixture.words.append(unit.word);
     }
-    media.append(spec.afterUnits);
+    media.append(recipe.afterUnits);
     const QByteArray mdat = box("mdat", media);
 
-    const QByteArray iinf = spec.withIinf ? iinfBox(entries) : QByteArray();
+    const QByteArray iinf = recipe.withIinf ? iinfBox(entries) : QByteArray();
     QByteArray metaPayload = hdlrBox(hdlrSize);
     if (metaFirst) {
         metaPayload += dinfBox() + pitmBox(quint16(entries)) + iinf + irefBox(entries) + iprpBox();
-        metaPayload += spec.ilocBeforeIdat ? ilocBox(entries) + idatBox(spec.idatSizeField)
-                                           : idatBox(spec.idatSizeField) + ilocBox(entries);
+        metaPayload += recipe.ilocBeforeIdat ? ilocBox(entries) + idatBox(recipe.idatSizeField)
+                                           : idatBox(recipe.idatSizeField) + ilocBox(entries);
     } else {
         metaPayload += iinf + pitmBox(quint16(entries)) + iprpBox() + ilocBox(entries);
-        metaPayload += spec.idatBeforeIref ? idatBox(spec.idatSizeField) + irefBox(entries)
-                                           : irefBox(entries) + idatBox(spec.idatSizeField);
+        metaPayload += recipe.idatBeforeIref ? idatBox(recipe.idatSizeField) + irefBox(entries)
+                                           : irefBox(entries) + idatBox(recipe.idatSizeField);
     }
     const QByteArray meta = fullBox("meta", 0, metaPayload);
 
-    fixture.bytes = spec.beforeFtyp + ftypBox();
+    fixture.bytes = recipe.beforeFtyp + ftypBox();
     const QByteArray& first = metaFirst ? meta : mdat;
     const QByteArray& second = metaFirst ? mdat : meta;
     const int mediaStart = fixture.bytes.size() + (metaFirst ? meta.size() : 0) + 8;

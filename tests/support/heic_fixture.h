@@ -11,16 +11,16 @@
 
 // One NAL unit: its first four bytes, then `bodySize` filler bytes (or `body`
 // when given). `lengthField` replaces the true length in the prefix when set.
-struct HevcUnitSpec {
+struct HevcUnitRecipe {
     quint32 word = 0x2801AF80;
     int bodySize = 40;
     QByteArray body;
     quint32 lengthField = 0;
 };
 
-struct HeicFixtureSpec {
+struct HeicFixtureRecipe {
     HeicBoxLayout order = HeicBoxLayout::MetaFirst;
-    QVector<HevcUnitSpec> units;
+    QVector<HevcUnitRecipe> units;
     QByteArray beforeUnits;  // bytes in the media data ahead of the first unit
     QByteArray afterUnits;   // bytes after the last unit
     int hdlrSize = 0;        // 0: 33 bytes meta-first, 34 bytes mdat-first
@@ -45,11 +45,11 @@ struct HeicFixture {
     QVector<quint32> words; // start word of each unit
 };
 
-HeicFixture buildHeicFixture(const HeicFixtureSpec& spec);
+HeicFixture buildHeicFixture(const HeicFixtureRecipe& recipe);
 
 // `count` IDR slice units with the given start word, of slightly different
 // sizes so that misplaced extents show.
-QVector<HevcUnitSpec> idrSlices(int count, quint32 word = 0x2801AF80);
+QVector<HevcUnitRecipe> idrSlices(int count, quint32 word = 0x2801AF80);
 
 // The five IDR slice start words, in the order the repair lists them.
 QVector<quint32> sliceStartWords();

@@ -16,6 +16,9 @@ QByteArray singleTableJpeg(int grey = 128);
 // segments of main after its start-of-image marker.
 QByteArray exifJpeg(const QByteArray& thumbnail, const QByteArray& main, bool bigEndian);
 
+// Four bytes of a big-endian 32-bit value.
+QByteArray bigEndian32(quint32 value);
+
 // Where the Exif block's TIFF header lies inside exifJpeg()'s result.
 constexpr int kExifTiffHeaderOffset = 12;
 
@@ -23,6 +26,5 @@ constexpr int kExifTiffHeaderOffset = 12;
 // output names expected in the produced-file list and their expected bytes.
 void addExtractionColumns();
 
-// Runs extract on the current row in a fresh scene and compares the listed
-// names, the outputs' bytes and the files in the work folder.
+// Runs extract on the current row in a fresh scene and compares its outputs.
 void verifyExtractionRow(Extractor extract);

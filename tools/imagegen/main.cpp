@@ -18,7 +18,7 @@ namespace {
 
 using Painter = std::function<void(QPainter&, const QSizeF&)>;
 
-struct ImageSpec {
+struct ImageRecipe {
     const char* name;
     QSize sizes[3]; // 96, 120, 144 DPI
     Painter draw;
@@ -57,7 +57,7 @@ Painter blueFace()
 Painter greyFace()
 {
     return [](QPainter& p, const QSizeF& s) {
-        drawFace(p, s, QColor(190, 190, 190), QColor(165, 165, 165), QColor(140, 140, 140));
+        drawFace(p, s, QColor(160, 160, 160), QColor(135, 135, 135), QColor(120, 120, 120));
     };
 }
 
@@ -180,7 +180,7 @@ void drawCheckBox(QPainter& p, const QSizeF& s, bool ticked)
         drawTick(p, box, Qt::white, qMax<qreal>(1.2, s.width() / 7));
 }
 
-std::vector<ImageSpec> imageSpecs()
+std::vector<ImageRecipe> imageRecipes()
 {
     const QSize yesNo[3] = {{88, 25}, {109, 31}, {132, 38}};
     const QSize browse[3] = {{101, 25}, {125, 31}, {151, 37}};
@@ -188,6 +188,8 @@ std::vector<ImageSpec> imageSpecs()
     return {
         {"16.png", {{24, 24}, {32, 32}, {36, 36}}, drawProductIcon},
         {"OK- Normal.png", {{88, 25}, {112, 32}, {135, 39}}, whiteFace(kGreyBorder)},
+        {"OK- Hot.png", {{88, 25}, {112, 32}, {135, 39}}, whiteFace(kBlueBorder)},
+        {"logo_small.png", {{60, 60}, {72, 72}, {108, 108}}, drawProductIcon},
         {"Mark.png", {{66, 66}, {82, 82}, {99, 99}}, drawMark},
         {"info.png", {{67, 67}, {82, 82}, {100, 100}}, drawInfo},
         {"Help.png", {{66, 66}, {82, 82}, {99, 99}}, drawHelp},
@@ -211,13 +213,13 @@ std::vector<ImageSpec> imageSpecs()
 
 // In the 144-DPI set the two Browse faces swap roles: "Browser 1.png" is the
 // normal (grey-bordered) face there.
-Painter painterFor(const ImageSpec& spec, int set)
+Painter painterFor(const ImageRecipe& recipe, int set)
 {
-    if (set == 2 && QByteArray(spec.name) == "Browser 1.png")
+    if (set == 2 && QByteArray(recipe.name) == "Browser 1.png")
         return whiteFace(kGreyBorder);
-    if (set == 2 && QByteArray(spec.name) == "Browser 2.png")
+    if (set == 2 && QByteArray(recipe.name) == "Browser 2.png")
         return whiteFace(kBlueBorder);
-    return spec.draw;
+    return recipe.draw;
 }
 
 bool writeImage(const QString& path, const QSize& size, const Painter& draw)
@@ -242,13 +244,13 @@ int main(int argc, char* argv[])
         return 2;
     }
     const char* sets[3] = {"96-DPI", "120-DPI", "144-DPI"};
-    const auto specs = imageSpecs();
+    const auto recipes = imageRecipes();
     for (int set = 0; set < 3; ++set) {
         QDir dir(QString::fromLocal8Bit(argv[1]) + QLatin1Char('/') + QLatin1String(sets[set]));
         dir.mkpath(QStringLiteral("."));
-        for (const ImageSpec& spec : specs) {
-            const QString path = dir.filePath(QString::fromUtf8(spec.name));
-            if (!writeImage(path, spec.sizes[set], painterFor(spec, set))) {
+        for (const ImageRecipe& recipe : recipes) {
+            const QString path = dir.filePath(QString::fromUtf8(recipe.name));
+            if (!writeImage(path, recipe.sizes[set], painterFor(recipe, set))) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
                 return 1;
             }

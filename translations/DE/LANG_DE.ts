@@ -57,6 +57,97 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
     </message>
 </context>
 <context>
+    <name>BrowseRepairDlg</name>
+    <message>
+        <source>Repair</source>
+        <translation>Reparieren</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Save Repaired Files</source>
+        <translation>Reparierte Dateien speichern</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source> File Name</source>
+        <translation> Dateiname</translation>
+    </message>
+    <message>
+        <source> Type</source>
+        <translation> Typ</translation>
+    </message>
+    <message>
+        <source> Resolution</source>
+        <translation> Auflösung</translation>
+    </message>
+    <message>
+        <source>File name already added to list.</source>
+        <translation>Der Dateiname ist bereits in der Liste.</translation>
+    </message>
+    <message>
+        <source>Already added files</source>
+        <translation>Bereits hinzugefügte Dateien</translation>
+    </message>
+    <message>
+        <source> Path</source>
+        <translation> Pfad</translation>
+    </message>
+    <message>
+        <source> Size (KB)</source>
+        <translation> Größe (KB)</translation>
+    </message>
+    <message>
+        <source>FileID</source>
+        <translation>FileID</translation>
+    </message>
+    <message>
+        <source>ParentID</source>
+        <translation>ParentID</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>TemporaryPath</source>
+        <translation>TemporaryPath</translation>
+    </message>
+    <message>
+        <source> Modified Date</source>
+        <translation> Änderungsdatum</translation>
+    </message>
+    <message>
+        <source> Created Date</source>
+        <translation> Erstellungsdatum</translation>
+    </message>
+    <message>
+        <source>Select Images</source>
+        <translation>Bilder auswählen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>CloseApplicationDlg</name>
     <message>
         <source>Exit</source>
@@ -73,6 +164,40 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Pictavo already running.</source>
+        <translation>Pictavo wird bereits ausgeführt.</translation>
+    </message>
+</context>
+<context>
+    <name>Q_Dialog</name>
+    <message>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Pictavo </source>
+        <translation>Pictavo </translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt; font-weight:600;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt; font-weight:600;&quot;&gt;&lt;br/&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Show Thumbnail</source>
+        <translation>Miniaturansicht zeigen</translation>
     </message>
 </context>
 <context>

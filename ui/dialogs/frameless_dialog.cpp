@@ -9,6 +9,11 @@ FramelessDialog::FramelessDialog(QWidget* parent, int stripWidth)
 {
 }
 
+bool FramelessDialog::IsInTitleBar(const QPoint& point) const
+{
+    return isInTitleStrip(point, m_stripWidth);
+}
+
 void FramelessDialog::mousePressEvent(QMouseEvent* event)
 {
     beginStripDrag(this, event, m_stripWidth, m_dragOffset);

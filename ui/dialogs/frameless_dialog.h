@@ -11,6 +11,8 @@ class FramelessDialog : public QDialog {
 public:
     FramelessDialog(QWidget* parent, int stripWidth);
 
+    bool IsInTitleBar(const QPoint& point) const;
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

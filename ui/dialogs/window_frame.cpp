@@ -22,12 +22,17 @@ QRect titleStripRect(int stripWidth)
     return QRect(0, 0, scaledLength(stripWidth, scale), scaledLength(30, scale));
 }
 
+bool isInTitleStrip(const QPoint& point, int stripWidth)
+{
+    return titleStripRect(stripWidth).contains(point);
+}
+
 void beginStripDrag(QWidget* window, const QMouseEvent* event, int stripWidth, QPoint& dragOffset)
 {
     if (event->button() != Qt::LeftButton)
         return;
     g_dragging = false;
-    if (titleStripRect(stripWidth).contains(event->pos())) {
+    if (isInTitleStrip(event->pos(), stripWidth)) {
         g_dragging = true;
         dragOffset = event->globalPos() - window->frameGeometry().topLeft();
     }

@@ -19,8 +19,12 @@ void CenterWidgetOnRect(QWidget* widget, const QRect& rect);
 // each side multiplied by the interface scale and truncated on its own.
 QRect titleStripRect(int stripWidth);
 
+// True when the point (window coordinates) lies in that title strip.
+bool isInTitleStrip(const QPoint& point, int stripWidth);
+
 // The three steps of the title-strip drag, without the base-class calls
 // (each window calls its base handler itself, before or after as it must).
+// A left press starts a drag inside the strip and ends any other drag.
 void beginStripDrag(QWidget* window, const QMouseEvent* event, int stripWidth, QPoint& dragOffset);
 void followStripDrag(QWidget* window, QMouseEvent* event, const QPoint& dragOffset);
 void endStripDrag();

@@ -1,0 +1,115 @@
+#include "advanced_repair_dlg.h"
+#include "back_application_dlg.h"
+#include "close_application_dlg.h"
+#include "dialog_driver.h"
+#include "global_state.h"
+#include "reference_file_dlg.h"
+#include "repair_finish_dialog.h"
+#include "stop_dlg.h"
+
+#include <QTranslator>
+#include <QtTest>
+
+// A language change while the program runs: the dialogs that the main
+// window keeps hidden redo their texts from the new catalogue and their
+// rectangles from the new language flag.
+class DialogLanguageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void hiddenSampleDialogTakesGermanTextsAndLayout();
+    void keptQuestionsTakeGermanTexts();
+    void messageBoxReturnsToItsOwnTexts();
+    void switchingBackRestoresEnglish();
+
+private:
+    void switchToGerman();
+    QTranslator m_german;
+};
+
+void DialogLanguageTest::init()
+{
+    g_state.uiScale = 1.0f;
+    setInterfaceLanguage(LayoutLanguage::English);
+}
+
+void DialogLanguageTest::cleanup()
+{
+    QCoreApplication::removeTranslator(&m_german);
+    QCoreApplication::processEvents();
+}
+
+void DialogLanguageTest::switchToGerman()
+{
+    setInterfaceLanguage(LayoutLanguage::German);
+    QVERIFY(installGerman(m_german));
+    QCoreApplication::processEvents();
+}
+
+void DialogLanguageTest::hiddenSampleDialogTakesGermanTextsAndLayout()
+{
+    ReferenceFileDlg sample(nullptr, QString());
+    sample.label->setText(QStringLiteral("Add a sample HEIC :"));
+    QCOMPARE(sample.RefBrowse_Btn->text(), QStringLiteral("Browse"));
+    QCOMPARE(sample.label_2->width(), 351);
+    QVERIFY(sample.isHidden());
+
+    switchToGerman();
+    QTRY_COMPARE(sample.RefBrowse_Btn->text(), QStringLiteral("Durchsuchen"));
+    QCOMPARE(sample.cancle->text(), QStringLiteral("Abbrechen"));
+    QCOMPARE(sample.label_2->text(), QStringLiteral("Auf alle JPEG-Dateien desselben Formats anwenden."));
+    // The form's prompt comes back, in German.
+    QVERIFY(sample.label->text().contains(QStringLiteral("Beispiel-JPEG hinzufügen:")));
+    QCOMPARE(sample.label_2->geometry(), QRect(55, 140, 401, 27));
+    QVERIFY(sample.isHidden());
+}
+
+void DialogLanguageTest::keptQuestionsTakeGermanTexts()
+{
+    QWidget owner;
+    StopDlg stop(&owner);
+    CloseApplicationDlg exit(&owner);
+    BackApplicationDlg back(&owner);
+    QCOMPARE(stop.label_2->geometry(), QRect(130, 30, 301, 41));
+
+    switchToGerman();
+    QTRY_COMPARE(stop.label_8->text(), QStringLiteral("Reparatur anhalten"));
+    QCOMPARE(stop.OkBtn_2->text(), QStringLiteral("Ja"));
+    QCOMPARE(stop.OkBtn->text(), QStringLiteral("Nein"));
+    QCOMPARE(stop.label_2->geometry(), QRect(130, 40, 301, 55));
+    QTRY_COMPARE(exit.label_2->text(), QStringLiteral("Möchten Sie das Programm wirklich beenden?"));
+    QCOMPARE(exit.label_8->text(), QStringLiteral("Beenden"));
+    QTRY_COMPARE(back.label_8->text(), QStringLiteral("Zurück"));
+    QVERIFY(back.label_2->text().contains(QLatin1Char('\n')));
+}
+
+void DialogLanguageTest::messageBoxReturnsToItsOwnTexts()
+{
+    QWidget owner;
+    repairFinishDialog box(&owner);
+    box.label_8->setText(QStringLiteral("Already added files"));
+    box.repairedLabl->setText(QStringLiteral("a.jpg\nFile name already added to list."));
+
+    switchToGerman();
+    QTRY_COMPARE(box.label_8->text(), QStringLiteral("Reparatur abgeschlossen"));
+    QVERIFY(box.repairedLabl->text().isEmpty());
+    QVERIFY(!box.label_2->pixmap(Qt::ReturnByValue).isNull()); // the icon stays
+    QCOMPARE(box.repairedLabl->geometry(), QRect(110, 38, 349, 89));
+}
+
+void DialogLanguageTest::switchingBackRestoresEnglish()
+{
+    ReferenceFileDlg sample(nullptr, QString());
+    switchToGerman();
+    QTRY_COMPARE(sample.RefBrowse_Btn->text(), QStringLiteral("Durchsuchen"));
+
+    setInterfaceLanguage(LayoutLanguage::Dutch);
+    QCoreApplication::removeTranslator(&m_german);
+    QTRY_COMPARE(sample.RefBrowse_Btn->text(), QStringLiteral("Browse"));
+    QCOMPARE(sample.label_2->width(), 351);
+}
+
+QTEST_MAIN(DialogLanguageTest)
+#include "tst_dialog_language.moc"
