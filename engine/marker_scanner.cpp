@@ -3,6 +3,7 @@
 #include "jpeg_markers.h"
 #include "jpg_repair.h"
 #include "segment_lists.h"
+#include "segment_recording.h"
 
 #include <algorithm>
 #include <cstring>
@@ -91,28 +92,56 @@ struct Cursor {
     std::function<qint64(qint64, const quint8*)> visit;
 };
 
-// A node or stray entry the main walk found, kept until the image count has
-// decided that the walk's results stand. The scanner flags the recording
-// reads are kept with it.
+// A marker the main walk gives a node, kept until the image count has
+// decided that the walk's results stand, with the scanner flags that the
+// recording reads as they were when it was found.
 struct Finding {
-    bool stray;
-    qint64 value; // marker position, or the stray pair's distance from the SOS
+    qint64 pos;
     qint32 dhtUsable;
     qint32 secondSoi;
+};
+
+// Where the stray-marker list ended, so that what is appended later can be
+// taken off again.
+class StrayListMark {
+public:
+    StrayListMark()
+        : m_tail(g_state.strayMarkerHead ? g_state.strayMarkerTail : nullptr),
+          m_appendable(!m_tail || !m_tail->next)
+    {
+    }
+
+    void dropLater() const
+    {
+        if (!m_appendable)
+            return;
+        OffsetNode*& first = m_tail ? m_tail->next : g_state.strayMarkerHead;
+        while (first) {
+            OffsetNode* next = first->next;
+            delete first;
+            first = next;
+        }
+        if (m_tail)
+            g_state.strayMarkerTail = m_tail;
+    }
+
+private:
+    OffsetNode* m_tail;
+    bool m_appendable; // a tail with a successor takes no appends
 };
 
 // Walks one file's markers and records its segments, its stray scan-data
 // pairs and, for the input file itself, the images it is made of. Every
 // answer is the one a byte-by-byte walk gives: only an FF byte not followed
 // by 00 can start a marker or a pair, so each pass jumps from one such byte
-// to the next, and the
-// passes the input file needs share one sequential read.
+// to the next, and the passes the input file needs share one sequential read.
 class MarkerWalk {
 public:
     MarkerWalk(jpg_repair& repair, FILE* file, ScanKind kind)
-        : m_repair(repair), m_in(file), m_chunk(std::size_t(kChunk) + kLookahead), m_kind(kind),
-          m_size(g_state.inputFileSize)
+        : m_repair(repair), m_in(file), m_kind(kind), m_size(g_state.inputFileSize),
+          m_chunkSize(std::max<qint64>(1, std::min(kChunk, m_size)))
     {
+        m_chunk.resize(std::size_t(m_chunkSize) + kLookahead);
     }
 
     void scanInputFile(qint64 start);
@@ -130,15 +159,17 @@ private:
     qint64 tableSegment(qint64 p, qint64 length);
     qint64 startOfScan(qint64 p, qint64 length);
     qint64 scanDataStep(qint64 q, quint16 pair);
-    void found(bool stray, qint64 value);
+    void nodeAt(qint64 pos);
+    void strayAt(qint64 q);
     void keepFindings();
     void record(qint64 pos);
 
     jpg_repair& m_repair;
     FileWindow m_in;
-    std::vector<quint8> m_chunk;
     ScanKind m_kind;
     qint64 m_size;
+    qint64 m_chunkSize; // no larger than the file
+    std::vector<quint8> m_chunk;
     bool m_deferFindings = false;
     std::vector<Finding> m_findings;
     bool m_badStart = false;
@@ -166,12 +197,12 @@ void MarkerWalk::drive(std::vector<Cursor>& cursors)
                 next = std::min(next, cursor.pos);
         if (next >= m_size || stopRequested())
             return;
-        if (!loaded || next < base || next >= base + kChunk) {
+        if (!loaded || next < base || next >= base + m_chunkSize) {
             base = next;
             m_in.read(base, m_chunk.data(), m_chunk.size());
             loaded = true;
         }
-        const qint64 limit = std::min(m_size, base + kChunk);
+        const qint64 limit = std::min(m_size, base + m_chunkSize);
         for (Cursor& cursor : cursors)
             advance(cursor, base, limit);
     }
@@ -204,16 +235,20 @@ void MarkerWalk::record(qint64 pos)
         m_repair.AddSegment(&g_state.segmentHead, &g_state.segmentTail, header, pos);
 }
 
-void MarkerWalk::found(bool stray, qint64 value)
+void MarkerWalk::nodeAt(qint64 pos)
 {
-    if (m_deferFindings) {
-        m_findings.push_back({stray, value, m_repair.m_dhtUsable, m_repair.m_secondSoi});
-        return;
-    }
-    if (stray)
-        m_repair.AppendOffset(&g_state.strayMarkerHead, &g_state.strayMarkerTail, quint64(value));
+    if (m_deferFindings)
+        m_findings.push_back({pos, m_repair.m_dhtUsable, m_repair.m_secondSoi});
     else
-        record(value);
+        record(pos);
+}
+
+// Stray entries can be many; they go to their list at once, and the main
+// walk takes them off again when its results do not stand.
+void MarkerWalk::strayAt(qint64 q)
+{
+    m_repair.AppendOffset(&g_state.strayMarkerHead, &g_state.strayMarkerTail,
+                          quint64(q - m_scanStart));
 }
 
 // Records what the walk found, in order, with the scanner flags as they were
@@ -226,7 +261,7 @@ void MarkerWalk::keepFindings()
     for (const Finding& finding : m_findings) {
         m_repair.m_dhtUsable = finding.dhtUsable;
         m_repair.m_secondSoi = finding.secondSoi;
-        found(finding.stray, finding.value);
+        record(finding.pos);
     }
     m_findings.clear();
     m_repair.m_dhtUsable = dhtUsable;
@@ -265,6 +300,7 @@ Cursor MarkerWalk::segmentWalker(qint64 start)
 void MarkerWalk::recordImageStarts(qint64 start)
 {
     g_state.multiImageRecovery = 1;
+    const RecoverySearchReuse reuse;
     std::vector<Cursor> cursors{{start, [this](qint64 q, const quint8* at) {
                                      if (wordAt(at) == jpeg::kSOI
                                          && jpeg::isImageStartFollower(wordAt(at + 2))) {
@@ -291,13 +327,15 @@ void MarkerWalk::scanInputFile(qint64 start)
     }
     int count = 0;
     m_deferFindings = true;
+    const StrayListMark strays;
     std::vector<Cursor> cursors{imageCounter(start, count), segmentWalker(start)};
     drive(cursors);
-    if (stopRequested())
-        return;
-    if (count >= 6 || ((count == 4 || count == 5) && badEnd)) {
-        m_findings.clear();
-        recordImageStarts(start);
+    const bool several = count >= 6 || ((count == 4 || count == 5) && badEnd);
+    if (stopRequested() || several) {
+        strays.dropLater();
+        g_state.multiImageRecovery = 0;
+        if (several && !stopRequested())
+            recordImageStarts(start);
         return;
     }
     g_state.multiImageRecovery = 0;
@@ -341,14 +379,14 @@ qint64 MarkerWalk::markerStep(qint64 p, quint16 marker, qint64 length)
         return startOfScan(p, length);
     case jpeg::kEOI:
         if (m_kind != ScanKind::Main || p == m_size - 2) {
-            found(false, p);
+            nodeAt(p);
             return kEndWalk;
         }
         return p + 2;
     default:
         if (m_soiCount == 0)
             return kEndWalk;
-        found(false, p);
+        nodeAt(p);
         return p + 2 + length;
     }
 }
@@ -362,11 +400,11 @@ qint64 MarkerWalk::startOfImage(qint64 p)
         return kEndWalk;
     ++m_soiCount;
     if (p == 0 && m_soiCount == 1) {
-        found(false, p);
+        nodeAt(p);
         return 2;
     }
     m_repair.m_secondSoi = 1;
-    found(false, p);
+    nodeAt(p);
     m_jumpedToEnd = true;
     return m_size - 2;
 }
@@ -375,7 +413,7 @@ qint64 MarkerWalk::tableSegment(qint64 p, qint64 length)
 {
     const bool frameCounts = m_kind == ScanKind::Main && m_sofSeen;
     if (frameCounts || m_repair.m_dhtUsable == 1 || m_repair.m_dqtSeen == 1) {
-        found(false, p);
+        nodeAt(p);
         return p + 2 + length;
     }
     return p + 2;
@@ -387,7 +425,7 @@ qint64 MarkerWalk::startOfScan(qint64 p, qint64 length)
 {
     if (!(m_dqtSeen && m_smallDhtSeen && m_sofSeen))
         return p + 2;
-    found(false, p);
+    nodeAt(p);
     m_scanStart = p;
     if (!m_deferFindings)
         g_state.scanStartOffset = p;
@@ -400,11 +438,11 @@ qint64 MarkerWalk::startOfScan(qint64 p, qint64 length)
 qint64 MarkerWalk::scanDataStep(qint64 q, quint16 pair)
 {
     if (pair == jpeg::kEOI && q == m_size - 2) {
-        found(false, q);
+        nodeAt(q);
         return kEndWalk;
     }
     if (jpeg::isStrayPair(pair))
-        found(true, q - m_scanStart);
+        strayAt(q);
     return q + 1;
 }
 

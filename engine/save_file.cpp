@@ -5,6 +5,18 @@
 
 #include <QFileInfo>
 
+void freeResultList()
+{
+    g_state.resultCursor = g_state.resultHead;
+    while (g_state.resultCursor) {
+        ResultNode* next = g_state.resultCursor->next;
+        delete g_state.resultCursor;
+        g_state.resultCursor = next;
+    }
+    g_state.resultHead = nullptr;
+    g_state.resultTail = nullptr;
+}
+
 SaveFile::SaveFile() : QObject(nullptr) {}
 
 SaveFile::~SaveFile() = default;

@@ -29,6 +29,11 @@ struct ResultNode {
     ResultNode* next = nullptr;
 };
 
+// Frees the list of saved outputs (g_state.resultHead / resultTail), with
+// g_state.resultCursor as the iterator; the repair run calls it at the start
+// of a run and on close.
+void freeResultList();
+
 // Turns the scanned segment lists of one JPEG into output files in the work
 // folder: plans the outputs, checks, rewrites, decodes and copies the main
 // image and its thumbnails (or, for a file of several images, each image),

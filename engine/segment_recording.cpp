@@ -3,18 +3,41 @@
 #include "jpeg_markers.h"
 #include "jpg_repair.h"
 #include "segment_lists.h"
+#include "segment_recording.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
+
+// Stretches [first, last) that a search jumped over.
+using Skipped = std::vector<std::pair<qint64, qint64>>;
+
+// The path of the last recovery-form search: from its start (which opened
+// the image) to the FF D9 that closed it, or to the bound when none did.
+struct SearchPath {
+    bool valid = false;
+    FILE* file = nullptr;
+    qint64 bound = 0;
+    qint64 start = 0;
+    qint64 end = -1;
+    Skipped skipped;
+};
+
+// Paths with more jumps than this are not remembered.
+constexpr std::size_t kMaxRememberedJumps = 1 << 20;
+
+thread_local SearchPath* t_lastPath = nullptr;
 
 // How an SOI, APP1, APP2 or APP13 record searches for complete images.
 struct ImageSearch {
     qint64 bound = 0;             // last position examined
     quint16 SegmentRecord::*counter = nullptr;
     bool boundedFollowers = false; // follower lengths must be plausible
-    bool soiForm = false;          // sets soiImageFlag, ends after the first image
-    bool recovery = false;
+    bool soiForm = false;          // an image start sets soiImageFlag
+    bool recovery = false;         // ends after the first image
     bool skipAppSegments = false;  // an FF D9 inside APP1/APP2/APP13 does not end the image
 };
 
@@ -63,12 +86,15 @@ bool isSearchSkippedApp(quint16 word)
 
 // Records the complete images (FF D8 ... FF D9) found from pos up to the
 // search bound. Only FF bytes can change anything, so the cursor jumps from
-// one FF to the next.
-void searchImages(FileWindow& in, SegmentRecord& record, qint64 pos, const ImageSearch& search)
+// one FF to the next. Answers the position of the FF D9 that closed the last
+// image, or -1; the stretches jumped over go to `skipped` when given.
+qint64 searchImages(FileWindow& in, SegmentRecord& record, qint64 pos, const ImageSearch& search,
+                    Skipped* skipped)
 {
     quint16& count = record.*search.counter;
     bool open = false;
     int k = 0;
+    qint64 closedAt = -1;
     qint64 c = pos;
     while (c <= search.bound && k < kMaxEmbeddedImages) {
         if (in.byteAt(c) != 0xFF) {
@@ -86,7 +112,10 @@ void searchImages(FileWindow& in, SegmentRecord& record, qint64 pos, const Image
             }
             c += 2;
         } else if (search.skipAppSegments && isSearchSkippedApp(word)) {
-            c += in.be16(c + 2) + 2;
+            const qint64 next = c + in.be16(c + 2) + 2;
+            if (skipped && skipped->size() < kMaxRememberedJumps)
+                skipped->emplace_back(c + 1, next);
+            c = next;
         } else if (word == jpeg::kEOI && open) {
             const qint32 length = qint32(quint32(c) - quint32(record.embeddedStart[k]) + 2u);
             record.embeddedLength[k] = length;
@@ -95,13 +124,49 @@ void searchImages(FileWindow& in, SegmentRecord& record, qint64 pos, const Image
             ++k;
             ++count;
             open = false;
+            closedAt = c;
             if (search.recovery)
-                return;
+                break;
             c += 1;
         } else {
             c += 1;
         }
     }
+    return closedAt;
+}
+
+bool passedOver(const Skipped& skipped, qint64 pos)
+{
+    const auto after = std::upper_bound(
+        skipped.begin(), skipped.end(), pos,
+        [](qint64 value, const std::pair<qint64, qint64>& stretch) { return value < stretch.first; });
+    return after != skipped.begin() && pos < std::prev(after)->second;
+}
+
+// An image start on the last search's path, before its end, ends where that
+// search ended: from the start on, both searches take the same steps.
+bool reuseLastPath(SegmentRecord& record, qint64 pos, qint64 bound)
+{
+    const SearchPath* path = t_lastPath;
+    if (!path || !path->valid || path->file != g_state.inputFile || path->bound != bound
+        || pos <= path->start || (path->end >= 0 && pos >= path->end)
+        || passedOver(path->skipped, pos))
+        return false;
+    quint8 start[4];
+    jpg_repair::ReadAt(g_state.inputFile, quint64(pos), start, sizeof start);
+    if (quint16(start[0] | start[1] << 8) != jpeg::kSOI
+        || !jpeg::isImageStartFollower(quint16(start[2] | start[3] << 8)))
+        return false;
+    record.embeddedStart[0] = qint32(pos);
+    record.soiImageFlag = 1;
+    record.soiImages = 1;
+    if (path->end >= 0) {
+        record.embeddedLength[0] = qint32(quint32(path->end) - quint32(pos) + 2u);
+        if (record.embeddedLength[0] > 0)
+            g_state.thumbnailFound = 1;
+        record.soiImages = 2;
+    }
+    return true;
 }
 
 ImageSearch searchFor(RecordForm form, quint16 marker, qint64 pos, qint64 length,
@@ -193,12 +258,25 @@ void fillRecord(SegmentRecord& record, const quint8* header, qint64 pos, qint32 
         return;
     }
     const ImageSearch search = searchFor(form, record.marker, pos, declared, embeddedList);
+    SearchPath* path = search.skipAppSegments ? t_lastPath : nullptr;
+    if (path && reuseLastPath(record, pos, search.bound))
+        return;
     // An APP window is small: read just it. An SOI search runs to the end of
     // the file through the default window.
     const std::size_t window = form == RecordForm::AppWindow ? std::size_t(declared) + 16
                                                              : FileWindow::kDefaultWindow;
     FileWindow in(g_state.inputFile, window);
-    searchImages(in, record, pos, search);
+    if (!path) {
+        searchImages(in, record, pos, search, nullptr);
+        return;
+    }
+    path->skipped.clear();
+    path->end = searchImages(in, record, pos, search, &path->skipped);
+    path->valid = record.soiImageFlag == 1 && record.embeddedStart[0] == qint32(pos)
+        && path->skipped.size() < kMaxRememberedJumps;
+    path->file = g_state.inputFile;
+    path->bound = search.bound;
+    path->start = pos;
 }
 
 template <typename Node>
@@ -227,6 +305,17 @@ void freeList(Node*& head, Node*& cursor)
 }
 
 } // namespace
+
+RecoverySearchReuse::RecoverySearchReuse()
+{
+    t_lastPath = new SearchPath;
+}
+
+RecoverySearchReuse::~RecoverySearchReuse()
+{
+    delete t_lastPath;
+    t_lastPath = nullptr;
+}
 
 void jpg_repair::AddSegment(SegmentNode** head, SegmentNode** tail, const quint8* header, qint64 pos)
 {

@@ -1,11 +1,11 @@
 #include "jpg_repair.h"
+#include "maker_note_chain.h"
 #include "preview_extraction.h"
 #include "tiff_directory.h"
 
 namespace {
 
 constexpr quint16 kDngPrivateDataTag = 0xC634;
-constexpr quint16 kPreviewDirectoryTag = 0x0011;
 constexpr quint16 kStripOffsetsTag = 0x0111;
 // How far from the private data the embedded TIFF header is looked for.
 constexpr quint64 kEmbeddedHeaderWindow = 50;
@@ -52,24 +52,8 @@ PreviewImages privateDataImages(RawInput& input)
         return {};
     const quint64 header = quint64(found);
     input.setBigEndian(input.bytesAre(header, tiff::bigEndianHeader()));
-    const quint32 relative = tiff::entryValue(input, header + 8, TagMatch::eitherOrder(kPreviewDirectoryTag));
-    if (relative == 0)
-        return {};
-    const quint64 directory = header + relative;
-    const quint32 count = input.u16(directory);
-    if (!tiff::countAccepted(count))
-        return {};
-    tiff::PointerRule rule;
-    rule.pointer = TagMatch::eitherOrder(tiff::kJpegOffsetTag);
-    rule.length = TagMatch::bigEndian(tiff::kJpegLengthTag);
-    rule.base = header;
-    rule.lengthNeedsRoom = true;
-    const PreviewImage preview = tiff::findPointerPair(input, directory + 2, count, rule);
-    const quint64 previewEnd = quint64(preview.offset) + preview.length;
-    PreviewImage following;
-    if (previewEnd != 0 && input.holds(previewEnd))
-        following = firstJpegFrom(input, previewEnd, {bytesOf({0xFF, 0xD8, 0xFF, 0xEE})}, StopPolling::Poll);
-    return {following, preview};
+    const PreviewImage preview = embeddedPreview(input, header, tiff::PairWalk::EndAtFirstPointer);
+    return {jpegAfter(input, preview, bytesOf({0xFF, 0xD8, 0xFF, 0xEE})), preview};
 }
 
 // Image 2 directly follows image 1 when it begins FF D8 FF E0.

@@ -17,7 +17,7 @@ struct KnownDhtSegment {
     bool holdsSeveralTables() const;
 };
 
-constexpr std::size_t kKnownDhtSegmentCount = 7;
+constexpr std::size_t kKnownDhtSegmentCount = 141;
 
 // The catalogue, grouped by length field in ascending order; within one
 // length the order is the match priority.

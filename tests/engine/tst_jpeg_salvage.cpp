@@ -6,7 +6,6 @@
 #include "jpg_repair.h"
 #include "temp_file.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -24,15 +23,6 @@ QString inputPath(const QString& name)
 QImage decode(const QByteArray& bytes)
 {
     return QImage::fromData(bytes);
-}
-
-QByteArray encode(const QImage& image, int quality)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", quality);
-    return bytes;
 }
 
 // The two one-table DQT segments the encoder writes, joined into one
@@ -135,7 +125,7 @@ void JpegSalvageTest::advancedRepairRebuildsFromSample()
     const QByteArray sample = fixture::withExifThumbnail(fixture::realJpeg(120, 90, 75), thumbnail);
     QImage other(120, 90, QImage::Format_RGB32);
     other.fill(qRgb(10, 200, 90));
-    const QByteArray intact = encode(other, 75);
+    const QByteArray intact = fixture::encodeJpeg(other, 75);
     QByteArray damaged = intact;
     const int sos = fixture::markerOffset(damaged, 0xDA);
     damaged.replace(2, sos - 2, QByteArray(sos - 2, '\0'));

@@ -101,6 +101,8 @@ private slots:
     void embeddedScanStartsFreshCounts();
     void stopRequestedRecordsNothing();
     void inputOfTwoGibibytesIsRefused();
+    void recordsSeeFlagsOfTheirOwnSegment();
+    void recoveryPassMatchesSingleSearches();
     void realImagesPassOrderCheck_data();
     void realImagesPassOrderCheck();
 };
@@ -300,6 +302,75 @@ void JpegScanTest::inputOfTwoGibibytesIsRefused()
     repair.ResetState();
     QVERIFY(!g_state.inputFile);
     QFile::remove(path);
+}
+
+// Each node is recorded with the scanner flags as they stood at its own
+// marker: a usable DHT counts even when a later DHT is too long, and the
+// second SOI searches the images after it.
+void JpegScanTest::recordsSeeFlagsOfTheirOwnSegment()
+{
+    const QByteArray image = minimalJpeg();
+    const QByteArray broken = marker(0xD8) + dqt(1) + sof(0xC0, 3, 0) + dht() + dht(420);
+    EngineInput input(broken + image);
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    QCOMPARE(nodesOf(g_state.segmentHead),
+             QString("d8@0 db@2 c0@71 c4@90 c4@123 d8@%1 d9@%2")
+                 .arg(broken.size())
+                 .arg(broken.size() + image.size() - 2));
+    QCOMPARE(g_state.dhtSegmentCount, 1);
+    QCOMPARE(repair.m_dhtUsable, 0);
+    QCOMPARE(repair.m_secondSoi, 1);
+    const SegmentNode* secondSoi = g_state.segmentHead;
+    for (int i = 0; i < 5; ++i)
+        secondSoi = secondSoi->next;
+    QCOMPARE(int(secondSoi->soiImages), 2);
+    QCOMPARE(secondSoi->embeddedStart[0], broken.size());
+    QCOMPARE(secondSoi->embeddedLength[0], image.size());
+    QCOMPARE(g_state.thumbnailFound, 1);
+}
+
+// The recovery pass records each image start with a search for its end.
+// Starts nested in an image already searched reuse that search; each record
+// must equal what a search of its own gives.
+void JpegScanTest::recoveryPassMatchesSingleSearches()
+{
+    const QByteArray thumb = realJpeg(8, 8);
+    const QByteArray garbageStart = marker(0xD8) + segmentWithLength(0xDB, 5, "abc");
+    const QByteArray withThumb = marker(0xD8) + segment(0xE1, QByteArray("Exif\0\0", 6) + thumb)
+        + garbageStart + minimalJpeg().mid(2);
+    const QByteArray file = withThumb + garbageStart + garbageStart + minimalJpeg() + withThumb
+        + withThumb + garbageStart + segment(0xE2, thumb + garbageStart) + QByteArray(3, '\0');
+
+    EngineInput input(file);
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    QCOMPARE(g_state.multiImageRecovery, 1);
+    SegmentNode* scanned = g_state.segmentHead;
+    g_state.segmentHead = nullptr;
+
+    int nodes = 0;
+    for (const SegmentNode* node = scanned; node; node = node->next, ++nodes) {
+        const qint64 pos = node->offset - 2;
+        quint8 header[71];
+        jpg_repair::ReadAt(g_state.inputFile, quint64(pos), header, sizeof header);
+        jpg_repair single;
+        SegmentNode* head = nullptr;
+        SegmentNode* tail = nullptr;
+        single.AddSegment(&head, &tail, header, pos);
+        QCOMPARE(node->marker, quint16(0xD8FF));
+        QCOMPARE(node->soiImages, head->soiImages);
+        QCOMPARE(node->soiImageFlag, head->soiImageFlag);
+        QCOMPARE(node->embeddedStart[0], head->embeddedStart[0]);
+        QCOMPARE(node->embeddedLength[0], head->embeddedLength[0]);
+        delete head;
+    }
+    QVERIFY(nodes >= 12);
+    while (scanned) {
+        SegmentNode* next = scanned->next;
+        delete scanned;
+        scanned = next;
+    }
 }
 
 void JpegScanTest::realImagesPassOrderCheck_data()

@@ -68,9 +68,11 @@ private slots:
     void init() { m_scene.reset(); }
     void arw_data();
     void arw();
+    void arwMatchesIndependentReader();
     void bay_data();
     void bay();
     void bayByteOrderKeptWhenNoHeader();
+    void stopRequestEndsWalksAndScans();
 
 private:
     ExtractionScene m_scene;
@@ -133,6 +135,21 @@ void RawArwBayTest::arw()
     compareOutputs(m_scene.run(&jpg_repair::ExtractARW, "DSC.0001.ARW", file), names, contents);
 }
 
+// The fixture is an ARW structure that another reader understands: its
+// preview is "_1" and its thumbnail "_2".
+void RawArwBayTest::arwMatchesIndependentReader()
+{
+    if (!exiftoolAvailable())
+        QSKIP("exiftool is not installed");
+    const QVector<IfdEntry> pair{kWidth, kPointer, kLength};
+    const QString path = m_scene.writeInput("ORACLE.ARW", twoDirectoryTiff(false, pair, pair).layout.bytes());
+    const ExtractionRun run = m_scene.runPath(&jpg_repair::ExtractARW, path);
+    QCOMPARE(exiftoolBinary("PreviewImage", path), kJpegA);
+    QCOMPARE(run.output("ORACLE_1.jpg"), kJpegA);
+    QCOMPARE(exiftoolBinary("ThumbnailImage", path), kJpegB);
+    QCOMPARE(run.output("ORACLE_2.jpg"), kJpegB);
+}
+
 void RawArwBayTest::bay_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -180,6 +197,18 @@ void RawArwBayTest::bayByteOrderKeptWhenNoHeader()
     m_scene.run(&jpg_repair::ExtractBAY, "A.BAY", kJpegA + kTail, &repair);
     QCOMPARE(repair.m_bigEndian, 0);
     QCOMPARE(g_state.producedFiles, QStringList{"A_1.jpg"});
+}
+
+// With the stop flag set, neither the directory walks nor the fallback scan
+// look at the file.
+void RawArwBayTest::stopRequestEndsWalksAndScans()
+{
+    const QVector<IfdEntry> pair{kWidth, kPointer, kLength};
+    const QByteArray file = twoDirectoryTiff(false, pair, pair).layout.bytes();
+    g_state.stopRequested = 1;
+    QVERIFY(m_scene.run(&jpg_repair::ExtractARW, "A.ARW", file).names.isEmpty());
+    QVERIFY(m_scene.run(&jpg_repair::ExtractBAY, "A.BAY", file).names.isEmpty());
+    QVERIFY(m_scene.run(&jpg_repair::ExtractARW, "B.ARW", kJpegA + kTail).names.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(RawArwBayTest)

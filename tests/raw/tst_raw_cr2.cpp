@@ -55,6 +55,7 @@ private slots:
     void init() { m_scene.reset(); }
     void cr2_data();
     void cr2();
+    void cr2MatchesIndependentReader();
 
 private:
     ExtractionScene m_scene;
@@ -109,6 +110,20 @@ void RawCr2Test::cr2()
     QFETCH(QList<QByteArray>, contents);
 
     compareOutputs(m_scene.run(&jpg_repair::ExtractCR2, "IMG.0001.CR2", file), names, contents);
+}
+
+// The fixture is a CR2 structure that another reader understands: its
+// preview is "_1" and its thumbnail "_2".
+void RawCr2Test::cr2MatchesIndependentReader()
+{
+    if (!exiftoolAvailable())
+        QSKIP("exiftool is not installed");
+    const QString path = m_scene.writeInput("ORACLE.CR2", cr2File({}));
+    const ExtractionRun run = m_scene.runPath(&jpg_repair::ExtractCR2, path);
+    QCOMPARE(exiftoolBinary("PreviewImage", path), kPreview);
+    QCOMPARE(run.output("ORACLE_1.jpg"), kPreview);
+    QCOMPARE(exiftoolBinary("ThumbnailImage", path), kThumb);
+    QCOMPARE(run.output("ORACLE_2.jpg"), kThumb);
 }
 
 QTEST_GUILESS_MAIN(RawCr2Test)

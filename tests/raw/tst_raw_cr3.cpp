@@ -123,6 +123,7 @@ private slots:
     void cr3_data();
     void cr3();
     void listsOnlyItsOwnOutputs();
+    void stopRequestKeepsLocatedImages();
 
 private:
     ExtractionScene m_scene;
@@ -201,6 +202,16 @@ void RawCr3Test::listsOnlyItsOwnOutputs()
     QCOMPARE(g_state.cr3OutputName[0], QString());
     QCOMPARE(g_state.cr3OutputName[1], QString("B_2.jpg"));
     QCOMPARE(g_state.cr3OutputName[2], QString());
+}
+
+// The box walk does not poll the stop flag, so what it locates is written;
+// the fallback scan does poll it.
+void RawCr3Test::stopRequestKeepsLocatedImages()
+{
+    g_state.stopRequested = 1;
+    QCOMPARE(m_scene.run(&jpg_repair::ExtractCR3, "A.CR3", cr3File({})).names,
+             (QStringList{"A_1.jpg", "A_2.jpg", "A_3.jpg"}));
+    QVERIFY(m_scene.run(&jpg_repair::ExtractCR3, "B.CR3", kFiller + kThumb + kFiller).names.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(RawCr3Test)

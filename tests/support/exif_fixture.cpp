@@ -1,5 +1,7 @@
 #include "exif_fixture.h"
 
+#include <QBuffer>
+
 namespace fixture {
 
 namespace {
@@ -26,6 +28,15 @@ void appendLongEntry(QByteArray& tiff, quint16 tag, quint32 value)
 }
 
 } // namespace
+
+QByteArray encodeJpeg(const QImage& image, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", quality);
+    return bytes;
+}
 
 QByteArray exifApp1(const QByteArray& thumbnail)
 {

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 
 namespace fixture {
+
+// The image encoded by the toolkit's JPEG writer at the given quality.
+QByteArray encodeJpeg(const QImage& image, int quality);
 
 // An APP1 segment holding an EXIF block whose IFD1 points at the thumbnail
 // JPEG stored right behind it, the way cameras embed their thumbnails.

@@ -47,12 +47,7 @@ void repairFile(const QString& path)
 
 void resetRun()
 {
-    while (g_state.resultHead) {
-        ResultNode* next = g_state.resultHead->next;
-        delete g_state.resultHead;
-        g_state.resultHead = next;
-    }
-    g_state.resultTail = nullptr;
+    freeResultList();
     g_state.resultIndex = 0;
     g_state.invalidFileCount = 0;
     g_state.producedFiles.clear();

@@ -1,0 +1,119 @@
+// Time of RepairFile on a 24-megapixel JPEG with an EXIF thumbnail, against
+// one decode of the same file with QImage measured in the same run.
+#include "global_state.h"
+#include "jpg_repair.h"
+#include "save_file.h"
+#include "wipe_folder.h"
+
+// The EXIF thumbnail segment is built by the same code the tests use.
+#include "../tests/support/exif_fixture.cpp"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr int kRuns = 3;
+
+// A 6000 x 4000 photo-like picture: gradients with fine texture, so the
+// scan data has the size of a camera image.
+QImage makePicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int noise = ((x * 7919) ^ (y * 104729)) & 0x1F;
+            line[x] = qRgb((x * 255 / width + noise) & 0xFF, (y * 255 / height + noise) & 0xFF,
+                           ((x + y) / 16 + noise) & 0xFF);
+        }
+    }
+    return image;
+}
+
+QString peakMemory()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return QString::fromStdString(line.substr(6)).trimmed();
+    }
+    return "unknown";
+}
+
+qint64 timeDecode(const QString& path)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QImage image;
+    if (!image.load(path))
+        std::fprintf(stderr, "decode failed\n");
+    return timer.nsecsElapsed();
+}
+
+qint64 timeRepair(const QString& path, const QString& workFolder)
+{
+    g_state.workFolder = workFolder;
+    g_state.inputPath = path;
+    g_state.fileName = "/" + QFileInfo(path).fileName();
+    g_state.fileSuffix = QFileInfo(path).suffix();
+    g_state.producedFiles.clear();
+    g_state.runActive = 1;
+    g_state.thumbnailsEnabled = 2;
+    QElapsedTimer timer;
+    timer.start();
+    jpg_repair().RepairFile(path);
+    const qint64 elapsed = timer.nsecsElapsed();
+    if (g_state.producedFiles.size() != 2)
+        std::fprintf(stderr, "unexpected outputs: %s\n",
+                     qPrintable(g_state.producedFiles.join(", ")));
+    FolderWiper().WipeFolder("RepairedFiles");
+    freeResultList();
+    return elapsed;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTemporaryDir dir;
+    qputenv("TMPDIR", dir.path().toUtf8());
+    const QString input = dir.path() + "/IMG_24MP.jpg";
+    const QByteArray thumbnail = fixture::encodeJpeg(makePicture(160, 120), 85);
+    {
+        QFile file(input);
+        file.open(QIODevice::WriteOnly);
+        file.write(fixture::withExifThumbnail(fixture::encodeJpeg(makePicture(6000, 4000), 90), thumbnail));
+    }
+    const QString workFolder = dir.path() + "/RepairedFiles";
+    QDir().mkpath(workFolder);
+
+    qint64 decode = std::numeric_limits<qint64>::max();
+    qint64 repair = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < kRuns; ++run) {
+        decode = std::min(decode, timeDecode(input));
+        repair = std::min(repair, timeRepair(input, workFolder));
+    }
+    std::printf("input: %lld bytes, 6000 x 4000 with EXIF thumbnail\n",
+                static_cast<long long>(QFileInfo(input).size()));
+    std::printf("one QImage decode: %.1f ms\n", decode / 1e6);
+    std::printf("RepairFile:        %.1f ms\n", repair / 1e6);
+    std::printf("ratio RepairFile / decode: %.2f (target at most 1.50)\n",
+                double(repair) / double(decode));
+    std::printf("peak memory (VmHWM): %s\n", qPrintable(peakMemory()));
+    return 0;
+}

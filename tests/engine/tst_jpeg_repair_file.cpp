@@ -1,0 +1,385 @@
+// The per-file entry end to end: real JPEG files written by the toolkit,
+// damaged in known ways, repaired and checked by decoding the outputs.
+#include "exif_fixture.h"
+#include "global_state.h"
+#include "jpeg_fixture.h"
+#include "jpg_repair.h"
+#include "repair_run.h"
+#include "segment_lists.h"
+#include "temp_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace repairrun;
+
+namespace {
+
+const QByteArray kSoi("\xFF\xD8", 2);
+
+QByteArray thumbnailJpeg()
+{
+    return fixture::realJpeg(160, 120, 80);
+}
+
+// A 320 x 240 photo with a 160 x 120 EXIF thumbnail in APP1.
+QByteArray photoWithThumbnail()
+{
+    return fixture::withExifThumbnail(fixture::realJpeg(320, 240, 85), thumbnailJpeg());
+}
+
+// What the rewrite makes of an undamaged file: a fresh SOI and everything
+// from the first DQT on (APP segments dropped, tables kept as they are).
+QByteArray rewritten(const QByteArray& jpeg)
+{
+    return kSoi + jpeg.mid(fixture::markerOffset(jpeg, 0xDB));
+}
+
+} // namespace
+
+class JpegRepairFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void photoWithThumbnail_savesMainImageAndThumbnail();
+    void jpegSuffixIsComparedUpperCased_data();
+    void jpegSuffixIsComparedUpperCased();
+    void unreadableInputProducesNothing();
+    void tiffSuffixesReachTheirExtractor_data();
+    void tiffSuffixesReachTheirExtractor();
+    void bytesAfterFinalEoiKeepTheThumbnail();
+    void sameNameFromTwoFoldersKeepsBothOutputs();
+    void invalidMainImageIsCountedAndThumbnailStillSaved();
+    void undecodableMainImageStillSavesThumbnail();
+    void damagedThumbnailTableIsReplaced();
+    void damagedTablesAreReplacedByKnownGoodOnes_data();
+    void damagedTablesAreReplacedByKnownGoodOnes();
+    void outputNames_data();
+    void outputNames();
+    void skipOrStopWritesNothing_data();
+    void skipOrStopWritesNothing();
+    void writeFuzzSeeds();
+
+private:
+    QString m_work;
+    QString m_inputs;
+};
+
+void JpegRepairFileTest::init()
+{
+    resetRun();
+    m_work = prepareWorkFolder();
+    m_inputs = QDir::tempPath() + "/inputs";
+    QDir().mkpath(m_inputs);
+}
+
+void JpegRepairFileTest::cleanup()
+{
+    resetRun();
+    QDir(m_work).removeRecursively();
+    QDir(m_inputs).removeRecursively();
+    QDir(scratchFolder()).removeRecursively();
+}
+
+void JpegRepairFileTest::photoWithThumbnail_savesMainImageAndThumbnail()
+{
+    const QByteArray input = photoWithThumbnail();
+    const QString path = putFile(m_inputs, "IMG_0001.JPG", input);
+
+    repairFile(path);
+
+    QCOMPARE(g_state.producedFiles, QStringList({"/IMG_0001.JPG", "/IMG_0001_[T1].jpg"}));
+    QCOMPARE(readFileBytes(m_work + "/IMG_0001.JPG"), rewritten(fixture::realJpeg(320, 240, 85)));
+    const QImage thumbnail = decodeFile(m_work + "/Thumbnail Repaired/IMG_0001_[T1].jpg");
+    QCOMPARE(thumbnail.size(), QSize(160, 120));
+    QCOMPARE(thumbnail, decode(thumbnailJpeg()));
+
+    // The per-file state is reset for the next file.
+    QVERIFY(g_state.inputPath.isEmpty());
+    QVERIFY(g_state.fileName.isEmpty());
+    QVERIFY(g_state.outputPath.isEmpty());
+    QVERIFY(g_state.thumb1Path.isEmpty());
+    QVERIFY(g_state.thumb1Name.isEmpty());
+    QVERIFY(g_state.tempJpegPath.isEmpty());
+    QCOMPARE(g_state.fileSuffix, QString("JPG"));
+    QVERIFY(!g_state.segmentHead);
+    QVERIFY(!g_state.strayMarkerHead);
+    QVERIFY(!g_state.inputFile);
+    QCOMPARE(g_state.dqtSearchPending, 1);
+    QCOMPARE(g_state.thumbnailFound, 0);
+    QCOMPARE(g_state.useTempInput, 0);
+    QCOMPARE(g_state.invalidFileCount, 0);
+    QCOMPARE(filesBelow(scratchFolder()), QStringList());
+    // The input is never changed.
+    QCOMPARE(readFileBytes(path), input);
+}
+
+void JpegRepairFileTest::jpegSuffixIsComparedUpperCased_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("produced");
+    QTest::newRow("JPG") << "a.JPG" << QStringList({"/a.JPG"});
+    QTest::newRow("jpg") << "a.jpg" << QStringList({"/a.jpg"});
+    QTest::newRow("JPEG") << "a.JPEG" << QStringList({"/a.JPEG"});
+    QTest::newRow("jpeg") << "a.jpeg" << QStringList({"/a.jpeg"});
+    QTest::newRow("mixed case Jpg") << "a.Jpg" << QStringList({"/a.Jpg"});
+    QTest::newRow("mixed case jPeG") << "a.jPeG" << QStringList({"/a.jPeG"});
+    QTest::newRow("no suffix") << "a" << QStringList();
+    QTest::newRow("other suffix") << "a.png" << QStringList();
+}
+
+void JpegRepairFileTest::jpegSuffixIsComparedUpperCased()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, produced);
+    const QByteArray jpeg = fixture::realJpeg(64, 48, 90);
+    repairFile(putFile(m_inputs, name, jpeg));
+
+    QCOMPARE(g_state.producedFiles, produced);
+    for (const QString& output : produced)
+        QCOMPARE(readFileBytes(m_work + output), rewritten(jpeg));
+    QVERIFY(!g_state.inputFile);
+}
+
+void JpegRepairFileTest::unreadableInputProducesNothing()
+{
+    g_state.fileSuffix = "jpg";
+    g_state.inputPath = m_inputs + "/missing.jpg";
+    g_state.fileName = "/missing.jpg";
+    jpg_repair repair;
+    repair.RepairFile(g_state.inputPath);
+
+    QCOMPARE(g_state.producedFiles, QStringList());
+    QCOMPARE(filesBelow(m_work), QStringList());
+    QVERIFY(g_state.inputPath.isEmpty());
+    QVERIFY(g_state.fileName.isEmpty());
+}
+
+void JpegRepairFileTest::tiffSuffixesReachTheirExtractor_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"a.tif", "a.TIF", "a.Tiff", "a.TIFF", "a.b.tif"})
+        QTest::newRow(name) << QString(name);
+}
+
+void JpegRepairFileTest::tiffSuffixesReachTheirExtractor()
+{
+    // A TIFF header followed by a JPEG whose tables start right after its
+    // SOI: the TIFF extractor finds it and writes it as preview "_1".
+    QFETCH(QString, name);
+    const QByteArray preview = rewritten(fixture::realJpeg(48, 32, 80));
+    const QByteArray tiff = QByteArray("II*\0\0\0\0\0", 8) + preview;
+
+    repairFile(putFile(m_inputs, name, tiff));
+
+    QCOMPARE(g_state.producedFiles, QStringList({"a_1.jpg"}));
+    QCOMPARE(readFileBytes(m_work + "/a_1.jpg"), preview);
+    QVERIFY(g_state.inputPath.isEmpty());
+    QVERIFY(!g_state.inputFile);
+}
+
+void JpegRepairFileTest::bytesAfterFinalEoiKeepTheThumbnail()
+{
+    // Padding after the main image's FF D9 leaves the main image's list
+    // without an EOI node; the thumbnail must still be found and saved.
+    const QString path = putFile(m_inputs, "padded.jpg", photoWithThumbnail() + QByteArray(7, '\0'));
+
+    repairFile(path);
+
+    QCOMPARE(g_state.producedFiles, QStringList({"/padded.jpg", "/padded_[T1].jpg"}));
+    QCOMPARE(decodeFile(m_work + "/Thumbnail Repaired/padded_[T1].jpg"), decode(thumbnailJpeg()));
+}
+
+void JpegRepairFileTest::sameNameFromTwoFoldersKeepsBothOutputs()
+{
+    const QByteArray first = photoWithThumbnail();
+    const QByteArray second = fixture::withExifThumbnail(fixture::realJpeg(200, 100, 70),
+                                                         fixture::realJpeg(80, 40, 70));
+    repairFile(putFile(m_inputs + "/one", "photo.jpg", first));
+    QCOMPARE(g_state.producedFiles, QStringList({"/photo.jpg", "/photo_[T1].jpg"}));
+
+    repairFile(putFile(m_inputs + "/two", "photo.jpg", second));
+    QCOMPARE(g_state.producedFiles, QStringList({"/photo (2).jpg", "/photo_[T1] (2).jpg"}));
+
+    QCOMPARE(decodeFile(m_work + "/photo.jpg").size(), QSize(320, 240));
+    QCOMPARE(decodeFile(m_work + "/photo (2).jpg").size(), QSize(200, 100));
+    QCOMPARE(decodeFile(m_work + "/Thumbnail Repaired/photo_[T1].jpg").size(), QSize(160, 120));
+    QCOMPARE(decodeFile(m_work + "/Thumbnail Repaired/photo_[T1] (2).jpg").size(), QSize(80, 40));
+}
+
+void JpegRepairFileTest::invalidMainImageIsCountedAndThumbnailStillSaved()
+{
+    // Without its SOF0 the main image fails the marker-order check; a file
+    // of the same name already in the work folder must not be reported.
+    QByteArray input = photoWithThumbnail();
+    const int mainSof = input.lastIndexOf(QByteArray("\xFF\xC0", 2));
+    input[mainSof + 1] = char(0xC3);
+    writeFileBytes(m_work + "/broken.jpg", "left by an earlier input");
+
+    repairFile(putFile(m_inputs, "broken.jpg", input));
+
+    QCOMPARE(g_state.invalidFileCount, 1);
+    QCOMPARE(g_state.producedFiles, QStringList({"/broken_[T1].jpg"}));
+    QCOMPARE(readFileBytes(m_work + "/broken.jpg"), QByteArray("left by an earlier input"));
+}
+
+void JpegRepairFileTest::undecodableMainImageStillSavesThumbnail()
+{
+    // A frame width of 0 passes the marker-order check but not the decode.
+    QByteArray input = photoWithThumbnail();
+    const int mainSof = input.lastIndexOf(QByteArray("\xFF\xC0", 2));
+    input[mainSof + 7] = 0;
+    input[mainSof + 8] = 0;
+
+    repairFile(putFile(m_inputs, "zero.jpg", input));
+
+    QCOMPARE(g_state.invalidFileCount, 0);
+    QCOMPARE(g_state.producedFiles, QStringList({"/zero_[T1].jpg"}));
+    QVERIFY(!QFileInfo::exists(m_work + "/zero.jpg"));
+}
+
+void JpegRepairFileTest::damagedThumbnailTableIsReplaced()
+{
+    // The thumbnail's tables are looked up with counts of their own, not
+    // with those the main image's rewrite left behind.
+    QByteArray thumbnail = thumbnailJpeg();
+    const int dqt = fixture::markerOffset(thumbnail, 0xDB);
+    thumbnail[dqt + 5 + 26] = char(thumbnail[dqt + 5 + 26] ^ 0x3C);
+    QVERIFY(decode(thumbnail) != decode(thumbnailJpeg()));
+    const QByteArray input = fixture::withExifThumbnail(fixture::realJpeg(320, 240, 85), thumbnail);
+
+    repairFile(putFile(m_inputs, "thumb.jpg", input));
+
+    QCOMPARE(decodeFile(m_work + "/Thumbnail Repaired/thumb_[T1].jpg"), decode(thumbnailJpeg()));
+}
+
+void JpegRepairFileTest::damagedTablesAreReplacedByKnownGoodOnes_data()
+{
+    QTest::addColumn<quint8>("marker");
+    QTest::addColumn<int>("occurrence"); // which segment of that marker
+    QTest::addColumn<int>("byte");       // offset inside the segment
+    QTest::newRow("luminance DQT value 40") << quint8(0xDB) << 0 << 5 + 40;
+    QTest::newRow("chrominance DQT value 60") << quint8(0xDB) << 1 << 5 + 60;
+    QTest::newRow("luminance AC DHT symbol") << quint8(0xC4) << 1 << 30;
+    QTest::newRow("chrominance AC DHT symbol") << quint8(0xC4) << 3 << 31;
+}
+
+void JpegRepairFileTest::damagedTablesAreReplacedByKnownGoodOnes()
+{
+    QFETCH(quint8, marker);
+    QFETCH(int, occurrence);
+    QFETCH(int, byte);
+    const QByteArray intact = fixture::realJpeg(320, 240, 75);
+    QByteArray damaged = intact;
+    const QByteArray markerBytes = QByteArray(1, char(0xFF)) + char(marker);
+    int at = damaged.indexOf(markerBytes);
+    for (int i = 0; i < occurrence; ++i)
+        at = damaged.indexOf(markerBytes, at + 2);
+    damaged[at + byte] = char(damaged[at + byte] ^ 0x5A);
+    QVERIFY(decode(damaged) != decode(intact));
+
+    repairFile(putFile(m_inputs, "tables.jpg", damaged));
+
+    QCOMPARE(g_state.producedFiles, QStringList({"/tables.jpg"}));
+    QCOMPARE(decodeFile(m_work + "/tables.jpg"), decode(intact));
+}
+
+void JpegRepairFileTest::outputNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("outputs"); // relative to the work folder
+
+    const QByteArray main = fixture::realJpeg(120, 80, 80);
+    const QByteArray thumb = fixture::realJpeg(40, 30, 80);
+    const QByteArray one = fixture::withExifThumbnail(main, thumb);
+    QTest::newRow("JPG") << "IMG_0001.JPG" << one
+                         << QStringList({"/IMG_0001.JPG", "/Thumbnail Repaired/IMG_0001_[T1].jpg"});
+    QTest::newRow("JPEG") << "photo.JPEG" << one
+                          << QStringList({"/photo.JPEG", "/Thumbnail Repaired/photo_[T1].jpeg"});
+    QTest::newRow("jpeg") << "photo.jpeg" << one
+                          << QStringList({"/photo.jpeg", "/Thumbnail Repaired/photo_[T1].jpeg"});
+
+    // A second thumbnail in an APP2 segment behind the APP1 segment.
+    const QByteArray app2 = QByteArray("\xFF\xE2", 2) + char((thumb.size() + 2) >> 8)
+        + char((thumb.size() + 2) & 0xFF) + thumb;
+    const QByteArray two = one.left(2) + fixture::exifApp1(thumb) + app2 + main.mid(2);
+    QTest::newRow("two thumbnails")
+        << "two.jpg" << two
+        << QStringList({"/two.jpg", "/Thumbnail Repaired/two_[T1].jpg",
+                        "/Thumbnail Repaired/two_[T2].jpg"});
+    QTest::newRow("no thumbnail") << "plain.jpg" << main << QStringList({"/plain.jpg"});
+}
+
+void JpegRepairFileTest::outputNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, outputs);
+
+    repairFile(putFile(m_inputs, name, input));
+
+    QStringList produced;
+    for (const QString& output : outputs) {
+        QVERIFY2(!decodeFile(m_work + output).isNull(), qPrintable(output));
+        produced << output.mid(output.lastIndexOf('/'));
+    }
+    QCOMPARE(g_state.producedFiles, produced);
+    QCOMPARE(filesBelow(m_work).size(), outputs.size());
+}
+
+void JpegRepairFileTest::skipOrStopWritesNothing_data()
+{
+    QTest::addColumn<int>("skipAll");
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<int>("cancel");
+    QTest::newRow("skip all") << 1 << 0 << 0;
+    QTest::newRow("stop requested") << 0 << 1 << 0;
+    QTest::newRow("folder cancelled") << 0 << 0 << 1;
+}
+
+void JpegRepairFileTest::skipOrStopWritesNothing()
+{
+    QFETCH(int, skipAll);
+    QFETCH(int, stop);
+    QFETCH(int, cancel);
+    const QString path = putFile(m_inputs, "a.jpg", photoWithThumbnail());
+    g_state.skipAll = skipAll;
+    g_state.stopRequested = stop;
+    g_state.folderCancel = cancel;
+
+    repairFile(path);
+
+    QCOMPARE(g_state.producedFiles, QStringList());
+    QCOMPARE(g_state.invalidFileCount, 0);
+    QCOMPARE(filesBelow(m_work), QStringList());
+    QCOMPARE(filesBelow(scratchFolder()), QStringList());
+}
+
+// With PICTAVO_WRITE_SEEDS=<dir>, writes small inputs of the kinds above as
+// seeds for the RepairFile fuzz target.
+void JpegRepairFileTest::writeFuzzSeeds()
+{
+    const QString dir = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
+    if (dir.isEmpty())
+        QSKIP("PICTAVO_WRITE_SEEDS not set");
+    const QByteArray small = fixture::realJpeg(24, 16, 75);
+    const QByteArray withThumbnail = fixture::withExifThumbnail(small, fixture::realJpeg(8, 8, 75));
+    QByteArray noSoi = small;
+    noSoi[1] = 0;
+    const QList<QPair<QString, QByteArray>> seeds = {
+        {"plain.jpg", small},
+        {"exif_thumbnail.jpg", withThumbnail},
+        {"three_images.jpg", small + fixture::realJpeg(16, 16, 60) + fixture::realJpeg(8, 16, 90)},
+        {"truncated.jpg", withThumbnail.left(withThumbnail.size() * 2 / 3)},
+        {"no_soi.jpg", noSoi},
+        {"padded.jpg", withThumbnail + QByteArray(5, '\0')},
+    };
+    for (const auto& seed : seeds)
+        QVERIFY(writeFileBytes(dir + "/" + seed.first, seed.second));
+}
+
+QTEST_MAIN(JpegRepairFileTest)
+#include "tst_jpeg_repair_file.moc"
