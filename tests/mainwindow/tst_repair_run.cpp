@@ -9,6 +9,7 @@
 #include "my_tree_widget.h"
 #include "preview_pictures.h"
 #include "raw_fixture.h"
+#include "reference_file_dlg.h"
 #include "repair_tree_columns.h"
 #include "stop_dlg.h"
 #include "temp_file.h"
@@ -88,6 +89,7 @@ private slots:
     void stopDuringRun_data();
     void stopDuringRun();
     void closingWaitsForRun();
+    void sampleRunStartSignal();
     void linkWidths_data();
     void linkWidths();
     void linkPositionOutsideRecords();
@@ -457,6 +459,27 @@ void RepairRunTest::closingWaitsForRun()
     window.reset();
     QVERIFY(opener->wait(20000));
     QVERIFY(QFileInfo::exists(workFolder() + "/b.jpg"));
+}
+
+// A run with a sample announces its start from the worker: the page takes
+// its running look again and the sample dialog closes.
+void RepairRunTest::sampleRunStartSignal()
+{
+    auto window = makeWindow();
+    window->SaveRepairBtn->show();
+    window->StopRepairProcessBtn->hide();
+    g_state.referenceDlg->show();
+    BrowseRepairDlg* target = window.get();
+    std::unique_ptr<QThread> worker(QThread::create([target] { emit target->ShowString(); }));
+    worker->start();
+    QVERIFY(worker->wait(5000));
+    QTRY_VERIFY(!g_state.referenceDlg->isVisible());
+
+    QCOMPARE(window->label->text(), QStringLiteral("Repairing selected photos"));
+    QVERIFY(window->label_7->text().startsWith("This may take a while"));
+    QVERIFY(window->SaveRepairBtn->isHidden());
+    QVERIFY(!window->StopRepairProcessBtn->isHidden());
+    QVERIFY(window->StopRepairProcessBtn->isEnabled());
 }
 
 void RepairRunTest::linkWidths_data()
