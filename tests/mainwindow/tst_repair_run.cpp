@@ -79,6 +79,7 @@ private slots:
     void runOverJpegs();
     void onlyCheckedFilesRun();
     void thumbnailsBecomeRows();
+    void failedMainImageKeepsThumbnail();
     void heicFiles();
     void rawPreviewTypes_data();
     void rawPreviewTypes();
@@ -220,6 +221,32 @@ void RepairRunTest::thumbnailsBecomeRows()
     QCOMPARE(thumbnail->text(ColStatus), QStringLiteral("4"));
     QVERIFY(QFileInfo::exists(workFolder() + "/Thumbnail Repaired/" + thumbnail->text(ColName)));
     QCOMPARE(linkStates(*window), QStringList({"-"}));
+}
+
+// The main image has lost its frame header, so it and its salvage fail; the
+// embedded thumbnail is still repaired. The file stays failed with its link
+// offered, and its thumbnail can be saved.
+void RepairRunTest::failedMainImageKeepsThumbnail()
+{
+    QTemporaryDir dir;
+    QByteArray bytes = fixture::withExifThumbnail(fixture::realJpeg(320, 240), fixture::realJpeg(160, 120));
+    const int frame = bytes.lastIndexOf(QByteArray("\xFF\xC0", 2));
+    QVERIFY(frame > 0);
+    bytes[frame + 1] = char(0xFE);
+    writeJpeg(dir, "cam.jpg", bytes);
+    auto window = makeWindow();
+    addFiles(*window, dir.path(), {"cam.jpg"});
+    RunWatch watch(*window);
+    window->StartRepairFilesBtnN->click();
+    QVERIFY(watch.waitForEnd());
+
+    QTreeWidgetItem* file = window->m_repairTree->topLevelItem(0);
+    QCOMPARE(file->text(ColStatus), QStringLiteral("2"));
+    QCOMPARE(file->childCount(), 1);
+    QCOMPARE(file->child(0)->text(ColType), QStringLiteral("Thumbnail"));
+    QCOMPARE(file->child(0)->text(ColResolution), QStringLiteral("120x160"));
+    QCOMPARE(linkStates(*window), QStringList({"Advance Repair"}));
+    QVERIFY(window->SaveRepairBtn->isEnabled());
 }
 
 void RepairRunTest::heicFiles()
