@@ -18,6 +18,9 @@
 #include <QImageReader>
 #include <QTreeWidgetItem>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 bool isThumbnailName(const QString& name)
@@ -270,6 +273,7 @@ bool NormalRun::addOutput(FileState& file, const QString& name)
     spec.name = QString(name).remove(QLatin1Char('/'));
     spec.icon = iconFor(kind);
     QString picture;
+    std::optional<QSize> size; // measured once, when first needed
 
     if (IsJpegSuffix(kind)) {
         if (stopSeen()) {
@@ -293,13 +297,14 @@ bool NormalRun::addOutput(FileState& file, const QString& name)
         }
     } else {
         picture = folder + QLatin1Char('/') + name;
-        m_window.m_imageWidths.append(QString::number(pictureSize(picture).width()));
+        size = pictureSize(picture);
+        m_window.m_imageWidths.append(QString::number(size->width()));
         labelPreviews(file, spec);
     }
 
     const bool stopped = stopSeen();
     if (!picture.isEmpty() && !stopped)
-        spec.resolution = resolutionText(pictureSize(picture));
+        spec.resolution = resolutionText(size ? *size : pictureSize(picture));
     auto* output = new QTreeWidgetItem;
     file.outputs.append(output);
     emit m_window.RunOutputRow(file.row->item, output, spec);
