@@ -186,6 +186,8 @@ private slots:
     void fixedLeadingBytes();
     void segmentEqualToAnEntry_data();
     void segmentEqualToAnEntry();
+    void shortSegmentsWithChangedLastValues_data();
+    void shortSegmentsWithChangedLastValues();
 };
 
 void HuffmanCatalogueTest::entriesPerLength()
@@ -308,6 +310,35 @@ void HuffmanCatalogueTest::segmentEqualToAnEntry()
     QFETCH(int, expected);
     lookUpDhtSegment(entryBytes(kKnownDhtSegments[std::size_t(index)]), segmentCount);
     QCOMPARE(dhtReplacement(), entryBytes(kKnownDhtSegments[std::size_t(expected)]));
+}
+
+// The shortest segments are keyed by all or nearly all of their bytes: a
+// changed value inside the key finds nothing, one past it is restored.
+void HuffmanCatalogueTest::shortSegmentsWithChangedLastValues_data()
+{
+    QTest::addColumn<int>("lengthField");
+    QTest::addColumn<int>("changedValues");
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("25, last value") << 25 << 1 << false;
+    QTest::newRow("26, last value") << 26 << 1 << false;
+    QTest::newRow("27, last value") << 27 << 1 << false;
+    QTest::newRow("28, last value") << 28 << 1 << true;
+    QTest::newRow("28, last two values") << 28 << 2 << false;
+    QTest::newRow("29, last two values") << 29 << 2 << true;
+    QTest::newRow("29, last three values") << 29 << 3 << false;
+}
+
+void HuffmanCatalogueTest::shortSegmentsWithChangedLastValues()
+{
+    QFETCH(int, lengthField);
+    QFETCH(int, changedValues);
+    QFETCH(bool, restored);
+    const QByteArray entry = entryBytes(kKnownDhtSegments[std::size_t(indexOf(lengthField, 1))]);
+    QByteArray changed = entry;
+    for (int i = 1; i <= changedValues; ++i)
+        changed[changed.size() - i] = char(0x0E);  // no DC category
+    lookUpDhtSegment(changed, 4);
+    QCOMPARE(dhtReplacement(), restored ? entry : QByteArray());
 }
 
 QTEST_GUILESS_MAIN(HuffmanCatalogueTest)

@@ -229,12 +229,15 @@ void HuffmanMatcherTest::writeFuzzSeeds()
     for (const KnownDhtSegment& entry : kKnownDhtSegments) {
         const QByteArray segment(reinterpret_cast<const char*>(entry.segment), entry.size());
         fillDhtTableHeaders(segment);
+        auto appendLe32 = [](QByteArray& bytes, quint32 value) {
+            for (int shift = 0; shift < 32; shift += 8)
+                bytes.append(char(value >> shift));
+        };
         QByteArray seed(1, entry.holdsSeveralTables() ? 1 : 2);
         for (qint32 offset : g_state.dhtTableOffset)
-            seed.append(reinterpret_cast<const char*>(&offset), 4);
+            appendLe32(seed, quint32(offset));
         seed.append(reinterpret_cast<const char*>(g_state.dhtTableHeader), 51);
-        const quint32 length = entry.lengthField();
-        seed.append(reinterpret_cast<const char*>(&length), 4);
+        appendLe32(seed, entry.lengthField());
         seed.append(segment.left(29));
         const QString name = QString("%1/fuzz_tables_huffman/entry_%2").arg(dir).arg(++index, 3, 10, QChar('0'));
         QVERIFY(writeFileBytes(name, seed));

@@ -1,34 +1,14 @@
 #include "global_state.h"
 #include "huffman_lookup.h"
+#include "jpeg_fixture.h"
 #include "tables/huffman/typical_huffman_tables.h"
 
-#include <QBuffer>
 #include <QImage>
-#include <QPainter>
 #include <QtTest>
 
 using namespace typical_huffman;
 
 namespace {
-
-QByteArray baselineJpeg()
-{
-    QImage image(96, 64, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient gradient(0, 0, 96, 64);
-    gradient.setColorAt(0, Qt::darkBlue);
-    gradient.setColorAt(1, Qt::yellow);
-    painter.fillRect(image.rect(), gradient);
-    painter.setPen(Qt::red);
-    painter.drawText(image.rect(), Qt::AlignCenter, "Pictavo");
-    painter.end();
-
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 85);
-    return bytes;
-}
 
 // Replaces every DHT segment of a JPEG through the matcher, as the rewrite
 // does for a file with that many DHT segments.
@@ -59,7 +39,7 @@ private slots:
 
 void HuffmanRoundTripTest::baselineSegmentsAreTheTypicalTables()
 {
-    const QVector<QByteArray> segments = dhtSegmentsOf(baselineJpeg());
+    const QVector<QByteArray> segments = dhtSegmentsOf(fixture::realJpeg(96, 64, 85));
     const QVector<QByteArray> expected = {toBytes(kLuminanceDcSegment), toBytes(kLuminanceAcSegment),
                                           toBytes(kChrominanceDcSegment), toBytes(kChrominanceAcSegment)};
     QCOMPARE(segments, expected);
@@ -71,17 +51,18 @@ void HuffmanRoundTripTest::baselineSegmentsAreTheTypicalTables()
 
 void HuffmanRoundTripTest::damagedValuesAreRestored()
 {
-    const QByteArray original = baselineJpeg();
+    const QByteArray original = fixture::realJpeg(96, 64, 85);
     const QImage originalImage = QImage::fromData(original, "JPEG");
     QVERIFY(!originalImage.isNull());
 
-    // Swap two code values in the luminance AC table, past its key.
+    // Swap the end-of-block value of the luminance AC table, just past its
+    // key, with a later value.
     QByteArray damaged = original;
     const int acValues = damaged.indexOf(toBytes(kLuminanceAcSegment)) + 21;
     QVERIFY(acValues > 21);
-    const char kept = damaged[acValues + 10];
-    damaged[acValues + 10] = damaged[acValues + 40];
-    damaged[acValues + 40] = kept;
+    const char kept = damaged[acValues + 3];
+    damaged[acValues + 3] = damaged[acValues + 10];
+    damaged[acValues + 10] = kept;
     QVERIFY(QImage::fromData(damaged, "JPEG") != originalImage);
 
     const QByteArray repaired = withReplacedTables(damaged);
