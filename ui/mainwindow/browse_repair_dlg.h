@@ -1,11 +1,16 @@
 #pragma once
 
+#include "button_record.h"
 #include "main_window_geometry.h"
+#include "q_repair_thread.h"
+#include "run_rows.h"
 #include "ui_main_window.h"
 
 #include <QDialog>
+#include <QList>
 #include <QPoint>
 #include <QStringList>
+#include <QVector>
 
 class AdvancedRepairDlg;
 class BackApplicationDlg;
@@ -14,6 +19,7 @@ class CustomButton;
 class GlobalState;
 class MyTreeWidget;
 class QAction;
+class QImage;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -45,6 +51,9 @@ public:
     void LoadHindiGeometry();
 
     bool IsFileAlreadyAdded(const QString& path);
+
+    // Run body of a normal repair; worker thread only.
+    void RepairSelectedFiles();
     static QString FormatSizeKB(qint64 bytes);
 
     MyTreeWidget* m_fileTree = nullptr;
@@ -68,6 +77,15 @@ public:
     QStringList m_selectedFiles;
     bool m_fileTreeReady = false;
     bool m_resultsCheckable = false;
+    quint32 m_nextButtonId = 0;
+    quint32 m_repairRowCount = 0;
+    QList<ButtonRecord> m_buttonRecords;
+    CustomButton* m_lastCustomButton = nullptr;
+    QStringList m_imageWidths;
+    QVector<RunFileRow> m_runRows;
+    // Declared last: its destructor waits for a running body, which uses the
+    // members above.
+    QRepairThread m_repairThread;
 
     // Skin, tool strips and interface languages.
     enum LanguageAction {
@@ -101,6 +119,13 @@ signals:
     void setCustomButton(uint);
     void ShowString();
     void showCustomButton(uint);
+    // Row changes of a run, applied on the user-interface thread in order.
+    void RunRowStatus(QTreeWidgetItem* row, uint status);
+    void RunRowUncheck(QTreeWidgetItem* row);
+    void RunRowType(QTreeWidgetItem* row, QString type);
+    void RunOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowSpec spec);
+    void RunMarkStopped();
+    void RunFinalPass();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -111,6 +136,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 public slots:
+    void OnAbortProcess();
     void OnExpandThumb(QTreeWidgetItem* row);
 
 private slots:
@@ -129,6 +155,22 @@ private slots:
     void StopProcess();
     void OnStopProcess();
     void OnRunProcess();
+    void SwitchToOriginalState();
+    void OnCompletionMsgBox();
+    void OnsetCustomButton(uint position);
+    void OnshowCustomButton(uint index);
+    void OnShowString();
+    void OnSaveWindow();
+    void OnItemClicked(QTreeWidgetItem* row, int column);
+    void OnSaveCheckBoxbtnClicked(bool checked);
+    void OnThumbnailHideChkBox(bool checked);
+    void RepairFilesProcess();
+    void ApplyRowStatus(QTreeWidgetItem* row, uint status);
+    void ApplyRowUncheck(QTreeWidgetItem* row);
+    void ApplyRowType(QTreeWidgetItem* row, QString type);
+    void ApplyOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowSpec spec);
+    void ApplyStopMarking();
+    void ApplyFinalPass();
     void Init();
     void MinimiseWin();
     void CloseProcess();
@@ -175,6 +217,14 @@ private:
     void SetUpFileTree();
     void AddFileRow(const QString& path);
     void UpdateSelectAllState();
+    void AddResultsFileRow(QTreeWidgetItem* fileItem);
+    QVector<RunFileRow> SnapshotRunRows() const;
+    CustomButton* LinkOfRow(const QTreeWidgetItem* row) const;
+    void ShowFinishedResults();
+    void ShowRepairingTexts();
+    void UpdateResultsSelection();
+    void ShowPreview(const QImage& image, bool heic);
+    void HideAdditionalOutputs(QTreeWidgetItem* file);
     // Interface languages and tool strips.
     void SwitchLanguage(int type, int page);
     void UpdateLanguageChecks();
