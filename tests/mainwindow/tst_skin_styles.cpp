@@ -225,6 +225,8 @@ void SkinStylesTest::toolStripStylesBySet()
     for (QAction* action :
          {g_state.actRecoverData, g_state.actRecoverPhoto, g_state.actRepairVideo, g_state.actMonitorDrive})
         QVERIFY(!action->icon().isNull());
+    for (const char* icon : {"Recover-Drive.png", "Recover-Photo.png", "Video-Repair.png", "moniter-drive.png"})
+        QVERIFY2(!QImage(folder + QLatin1String(icon)).isNull(), icon);
 }
 
 void SkinStylesTest::everyRequestedImageExists_data()
