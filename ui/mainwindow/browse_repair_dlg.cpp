@@ -262,6 +262,8 @@ void BrowseRepairDlg::ConnectSignals()
     connect(MinimiseBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::MinimiseWin);
     connect(checkBox1_2, &QCheckBox::clicked, this, &BrowseRepairDlg::OnSaveCheckBoxbtnClicked);
     connect(m_repairTree, &QTreeWidget::itemClicked, this, &BrowseRepairDlg::OnItemClicked);
+    // Saving the results
+    connect(SaveRepairBtn, &QPushButton::clicked, this, &BrowseRepairDlg::SaveImage);
 }
 
 void BrowseRepairDlg::MinimiseWin()

@@ -159,6 +159,8 @@ private slots:
     void RemoveFrmListProcess();
     void OnCheckBoxbtnClicked(bool checked);
     void OnRepairItemClicked(QTreeWidgetItem* item, int column);
+    // Saving the results
+    void SaveImage();
 
 private:
     void InitRepairState();
@@ -174,6 +176,11 @@ private:
     void UpdateResultsSelection();
     void ShowPreview(const QImage& image, bool heic);
     void HideAdditionalOutputs(QTreeWidgetItem* file);
+    // Saving the results; the copy returns how many outputs failed to copy.
+    bool PrepareOutputFolder(const QString& path);
+    int CopyRepairedFiles(const QString& workFolder);
+    QString GetSavePath(const QString& target);
+    void ShowSaveMessage(const QString& message);
 };
 
 // The one main window, set by its constructor.
