@@ -36,6 +36,49 @@
     </message>
 </context>
 <context>
+    <name>AlreadyExistFileDlg</name>
+    <message>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Skip All</source>
+        <translation>Alle überspringen</translation>
+    </message>
+    <message>
+        <source>File Name :</source>
+        <translation>Dateiname :</translation>
+    </message>
+    <message>
+        <source>Rename All</source>
+        <translation>Alle umbenennen</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Rename to :</source>
+        <translation>Umbenennen in :</translation>
+    </message>
+    <message>
+        <source>Overwrite All</source>
+        <translation>Alle überschreiben</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>File Exists</source>
+        <translation>Datei vorhanden</translation>
+    </message>
+</context>
+<context>
     <name>BackApplicationDlg</name>
     <message>
         <source>Back</source>
@@ -146,6 +189,18 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
         <source>Add</source>
         <translation>Hinzufügen</translation>
     </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>The repaired files cannot be saved into the program&apos;s work folder, which is emptied when you go back or exit. Please choose another folder.</source>
+        <translation>Die reparierten Dateien können nicht im Arbeitsordner des Programms gespeichert werden, der beim Zurückgehen und beim Beenden geleert wird. Bitte wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 file(s) could not be saved.</source>
+        <translation>%1 Datei(en) konnten nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>CloseApplicationDlg</name>
@@ -164,6 +219,40 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
+    </message>
+    <message>
+        <source>Folder Name : </source>
+        <translation>Ordnername : </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Rename to : </source>
+        <translation>Umbenennen in : </translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+</context>
+<context>
+    <name>FolderExist</name>
+    <message>
+        <source>Folder Exists</source>
+        <translation>Ordner vorhanden</translation>
     </message>
 </context>
 <context>
@@ -229,6 +318,33 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
     <message>
         <source>Add File</source>
         <translation>Datei hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>SavingFinishDlg</name>
+    <message>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
+    </message>
+    <message>
+        <source>Click here</source>
+        <translation>Klicken Sie hier</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;to open containing folder.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;um den Ordner zu öffnen.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Saving Complete</source>
+        <translation>Speichern abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Image(s) saved successfully.</source>
+        <translation>Bild(er) erfolgreich gespeichert.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
