@@ -237,6 +237,7 @@ void BrowseRepairDlg::ConnectSignals()
     connect(this, &BrowseRepairDlg::CompletionMsgBox, this, &BrowseRepairDlg::OnCompletionMsgBox);
     connect(this, &BrowseRepairDlg::ExpandThumb, this, &BrowseRepairDlg::OnExpandThumb);
     connect(this, &BrowseRepairDlg::setCustomButton, this, &BrowseRepairDlg::OnsetCustomButton);
+    connect(this, &BrowseRepairDlg::ShowString, this, &BrowseRepairDlg::OnShowString);
     connect(this, &BrowseRepairDlg::showCustomButton, this, &BrowseRepairDlg::OnshowCustomButton);
     connect(this, &BrowseRepairDlg::RunRowStatus, this, &BrowseRepairDlg::ApplyRowStatus);
     connect(this, &BrowseRepairDlg::RunRowUncheck, this, &BrowseRepairDlg::ApplyRowUncheck);

@@ -141,6 +141,7 @@ private slots:
     void OnCompletionMsgBox();
     void OnsetCustomButton(uint position);
     void OnshowCustomButton(uint index);
+    void OnShowString();
     void OnSaveWindow();
     void OnItemClicked(QTreeWidgetItem* row, int column);
     void OnSaveCheckBoxbtnClicked(bool checked);
@@ -173,6 +174,7 @@ private:
     QVector<RunFileRow> SnapshotRunRows() const;
     CustomButton* LinkOfRow(const QTreeWidgetItem* row) const;
     void ShowFinishedResults();
+    void ShowRepairingTexts();
     void UpdateResultsSelection();
     void ShowPreview(const QImage& image, bool heic);
     void HideAdditionalOutputs(QTreeWidgetItem* file);
