@@ -84,6 +84,54 @@ CopyResult copyOutput(const QString& source, const QString& destination, bool re
     return QFile::copy(source, destination) ? CopyResult::Copied : CopyResult::Failed;
 }
 
+// Where one output of the results tree comes from and goes to; an empty
+// source for a row that is no output of a known kind.
+struct OutputPlace {
+    QString source, destination, subfolder;
+};
+
+OutputPlace placeOutput(const QString& name, const QString& work, const QString& outputRoot)
+{
+    const QString suffix = g_state.fileSuffix.toUpper();
+    if (suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG")) {
+        if (!isThumbnailName(name))
+            return {work + name, outputRoot + name, QString()};
+        const QString subfolder = kThumbnailFolder + QLatin1Char('/');
+        return {work + subfolder + name, outputRoot + subfolder + name, subfolder};
+    }
+    if (suffix == QLatin1String("HEIC")) {
+        const QString subfolder = kHeicFolder + QLatin1Char('/');
+        return {work + subfolder + name, outputRoot + subfolder + name, subfolder};
+    }
+    return {};
+}
+
+// The folders of one copy: the renamed output folder with its
+// "RepairedFiles", the HEIC folder when the run made HEIC outputs, and the
+// thumbnail folder always.
+void prepareCopyFolders(const QString& workFolder, const QString& outputRoot)
+{
+    QDir dir;
+    const bool renamed = g_state.folderRename == 1;
+    if (renamed) {
+        g_state.saveRoot = g_state.destinationFolder;
+        dir.mkdir(g_state.saveRoot);
+        dir.mkdir(g_state.saveRoot + QLatin1String("/RepairedFiles"));
+    }
+    if (QFileInfo(workFolder + QLatin1Char('/') + kHeicFolder).isDir()) {
+        dir.mkdir(g_state.saveRoot);
+        if (renamed) {
+            dir.mkdir(g_state.saveRoot + QLatin1String("/RepairedFiles"));
+            dir.mkdir(g_state.saveRoot + QLatin1String("/RepairedFiles/") + kHeicFolder);
+        } else {
+            dir.mkdir(g_state.saveRoot + kHeicFolder);
+        }
+    }
+    const QString thumbnails = outputRoot + kThumbnailFolder + QLatin1Char('/');
+    if (!QFileInfo(thumbnails).isDir())
+        dir.mkpath(thumbnails);
+}
+
 } // namespace
 
 void BrowseRepairDlg::SaveImage()
@@ -155,28 +203,9 @@ bool BrowseRepairDlg::PrepareOutputFolder(const QString& path)
 
 int BrowseRepairDlg::CopyRepairedFiles(const QString& workFolder)
 {
-    const QString work = workFolder + QLatin1Char('/');
     const QString outputRoot =
         g_state.destinationFolder + QLatin1Char('/') + QFileInfo(workFolder).fileName() + QLatin1Char('/');
-    QDir dir;
-
-    if (g_state.folderRename == 1) {
-        g_state.saveRoot = g_state.destinationFolder;
-        dir.mkdir(g_state.saveRoot);
-        dir.mkdir(g_state.saveRoot + QLatin1String("/RepairedFiles"));
-    }
-    if (QFileInfo(work + kHeicFolder).isDir()) {
-        dir.mkdir(g_state.saveRoot);
-        if (g_state.folderRename == 1) {
-            dir.mkdir(g_state.saveRoot + QLatin1String("/RepairedFiles"));
-            dir.mkdir(g_state.saveRoot + QLatin1String("/RepairedFiles/") + kHeicFolder);
-        } else {
-            dir.mkdir(g_state.saveRoot + kHeicFolder);
-        }
-    }
-    const QString thumbnails = outputRoot + kThumbnailFolder + QLatin1Char('/');
-    if (!QFileInfo(thumbnails).isDir())
-        dir.mkpath(thumbnails);
+    prepareCopyFolders(workFolder, outputRoot);
 
     int failed = 0;
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
@@ -184,38 +213,22 @@ int BrowseRepairDlg::CopyRepairedFiles(const QString& workFolder)
         if (item->checkState(0) != Qt::Checked || item->isHidden())
             continue;
         const QString name = item->text(0);
-        const QString suffix = QFileInfo(work + name).suffix().toUpper();
-        g_state.fileSuffix = QFileInfo(work + name).suffix();
-
-        QString source, destination, subfolder;
-        if (suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG")) {
-            if (isThumbnailName(name)) {
-                source = work + kThumbnailFolder + QLatin1Char('/') + name;
-                destination = thumbnails + name;
-                subfolder = kThumbnailFolder + QLatin1Char('/');
-            } else {
-                source = work + name;
-                destination = outputRoot + name;
-            }
-        } else if (suffix == QLatin1String("HEIC")) {
-            source = work + kHeicFolder + QLatin1Char('/') + name;
-            destination = outputRoot + kHeicFolder + QLatin1Char('/') + name;
-            subfolder = kHeicFolder + QLatin1Char('/');
-        } else {
+        g_state.fileSuffix = QFileInfo(workFolder + QLatin1Char('/') + name).suffix();
+        OutputPlace place = placeOutput(name, workFolder + QLatin1Char('/'), outputRoot);
+        if (place.source.isEmpty())
             continue;
-        }
 
         bool replace = false;
         if (g_state.overwriteFolder == 1) {
             g_state.saveFileName = name;
-            if (QFileInfo::exists(destination)) {
-                destination = GetSavePath(g_state.saveRoot + subfolder + name);
-                replace = !destination.isEmpty() && g_state.renameThis != 1 &&
+            if (QFileInfo::exists(place.destination)) {
+                place.destination = GetSavePath(g_state.saveRoot + place.subfolder + name);
+                replace = !place.destination.isEmpty() && g_state.renameThis != 1 &&
                           (g_state.overwriteThis == 1 || g_state.overwriteAll == 1);
             }
         }
 
-        const CopyResult result = copyOutput(source, destination, replace);
+        const CopyResult result = copyOutput(place.source, place.destination, replace);
         item->setCheckState(0, Qt::Unchecked);
         if (result == CopyResult::Copied)
             ++g_state.savedCount;
