@@ -26,6 +26,7 @@ private slots:
     void existingFolderRename();
     void existingFolderCancel();
     void existingFolderPromptClosedKeepsFiles();
+    void workFolderIsRefused_data();
     void workFolderIsRefused();
     void failedCopiesAreReported();
 
@@ -208,13 +209,22 @@ void SaveFolderTest::existingFolderPromptClosedKeepsFiles()
                                        QStringLiteral("SavingFinishDlg")}));
 }
 
-void SaveFolderTest::workFolderIsRefused()
+void SaveFolderTest::workFolderIsRefused_data()
 {
     // The work folder is RepairedFiles in the temporary folder: choosing the
-    // temporary folder would write every output onto itself.
+    // temporary folder would write every output onto itself, choosing the
+    // work folder would save into a folder that is emptied on exit.
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("its parent") << QString();
+    QTest::newRow("itself") << QStringLiteral("/RepairedFiles");
+}
+
+void SaveFolderTest::workFolderIsRefused()
+{
+    QFETCH(QString, chosen);
     addJpegRow();
     QStringList messages;
-    ModalScript script({chooseFolder(QDir::tempPath()), [&messages](QWidget* modal) {
+    ModalScript script({chooseFolder(QDir::tempPath() + chosen), [&messages](QWidget* modal) {
                             if (!modal->inherits("repairFinishDialog"))
                                 return false;
                             messages << modal->findChild<QLabel*>(QStringLiteral("repairedLabl"))->text();

@@ -47,8 +47,7 @@ bool wouldSaveIntoWorkFolder(const QString& destination, const QString& outputFo
     if (work.isEmpty() || chosen.isEmpty())
         return false;
     const QString output = chosen + QLatin1Char('/') + outputFolderName;
-    return output == work || output.startsWith(work + QLatin1Char('/')) || chosen == work ||
-           chosen.startsWith(work + QLatin1Char('/'));
+    return output == work || output.startsWith(work + QLatin1Char('/'));
 }
 
 // Replaces `destination` by a copy of `source` in one step: the new content
