@@ -253,6 +253,8 @@ void BrowseRepairDlg::ConnectSignals()
     connect(g_state.actRepairVideo, &QAction::triggered, this, &BrowseRepairDlg::LaunchVideoRepair);
     connect(g_state.actRecoverData, &QAction::triggered, this, &BrowseRepairDlg::LaunchDataRecovery);
     connect(g_state.actRecoverPhoto, &QAction::triggered, this, &BrowseRepairDlg::LaunchPhotoRecovery);
+    // Saving the results
+    connect(SaveRepairBtn, &QPushButton::clicked, this, &BrowseRepairDlg::SaveImage);
 }
 
 void BrowseRepairDlg::MinimiseWin()

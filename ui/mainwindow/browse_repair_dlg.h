@@ -209,6 +209,8 @@ private slots:
     void LaunchVideoRepair();
     void LaunchDataRecovery();
     void LaunchPhotoRecovery();
+    // Saving the results
+    void SaveImage();
 
 private:
     void InitRepairState();
@@ -237,6 +239,11 @@ private:
     void StartToolBarAnimation(void (BrowseRepairDlg::*tick)());
     void StopFinishedToolBar();
     void LaunchTool(qint32 GlobalState::*launchedFlag, const QString& program);
+    // Saving the results; the copy returns how many outputs failed to copy.
+    bool PrepareOutputFolder(const QString& path);
+    int CopyRepairedFiles(const QString& workFolder);
+    QString GetSavePath(const QString& target);
+    void ShowSaveMessage(const QString& message);
 };
 
 // The one main window, set by its constructor.
