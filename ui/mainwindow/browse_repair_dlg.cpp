@@ -262,6 +262,13 @@ void BrowseRepairDlg::ConnectSignals()
     connect(MinimiseBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::MinimiseWin);
     connect(checkBox1_2, &QCheckBox::clicked, this, &BrowseRepairDlg::OnSaveCheckBoxbtnClicked);
     connect(m_repairTree, &QTreeWidget::itemClicked, this, &BrowseRepairDlg::OnItemClicked);
+
+    // Advanced repair with a sample; back.
+    connect(this, &BrowseRepairDlg::ShowString, this, &BrowseRepairDlg::OnShowString);
+    connect(this, &BrowseRepairDlg::RunRowCheck, this, &BrowseRepairDlg::ApplyRowCheck);
+    connect(g_state.referenceDlg->RefRepairBtn, &QPushButton::clicked, this, &BrowseRepairDlg::ReferenceRepairProcess);
+    connect(g_state.referenceDlg->refe_CheckBox, &QCheckBox::clicked, this, &BrowseRepairDlg::OnRefe_CheckBoxClicked);
+    connect(BackBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnClickedBackBtn);
 }
 
 void BrowseRepairDlg::MinimiseWin()

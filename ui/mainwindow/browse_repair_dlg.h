@@ -4,6 +4,7 @@
 #include "main_window_geometry.h"
 #include "q_repair_thread.h"
 #include "run_rows.h"
+#include "sample_run_rows.h"
 #include "ui_main_window.h"
 
 #include <QDialog>
@@ -53,6 +54,9 @@ public:
     // Run body of a normal repair; worker thread only.
     void RepairSelectedFiles();
     static QString FormatSizeKB(qint64 bytes);
+    // Run bodies of the repairs with a sample; worker thread only.
+    void RepairJpegWithSample();
+    void RepairHeicWithSample();
 
     MyTreeWidget* m_fileTree = nullptr;
     MyTreeWidget* m_repairTree = nullptr;
@@ -81,6 +85,9 @@ public:
     CustomButton* m_lastCustomButton = nullptr;
     QStringList m_imageWidths;
     QVector<RunFileRow> m_runRows;
+    // Advanced repair with a sample.
+    QStringList m_sampleRepairQueue;
+    QVector<SampleRunRow> m_sampleRows;
     // Declared last: its destructor waits for a running body, which uses the
     // members above.
     QRepairThread m_repairThread;
@@ -110,12 +117,16 @@ signals:
     void RunOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowSpec spec);
     void RunMarkStopped();
     void RunFinalPass();
+    // Row change of a sample run: the row gets a ticked check box.
+    void RunRowCheck(QTreeWidgetItem* row);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Back and close.
+    void closeEvent(QCloseEvent* event) override;
 
 public slots:
     void OnAbortProcess();
@@ -159,6 +170,14 @@ private slots:
     void RemoveFrmListProcess();
     void OnCheckBoxbtnClicked(bool checked);
     void OnRepairItemClicked(QTreeWidgetItem* item, int column);
+    // Advanced repair with a sample.
+    void OnClickAddReference(uint id);
+    void OnRefe_CheckBoxClicked();
+    void ReferenceRepairProcess();
+    void OnShowString();
+    void ApplyRowCheck(QTreeWidgetItem* row);
+    // Back and close.
+    void OnClickedBackBtn();
 
 private:
     void InitRepairState();
@@ -174,6 +193,11 @@ private:
     void UpdateResultsSelection();
     void ShowPreview(const QImage& image, bool heic);
     void HideAdditionalOutputs(QTreeWidgetItem* file);
+    // Advanced repair with a sample.
+    QVector<SampleRunRow> SnapshotSampleRows() const;
+    QString FailedRowPath(quint32 buttonId) const;
+    // Back and close.
+    void WipeAndRemoveWorkFolder();
 };
 
 // The one main window, set by its constructor.

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QTreeWidgetItem;
+
+// A results file row as a repair with a sample found it when it began. The
+// run body decides from this copy and from the changes it sent itself.
+struct SampleRunRow {
+    QTreeWidgetItem* item = nullptr;
+    QString name;
+    QString path;
+    unsigned int status = 0;
+    quint32 buttonId = 0;
+};
