@@ -12,13 +12,13 @@
 namespace mainwindowsample {
 
 // Once a modal widget of type T is on screen (looked for every 50 ms, for up
-// to 20 s), runs action on it; action gets null when none appeared.
+// to `tries` times), runs action on it; action gets null when none appeared.
 template <typename T>
-void whenModalOf(std::function<void(T*)> action)
+void whenModalOf(std::function<void(T*)> action, int tries = 400)
 {
     auto* poll = new QTimer;
     poll->setInterval(50);
-    auto attempts = std::make_shared<int>(400);
+    auto attempts = std::make_shared<int>(tries);
     QObject::connect(poll, &QTimer::timeout, [poll, attempts, action] {
         T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
         if ((!modal || !modal->isVisible()) && --*attempts > 0)
