@@ -9,6 +9,7 @@
 #include "my_tree_widget.h"
 #include "preview_pictures.h"
 #include "raw_fixture.h"
+#include "reference_file_dlg.h"
 #include "repair_tree_columns.h"
 #include "stop_dlg.h"
 #include "temp_file.h"
@@ -78,6 +79,7 @@ private slots:
     void runOverJpegs();
     void onlyCheckedFilesRun();
     void thumbnailsBecomeRows();
+    void failedMainImageKeepsThumbnail();
     void heicFiles();
     void rawPreviewTypes_data();
     void rawPreviewTypes();
@@ -88,6 +90,7 @@ private slots:
     void stopDuringRun_data();
     void stopDuringRun();
     void closingWaitsForRun();
+    void sampleRunStartSignal();
     void linkWidths_data();
     void linkWidths();
     void linkPositionOutsideRecords();
@@ -218,6 +221,32 @@ void RepairRunTest::thumbnailsBecomeRows()
     QCOMPARE(thumbnail->text(ColStatus), QStringLiteral("4"));
     QVERIFY(QFileInfo::exists(workFolder() + "/Thumbnail Repaired/" + thumbnail->text(ColName)));
     QCOMPARE(linkStates(*window), QStringList({"-"}));
+}
+
+// The main image has lost its frame header, so it and its salvage fail; the
+// embedded thumbnail is still repaired. The file stays failed with its link
+// offered, and its thumbnail can be saved.
+void RepairRunTest::failedMainImageKeepsThumbnail()
+{
+    QTemporaryDir dir;
+    QByteArray bytes = fixture::withExifThumbnail(fixture::realJpeg(320, 240), fixture::realJpeg(160, 120));
+    const int frame = bytes.lastIndexOf(QByteArray("\xFF\xC0", 2));
+    QVERIFY(frame > 0);
+    bytes[frame + 1] = char(0xFE);
+    writeJpeg(dir, "cam.jpg", bytes);
+    auto window = makeWindow();
+    addFiles(*window, dir.path(), {"cam.jpg"});
+    RunWatch watch(*window);
+    window->StartRepairFilesBtnN->click();
+    QVERIFY(watch.waitForEnd());
+
+    QTreeWidgetItem* file = window->m_repairTree->topLevelItem(0);
+    QCOMPARE(file->text(ColStatus), QStringLiteral("2"));
+    QCOMPARE(file->childCount(), 1);
+    QCOMPARE(file->child(0)->text(ColType), QStringLiteral("Thumbnail"));
+    QCOMPARE(file->child(0)->text(ColResolution), QStringLiteral("120x160"));
+    QCOMPARE(linkStates(*window), QStringList({"Advance Repair"}));
+    QVERIFY(window->SaveRepairBtn->isEnabled());
 }
 
 void RepairRunTest::heicFiles()
@@ -457,6 +486,27 @@ void RepairRunTest::closingWaitsForRun()
     window.reset();
     QVERIFY(opener->wait(20000));
     QVERIFY(QFileInfo::exists(workFolder() + "/b.jpg"));
+}
+
+// A run with a sample announces its start from the worker: the page takes
+// its running look again and the sample dialog closes.
+void RepairRunTest::sampleRunStartSignal()
+{
+    auto window = makeWindow();
+    window->SaveRepairBtn->show();
+    window->StopRepairProcessBtn->hide();
+    g_state.referenceDlg->show();
+    BrowseRepairDlg* target = window.get();
+    std::unique_ptr<QThread> worker(QThread::create([target] { emit target->ShowString(); }));
+    worker->start();
+    QVERIFY(worker->wait(5000));
+    QTRY_VERIFY(!g_state.referenceDlg->isVisible());
+
+    QCOMPARE(window->label->text(), QStringLiteral("Repairing selected photos"));
+    QVERIFY(window->label_7->text().startsWith("This may take a while"));
+    QVERIFY(window->SaveRepairBtn->isHidden());
+    QVERIFY(!window->StopRepairProcessBtn->isHidden());
+    QVERIFY(window->StopRepairProcessBtn->isEnabled());
 }
 
 void RepairRunTest::linkWidths_data()

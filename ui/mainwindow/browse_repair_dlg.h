@@ -17,7 +17,9 @@ class AdvancedRepairDlg;
 class BackApplicationDlg;
 class CloseApplicationDlg;
 class CustomButton;
+class GlobalState;
 class MyTreeWidget;
+class QAction;
 class QImage;
 class QPushButton;
 class QTimer;
@@ -92,6 +94,20 @@ public:
     // members above.
     QRepairThread m_repairThread;
 
+    // Skin, tool strips and interface languages.
+    enum LanguageAction {
+        LangGerman, LangFrench, LangItalian, LangSpanish, LangJapanese, LangChinese,
+        LangKorean, LangEnglish, LangHindi, LangDutch, LangBrazil
+    };
+    static constexpr int kLanguageActionCount = 11;
+    // Second index: 0 the file-list page's menu, 1 the results page's.
+    QAction* m_langActions[kLanguageActionCount][2] = {};
+    void SetDpiStyleSheets();
+    void SetAddFileButtonStyle();
+    void CreateToolBars();
+    void CreateLanguageMenu();
+    void CreateLanguageMenu2();
+
 signals:
     void ShowProgressLabel(QString, QString);
     void displayItem();
@@ -125,6 +141,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Interface languages: re-texts and re-lays out the window.
+    void changeEvent(QEvent* event) override;
     // Back and close.
     void closeEvent(QCloseEvent* event) override;
 
@@ -152,6 +170,7 @@ private slots:
     void OnCompletionMsgBox();
     void OnsetCustomButton(uint position);
     void OnshowCustomButton(uint index);
+    void OnShowString();
     void OnSaveWindow();
     void OnItemClicked(QTreeWidgetItem* row, int column);
     void OnSaveCheckBoxbtnClicked(bool checked);
@@ -170,11 +189,41 @@ private slots:
     void RemoveFrmListProcess();
     void OnCheckBoxbtnClicked(bool checked);
     void OnRepairItemClicked(QTreeWidgetItem* item, int column);
+    // Interface languages and tool strips.
+    void LoadEnglishLanguages();
+    void LoadGermanLanguages();
+    void LoadFrenchLanguages();
+    void LoadItalianLanguages();
+    void LoadSpanishLanguages();
+    void LoadJapaneseLanguages();
+    void LoadChineseLanguages();
+    void LoadKoreanLanguages();
+    void LoadDutchLanguages();
+    void LoadBrazilLanguages();
+    void LoadHindiLanguages();
+    void LoadEnglishLanguages2();
+    void LoadGermanLanguages2();
+    void LoadFrenchLanguages2();
+    void LoadItalianLanguages2();
+    void LoadSpanishLanguages2();
+    void LoadJapaneseLanguages2();
+    void LoadChineseLanguages2();
+    void LoadKoreanLanguages2();
+    void LoadDutchLanguages2();
+    void LoadBrazilLanguages2();
+    void LoadHindiLanguages2();
+    void OnMenuProduct();
+    void OnSecondMenuProduct();
+    void OnToolBarTimerSlot();
+    void OnToolBarTimerSlot2();
+    void LaunchDriveMonitor();
+    void LaunchVideoRepair();
+    void LaunchDataRecovery();
+    void LaunchPhotoRecovery();
     // Advanced repair with a sample.
     void OnClickAddReference(uint id);
     void OnRefe_CheckBoxClicked();
     void ReferenceRepairProcess();
-    void OnShowString();
     void ApplyRowCheck(QTreeWidgetItem* row);
     // Back and close.
     void OnClickedBackBtn();
@@ -190,9 +239,22 @@ private:
     QVector<RunFileRow> SnapshotRunRows() const;
     CustomButton* LinkOfRow(const QTreeWidgetItem* row) const;
     void ShowFinishedResults();
+    void ShowRepairingTexts();
     void UpdateResultsSelection();
     void ShowPreview(const QImage& image, bool heic);
     void HideAdditionalOutputs(QTreeWidgetItem* file);
+    // Interface languages and tool strips.
+    void SwitchLanguage(int type, int page);
+    void UpdateLanguageChecks();
+    void UpdateLanguageChecks2();
+    void UpdatePageLanguageChecks(int page);
+    void CheckCurrentLanguage(int page);
+    void RetranslateWindow();
+    void SetToolStripTips();
+    void BuildLanguageMenu(QPushButton* button, int page);
+    void StartToolBarAnimation(void (BrowseRepairDlg::*tick)());
+    void StopFinishedToolBar();
+    void LaunchTool(qint32 GlobalState::*launchedFlag, const QString& program);
     // Advanced repair with a sample.
     QVector<SampleRunRow> SnapshotSampleRows() const;
     QString FailedRowPath(quint32 buttonId) const;

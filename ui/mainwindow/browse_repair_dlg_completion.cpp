@@ -3,15 +3,16 @@
 // the completion message with the page's final state.
 #include "browse_repair_dlg.h"
 
-#include "preview_pictures.h"
 #include "custom_button.h"
 #include "dialog_look.h"
 #include "global_state.h"
 #include "jpg_repair.h"
 #include "my_tree_widget.h"
+#include "preview_pictures.h"
 #include "repair_finish_dialog.h"
 #include "repair_tree_columns.h"
 #include "run_state.h"
+#include "run_suffixes.h"
 #include "window_frame.h"
 
 #include <QDebug>
@@ -19,15 +20,6 @@
 #include <QTreeWidgetItemIterator>
 
 namespace {
-
-const char* const kPreviewableSuffixes[] = {"JPG", "JPEG", "NRW", "CR2", "ARW", "DNG", "ERF", "MRW",
-                                            "NEF", "ORF",  "PEF", "RW2", "SR2", "SRF", "RAF", "TIFF",
-                                            "TIF", "CRW",  "CR3", "SRW", "BAY", "RAW"};
-
-unsigned int statusOf(const QTreeWidgetItem* row)
-{
-    return row->text(ColStatus).toUInt();
-}
 
 bool isFileRow(const QTreeWidgetItem* row)
 {
@@ -87,11 +79,8 @@ bool wideOfferedLinkLanguage()
 bool anyPreviewableInput(QTreeWidget* tree)
 {
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        const QString suffix = QFileInfo((*it)->text(ColPath)).suffix().toUpper();
-        for (const char* previewable : kPreviewableSuffixes) {
-            if (suffix == QLatin1String(previewable))
-                return true;
-        }
+        if (IsEngineSuffix(QFileInfo((*it)->text(ColPath)).suffix().toUpper()))
+            return true;
     }
     return false;
 }
@@ -154,7 +143,7 @@ void BrowseRepairDlg::OnAbortProcess()
         CustomButton* link = LinkOfRow(*it);
         if (!link)
             continue;
-        const unsigned int status = statusOf(*it);
+        const unsigned int status = RowStatusOf(*it);
         if (status == RowFailed || status == RowSampleRepairing || status == RowQueued) {
             (*it)->setText(ColStatus, QString::number(RowQueued));
         } else if (status == RowRepaired || status == RowNoOutput || status == RowOutput) {
@@ -163,7 +152,7 @@ void BrowseRepairDlg::OnAbortProcess()
         }
     }
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
-        const unsigned int status = statusOf(*it);
+        const unsigned int status = RowStatusOf(*it);
         SaveRepairBtn->setEnabled(status != RowStopped && status != RowFailed);
     }
     if (m_repairThread.isRunning())
@@ -225,7 +214,7 @@ void BrowseRepairDlg::ShowFinishedResults()
 
     bool anyOutput = false;
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
-        const unsigned int status = statusOf(*it);
+        const unsigned int status = RowStatusOf(*it);
         anyOutput = anyOutput || status == RowOutput;
         CustomButton* link = isFileRow(*it) ? LinkOfRow(*it) : nullptr;
         if (!link)

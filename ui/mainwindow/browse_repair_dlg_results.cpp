@@ -19,11 +19,6 @@ constexpr int kPreviewHeight = 310;
 // Output rows after the first that "Show Thumbnail" hides.
 constexpr int kLastHideableChild = 4;
 
-unsigned int statusOf(const QTreeWidgetItem* row)
-{
-    return row->text(ColStatus).toUInt();
-}
-
 bool isThumbnailName(const QString& name)
 {
     return name.contains(QLatin1String("_[T1]"), Qt::CaseInsensitive) ||
@@ -71,7 +66,7 @@ void BrowseRepairDlg::UpdateResultsSelection()
     int checkedOutputs = 0;
     int checkedResults = 0;
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
-        const unsigned int status = statusOf(*it);
+        const unsigned int status = RowStatusOf(*it);
         const bool checked = (*it)->checkState(ColName) == Qt::Checked;
         resultRows += status == RowOutput || status == RowStopped || status == RowFailed;
         checkedOutputs += checked && status == RowOutput;
@@ -123,7 +118,7 @@ void BrowseRepairDlg::OnSaveCheckBoxbtnClicked(bool checked)
         checkBox1_2->setTristate(false);
     int checkedRows = 0;
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
-        const unsigned int status = statusOf(*it);
+        const unsigned int status = RowStatusOf(*it);
         if (status == RowFailed || status == RowRepaired || status == RowQueued) {
             (*it)->setData(ColName, Qt::CheckStateRole, QVariant());
             continue;
@@ -157,17 +152,17 @@ void BrowseRepairDlg::HideAdditionalOutputs(QTreeWidgetItem* file)
     const int children = file->childCount();
     if (children == 0)
         return;
-    const bool repaired = statusOf(file) == RowRepaired;
+    const bool repaired = RowStatusOf(file) == RowRepaired;
     QTreeWidgetItem* first = file->child(0);
     if (repaired)
         first->setHidden(false);
-    else if (statusOf(first) == RowOutput)
+    else if (RowStatusOf(first) == RowOutput)
         first->setHidden(true);
     if (children == 1)
         first->setHidden(false);
     for (int i = 1; i < children && i <= kLastHideableChild; ++i) {
         QTreeWidgetItem* child = file->child(i);
-        if (statusOf(child) == RowOutput)
+        if (RowStatusOf(child) == RowOutput)
             child->setHidden(true);
         else if (repaired)
             child->setHidden(false);

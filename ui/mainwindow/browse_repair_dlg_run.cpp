@@ -8,6 +8,7 @@
 #include "jpg_repair.h"
 #include "repair_tree_columns.h"
 #include "run_state.h"
+#include "run_suffixes.h"
 #include "save_file.h"
 #include "wipe_folder.h"
 
@@ -17,25 +18,10 @@
 #include <QImageReader>
 #include <QTreeWidgetItem>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
-
-const char* const kEngineSuffixes[] = {"JPG", "JPEG", "NRW", "CR2", "ARW", "DNG", "ERF", "MRW",
-                                       "NEF", "ORF",  "PEF", "RW2", "SR2", "SRF", "RAF", "TIFF",
-                                       "TIF", "CRW",  "CR3", "SRW", "RAW", "BAY"};
-
-bool isEngineSuffix(const QString& upperSuffix)
-{
-    for (const char* suffix : kEngineSuffixes) {
-        if (upperSuffix == QLatin1String(suffix))
-            return true;
-    }
-    return false;
-}
-
-bool isJpegSuffix(const QString& upperSuffix)
-{
-    return upperSuffix == QLatin1String("JPG") || upperSuffix == QLatin1String("JPEG");
-}
 
 bool isThumbnailName(const QString& name)
 {
@@ -63,7 +49,7 @@ QString resolutionText(const QSize& size)
 
 OutputIcon iconFor(const QString& upperSuffix)
 {
-    if (isJpegSuffix(upperSuffix))
+    if (IsJpegSuffix(upperSuffix))
         return OutputIcon::Jpeg;
     if (upperSuffix == QLatin1String("HEIC"))
         return OutputIcon::Heic;
@@ -231,7 +217,7 @@ bool NormalRun::runEngine(FileState& file, const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toUpper();
     jpg_repair repair;
-    if (isEngineSuffix(suffix))
+    if (IsEngineSuffix(suffix))
         repair.RepairFile(path);
     if (stopSeen()) {
         stopAt(file.row->item);
@@ -243,7 +229,7 @@ bool NormalRun::runEngine(FileState& file, const QString& path)
         else if (!fail(file))
             return false;
     }
-    if (g_state.invalidFileCount == 1 && isJpegSuffix(suffix)) {
+    if (g_state.invalidFileCount == 1 && IsJpegSuffix(suffix)) {
         if (!repair.SalvageJpeg(path) && !fail(file))
             return false;
     }
@@ -287,8 +273,9 @@ bool NormalRun::addOutput(FileState& file, const QString& name)
     spec.name = QString(name).remove(QLatin1Char('/'));
     spec.icon = iconFor(kind);
     QString picture;
+    std::optional<QSize> size; // measured once, when first needed
 
-    if (isJpegSuffix(kind)) {
+    if (IsJpegSuffix(kind)) {
         if (stopSeen()) {
             stopAt(file.row->item);
             return false;
@@ -310,13 +297,14 @@ bool NormalRun::addOutput(FileState& file, const QString& name)
         }
     } else {
         picture = folder + QLatin1Char('/') + name;
-        m_window.m_imageWidths.append(QString::number(pictureSize(picture).width()));
+        size = pictureSize(picture);
+        m_window.m_imageWidths.append(QString::number(size->width()));
         labelPreviews(file, spec);
     }
 
     const bool stopped = stopSeen();
     if (!picture.isEmpty() && !stopped)
-        spec.resolution = resolutionText(pictureSize(picture));
+        spec.resolution = resolutionText(size ? *size : pictureSize(picture));
     auto* output = new QTreeWidgetItem;
     file.outputs.append(output);
     emit m_window.RunOutputRow(file.row->item, output, spec);

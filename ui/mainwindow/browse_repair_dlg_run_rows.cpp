@@ -10,11 +10,6 @@
 
 namespace {
 
-unsigned int statusOf(const QTreeWidgetItem* row)
-{
-    return row->text(ColStatus).toUInt();
-}
-
 const QIcon& iconOf(OutputIcon icon)
 {
     switch (icon) {
@@ -64,7 +59,7 @@ void BrowseRepairDlg::ApplyStopMarking()
 {
     bool stopped = false;
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
-        stopped = stopped || statusOf(*it) == RowStopped;
+        stopped = stopped || RowStatusOf(*it) == RowStopped;
         if (stopped)
             (*it)->setText(ColStatus, QString::number(RowStopped));
     }
@@ -76,7 +71,7 @@ void BrowseRepairDlg::ApplyFinalPass()
 {
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
         QTreeWidgetItem* row = *it;
-        const unsigned int status = statusOf(row);
+        const unsigned int status = RowStatusOf(row);
         if (status == RowRepaired || status == RowFailed) {
             row->setText(ColType, QString());
             row->setText(ColResolution, QString());

@@ -5,6 +5,7 @@
 #include "file_list_columns.h"
 #include "global_state.h"
 #include "my_tree_widget.h"
+#include "reference_file_dlg.h"
 #include "repair_tree_columns.h"
 
 #include <QTreeWidgetItemIterator>
@@ -26,6 +27,7 @@ void BrowseRepairDlg::OnSaveWindow()
 {
     m_nextButtonId = kFirstButtonId;
     g_state.resultsPageShown = 1;
+    CreateLanguageMenu2();
     m_repairRowCount = 0;
     for (QTreeWidgetItemIterator it(m_fileTree); *it; ++it) {
         if ((*it)->checkState(FileColName) == Qt::Checked)
@@ -92,16 +94,35 @@ void BrowseRepairDlg::RepairFilesProcess()
                                                           SeperateLbl_6, SeperateLbl_7, SeperateLbl_8})
         widget->show();
 
-    label_7->setText(tr("This may take a while, depending on the number of photos and their file size. Please "
-                        "wait while the process is completed."));
-    label->setFont(QFont(QStringLiteral("Segoe UI Semibold"), 10, 75));
-    label->setText(tr("Repairing selected photos"));
+    ShowRepairingTexts();
 
     m_runRows = SnapshotRunRows();
     m_repairThread.m_dlg = this;
     connect(&m_repairThread, &QRepairThread::ProcessCompleted, this, &BrowseRepairDlg::SwitchToOriginalState,
             Qt::UniqueConnection);
     m_repairThread.StartRepair();
+}
+
+// The page heading and hint while a run goes on.
+void BrowseRepairDlg::ShowRepairingTexts()
+{
+    label_7->setText(tr("This may take a while, depending on the number of photos and their file size. Please "
+                        "wait while the process is completed."));
+    label->setFont(QFont(QStringLiteral("Segoe UI Semibold"), 10, 75));
+    label->setText(tr("Repairing selected photos"));
+}
+
+// The start of a run with a sample: the page goes back to its running look
+// and the sample dialog closes.
+void BrowseRepairDlg::OnShowString()
+{
+    label_7->setText(QString());
+    label->setText(QString());
+    ShowRepairingTexts();
+    SaveRepairBtn->hide();
+    StopRepairProcessBtn->show();
+    StopRepairProcessBtn->setEnabled(true);
+    g_state.referenceDlg->close();
 }
 
 QVector<RunFileRow> BrowseRepairDlg::SnapshotRunRows() const

@@ -117,20 +117,6 @@ QVector<SampleRunRow> BrowseRepairDlg::SnapshotSampleRows() const
     return rows;
 }
 
-void BrowseRepairDlg::OnShowString()
-{
-    label_7->setText(QString());
-    label->setText(QString());
-    label_7->setText(tr("This may take a while, depending on the number of photos and their file size. Please "
-                        "wait while the process is completed."));
-    label->setFont(QFont(QStringLiteral("Segoe UI Semibold"), 10, 75));
-    label->setText(tr("Repairing selected photos"));
-    SaveRepairBtn->hide();
-    StopRepairProcessBtn->show();
-    StopRepairProcessBtn->setEnabled(true);
-    g_state.referenceDlg->close();
-}
-
 void BrowseRepairDlg::ApplyRowCheck(QTreeWidgetItem* row)
 {
     row->setCheckState(ColName, Qt::Checked);

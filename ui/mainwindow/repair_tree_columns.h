@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTreeWidgetItem>
+
 // Columns of the results tree. A top-level row is a file row, its children
 // are the output rows of that file.
 enum RepairTreeColumn {
@@ -22,3 +24,9 @@ enum RowStatus : unsigned int {
     RowQueued = 6,
     RowSampleRepairing = 7,
 };
+
+// A row's status; an empty text reads as 0.
+inline unsigned int RowStatusOf(const QTreeWidgetItem* row)
+{
+    return row->text(ColStatus).toUInt();
+}
