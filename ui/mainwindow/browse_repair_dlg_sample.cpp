@@ -11,16 +11,12 @@
 #include "my_tree_widget.h"
 #include "reference_file_dlg.h"
 #include "repair_tree_columns.h"
+#include "run_suffixes.h"
 #include "window_frame.h"
 
 #include <QFileInfo>
 
 namespace {
-
-bool awaitsSampleRepair(unsigned int status)
-{
-    return status == RowFailed || status == RowSampleRepairing || status == RowQueued;
-}
 
 // The explanation of the intro dialog for a file of this suffix; empty for a
 // suffix that is neither JPEG nor HEIC. The suffix is compared in upper case,
@@ -29,7 +25,7 @@ bool awaitsSampleRepair(unsigned int status)
 QString introText(const QString& suffix, const QString& damagedPath)
 {
     const QString upper = suffix.toUpper();
-    if (upper == QLatin1String("JPG") || upper == QLatin1String("JPEG"))
+    if (IsJpegSuffix(upper))
         return BrowseRepairDlg::tr(
             "Advance Repair\n\nUse this option to repair severely damaged JPEG. \nClick Next to add a 'sample JPEG' "
             "of the same format,\nshot using the same device.The sample and the damaged JPEGs remain unchanged "
@@ -86,7 +82,7 @@ QString BrowseRepairDlg::FailedRowPath(quint32 buttonId) const
 {
     for (int i = 0; i < m_repairTree->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = m_repairTree->topLevelItem(i);
-        if (row->text(ColButtonId).toUInt() == buttonId && awaitsSampleRepair(row->text(ColStatus).toUInt()))
+        if (row->text(ColButtonId).toUInt() == buttonId && AwaitsSampleRepair(RowStatusOf(row)))
             return row->text(ColPath);
     }
     return QString();
@@ -111,7 +107,7 @@ QVector<SampleRunRow> BrowseRepairDlg::SnapshotSampleRows() const
     QVector<SampleRunRow> rows;
     for (int i = 0; i < m_repairTree->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = m_repairTree->topLevelItem(i);
-        rows.append({item, item->text(ColName), item->text(ColPath), item->text(ColStatus).toUInt(),
+        rows.append({item, item->text(ColName), item->text(ColPath), RowStatusOf(item),
                      item->text(ColButtonId).toUInt()});
     }
     return rows;

@@ -7,6 +7,8 @@
 #include "global_state.h"
 #include "jpg_repair.h"
 #include "repair_tree_columns.h"
+#include "run_suffixes.h"
+#include "sample_run_rows.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -14,21 +16,9 @@
 
 namespace {
 
-bool awaitsSampleRepair(unsigned int status)
-{
-    return status == RowFailed || status == RowSampleRepairing || status == RowQueued;
-}
-
-bool isThumbnailName(const QString& name)
-{
-    return name.contains(QLatin1String("_[T1]")) || name.contains(QLatin1String("_[T2]")) ||
-           name.contains(QLatin1String("_[T3]"));
-}
-
 bool hasJpegSuffix(const QString& name)
 {
-    const QString suffix = QFileInfo(name).suffix().toUpper();
-    return suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG");
+    return IsJpegSuffix(QFileInfo(name).suffix().toUpper());
 }
 
 bool stopSeen()
@@ -89,7 +79,7 @@ void JpegSampleRun::queueEveryFailedRow()
 {
     m_window.m_sampleRepairQueue.clear();
     for (int i = 0; i < m_rows.size(); ++i) {
-        if (!awaitsSampleRepair(m_rows[i].status))
+        if (!AwaitsSampleRepair(m_rows[i].status))
             continue;
         m_window.m_sampleRepairQueue.append(m_rows[i].path);
         setStatus(i, RowQueued);
@@ -147,7 +137,7 @@ void JpegSampleRun::addOutputRow(int row, const QString& outputName)
     spec.name = outputName;
     spec.icon = OutputIcon::Jpeg;
     QString picture;
-    if (isThumbnailName(outputName)) {
+    if (IsThumbnailName(outputName)) {
         picture = folder + QStringLiteral("/Thumbnail Repaired/") + outputName;
         spec.type = BrowseRepairDlg::tr("Thumbnail");
     } else {

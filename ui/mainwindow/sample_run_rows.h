@@ -1,5 +1,7 @@
 #pragma once
 
+#include "repair_tree_columns.h"
+
 #include <QString>
 
 class QTreeWidgetItem;
@@ -13,3 +15,10 @@ struct SampleRunRow {
     unsigned int status = 0;
     quint32 buttonId = 0;
 };
+
+// The statuses of a row that a repair with a sample may take: failed, queued
+// or left in work by an earlier sample run.
+inline bool AwaitsSampleRepair(unsigned int status)
+{
+    return status == RowFailed || status == RowSampleRepairing || status == RowQueued;
+}
