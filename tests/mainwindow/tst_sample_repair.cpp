@@ -149,9 +149,11 @@ class SampleRepairTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
+    void jpegLinkRepairsRow_data();
     void jpegLinkRepairsRow();
     void applyToAllRepairsEveryFailedFile();
     void failedSampleRepairOffersLinkAgain();
+    void stopAfterFirstFile();
     void heicSampleRun_data();
     void heicSampleRun();
     void sameNameInTwoFolders();
@@ -166,14 +168,23 @@ void SampleRepairTest::init()
     g_state.applySampleToAll = 0;
 }
 
+void SampleRepairTest::jpegLinkRepairsRow_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("lower-case suffix") << "photo.jpg";
+    // A mixed-case suffix gets the same explanation and sample dialog.
+    QTest::newRow("mixed-case suffix") << "Photo.Jpg";
+}
+
 void SampleRepairTest::jpegLinkRepairsRow()
 {
+    QFETCH(QString, name);
     Inputs files;
     const QByteArray damaged = wipedHeaders(qRgb(10, 200, 90));
-    const QString damagedPath = files.put("photo.jpg", damaged);
+    const QString damagedPath = files.put(name, damaged);
     const QString samplePath = files.putSample("sample.jpg", sampleJpeg());
     auto window = makeWindow();
-    runAndFailAll(*window, files.inputs.path(), {"photo.jpg"});
+    runAndFailAll(*window, files.inputs.path(), {name});
 
     DialogTrace trace;
     answerSampleDialogs(trace, samplePath, false);
@@ -194,6 +205,7 @@ void SampleRepairTest::jpegLinkRepairsRow()
     QCOMPARE(row->childCount(), 1);
     QTreeWidgetItem* output = row->child(0);
     const QString outputName = output->text(ColName);
+    QCOMPARE(outputName, name);
     QCOMPARE(output->text(ColType), QStringLiteral("Repaired"));
     QCOMPARE(output->text(ColStatus), QString::number(RowOutput));
     QCOMPARE(output->checkState(ColName), Qt::Checked);
@@ -262,6 +274,40 @@ void SampleRepairTest::failedSampleRepairOffersLinkAgain()
     CustomButton* link = window->m_buttonRecords[1].linkButton;
     QVERIFY(!link->isHidden());
     QCOMPARE(link->text(), QStringLiteral("Advance Repair"));
+}
+
+// A stop while the second of three files is in work: the first keeps its
+// repair, the others wait for a later run, and the page is restored.
+void SampleRepairTest::stopAfterFirstFile()
+{
+    Inputs files;
+    files.put("a.jpg", wipedHeaders(qRgb(200, 10, 10)));
+    files.put("b.jpg", wipedHeaders(qRgb(10, 10, 200)));
+    files.put("c.jpg", wipedHeaders(qRgb(90, 90, 10)));
+    const QString samplePath = files.putSample("sample.jpg", sampleJpeg());
+    auto window = makeWindow();
+    runAndFailAll(*window, files.inputs.path(), {"a.jpg", "b.jpg", "c.jpg"});
+    connect(
+        window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
+        [](const QString& text) {
+            if (text.startsWith(QLatin1String("Repairing file 2 ")))
+                g_state.stopRequested = 1;
+        },
+        Qt::DirectConnection);
+
+    DialogTrace trace;
+    answerSampleDialogs(trace, samplePath, true);
+    RunWatch watch(*window);
+    QVERIFY(repairWithSample(*window, 0, watch));
+
+    QCOMPARE(watch.aborted.count(), 1);
+    QCOMPARE(watch.completed.count(), 0);
+    QCOMPARE(watch.closer.messages.size(), 1);
+    QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"5", "6", "6"}));
+    QCOMPARE(window->m_repairTree->topLevelItem(0)->childCount(), 1);
+    QCOMPARE(window->m_repairTree->topLevelItem(1)->childCount(), 0);
+    QCOMPARE(window->m_repairTree->topLevelItem(2)->childCount(), 0);
+    QCOMPARE(g_state.applySampleToAll, 0);
 }
 
 void SampleRepairTest::heicSampleRun_data()
