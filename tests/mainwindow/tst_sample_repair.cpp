@@ -154,6 +154,7 @@ private slots:
     void applyToAllRepairsEveryFailedFile();
     void failedSampleRepairOffersLinkAgain();
     void stopAfterFirstFile();
+    void thumbnailNamedFile();
     void heicSampleRun_data();
     void heicSampleRun();
     void sameNameInTwoFolders();
@@ -308,6 +309,33 @@ void SampleRepairTest::stopAfterFirstFile()
     QCOMPARE(window->m_repairTree->topLevelItem(1)->childCount(), 0);
     QCOMPARE(window->m_repairTree->topLevelItem(2)->childCount(), 0);
     QCOMPARE(g_state.applySampleToAll, 0);
+}
+
+// A file named like a thumbnail: its repaired copy is listed as a thumbnail
+// and lies in the thumbnail folder, from which the save takes thumbnails.
+void SampleRepairTest::thumbnailNamedFile()
+{
+    Inputs files;
+    files.put("cam_[T2].jpg", wipedHeaders(qRgb(10, 200, 90)));
+    const QString samplePath = files.putSample("sample.jpg", sampleJpeg());
+    auto window = makeWindow();
+    runAndFailAll(*window, files.inputs.path(), {"cam_[T2].jpg"});
+
+    DialogTrace trace;
+    answerSampleDialogs(trace, samplePath, false);
+    RunWatch watch(*window);
+    QVERIFY(repairWithSample(*window, 0, watch));
+
+    QTreeWidgetItem* row = window->m_repairTree->topLevelItem(0);
+    QCOMPARE(row->childCount(), 1);
+    QTreeWidgetItem* output = row->child(0);
+    QCOMPARE(output->text(ColName), QStringLiteral("cam_[T2].jpg"));
+    QCOMPARE(output->text(ColType), QStringLiteral("Thumbnail"));
+    QVERIFY(output->text(ColStatus).isEmpty());
+    QCOMPARE(output->checkState(ColName), Qt::Checked);
+    QCOMPARE(output->text(ColResolution), QStringLiteral("90x120"));
+    QCOMPARE(QImage(workFolder() + "/Thumbnail Repaired/cam_[T2].jpg").size(), QSize(kWidth, kHeight));
+    QVERIFY(!QFileInfo::exists(workFolder() + "/cam_[T2].jpg"));
 }
 
 void SampleRepairTest::heicSampleRun_data()

@@ -6,10 +6,13 @@
 
 #include "global_state.h"
 #include "jpg_repair.h"
+#include "output_names.h"
 #include "repair_tree_columns.h"
 #include "run_suffixes.h"
 #include "sample_run_rows.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTreeWidgetItem>
@@ -31,6 +34,21 @@ QString resolutionOf(const QString& picture)
 {
     const QImage image(picture);
     return QString::number(image.height()) + QLatin1Char('x') + QString::number(image.width());
+}
+
+// The engine writes the copy into the work folder itself, while a thumbnail's
+// row and its save take it from "Thumbnail Repaired": the copy of a file
+// named like a thumbnail moves there. Returns its name in that folder, or an
+// empty name when it could not be moved.
+QString moveIntoThumbnailFolder(const QString& name)
+{
+    const QString workFolder = g_state.workFolder;
+    const QString thumbnailFolder = workFolder + QStringLiteral("/Thumbnail Repaired");
+    QDir().mkpath(thumbnailFolder);
+    const QString target = freeOutputName(thumbnailFolder, QLatin1Char('/') + name);
+    if (!QFile::rename(workFolder + QLatin1Char('/') + name, thumbnailFolder + target))
+        return QString();
+    return target.mid(1);
 }
 
 void beginSampleRun(BrowseRepairDlg& window)
@@ -97,7 +115,12 @@ bool JpegSampleRun::repair(const QString& path, uint k, uint count)
         return true;
     // The engine names the copy itself: a name taken in the work folder
     // gets a number.
-    const QString outputName = g_state.producedFiles.last();
+    QString outputName = g_state.producedFiles.last();
+    if (IsThumbnailName(outputName)) {
+        outputName = moveIntoThumbnailFolder(outputName);
+        if (outputName.isEmpty())
+            return true;
+    }
 
     if (!reportProgress(k, count))
         return false;
