@@ -255,6 +255,11 @@ void BrowseRepairDlg::ConnectSignals()
     connect(g_state.actRecoverPhoto, &QAction::triggered, this, &BrowseRepairDlg::LaunchPhotoRecovery);
     // Saving the results
     connect(SaveRepairBtn, &QPushButton::clicked, this, &BrowseRepairDlg::SaveImage);
+    // Advanced repair with a sample; back.
+    connect(this, &BrowseRepairDlg::RunRowCheck, this, &BrowseRepairDlg::ApplyRowCheck);
+    connect(g_state.referenceDlg->RefRepairBtn, &QPushButton::clicked, this, &BrowseRepairDlg::ReferenceRepairProcess);
+    connect(g_state.referenceDlg->refe_CheckBox, &QCheckBox::clicked, this, &BrowseRepairDlg::OnRefe_CheckBoxClicked);
+    connect(BackBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnClickedBackBtn);
 }
 
 void BrowseRepairDlg::MinimiseWin()
