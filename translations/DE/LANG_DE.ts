@@ -332,52 +332,6 @@ Miniaturansichten sind kleine Bilder großer JPEG-Dateien.</translation>
         <translation>Sprachen</translation>
     </message>
     <message>
-        <source>Advance Repair</source>
-        <translation>Erweiterte Reparatur</translation>
-    </message>
-    <message>
-        <source>Aborted</source>
-        <translation>Abgebrochen</translation>
-    </message>
-    <message>
-        <source>Repair process completed.
-
-Thumbnails are listed as &apos;filename_Tx&apos; if available.
-Thumbnails are small sized images of large JPEGs.</source>
-        <translation>Reparatur abgeschlossen.
-
-Miniaturbilder werden, falls vorhanden, als &apos;Dateiname_Tx&apos; aufgeführt.
-Miniaturbilder sind verkleinerte Bilder großer JPEGs.</translation>
-    </message>
-    <message>
-        <source>Repairing file </source>
-        <translation>Repariere Datei </translation>
-    </message>
-    <message>
-        <source>of</source>
-        <translation>von</translation>
-    </message>
-    <message>
-        <source>Thumbnail</source>
-        <translation>Miniaturbild</translation>
-    </message>
-    <message>
-        <source>Repaired</source>
-        <translation>Repariert</translation>
-    </message>
-    <message>
-        <source>Extracted</source>
-        <translation>Extrahiert</translation>
-    </message>
-    <message>
-        <source>This may take a while, depending on the number of photos and their file size. Please wait while the process is completed.</source>
-        <translation>Dies kann je nach Anzahl und Dateigröße der Fotos eine Weile dauern. Bitte warten Sie, bis der Vorgang abgeschlossen ist.</translation>
-    </message>
-    <message>
-        <source>Repairing selected photos</source>
-        <translation>Ausgewählte Fotos werden repariert</translation>
-    </message>
-    <message>
         <source>Advance Repair
 
 Use this option to repair severely damaged JPEG. 
