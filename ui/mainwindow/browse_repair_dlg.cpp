@@ -47,7 +47,7 @@ BrowseRepairDlg::BrowseRepairDlg(QWidget* parent) : QDialog(parent)
     g_mainWindow = this;
     m_geometry.window = QSize(850, 600);
     qRegisterMetaType<QTreeWidgetItem*>("QTreeWidgetItem*");
-    qRegisterMetaType<OutputRowSpec>("OutputRowSpec");
+    qRegisterMetaType<OutputRowDetails>("OutputRowDetails");
 
     g_state.uiScale = g_startScale;
     {

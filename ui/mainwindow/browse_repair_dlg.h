@@ -130,7 +130,7 @@ signals:
     void RunRowStatus(QTreeWidgetItem* row, uint status);
     void RunRowUncheck(QTreeWidgetItem* row);
     void RunRowType(QTreeWidgetItem* row, QString type);
-    void RunOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowSpec spec);
+    void RunOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowDetails details);
     void RunMarkStopped();
     void RunFinalPass();
     // Row change of a sample run: the row gets a ticked check box.
@@ -179,7 +179,7 @@ private slots:
     void ApplyRowStatus(QTreeWidgetItem* row, uint status);
     void ApplyRowUncheck(QTreeWidgetItem* row);
     void ApplyRowType(QTreeWidgetItem* row, QString type);
-    void ApplyOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowSpec spec);
+    void ApplyOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowDetails details);
     void ApplyStopMarking();
     void ApplyFinalPass();
     void Init();

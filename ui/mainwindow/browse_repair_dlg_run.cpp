@@ -107,7 +107,7 @@ private:
     bool fail(FileState& file);
     bool addOutputs(FileState& file);
     bool addOutput(FileState& file, const QString& name);
-    void labelPreviews(FileState& file, OutputRowSpec& spec);
+    void labelPreviews(FileState& file, OutputRowDetails& details);
     void setStatus(FileState& file, unsigned int status);
     void markRepaired(FileState& file);
     void stopAt(QTreeWidgetItem* row);
@@ -263,9 +263,9 @@ bool NormalRun::addOutput(FileState& file, const QString& name)
     }
     const QString kind = QFileInfo(file.row->name).suffix().toUpper();
     const QString folder = g_state.workFolder;
-    OutputRowSpec spec;
-    spec.name = QString(name).remove(QLatin1Char('/'));
-    spec.icon = iconFor(kind);
+    OutputRowDetails details;
+    details.name = QString(name).remove(QLatin1Char('/'));
+    details.icon = iconFor(kind);
     QString picture;
     std::optional<QSize> size; // measured once, when first needed
 
@@ -276,32 +276,32 @@ bool NormalRun::addOutput(FileState& file, const QString& name)
         }
         if (IsThumbnailName(name)) {
             picture = folder + QStringLiteral("/Thumbnail Repaired/") + name;
-            spec.type = BrowseRepairDlg::tr("Thumbnail");
+            details.type = BrowseRepairDlg::tr("Thumbnail");
         } else {
             picture = folder + QLatin1Char('/') + name;
             markRepaired(file);
-            spec.type = BrowseRepairDlg::tr("Repaired");
+            details.type = BrowseRepairDlg::tr("Repaired");
         }
-        spec.status = RowOutput;
+        details.status = RowOutput;
     } else if (kind == QLatin1String("HEIC")) {
         if (file.outputs.isEmpty()) {
             markRepaired(file);
-            spec.type = BrowseRepairDlg::tr("Repaired");
-            spec.status = RowOutput;
+            details.type = BrowseRepairDlg::tr("Repaired");
+            details.status = RowOutput;
         }
     } else {
         picture = folder + QLatin1Char('/') + name;
         size = pictureSize(picture);
         m_window.m_imageWidths.append(QString::number(size->width()));
-        labelPreviews(file, spec);
+        labelPreviews(file, details);
     }
 
     const bool stopped = stopSeen();
     if (!picture.isEmpty() && !stopped)
-        spec.resolution = resolutionText(size ? *size : pictureSize(picture));
+        details.resolution = resolutionText(size ? *size : pictureSize(picture));
     auto* output = new QTreeWidgetItem;
     file.outputs.append(output);
-    emit m_window.RunOutputRow(file.row->item, output, spec);
+    emit m_window.RunOutputRow(file.row->item, output, details);
     if (stopped) {
         stopAt(file.row->item);
         return false;
@@ -310,17 +310,17 @@ bool NormalRun::addOutput(FileState& file, const QString& name)
     return true;
 }
 
-// Types of the previews of a RAW or TIFF file, the newest being spec: the
+// Types of the previews of a RAW or TIFF file, the newest being details: the
 // first is "Extracted"; of two or three, the widest are "Extracted" and the
 // others "Thumbnail"; from the fourth on a row gets neither type nor status.
-void NormalRun::labelPreviews(FileState& file, OutputRowSpec& spec)
+void NormalRun::labelPreviews(FileState& file, OutputRowDetails& details)
 {
     const QStringList& widths = m_window.m_imageWidths;
     const int count = widths.size();
     if (count == 1) {
         markRepaired(file);
-        spec.type = BrowseRepairDlg::tr("Extracted");
-        spec.status = RowOutput;
+        details.type = BrowseRepairDlg::tr("Extracted");
+        details.status = RowOutput;
         return;
     }
     if (count > 3)
@@ -333,8 +333,8 @@ void NormalRun::labelPreviews(FileState& file, OutputRowSpec& spec)
     };
     for (int i = 0; i < count - 1; ++i)
         emit m_window.RunRowType(file.outputs[i], typeOf(i));
-    spec.type = typeOf(count - 1);
-    spec.status = RowOutput;
+    details.type = typeOf(count - 1);
+    details.status = RowOutput;
 }
 
 void NormalRun::setStatus(FileState& file, unsigned int status)

@@ -40,18 +40,18 @@ void BrowseRepairDlg::ApplyRowType(QTreeWidgetItem* row, QString type)
     row->setText(ColType, type);
 }
 
-void BrowseRepairDlg::ApplyOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowSpec spec)
+void BrowseRepairDlg::ApplyOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowDetails details)
 {
     fileRow->addChild(outputRow);
     outputRow->setCheckState(ColName, Qt::Unchecked);
-    outputRow->setText(ColName, spec.name);
-    outputRow->setIcon(ColName, iconOf(spec.icon));
-    if (!spec.type.isEmpty())
-        outputRow->setText(ColType, spec.type);
-    if (!spec.resolution.isEmpty())
-        outputRow->setText(ColResolution, spec.resolution);
-    if (spec.status != 0)
-        outputRow->setText(ColStatus, QString::number(spec.status));
+    outputRow->setText(ColName, details.name);
+    outputRow->setIcon(ColName, iconOf(details.icon));
+    if (!details.type.isEmpty())
+        outputRow->setText(ColType, details.type);
+    if (!details.resolution.isEmpty())
+        outputRow->setText(ColResolution, details.resolution);
+    if (details.status != 0)
+        outputRow->setText(ColStatus, QString::number(details.status));
 }
 
 // Every row from the first stopped one on ends stopped.

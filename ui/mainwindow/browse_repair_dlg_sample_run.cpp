@@ -156,24 +156,24 @@ bool JpegSampleRun::reportProgress(uint k, uint count)
 void JpegSampleRun::addOutputRow(int row, const QString& outputName)
 {
     const QString folder = g_state.workFolder;
-    OutputRowSpec spec;
-    spec.name = outputName;
-    spec.icon = OutputIcon::Jpeg;
+    OutputRowDetails details;
+    details.name = outputName;
+    details.icon = OutputIcon::Jpeg;
     QString picture;
     if (IsThumbnailName(outputName)) {
         picture = folder + QStringLiteral("/Thumbnail Repaired/") + outputName;
-        spec.type = BrowseRepairDlg::tr("Thumbnail");
+        details.type = BrowseRepairDlg::tr("Thumbnail");
     } else {
         picture = folder + QLatin1Char('/') + outputName;
         setStatus(row, RowRepaired);
-        spec.type = BrowseRepairDlg::tr("Repaired");
-        spec.status = RowOutput;
+        details.type = BrowseRepairDlg::tr("Repaired");
+        details.status = RowOutput;
     }
-    spec.resolution = resolutionOf(picture);
+    details.resolution = resolutionOf(picture);
 
     QTreeWidgetItem* file = m_rows[row].item;
     auto* output = new QTreeWidgetItem;
-    emit m_window.RunOutputRow(file, output, spec);
+    emit m_window.RunOutputRow(file, output, details);
     emit m_window.RunRowCheck(output);
     emit m_window.ExpandThumb(file);
     emit m_window.RunRowUncheck(file);
@@ -227,13 +227,13 @@ void BrowseRepairDlg::RepairHeicWithSample()
         if (repair.CopyHevcData(rebuilt)) {
             QTreeWidgetItem* file = m_sampleRows[row].item;
             emit RunRowStatus(file, RowRepaired);
-            OutputRowSpec spec;
-            spec.name = rebuilt;
-            spec.type = tr("Repaired");
-            spec.status = RowOutput;
-            spec.icon = OutputIcon::Heic;
+            OutputRowDetails details;
+            details.name = rebuilt;
+            details.type = tr("Repaired");
+            details.status = RowOutput;
+            details.icon = OutputIcon::Heic;
             auto* output = new QTreeWidgetItem;
-            emit RunOutputRow(file, output, spec);
+            emit RunOutputRow(file, output, details);
             emit RunRowCheck(output);
             emit showCustomButton(uint(row));
             emit ExpandThumb(file);

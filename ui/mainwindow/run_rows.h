@@ -17,7 +17,7 @@ struct RunFileRow {
 enum class OutputIcon { Jpeg, Heic, Other };
 
 // The contents of an output row that a run attaches under a file row.
-struct OutputRowSpec {
+struct OutputRowDetails {
     QString name;
     QString type;       // empty: no type text
     QString resolution; // empty: no resolution text
@@ -25,4 +25,4 @@ struct OutputRowSpec {
     OutputIcon icon = OutputIcon::Other;
 };
 
-Q_DECLARE_METATYPE(OutputRowSpec)
+Q_DECLARE_METATYPE(OutputRowDetails)
