@@ -247,6 +247,13 @@ void BrowseRepairDlg::ConnectSignals()
     connect(m_fileTree, &QTreeWidget::itemClicked, this, &BrowseRepairDlg::OnRepairItemClicked);
     connect(CloseBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::CloseProcess);
     connect(MinimiseBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::MinimiseWin);
+
+    connect(AbutBtn, &QPushButton::clicked, this, &BrowseRepairDlg::onAbtDlg);
+    connect(UpdateBtn, &QPushButton::clicked, this, &BrowseRepairDlg::onUpdateWizard);
+    connect(HelpBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnHelp);
+    connect(AbutBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::onAbtDlg);
+    connect(UpdateBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::onUpdateWizard);
+    connect(HelpBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::OnHelp);
 }
 
 void BrowseRepairDlg::MinimiseWin()

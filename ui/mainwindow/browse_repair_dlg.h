@@ -118,6 +118,10 @@ private slots:
     void RemoveFrmListProcess();
     void OnCheckBoxbtnClicked(bool checked);
     void OnRepairItemClicked(QTreeWidgetItem* item, int column);
+    // Context help, about box and software update
+    void OnHelp();
+    void onAbtDlg();
+    void onUpdateWizard();
 
 private:
     void InitRepairState();
