@@ -30,6 +30,8 @@ private slots:
     void picturesByScale();
     void titleStripDrag();
     void languageChangeRedoesTextsAndLayout();
+    void imageSizes_data();
+    void imageSizes();
 
 private:
     QList<QUrl> m_opened;
@@ -233,6 +235,38 @@ void AboutDlgTest::languageChangeRedoesTextsAndLayout()
     QCOMPARE(about.CloseButton->text(), QStringLiteral("Schlie\u00dfen"));
     QCOMPARE(about.UserLabel->text(), QSysInfo::machineHostName());
     QCOMPARE(about.OSLabel->text(), QSysInfo::prettyProductName());
+}
+
+void AboutDlgTest::imageSizes_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    const struct {
+        const char* name;
+        QSize sizes[3];
+    } images[] = {
+        {"About small.png", {{215, 335}, {268, 418}, {322, 502}}},
+        {"img_Line.png", {{512, 1}, {640, 2}, {768, 2}}},
+        {"img_Dot.png", {{1, 1}, {1, 1}, {1, 1}}},
+        {"img_MediumButton.png", {{90, 26}, {112, 32}, {135, 39}}},
+        {"img_BigButtonActive.png", {{159, 29}, {198, 36}, {238, 43}}},
+        {"img_SoftwareUpdate.png", {{493, 368}, {616, 460}, {739, 552}}},
+    };
+    const float scales[3] = {1.0f, 1.25f, 1.5f};
+    for (int set = 0; set < 3; ++set) {
+        for (const auto& image : images) {
+            const QString path = imageSetFolder(scales[set]) + QLatin1String(image.name);
+            QTest::newRow(qPrintable(path)) << path << image.sizes[set];
+        }
+    }
+}
+
+void AboutDlgTest::imageSizes()
+{
+    QFETCH(QString, path);
+    const QImage image(path);
+    QVERIFY2(!image.isNull(), qPrintable(path));
+    QTEST(image.size(), "size");
 }
 
 QTEST_MAIN(AboutDlgTest)
