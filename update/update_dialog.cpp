@@ -5,7 +5,6 @@
 #include "window_frame.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
 
 namespace {
@@ -13,30 +12,7 @@ namespace {
 const int kStripWidth = 800;
 } // namespace
 
-UpdateDialog::UpdateDialog(QWidget* parent) : QDialog(parent), m_dragOffset(0, 0) {}
-
-bool UpdateDialog::IsInTitleBar(const QPoint& pos) const
-{
-    return isInTitleStrip(pos, kStripWidth);
-}
-
-void UpdateDialog::mousePressEvent(QMouseEvent* event)
-{
-    beginStripDrag(this, event, kStripWidth, m_dragOffset);
-    QWidget::mousePressEvent(event);
-}
-
-void UpdateDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    QWidget::mouseMoveEvent(event);
-    followStripDrag(this, event, m_dragOffset);
-}
-
-void UpdateDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    QWidget::mouseReleaseEvent(event);
-    endStripDrag();
-}
+UpdateDialog::UpdateDialog(QWidget* parent) : FramelessDialog(parent, kStripWidth) {}
 
 void UpdateDialog::keyPressEvent(QKeyEvent* event)
 {

@@ -27,6 +27,13 @@ void writeSettings(const QString& link, const QString& installed)
     settings->setValue(QStringLiteral("Version"), installed);
 }
 
+// The server offers this version file, and the settings point at it.
+void offerVersionFile(UpdateServer& server, const QByteArray& versionFile, const QString& installed)
+{
+    server.serve(QStringLiteral("Pictavo.txt"), versionFile);
+    writeSettings(server.baseUrl(), installed);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(LayoutLanguage)
@@ -48,6 +55,7 @@ private slots:
     void offerCancelDeletesTheVersionFile();
     void offerLayout_data();
     void offerLayout();
+    void offerStripAndKeys();
 
 private:
     QShowUpdate* runCheck(bool asked);
@@ -107,8 +115,7 @@ void UpdateCheckTest::newerVersionOpensTheOffer()
     QFETCH(QString, installed);
     QFETCH(QByteArray, versionFile);
     QFETCH(QString, offerText);
-    m_server->serve(QStringLiteral("Pictavo.txt"), versionFile);
-    writeSettings(m_server->baseUrl(), installed);
+    offerVersionFile(*m_server, versionFile, installed);
 
     ModalRecorder recorder;
     QShowUpdate* offer = runCheck(true);
@@ -141,8 +148,7 @@ void UpdateCheckTest::nothingNewerIsReportedOnlyWhenAsked()
     QFETCH(QString, installed);
     QFETCH(QByteArray, versionFile);
     QFETCH(bool, asked);
-    m_server->serve(QStringLiteral("Pictavo.txt"), versionFile);
-    writeSettings(m_server->baseUrl(), installed);
+    offerVersionFile(*m_server, versionFile, installed);
 
     ModalRecorder recorder;
     QVERIFY(!runCheck(asked));
@@ -154,8 +160,7 @@ void UpdateCheckTest::nothingNewerIsReportedOnlyWhenAsked()
 void UpdateCheckTest::offlineCheckDoesNothing()
 {
     qputenv(platform::kNetworkStateVariable, "offline");
-    m_server->serve(QStringLiteral("Pictavo.txt"), "9.0.0.0\n");
-    writeSettings(m_server->baseUrl(), QStringLiteral("8.1.0.0"));
+    offerVersionFile(*m_server, "9.0.0.0\n", QStringLiteral("8.1.0.0"));
     const int requests = m_server->requestCount(QStringLiteral("Pictavo.txt"));
 
     ModalRecorder recorder;
@@ -180,8 +185,7 @@ void UpdateCheckTest::serverDownEndsLikeNothingNewer()
 
 void UpdateCheckTest::shortVersionFileRemovesTheFolder()
 {
-    m_server->serve(QStringLiteral("Pictavo.txt"), "9.0");
-    writeSettings(m_server->baseUrl(), QStringLiteral("8.1.0.0"));
+    offerVersionFile(*m_server, "9.0", QStringLiteral("8.1.0.0"));
     ModalRecorder recorder;
     QVERIFY(!runCheck(false));
     QVERIFY(!QDir(UpdateFolder()).exists());
@@ -206,8 +210,7 @@ void UpdateCheckTest::linkOfTheInterfaceLanguage()
 
 void UpdateCheckTest::offerCancelDeletesTheVersionFile()
 {
-    m_server->serve(QStringLiteral("Pictavo.txt"), "9.0.0.0\n");
-    writeSettings(m_server->baseUrl(), QStringLiteral("8.1.0.0"));
+    offerVersionFile(*m_server, "9.0.0.0\n", QStringLiteral("8.1.0.0"));
     QShowUpdate* offer = runCheck(true);
     QVERIFY(offer);
     QVERIFY(QFile::exists(g_updateInfoPath));
@@ -248,6 +251,20 @@ void UpdateCheckTest::offerLayout()
     QTEST(offer.UpdateButton->geometry(), "updateButton");
     QTEST(offer.CancelButton->geometry(), "cancelButton");
     QTEST(offer.label_2->pixmap() && !offer.label_2->pixmap()->isNull(), "background");
+}
+
+void UpdateCheckTest::offerStripAndKeys()
+{
+    g_majorUpdateFound = true;
+    QShowUpdate offer(nullptr);
+    offer.show();
+    QVERIFY(offer.IsInTitleBar(QPoint(490, 29)));
+    QVERIFY(!offer.IsInTitleBar(QPoint(490, 30)));
+    QVERIFY(offer.windowFlags().testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(!offer.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QTest::keyClick(&offer, Qt::Key_Escape);
+    QTest::keyClick(&offer, Qt::Key_Return);
+    QVERIFY(offer.isVisible());
 }
 
 QTEST_MAIN(UpdateCheckTest)
