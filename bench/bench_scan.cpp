@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kWidth = 6000;
 constexpr int kHeight = 4000;
-constexpr int kRounds = 5;
+constexpr int kRounds = 15;
 
 // Smooth gradients with a little noise, so the encoder produces scan data
 // of a photo's density.

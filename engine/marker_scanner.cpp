@@ -150,7 +150,7 @@ public:
 private:
     void drive(std::vector<Cursor>& cursors);
     void advance(Cursor& cursor, qint64 base, qint64 limit);
-    Cursor imageCounter(qint64 start, int& count);
+    qint64 countStep(qint64 q, const quint8* at);
     Cursor segmentWalker(qint64 start);
     void recordImageStarts(qint64 start);
     qint64 walkStep(qint64 p, const quint8* at);
@@ -173,8 +173,11 @@ private:
     bool m_deferFindings = false;
     std::vector<Finding> m_findings;
     bool m_badStart = false;
+    int m_imageCount = 0;
+    bool m_imageOpen = false;
     bool m_inScanData = false;
     qint64 m_scanStart = 0;
+    qint64 m_strayCount = 0;
     bool m_jumpedToEnd = false;
     int m_soiCount = 0;
     bool m_dqtSeen = false;
@@ -247,6 +250,11 @@ void MarkerWalk::nodeAt(qint64 pos)
 // walk takes them off again when its results do not stand.
 void MarkerWalk::strayAt(qint64 q)
 {
+    // A long run of FF bytes (erased flash) would otherwise cost a list node
+    // per byte; past the bound the pairs are left as they are.
+    if (m_strayCount >= kMaxStrayMarkers)
+        return;
+    ++m_strayCount;
     m_repair.AppendOffset(&g_state.strayMarkerHead, &g_state.strayMarkerTail,
                           quint64(q - m_scanStart));
 }
@@ -270,24 +278,23 @@ void MarkerWalk::keepFindings()
         g_state.scanStartOffset = m_scanStart;
 }
 
-Cursor MarkerWalk::imageCounter(qint64 start, int& count)
+// Counts image starts and ends: a complete image counts 2, and an image that
+// holds a thumbnail is closed by the thumbnail's FF D9.
+qint64 MarkerWalk::countStep(qint64 q, const quint8* at)
 {
-    auto open = std::make_shared<bool>(false);
-    return {start, [&count, open](qint64 q, const quint8* at) {
-                const quint16 word = wordAt(at);
-                if (!*open && word == jpeg::kSOI && jpeg::isImageStartFollower(wordAt(at + 2))) {
-                    ++count;
-                    *open = true;
-                    return q + 3;
-                }
-                if (*open && word == jpeg::kEOI) {
-                    // The next image may start right after the two bytes of FF D9.
-                    ++count;
-                    *open = false;
-                    return q + 2;
-                }
-                return q + 1;
-            }};
+    const quint16 word = wordAt(at);
+    if (!m_imageOpen && word == jpeg::kSOI && jpeg::isImageStartFollower(wordAt(at + 2))) {
+        ++m_imageCount;
+        m_imageOpen = true;
+        return q + 3;
+    }
+    if (m_imageOpen && word == jpeg::kEOI) {
+        // The next image may start right after the two bytes of FF D9.
+        ++m_imageCount;
+        m_imageOpen = false;
+        return q + 2;
+    }
+    return q + 1;
 }
 
 Cursor MarkerWalk::segmentWalker(qint64 start)
@@ -325,11 +332,13 @@ void MarkerWalk::scanInputFile(qint64 start)
         if (m_badStart || badEnd)
             g_state.multiImageRecovery = 1;
     }
-    int count = 0;
     m_deferFindings = true;
     const StrayListMark strays;
-    std::vector<Cursor> cursors{imageCounter(start, count), segmentWalker(start)};
+    std::vector<Cursor> cursors{
+        {start, [this](qint64 q, const quint8* at) { return countStep(q, at); }},
+        segmentWalker(start)};
     drive(cursors);
+    const int count = m_imageCount;
     const bool several = count >= 6 || ((count == 4 || count == 5) && badEnd);
     if (stopRequested() || several) {
         strays.dropLater();

@@ -2,6 +2,7 @@
 // suffix to the JPEG pipeline or to a RAW/TIFF preview extractor, and leaves
 // the engine clean for the next file.
 #include "jpg_repair.h"
+#include "segment_lists.h"
 
 #include "file_open.h"
 #include "global_state.h"
@@ -56,7 +57,10 @@ void jpg_repair::RepairFile(QString path)
         g_state.fileSuffix = QFileInfo(g_state.inputPath).suffix();
         const QString suffix = g_state.fileSuffix.toUpper();
         if (suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG")) {
-            repairJpeg(*this);
+            // Sizes and positions of the JPEG pipeline are 32-bit: larger
+            // files are left alone rather than half-read.
+            if (g_state.inputFileSize <= kMaxJpegInputSize)
+                repairJpeg(*this);
         } else {
             for (const Extractor& entry : kExtractors) {
                 if (suffix == QLatin1String(entry.suffix)) {

@@ -10,6 +10,7 @@
 #include "global_state.h"
 #include "jpeg_markers.h"
 #include "output_names.h"
+#include "segment_lists.h"
 
 #include <QFileInfo>
 
@@ -96,11 +97,13 @@ bool jpg_repair::SalvageJpeg(QString path)
     bool salvaged = false;
     if (g_state.inputFile) {
         FileWindow input(g_state.inputFile);
-        bool appMet = false;
-        if (input.size() > 2)
-            salvaged = salvageForward(input, appMet);
-        if (!appMet)
-            salvaged = salvageBackward(input);
+        if (input.size() <= kMaxJpegInputSize) {
+            bool appMet = false;
+            if (input.size() > 2)
+                salvaged = salvageForward(input, appMet);
+            if (!appMet)
+                salvaged = salvageBackward(input);
+        }
         std::fclose(g_state.inputFile);
         g_state.inputFile = nullptr;
     }

@@ -13,6 +13,8 @@ constexpr int kMaxEmbeddedImages = 1024;
 // Image positions are kept as 32-bit values, so the engine only takes inputs
 // whose size fits in them.
 constexpr qint64 kMaxJpegInputSize = 0x7FFFFFFF;
+// Most stray scan-data pairs one scan records.
+constexpr qint64 kMaxStrayMarkers = 1 << 20;
 
 // g_state.thirdComponentTable after a frame of fewer than three components:
 // outside the selector range 0 to 3, so no rule keyed on it applies.

@@ -24,6 +24,13 @@ struct SearchPath {
     qint64 start = 0;
     qint64 end = -1;
     Skipped skipped;
+
+    bool fits(qint64 searchBound) const
+    {
+        return valid && file == g_state.inputFile && bound == searchBound;
+    }
+    // Whether the search stood at c with its image open.
+    bool covers(qint64 c) const;
 };
 
 // Paths with more jumps than this are not remembered.
@@ -84,22 +91,45 @@ bool isSearchSkippedApp(quint16 word)
     return word == jpeg::kAPP1 || word == jpeg::kAPP2 || word == jpeg::kAPP13;
 }
 
+// What one image search produced.
+struct SearchOutcome {
+    qint64 closedAt = -1; // the FF D9 that closed the last image, or -1
+    bool merged = false;  // the search joined the path it was given
+};
+
 // Records the complete images (FF D8 ... FF D9) found from pos up to the
 // search bound. Only FF bytes can change anything, so the cursor jumps from
-// one FF to the next. Answers the position of the FF D9 that closed the last
-// image, or -1; the stretches jumped over go to `skipped` when given.
-qint64 searchImages(FileWindow& in, SegmentRecord& record, qint64 pos, const ImageSearch& search,
-                    Skipped* skipped)
+// one FF to the next. The stretches jumped over go to `skipped` when given;
+// once the open image stands on `joinPath`, it ends as that path ended.
+SearchOutcome searchImages(FileWindow& in, SegmentRecord& record, qint64 pos,
+                           const ImageSearch& search, Skipped* skipped,
+                           const SearchPath* joinPath)
 {
+    SearchOutcome outcome;
     quint16& count = record.*search.counter;
     bool open = false;
     int k = 0;
-    qint64 closedAt = -1;
+    auto closeAt = [&](qint64 c) {
+        const qint32 length = qint32(quint32(c) - quint32(record.embeddedStart[k]) + 2u);
+        record.embeddedLength[k] = length;
+        if (length > 0)
+            g_state.thumbnailFound = 1;
+        ++k;
+        ++count;
+        open = false;
+        outcome.closedAt = c;
+    };
     qint64 c = pos;
     while (c <= search.bound && k < kMaxEmbeddedImages) {
         if (in.byteAt(c) != 0xFF) {
             c = in.find(0xFF, c + 1, search.bound + 1);
             continue;
+        }
+        if (open && joinPath && joinPath->covers(c)) {
+            outcome.merged = true;
+            if (joinPath->end >= 0)
+                closeAt(joinPath->end);
+            break;
         }
         const quint16 word = in.le16(c);
         if (word == jpeg::kSOI && !open) {
@@ -117,14 +147,7 @@ qint64 searchImages(FileWindow& in, SegmentRecord& record, qint64 pos, const Ima
                 skipped->emplace_back(c + 1, next);
             c = next;
         } else if (word == jpeg::kEOI && open) {
-            const qint32 length = qint32(quint32(c) - quint32(record.embeddedStart[k]) + 2u);
-            record.embeddedLength[k] = length;
-            if (length > 0)
-                g_state.thumbnailFound = 1;
-            ++k;
-            ++count;
-            open = false;
-            closedAt = c;
+            closeAt(c);
             if (search.recovery)
                 break;
             c += 1;
@@ -132,7 +155,7 @@ qint64 searchImages(FileWindow& in, SegmentRecord& record, qint64 pos, const Ima
             c += 1;
         }
     }
-    return closedAt;
+    return outcome;
 }
 
 bool passedOver(const Skipped& skipped, qint64 pos)
@@ -143,14 +166,17 @@ bool passedOver(const Skipped& skipped, qint64 pos)
     return after != skipped.begin() && pos < std::prev(after)->second;
 }
 
-// An image start on the last search's path, before its end, ends where that
-// search ended: from the start on, both searches take the same steps.
+bool SearchPath::covers(qint64 c) const
+{
+    return c >= start + 2 && (end < 0 || c <= end) && !passedOver(skipped, c);
+}
+
+// An image start whose next step lies on the last search's path ends where
+// that search ended: from there on, both searches take the same steps.
 bool reuseLastPath(SegmentRecord& record, qint64 pos, qint64 bound)
 {
     const SearchPath* path = t_lastPath;
-    if (!path || !path->valid || path->file != g_state.inputFile || path->bound != bound
-        || pos <= path->start || (path->end >= 0 && pos >= path->end)
-        || passedOver(path->skipped, pos))
+    if (!path->fits(bound) || !path->covers(pos + 2))
         return false;
     quint8 start[4];
     jpg_repair::ReadAt(g_state.inputFile, quint64(pos), start, sizeof start);
@@ -267,16 +293,23 @@ void fillRecord(SegmentRecord& record, const quint8* header, qint64 pos, qint32 
                                                              : FileWindow::kDefaultWindow;
     FileWindow in(g_state.inputFile, window);
     if (!path) {
-        searchImages(in, record, pos, search, nullptr);
+        searchImages(in, record, pos, search, nullptr, nullptr);
         return;
     }
-    path->skipped.clear();
-    path->end = searchImages(in, record, pos, search, &path->skipped);
-    path->valid = record.soiImageFlag == 1 && record.embeddedStart[0] == qint32(pos)
-        && path->skipped.size() < kMaxRememberedJumps;
-    path->file = g_state.inputFile;
-    path->bound = search.bound;
-    path->start = pos;
+    // A search that joins the remembered path leaves it as it is: it still
+    // describes everything from its own start on.
+    SearchPath fresh;
+    const SearchPath* joinPath = path->fits(search.bound) ? path : nullptr;
+    const SearchOutcome outcome = searchImages(in, record, pos, search, &fresh.skipped, joinPath);
+    if (outcome.merged)
+        return;
+    fresh.valid = record.soiImageFlag == 1 && record.embeddedStart[0] == qint32(pos)
+        && fresh.skipped.size() < kMaxRememberedJumps;
+    fresh.file = g_state.inputFile;
+    fresh.bound = search.bound;
+    fresh.start = pos;
+    fresh.end = outcome.closedAt;
+    *path = std::move(fresh);
 }
 
 template <typename Node>

@@ -22,7 +22,6 @@ public:
     explicit PreviewWriter(const QString& inputPath, BaseName rule = BaseName::BeforeFirstDot,
                            const QString& extension = QStringLiteral(".jpg"));
 
-    const QString& baseName() const { return m_baseName; }
     // The name of output k before any clash is resolved.
     QString outputName(int k) const;
 

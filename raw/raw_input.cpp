@@ -114,8 +114,10 @@ qint64 RawInput::find(quint64 from, quint64 to, const BytePatterns& patterns, St
     if (patterns.isEmpty())
         return -1;
     bool leadByte[256] = {};
-    for (const QByteArray& pattern : patterns)
+    for (const QByteArray& pattern : patterns) {
+        Q_ASSERT(!pattern.isEmpty() && pattern.size() <= kMaxPatternLength);
         leadByte[quint8(pattern.at(0))] = true;
+    }
     const quint8 sharedLead = quint8(patterns.first().at(0));
     const bool oneLead = std::all_of(patterns.begin(), patterns.end(),
         [sharedLead](const QByteArray& p) { return quint8(p.at(0)) == sharedLead; });

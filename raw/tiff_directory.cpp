@@ -24,11 +24,6 @@ TagMatch TagMatch::eitherOrder(quint16 tag)
     return TagMatch(tag, swapped(tag));
 }
 
-TagMatch TagMatch::fileOrder(quint16 tag, bool bigEndian)
-{
-    return bigEndian ? TagMatch::bigEndian(tag) : TagMatch::littleEndian(tag);
-}
-
 namespace tiff {
 
 QByteArray littleEndianHeader()

@@ -6,14 +6,13 @@
 #include <QtGlobal>
 
 // A tag as it may stand in a file: the two bytes of each accepted form,
-// compared as they lie in the file, so a walk can accept a tag in the
-// file's byte order, in either order, or in one fixed order.
+// compared as they lie in the file, so a walk can accept a tag in either
+// byte order or in one fixed order.
 class TagMatch {
 public:
     static TagMatch littleEndian(quint16 tag);
     static TagMatch bigEndian(quint16 tag);
     static TagMatch eitherOrder(quint16 tag);
-    static TagMatch fileOrder(quint16 tag, bool bigEndian);
 
     bool matches(quint16 storedBytes) const
     {

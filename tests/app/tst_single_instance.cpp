@@ -29,21 +29,16 @@ void SingleInstanceTest::initTestCase()
 {
     if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
         QSKIP("Xvfb and xdotool are needed");
-    m_display = QStringLiteral(":%1").arg(90 + QCoreApplication::applicationPid() % 400);
-    m_server.start("Xvfb", {m_display, "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+    // The server picks a free display itself and writes its number to us.
+    m_server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
     QVERIFY(m_server.waitForStarted());
-    QProcess probe;
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", m_display);
-        probe.setProcessEnvironment(env);
-        probe.start("xdotool", {"getdisplaygeometry"});
-        probe.waitForFinished(5000);
-        if (probe.exitCode() == 0)
-            return;
-        QTest::qWait(100);
+    QByteArray number;
+    for (int waited = 0; waited < 20000 && !number.contains('\n'); waited += 100) {
+        m_server.waitForReadyRead(100);
+        number += m_server.readAllStandardOutput();
     }
-    QFAIL("the X server did not start");
+    QVERIFY2(number.contains('\n'), "the X server did not start");
+    m_display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
 }
 
 void SingleInstanceTest::cleanupTestCase()

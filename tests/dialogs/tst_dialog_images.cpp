@@ -99,13 +99,15 @@ void DialogImagesTest::styleSheetsNameExistingImages()
     intro->setAttribute(Qt::WA_DeleteOnClose, false);
     dialogs.emplace_back(intro);
     // The intro dialog styles the sample dialog's Repair button on Next.
-    // Rejects the sample dialog once its modal run has started, however
-    // long the intro dialog takes to get there.
+    // Ends the sample dialog's modal run. A tick can come before the run's
+    // own event loop exists (a reject then only hides the dialog), so every
+    // tick shows the dialog again and rejects it until the run has ended.
     QTimer closer;
     closer.setInterval(50);
     QObject::connect(&closer, &QTimer::timeout, sample.get(), [&sample] {
-        if (sample->isVisible())
-            sample->reject();
+        if (!sample->isVisible())
+            sample->show();
+        sample->reject();
     });
     closer.start();
     QMetaObject::invokeMethod(intro, "OnclickedNextDialog");

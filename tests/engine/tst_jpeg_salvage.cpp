@@ -4,6 +4,7 @@
 #include "global_state.h"
 #include "jpeg_fixture.h"
 #include "jpg_repair.h"
+#include "segment_lists.h"
 #include "temp_file.h"
 
 #include <QDir>
@@ -46,6 +47,7 @@ private slots:
     void salvage();
     void advancedRepairRebuildsFromSample();
     void advancedRepairWithScanMarkerNearTheEnd();
+    void inputOfTwoGibibytesIsLeftAlone();
 
 private:
     QString m_work;
@@ -161,6 +163,33 @@ void JpegSalvageTest::advancedRepairWithScanMarkerNearTheEnd()
     const QByteArray output = readFileBytes(m_work + "/short.jpg");
     const int sos = fixture::markerOffset(sample, 0xDA);
     QCOMPARE(output, kSoi + sample.mid(fixture::markerOffset(sample, 0xDB), sos + 14 - fixture::markerOffset(sample, 0xDB)));
+}
+
+
+// A real image followed by zeros up to past 2 GiB (a sparse file): neither
+// the repair nor the salvage writes anything, and nothing is counted.
+void JpegSalvageTest::inputOfTwoGibibytesIsLeftAlone()
+{
+    const QString path = inputPath("huge.jpg");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(fixture::realJpeg(64, 48));
+        if (!file.resize(kMaxJpegInputSize + 3))
+            QSKIP("no sparse file of 2 GiB here");
+    }
+    g_state.invalidFileCount = 0;
+    g_state.inputPath = path;
+    g_state.fileName = "/huge.jpg";
+    jpg_repair repair;
+    repair.RepairFile(path);
+    QVERIFY(g_state.producedFiles.isEmpty());
+    QCOMPARE(g_state.invalidFileCount, 0);
+
+    QVERIFY(!repair.SalvageJpeg(path));
+    QVERIFY(g_state.producedFiles.isEmpty());
+    QVERIFY(QDir(m_work).entryList(QDir::Files).isEmpty());
+    QFile::remove(path);
 }
 
 QTEST_MAIN(JpegSalvageTest)

@@ -72,11 +72,11 @@ QString straysOf(const OffsetNode* node)
 }
 
 // With PICTAVO_WRITE_SEEDS=<folder>, each fixture is also written there as a
-// seed for the scanner's fuzz target.
+// seed for the scanner's fuzz target (small fixtures only, so the fuzzer stays fast).
 void writeSeed(const QByteArray& bytes)
 {
     const QString folder = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
-    if (folder.isEmpty() || bytes.size() > 64 * 1024)
+    if (folder.isEmpty() || bytes.size() > 8 * 1024)
         return;
     QString name = QString(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "_");
     writeFileBytes(folder + "/" + name + ".jpg", bytes);
@@ -100,9 +100,12 @@ private slots:
     void otherScanners();
     void embeddedScanStartsFreshCounts();
     void stopRequestedRecordsNothing();
+    void strayListIsBounded();
     void inputOfTwoGibibytesIsRefused();
     void recordsSeeFlagsOfTheirOwnSegment();
     void recoveryPassMatchesSingleSearches();
+    void manyNestedImageStarts_data();
+    void manyNestedImageStarts();
     void realImagesPassOrderCheck_data();
     void realImagesPassOrderCheck();
 };
@@ -266,6 +269,24 @@ void JpegScanTest::embeddedScanStartsFreshCounts()
     QCOMPARE(g_state.dhtSegmentCount, 1);
 }
 
+// Scan data of FF bytes only, as erased memory reads: one entry per pair up
+// to the bound, then no more.
+void JpegScanTest::strayListIsBounded()
+{
+    EngineInput input(minimalJpeg(QByteArray(int(kMaxStrayMarkers) + 1000, '\xFF')));
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    qint64 count = 0;
+    quint64 last = 0;
+    for (const OffsetNode* node = g_state.strayMarkerHead; node; node = node->next) {
+        ++count;
+        last = node->value;
+    }
+    QCOMPARE(count, kMaxStrayMarkers);
+    QVERIFY(last > 0);
+    repair.ResetState();
+}
+
 void JpegScanTest::stopRequestedRecordsNothing()
 {
     EngineInput input(minimalJpeg());
@@ -339,8 +360,13 @@ void JpegScanTest::recoveryPassMatchesSingleSearches()
     const QByteArray garbageStart = marker(0xD8) + segmentWithLength(0xDB, 5, "abc");
     const QByteArray withThumb = marker(0xD8) + segment(0xE1, QByteArray("Exif\0\0", 6) + thumb)
         + garbageStart + minimalJpeg().mid(2);
+    QByteArray startsInApp1 = marker(0xD8) + dqt(1);
+    for (int i = 0; i < 5; ++i)
+        startsInApp1 += segment(0xE1, marker(0xD8) + segmentWithLength(0xDB, 2, QByteArray()));
+    startsInApp1 += marker(0xD9);
     const QByteArray file = withThumb + garbageStart + garbageStart + minimalJpeg() + withThumb
-        + withThumb + garbageStart + segment(0xE2, thumb + garbageStart) + QByteArray(3, '\0');
+        + startsInApp1 + withThumb + garbageStart + segment(0xE2, thumb + garbageStart)
+        + QByteArray(3, '\0');
 
     EngineInput input(file);
     jpg_repair repair;
@@ -365,12 +391,47 @@ void JpegScanTest::recoveryPassMatchesSingleSearches()
         QCOMPARE(node->embeddedLength[0], head->embeddedLength[0]);
         delete head;
     }
-    QVERIFY(nodes >= 12);
+    QVERIFY(nodes >= 18);
     while (scanned) {
         SegmentNode* next = scanned->next;
         delete scanned;
         scanned = next;
     }
+}
+
+void JpegScanTest::manyNestedImageStarts_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("starts");
+
+    // Thousands of image starts inside one image, each of whose searches
+    // would otherwise run to the image's end.
+    const QByteArray start = marker(0xD8) + marker(0xDB);
+    const QByteArray completeImages = marker(0xD9) + (start + marker(0xD9)).repeated(2);
+    QTest::newRow("bare starts") << start.repeated(16000) + completeImages << 16002;
+    const QByteArray inApp1 = segmentWithLength(0xE1, 8, start + QByteArray(2, '\0'));
+    QTest::newRow("starts inside APP1 segments")
+        << start + QByteArray(2, '\0') + inApp1.repeated(6500) + completeImages << 6503;
+}
+
+void JpegScanTest::manyNestedImageStarts()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, starts);
+
+    writeSeed(bytes);
+    EngineInput input(bytes);
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    QCOMPARE(g_state.multiImageRecovery, 1);
+    int nodes = 0;
+    const qint64 firstEnd = bytes.indexOf(marker(0xD9));
+    for (const SegmentNode* node = g_state.segmentHead; node; node = node->next, ++nodes) {
+        const qint64 pos = node->offset - 2;
+        const qint64 end = pos < firstEnd ? firstEnd : bytes.indexOf(marker(0xD9), int(pos));
+        QCOMPARE(qint64(node->embeddedLength[0]), end - pos + 2);
+    }
+    QCOMPARE(nodes, starts);
 }
 
 void JpegScanTest::realImagesPassOrderCheck_data()

@@ -1,5 +1,6 @@
 #include "browse_repair_dlg.h"
 #include "global_state.h"
+#include "mainwindow_run.h"
 #include "my_tree_widget.h"
 #include "repair_finish_dialog.h"
 #include "stop_dlg.h"
@@ -7,9 +8,7 @@
 #include "tree_style_sheet.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -17,6 +16,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using mainwindowrun::answerFileDialog;
 
 namespace {
 
@@ -41,21 +42,6 @@ QRect rectOf(BrowseRepairDlg& window, const char* name)
 {
     auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
     return widget ? widget->geometry() : QRect();
-}
-
-// Answers the next open-files dialog with the given names in the folder.
-void answerFileDialog(const QString& folder, const QStringList& names)
-{
-    QTimer::singleShot(100, [folder, names] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->setDirectory(folder);
-        QStringList quoted;
-        for (const QString& name : names)
-            quoted << QLatin1Char('"') + name + QLatin1Char('"');
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(quoted.join(QLatin1Char(' ')));
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
 }
 
 // Closes each "already added" message that appears, recording its text.

@@ -132,6 +132,8 @@ void RawDngTest::dng_data()
     QTest::newRow("directory at 18: next JPEG not JFIF gives no _2") << directoryAt18Dng(kPreview)
                                                                      << QList<QByteArray>{kJfif};
     QTest::newRow("plain JPEG: its own start is image 1") << QByteArray(kJfif + kGap) << QList<QByteArray>{kJfif};
+    QTest::newRow("plain JPEG: a following non-JFIF JPEG gives no _2")
+        << QByteArray(kJfif + kPreview + kGap) << QList<QByteArray>{kJfif};
     QTest::newRow("plain JPEG: followed by a JFIF JPEG")
         << QByteArray(kJfif + kJfifSecond + kGap) << QList<QByteArray>{kJfif, kJfifSecond};
 

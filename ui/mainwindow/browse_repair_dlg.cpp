@@ -64,6 +64,7 @@ BrowseRepairDlg::BrowseRepairDlg(QWidget* parent) : QDialog(parent)
     g_mainWindow = this;
     m_geometry.window = QSize(850, 600);
     qRegisterMetaType<QTreeWidgetItem*>("QTreeWidgetItem*");
+    qRegisterMetaType<OutputRowSpec>("OutputRowSpec");
 
     g_state.uiScale = g_startScale;
     {
@@ -233,20 +234,35 @@ void BrowseRepairDlg::ConnectSignals()
     connect(this, &BrowseRepairDlg::ShowThumblabl, this, &BrowseRepairDlg::OnShowThumblabl);
     connect(this, &BrowseRepairDlg::ThumbChbox, this, &BrowseRepairDlg::OnThumbChbox);
     connect(this, &BrowseRepairDlg::SelectAllLable, this, &BrowseRepairDlg::OnSelectAllLable);
+    connect(this, &BrowseRepairDlg::CompletionMsgBox, this, &BrowseRepairDlg::OnCompletionMsgBox);
     connect(this, &BrowseRepairDlg::ExpandThumb, this, &BrowseRepairDlg::OnExpandThumb);
+    connect(this, &BrowseRepairDlg::setCustomButton, this, &BrowseRepairDlg::OnsetCustomButton);
+    connect(this, &BrowseRepairDlg::ShowString, this, &BrowseRepairDlg::OnShowString);
+    connect(this, &BrowseRepairDlg::showCustomButton, this, &BrowseRepairDlg::OnshowCustomButton);
+    connect(this, &BrowseRepairDlg::RunRowStatus, this, &BrowseRepairDlg::ApplyRowStatus);
+    connect(this, &BrowseRepairDlg::RunRowUncheck, this, &BrowseRepairDlg::ApplyRowUncheck);
+    connect(this, &BrowseRepairDlg::RunRowType, this, &BrowseRepairDlg::ApplyRowType);
+    connect(this, &BrowseRepairDlg::RunOutputRow, this, &BrowseRepairDlg::ApplyOutputRow);
+    connect(this, &BrowseRepairDlg::RunMarkStopped, this, &BrowseRepairDlg::ApplyStopMarking);
+    connect(this, &BrowseRepairDlg::RunFinalPass, this, &BrowseRepairDlg::ApplyFinalPass);
 
     connect(m_addFileButton, &QPushButton::clicked, this, &BrowseRepairDlg::AddFilesProcess);
     connect(AddFilesBtnN, &QPushButton::clicked, this, &BrowseRepairDlg::AddFilesProcess);
+    connect(StartRepairFilesBtnN, &QPushButton::clicked, this, &BrowseRepairDlg::OnSaveWindow);
     connect(RemovFileBtnN, &QPushButton::clicked, this, &BrowseRepairDlg::RemoveFrmListProcess);
     connect(StopRepairProcessBtn, &QPushButton::clicked, this, &BrowseRepairDlg::StopProcess);
+    connect(&m_repairThread, &QRepairThread::AbortProcess, this, &BrowseRepairDlg::OnAbortProcess);
     connect(m_stopDlg->OkBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::OnStopProcess);
     connect(m_stopDlg->OkBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnRunProcess);
+    connect(ThumbChkbx, &QCheckBox::clicked, this, &BrowseRepairDlg::OnThumbnailHideChkBox);
     connect(CloseBtn, &QPushButton::clicked, this, &BrowseRepairDlg::CloseProcess);
     connect(MinimiseBtn, &QPushButton::clicked, this, &BrowseRepairDlg::MinimiseWin);
     connect(checkBox1, &QCheckBox::clicked, this, &BrowseRepairDlg::OnCheckBoxbtnClicked);
     connect(m_fileTree, &QTreeWidget::itemClicked, this, &BrowseRepairDlg::OnRepairItemClicked);
     connect(CloseBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::CloseProcess);
     connect(MinimiseBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::MinimiseWin);
+    connect(checkBox1_2, &QCheckBox::clicked, this, &BrowseRepairDlg::OnSaveCheckBoxbtnClicked);
+    connect(m_repairTree, &QTreeWidget::itemClicked, this, &BrowseRepairDlg::OnItemClicked);
 
     connect(AbutBtn, &QPushButton::clicked, this, &BrowseRepairDlg::onAbtDlg);
     connect(UpdateBtn, &QPushButton::clicked, this, &BrowseRepairDlg::onUpdateWizard);

@@ -1,17 +1,23 @@
 #pragma once
 
+#include "button_record.h"
 #include "main_window_geometry.h"
+#include "q_repair_thread.h"
+#include "run_rows.h"
 #include "ui_main_window.h"
 
 #include <QDialog>
+#include <QList>
 #include <QPoint>
 #include <QStringList>
+#include <QVector>
 
 class AdvancedRepairDlg;
 class BackApplicationDlg;
 class CloseApplicationDlg;
 class CustomButton;
 class MyTreeWidget;
+class QImage;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -43,6 +49,9 @@ public:
     void LoadHindiGeometry();
 
     bool IsFileAlreadyAdded(const QString& path);
+
+    // Run body of a normal repair; worker thread only.
+    void RepairSelectedFiles();
     static QString FormatSizeKB(qint64 bytes);
 
     MyTreeWidget* m_fileTree = nullptr;
@@ -66,6 +75,15 @@ public:
     QStringList m_selectedFiles;
     bool m_fileTreeReady = false;
     bool m_resultsCheckable = false;
+    quint32 m_nextButtonId = 0;
+    quint32 m_repairRowCount = 0;
+    QList<ButtonRecord> m_buttonRecords;
+    CustomButton* m_lastCustomButton = nullptr;
+    QStringList m_imageWidths;
+    QVector<RunFileRow> m_runRows;
+    // Declared last: its destructor waits for a running body, which uses the
+    // members above.
+    QRepairThread m_repairThread;
 
 signals:
     void ShowProgressLabel(QString, QString);
@@ -85,6 +103,13 @@ signals:
     void setCustomButton(uint);
     void ShowString();
     void showCustomButton(uint);
+    // Row changes of a run, applied on the user-interface thread in order.
+    void RunRowStatus(QTreeWidgetItem* row, uint status);
+    void RunRowUncheck(QTreeWidgetItem* row);
+    void RunRowType(QTreeWidgetItem* row, QString type);
+    void RunOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowSpec spec);
+    void RunMarkStopped();
+    void RunFinalPass();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -93,6 +118,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 public slots:
+    void OnAbortProcess();
     void OnExpandThumb(QTreeWidgetItem* row);
 
 private slots:
@@ -111,6 +137,22 @@ private slots:
     void StopProcess();
     void OnStopProcess();
     void OnRunProcess();
+    void SwitchToOriginalState();
+    void OnCompletionMsgBox();
+    void OnsetCustomButton(uint position);
+    void OnshowCustomButton(uint index);
+    void OnShowString();
+    void OnSaveWindow();
+    void OnItemClicked(QTreeWidgetItem* row, int column);
+    void OnSaveCheckBoxbtnClicked(bool checked);
+    void OnThumbnailHideChkBox(bool checked);
+    void RepairFilesProcess();
+    void ApplyRowStatus(QTreeWidgetItem* row, uint status);
+    void ApplyRowUncheck(QTreeWidgetItem* row);
+    void ApplyRowType(QTreeWidgetItem* row, QString type);
+    void ApplyOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowSpec spec);
+    void ApplyStopMarking();
+    void ApplyFinalPass();
     void Init();
     void MinimiseWin();
     void CloseProcess();
@@ -130,6 +172,14 @@ private:
     void SetUpFileTree();
     void AddFileRow(const QString& path);
     void UpdateSelectAllState();
+    void AddResultsFileRow(QTreeWidgetItem* fileItem);
+    QVector<RunFileRow> SnapshotRunRows() const;
+    CustomButton* LinkOfRow(const QTreeWidgetItem* row) const;
+    void ShowFinishedResults();
+    void ShowRepairingTexts();
+    void UpdateResultsSelection();
+    void ShowPreview(const QImage& image, bool heic);
+    void HideAdditionalOutputs(QTreeWidgetItem* file);
 };
 
 // The one main window, set by its constructor.

@@ -1,6 +1,7 @@
 #include "browse_repair_dlg.h"
 
 #include "dialog_look.h"
+#include "file_list_columns.h"
 #include "global_state.h"
 #include "my_tree_widget.h"
 #include "repair_finish_dialog.h"
@@ -16,18 +17,6 @@
 #include <QTreeWidgetItemIterator>
 
 namespace {
-
-enum FileListColumn {
-    FileColName = 0,
-    FileColPath = 1,
-    FileColSize = 2,
-    FileColFileId = 3,
-    FileColParentId = 4,
-    FileColStatus = 5,
-    FileColTemporaryPath = 6,
-    FileColModified = 7,
-    FileColCreated = 8,
-};
 
 const char* const kImageFilter =
     "Images (*.jpg *.jpeg *.JPEG *.JPG *.NRW *.nrw *.raw *.RAW *.cr2 *.CR2 *.CR3 *.cr3 *.BAY *.bay *.srw *.SRW "

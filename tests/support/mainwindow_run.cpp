@@ -1,0 +1,92 @@
+#include "mainwindow_run.h"
+
+#include "browse_repair_dlg.h"
+#include "dialog_driver.h"
+#include "global_state.h"
+#include "repair_finish_dialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest>
+
+namespace mainwindowrun {
+
+std::unique_ptr<BrowseRepairDlg> makeWindow()
+{
+    g_startScale = 1.0f;
+    return std::make_unique<BrowseRepairDlg>(nullptr);
+}
+
+void answerFileDialog(const QString& folder, const QStringList& names)
+{
+    whenModal(100, [folder, names](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        dialog->setDirectory(folder);
+        QStringList quoted;
+        for (const QString& name : names)
+            quoted << QLatin1Char('"') + name + QLatin1Char('"');
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(quoted.join(QLatin1Char(' ')));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+void addFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names)
+{
+    answerFileDialog(folder, names);
+    window.m_addFileButton->click();
+}
+
+QString workFolder()
+{
+    return QDir::tempPath() + QStringLiteral("/RepairedFiles");
+}
+
+MessageCloser::MessageCloser()
+{
+    QTimer::singleShot(50, this, [this] { poll(); });
+}
+
+void MessageCloser::poll()
+{
+    if (auto* box = qobject_cast<repairFinishDialog*>(QApplication::activeModalWidget())) {
+        messages << box->repairedLabl->text();
+        box->OkBtn->click();
+    }
+    QTimer::singleShot(50, this, [this] { poll(); });
+}
+
+RunWatch::RunWatch(BrowseRepairDlg& window)
+    : window(window), completed(&window.m_repairThread, &QRepairThread::ProcessCompleted),
+      aborted(&window.m_repairThread, &QRepairThread::AbortProcess),
+      progress(&window, &BrowseRepairDlg::ShowProgressLabel)
+{
+    // The completion message's last step sets the preview help context.
+    g_state.helpPreview = 0;
+}
+
+bool RunWatch::waitForEnd()
+{
+    return QTest::qWaitFor([] { return g_state.helpPreview == 1; }, 30000) && window.m_repairThread.wait(10000);
+}
+
+QStringList RunWatch::progressTexts() const
+{
+    QStringList texts;
+    for (const QList<QVariant>& arguments : progress)
+        texts << arguments[0].toString() + QStringLiteral(" / ") + arguments[1].toString();
+    return texts;
+}
+
+bool repairFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names)
+{
+    addFiles(window, folder, names);
+    RunWatch watch(window);
+    window.StartRepairFilesBtnN->click();
+    return watch.waitForEnd();
+}
+
+} // namespace mainwindowrun

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QSignalSpy>
+#include <QStringList>
+
+#include <memory>
+
+class BrowseRepairDlg;
+
+// Drives repair runs through the main window in the tests.
+namespace mainwindowrun {
+
+// A main window at scale 1.0.
+std::unique_ptr<BrowseRepairDlg> makeWindow();
+// Answers the next open-files dialog with the named files of a folder.
+void answerFileDialog(const QString& folder, const QStringList& names);
+// Adds the named files of a folder through the window's add-files dialog.
+void addFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names);
+// The run's work folder under the test's temporary folder.
+QString workFolder();
+
+// Closes every completion message that appears, keeping its text.
+class MessageCloser : public QObject {
+public:
+    MessageCloser();
+    QStringList messages;
+
+private:
+    void poll();
+};
+
+// Watches one run: its end signals, its progress texts and its completion
+// message, which it closes.
+struct RunWatch {
+    explicit RunWatch(BrowseRepairDlg& window);
+    // Waits until the message was closed and the worker has finished.
+    bool waitForEnd();
+    // "<file text> / <percent text>" of each progress report.
+    QStringList progressTexts() const;
+
+    BrowseRepairDlg& window;
+    MessageCloser closer;
+    QSignalSpy completed;
+    QSignalSpy aborted;
+    QSignalSpy progress;
+};
+
+// Adds the files, presses Repair and waits for the end of the run.
+bool repairFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names);
+
+} // namespace mainwindowrun
