@@ -81,9 +81,10 @@ void AboutDlg::BuildTitleBar()
     const float scale = g_state.uiScale;
     m_pPixmapLabel->setPixmap(imageOfSet("16.png"));
 
-    const int sideWidth = scaledLength(15, scale) + scaledLength(16, scale);
+    // Equal cells left and right of the caption keep it centred.
+    const int sideWidth = int(15 * scale + 16 * scale);
     auto* spacer = new QLabel(MainFrame);
-    spacer->setFixedSize(int(15 * scale + 16 * scale), scaledLength(30, scale));
+    spacer->setFixedSize(sideWidth, scaledLength(30, scale));
 
     m_titleLabel = new QLabel(MainFrame);
     m_titleLabel->setObjectName(QStringLiteral("m_titleLabel"));
