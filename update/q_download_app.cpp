@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <climits>
+
 namespace {
 
 // An installer smaller than this counts as a partial download when the
@@ -41,6 +43,13 @@ DialogLayout downloadLayout(LayoutLanguage language)
                 {"TransferRateLabel", QRect(150, 210, 361, 17)},
                 {"label", QRect(0, 0, 491, 371)},
             }};
+}
+
+// Byte counts on the progress bar, which holds int values: sizes beyond its
+// range stay at its end instead of wrapping around.
+int progressUnits(qint64 bytes)
+{
+    return static_cast<int>(qBound<qint64>(0, bytes, INT_MAX));
 }
 
 quint64 expectedInstallerSize()
@@ -123,20 +132,24 @@ void QDownloadApp::OnDownloadStart()
 {
     m_elapsed.restart();
     ExeDownLoadProgressBar->reset();
-    ExeDownLoadProgressBar->setMaximum(static_cast<int>(m_expectedSize));
+    ExeDownLoadProgressBar->setMaximum(progressUnits(qint64(qMin<quint64>(m_expectedSize, INT_MAX))));
     m_progressTimer = new QTimer(this);
     m_progressTimer->start(kProgressIntervalMs);
     connect(m_progressTimer, SIGNAL(timeout()), this, SLOT(OnTimerLoadSlot()));
 }
 
+QString QDownloadApp::ProgressText(qint64 seconds, qint64 bytes)
+{
+    const double megabytes = static_cast<double>(bytes) / 1048576.0;
+    return tr("Time Elapsed: ") + QString::number(seconds) + tr(" sec ") + QLatin1Char('(')
+           + QString::number(megabytes, 'f', 2) + tr(" MB copied) ");
+}
+
 void QDownloadApp::OnTimerLoadSlot()
 {
     const qint64 bytes = GetFolderSize(UpdateFolder());
-    ExeDownLoadProgressBar->setValue(static_cast<int>(bytes));
-    const qint64 seconds = m_elapsed.elapsed() / 1000;
-    const double megabytes = static_cast<double>(static_cast<quint32>(bytes)) / 1048576.0;
-    TimeElapsedLabel->setText(tr("Time Elapsed: ") + QString::number(seconds) + tr(" sec ") + QLatin1Char('(')
-                              + QString::number(megabytes, 'f', 2) + tr(" MB copied) "));
+    ExeDownLoadProgressBar->setValue(progressUnits(bytes));
+    TimeElapsedLabel->setText(ProgressText(m_elapsed.elapsed() / 1000, bytes));
 }
 
 void QDownloadApp::HideProgress()

@@ -20,6 +20,9 @@ public:
     void BeginDownload();
     void SetLanguageGeometry();
 
+    // The progress line after `seconds` with `bytes` in the update folder.
+    static QString ProgressText(qint64 seconds, qint64 bytes);
+
 protected:
     void changeEvent(QEvent* event) override;
 

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QWidget>
 #include <QtTest>
 
@@ -56,6 +57,7 @@ private slots:
     void offerLayout_data();
     void offerLayout();
     void offerStripAndKeys();
+    void offerLanguageChangeKeepsItsText();
 
 private:
     QShowUpdate* runCheck(bool asked);
@@ -265,6 +267,24 @@ void UpdateCheckTest::offerStripAndKeys()
     QTest::keyClick(&offer, Qt::Key_Escape);
     QTest::keyClick(&offer, Qt::Key_Return);
     QVERIFY(offer.isVisible());
+}
+
+void UpdateCheckTest::offerLanguageChangeKeepsItsText()
+{
+    g_majorUpdateFound = false;
+    g_minorUpdateFound = true;
+    g_minorVersionText = QStringLiteral("8.1.5.0");
+    QShowUpdate offer(nullptr);
+    const QString text = offer.textEdit->toPlainText();
+
+    QTranslator german;
+    setInterfaceLanguage(LayoutLanguage::Italian);
+    QVERIFY(installGerman(german));
+    QTRY_COMPARE(offer.UpdateButton->text(), QStringLiteral("Aktualisieren"));
+    QCOMPARE(offer.CancelButton->text(), QStringLiteral("Abbrechen"));
+    QCOMPARE(offer.UpdateButton->geometry(), QRect(265, 315, 100, 31));
+    QCOMPARE(offer.textEdit->toPlainText(), text);
+    QCoreApplication::removeTranslator(&german);
 }
 
 QTEST_MAIN(UpdateCheckTest)

@@ -65,6 +65,8 @@ private slots:
     void offerUpdateOpensCentredDownload();
     void missingAddressShowsFailure();
     void folderSize();
+    void progressText_data();
+    void progressText();
     void layout_data();
     void layout();
 
@@ -212,6 +214,25 @@ void UpdateDownloadTest::folderSize()
         file.write(QByteArray(entry.second, 'x'));
     }
     QCOMPARE(GetFolderSize(root.path()), 3210);
+}
+
+void UpdateDownloadTest::progressText_data()
+{
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("start") << qint64(0) << qint64(0) << "Time Elapsed: 0 sec (0.00 MB copied) ";
+    QTest::newRow("3.5 MB") << qint64(12) << qint64(3670016) << "Time Elapsed: 12 sec (3.50 MB copied) ";
+    // Past 4 GiB the count goes on instead of starting again from zero.
+    QTest::newRow("4 GiB and 1 MiB") << qint64(600) << (qint64(1) << 32) + 1048576
+                                     << "Time Elapsed: 600 sec (4097.00 MB copied) ";
+}
+
+void UpdateDownloadTest::progressText()
+{
+    QFETCH(qint64, seconds);
+    QFETCH(qint64, bytes);
+    QTEST(QDownloadApp::ProgressText(seconds, bytes), "text");
 }
 
 void UpdateDownloadTest::layout_data()
