@@ -33,10 +33,6 @@ QCheckUpdate::QCheckUpdate(QWidget* parent) : QDialog(parent)
 
 QCheckUpdate::~QCheckUpdate() = default;
 
-// The version file is fetched with one blocking call; these never run.
-void QCheckUpdate::downloadFinishedTxt() {}
-void QCheckUpdate::downloadReadyReadTxt() {}
-
 void QCheckUpdate::ReportNoUpdate()
 {
     if (!g_reportNoUpdate)

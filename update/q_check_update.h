@@ -20,13 +20,6 @@ public:
 
     void CheckForUpdate();
 
-signals:
-    void NoUpdates();
-
-private slots:
-    void downloadFinishedTxt();
-    void downloadReadyReadTxt();
-
 private:
     void ReportNoUpdate();
     void CompareVersionFile(const QString& installed);
