@@ -122,7 +122,11 @@ void QDownloadApp::ShowFailure(const QString& address, const QString& reason)
     for (QLabel* text : {InfoLabel, DownLoadLabel, TimeElapsedLabel, TransferRateLabel})
         text->setText(QStringLiteral(" "));
     ExeDownLoadProgressBar->hide();
-    DownLoadProgressLabel->setText(tr("Unable to save the file ") + address + QLatin1String(" : ") + reason);
+    const QString failure = tr("Unable to save the file ") + address + QLatin1String(" : ") + reason;
+    // The line is narrow; the whole text stays readable as its tool tip.
+    DownLoadProgressLabel->setWordWrap(true);
+    DownLoadProgressLabel->setText(failure);
+    DownLoadProgressLabel->setToolTip(failure);
     // The dialog has no close button and ignores Escape: OK is the way out.
     OkButton->show();
     connect(OkButton, SIGNAL(clicked()), this, SLOT(close()));
