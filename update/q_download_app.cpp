@@ -1,7 +1,7 @@
 #include "q_download_app.h"
 
 #include "global_state.h"
-#include "installer_start.h"
+#include "program_launch.h"
 #include "settings_store.h"
 #include "update_files.h"
 
@@ -181,7 +181,7 @@ void QDownloadApp::OnDownloadFinish(QString path)
 {
     HideProgress();
     close();
-    platform::startInstaller(path);
+    platform::launchProgram(path);
     QCoreApplication::quit();
 }
 

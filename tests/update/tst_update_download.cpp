@@ -1,6 +1,6 @@
 #include "dialog_driver.h"
 #include "global_state.h"
-#include "installer_start.h"
+#include "program_launch.h"
 #include "modal_recorder.h"
 #include "q_download_app.h"
 #include "q_show_update.h"
@@ -71,14 +71,25 @@ private slots:
     void layout();
 
 private:
+    // The programs the application started since the test began.
+    QStringList startedPrograms() const;
+
     std::unique_ptr<UpdateServer> m_server;
-    QStringList m_started;
+    QTemporaryDir m_records;
 };
+
+QStringList UpdateDownloadTest::startedPrograms() const
+{
+    QFile record(m_records.filePath(QStringLiteral("launches.txt")));
+    if (!record.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(record.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
 
 void UpdateDownloadTest::initTestCase()
 {
     m_server = std::make_unique<UpdateServer>();
-    platform::recordStartedInstallers(&m_started);
+    qputenv(platform::kLaunchRecordVariable, m_records.filePath(QStringLiteral("launches.txt")).toUtf8());
     // In the application the main window stays open behind these dialogs.
     QApplication::setQuitOnLastWindowClosed(false);
 }
@@ -87,7 +98,7 @@ void UpdateDownloadTest::init()
 {
     setInterfaceLanguage(LayoutLanguage::English);
     g_state.uiScale = 1.0f;
-    m_started.clear();
+    QFile::remove(m_records.filePath(QStringLiteral("launches.txt")));
     m_server->throttle(0, 0);
     SetUpdateFilePaths();
 }
@@ -133,11 +144,12 @@ void UpdateDownloadTest::sizeRule()
 
     if (finishes) {
         QCOMPARE(waitForQuit(20000), 0);
-        QCOMPARE(m_started.size(), 1);
-        QFile file(m_started.first());
+        const QStringList started = startedPrograms();
+        QCOMPARE(started.size(), 1);
+        QFile file(started.first());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), installer);
-        QCOMPARE(QFileInfo(m_started.first()).fileName(), QStringLiteral("Pictavo.exe"));
+        QCOMPARE(QFileInfo(started.first()).fileName(), QStringLiteral("Pictavo.exe"));
         QVERIFY(recorder.messages.isEmpty());
     } else {
         QTRY_COMPARE_WITH_TIMEOUT(
@@ -145,7 +157,7 @@ void UpdateDownloadTest::sizeRule()
             20000);
         QTRY_VERIFY(!download.isVisible());
         QCOMPARE(waitForQuit(100), kNoQuit);
-        QVERIFY(m_started.isEmpty());
+        QVERIFY(startedPrograms().isEmpty());
         QVERIFY(!QFile::exists(g_updateInstallerPath));
     }
     QVERIFY(!download.isVisible());
@@ -165,7 +177,7 @@ void UpdateDownloadTest::progressLine()
     QTRY_VERIFY_WITH_TIMEOUT(download.ExeDownLoadProgressBar->value() > 0, 10000);
     QCOMPARE(download.ExeDownLoadProgressBar->maximum(), 400000);
     QCOMPARE(waitForQuit(20000), 0);
-    QCOMPARE(m_started.size(), 1);
+    QCOMPARE(startedPrograms().size(), 1);
 }
 
 void UpdateDownloadTest::offerUpdateOpensCentredDownload()
@@ -185,7 +197,7 @@ void UpdateDownloadTest::offerUpdateOpensCentredDownload()
     QCOMPARE(download->pos(), QPoint((offerRect.width() - download->width()) / 2 + offerRect.x(),
                                      (offerRect.height() - download->height()) / 2 + offerRect.y()));
     QCOMPARE(waitForQuit(20000), 0);
-    QCOMPARE(m_started.size(), 1);
+    QCOMPARE(startedPrograms().size(), 1);
 }
 
 void UpdateDownloadTest::missingAddressShowsFailure()
@@ -199,7 +211,7 @@ void UpdateDownloadTest::missingAddressShowsFailure()
     download.OkButton->click();
     QVERIFY(!download.isVisible());
     QCOMPARE(waitForQuit(300), kNoQuit);
-    QVERIFY(m_started.isEmpty());
+    QVERIFY(startedPrograms().isEmpty());
 }
 
 void UpdateDownloadTest::folderSize()

@@ -1,8 +1,11 @@
-// Draws the images of the dialogs' three image sets (96, 120 and 144 DPI).
+// Draws the images of the three image sets (96, 120 and 144 DPI).
 // Button images are faces only: the buttons draw their own translated
 // captions on top, so a face must leave room and contrast for the text.
 
+#include "image_recipe.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -14,15 +17,28 @@
 #include <functional>
 #include <vector>
 
+// A small photo: sky, sun and hills inside a frame.
+void drawPhoto(QPainter& p, const QRectF& r, QColor frame)
+{
+    p.setPen(QPen(frame, qMax<qreal>(1.0, r.width() / 16)));
+    p.setBrush(QColor(225, 240, 255));
+    p.drawRect(r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 200, 40));
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.7, r.top() + r.height() * 0.3), r.width() * 0.12,
+                  r.width() * 0.12);
+    QPainterPath hills;
+    hills.moveTo(r.left(), r.bottom());
+    hills.lineTo(r.left() + r.width() * 0.35, r.top() + r.height() * 0.45);
+    hills.lineTo(r.left() + r.width() * 0.6, r.top() + r.height() * 0.75);
+    hills.lineTo(r.left() + r.width() * 0.78, r.top() + r.height() * 0.58);
+    hills.lineTo(r.right(), r.bottom());
+    hills.closeSubpath();
+    p.setBrush(QColor(60, 160, 80));
+    p.drawPath(hills);
+}
+
 namespace {
-
-using Painter = std::function<void(QPainter&, const QSizeF&)>;
-
-struct ImageRecipe {
-    const char* name;
-    QSize sizes[3]; // 96, 120, 144 DPI
-    Painter draw;
-};
 
 const QColor kGreyBorder(150, 150, 150);
 const QColor kBlueBorder(0, 112, 214);
@@ -112,27 +128,7 @@ void drawHelp(QPainter& p, const QSizeF& s)
     drawGlyph(p, s, QStringLiteral("?"), 0.62);
 }
 
-// A small photo (sky, sun and hills) on a blue tile: the product's icon.
-void drawPhoto(QPainter& p, const QRectF& r, QColor frame)
-{
-    p.setPen(QPen(frame, qMax<qreal>(1.0, r.width() / 16)));
-    p.setBrush(QColor(225, 240, 255));
-    p.drawRect(r);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 200, 40));
-    p.drawEllipse(QPointF(r.left() + r.width() * 0.7, r.top() + r.height() * 0.3), r.width() * 0.12,
-                  r.width() * 0.12);
-    QPainterPath hills;
-    hills.moveTo(r.left(), r.bottom());
-    hills.lineTo(r.left() + r.width() * 0.35, r.top() + r.height() * 0.45);
-    hills.lineTo(r.left() + r.width() * 0.6, r.top() + r.height() * 0.75);
-    hills.lineTo(r.left() + r.width() * 0.78, r.top() + r.height() * 0.58);
-    hills.lineTo(r.right(), r.bottom());
-    hills.closeSubpath();
-    p.setBrush(QColor(60, 160, 80));
-    p.drawPath(hills);
-}
-
+// The product's icon: a small photo on a blue tile.
 void drawProductIcon(QPainter& p, const QSizeF& s)
 {
     const QRectF tile(0.5, 0.5, s.width() - 1, s.height() - 1);
@@ -264,13 +260,31 @@ Painter painterFor(const ImageRecipe& recipe, int set)
 bool writeImage(const QString& path, const QSize& size, const Painter& draw)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    const bool opaque = path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     draw(p, QSizeF(size));
     p.end();
+    if (opaque)
+        return image.convertToFormat(QImage::Format_RGB32).save(path, "BMP");
     return image.save(path, "PNG");
+}
+
+bool writeSet(const QString& folder, const std::vector<ImageRecipe>& recipes, int set)
+{
+    QDir dir(folder);
+    dir.mkpath(QStringLiteral("."));
+    for (const ImageRecipe& recipe : recipes) {
+        const QString path = dir.filePath(QString::fromUtf8(recipe.name));
+        dir.mkpath(QFileInfo(path).path());
+        if (!writeImage(path, recipe.sizes[set], painterFor(recipe, set))) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -283,17 +297,15 @@ int main(int argc, char* argv[])
         return 2;
     }
     const char* sets[3] = {"96-DPI", "120-DPI", "144-DPI"};
-    const auto recipes = imageRecipes();
+    auto recipes = imageRecipes();
+    for (ImageRecipe& recipe : mainWindowRecipes())
+        recipes.push_back(std::move(recipe));
+    const QString root = QString::fromLocal8Bit(argv[1]);
     for (int set = 0; set < 3; ++set) {
-        QDir dir(QString::fromLocal8Bit(argv[1]) + QLatin1Char('/') + QLatin1String(sets[set]));
-        dir.mkpath(QStringLiteral("."));
-        for (const ImageRecipe& recipe : recipes) {
-            const QString path = dir.filePath(QString::fromUtf8(recipe.name));
-            if (!writeImage(path, recipe.sizes[set], painterFor(recipe, set))) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-                return 1;
-            }
-        }
+        const QString folder = QLatin1String(sets[set]);
+        if (!writeSet(root + QLatin1Char('/') + folder, recipes, set)
+            || !writeSet(root + QStringLiteral("/Korean/") + folder, koreanAddFileRecipes(), set))
+            return 1;
     }
     return 0;
 }

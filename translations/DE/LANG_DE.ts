@@ -220,6 +220,90 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
         <source>Add</source>
         <translation>Hinzufügen</translation>
     </message>
+    <message>
+        <source>More Tools</source>
+        <translation>Weitere Tools</translation>
+    </message>
+    <message>
+        <source>Recover Data</source>
+        <translation>Daten wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Monitor Drive</source>
+        <translation>Laufwerk überwachen</translation>
+    </message>
+    <message>
+        <source>Repair Video</source>
+        <translation>Video reparieren</translation>
+    </message>
+    <message>
+        <source>Recover Photo</source>
+        <translation>Fotos wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit?</source>
+        <translation>Möchten Sie das Programm wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Click on the &apos;Save Repaired Files&apos; to save all your repaired photos. Click the file to preview it. </source>
+        <translation>Klicken Sie auf „Reparierte Dateien speichern“, um alle reparierten Fotos zu speichern. Klicken Sie auf eine Datei, um sie in der Vorschau zu sehen. </translation>
+    </message>
+    <message>
+        <source>Repair process completed.</source>
+        <translation>Reparatur abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Portuguese Brazil</source>
+        <translation>Portugiesisch (Brasilien)</translation>
+    </message>
+    <message>
+        <source>Hindi</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

@@ -3,6 +3,7 @@
 #include "custom_button.h"
 #include "dialog_look.h"
 #include "global_state.h"
+#include "main_window_skin.h"
 #include "back_application_dlg.h"
 #include "close_application_dlg.h"
 #include "reference_file_dlg.h"
@@ -13,6 +14,7 @@
 #include "tree_style_sheet.h"
 #include "window_frame.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -22,25 +24,6 @@
 BrowseRepairDlg* g_mainWindow = nullptr;
 
 namespace {
-
-const char* const kStartLanguageButtonStyle =
-    "QPushButton:enabled {border-image: url(%1);}QPushButton:hover { border-image: url(%2);}"
-    "QPushButton:disabled { border-image: url(%3);}QPushButton::menu-indicator{image:none;}";
-
-QString languageButtonStyle(float scale)
-{
-    const QString style = QString::fromLatin1(kStartLanguageButtonStyle);
-    if (scale == 1.0f)
-        return style.arg(":/images/96-DPI/Lang- Flag 1.bmp", ":/images/96-DPI/Lang- FlagHover.bmp",
-                         ":/images/96-DPI/Lang- Flag disable.bmp");
-    if (scale == 1.25f)
-        return style.arg(":/images/120-DPI/Lang- Flag 120 hot.bmp", ":/images/120-DPI/Lang- Flag hover.bmp",
-                         ":/images/120-DPI/Lang- Flag disable hot.bmp");
-    if (scale >= 1.5f)
-        return style.arg(":/images/144-DPI/Lang- Flag N.bmp", ":/images/144-DPI/Lang- Flag 150 hot.bmp",
-                         ":/images/144-DPI/Lang- Flag disable 150 hot.bmp");
-    return QString();
-}
 
 QFont buttonFont()
 {
@@ -83,11 +66,13 @@ BrowseRepairDlg::BrowseRepairDlg(QWidget* parent) : QDialog(parent)
     m_moreToolsButton2->hide();
 
     InitRepairState();
+    SetDpiStyleSheets();
     SetLanguageGeometry();
 
     m_fileTree = new MyTreeWidget(frame);
     m_fileTree->setGeometry(scaledRect(QRect(22, 220, 805, 300), scale));
     m_fileTree->setColumnCount(0);
+    CreateToolBars();
 
     m_closeDlg = new CloseApplicationDlg(this);
     m_stopDlg = new StopDlg(this);
@@ -106,9 +91,12 @@ BrowseRepairDlg::BrowseRepairDlg(QWidget* parent) : QDialog(parent)
 
     m_addFileButton = new QPushButton(m_fileTree);
     m_addFileButton->setFlat(true);
+    SetAddFileButtonStyle();
 
     g_state.helpStart = 1;
-    m_languageButton->setStyleSheet(languageButtonStyle(scale));
+    CreateLanguageMenu();
+    m_languageButton->setStyleSheet(LanguageButtonStyle(scale));
+    CheckCurrentLanguage(0);
     m_addFileButton->setGeometry(scaledRect(QRect(319, 80, 141, 141), scale));
 
     ConnectSignals();
@@ -179,17 +167,12 @@ void BrowseRepairDlg::Init()
     HelpBtn->show();
     SeperateLbl->show();
 
-    AbutBtn->setToolTip(tr("About"));
-    AbutBtn_2->setToolTip(tr("About"));
-    HelpBtn->setToolTip(tr("Help"));
-    HelpBtn_2->setToolTip(tr("Help"));
-    UpdateBtn->setToolTip(tr("Update"));
-    UpdateBtn_2->setToolTip(tr("Update"));
-    BackBtn->setToolTip(tr("Back"));
+    SetToolStripTips();
 
     MenuBtn->setChecked(true);
+    OnMenuProduct();
     MenuBtn_2->setChecked(true);
-    m_toolBarProgress = 0.0f;
+    OnSecondMenuProduct();
 }
 
 void BrowseRepairDlg::SetupRepairTree()
@@ -264,6 +247,12 @@ void BrowseRepairDlg::ConnectSignals()
     connect(checkBox1_2, &QCheckBox::clicked, this, &BrowseRepairDlg::OnSaveCheckBoxbtnClicked);
     connect(m_repairTree, &QTreeWidget::itemClicked, this, &BrowseRepairDlg::OnItemClicked);
 
+    connect(MenuBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnMenuProduct);
+    connect(MenuBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::OnSecondMenuProduct);
+    connect(g_state.actMonitorDrive, &QAction::triggered, this, &BrowseRepairDlg::LaunchDriveMonitor);
+    connect(g_state.actRepairVideo, &QAction::triggered, this, &BrowseRepairDlg::LaunchVideoRepair);
+    connect(g_state.actRecoverData, &QAction::triggered, this, &BrowseRepairDlg::LaunchDataRecovery);
+    connect(g_state.actRecoverPhoto, &QAction::triggered, this, &BrowseRepairDlg::LaunchPhotoRecovery);
     connect(AbutBtn, &QPushButton::clicked, this, &BrowseRepairDlg::onAbtDlg);
     connect(UpdateBtn, &QPushButton::clicked, this, &BrowseRepairDlg::onUpdateWizard);
     connect(HelpBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnHelp);

@@ -16,7 +16,9 @@ class AdvancedRepairDlg;
 class BackApplicationDlg;
 class CloseApplicationDlg;
 class CustomButton;
+class GlobalState;
 class MyTreeWidget;
+class QAction;
 class QImage;
 class QPushButton;
 class QTimer;
@@ -85,6 +87,20 @@ public:
     // members above.
     QRepairThread m_repairThread;
 
+    // Skin, tool strips and interface languages.
+    enum LanguageAction {
+        LangGerman, LangFrench, LangItalian, LangSpanish, LangJapanese, LangChinese,
+        LangKorean, LangEnglish, LangHindi, LangDutch, LangBrazil
+    };
+    static constexpr int kLanguageActionCount = 11;
+    // Second index: 0 the file-list page's menu, 1 the results page's.
+    QAction* m_langActions[kLanguageActionCount][2] = {};
+    void SetDpiStyleSheets();
+    void SetAddFileButtonStyle();
+    void CreateToolBars();
+    void CreateLanguageMenu();
+    void CreateLanguageMenu2();
+
 signals:
     void ShowProgressLabel(QString, QString);
     void displayItem();
@@ -116,6 +132,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Interface languages: re-texts and re-lays out the window.
+    void changeEvent(QEvent* event) override;
 
 public slots:
     void OnAbortProcess();
@@ -160,6 +178,37 @@ private slots:
     void RemoveFrmListProcess();
     void OnCheckBoxbtnClicked(bool checked);
     void OnRepairItemClicked(QTreeWidgetItem* item, int column);
+    // Interface languages and tool strips.
+    void LoadEnglishLanguages();
+    void LoadGermanLanguages();
+    void LoadFrenchLanguages();
+    void LoadItalianLanguages();
+    void LoadSpanishLanguages();
+    void LoadJapaneseLanguages();
+    void LoadChineseLanguages();
+    void LoadKoreanLanguages();
+    void LoadDutchLanguages();
+    void LoadBrazilLanguages();
+    void LoadHindiLanguages();
+    void LoadEnglishLanguages2();
+    void LoadGermanLanguages2();
+    void LoadFrenchLanguages2();
+    void LoadItalianLanguages2();
+    void LoadSpanishLanguages2();
+    void LoadJapaneseLanguages2();
+    void LoadChineseLanguages2();
+    void LoadKoreanLanguages2();
+    void LoadDutchLanguages2();
+    void LoadBrazilLanguages2();
+    void LoadHindiLanguages2();
+    void OnMenuProduct();
+    void OnSecondMenuProduct();
+    void OnToolBarTimerSlot();
+    void OnToolBarTimerSlot2();
+    void LaunchDriveMonitor();
+    void LaunchVideoRepair();
+    void LaunchDataRecovery();
+    void LaunchPhotoRecovery();
     // Context help, about box and software update
     void OnHelp();
     void onAbtDlg();
@@ -180,6 +229,18 @@ private:
     void UpdateResultsSelection();
     void ShowPreview(const QImage& image, bool heic);
     void HideAdditionalOutputs(QTreeWidgetItem* file);
+    // Interface languages and tool strips.
+    void SwitchLanguage(int type, int page);
+    void UpdateLanguageChecks();
+    void UpdateLanguageChecks2();
+    void UpdatePageLanguageChecks(int page);
+    void CheckCurrentLanguage(int page);
+    void RetranslateWindow();
+    void SetToolStripTips();
+    void BuildLanguageMenu(QPushButton* button, int page);
+    void StartToolBarAnimation(void (BrowseRepairDlg::*tick)());
+    void StopFinishedToolBar();
+    void LaunchTool(qint32 GlobalState::*launchedFlag, const QString& program);
 };
 
 // The one main window, set by its constructor.

@@ -27,6 +27,7 @@ void BrowseRepairDlg::OnSaveWindow()
 {
     m_nextButtonId = kFirstButtonId;
     g_state.resultsPageShown = 1;
+    CreateLanguageMenu2();
     m_repairRowCount = 0;
     for (QTreeWidgetItemIterator it(m_fileTree); *it; ++it) {
         if ((*it)->checkState(FileColName) == Qt::Checked)
