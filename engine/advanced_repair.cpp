@@ -61,16 +61,19 @@ void copySampleHeaders(FileWindow& sample, FILE* out)
 }
 
 // Appends the damaged file's bytes from 14 bytes after its last FF DA on;
-// nothing when that point lies at or past the file's end.
-void appendScanData(FileWindow& damaged, FILE* out)
+// nothing when that point lies at or past the file's end. Returns the number
+// of bytes appended.
+qint64 appendScanData(FileWindow& damaged, FILE* out)
 {
     const qint64 size = damaged.size();
     const qint64 sos = findLastPair(damaged, size, 1, 0xFF, 0xDA);
     if (sos < 0 || g_state.stopRequested == 1)
-        return;
+        return 0;
     const qint64 from = sos + kScanDataDistance;
-    if (from < size)
-        copyBlocks(damaged, from, out, size - from);
+    if (from >= size)
+        return 0;
+    copyBlocks(damaged, from, out, size - from);
+    return size - from;
 }
 
 } // namespace
@@ -83,6 +86,7 @@ bool jpg_repair::AdvancedRepair(QString samplePath, QString damagedPath)
     g_state.fileName = freeOutputName(g_state.workFolder, name).mid(1);
     g_state.tempOutputPath = g_state.workFolder + "/" + g_state.fileName;
     FILE* out = platform::openFile(g_state.tempOutputPath, "wb+");
+    qint64 scanBytes = 0;
     {
         FileWindow sample(sampleFile);
         FileWindow damaged(g_state.inputFile);
@@ -91,14 +95,16 @@ bool jpg_repair::AdvancedRepair(QString samplePath, QString damagedPath)
             copySampleHeaders(sample, out);
         }
         if (out)
-            appendScanData(damaged, out);
+            scanBytes = appendScanData(damaged, out);
     }
     for (FILE* file : {out, sampleFile, g_state.inputFile}) {
         if (file)
             std::fclose(file);
     }
     g_state.inputFile = nullptr;
-    const bool rebuilt = imageDecodes(g_state.tempOutputPath);
+    // The loader also accepts the sample's headers alone, as a grey image:
+    // without any of the damaged file's image data nothing was repaired.
+    const bool rebuilt = scanBytes > 0 && imageDecodes(g_state.tempOutputPath);
     if (rebuilt)
         g_state.producedFiles.append(g_state.fileName);
     return rebuilt;

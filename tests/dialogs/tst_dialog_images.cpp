@@ -1,10 +1,13 @@
 #include "advanced_repair_dlg.h"
+#include "already_exist_file_dlg.h"
 #include "back_application_dlg.h"
 #include "close_application_dlg.h"
 #include "dialog_look.h"
+#include "folder_exist.h"
 #include "global_state.h"
 #include "reference_file_dlg.h"
 #include "repair_finish_dialog.h"
+#include "saving_finish_dlg.h"
 #include "stop_dlg.h"
 
 #include <QFile>
@@ -36,6 +39,7 @@ void DialogImagesTest::imageHasItsSize_data()
         QSize sizes[3];
     } images[] = {
         {"16.png", {{24, 24}, {32, 32}, {36, 36}}},
+        {"24.png", {{24, 24}, {30, 30}, {36, 36}}},
         {"OK- Normal.png", {{88, 25}, {112, 32}, {135, 39}}},
         {"OK- Hot.png", {{88, 25}, {112, 32}, {135, 39}}},
         {"logo_small.png", {{60, 60}, {72, 72}, {108, 108}}},
@@ -95,6 +99,9 @@ void DialogImagesTest::styleSheetsNameExistingImages()
     dialogs.emplace_back(new StopDlg(nullptr));
     dialogs.emplace_back(new CloseApplicationDlg(nullptr));
     dialogs.emplace_back(new BackApplicationDlg(nullptr));
+    dialogs.emplace_back(new SavingFinishDlg(nullptr, QString()));
+    dialogs.emplace_back(new AlreadyExistFileDlg(nullptr));
+    dialogs.emplace_back(new FolderExist());
     auto* intro = new AdvancedRepairDlg(nullptr, QString(), sample.get());
     intro->setAttribute(Qt::WA_DeleteOnClose, false);
     dialogs.emplace_back(intro);

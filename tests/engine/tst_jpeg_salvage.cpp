@@ -48,6 +48,8 @@ private slots:
     void advancedRepairRebuildsFromSample();
     void advancedRepairWithScanMarkerNearTheEnd();
     void inputOfTwoGibibytesIsLeftAlone();
+    void advancedRepairWithoutScanDataFails_data();
+    void advancedRepairWithoutScanDataFails();
 
 private:
     QString m_work;
@@ -190,6 +192,34 @@ void JpegSalvageTest::inputOfTwoGibibytesIsLeftAlone()
     QVERIFY(g_state.producedFiles.isEmpty());
     QVERIFY(QDir(m_work).entryList(QDir::Files).isEmpty());
     QFile::remove(path);
+}
+
+// The sample's headers alone decode as a grey picture; without the damaged
+// file's image data that is no repair.
+void JpegSalvageTest::advancedRepairWithoutScanDataFails_data()
+{
+    QTest::addColumn<int>("keep"); // bytes of the damaged file kept, -1: none written
+    QTest::newRow("cut before its scan header") << 200;
+    QTest::newRow("cut right after its scan header") << -2;
+    QTest::newRow("missing") << -1;
+}
+
+void JpegSalvageTest::advancedRepairWithoutScanDataFails()
+{
+    QFETCH(int, keep);
+    const QByteArray sample = fixture::realJpeg(120, 90, 75);
+    const QByteArray intact = fixture::realJpeg(120, 90, 75);
+    const QString samplePath = inputPath("sample.jpg");
+    const QString damagedPath = inputPath("cut.jpg");
+    writeFileBytes(samplePath, sample);
+    if (keep == -2)
+        writeFileBytes(damagedPath, intact.left(fixture::markerOffset(intact, 0xDA) + 14));
+    else if (keep >= 0)
+        writeFileBytes(damagedPath, intact.left(keep));
+
+    jpg_repair repair;
+    QVERIFY(!repair.AdvancedRepair(samplePath, damagedPath));
+    QVERIFY(g_state.producedFiles.isEmpty());
 }
 
 QTEST_MAIN(JpegSalvageTest)

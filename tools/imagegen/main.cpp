@@ -216,6 +216,7 @@ std::vector<ImageRecipe> imageRecipes()
     const QSize tallFace[3] = {{96, 29}, {120, 36}, {144, 44}};
     return {
         {"16.png", {{24, 24}, {32, 32}, {36, 36}}, drawProductIcon},
+        {"24.png", {{24, 24}, {30, 30}, {36, 36}}, drawProductIcon},
         {"OK- Normal.png", {{88, 25}, {112, 32}, {135, 39}}, whiteFace(kGreyBorder)},
         {"OK- Hot.png", {{88, 25}, {112, 32}, {135, 39}}, whiteFace(kBlueBorder)},
         {"logo_small.png", {{60, 60}, {72, 72}, {108, 108}}, drawProductIcon},

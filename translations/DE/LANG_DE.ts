@@ -110,6 +110,49 @@
     </message>
 </context>
 <context>
+    <name>AlreadyExistFileDlg</name>
+    <message>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Skip All</source>
+        <translation>Alle überspringen</translation>
+    </message>
+    <message>
+        <source>File Name :</source>
+        <translation>Dateiname :</translation>
+    </message>
+    <message>
+        <source>Rename All</source>
+        <translation>Alle umbenennen</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Rename to :</source>
+        <translation>Umbenennen in :</translation>
+    </message>
+    <message>
+        <source>Overwrite All</source>
+        <translation>Alle überschreiben</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>File Exists</source>
+        <translation>Datei vorhanden</translation>
+    </message>
+</context>
+<context>
     <name>BackApplicationDlg</name>
     <message>
         <source>Back</source>
@@ -301,8 +344,92 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
         <translation>Hindi</translation>
     </message>
     <message>
+        <source>Select Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>The repaired files cannot be saved into the program&apos;s work folder, which is emptied when you go back or exit. Please choose another folder.</source>
+        <translation>Die reparierten Dateien können nicht im Arbeitsordner des Programms gespeichert werden, der beim Zurückgehen und beim Beenden geleert wird. Bitte wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 file(s) could not be saved.</source>
+        <translation>%1 Datei(en) konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Advance Repair</source>
+        <translation>Erweiterte Reparatur</translation>
+    </message>
+    <message>
+        <source>Aborted</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Repair process completed.
+
+Thumbnails are listed as &apos;filename_Tx&apos; if available.
+Thumbnails are small sized images of large JPEGs.</source>
+        <translation>Reparatur abgeschlossen.
+
+Miniaturansichten werden, sofern vorhanden, als „Dateiname_Tx“ aufgeführt.
+Miniaturansichten sind kleine Bilder großer JPEG-Dateien.</translation>
+    </message>
+    <message>
+        <source>Repairing file </source>
+        <translation>Repariere Datei </translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>Thumbnail</source>
+        <translation>Miniaturansicht</translation>
+    </message>
+    <message>
+        <source>Repaired</source>
+        <translation>Repariert</translation>
+    </message>
+    <message>
+        <source>Extracted</source>
+        <translation>Extrahiert</translation>
+    </message>
+    <message>
+        <source>This may take a while, depending on the number of photos and their file size. Please wait while the process is completed.</source>
+        <translation>Dies kann je nach Anzahl und Größe der Fotos eine Weile dauern. Bitte warten Sie, bis der Vorgang abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Repairing selected photos</source>
+        <translation>Ausgewählte Fotos werden repariert</translation>
+    </message>
+    <message>
         <source>Languages</source>
         <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Advance Repair
+
+Use this option to repair severely damaged JPEG. 
+Click Next to add a &apos;sample JPEG&apos; of the same format,
+shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+        <translation>Erweiterte Reparatur
+
+Mit dieser Option reparieren Sie stark beschädigte JPEGs. 
+Klicken Sie auf Weiter, um ein &apos;Beispiel-JPEG&apos; desselben Formats hinzuzufügen,
+aufgenommen mit demselben Gerät. Das Beispiel und die beschädigten JPEGs bleiben bei der Reparatur unverändert.</translation>
+    </message>
+    <message>
+        <source>Advance Repair
+
+Use this option to repair severely damaged HEIC image. 
+Click Next to add a &apos; sample HEIC image</source>
+        <translation>Erweiterte Reparatur
+
+Mit dieser Option reparieren Sie stark beschädigte HEIC-Bilder. 
+Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
+    </message>
+    <message>
+        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <translation> desselben Formats hinzuzufügen. Das Beispiel und das beschädigte HEIC bleiben bei der Reparatur unverändert.</translation>
     </message>
 </context>
 <context>
@@ -336,6 +463,33 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
     </message>
 </context>
 <context>
+    <name>Dialog</name>
+    <message>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
+    </message>
+    <message>
+        <source>Folder Name : </source>
+        <translation>Ordnername : </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Rename to : </source>
+        <translation>Umbenennen in : </translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+</context>
+<context>
     <name>DownloadUpdate</name>
     <message>
         <source>Update</source>
@@ -356,6 +510,13 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FolderExist</name>
+    <message>
+        <source>Folder Exists</source>
+        <translation>Ordner vorhanden</translation>
     </message>
 </context>
 <context>
@@ -486,6 +647,33 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
     <message>
         <source>Add File</source>
         <translation>Datei hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>SavingFinishDlg</name>
+    <message>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
+    </message>
+    <message>
+        <source>Click here</source>
+        <translation>Klicken Sie hier</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;to open containing folder.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;um den Ordner zu öffnen.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Saving Complete</source>
+        <translation>Speichern abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Image(s) saved successfully.</source>
+        <translation>Bild(er) erfolgreich gespeichert.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,14 @@ void BrowseRepairDlg::ConnectSignals()
     connect(g_state.actRepairVideo, &QAction::triggered, this, &BrowseRepairDlg::LaunchVideoRepair);
     connect(g_state.actRecoverData, &QAction::triggered, this, &BrowseRepairDlg::LaunchDataRecovery);
     connect(g_state.actRecoverPhoto, &QAction::triggered, this, &BrowseRepairDlg::LaunchPhotoRecovery);
+    // Saving the results
+    connect(SaveRepairBtn, &QPushButton::clicked, this, &BrowseRepairDlg::SaveImage);
+    // Advanced repair with a sample; back.
+    connect(this, &BrowseRepairDlg::RunRowCheck, this, &BrowseRepairDlg::ApplyRowCheck);
+    connect(g_state.referenceDlg->RefRepairBtn, &QPushButton::clicked, this, &BrowseRepairDlg::ReferenceRepairProcess);
+    connect(g_state.referenceDlg->refe_CheckBox, &QCheckBox::clicked, this, &BrowseRepairDlg::OnRefe_CheckBoxClicked);
+    connect(BackBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnClickedBackBtn);
+    // Context help, about box and software update
     connect(AbutBtn, &QPushButton::clicked, this, &BrowseRepairDlg::onAbtDlg);
     connect(UpdateBtn, &QPushButton::clicked, this, &BrowseRepairDlg::onUpdateWizard);
     connect(HelpBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnHelp);

@@ -4,6 +4,7 @@
 #include "main_window_geometry.h"
 #include "q_repair_thread.h"
 #include "run_rows.h"
+#include "sample_run_rows.h"
 #include "ui_main_window.h"
 
 #include <QDialog>
@@ -55,6 +56,9 @@ public:
     // Run body of a normal repair; worker thread only.
     void RepairSelectedFiles();
     static QString FormatSizeKB(qint64 bytes);
+    // Run bodies of the repairs with a sample; worker thread only.
+    void RepairJpegWithSample();
+    void RepairHeicWithSample();
 
     MyTreeWidget* m_fileTree = nullptr;
     MyTreeWidget* m_repairTree = nullptr;
@@ -83,6 +87,9 @@ public:
     CustomButton* m_lastCustomButton = nullptr;
     QStringList m_imageWidths;
     QVector<RunFileRow> m_runRows;
+    // Advanced repair with a sample.
+    QStringList m_sampleRepairQueue;
+    QVector<SampleRunRow> m_sampleRows;
     // Declared last: its destructor waits for a running body, which uses the
     // members above.
     QRepairThread m_repairThread;
@@ -126,6 +133,8 @@ signals:
     void RunOutputRow(QTreeWidgetItem* fileRow, QTreeWidgetItem* outputRow, OutputRowSpec spec);
     void RunMarkStopped();
     void RunFinalPass();
+    // Row change of a sample run: the row gets a ticked check box.
+    void RunRowCheck(QTreeWidgetItem* row);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -134,6 +143,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Interface languages: re-texts and re-lays out the window.
     void changeEvent(QEvent* event) override;
+    // Back and close.
+    void closeEvent(QCloseEvent* event) override;
 
 public slots:
     void OnAbortProcess();
@@ -209,6 +220,15 @@ private slots:
     void LaunchVideoRepair();
     void LaunchDataRecovery();
     void LaunchPhotoRecovery();
+    // Saving the results
+    void SaveImage();
+    // Advanced repair with a sample.
+    void OnClickAddReference(uint id);
+    void OnRefe_CheckBoxClicked();
+    void ReferenceRepairProcess();
+    void ApplyRowCheck(QTreeWidgetItem* row);
+    // Back and close.
+    void OnClickedBackBtn();
     // Context help, about box and software update
     void OnHelp();
     void onAbtDlg();
@@ -241,6 +261,16 @@ private:
     void StartToolBarAnimation(void (BrowseRepairDlg::*tick)());
     void StopFinishedToolBar();
     void LaunchTool(qint32 GlobalState::*launchedFlag, const QString& program);
+    // Saving the results; the copy returns how many outputs failed to copy.
+    bool PrepareOutputFolder(const QString& path);
+    int CopyRepairedFiles(const QString& workFolder);
+    QString GetSavePath(const QString& target);
+    void ShowSaveMessage(const QString& message);
+    // Advanced repair with a sample.
+    QVector<SampleRunRow> SnapshotSampleRows() const;
+    QString FailedRowPath(quint32 buttonId) const;
+    // Back and close.
+    void WipeAndRemoveWorkFolder();
 };
 
 // The one main window, set by its constructor.

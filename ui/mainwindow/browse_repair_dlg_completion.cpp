@@ -144,7 +144,7 @@ void BrowseRepairDlg::OnAbortProcess()
         if (!link)
             continue;
         const unsigned int status = RowStatusOf(*it);
-        if (status == RowFailed || status == RowSampleRepairing || status == RowQueued) {
+        if (AwaitsSampleRepair(status)) {
             (*it)->setText(ColStatus, QString::number(RowQueued));
         } else if (status == RowRepaired || status == RowNoOutput || status == RowOutput) {
             link->hide();
@@ -219,7 +219,7 @@ void BrowseRepairDlg::ShowFinishedResults()
         CustomButton* link = isFileRow(*it) ? LinkOfRow(*it) : nullptr;
         if (!link)
             continue;
-        if (status == RowFailed || status == RowSampleRepairing || status == RowQueued)
+        if (AwaitsSampleRepair(status))
             offerLink(link, Qt::blue);
         else if (status == RowRepaired || status == RowNoOutput || status == RowOutput)
             hideLink(link);

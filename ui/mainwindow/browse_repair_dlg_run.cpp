@@ -23,12 +23,6 @@
 
 namespace {
 
-bool isThumbnailName(const QString& name)
-{
-    return name.contains(QLatin1String("_[T1]")) || name.contains(QLatin1String("_[T2]")) ||
-           name.contains(QLatin1String("_[T3]"));
-}
-
 bool stopSeen()
 {
     return g_state.stopRequested != 0;
@@ -280,7 +274,7 @@ bool NormalRun::addOutput(FileState& file, const QString& name)
             stopAt(file.row->item);
             return false;
         }
-        if (isThumbnailName(name)) {
+        if (IsThumbnailName(name)) {
             picture = folder + QStringLiteral("/Thumbnail Repaired/") + name;
             spec.type = BrowseRepairDlg::tr("Thumbnail");
         } else {

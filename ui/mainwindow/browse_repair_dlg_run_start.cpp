@@ -75,6 +75,7 @@ void BrowseRepairDlg::AddResultsFileRow(QTreeWidgetItem* fileItem)
     m_lastCustomButton->m_id = m_nextButtonId;
     ++m_nextButtonId;
     m_buttonRecords.append(record);
+    connect(m_lastCustomButton, &CustomButton::MousePressed, this, &BrowseRepairDlg::OnClickAddReference);
 
     for (int column : {ColName, ColType, ColPath, ColResolution}) {
         row->setSizeHint(column, rowSize);

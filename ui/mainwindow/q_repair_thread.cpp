@@ -34,8 +34,17 @@ void QRepairThread::StartRepair()
 void QRepairThread::run()
 {
     QMutexLocker locker(&m_mutex);
-    if (CurrentRepairMode() == RepairMode::Normal)
+    switch (CurrentRepairMode()) {
+    case RepairMode::JpegSample:
+        m_dlg->RepairJpegWithSample();
+        break;
+    case RepairMode::HeicSample:
+        m_dlg->RepairHeicWithSample();
+        break;
+    case RepairMode::Normal:
         m_dlg->RepairSelectedFiles();
+        break;
+    }
     if (g_state.stopRequested == 1) {
         locker.unlock();
         quit();

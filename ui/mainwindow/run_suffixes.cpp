@@ -21,3 +21,9 @@ bool IsJpegSuffix(const QString& upperSuffix)
 {
     return upperSuffix == QLatin1String("JPG") || upperSuffix == QLatin1String("JPEG");
 }
+
+bool IsThumbnailName(const QString& name)
+{
+    return name.contains(QLatin1String("_[T1]")) || name.contains(QLatin1String("_[T2]")) ||
+           name.contains(QLatin1String("_[T3]"));
+}

@@ -7,3 +7,7 @@
 // previewed.
 bool IsEngineSuffix(const QString& upperSuffix);
 bool IsJpegSuffix(const QString& upperSuffix);
+
+// True for the names of thumbnail outputs, which carry "_[T1]", "_[T2]" or
+// "_[T3]".
+bool IsThumbnailName(const QString& name);

@@ -1,0 +1,263 @@
+#include "browse_repair_dlg.h"
+#include "global_state.h"
+#include "mainwindow_run.h"
+#include "mainwindow_save.h"
+#include "my_tree_widget.h"
+#include "shell_open.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace mainwindowsave;
+
+// The save of the results page into a destination folder: the output
+// folder, the folder-exists prompt and the saving-finished dialog.
+class SaveFolderTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void freshDestinationFilesEveryKind();
+    void saveButtonStartsTheSave();
+    void cancelledFolderDialogChangesNothing();
+    void existingFolderOverwrite();
+    void existingFolderRename();
+    void existingFolderCancel();
+    void existingFolderPromptClosedKeepsFiles();
+    void workFolderIsRefused_data();
+    void workFolderIsRefused();
+    void failedCopiesAreReported();
+
+private:
+    QString destination() const { return m_dir.path() + QStringLiteral("/Zielördner 写真 #1"); }
+    void addJpegRow();
+    bool allUnchecked() const;
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<BrowseRepairDlg> m_window;
+    QStringList m_opened;
+};
+
+void SaveFolderTest::init()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QDir().mkpath(destination()));
+    m_window = mainwindowrun::makeWindow();
+    prepareWorkFolder();
+    g_state.copyCounter = 0;
+    g_state.overwriteFolder = 0;
+    m_opened.clear();
+    platform::setShellOpener([this](const QString& path) { m_opened << path; });
+}
+
+void SaveFolderTest::cleanup()
+{
+    platform::setShellOpener({});
+    m_window.reset();
+    QDir(m_dir.path()).removeRecursively();
+}
+
+void SaveFolderTest::addJpegRow()
+{
+    writeOutputs({QStringLiteral("a.jpg"), QStringLiteral("a_[T1].jpg")});
+    addResultsRow(*m_window, QStringLiteral("a.jpg"), {QStringLiteral("a.jpg"), QStringLiteral("a_[T1].jpg")});
+}
+
+bool SaveFolderTest::allUnchecked() const
+{
+    for (QTreeWidgetItemIterator it(m_window->m_repairTree); *it; ++it) {
+        if ((*it)->checkState(0) == Qt::Checked)
+            return false;
+    }
+    return true;
+}
+
+void SaveFolderTest::freshDestinationFilesEveryKind()
+{
+    const QString d = destination();
+    writeOutputs({QStringLiteral("a.jpg"), QStringLiteral("a_[T1].jpg"), QStringLiteral("b.heic"),
+                  QStringLiteral("c_[T2].jpg"), QStringLiteral("raw_1.jpg")});
+    addResultsRow(*m_window, QStringLiteral("a.jpg"), {QStringLiteral("a.jpg"), QStringLiteral("a_[T1].jpg")});
+    QTreeWidgetItem* hidden = addResultsRow(*m_window, QStringLiteral("c.jpg"), {QStringLiteral("c_[T2].jpg")});
+    hidden->child(0)->setHidden(true);
+    addResultsRow(*m_window, QStringLiteral("b.HEIC"), {QStringLiteral("b.heic")});
+    // A RAW input row with a check box: its own name is no output.
+    QTreeWidgetItem* raw = addResultsRow(*m_window, QStringLiteral("raw.CR2"), {QStringLiteral("raw_1.jpg")});
+    raw->setCheckState(0, Qt::Checked);
+
+    ModalScript script({chooseFolder(d), [this](QWidget* modal) {
+                            if (!modal->inherits("SavingFinishDlg"))
+                                return false;
+                            auto* link = modal->findChild<QPushButton*>(QStringLiteral("ViewSavedFiles"));
+                            link->click();
+                            link->click();
+                            g_state.copyCounter = 7;
+                            modal->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+                            return true;
+                        }});
+    save(*m_window, script);
+
+    const QString out = d + QStringLiteral("/RepairedFiles/");
+    QCOMPARE(readFile(out + QStringLiteral("a.jpg")), QByteArray("new:a.jpg"));
+    QCOMPARE(readFile(out + QStringLiteral("Thumbnail Repaired/a_[T1].jpg")), QByteArray("new:a_[T1].jpg"));
+    QCOMPARE(readFile(out + QStringLiteral("HEIC_Repaired/b.heic")), QByteArray("new:b.heic"));
+    QCOMPARE(readFile(out + QStringLiteral("raw_1.jpg")), QByteArray("new:raw_1.jpg"));
+    QVERIFY(!QFileInfo::exists(out + QStringLiteral("Thumbnail Repaired/c_[T2].jpg")));
+    QVERIFY(!QFileInfo::exists(out + QStringLiteral("raw.CR2")));
+    QCOMPARE(g_state.savedCount, quint16(4));
+    QCOMPARE(m_opened, QStringList({d + QStringLiteral("/RepairedFiles"), d + QStringLiteral("/RepairedFiles")}));
+    QCOMPARE(g_state.copyCounter, 0);
+    QVERIFY(allUnchecked());
+    QVERIFY(!m_window->SaveRepairBtn->isEnabled());
+}
+
+void SaveFolderTest::saveButtonStartsTheSave()
+{
+    addJpegRow();
+    ModalScript script({chooseFolder(destination()), press("SavingFinishDlg", "OkBtn")});
+    m_window->SaveRepairBtn->setEnabled(true);
+    m_window->SaveRepairBtn->click();
+    QTRY_VERIFY_WITH_TIMEOUT(script.finished(), 10000);
+    QVERIFY(QFileInfo::exists(destination() + QStringLiteral("/RepairedFiles/a.jpg")));
+    // Escape would have left the counter; OK sets it back.
+    QCOMPARE(g_state.copyCounter, 0);
+}
+
+void SaveFolderTest::cancelledFolderDialogChangesNothing()
+{
+    addJpegRow();
+    ModalScript script({chooseFolder(QString())});
+    save(*m_window, script);
+    QTest::qWait(200);
+    QVERIFY(!QFileInfo::exists(destination() + QStringLiteral("/RepairedFiles")));
+    QCOMPARE(m_window->m_repairTree->topLevelItem(0)->child(0)->checkState(0), Qt::Checked);
+    QCOMPARE(script.seen, QStringList({QStringLiteral("QFileDialog")}));
+}
+
+void SaveFolderTest::existingFolderOverwrite()
+{
+    const QString d = destination();
+    QDir().mkpath(d + QStringLiteral("/RepairedFiles"));
+    QDir().mkpath(d + QStringLiteral("/Copy(1)_RepairedFiles"));
+    QDir().mkpath(d + QStringLiteral("/Copy(2)_RepairedFiles"));
+    addJpegRow();
+    QStringList fields;
+    ModalScript script({chooseFolder(d), press("FolderExist", "OverwriteBtn", &fields),
+                        escape("SavingFinishDlg")});
+    g_state.copyCounter = 3;
+    save(*m_window, script);
+    QCOMPARE(fields, QStringList({QStringLiteral("FolderNameTxt=RepairedFiles RenameToText=Copy(3)_RepairedFiles")}));
+    QCOMPARE(readFile(d + QStringLiteral("/RepairedFiles/a.jpg")), QByteArray("new:a.jpg"));
+    QVERIFY(QFileInfo::exists(d + QStringLiteral("/RepairedFiles/Thumbnail Repaired/a_[T1].jpg")));
+    QCOMPARE(g_state.overwriteFolder, 0);
+    // Escape closes the saving-finished dialog without resetting the counter.
+    QCOMPARE(g_state.copyCounter, 3);
+}
+
+void SaveFolderTest::existingFolderRename()
+{
+    const QString d = destination();
+    QDir().mkpath(d + QStringLiteral("/RepairedFiles"));
+    // A plain file of the first candidate's name does not block it.
+    writeFile(d + QStringLiteral("/Copy(1)_RepairedFiles.txt"), "x");
+    addJpegRow();
+    writeOutputs({QStringLiteral("b.heic")});
+    addResultsRow(*m_window, QStringLiteral("b.heic"), {QStringLiteral("b.heic")});
+    QStringList fields;
+    ModalScript script({chooseFolder(d), press("FolderExist", "RenameBtn", &fields),
+                        press("SavingFinishDlg", "ViewSavedFiles"), press("SavingFinishDlg", "OkBtn")});
+    save(*m_window, script);
+    QCOMPARE(fields, QStringList({QStringLiteral("FolderNameTxt=RepairedFiles RenameToText=Copy(1)_RepairedFiles")}));
+    const QString out = d + QStringLiteral("/Copy(1)_RepairedFiles/RepairedFiles/");
+    QCOMPARE(readFile(out + QStringLiteral("a.jpg")), QByteArray("new:a.jpg"));
+    QVERIFY(QFileInfo::exists(out + QStringLiteral("Thumbnail Repaired/a_[T1].jpg")));
+    QVERIFY(QFileInfo::exists(out + QStringLiteral("HEIC_Repaired/b.heic")));
+    QCOMPARE(m_opened, QStringList({d + QStringLiteral("/Copy(1)_RepairedFiles")}));
+    QVERIFY(QDir(d + QStringLiteral("/RepairedFiles")).isEmpty());
+}
+
+void SaveFolderTest::existingFolderCancel()
+{
+    const QString d = destination();
+    QDir().mkpath(d + QStringLiteral("/RepairedFiles"));
+    addJpegRow();
+    ModalScript script({chooseFolder(d), press("FolderExist", "CancelBtn")});
+    save(*m_window, script);
+    QTest::qWait(200);
+    QVERIFY(QDir(d + QStringLiteral("/RepairedFiles")).isEmpty());
+    QCOMPARE(m_window->m_repairTree->topLevelItem(0)->child(0)->checkState(0), Qt::Checked);
+    QCOMPARE(script.seen, QStringList({QStringLiteral("QFileDialog"), QStringLiteral("FolderExist")}));
+    QCOMPARE(g_state.folderCancel, 1);
+}
+
+void SaveFolderTest::existingFolderPromptClosedKeepsFiles()
+{
+    const QString d = destination();
+    QDir().mkpath(d + QStringLiteral("/RepairedFiles"));
+    writeFile(d + QStringLiteral("/RepairedFiles/a.jpg"), "old");
+    addJpegRow();
+    ModalScript script({chooseFolder(d), escape("FolderExist"), press("SavingFinishDlg", "OkBtn")});
+    save(*m_window, script);
+    // No file-exists prompt without the overwrite answer; the clashing file
+    // stays, the other output is copied.
+    QCOMPARE(readFile(d + QStringLiteral("/RepairedFiles/a.jpg")), QByteArray("old"));
+    QVERIFY(QFileInfo::exists(d + QStringLiteral("/RepairedFiles/Thumbnail Repaired/a_[T1].jpg")));
+    QCOMPARE(g_state.savedCount, quint16(1));
+    QCOMPARE(script.seen, QStringList({QStringLiteral("QFileDialog"), QStringLiteral("FolderExist"),
+                                       QStringLiteral("SavingFinishDlg")}));
+}
+
+void SaveFolderTest::workFolderIsRefused_data()
+{
+    // The work folder is RepairedFiles in the temporary folder: choosing the
+    // temporary folder would write every output onto itself, choosing the
+    // work folder would save into a folder that is emptied on exit.
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("its parent") << QString();
+    QTest::newRow("itself") << QStringLiteral("/RepairedFiles");
+}
+
+void SaveFolderTest::workFolderIsRefused()
+{
+    QFETCH(QString, chosen);
+    addJpegRow();
+    QStringList messages;
+    ModalScript script({chooseFolder(QDir::tempPath() + chosen), [&messages](QWidget* modal) {
+                            if (!modal->inherits("repairFinishDialog"))
+                                return false;
+                            messages << modal->findChild<QLabel*>(QStringLiteral("repairedLabl"))->text();
+                            modal->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+                            return true;
+                        }});
+    save(*m_window, script);
+    QTest::qWait(200);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages.first().contains(QStringLiteral("work folder")));
+    QCOMPARE(readFile(g_state.workFolder + QStringLiteral("/a.jpg")), QByteArray("new:a.jpg"));
+    QCOMPARE(m_window->m_repairTree->topLevelItem(0)->child(0)->checkState(0), Qt::Checked);
+}
+
+void SaveFolderTest::failedCopiesAreReported()
+{
+    // Outputs whose files have gone from the work folder cannot be copied:
+    // the save says so instead of reporting success.
+    addResultsRow(*m_window, QStringLiteral("gone.jpg"), {QStringLiteral("gone.jpg")});
+    QStringList messages;
+    ModalScript script({chooseFolder(destination()), [&messages](QWidget* modal) {
+                            if (!modal->inherits("repairFinishDialog"))
+                                return false;
+                            messages << modal->findChild<QLabel*>(QStringLiteral("repairedLabl"))->text();
+                            modal->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+                            return true;
+                        }});
+    save(*m_window, script);
+    QTest::qWait(200);
+    QCOMPARE(messages, QStringList({QStringLiteral("1 file(s) could not be saved.")}));
+    QCOMPARE(g_state.savedCount, quint16(0));
+    QVERIFY(!script.seen.contains(QStringLiteral("SavingFinishDlg")));
+}
+
+QTEST_MAIN(SaveFolderTest)
+#include "tst_save_folder.moc"
