@@ -13,6 +13,10 @@ const int kMaxRequestBytes = 8192;
 
 UpdateServer::UpdateServer()
 {
+    // A proxy named by the environment must not carry loopback requests
+    // (for this process and the programs it starts).
+    qputenv("no_proxy", "127.0.0.1,localhost");
+    qputenv("NO_PROXY", "127.0.0.1,localhost");
     start();
     m_listening.acquire();
 }
