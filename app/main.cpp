@@ -1,5 +1,6 @@
 #include "browse_repair_dlg.h"
 #include "global_state.h"
+#include "q_check_update.h"
 #include "screen_metrics.h"
 #include "single_instance.h"
 #include "start_scale.h"
@@ -36,5 +37,10 @@ int main(int argc, char* argv[])
     auto* window = new BrowseRepairDlg(nullptr);
     CenterOnDesktop(window);
     window->show();
+
+    // One silent update check before the event loop: it speaks only when a
+    // newer version is offered.
+    auto* startupCheck = new QCheckUpdate(window);
+    startupCheck->hide();
     return QApplication::exec();
 }

@@ -165,6 +165,39 @@ void drawAdvancedRepair(QPainter& p, const QSizeF& s)
     p.drawEllipse(QPointF(w * 0.38, h * 0.64), w * 0.07, w * 0.07);
 }
 
+// A blue column with the product's photo tile in the middle: the picture
+// beside the about box's panel and behind the update dialogs' left part.
+void drawProductColumn(QPainter& p, const QRectF& column)
+{
+    QLinearGradient fill(column.topLeft(), column.bottomLeft());
+    fill.setColorAt(0, kBlueTop);
+    fill.setColorAt(1, kBlueBottom);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRect(column);
+    const qreal side = column.width() * 0.5;
+    const QRectF tile(column.center().x() - side / 2, column.top() + column.height() * 0.3, side, side);
+    drawPhoto(p, tile, Qt::white);
+}
+
+void drawAboutPicture(QPainter& p, const QSizeF& s)
+{
+    drawProductColumn(p, QRectF(QPointF(0, 0), s));
+}
+
+// White background with the product column on the left, under the text
+// area that starts at a third of the width.
+void drawUpdateBackground(QPainter& p, const QSizeF& s)
+{
+    p.fillRect(QRectF(QPointF(0, 0), s), QColor(254, 254, 254));
+    drawProductColumn(p, QRectF(0, 0, s.width() * 0.28, s.height()));
+}
+
+Painter solid(QColor colour)
+{
+    return [colour](QPainter& p, const QSizeF& s) { p.fillRect(QRectF(QPointF(0, 0), s), colour); };
+}
+
 void drawCheckBox(QPainter& p, const QSizeF& s, bool ticked)
 {
     const qreal pen = qMax<qreal>(1.0, s.width() / 12);
@@ -205,6 +238,12 @@ std::vector<ImageRecipe> imageRecipes()
         {"img_UnSelectCheckBox.png", {{11, 11}, {16, 16}, {24, 24}},
          [](QPainter& p, const QSizeF& s) { drawCheckBox(p, s, false); }},
         {"Advance-repair-updated-icon.png", {{104, 99}, {130, 130}, {156, 156}}, drawAdvancedRepair},
+        {"About small.png", {{215, 335}, {268, 418}, {322, 502}}, drawAboutPicture},
+        {"img_Line.png", {{512, 1}, {640, 2}, {768, 2}}, solid(QColor(200, 200, 200))},
+        {"img_Dot.png", {{1, 1}, {1, 1}, {1, 1}}, solid(QColor(160, 160, 160))},
+        {"img_MediumButton.png", {{90, 26}, {112, 32}, {135, 39}}, whiteFace(kGreyBorder)},
+        {"img_BigButtonActive.png", {{159, 29}, {198, 36}, {238, 43}}, whiteFace(kBlueBorder)},
+        {"img_SoftwareUpdate.png", {{493, 368}, {616, 460}, {739, 552}}, drawUpdateBackground},
     };
 }
 

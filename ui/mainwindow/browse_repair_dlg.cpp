@@ -260,6 +260,13 @@ void BrowseRepairDlg::ConnectSignals()
     connect(g_state.referenceDlg->RefRepairBtn, &QPushButton::clicked, this, &BrowseRepairDlg::ReferenceRepairProcess);
     connect(g_state.referenceDlg->refe_CheckBox, &QCheckBox::clicked, this, &BrowseRepairDlg::OnRefe_CheckBoxClicked);
     connect(BackBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnClickedBackBtn);
+    // Context help, about box and software update
+    connect(AbutBtn, &QPushButton::clicked, this, &BrowseRepairDlg::onAbtDlg);
+    connect(UpdateBtn, &QPushButton::clicked, this, &BrowseRepairDlg::onUpdateWizard);
+    connect(HelpBtn, &QPushButton::clicked, this, &BrowseRepairDlg::OnHelp);
+    connect(AbutBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::onAbtDlg);
+    connect(UpdateBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::onUpdateWizard);
+    connect(HelpBtn_2, &QPushButton::clicked, this, &BrowseRepairDlg::OnHelp);
 }
 
 void BrowseRepairDlg::MinimiseWin()

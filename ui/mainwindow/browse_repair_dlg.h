@@ -229,6 +229,10 @@ private slots:
     void ApplyRowCheck(QTreeWidgetItem* row);
     // Back and close.
     void OnClickedBackBtn();
+    // Context help, about box and software update
+    void OnHelp();
+    void onAbtDlg();
+    void onUpdateWizard();
 
 private:
     void InitRepairState();

@@ -1,0 +1,70 @@
+#include "update_server.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The application checks for an update once at start-up, by itself.
+class StartupUpdateTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startupFetchesTheVersionFile_data();
+    void startupFetchesTheVersionFile();
+};
+
+void StartupUpdateTest::startupFetchesTheVersionFile_data()
+{
+    QTest::addColumn<QByteArray>("networkState");
+    QTest::addColumn<int>("requests");
+    QTest::newRow("online") << QByteArray("online") << 1;
+    QTest::newRow("offline") << QByteArray("offline") << 0;
+}
+
+void StartupUpdateTest::startupFetchesTheVersionFile()
+{
+    QFETCH(QByteArray, networkState);
+    QTemporaryDir home;
+    UpdateServer server;
+    server.serve(QStringLiteral("Pictavo.txt"), "9.0.0.0\n");
+    {
+        QSettings settings(home.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("EN/UpdateNewLink"), server.baseUrl());
+        settings.setValue(QStringLiteral("Version"), QStringLiteral("8.1.0.0"));
+    }
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("PICTAVO_SETTINGS_FILE"), home.filePath(QStringLiteral("settings.ini")));
+    env.insert(QStringLiteral("TMPDIR"), home.path());
+    env.insert(QStringLiteral("PICTAVO_NETWORK_STATE"), QString::fromLatin1(networkState));
+    QProcess app;
+    app.setProcessEnvironment(env);
+    app.setProcessChannelMode(QProcess::MergedChannels);
+    app.start(QStringLiteral(PICTAVO_BUILD_DIR "/Pictavo"), QStringList());
+    QVERIFY(app.waitForStarted(10000));
+
+    // The check runs before the event loop; the window answers afterwards.
+    QByteArray output;
+    for (int waited = 0; waited < 30000 && !output.contains("Application started successfully."); waited += 100) {
+        app.waitForReadyRead(100);
+        output += app.readAll();
+    }
+    QVERIFY2(output.contains("Application started successfully."), output.constData());
+    QFETCH(int, requests);
+    if (requests > 0)
+        QTRY_COMPARE_WITH_TIMEOUT(server.requestCount(QStringLiteral("Pictavo.txt")), requests, 10000);
+    else
+        QTest::qWait(1000);
+    QCOMPARE(server.requestCount(QStringLiteral("Pictavo.txt")), requests);
+    QCOMPARE(app.state(), QProcess::Running);
+    QCOMPARE(QFile::exists(home.filePath(QStringLiteral("updatetmp/Pictavo.txt"))), requests == 1);
+
+    app.kill();
+    app.waitForFinished(10000);
+}
+
+QTEST_MAIN(StartupUpdateTest)
+#include "tst_startup_update.moc"

@@ -1,0 +1,273 @@
+#include "about_dlg.h"
+#include "dialog_driver.h"
+#include "global_state.h"
+#include "settings_store.h"
+#include "url_open.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QSysInfo>
+#include <QTranslator>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(LayoutLanguage)
+
+class AboutDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void systemLines();
+    void rightsLine_data();
+    void rightsLine();
+    void supportLinkAndLicenceOfTheLanguage_data();
+    void supportLinkAndLicenceOfTheLanguage();
+    void geometry_data();
+    void geometry();
+    void picturesByScale_data();
+    void picturesByScale();
+    void titleStripDrag();
+    void languageChangeRedoesTextsAndLayout();
+    void imageSizes_data();
+    void imageSizes();
+
+private:
+    QList<QUrl> m_opened;
+    QTranslator m_german;
+};
+
+void AboutDlgTest::initTestCase()
+{
+    platform::recordOpenedUrls(&m_opened);
+}
+
+void AboutDlgTest::init()
+{
+    g_state.uiScale = 1.0f;
+    setInterfaceLanguage(LayoutLanguage::English);
+    platform::openSettings(g_state.settingsPath)->clear();
+    m_opened.clear();
+}
+
+void AboutDlgTest::cleanup()
+{
+    QCoreApplication::removeTranslator(&m_german);
+    QCoreApplication::processEvents();
+}
+
+void AboutDlgTest::systemLines()
+{
+    AboutDlg about(nullptr);
+    QCOMPARE(about.UserLabel->text(), QSysInfo::machineHostName());
+    QCOMPARE(about.OSLabel->text(), QSysInfo::prettyProductName());
+    QVERIFY(!about.VersionLabel->text().isEmpty());
+    QCOMPARE(about.label_17->text(), QStringLiteral("8.0.0.0"));
+    QCOMPARE(about.windowTitle(), QStringLiteral("Pictavo"));
+    QVERIFY(about.isModal());
+}
+
+void AboutDlgTest::rightsLine_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("missing") << QString() << QStringLiteral("Copyright \u00a9 Velmora Data Recovery. All rights reserved.");
+    QTest::newRow("set") << QStringLiteral("\u00a9 2026 <b>Someone</b>") << QStringLiteral("\u00a9 2026 <b>Someone</b>");
+}
+
+void AboutDlgTest::rightsLine()
+{
+    QFETCH(QString, stored);
+    if (!stored.isNull())
+        platform::openSettings(g_state.settingsPath)->setValue(QStringLiteral("CopyrightText"), stored);
+    AboutDlg about(nullptr);
+    QTEST(about.label_12->text(), "shown");
+    QCOMPARE(about.label_12->font().family(), QStringLiteral("Segoe UI"));
+}
+
+void AboutDlgTest::supportLinkAndLicenceOfTheLanguage_data()
+{
+    QTest::addColumn<LayoutLanguage>("language");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("English") << LayoutLanguage::English << "EN";
+    QTest::newRow("Dutch") << LayoutLanguage::Dutch << "DU";
+    QTest::newRow("Brazil") << LayoutLanguage::Brazil << "BR";
+    QTest::newRow("Japanese") << LayoutLanguage::Japanese << "JA";
+}
+
+void AboutDlgTest::supportLinkAndLicenceOfTheLanguage()
+{
+    QFETCH(LayoutLanguage, language);
+    QFETCH(QString, code);
+    setInterfaceLanguage(language);
+    {
+        auto settings = platform::openSettings(g_state.settingsPath);
+        settings->setValue(QStringLiteral("EN/SupportName"), QStringLiteral("English support"));
+        settings->setValue(QStringLiteral("EN/SupportLink"), QStringLiteral("https://support.test/en"));
+        settings->setValue(code + QLatin1String("/SupportName"), QStringLiteral("Support ") + code);
+        settings->setValue(code + QLatin1String("/SupportLink"), QStringLiteral("https://support.test/") + code);
+    }
+    AboutDlg about(nullptr);
+    QCOMPARE(about.SupportBtn->text(), QStringLiteral("<a href=\"https://support.test/%1\">Support %1</a>").arg(code));
+    QVERIFY(about.SupportBtn->openExternalLinks());
+    QVERIFY(about.SupportLinkBtn->isHidden());
+
+    about.LicenseButton->click();
+    QCOMPARE(m_opened.size(), 1);
+    QVERIFY(m_opened.first().isLocalFile());
+    QCOMPARE(m_opened.first().toLocalFile(),
+             QCoreApplication::applicationDirPath() + QStringLiteral("/Eula_%1.pdf").arg(code));
+}
+
+void AboutDlgTest::geometry_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<LayoutLanguage>("language");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("closeButton");
+    QTest::addColumn<QRect>("supportLink");
+
+    QTest::newRow("English 1.0") << 1.0f << LayoutLanguage::English << QSize(602, 368)
+                                 << QRect(200, 281, 83, 26) << QRect(24, 239, 181, 22);
+    QTest::newRow("English 1.25") << 1.25f << LayoutLanguage::English << QSize(752, 460)
+                                  << QRect(250, 351, 103, 32) << QRect(30, 298, 226, 27);
+    QTest::newRow("English 1.1") << 1.1f << LayoutLanguage::English << QSize(662, 404)
+                                 << QRect(220, 309, 91, 28) << QRect(26, 262, 199, 24);
+    QTest::newRow("Korean") << 1.0f << LayoutLanguage::Korean << QSize(602, 368)
+                            << QRect(200, 281, 83, 26) << QRect(20, 239, 190, 22);
+    QTest::newRow("Chinese") << 1.0f << LayoutLanguage::Chinese << QSize(602, 368)
+                             << QRect(200, 281, 83, 26) << QRect(24, 239, 160, 31);
+    QTest::newRow("Dutch") << 1.0f << LayoutLanguage::Dutch << QSize(602, 368)
+                           << QRect(230, 281, 83, 26) << QRect(24, 239, 181, 22);
+}
+
+void AboutDlgTest::geometry()
+{
+    QFETCH(float, scale);
+    QFETCH(LayoutLanguage, language);
+    g_state.uiScale = scale;
+    setInterfaceLanguage(language);
+    AboutDlg about(nullptr);
+    QTEST(about.size(), "size");
+    QTEST(about.CloseButton->geometry(), "closeButton");
+    QTEST(about.SupportBtn->geometry(), "supportLink");
+    QTEST(about.SupportLinkBtn->geometry(), "supportLink");
+    QCOMPARE(about.LabelPixmap->size(), QSize(int(215 * scale), int(335 * scale)));
+    QCOMPARE(about.frame->size(), QSize(int(385 * scale), int(335 * scale)));
+}
+
+void AboutDlgTest::picturesByScale_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("1.0") << 1.0f << "96-DPI";
+    QTest::newRow("1.25") << 1.25f << "120-DPI";
+    QTest::newRow("1.5") << 1.5f << "144-DPI";
+    QTest::newRow("1.1") << 1.1f << "";
+}
+
+void AboutDlgTest::picturesByScale()
+{
+    QFETCH(float, scale);
+    QFETCH(QString, folder);
+    g_state.uiScale = scale;
+    AboutDlg about(nullptr);
+    const bool pictures = !folder.isEmpty();
+    QCOMPARE(about.LabelPixmap->pixmap() && !about.LabelPixmap->pixmap()->isNull(), pictures);
+    QCOMPARE(about.m_pPixmapLabel->pixmap() && !about.m_pPixmapLabel->pixmap()->isNull(), pictures);
+    QCOMPARE(about.line1->pixmap() && !about.line1->pixmap()->isNull(), pictures);
+    if (pictures) {
+        QCOMPARE(about.LabelPixmap->pixmap()->size(),
+                 QPixmap(QStringLiteral(":/images/%1/About small.png").arg(folder)).size());
+        QVERIFY(about.CloseButton->styleSheet().contains(folder + QLatin1String("/img_MediumButton.png")));
+        QVERIFY(about.LicenseButton->styleSheet().contains(folder + QLatin1String("/img_BigButtonActive.png")));
+    } else {
+        QVERIFY(about.CloseButton->styleSheet().isEmpty());
+        QVERIFY(about.LicenseButton->styleSheet().isEmpty());
+    }
+}
+
+void AboutDlgTest::titleStripDrag()
+{
+    AboutDlg about(nullptr);
+    about.move(100, 100);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+
+    g_aboutDragging = false;
+    QTest::mousePress(&about, Qt::LeftButton, Qt::NoModifier, QPoint(300, 30));
+    QVERIFY(!g_aboutDragging);
+    QTest::mouseRelease(&about, Qt::LeftButton, Qt::NoModifier, QPoint(300, 30));
+
+    QTest::mousePress(&about, Qt::LeftButton, Qt::NoModifier, QPoint(300, 29));
+    QVERIFY(g_aboutDragging);
+    QTest::mousePress(&about, Qt::RightButton, Qt::NoModifier, QPoint(300, 200));
+    QVERIFY(g_aboutDragging);
+
+    // A move with the left button held follows the mouse; without it, not.
+    const QPoint start = about.pos();
+    QMouseEvent held(QEvent::MouseMove, QPointF(310, 39), QPointF(about.mapToGlobal(QPoint(310, 39))),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&about, &held);
+    QCOMPARE(about.pos(), start + QPoint(10, 10));
+    const QPoint moved = about.pos();
+    QMouseEvent free(QEvent::MouseMove, QPointF(330, 59), QPointF(about.mapToGlobal(QPoint(330, 59))),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&about, &free);
+    QCOMPARE(about.pos(), moved);
+
+    QTest::mouseRelease(&about, Qt::LeftButton, Qt::NoModifier, QPoint(300, 29));
+    QVERIFY(!g_aboutDragging);
+}
+
+void AboutDlgTest::languageChangeRedoesTextsAndLayout()
+{
+    AboutDlg about(nullptr);
+    auto* title = about.findChild<QLabel*>(QStringLiteral("m_titleLabel"));
+    QVERIFY(title);
+    QCOMPARE(title->text(), QStringLiteral("About"));
+
+    setInterfaceLanguage(LayoutLanguage::German);
+    QVERIFY(installGerman(m_german));
+    QTRY_COMPARE(about.CloseButton->x(), 210);
+    QCOMPARE(title->text(), QStringLiteral("Info"));
+    QCOMPARE(about.CloseButton->text(), QStringLiteral("Schlie\u00dfen"));
+    QCOMPARE(about.UserLabel->text(), QSysInfo::machineHostName());
+    QCOMPARE(about.OSLabel->text(), QSysInfo::prettyProductName());
+}
+
+void AboutDlgTest::imageSizes_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    const struct {
+        const char* name;
+        QSize sizes[3];
+    } images[] = {
+        {"About small.png", {{215, 335}, {268, 418}, {322, 502}}},
+        {"img_Line.png", {{512, 1}, {640, 2}, {768, 2}}},
+        {"img_Dot.png", {{1, 1}, {1, 1}, {1, 1}}},
+        {"img_MediumButton.png", {{90, 26}, {112, 32}, {135, 39}}},
+        {"img_BigButtonActive.png", {{159, 29}, {198, 36}, {238, 43}}},
+        {"img_SoftwareUpdate.png", {{493, 368}, {616, 460}, {739, 552}}},
+    };
+    const float scales[3] = {1.0f, 1.25f, 1.5f};
+    for (int set = 0; set < 3; ++set) {
+        for (const auto& image : images) {
+            const QString path = imageSetFolder(scales[set]) + QLatin1String(image.name);
+            QTest::newRow(qPrintable(path)) << path << image.sizes[set];
+        }
+    }
+}
+
+void AboutDlgTest::imageSizes()
+{
+    QFETCH(QString, path);
+    const QImage image(path);
+    QVERIFY2(!image.isNull(), qPrintable(path));
+    QTEST(image.size(), "size");
+}
+
+QTEST_MAIN(AboutDlgTest)
+#include "tst_about_dlg.moc"

@@ -1,0 +1,125 @@
+#include "update_server.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+// Requests longer than this are not HTTP requests of ours.
+const int kMaxRequestBytes = 8192;
+} // namespace
+
+UpdateServer::UpdateServer()
+{
+    // A proxy named by the environment must not carry loopback requests
+    // (for this process and the programs it starts).
+    qputenv("no_proxy", "127.0.0.1,localhost");
+    qputenv("NO_PROXY", "127.0.0.1,localhost");
+    start();
+    m_listening.acquire();
+}
+
+UpdateServer::~UpdateServer()
+{
+    quit();
+    wait();
+}
+
+void UpdateServer::serve(const QString& name, const QByteArray& bytes)
+{
+    QMutexLocker locker(&m_mutex);
+    m_files.insert(name, bytes);
+}
+
+void UpdateServer::throttle(int chunkBytes, int delayMs)
+{
+    QMutexLocker locker(&m_mutex);
+    m_chunkBytes = chunkBytes;
+    m_delayMs = delayMs;
+}
+
+QString UpdateServer::baseUrl() const
+{
+    return QStringLiteral("http://127.0.0.1:%1/").arg(m_port);
+}
+
+int UpdateServer::requestCount(const QString& name) const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_requests.value(name);
+}
+
+UpdateServer::Answer UpdateServer::answerFor(const QByteArray& request)
+{
+    const QList<QByteArray> words = request.left(request.indexOf('\r')).split(' ');
+    const QString name = words.size() >= 2 ? QString::fromLatin1(words.at(1).mid(1)) : QString();
+    QMutexLocker locker(&m_mutex);
+    m_requests[name] += 1;
+    if (words.value(0) != "GET" || !m_files.contains(name))
+        return {"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\n", "not found"};
+    const QByteArray body = m_files.value(name);
+    return {"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: "
+                + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n",
+            body};
+}
+
+void UpdateServer::run()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    m_port = server.serverPort();
+    m_listening.release();
+
+    QObject::connect(&server, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket* socket = server.nextPendingConnection()) {
+            auto received = std::make_shared<QByteArray>();
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, received] {
+                received->append(socket->readAll());
+                if (received->size() > kMaxRequestBytes) {
+                    socket->abort();
+                    return;
+                }
+                if (!received->contains("\r\n\r\n"))
+                    return;
+                QObject::disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
+                const Answer answer = answerFor(*received);
+                socket->write(answer.head);
+                int chunk = 0, delay = 0;
+                {
+                    QMutexLocker locker(&m_mutex);
+                    chunk = m_chunkBytes;
+                    delay = m_delayMs;
+                }
+                if (chunk <= 0) {
+                    socket->write(answer.body);
+                    socket->disconnectFromHost();
+                    return;
+                }
+                auto sent = std::make_shared<int>(0);
+                auto* pacer = new QTimer(socket);
+                QObject::connect(pacer, &QTimer::timeout, socket, [socket, pacer, sent, chunk, answer] {
+                    socket->write(answer.body.mid(*sent, chunk));
+                    *sent += chunk;
+                    if (*sent >= answer.body.size()) {
+                        pacer->stop();
+                        socket->disconnectFromHost();
+                    }
+                });
+                pacer->start(delay);
+            });
+        }
+    });
+    exec();
+}
+
+QString unusedBaseUrl()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return QStringLiteral("http://127.0.0.1:%1/").arg(port);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QMutex>
+#include <QSemaphore>
+#include <QString>
+#include <QThread>
+
+// A tiny HTTP server on 127.0.0.1 for the update tests, running on a thread
+// of its own so that a caller blocked in a download still gets answers.
+// It answers GET requests for the files it was given (404 otherwise) and
+// closes each connection after its answer.
+class UpdateServer : public QThread {
+public:
+    UpdateServer();
+    ~UpdateServer() override;
+
+    // Serves `bytes` under /<name>.
+    void serve(const QString& name, const QByteArray& bytes);
+    // Sends bodies in pieces of `chunkBytes` with `delayMs` between them.
+    void throttle(int chunkBytes, int delayMs);
+
+    // "http://127.0.0.1:<port>/": the base address the settings name.
+    QString baseUrl() const;
+    int requestCount(const QString& name) const;
+
+protected:
+    void run() override;
+
+private:
+    struct Answer {
+        QByteArray head;
+        QByteArray body;
+    };
+    Answer answerFor(const QByteArray& request);
+
+    mutable QMutex m_mutex;
+    QHash<QString, QByteArray> m_files;
+    QHash<QString, int> m_requests;
+    int m_chunkBytes = 0;
+    int m_delayMs = 0;
+    quint16 m_port = 0;
+    QSemaphore m_listening;
+};
+
+// A base address on which nothing listens (a port that was free a moment ago).
+QString unusedBaseUrl();

@@ -1,0 +1,278 @@
+#include "dialog_driver.h"
+#include "global_state.h"
+#include "program_launch.h"
+#include "modal_recorder.h"
+#include "q_download_app.h"
+#include "q_show_update.h"
+#include "settings_store.h"
+#include "update_files.h"
+#include "update_server.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const int kNoQuit = 2;
+
+void writeSettings(const QString& link, const QVariant& expectedSize)
+{
+    auto settings = platform::openSettings(g_state.settingsPath);
+    settings->clear();
+    settings->setValue(QStringLiteral("EN/UpdateNewLink"), link);
+    if (expectedSize.isValid())
+        settings->setValue(QStringLiteral("AverageUpdateSize"), expectedSize);
+}
+
+QByteArray installerBytes(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(i * 7);
+    return bytes;
+}
+
+// Runs the application's event loop until the application is asked to
+// quit (result 0) or the time runs out (kNoQuit). The application loop is
+// used because a quit request ends only that loop and is then forgotten.
+int waitForQuit(int timeoutMs)
+{
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, [] { QCoreApplication::exit(kNoQuit); });
+    timeout.start(timeoutMs);
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+class UpdateDownloadTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void sizeRule_data();
+    void sizeRule();
+    void progressLine();
+    void offerUpdateOpensCentredDownload();
+    void missingAddressShowsFailure();
+    void folderSize();
+    void progressText_data();
+    void progressText();
+    void layout_data();
+    void layout();
+
+private:
+    // The programs the application started since the test began.
+    QStringList startedPrograms() const;
+
+    std::unique_ptr<UpdateServer> m_server;
+    QTemporaryDir m_records;
+};
+
+QStringList UpdateDownloadTest::startedPrograms() const
+{
+    QFile record(m_records.filePath(QStringLiteral("launches.txt")));
+    if (!record.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(record.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void UpdateDownloadTest::initTestCase()
+{
+    m_server = std::make_unique<UpdateServer>();
+    qputenv(platform::kLaunchRecordVariable, m_records.filePath(QStringLiteral("launches.txt")).toUtf8());
+    // In the application the main window stays open behind these dialogs.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void UpdateDownloadTest::init()
+{
+    setInterfaceLanguage(LayoutLanguage::English);
+    g_state.uiScale = 1.0f;
+    QFile::remove(m_records.filePath(QStringLiteral("launches.txt")));
+    m_server->throttle(0, 0);
+    SetUpdateFilePaths();
+}
+
+void UpdateDownloadTest::cleanup()
+{
+    QDir(UpdateFolder()).removeRecursively();
+}
+
+void UpdateDownloadTest::sizeRule_data()
+{
+    QTest::addColumn<QVariant>("expectedSetting");
+    QTest::addColumn<int>("installerSize");
+    QTest::addColumn<bool>("finishes");
+
+    QTest::newRow("default size, exactly") << QVariant() << 10485760 << true;
+    QTest::newRow("default size, one byte short") << QVariant() << 10485759 << false;
+    QTest::newRow("zero means the default") << QVariant(0) << 10485759 << false;
+    QTest::newRow("set size, larger installer") << QVariant(1000) << 5000 << true;
+    QTest::newRow("set size above the installer") << QVariant(6000) << 5000 << false;
+    QTest::newRow("not a number means the default") << QVariant(QStringLiteral("big")) << 5000 << false;
+}
+
+void UpdateDownloadTest::sizeRule()
+{
+    QFETCH(QVariant, expectedSetting);
+    QFETCH(int, installerSize);
+    QFETCH(bool, finishes);
+    const QByteArray installer = installerBytes(installerSize);
+    m_server->serve(QStringLiteral("Pictavo.exe"), installer);
+    writeSettings(m_server->baseUrl(), expectedSetting);
+
+    // Stale files of an earlier check are gone before the download starts.
+    QFile stale(g_updateInfoPath);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("8.1.0.0\n");
+    stale.close();
+
+    ModalRecorder recorder;
+    QDownloadApp download(nullptr);
+    QVERIFY(!QFile::exists(g_updateInfoPath));
+    download.show();
+
+    if (finishes) {
+        QCOMPARE(waitForQuit(20000), 0);
+        const QStringList started = startedPrograms();
+        QCOMPARE(started.size(), 1);
+        QFile file(started.first());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), installer);
+        QCOMPARE(QFileInfo(started.first()).fileName(), QStringLiteral("Pictavo.exe"));
+        QVERIFY(recorder.messages.isEmpty());
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(
+            recorder.messages, QStringList{QStringLiteral("Update failed \n\n Update failed due to partial download.")},
+            20000);
+        QTRY_VERIFY(!download.isVisible());
+        QCOMPARE(waitForQuit(100), kNoQuit);
+        QVERIFY(startedPrograms().isEmpty());
+        QVERIFY(!QFile::exists(g_updateInstallerPath));
+    }
+    QVERIFY(!download.isVisible());
+}
+
+void UpdateDownloadTest::progressLine()
+{
+    m_server->serve(QStringLiteral("Pictavo.exe"), installerBytes(400000));
+    m_server->throttle(40000, 100);
+    writeSettings(m_server->baseUrl(), 400000);
+
+    ModalRecorder recorder;
+    QDownloadApp download(nullptr);
+    download.show();
+    const QRegularExpression line(QStringLiteral("^Time Elapsed: \\d+ sec \\(\\d+\\.\\d\\d MB copied\\) $"));
+    QTRY_VERIFY_WITH_TIMEOUT(line.match(download.TimeElapsedLabel->text()).hasMatch(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(download.ExeDownLoadProgressBar->value() > 0, 10000);
+    QCOMPARE(download.ExeDownLoadProgressBar->maximum(), 400000);
+    QCOMPARE(waitForQuit(20000), 0);
+    QCOMPARE(startedPrograms().size(), 1);
+}
+
+void UpdateDownloadTest::offerUpdateOpensCentredDownload()
+{
+    m_server->serve(QStringLiteral("Pictavo.exe"), installerBytes(2000));
+    writeSettings(m_server->baseUrl(), 2000);
+    g_majorUpdateFound = true;
+    QShowUpdate offer(nullptr);
+    offer.move(100, 80);
+    offer.show();
+    const QRect offerRect = offer.geometry();
+    offer.UpdateButton->click();
+
+    auto* download = offer.findChild<QDownloadApp*>();
+    QVERIFY(download);
+    QVERIFY(!offer.isVisible());
+    QCOMPARE(download->pos(), QPoint((offerRect.width() - download->width()) / 2 + offerRect.x(),
+                                     (offerRect.height() - download->height()) / 2 + offerRect.y()));
+    QCOMPARE(waitForQuit(20000), 0);
+    QCOMPARE(startedPrograms().size(), 1);
+}
+
+void UpdateDownloadTest::missingAddressShowsFailure()
+{
+    writeSettings(QString(), QVariant());
+    QDownloadApp download(nullptr);
+    download.show();
+    QVERIFY(download.DownLoadProgressLabel->text().startsWith(QStringLiteral("Unable to save the file  : ")));
+    QVERIFY(download.ExeDownLoadProgressBar->isHidden());
+    QVERIFY(download.OkButton->isVisible());
+    download.OkButton->click();
+    QVERIFY(!download.isVisible());
+    QCOMPARE(waitForQuit(300), kNoQuit);
+    QVERIFY(startedPrograms().isEmpty());
+}
+
+void UpdateDownloadTest::folderSize()
+{
+    QTemporaryDir root;
+    QCOMPARE(GetFolderSize(root.path()), 0);
+    QCOMPARE(GetFolderSize(root.path() + QLatin1String("/missing")), 0);
+    QDir(root.path()).mkpath(QStringLiteral("a/b"));
+    for (const auto& entry : {std::make_pair("one", 10), std::make_pair("a/two", 200), std::make_pair("a/b/.three", 3000)}) {
+        QFile file(root.path() + QLatin1Char('/') + QLatin1String(entry.first));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(entry.second, 'x'));
+    }
+    QCOMPARE(GetFolderSize(root.path()), 3210);
+}
+
+void UpdateDownloadTest::progressText_data()
+{
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("start") << qint64(0) << qint64(0) << "Time Elapsed: 0 sec (0.00 MB copied) ";
+    QTest::newRow("3.5 MB") << qint64(12) << qint64(3670016) << "Time Elapsed: 12 sec (3.50 MB copied) ";
+    // Past 4 GiB the count goes on instead of starting again from zero.
+    QTest::newRow("4 GiB and 1 MiB") << qint64(600) << (qint64(1) << 32) + 1048576
+                                     << "Time Elapsed: 600 sec (4097.00 MB copied) ";
+}
+
+void UpdateDownloadTest::progressText()
+{
+    QFETCH(qint64, seconds);
+    QFETCH(qint64, bytes);
+    QTEST(QDownloadApp::ProgressText(seconds, bytes), "text");
+}
+
+void UpdateDownloadTest::layout_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("infoHeight");
+
+    QTest::newRow("English") << 1.0f << int(LayoutLanguage::English) << QSize(491, 367) << 31;
+    QTest::newRow("French") << 1.0f << int(LayoutLanguage::French) << QSize(491, 367) << 45;
+    QTest::newRow("Italian") << 1.0f << int(LayoutLanguage::Italian) << QSize(491, 367) << 40;
+    QTest::newRow("scale 1.25") << 1.25f << int(LayoutLanguage::English) << QSize(613, 458) << 38;
+}
+
+void UpdateDownloadTest::layout()
+{
+    QFETCH(float, scale);
+    QFETCH(int, language);
+    g_state.uiScale = scale;
+    setInterfaceLanguage(LayoutLanguage(language));
+    writeSettings(QString(), QVariant());
+    QDownloadApp download(nullptr);
+    QTEST(download.size(), "size");
+    QTEST(download.InfoLabel->height(), "infoHeight");
+    QVERIFY(download.label->pixmap() && !download.label->pixmap()->isNull());
+    QVERIFY(download.RestartLabel->isHidden());
+}
+
+QTEST_MAIN(UpdateDownloadTest)
+#include "tst_update_download.moc"

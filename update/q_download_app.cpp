@@ -1,0 +1,195 @@
+#include "q_download_app.h"
+
+#include "global_state.h"
+#include "program_launch.h"
+#include "settings_store.h"
+#include "update_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+
+#include <climits>
+
+namespace {
+
+// An installer smaller than this counts as a partial download when the
+// settings name no size.
+const quint64 kDefaultExpectedSize = 10485760;
+const int kProgressIntervalMs = 50;
+// Six blanks: what the finished display leaves in the two headings.
+const char* const kClearedText = "      ";
+
+DialogLayout downloadLayout(LayoutLanguage language)
+{
+    int infoHeight = 31;
+    if (language == LayoutLanguage::French)
+        infoHeight = 45;
+    else if (language == LayoutLanguage::Italian)
+        infoHeight = 40;
+    return {QSize(491, 367),
+            {
+                {"DownLoadLabel", QRect(150, 58, 311, 25)},
+                {"DownLoadProgressLabel", QRect(150, 330, 211, 20)},
+                {"ExeDownLoadProgressBar", QRect(150, 144, 331, 20)},
+                {"InfoLabel", QRect(150, 96, 331, infoHeight)},
+                {"OkButton", QRect(406, 330, 71, 26)},
+                {"RestartLabel", QRect(150, 40, 331, 261)},
+                {"ThirdPageImageLabel", QRect(10, 10, 161, 380)},
+                {"TimeElapsedLabel", QRect(150, 180, 361, 17)},
+                {"TransferRateLabel", QRect(150, 210, 361, 17)},
+                {"label", QRect(0, 0, 491, 371)},
+            }};
+}
+
+// Byte counts on the progress bar, which holds int values: sizes beyond its
+// range stay at its end instead of wrapping around.
+int progressUnits(qint64 bytes)
+{
+    return static_cast<int>(qBound<qint64>(0, bytes, INT_MAX));
+}
+
+quint64 expectedInstallerSize()
+{
+    auto settings = platform::openSettings(g_state.settingsPath);
+    const quint64 size = settings->value(QStringLiteral("AverageUpdateSize"), QString()).toULongLong();
+    return size == 0 ? kDefaultExpectedSize : size;
+}
+
+} // namespace
+
+qint64 GetFolderSize(const QString& folder)
+{
+    qint64 total = 0;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted))
+        total += QFileInfo(folder, name).size();
+    for (const QString& name :
+         dir.entryList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted))
+        total += GetFolderSize(folder + QLatin1Char('/') + name);
+    return total;
+}
+
+QDownloadApp::QDownloadApp(QWidget* parent) : UpdateDialog(parent)
+{
+    setupUi(this);
+    SetLanguageGeometry();
+    SetBackground(label);
+    setWindowFlags(kUpdateWindowFlags);
+    OkButton->hide();
+    RestartLabel->hide();
+    BeginDownload();
+}
+
+QDownloadApp::~QDownloadApp() = default;
+
+void QDownloadApp::SetLanguageGeometry()
+{
+    m_geometry = downloadLayout(layoutLanguage());
+    applyDialogLayout(this, m_geometry);
+}
+
+void QDownloadApp::BeginDownload()
+{
+    m_progressTimer = nullptr;
+    QDir folder(UpdateFolder());
+    if (folder.exists())
+        folder.removeRecursively();
+    for (const QString& path : {g_updateInstallerPath, g_updateInfoPath}) {
+        if (QFile::exists(path))
+            QFile::remove(path);
+    }
+
+    QString link = UpdateLink();
+    if (link.isEmpty())
+        return ShowFailure(link, tr("no download address is set."));
+    link += QLatin1String(kUpdateInstallerName);
+    if (!QUrl(link, QUrl::TolerantMode).isValid())
+        return ShowFailure(link, tr("the download address is not valid."));
+
+    m_expectedSize = expectedInstallerSize();
+    connect(&m_thread, SIGNAL(OnDownloadStart()), this, SLOT(OnDownloadStart()));
+    connect(&m_thread, SIGNAL(OnDownloadFailed()), this, SLOT(OnDownloadFailed()));
+    connect(&m_thread, SIGNAL(OnDownloadFinish(QString)), this, SLOT(OnDownloadFinish(QString)));
+    m_thread.StartDownload(link, QLatin1String(kUpdateInstallerName), m_expectedSize);
+}
+
+void QDownloadApp::ShowFailure(const QString& address, const QString& reason)
+{
+    for (QLabel* text : {InfoLabel, DownLoadLabel, TimeElapsedLabel, TransferRateLabel})
+        text->setText(QStringLiteral(" "));
+    ExeDownLoadProgressBar->hide();
+    const QString failure = tr("Unable to save the file ") + address + QLatin1String(" : ") + reason;
+    // The line is narrow; the whole text stays readable as its tool tip.
+    DownLoadProgressLabel->setWordWrap(true);
+    DownLoadProgressLabel->setText(failure);
+    DownLoadProgressLabel->setToolTip(failure);
+    // The dialog has no close button and ignores Escape: OK is the way out.
+    OkButton->show();
+    connect(OkButton, SIGNAL(clicked()), this, SLOT(close()));
+}
+
+void QDownloadApp::OnDownloadStart()
+{
+    m_elapsed.restart();
+    ExeDownLoadProgressBar->reset();
+    ExeDownLoadProgressBar->setMaximum(progressUnits(qint64(qMin<quint64>(m_expectedSize, INT_MAX))));
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->start(kProgressIntervalMs);
+    connect(m_progressTimer, SIGNAL(timeout()), this, SLOT(OnTimerLoadSlot()));
+}
+
+QString QDownloadApp::ProgressText(qint64 seconds, qint64 bytes)
+{
+    const double megabytes = static_cast<double>(bytes) / 1048576.0;
+    return tr("Time Elapsed: ") + QString::number(seconds) + tr(" sec ") + QLatin1Char('(')
+           + QString::number(megabytes, 'f', 2) + tr(" MB copied) ");
+}
+
+void QDownloadApp::OnTimerLoadSlot()
+{
+    const qint64 bytes = GetFolderSize(UpdateFolder());
+    ExeDownLoadProgressBar->setValue(progressUnits(bytes));
+    TimeElapsedLabel->setText(ProgressText(m_elapsed.elapsed() / 1000, bytes));
+}
+
+void QDownloadApp::HideProgress()
+{
+    if (m_progressTimer)
+        m_progressTimer->stop();
+    InfoLabel->setText(QLatin1String(kClearedText));
+    DownLoadLabel->setText(QLatin1String(kClearedText));
+    for (QWidget* widget : {static_cast<QWidget*>(InfoLabel), static_cast<QWidget*>(DownLoadLabel),
+                            static_cast<QWidget*>(TimeElapsedLabel), static_cast<QWidget*>(TransferRateLabel),
+                            static_cast<QWidget*>(ExeDownLoadProgressBar)})
+        widget->hide();
+}
+
+void QDownloadApp::OnDownloadFailed()
+{
+    HideProgress();
+    QMessageBox::information(nullptr, QString(),
+                             QObject::tr("Update failed \n\n Update failed due to partial download."),
+                             QMessageBox::Ok);
+    close();
+}
+
+void QDownloadApp::OnDownloadFinish(QString path)
+{
+    HideProgress();
+    close();
+    platform::launchProgram(path);
+    QCoreApplication::quit();
+}
+
+void QDownloadApp::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        SetLanguageGeometry();
+    }
+    QWidget::changeEvent(event);
+}
