@@ -1,5 +1,6 @@
 #include "file_window.h"
 #include "global_state.h"
+#include "image_state.h"
 #include "jpeg_markers.h"
 #include "jpg_repair.h"
 #include "segment_lists.h"
@@ -405,22 +406,11 @@ void jpg_repair::AppendOffset(OffsetNode** head, OffsetNode** tail, quint64 valu
 void jpg_repair::ResetState()
 {
     freeList(g_state.segmentHead, g_state.segmentCursor);
-    freeList(g_state.strayMarkerHead, g_state.strayMarkerCursor);
+    resetForNextImage();
     if (g_state.inputFile) {
         std::fclose(g_state.inputFile);
         g_state.inputFile = nullptr;
     }
-    g_state.dqtSearchPending = 1;
-    g_state.dhtSegmentCount = 0;
-    g_state.dqtLength = 0;
-    g_state.dqtSegmentCount = 0;
-    g_state.dqtIndex = 0;
-    std::memset(g_state.dhtTableOffset, 0, sizeof g_state.dhtTableOffset);
-    g_state.dhtReplacementSize = 0;
-    g_state.dqtTwoFilled = 0;
-    g_state.dqtThreeFilled = 0;
-    for (auto& row : g_state.dqtSignature)
-        row[0] = 0;
     g_state.thirdComponentTable = 0;
 }
 

@@ -8,6 +8,7 @@
 #include "global_state.h"
 #include "my_tree_widget.h"
 #include "repair_finish_dialog.h"
+#include "run_state.h"
 #include "save_names.h"
 #include "save_prompts.h"
 #include "saving_finish_dlg.h"
@@ -147,14 +148,7 @@ void BrowseRepairDlg::SaveImage()
     }
 
     g_state.saveParentFolder = chosen;
-    g_state.overwriteThis = 0;
-    g_state.renameThis = 0;
-    g_state.skipThis = 0;
-    g_state.overwriteAll = 0;
-    g_state.renameAll = 0;
-    g_state.skipAll = 0;
-    g_state.folderCancel = 0;
-    g_state.folderRename = 0;
+    ClearPromptAnswers();
     g_state.savedCount = 0;
 
     g_state.saveFolderName = g_state.workFolderName;

@@ -2,9 +2,8 @@
 
 #include "global_state.h"
 
-void ClearRunAnswers()
+void ClearPromptAnswers()
 {
-    g_state.runActive = 0;
     g_state.overwriteThis = 0;
     g_state.renameThis = 0;
     g_state.skipThis = 0;
@@ -13,5 +12,11 @@ void ClearRunAnswers()
     g_state.skipAll = 0;
     g_state.folderCancel = 0;
     g_state.folderRename = 0;
+}
+
+void ClearRunAnswers()
+{
+    g_state.runActive = 0;
+    ClearPromptAnswers();
     g_state.inputFileSize = 0;
 }
