@@ -56,6 +56,35 @@ void touch(const QString& path)
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
+// The columns of the layout tables: language, scale, the dialog's size and
+// one widget's rectangle.
+void addLayoutColumns()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QByteArray>("widget");
+    QTest::addColumn<QRect>("rect");
+}
+
+// Sets the row's language and scale before its dialog is made.
+void applyLayoutRow()
+{
+    QFETCH(int, language);
+    QFETCH(float, scale);
+    setInterfaceLanguage(LayoutLanguage(language));
+    g_state.uiScale = scale;
+}
+
+void verifyLayout(QDialog& dialog)
+{
+    QFETCH(QSize, size);
+    QFETCH(QByteArray, widget);
+    QFETCH(QRect, rect);
+    QCOMPARE(dialog.size(), size);
+    QCOMPARE(childGeometry(&dialog, widget.constData()), rect);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(QRect)
@@ -155,11 +184,7 @@ void DialogSavePromptsTest::savingFinishedClickHereOpensFolderEachTime()
 
 void DialogSavePromptsTest::savingFinishedLayout_data()
 {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<float>("scale");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QByteArray>("widget");
-    QTest::addColumn<QRect>("rect");
+    addLayoutColumns();
     const int english = int(LayoutLanguage::English);
     QTest::newRow("English 1.25 link") << english << 1.25f << QSize(622, 217) << QByteArray("ViewSavedFiles")
                                        << QRect(187, 117, 101, 26);
@@ -173,16 +198,9 @@ void DialogSavePromptsTest::savingFinishedLayout_data()
 
 void DialogSavePromptsTest::savingFinishedLayout()
 {
-    QFETCH(int, language);
-    QFETCH(float, scale);
-    QFETCH(QSize, size);
-    QFETCH(QByteArray, widget);
-    QFETCH(QRect, rect);
-    setInterfaceLanguage(LayoutLanguage(language));
-    g_state.uiScale = scale;
+    applyLayoutRow();
     SavingFinishDlg dialog(nullptr, QString());
-    QCOMPARE(dialog.size(), size);
-    QCOMPARE(childGeometry(&dialog, widget.constData()), rect);
+    verifyLayout(dialog);
 }
 
 void DialogSavePromptsTest::fileProposal_data()
@@ -289,11 +307,7 @@ void DialogSavePromptsTest::fileButtonsForAllFiles()
 
 void DialogSavePromptsTest::fileLayout_data()
 {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<float>("scale");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QByteArray>("widget");
-    QTest::addColumn<QRect>("rect");
+    addLayoutColumns();
     const int english = int(LayoutLanguage::English);
     QTest::newRow("English 1.25") << english << 1.25f << QSize(595, 323) << QByteArray("FileNameText")
                                   << QRect(178, 56, 388, 31);
@@ -309,16 +323,9 @@ void DialogSavePromptsTest::fileLayout_data()
 
 void DialogSavePromptsTest::fileLayout()
 {
-    QFETCH(int, language);
-    QFETCH(float, scale);
-    QFETCH(QSize, size);
-    QFETCH(QByteArray, widget);
-    QFETCH(QRect, rect);
-    setInterfaceLanguage(LayoutLanguage(language));
-    g_state.uiScale = scale;
+    applyLayoutRow();
     AlreadyExistFileDlg dialog(nullptr);
-    QCOMPARE(dialog.size(), size);
-    QCOMPARE(childGeometry(&dialog, widget.constData()), rect);
+    verifyLayout(dialog);
 }
 
 void DialogSavePromptsTest::fileDragFromSurface()
@@ -413,11 +420,7 @@ void DialogSavePromptsTest::folderAnswers()
 
 void DialogSavePromptsTest::folderLayout_data()
 {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<float>("scale");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QByteArray>("widget");
-    QTest::addColumn<QRect>("rect");
+    addLayoutColumns();
     QTest::newRow("English 1.5") << int(LayoutLanguage::English) << 1.5f << QSize(750, 318)
                                  << QByteArray("RenameBtn") << QRect(165, 210, 151, 48);
     QTest::newRow("German name label") << int(LayoutLanguage::German) << 1.0f << QSize(500, 212)
@@ -432,16 +435,9 @@ void DialogSavePromptsTest::folderLayout_data()
 
 void DialogSavePromptsTest::folderLayout()
 {
-    QFETCH(int, language);
-    QFETCH(float, scale);
-    QFETCH(QSize, size);
-    QFETCH(QByteArray, widget);
-    QFETCH(QRect, rect);
-    setInterfaceLanguage(LayoutLanguage(language));
-    g_state.uiScale = scale;
+    applyLayoutRow();
     FolderExist dialog;
-    QCOMPARE(dialog.size(), size);
-    QCOMPARE(childGeometry(&dialog, widget.constData()), rect);
+    verifyLayout(dialog);
 }
 
 void DialogSavePromptsTest::promptsTakeGerman()
