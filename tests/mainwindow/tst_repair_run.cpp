@@ -204,10 +204,7 @@ void RepairRunTest::thumbnailsBecomeRows()
     QTemporaryDir dir;
     writeJpeg(dir, "cam.jpg", fixture::withExifThumbnail(fixture::realJpeg(640, 480), fixture::realJpeg(160, 120)));
     auto window = makeWindow();
-    addFiles(*window, dir.path(), {"cam.jpg"});
-    RunWatch watch(*window);
-    window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd());
+    QVERIFY(repairFiles(*window, dir.path(), {"cam.jpg"}));
 
     QTreeWidgetItem* file = window->m_repairTree->topLevelItem(0);
     QCOMPARE(file->text(ColStatus), QStringLiteral("5"));
@@ -235,10 +232,7 @@ void RepairRunTest::failedMainImageKeepsThumbnail()
     bytes[frame + 1] = char(0xFE);
     writeJpeg(dir, "cam.jpg", bytes);
     auto window = makeWindow();
-    addFiles(*window, dir.path(), {"cam.jpg"});
-    RunWatch watch(*window);
-    window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd());
+    QVERIFY(repairFiles(*window, dir.path(), {"cam.jpg"}));
 
     QTreeWidgetItem* file = window->m_repairTree->topLevelItem(0);
     QCOMPARE(file->text(ColStatus), QStringLiteral("2"));
@@ -261,10 +255,7 @@ void RepairRunTest::heicFiles()
     QVERIFY(writeFileBytes(dir.filePath("known.heic"), buildHeicFixture(known).bytes));
     QVERIFY(writeFileBytes(dir.filePath("unknown.HEIC"), buildHeicFixture(unknown).bytes));
     auto window = makeWindow();
-    addFiles(*window, dir.path(), {"known.heic", "unknown.HEIC"});
-    RunWatch watch(*window);
-    window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd());
+    QVERIFY(repairFiles(*window, dir.path(), {"known.heic", "unknown.HEIC"}));
 
     QTreeWidget* tree = window->m_repairTree;
     QCOMPARE(fileStatuses(tree), QStringList({"5", "2"}));
@@ -301,10 +292,7 @@ void RepairRunTest::rawPreviewTypes()
                             fixtureJpeg(JpegStart::App0, 2, secondWidth, 24) + QByteArray(20, '\x5A');
     QVERIFY(writeFileBytes(dir.filePath("IMG.DNG"), file));
     auto window = makeWindow();
-    addFiles(*window, dir.path(), {"IMG.DNG"});
-    RunWatch watch(*window);
-    window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd());
+    QVERIFY(repairFiles(*window, dir.path(), {"IMG.DNG"}));
 
     QTreeWidgetItem* row = window->m_repairTree->topLevelItem(0);
     QCOMPARE(row->text(ColStatus), QStringLiteral("5"));
@@ -361,10 +349,7 @@ void RepairRunTest::earlierOutputsWiped()
     QVERIFY(writeFileBytes(workFolder() + "/old.jpg", fixture::realJpeg(8, 8)));
     QVERIFY(writeFileBytes(workFolder() + "/Thumbnail Repaired/old_[T1].jpg", fixture::realJpeg(8, 8)));
     auto window = makeWindow();
-    addFiles(*window, dir.path(), {"new.jpg"});
-    RunWatch watch(*window);
-    window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd());
+    QVERIFY(repairFiles(*window, dir.path(), {"new.jpg"}));
 
     QCOMPARE(QDir(workFolder()).entryList(QDir::Files), QStringList({"new.jpg"}));
     QVERIFY(!QFileInfo::exists(workFolder() + "/Thumbnail Repaired/old_[T1].jpg"));
@@ -378,10 +363,7 @@ void RepairRunTest::inputInWorkFolderKept()
     const QString input = workFolder() + "/Thumbnail Repaired/kept.jpg";
     QVERIFY(writeFileBytes(input, bytes));
     auto window = makeWindow();
-    addFiles(*window, workFolder() + "/Thumbnail Repaired", {"kept.jpg"});
-    RunWatch watch(*window);
-    window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd());
+    QVERIFY(repairFiles(*window, workFolder() + "/Thumbnail Repaired", {"kept.jpg"}));
 
     QCOMPARE(readFileBytes(input), bytes);
     QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"5"}));
@@ -531,10 +513,7 @@ void RepairRunTest::linkWidths()
     writeJpeg(dir, "good.jpg", fixture::realJpeg(16, 16));
     writeJpeg(dir, "bad.jpg", garbage());
     auto window = makeWindow();
-    addFiles(*window, dir.path(), {"good.jpg", "bad.jpg"});
-    RunWatch watch(*window);
-    window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd());
+    QVERIFY(repairFiles(*window, dir.path(), {"good.jpg", "bad.jpg"}));
 
     QCOMPARE(window->m_buttonRecords[0].linkButton->size(), QSize(madeWidth, 20));
     QCOMPARE(window->m_buttonRecords[1].linkButton->size(), QSize(offeredWidth, 20));
@@ -545,10 +524,7 @@ void RepairRunTest::linkPositionOutsideRecords()
     QTemporaryDir dir;
     writeJpeg(dir, "good.jpg", fixture::realJpeg(16, 16));
     auto window = makeWindow();
-    addFiles(*window, dir.path(), {"good.jpg"});
-    RunWatch watch(*window);
-    window->StartRepairFilesBtnN->click();
-    QVERIFY(watch.waitForEnd());
+    QVERIFY(repairFiles(*window, dir.path(), {"good.jpg"}));
 
     for (uint position : {0u, 2u, 0xFFFFFFFFu})
         QVERIFY(QMetaObject::invokeMethod(window.get(), "OnsetCustomButton", Q_ARG(uint, position)));
