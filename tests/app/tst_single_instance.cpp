@@ -1,9 +1,45 @@
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <csignal>
+
+namespace {
+
+constexpr int kBoundMs = 60000;
+const char kScreenSize[] = "1283 797";
+
+// An authority file with one cookie for any host and display: the server
+// takes only clients that show it, and our clients show it only to ours.
+bool writeAuthority(const QString& path, const QByteArray& cookie)
+{
+    QByteArray entry;
+    auto field = [&entry](const QByteArray& bytes) {
+        entry.append(char(bytes.size() >> 8)).append(char(bytes.size() & 0xff)).append(bytes);
+    };
+    entry.append("\xff\xff", 2); // any address family
+    field(QByteArray());          // any address
+    field(QByteArray());          // any display number
+    field("MIT-MAGIC-COOKIE-1");
+    field(cookie);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(entry) == entry.size();
+}
+
+QByteArray randomCookie()
+{
+    QByteArray cookie(16, 0);
+    for (char& byte : cookie)
+        byte = char(QRandomGenerator::system()->bounded(256));
+    return cookie;
+}
+
+} // namespace
 
 // The real application under a private X server: a second start while the
 // first runs shows the "already running" message and exits with code 0; a
@@ -16,6 +52,11 @@ private slots:
     void secondStartIsRefused();
 
 private:
+    bool startServer(int display);
+    void stopServer();
+    bool serverIsOurs(int display);
+    bool probeScreen();
+    QProcessEnvironment xEnvironment() const;
     QProcessEnvironment appEnvironment() const;
     bool startApplication(QProcess& process);
     QString findWindow(qint64 pid);
@@ -25,44 +66,83 @@ private:
     QString m_display;
 };
 
+// Other X servers on the machine take the low display numbers; ours takes a
+// random high one, and counts only once the display is shown to be its own.
 void SingleInstanceTest::initTestCase()
 {
     if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
         QSKIP("Xvfb and xdotool are needed");
-    // The server picks a free display itself and writes its number to us.
-    m_server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
-    QVERIFY(m_server.waitForStarted());
-    QByteArray number;
-    for (int waited = 0; waited < 20000 && !number.contains('\n'); waited += 100) {
-        m_server.waitForReadyRead(100);
-        number += m_server.readAllStandardOutput();
-    }
-    QVERIFY2(number.contains('\n'), "the X server did not start");
-    m_display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
-    // On a loaded machine the first connections can still be refused.
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", m_display);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        QProcess probe;
-        probe.setProcessEnvironment(env);
-        probe.start("xdotool", {"getdisplaygeometry"});
-        if (probe.waitForFinished(5000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0)
+    QVERIFY(writeAuthority(m_home.filePath("xauthority"), randomCookie()));
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const int display = QRandomGenerator::global()->bounded(2000, 32000);
+        m_display = QStringLiteral(":%1").arg(display);
+        if (startServer(display) && serverIsOurs(display))
             return;
-        QTest::qWait(200);
+        stopServer();
     }
-    QFAIL("the X server accepts no connection");
+    QFAIL("no private X server could be started on a free display");
+}
+
+// Starts the server on `display`; it exits at once when another server
+// holds the display's lock.
+bool SingleInstanceTest::startServer(int display)
+{
+    m_server.start("Xvfb", {QStringLiteral(":%1").arg(display), "-auth", m_home.filePath("xauthority"), "-screen", "0",
+                            QString::fromLatin1(kScreenSize).replace(' ', 'x') + "x24", "-nolisten", "tcp"});
+    return m_server.waitForStarted(kBoundMs);
+}
+
+// The display's lock file names our server's process, and a client with our
+// cookie sees our screen there once the server takes connections.
+bool SingleInstanceTest::serverIsOurs(int display)
+{
+    QDeadlineTimer bound(kBoundMs);
+    while (m_server.state() == QProcess::Running && !bound.hasExpired()) {
+        QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(display));
+        const bool locked = lock.open(QIODevice::ReadOnly);
+        if (locked && lock.readAll().trimmed().toLongLong() != m_server.processId())
+            return false;
+        if (locked && probeScreen())
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+bool SingleInstanceTest::probeScreen()
+{
+    QProcess probe;
+    probe.setProcessEnvironment(xEnvironment());
+    probe.start("xdotool", {"getdisplaygeometry"});
+    return probe.waitForFinished(kBoundMs) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0 &&
+           probe.readAllStandardOutput().trimmed() == kScreenSize;
 }
 
 void SingleInstanceTest::cleanupTestCase()
 {
-    m_server.kill();
-    m_server.waitForFinished();
+    stopServer();
+}
+
+// Asked to end, the server removes its lock file and socket.
+void SingleInstanceTest::stopServer()
+{
+    m_server.terminate();
+    if (!m_server.waitForFinished(kBoundMs))
+        m_server.kill();
+    m_server.waitForFinished(kBoundMs);
+}
+
+QProcessEnvironment SingleInstanceTest::xEnvironment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", m_display);
+    env.insert("XAUTHORITY", m_home.filePath("xauthority"));
+    return env;
 }
 
 QProcessEnvironment SingleInstanceTest::appEnvironment() const
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", m_display);
+    QProcessEnvironment env = xEnvironment();
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("PICTAVO_SETTINGS_FILE", m_home.filePath("settings.ini"));
     env.insert("TMPDIR", m_home.path());
@@ -74,35 +154,40 @@ bool SingleInstanceTest::startApplication(QProcess& process)
     process.setProcessEnvironment(appEnvironment());
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(QStringLiteral(PICTAVO_BUILD_DIR "/Pictavo"), QStringList());
-    if (!process.waitForStarted(10000))
+    if (!process.waitForStarted(kBoundMs)) {
+        qWarning("the application could not be started: %s", qPrintable(process.errorString()));
         return false;
+    }
     QByteArray output;
-    for (int waited = 0; waited < 30000 && !output.contains("Application started successfully."); waited += 100) {
+    QDeadlineTimer bound(kBoundMs);
+    while (!output.contains("Application started successfully.") && process.state() == QProcess::Running &&
+           !bound.hasExpired()) {
         process.waitForReadyRead(100);
         output += process.readAll();
-        if (process.state() == QProcess::NotRunning)
-            break;
     }
+    output += process.readAll();
     if (!output.contains("Application started successfully.")) {
-        qWarning("the application did not start (exit code %d): %s", process.exitCode(), output.constData());
+        qWarning("the application did not report its start within %d s (state %d, exit code %d): %s", kBoundMs / 1000,
+                 int(process.state()), process.exitCode(), output.constData());
         return false;
     }
     return true;
 }
 
+// The first visible window of the process, or an empty id when none showed
+// up within the bound.
 QString SingleInstanceTest::findWindow(qint64 pid)
 {
-    for (int waited = 0; waited < 30000; waited += 200) {
+    QDeadlineTimer bound(kBoundMs);
+    while (!bound.hasExpired()) {
         QProcess search;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", m_display);
-        search.setProcessEnvironment(env);
+        search.setProcessEnvironment(xEnvironment());
         search.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)});
-        search.waitForFinished(5000);
+        search.waitForFinished(kBoundMs);
         const QString id = QString::fromLatin1(search.readAllStandardOutput()).split('\n').first().trimmed();
         if (!id.isEmpty())
             return id;
-        QTest::qWait(200);
+        QThread::msleep(100);
     }
     return QString();
 }
@@ -116,28 +201,26 @@ void SingleInstanceTest::secondStartIsRefused()
     second.setProcessEnvironment(appEnvironment());
     second.setProcessChannelMode(QProcess::MergedChannels);
     second.start(QStringLiteral(PICTAVO_BUILD_DIR "/Pictavo"), QStringList());
-    QVERIFY(second.waitForStarted(10000));
+    QVERIFY2(second.waitForStarted(kBoundMs), "the second start did not begin");
     const QString window = findWindow(second.processId());
-    QVERIFY2(!window.isEmpty(), "no message window appeared");
+    QVERIFY2(!window.isEmpty(), "no message window of the second start appeared");
     QProcess press;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", m_display);
-    press.setProcessEnvironment(env);
+    press.setProcessEnvironment(xEnvironment());
     press.start("xdotool", {"windowfocus", window, "key", "Return"});
-    press.waitForFinished(10000);
-    QVERIFY(second.waitForFinished(30000));
+    QVERIFY2(press.waitForFinished(kBoundMs), "the key press on the message did not finish");
+    QVERIFY2(second.waitForFinished(kBoundMs), "the second start did not end after its message was answered");
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(!second.readAll().contains("Application started successfully."));
     QCOMPARE(first.state(), QProcess::Running);
 
     ::kill(pid_t(first.processId()), SIGKILL);
-    QVERIFY(first.waitForFinished(10000));
+    QVERIFY2(first.waitForFinished(kBoundMs), "the killed first instance did not end");
 
     QProcess third;
     QVERIFY(startApplication(third));
     third.kill();
-    third.waitForFinished();
+    third.waitForFinished(kBoundMs);
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)

@@ -15,7 +15,7 @@ namespace {
 // button, or Escape when the name is empty.
 void answerWith(QDialog* dialog, const QString& buttonName)
 {
-    whenModal(60, [buttonName](QWidget* modal) {
+    whenModal([buttonName](QWidget* modal) {
         QVERIFY(modal);
         if (buttonName.isEmpty()) {
             QTest::keyClick(modal, Qt::Key_Escape);

@@ -29,30 +29,30 @@ struct PickerVisit {
 PickerVisit browse(ReferenceFileDlg& dialog, const QString& file)
 {
     PickerVisit visit;
-    QTimer poll;
-    poll.setInterval(50);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* picker = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!picker || !picker->isVisible())
-            return;
-        poll.stop();
+    ModalDriver answer(QStringLiteral("file picker"), [&](QWidget* modal) {
+        auto* picker = qobject_cast<QFileDialog*>(modal);
+        if (!picker)
+            return false;
         visit.opened = true;
         visit.title = picker->windowTitle();
         visit.filters = picker->nameFilters();
         visit.directory = picker->directory().absolutePath();
         if (file.isEmpty()) {
             picker->reject();
-            return;
+            return true;
         }
         // Typed into the focused name field, as a user would.
         auto* nameField = picker->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(nameField);
+        if (!nameField) {
+            picker->reject();
+            QTest::qFail("the file picker has no name field", __FILE__, __LINE__);
+            return true;
+        }
         nameField->setText(file);
         QTest::keyClick(nameField, Qt::Key_Return);
+        return true;
     });
-    poll.start();
     dialog.RefBrowse_Btn->click();
-    poll.stop();
     return visit;
 }
 
@@ -254,10 +254,10 @@ void DialogSampleTest::introSetsPromptBySuffix()
     QString shownPrompt;
     QPoint shownAt;
     bool sampleShown = false;
-    whenModal(60, [&](QWidget* modal) {
+    whenModal([&](QWidget* modal) {
         QCOMPARE(modal, intro.data());
         introGeometry = intro->geometry();
-        whenModal(60, [&](QWidget* inner) {
+        whenModal([&](QWidget* inner) {
             sampleShown = inner == &sample;
             shownPrompt = sample.label->text();
             shownAt = sample.pos();
@@ -300,7 +300,7 @@ void DialogSampleTest::introEndings()
     g_state.helpAdvanced = 1;
     g_state.fileSuffix = QStringLiteral("jpg");
     QPointer<AdvancedRepairDlg> intro = new AdvancedRepairDlg(nullptr, QString(), &sample);
-    whenModal(60, [&](QWidget* modal) {
+    whenModal([&](QWidget* modal) {
         QVERIFY(modal);
         if (escape)
             QTest::keyClick(modal, Qt::Key_Escape);
@@ -322,8 +322,8 @@ void DialogSampleTest::nextAtScale125UsesItsRepairFaces()
     g_state.fileSuffix = QStringLiteral("jpeg");
     QPointer<AdvancedRepairDlg> intro = new AdvancedRepairDlg(nullptr, QString(), &sample);
     QCOMPARE(intro->size(), QSize(627, 343));
-    whenModal(60, [&](QWidget*) {
-        whenModal(60, [&](QWidget*) { sample.reject(); });
+    whenModal([&](QWidget*) {
+        whenModal([&](QWidget*) { sample.reject(); });
         intro->NextBtn->click();
     });
     intro->exec();

@@ -40,7 +40,7 @@ QString lineText(const QWidget* dialog, const char* name)
 // for an empty name, Escape.
 void runAndAnswer(QDialog& dialog, const QString& button)
 {
-    whenModal(50, [button](QWidget* modal) {
+    whenModal([button](QWidget* modal) {
         QVERIFY(modal);
         if (button.isEmpty())
             QTest::keyClick(modal, Qt::Key_Escape);

@@ -6,7 +6,6 @@
 #include "global_state.h"
 #include "jpeg_fixture.h"
 #include "mainwindow_run.h"
-#include "mainwindow_sample.h"
 #include "my_tree_widget.h"
 #include "repair_tree_columns.h"
 #include "temp_file.h"
@@ -22,7 +21,6 @@
 #include <unistd.h>
 
 using namespace mainwindowrun;
-using namespace mainwindowsample;
 
 namespace {
 
@@ -256,20 +254,18 @@ void BackCloseTest::closeWhenLeavingForAnotherTool()
     auto window = runOverPhoto();
     QVERIFY(window);
     g_state.launchedRepairVideo = 1;
-    bool asked = false;
-    whenModalOf<CloseApplicationDlg>(
-        [&asked](CloseApplicationDlg* dialog) {
-            if (!dialog)
-                return;
-            asked = true;
+    // The question would run inside close(); a driver that answers it shows
+    // afterwards whether it was asked.
+    ModalDriver question(QStringLiteral("exit question"), [](QWidget* modal) {
+        auto* dialog = qobject_cast<CloseApplicationDlg*>(modal);
+        if (dialog)
             dialog->NoBtn->click();
-        },
-        10);
+        return dialog != nullptr;
+    });
 
     QVERIFY(window->close());
-    QTest::qWait(700);
 
-    QVERIFY(!asked);
+    QVERIFY(!question.answered());
     QVERIFY(!window->isVisible());
     QVERIFY(!QFileInfo::exists(workFolder()));
 }
@@ -290,21 +286,26 @@ void BackCloseTest::closeDuringRun()
         window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
         [&gate](const QString& text) {
             if (text.startsWith(QLatin1String("Repairing file 1 ")))
-                gate.tryAcquire(1, 20000);
+                gate.tryAcquire(1, ModalDriver::kBoundMs);
         },
         Qt::DirectConnection);
     g_state.helpPreview = 0;
     window->StartRepairFilesBtnN->click();
-    QTRY_COMPARE(progress.count(), 1);
+    QVERIFY2(QTest::qWaitFor([&progress] { return progress.count() == 1; }, ModalDriver::kBoundMs),
+             "the run reported no progress");
 
+    // The worker stays in its first file until the close has asked it to
+    // stop, so the close always meets a busy run.
     std::unique_ptr<QThread> opener(QThread::create([&gate] {
-        QThread::msleep(300);
+        QDeadlineTimer bound(ModalDriver::kBoundMs);
+        while (g_state.stopRequested == 0 && !bound.hasExpired())
+            QThread::msleep(10);
         gate.release();
     }));
     answer<CloseApplicationDlg>(Answer::Yes);
     opener->start();
     window->CloseBtn_2->click();
-    QVERIFY(opener->wait(20000));
+    QVERIFY2(opener->wait(ModalDriver::kBoundMs), "the close never asked the run to stop");
 
     QVERIFY(window->m_repairThread.isFinished());
     QVERIFY(!window->isVisible());

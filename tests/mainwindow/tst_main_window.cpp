@@ -18,6 +18,7 @@
 #include <memory>
 
 using mainwindowrun::answerFileDialog;
+using mainwindowrun::MessageCloser;
 
 namespace {
 
@@ -43,23 +44,6 @@ QRect rectOf(BrowseRepairDlg& window, const char* name)
     auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
     return widget ? widget->geometry() : QRect();
 }
-
-// Closes each "already added" message that appears, recording its text.
-class DuplicateMessageCloser : public QObject {
-public:
-    QStringList messages;
-    void start() { QTimer::singleShot(50, this, [this] { poll(); }); }
-
-private:
-    void poll()
-    {
-        if (auto* box = qobject_cast<repairFinishDialog*>(QApplication::activeModalWidget())) {
-            messages << box->repairedLabl->text();
-            box->OkBtn->click();
-        }
-        QTimer::singleShot(50, this, [this] { poll(); });
-    }
-};
 
 int checkedRows(QTreeWidget* tree)
 {
@@ -301,8 +285,7 @@ void MainWindowTest::duplicateRefusedWithoutRegardToCase()
     window->m_addFileButton->click();
     QCOMPARE(window->m_fileTree->topLevelItemCount(), 1);
 
-    DuplicateMessageCloser closer;
-    closer.start();
+    MessageCloser closer;
     answerFileDialog(dir.path(), {"a.jpg", "n.jpg"});
     window->AddFilesBtnN->click();
     QCOMPARE(closer.messages, QStringList({"a.jpg\nFile name already added to list."}));
@@ -361,7 +344,7 @@ void MainWindowTest::removingAllRowsDisablesButtons()
     QVERIFY(!window->label_2->isEnabled());
 
     // A cancelled dialog after removals does not bring the start page back.
-    QTimer::singleShot(100, [] { QApplication::activeModalWidget()->close(); });
+    whenModal([](QWidget* picker) { picker->close(); });
     window->AddFilesBtnN->click();
     QVERIFY(window->m_addFileButton->isHidden());
 }
@@ -427,11 +410,7 @@ void MainWindowTest::stopQuestion()
     QFETCH(int, stopRequested);
     auto window = makeWindow(1.0f);
     g_state.stopRequested = 0;
-    QTimer::singleShot(100, [button] {
-        auto* dialog = qobject_cast<StopDlg*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->findChild<QPushButton*>(button)->click();
-    });
+    whenModalOf<StopDlg>([button](StopDlg* dialog) { dialog->findChild<QPushButton*>(button)->click(); });
     window->StopRepairProcessBtn->click();
     QCOMPARE(g_state.stopRequested.load(), stopRequested);
     QVERIFY(!window->m_stopDlg->isVisible());

@@ -409,14 +409,15 @@ void RepairRunTest::stopDuringRun()
         window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
         [&answered](const QString& text) {
             if (text.startsWith(QLatin1String("Repairing file 3 ")))
-                answered.tryAcquire(1, 20000);
+                answered.tryAcquire(1, ModalDriver::kBoundMs);
         },
         Qt::DirectConnection);
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QTRY_COMPARE(progressTexts.count(), 3);
+    QVERIFY2(QTest::qWaitFor([&progressTexts] { return progressTexts.count() == 3; }, ModalDriver::kBoundMs),
+             "the run did not reach its third file");
     QVERIFY(!window->StopRepairProcessBtn->isHidden());
-    whenModal(50, [answer](QWidget* modal) {
+    whenModal([answer](QWidget* modal) {
         auto* question = qobject_cast<StopDlg*>(modal);
         QVERIFY(question);
         question->findChild<QPushButton*>(answer)->click();
@@ -454,11 +455,12 @@ void RepairRunTest::closingWaitsForRun()
         window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
         [&gate](const QString& text) {
             if (text.startsWith(QLatin1String("Repairing file 1 ")))
-                gate.tryAcquire(1, 20000);
+                gate.tryAcquire(1, ModalDriver::kBoundMs);
         },
         Qt::DirectConnection);
     window->StartRepairFilesBtnN->click();
-    QTRY_COMPARE(progressTexts.count(), 1);
+    QVERIFY2(QTest::qWaitFor([&progressTexts] { return progressTexts.count() == 1; }, ModalDriver::kBoundMs),
+             "the run did not reach its first file");
 
     std::unique_ptr<QThread> opener(QThread::create([&gate] {
         QThread::msleep(200);
@@ -466,7 +468,7 @@ void RepairRunTest::closingWaitsForRun()
     }));
     opener->start();
     window.reset();
-    QVERIFY(opener->wait(20000));
+    QVERIFY2(opener->wait(ModalDriver::kBoundMs), "the gate of the first file was not opened");
     QVERIFY(QFileInfo::exists(workFolder() + "/b.jpg"));
 }
 

@@ -7,7 +7,6 @@
 #include "heic_fixture.h"
 #include "jpeg_fixture.h"
 #include "mainwindow_run.h"
-#include "mainwindow_sample.h"
 #include "my_tree_widget.h"
 #include "reference_file_dlg.h"
 #include "repair_tree_columns.h"
@@ -19,7 +18,6 @@
 #include <QtTest>
 
 using namespace mainwindowrun;
-using namespace mainwindowsample;
 
 namespace {
 

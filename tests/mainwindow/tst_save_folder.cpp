@@ -119,7 +119,7 @@ void SaveFolderTest::saveButtonStartsTheSave()
     ModalScript script({chooseFolder(destination()), press("SavingFinishDlg", "OkBtn")});
     m_window->SaveRepairBtn->setEnabled(true);
     m_window->SaveRepairBtn->click();
-    QTRY_VERIFY_WITH_TIMEOUT(script.finished(), 10000);
+    QVERIFY(script.waitUntilFinished());
     QVERIFY(QFileInfo::exists(destination() + QStringLiteral("/RepairedFiles/a.jpg")));
     // Escape would have left the counter; OK sets it back.
     QCOMPARE(g_state.copyCounter, 0);

@@ -3,11 +3,13 @@
 #include "global_state.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QDialog>
+#include <QThread>
 #include <QTranslator>
 #include <QWidget>
+#include <QtTest>
 
-#include <memory>
+#include <utility>
 
 void setInterfaceLanguage(LayoutLanguage language)
 {
@@ -26,22 +28,106 @@ void setInterfaceLanguage(LayoutLanguage language)
         entry.flag = entry.language == language ? 1 : 0;
 }
 
-void whenModal(int delayMs, std::function<void(QWidget*)> action)
+namespace {
+
+QByteArray currentDataTag()
 {
-    // The modal run may start a little later than the timer (a dialog that
-    // is slow to build); look again for a while before giving up.
-    auto* poll = new QTimer;
-    poll->setInterval(qMax(50, delayMs));
-    auto attempts = std::make_shared<int>(100);
-    QObject::connect(poll, &QTimer::timeout, [poll, attempts, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if ((!modal || !modal->isVisible()) && --*attempts > 0)
-            return;
-        poll->stop();
-        poll->deleteLater();
+    const char* tag = QTest::currentDataTag();
+    return tag ? QByteArray(tag) : QByteArray();
+}
+
+QByteArray currentTestFunction()
+{
+    const char* name = QTest::currentTestFunction();
+    return name ? QByteArray(name) : QByteArray();
+}
+
+void dismiss(QWidget* modal)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+// A step whose checks failed may leave its window open; closing it lets the
+// failed test end instead of waiting in that window's loop.
+void closeIfStillOpen(QWidget* modal)
+{
+    if (QTest::currentTestFailed() && modal->isVisible())
+        dismiss(modal);
+}
+
+} // namespace
+
+ModalDriver::ModalDriver(QString awaited, Step step, Repeat repeat)
+    : m_awaited(std::move(awaited)), m_step(std::move(step)), m_repeat(repeat),
+      m_armedLoopLevel(QThread::currentThread()->loopLevel()), m_testFunction(currentTestFunction()),
+      m_dataTag(currentDataTag()), m_deadline(kBoundMs)
+{
+    m_poll.setInterval(20);
+    connect(&m_poll, &QTimer::timeout, this, &ModalDriver::poll);
+    m_poll.start();
+}
+
+bool ModalDriver::sameTestFunction() const
+{
+    return currentTestFunction() == m_testFunction && currentDataTag() == m_dataTag;
+}
+
+// The active modal window once its own event loop runs, or null.
+QWidget* ModalDriver::runningModal() const
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool inItsLoop = QThread::currentThread()->loopLevel() > m_armedLoopLevel;
+    return modal && modal->isVisible() && inItsLoop ? modal : nullptr;
+}
+
+void ModalDriver::poll()
+{
+    if (!sameTestFunction()) {
+        finish();
+        return;
+    }
+    QWidget* modal = runningModal();
+    if (modal && m_step(modal)) {
+        ++m_answers;
+        closeIfStillOpen(modal);
+        if (m_repeat == Repeat::Once)
+            finish();
+        return;
+    }
+    if (m_repeat == Repeat::EveryWindow || m_answers > 0 || !m_deadline.hasExpired())
+        return;
+    if (!m_overdueReported) {
+        m_overdueReported = true;
+        const QByteArray message = "no " + m_awaited.toUtf8() + " appeared within " +
+                                   QByteArray::number(kBoundMs / 1000) + " s";
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+    }
+    // The test has failed; a window in the way must not keep it waiting.
+    if (modal)
+        dismiss(modal);
+}
+
+void ModalDriver::finish()
+{
+    m_poll.stop();
+    if (m_detached)
+        deleteLater();
+}
+
+void ModalDriver::armDetached(QString awaited, Step step)
+{
+    (new ModalDriver(std::move(awaited), std::move(step)))->m_detached = true;
+}
+
+void whenModal(std::function<void(QWidget*)> action)
+{
+    ModalDriver::armDetached(QStringLiteral("modal window"), [action](QWidget* modal) {
         action(modal);
+        return true;
     });
-    poll->start();
 }
 
 bool installGerman(QTranslator& translator)

@@ -22,7 +22,7 @@ std::unique_ptr<BrowseRepairDlg> makeWindow()
 
 void answerFileDialog(const QString& folder, const QStringList& names)
 {
-    whenModal(100, [folder, names](QWidget* modal) {
+    whenModal([folder, names](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
         dialog->setDirectory(folder);
@@ -46,17 +46,18 @@ QString workFolder()
 }
 
 MessageCloser::MessageCloser()
+    : m_driver(
+          QStringLiteral("message box"),
+          [this](QWidget* modal) {
+              auto* box = qobject_cast<repairFinishDialog*>(modal);
+              if (!box)
+                  return false;
+              messages << box->repairedLabl->text();
+              box->OkBtn->click();
+              return true;
+          },
+          ModalDriver::Repeat::EveryWindow)
 {
-    QTimer::singleShot(50, this, [this] { poll(); });
-}
-
-void MessageCloser::poll()
-{
-    if (auto* box = qobject_cast<repairFinishDialog*>(QApplication::activeModalWidget())) {
-        messages << box->repairedLabl->text();
-        box->OkBtn->click();
-    }
-    QTimer::singleShot(50, this, [this] { poll(); });
 }
 
 RunWatch::RunWatch(BrowseRepairDlg& window)
@@ -70,7 +71,15 @@ RunWatch::RunWatch(BrowseRepairDlg& window)
 
 bool RunWatch::waitForEnd()
 {
-    return QTest::qWaitFor([] { return g_state.helpPreview == 1; }, 30000) && window.m_repairThread.wait(10000);
+    if (!QTest::qWaitFor([] { return g_state.helpPreview == 1; }, ModalDriver::kBoundMs)) {
+        qWarning("the run showed no end within %d s", ModalDriver::kBoundMs / 1000);
+        return false;
+    }
+    if (!window.m_repairThread.wait(ModalDriver::kBoundMs)) {
+        qWarning("the repair worker did not finish within %d s", ModalDriver::kBoundMs / 1000);
+        return false;
+    }
+    return true;
 }
 
 QStringList RunWatch::progressTexts() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialog_driver.h"
+
 #include <QObject>
 #include <QSignalSpy>
 #include <QStringList>
@@ -21,20 +23,21 @@ void addFiles(BrowseRepairDlg& window, const QString& folder, const QStringList&
 QString workFolder();
 
 // Closes every completion message that appears, keeping its text.
-class MessageCloser : public QObject {
+class MessageCloser {
 public:
     MessageCloser();
     QStringList messages;
 
 private:
-    void poll();
+    ModalDriver m_driver;
 };
 
 // Watches one run: its end signals, its progress texts and its completion
 // message, which it closes.
 struct RunWatch {
     explicit RunWatch(BrowseRepairDlg& window);
-    // Waits until the message was closed and the worker has finished.
+    // Waits until the message was closed and the worker has finished; a run
+    // that does not end within the bound fails the test with a message.
     bool waitForEnd();
     // "<file text> / <percent text>" of each progress report.
     QStringList progressTexts() const;

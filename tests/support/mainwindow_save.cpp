@@ -16,25 +16,35 @@
 
 namespace mainwindowsave {
 
-ModalScript::ModalScript(std::deque<ModalStep> steps) : m_steps(std::move(steps))
+ModalScript::ModalScript(std::deque<ModalStep> steps)
+    : m_steps(std::move(steps)),
+      m_driver(
+          QStringLiteral("save window"), [this](QWidget* modal) { return answerNext(modal); },
+          ModalDriver::Repeat::EveryWindow)
 {
-    QTimer::singleShot(50, this, [this] { poll(); });
 }
 
-void ModalScript::poll()
+// Every answer hides its window at once, so a visible modal window is always
+// one still waiting for its answer (a prompt shown again included).
+bool ModalScript::answerNext(QWidget* modal)
 {
-    // Every answer hides its window at once, so a visible modal window is
-    // always one still waiting for its answer (a prompt shown again included).
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal->isVisible() && !m_steps.empty()) {
-        const QString className = QString::fromLatin1(modal->metaObject()->className());
-        if (m_steps.front()(modal)) {
-            seen << className;
-            m_steps.pop_front();
-        }
-    }
-    if (!m_steps.empty())
-        QTimer::singleShot(50, this, [this] { poll(); });
+    if (m_steps.empty())
+        return false;
+    const QString className = QString::fromLatin1(modal->metaObject()->className());
+    if (!m_steps.front()(modal))
+        return false;
+    seen << className;
+    m_steps.pop_front();
+    return true;
+}
+
+bool ModalScript::waitUntilFinished()
+{
+    if (QTest::qWaitFor([this] { return finished(); }, ModalDriver::kBoundMs))
+        return true;
+    qWarning("the save left %d window(s) unanswered after %s", int(m_steps.size()),
+             qPrintable(seen.isEmpty() ? QStringLiteral("none") : seen.join(QStringLiteral(", "))));
+    return false;
 }
 
 ModalStep chooseFolder(const QString& folder)
@@ -87,7 +97,7 @@ ModalStep escape(const char* className)
 void save(BrowseRepairDlg& window, ModalScript& script)
 {
     QMetaObject::invokeMethod(&window, "SaveImage");
-    QTRY_VERIFY_WITH_TIMEOUT(script.finished(), 10000);
+    QVERIFY(script.waitUntilFinished());
 }
 
 QString prepareWorkFolder()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialog_driver.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -18,19 +20,22 @@ namespace mainwindowsave {
 // it expects (the script then waits), true once it has answered it.
 using ModalStep = std::function<bool(QWidget* modal)>;
 
-// Answers the modal windows that appear, in order, one step each; every
-// 50 ms it looks at the active modal window.
-class ModalScript : public QObject {
+// Answers the modal windows that appear, in order, one step each.
+class ModalScript {
 public:
     explicit ModalScript(std::deque<ModalStep> steps);
     bool finished() const { return m_steps.empty(); }
+    // Waits until every step has answered its window; false, with a warning
+    // naming the step, when that did not happen within the bound.
+    bool waitUntilFinished();
     // Class names of the modal windows answered, in order.
     QStringList seen;
 
 private:
-    void poll();
+    bool answerNext(QWidget* modal);
 
     std::deque<ModalStep> m_steps;
+    ModalDriver m_driver;
 };
 
 // Steps: the destination folder dialog answered with `folder` (or
