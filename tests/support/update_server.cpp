@@ -40,6 +40,12 @@ void UpdateServer::throttle(int chunkBytes, int delayMs)
     m_delayMs = delayMs;
 }
 
+void UpdateServer::silence(bool silent)
+{
+    QMutexLocker locker(&m_mutex);
+    m_silent = silent;
+}
+
 QString UpdateServer::baseUrl() const
 {
     return QStringLiteral("http://127.0.0.1:%1/").arg(m_port);
@@ -57,6 +63,8 @@ UpdateServer::Answer UpdateServer::answerFor(const QByteArray& request)
     const QString name = words.size() >= 2 ? QString::fromLatin1(words.at(1).mid(1)) : QString();
     QMutexLocker locker(&m_mutex);
     m_requests[name] += 1;
+    if (m_silent)
+        return {QByteArray(), QByteArray(), true};
     if (words.value(0) != "GET" || !m_files.contains(name))
         return {"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\n", "not found"};
     const QByteArray body = m_files.value(name);
@@ -86,6 +94,8 @@ void UpdateServer::run()
                     return;
                 QObject::disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
                 const Answer answer = answerFor(*received);
+                if (answer.silent)
+                    return;
                 socket->write(answer.head);
                 int chunk = 0, delay = 0;
                 {
