@@ -99,6 +99,7 @@ void QDownloadApp::BeginDownload()
     // earlier check or download can be taken for the installer.
     RemoveUpdateFolder();
     SetUpdateFilePaths();
+    m_folder = UpdateFolder();
 
     QString link = UpdateLink();
     if (link.isEmpty())
@@ -112,7 +113,7 @@ void QDownloadApp::BeginDownload()
     connect(&m_thread, SIGNAL(OnDownloadFailed()), this, SLOT(OnDownloadFailed()));
     connect(&m_thread, SIGNAL(OnDownloadUnverified()), this, SLOT(OnDownloadUnverified()));
     connect(&m_thread, SIGNAL(OnDownloadFinish(QString)), this, SLOT(OnDownloadFinish(QString)));
-    m_thread.StartDownload(link, UpdateFolder(), QLatin1String(kUpdateInstallerName), m_expectedSize,
+    m_thread.StartDownload(link, m_folder, QLatin1String(kUpdateInstallerName), m_expectedSize,
                            OfferedInstallerDigest());
 }
 
@@ -150,7 +151,7 @@ QString QDownloadApp::ProgressText(qint64 seconds, qint64 bytes)
 
 void QDownloadApp::OnTimerLoadSlot()
 {
-    const qint64 bytes = GetFolderSize(UpdateFolder());
+    const qint64 bytes = m_folder.isEmpty() ? 0 : GetFolderSize(m_folder);
     ExeDownLoadProgressBar->setValue(progressUnits(bytes));
     TimeElapsedLabel->setText(ProgressText(m_elapsed.elapsed() / 1000, bytes));
 }

@@ -40,6 +40,7 @@ private:
     void HideProgress();
     void EndWithMessage(const QString& text);
 
+    QString m_folder; // the update folder this download writes into
     QElapsedTimer m_elapsed;
     quint64 m_expectedSize = 0;
     QTimer* m_progressTimer = nullptr;
