@@ -59,6 +59,7 @@ private slots:
     void failedCheckIsReportedOnlyWhenAsked_data();
     void failedCheckIsReportedOnlyWhenAsked();
     void offlineCheckAsksNoServer();
+    void failureIsToldInTheInterfaceLanguage();
     void windowKeepsWorkingDuringTheCheck();
     void boxIsCentredOnTheWindow();
     void shortVersionFileRemovesTheFolder();
@@ -252,6 +253,19 @@ void UpdateCheckTest::offlineCheckAsksNoServer()
         QVERIFY(!g_reportNoUpdate);
     }
     QCOMPARE(m_server->requestCount(QStringLiteral("Pictavo.txt")), requests);
+}
+
+void UpdateCheckTest::failureIsToldInTheInterfaceLanguage()
+{
+    qputenv(platform::kNetworkStateVariable, "offline");
+    QTranslator german;
+    QVERIFY(installGerman(german));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    ModalRecorder recorder;
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(recorder.messages,
+             QStringList{QString::fromUtf8("Die Suche nach Updates konnte nicht abgeschlossen werden.")});
 }
 
 // The check waits on a server that never answers, and meanwhile the window
