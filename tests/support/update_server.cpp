@@ -1,7 +1,10 @@
 #include "update_server.h"
 
+#include <QProcess>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -9,9 +12,37 @@
 namespace {
 // Requests longer than this are not HTTP requests of ours.
 const int kMaxRequestBytes = 8192;
+
+// Accepts connections as TLS sockets that present the given identity.
+class TlsServer : public QTcpServer {
+public:
+    TlsServer(const QSslCertificate& certificate, const QSslKey& key) : m_certificate(certificate), m_key(key) {}
+
+protected:
+    void incomingConnection(qintptr handle) override
+    {
+        auto* socket = new QSslSocket(this);
+        if (!socket->setSocketDescriptor(handle)) {
+            delete socket;
+            return;
+        }
+        socket->setLocalCertificate(m_certificate);
+        socket->setPrivateKey(m_key);
+        socket->startServerEncryption();
+        addPendingConnection(socket);
+    }
+
+private:
+    QSslCertificate m_certificate;
+    QSslKey m_key;
+};
+
 } // namespace
 
-UpdateServer::UpdateServer()
+UpdateServer::UpdateServer() : UpdateServer(QSslCertificate(), QSslKey()) {}
+
+UpdateServer::UpdateServer(const QSslCertificate& certificate, const QSslKey& key)
+    : m_certificate(certificate), m_key(key)
 {
     // A proxy named by the environment must not carry loopback requests
     // (for this process and the programs it starts).
@@ -48,7 +79,8 @@ void UpdateServer::silence(bool silent)
 
 QString UpdateServer::baseUrl() const
 {
-    return QStringLiteral("http://127.0.0.1:%1/").arg(m_port);
+    const QString scheme = m_certificate.isNull() ? QStringLiteral("http") : QStringLiteral("https");
+    return QStringLiteral("%1://127.0.0.1:%2/").arg(scheme).arg(m_port);
 }
 
 int UpdateServer::requestCount(const QString& name) const
@@ -75,7 +107,10 @@ UpdateServer::Answer UpdateServer::answerFor(const QByteArray& request)
 
 void UpdateServer::run()
 {
-    QTcpServer server;
+    std::unique_ptr<QTcpServer> listener = m_certificate.isNull()
+                                               ? std::make_unique<QTcpServer>()
+                                               : std::make_unique<TlsServer>(m_certificate, m_key);
+    QTcpServer& server = *listener;
     server.listen(QHostAddress::LocalHost, 0);
     m_port = server.serverPort();
     m_listening.release();
@@ -132,4 +167,25 @@ QString unusedBaseUrl()
     const quint16 port = probe.serverPort();
     probe.close();
     return QStringLiteral("http://127.0.0.1:%1/").arg(port);
+}
+
+LoopbackIdentity makeLoopbackIdentity()
+{
+    QTemporaryDir dir;
+    const QString certificate = dir.filePath(QStringLiteral("certificate.pem"));
+    const QString key = dir.filePath(QStringLiteral("key.pem"));
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
+                   QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
+                   QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:127.0.0.1"), QStringLiteral("-keyout"), key,
+                   QStringLiteral("-out"), certificate});
+    if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
+        return {};
+    QFile certificateFile(certificate);
+    QFile keyFile(key);
+    if (!certificateFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly))
+        return {};
+    return {QSslCertificate(&certificateFile, QSsl::Pem), QSslKey(&keyFile, QSsl::Rsa, QSsl::Pem)};
 }

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QMutex>
 #include <QSemaphore>
+#include <QSslCertificate>
+#include <QSslKey>
 #include <QString>
 #include <QThread>
 
@@ -15,6 +17,8 @@
 class UpdateServer : public QThread {
 public:
     UpdateServer();
+    // The same server speaking https with this certificate and key.
+    UpdateServer(const QSslCertificate& certificate, const QSslKey& key);
     ~UpdateServer() override;
 
     // Serves `bytes` under /<name>.
@@ -24,7 +28,8 @@ public:
     // Reads requests but sends nothing back, keeping the connections open.
     void silence(bool silent);
 
-    // "http://127.0.0.1:<port>/": the base address the settings name.
+    // "http://127.0.0.1:<port>/" ("https:" with a certificate): the base
+    // address the settings name.
     QString baseUrl() const;
     int requestCount(const QString& name) const;
 
@@ -47,7 +52,17 @@ private:
     bool m_silent = false;
     quint16 m_port = 0;
     QSemaphore m_listening;
+    QSslCertificate m_certificate;
+    QSslKey m_key;
 };
+
+// A certificate for "127.0.0.1" and its key, made by the openssl tool; null
+// when the tool failed.
+struct LoopbackIdentity {
+    QSslCertificate certificate;
+    QSslKey key;
+};
+LoopbackIdentity makeLoopbackIdentity();
 
 // A base address on which nothing listens (a port that was free a moment ago).
 QString unusedBaseUrl();

@@ -59,6 +59,7 @@ private slots:
     void failedCheckIsReportedOnlyWhenAsked_data();
     void failedCheckIsReportedOnlyWhenAsked();
     void offlineCheckAsksNoServer();
+    void untrustedHttpsServerFailsTheCheck();
     void failureIsToldInTheInterfaceLanguage();
     void windowKeepsWorkingDuringTheCheck();
     void boxIsCentredOnTheWindow();
@@ -253,6 +254,19 @@ void UpdateCheckTest::offlineCheckAsksNoServer()
         QVERIFY(!g_reportNoUpdate);
     }
     QCOMPARE(m_server->requestCount(QStringLiteral("Pictavo.txt")), requests);
+}
+
+void UpdateCheckTest::untrustedHttpsServerFailsTheCheck()
+{
+    const LoopbackIdentity identity = makeLoopbackIdentity();
+    QVERIFY2(!identity.certificate.isNull() && !identity.key.isNull(), "openssl made no certificate");
+    UpdateServer server(identity.certificate, identity.key);
+    offerVersionFile(server, "9.0.0.0\n", QStringLiteral("8.1.0.0"));
+
+    ModalRecorder recorder;
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QVERIFY(!offer());
+    QCOMPARE(recorder.messages, QStringList{kCheckFailed});
 }
 
 void UpdateCheckTest::failureIsToldInTheInterfaceLanguage()

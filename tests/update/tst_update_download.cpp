@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSslConfiguration>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -84,6 +85,8 @@ private slots:
     void digestFromTheVersionFile_data();
     void digestFromTheVersionFile();
     void installerThatDoesNotStartKeepsTheProgram();
+    void httpsInstaller_data();
+    void httpsInstaller();
     void progressLine();
     void offerUpdateOpensCentredDownload();
     void missingAddressShowsFailure();
@@ -295,6 +298,56 @@ void UpdateDownloadTest::installerThatDoesNotStartKeepsTheProgram()
     QTRY_VERIFY(!download.isVisible());
     QCOMPARE(waitForQuit(100), kNoQuit);
     QVERIFY(!QFile::exists(g_updateInstallerPath));
+}
+
+void UpdateDownloadTest::httpsInstaller_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<QByteArray>("digest");
+    QTest::addColumn<QString>("message");
+
+    const QByteArray installer = installerBytes(4000);
+    QTest::newRow("verified certificate, no digest") << true << QByteArray() << QString();
+    QTest::newRow("verified certificate, matching digest") << true << sha256(installer) << QString();
+    QTest::newRow("verified certificate, other digest") << true << sha256("another program") << kUnverified;
+    QTest::newRow("certificate nobody vouches for")
+        << false << QByteArray() << QStringLiteral("Update failed \n\n Update failed due to partial download.");
+}
+
+// Over https the toolkit checks the server's certificate against the
+// trusted authorities; the test trusts its own certificate that way.
+void UpdateDownloadTest::httpsInstaller()
+{
+    QFETCH(bool, trusted);
+    QFETCH(QByteArray, digest);
+    QFETCH(QString, message);
+    static const LoopbackIdentity identity = makeLoopbackIdentity();
+    QVERIFY2(!identity.certificate.isNull() && !identity.key.isNull(), "openssl made no certificate");
+    UpdateServer server(identity.certificate, identity.key);
+    server.serve(QStringLiteral("Pictavo.exe"), installerBytes(4000));
+    writeSettings(server.baseUrl(), 4000);
+    offerInstallerDigest(digest);
+    const QSslConfiguration system = QSslConfiguration::defaultConfiguration();
+    if (trusted) {
+        QSslConfiguration withTestAuthority = system;
+        withTestAuthority.addCaCertificate(identity.certificate);
+        QSslConfiguration::setDefaultConfiguration(withTestAuthority);
+    }
+
+    ModalRecorder recorder;
+    QDownloadApp download(nullptr);
+    download.show();
+    if (message.isEmpty()) {
+        QCOMPARE(waitForQuit(20000), 0);
+        QCOMPARE(startedPrograms().size(), 1);
+        QVERIFY(recorder.messages.isEmpty());
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.messages, QStringList{message}, 20000);
+        QCOMPARE(waitForQuit(100), kNoQuit);
+        QVERIFY(startedPrograms().isEmpty());
+        QVERIFY(!QFile::exists(g_updateInstallerPath));
+    }
+    QSslConfiguration::setDefaultConfiguration(system);
 }
 
 void UpdateDownloadTest::progressLine()
