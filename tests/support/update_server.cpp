@@ -182,10 +182,10 @@ LoopbackIdentity makeLoopbackIdentity()
                    QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:127.0.0.1"), QStringLiteral("-keyout"), key,
                    QStringLiteral("-out"), certificate});
     if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
-        return {};
+        return LoopbackIdentity();
     QFile certificateFile(certificate);
     QFile keyFile(key);
     if (!certificateFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly))
-        return {};
+        return LoopbackIdentity();
     return {QSslCertificate(&certificateFile, QSsl::Pem), QSslKey(&keyFile, QSsl::Rsa, QSsl::Pem)};
 }
