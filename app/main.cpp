@@ -38,8 +38,8 @@ int main(int argc, char* argv[])
     CenterOnDesktop(window);
     window->show();
 
-    // One silent update check before the event loop: it speaks only when a
-    // newer version is offered.
+    // One silent update check, started here and carried on by the event
+    // loop: it speaks only when a newer version is offered.
     auto* startupCheck = new QCheckUpdate(window);
     startupCheck->hide();
     return QApplication::exec();

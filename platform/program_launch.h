@@ -9,9 +9,9 @@ namespace platform {
 // tests can see what would have run.
 constexpr const char* kLaunchRecordVariable = "PICTAVO_LAUNCH_RECORD";
 
-// Starts the program of the given bare file name from the current directory
-// and returns at once. A program that is missing or cannot start is not
-// reported.
-void launchProgram(const QString& fileName);
+// Starts the program of the given file name (a bare name resolves in the
+// current directory) and returns at once, without waiting for it. False when
+// the program is missing or could not be started.
+bool launchProgram(const QString& fileName);
 
 } // namespace platform

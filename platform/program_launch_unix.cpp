@@ -6,7 +6,7 @@
 
 namespace platform {
 
-void launchProgram(const QString& fileName)
+bool launchProgram(const QString& fileName)
 {
     const QString program = QDir::current().absoluteFilePath(fileName);
     const QString record = qEnvironmentVariable(kLaunchRecordVariable);
@@ -14,9 +14,9 @@ void launchProgram(const QString& fileName)
         QFile file(record);
         if (file.open(QIODevice::Append | QIODevice::Text))
             file.write(program.toUtf8() + '\n');
-        return;
+        return true;
     }
-    QProcess::startDetached(program, {});
+    return QProcess::startDetached(program, {});
 }
 
 } // namespace platform

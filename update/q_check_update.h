@@ -8,10 +8,14 @@
 
 #include <memory>
 
-class repairFinishDialog;
+namespace platform {
+struct DownloadedFile;
+class UrlDownload;
+} // namespace platform
 
-// The update check. Never shown: its constructor runs the whole check
-// synchronously and it stays, hidden, the parent of the boxes it opens.
+// The update check. Never shown: its constructor starts the check, which
+// downloads the version file in the background while the windows keep
+// working, and it stays, hidden, the parent of the boxes it opens.
 class QCheckUpdate : public QDialog, public Ui::CheckUpdate {
     Q_OBJECT
 public:
@@ -20,12 +24,27 @@ public:
 
     void CheckForUpdate();
 
+    // True until this check has reached its end (and its box has closed).
+    bool IsChecking() const;
+    // True while any check of the process is still under way.
+    static bool AnyCheckRunning();
+    // The bound on the download of the version file, in milliseconds.
+    static void SetTimeLimit(int milliseconds);
+
+signals:
+    void CheckFinished();
+
 private:
-    void ReportNoUpdate();
+    void OnVersionFileDownloaded(const platform::DownloadedFile& downloaded);
     void CompareVersionFile(const QString& installed);
+    void ReportNoUpdate();
+    void ReportFailure();
+    void ShowMessage(const QString& text);
+    void EndCheck();
 
     std::unique_ptr<QFile> m_versionFile;
     QString m_latestUpdateText;
     QString m_latestMajorReleaseText;
-    repairFinishDialog* m_noUpdateBox = nullptr;
+    platform::UrlDownload* m_download = nullptr;
+    bool m_checking = false;
 };

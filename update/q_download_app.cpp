@@ -4,10 +4,10 @@
 #include "program_launch.h"
 #include "settings_store.h"
 #include "update_files.h"
+#include "wipe_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -95,13 +95,11 @@ void QDownloadApp::SetLanguageGeometry()
 void QDownloadApp::BeginDownload()
 {
     m_progressTimer = nullptr;
-    QDir folder(UpdateFolder());
-    if (folder.exists())
-        folder.removeRecursively();
-    for (const QString& path : {g_updateInstallerPath, g_updateInfoPath}) {
-        if (QFile::exists(path))
-            QFile::remove(path);
-    }
+    // Each download gets a fresh private folder: nothing left from an
+    // earlier check or download can be taken for the installer.
+    RemoveUpdateFolder();
+    SetUpdateFilePaths();
+    m_folder = UpdateFolder();
 
     QString link = UpdateLink();
     if (link.isEmpty())
@@ -113,8 +111,10 @@ void QDownloadApp::BeginDownload()
     m_expectedSize = expectedInstallerSize();
     connect(&m_thread, SIGNAL(OnDownloadStart()), this, SLOT(OnDownloadStart()));
     connect(&m_thread, SIGNAL(OnDownloadFailed()), this, SLOT(OnDownloadFailed()));
+    connect(&m_thread, SIGNAL(OnDownloadUnverified()), this, SLOT(OnDownloadUnverified()));
     connect(&m_thread, SIGNAL(OnDownloadFinish(QString)), this, SLOT(OnDownloadFinish(QString)));
-    m_thread.StartDownload(link, QLatin1String(kUpdateInstallerName), m_expectedSize);
+    m_thread.StartDownload(link, m_folder, QLatin1String(kUpdateInstallerName), m_expectedSize,
+                           OfferedInstallerDigest());
 }
 
 void QDownloadApp::ShowFailure(const QString& address, const QString& reason)
@@ -151,7 +151,7 @@ QString QDownloadApp::ProgressText(qint64 seconds, qint64 bytes)
 
 void QDownloadApp::OnTimerLoadSlot()
 {
-    const qint64 bytes = GetFolderSize(UpdateFolder());
+    const qint64 bytes = m_folder.isEmpty() ? 0 : GetFolderSize(m_folder);
     ExeDownLoadProgressBar->setValue(progressUnits(bytes));
     TimeElapsedLabel->setText(ProgressText(m_elapsed.elapsed() / 1000, bytes));
 }
@@ -168,20 +168,34 @@ void QDownloadApp::HideProgress()
         widget->hide();
 }
 
-void QDownloadApp::OnDownloadFailed()
+void QDownloadApp::EndWithMessage(const QString& text)
 {
     HideProgress();
-    QMessageBox::information(nullptr, QString(),
-                             QObject::tr("Update failed \n\n Update failed due to partial download."),
-                             QMessageBox::Ok);
+    QMessageBox::information(nullptr, QString(), text, QMessageBox::Ok);
     close();
 }
 
+void QDownloadApp::OnDownloadFailed()
+{
+    EndWithMessage(QObject::tr("Update failed \n\n Update failed due to partial download."));
+}
+
+void QDownloadApp::OnDownloadUnverified()
+{
+    EndWithMessage(tr("The download could not be verified."));
+}
+
+// The program ends only once the installer runs; otherwise the user stays
+// in the program, and the download that could not run is removed.
 void QDownloadApp::OnDownloadFinish(QString path)
 {
+    if (!platform::launchProgram(path)) {
+        FolderWiper().WipeFile(path);
+        return EndWithMessage(tr("The installer could not be started."));
+    }
     HideProgress();
     close();
-    platform::launchProgram(path);
+    KeepUpdateFolder();
     QCoreApplication::quit();
 }
 

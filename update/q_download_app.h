@@ -10,7 +10,9 @@
 class QTimer;
 
 // Downloads the offered installer with a progress display, then starts it
-// and quits the application; a short download is deleted and reported.
+// and quits the application. A short download, one that cannot be verified
+// or one that does not start is deleted and reported, and the program goes
+// on.
 class QDownloadApp : public UpdateDialog, public Ui::DownloadUpdate {
     Q_OBJECT
 public:
@@ -29,13 +31,16 @@ protected:
 private slots:
     void OnDownloadStart();
     void OnDownloadFailed();
+    void OnDownloadUnverified();
     void OnDownloadFinish(QString path);
     void OnTimerLoadSlot();
 
 private:
     void ShowFailure(const QString& address, const QString& reason);
     void HideProgress();
+    void EndWithMessage(const QString& text);
 
+    QString m_folder; // the update folder this download writes into
     QElapsedTimer m_elapsed;
     quint64 m_expectedSize = 0;
     QTimer* m_progressTimer = nullptr;

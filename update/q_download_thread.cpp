@@ -1,9 +1,9 @@
 #include "q_download_thread.h"
 
-#include "update_files.h"
+#include "installer_trust.h"
 #include "url_download.h"
+#include "wipe_folder.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 QDownloadThread::QDownloadThread(QObject* parent) : QThread(parent) {}
@@ -14,12 +14,15 @@ QDownloadThread::~QDownloadThread()
     wait();
 }
 
-void QDownloadThread::StartDownload(const QString& url, const QString& fileName, quint64 expectedSize)
+void QDownloadThread::StartDownload(const QString& url, const QString& folder, const QString& fileName,
+                                    quint64 expectedSize, const QByteArray& sha256)
 {
     QMutexLocker locker(&m_mutex);
     m_url = url;
+    m_folder = folder;
     m_fileName = fileName;
     m_expectedSize = expectedSize;
+    m_sha256 = sha256;
     if (isRunning())
         m_wakeCondition.wakeOne();
     else
@@ -35,12 +38,15 @@ void QDownloadThread::run()
 
 void QDownloadThread::DownloadFile()
 {
-    const platform::DownloadedFile downloaded = platform::downloadFile(m_url, UpdateFolder(), m_fileName);
+    const platform::DownloadedFile downloaded = platform::downloadFile(m_url, m_folder, m_fileName);
     const qint64 size = QFileInfo(downloaded.path).size();
-    if (static_cast<quint64>(size) < m_expectedSize) {
-        if (QFile::exists(downloaded.path))
-            QFile::remove(downloaded.path);
+    if (downloaded.path.isEmpty() || static_cast<quint64>(size) < m_expectedSize) {
+        if (!downloaded.path.isEmpty())
+            FolderWiper().WipeFile(downloaded.path);
         emit OnDownloadFailed();
+    } else if (!InstallerTrusted(downloaded, m_sha256)) {
+        FolderWiper().WipeFile(downloaded.path);
+        emit OnDownloadUnverified();
     } else {
         emit OnDownloadFinish(downloaded.path);
     }

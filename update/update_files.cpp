@@ -1,9 +1,12 @@
 #include "update_files.h"
 
 #include "global_state.h"
+#include "private_folder.h"
 #include "settings_store.h"
 #include "temp_folder.h"
+#include "wipe_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 bool g_reportNoUpdate = false;
@@ -11,23 +14,67 @@ bool g_majorUpdateFound = false;
 bool g_minorUpdateFound = false;
 QString g_minorVersionText;
 QString g_majorVersionText;
+QByteArray g_minorInstallerDigest;
+QByteArray g_majorInstallerDigest;
 QString g_updateInfoPath;
 QString g_updateInstallerPath;
 
 const char* const kUpdateInfoName = "Pictavo.txt";
 const char* const kUpdateInstallerName = "Pictavo.exe";
 
+namespace {
+
+const char* const kUpdateFolderPrefix = "updatetmp";
+QString g_updateFolder;
+
+// The temporary folder is shared with other users: the update folder is
+// never taken over from there by name, so nobody else can plant files or
+// links in it, and it is removed when the program ends.
+void makeUpdateFolder()
+{
+    static bool removalAtExit = false;
+    g_updateFolder = platform::createPrivateFolder(platform::tempFolder(), QLatin1String(kUpdateFolderPrefix));
+    if (!removalAtExit && QCoreApplication::instance()) {
+        qAddPostRoutine(RemoveUpdateFolder);
+        removalAtExit = true;
+    }
+}
+
+} // namespace
+
 QString UpdateFolder()
 {
-    return platform::tempFolder() + QStringLiteral("/updatetmp");
+    return g_updateFolder;
 }
 
 void SetUpdateFilePaths()
 {
-    const QString folder = UpdateFolder();
-    QDir().mkpath(folder);
-    g_updateInfoPath = folder + QLatin1Char('/') + QLatin1String(kUpdateInfoName);
-    g_updateInstallerPath = folder + QLatin1Char('/') + QLatin1String(kUpdateInstallerName);
+    if (!platform::isPrivateFolder(g_updateFolder))
+        makeUpdateFolder();
+    const QString folder = g_updateFolder.isEmpty() ? QString() : g_updateFolder + QLatin1Char('/');
+    g_updateInfoPath = folder.isEmpty() ? QString() : folder + QLatin1String(kUpdateInfoName);
+    g_updateInstallerPath = folder.isEmpty() ? QString() : folder + QLatin1String(kUpdateInstallerName);
+}
+
+void RemoveUpdateFolder()
+{
+    if (g_updateFolder.isEmpty())
+        return;
+    // The wipe removes links as they are and keeps folders; the folder,
+    // then empty, goes last.
+    FolderWiper().WipeFolderTree(g_updateFolder);
+    QDir().rmdir(g_updateFolder);
+    g_updateFolder.clear();
+}
+
+void KeepUpdateFolder()
+{
+    g_updateFolder.clear();
+}
+
+QByteArray OfferedInstallerDigest()
+{
+    return g_minorUpdateFound ? g_minorInstallerDigest : g_majorInstallerDigest;
 }
 
 QString UpdateLink()

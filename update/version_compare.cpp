@@ -1,40 +1,49 @@
 #include "version_compare.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
 
-struct VersionLayout {
-    int major = 0;
-    int places[3] = {0, 0, 0};
-};
+const int kDigestHexDigits = 64;
 
-// The number of the one character at position, 0 past the end or for a
-// character that is no digit.
-int digitAt(const QString& text, int position)
+// The version at the start of a text: its run of digits and points, without
+// trailing points.
+QString leadingVersion(const QString& text)
 {
-    return text.mid(position, 1).toInt();
+    static const QRegularExpression version(QStringLiteral("^[0-9.]*[0-9]"));
+    return version.match(text).captured();
 }
 
-int leadingPartLength(const QString& version)
+// Number texts compared by value, however long they are: without their
+// leading zeros, the longer one is greater, and equal lengths compare by
+// their digits.
+int compareNumbers(QString left, QString right)
 {
-    const QStringList parts = version.split(QLatin1Char('.'), Qt::SkipEmptyParts);
-    return parts.isEmpty() ? 0 : parts.first().length();
+    while (left.startsWith(QLatin1Char('0')))
+        left.remove(0, 1);
+    while (right.startsWith(QLatin1Char('0')))
+        right.remove(0, 1);
+    if (left.size() != right.size())
+        return left.size() < right.size() ? -1 : 1;
+    return left.compare(right);
 }
 
-VersionLayout installedLayout(const QString& installed)
+QString partAt(const QStringList& parts, int index)
 {
-    VersionLayout layout;
-    const int c = leadingPartLength(installed);
-    if (c == 1 || c == 2) {
-        layout.major = installed.left(c).toInt();
-        for (int k = 1; k <= 3; ++k)
-            layout.places[k - 1] = digitAt(installed, c + 2 * k - 1);
-    } else {
-        for (int& place : layout.places)
-            place = digitAt(installed, 0);
-    }
-    return layout;
+    return index < parts.size() ? parts.at(index) : QString();
+}
+
+QByteArray digestAfter(const QString& line, int versionLength)
+{
+    const QString rest = line.mid(versionLength);
+    if (rest.isEmpty() || !rest.at(0).isSpace())
+        return QByteArray();
+    const QString word = rest.trimmed().section(QRegularExpression(QStringLiteral("\\s")), 0, 0);
+    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{%1}$").arg(kDigestHexDigits));
+    if (!hex.match(word).hasMatch())
+        return QByteArray();
+    return QByteArray::fromHex(word.toLatin1());
 }
 
 } // namespace
@@ -42,27 +51,29 @@ VersionLayout installedLayout(const QString& installed)
 VersionFinding CompareVersionLine(const QString& installed, const QString& line)
 {
     VersionFinding finding;
-    const int n = leadingPartLength(line);
-    if (n != 1 && n != 2)
+    const QString version = leadingVersion(line);
+    const QStringList offered = version.split(QLatin1Char('.'));
+    const int majorLength = offered.first().length();
+    if (majorLength != 1 && majorLength != 2)
         return finding;
 
     finding.ignored = false;
-    finding.text = line.left(n + 6);
-    VersionLayout offered;
-    offered.major = finding.text.left(n).toInt();
-    for (int k = 1; k <= 3; ++k)
-        offered.places[k - 1] = digitAt(finding.text, n + 2 * k - 1);
+    finding.text = version;
+    finding.sha256 = digestAfter(line, version.length());
+    const QStringList current = leadingVersion(installed.trimmed()).split(QLatin1Char('.'));
 
-    const VersionLayout current = installedLayout(installed);
-    if (offered.major != current.major) {
-        finding.major = offered.major > current.major;
+    const int majorOrder = compareNumbers(offered.first(), current.first());
+    if (majorOrder != 0) {
+        finding.major = majorOrder > 0;
         return finding;
     }
-    // Places are compared in order; the first one that differs decides, so
-    // an older version is never offered as an update.
-    for (int k = 0; k < 3; ++k) {
-        if (offered.places[k] != current.places[k]) {
-            finding.minor = offered.places[k] > current.places[k];
+    // The first part that differs decides, so an older version is never
+    // offered as an update.
+    const int parts = qMax(offered.size(), current.size());
+    for (int index = 1; index < parts; ++index) {
+        const int order = compareNumbers(partAt(offered, index), partAt(current, index));
+        if (order != 0) {
+            finding.minor = order > 0;
             return finding;
         }
     }

@@ -1,11 +1,27 @@
 #include "update_server.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+// Whether a version file lies in an update folder below the folder.
+bool versionFileIn(const QString& folder)
+{
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral("updatetmp-*")}, QDir::Dirs)) {
+        if (QFile::exists(dir.filePath(name + QLatin1String("/Pictavo.txt"))))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 // The application checks for an update once at start-up, by itself.
 class StartupUpdateTest : public QObject {
@@ -46,7 +62,7 @@ void StartupUpdateTest::startupFetchesTheVersionFile()
     app.start(QStringLiteral(PICTAVO_BUILD_DIR "/Pictavo"), QStringList());
     QVERIFY(app.waitForStarted(10000));
 
-    // The check runs before the event loop; the window answers afterwards.
+    // The check starts before the event loop and goes on in it.
     QByteArray output;
     for (int waited = 0; waited < 30000 && !output.contains("Application started successfully."); waited += 100) {
         app.waitForReadyRead(100);
@@ -60,7 +76,10 @@ void StartupUpdateTest::startupFetchesTheVersionFile()
         QTest::qWait(1000);
     QCOMPARE(server.requestCount(QStringLiteral("Pictavo.txt")), requests);
     QCOMPARE(app.state(), QProcess::Running);
-    QCOMPARE(QFile::exists(home.filePath(QStringLiteral("updatetmp/Pictavo.txt"))), requests == 1);
+    if (requests > 0)
+        QTRY_VERIFY2_WITH_TIMEOUT(versionFileIn(home.path()), "no version file in an update folder", 10000);
+    else
+        QVERIFY(!versionFileIn(home.path()));
 
     app.kill();
     app.waitForFinished(10000);

@@ -4,6 +4,7 @@
 #include "global_state.h"
 #include "modal_recorder.h"
 #include "network_state.h"
+#include "q_check_update.h"
 #include "settings_store.h"
 #include "start_scale.h"
 #include "update_files.h"
@@ -41,6 +42,7 @@ private slots:
     void helpWithoutStageKeepsTheLastPage();
     void aboutButtonsOpenCentredAboutBoxes();
     void updateButtons();
+    void updateDuringTheStartupCheck();
 
 private:
     std::unique_ptr<BrowseRepairDlg> m_window;
@@ -144,19 +146,44 @@ void MainWindowHelpTest::updateButtons()
         settings->setValue(QStringLiteral("Version"), QStringLiteral("8.1.5.0"));
     }
 
-    // Offline: nothing happens, and the request stays pending.
+    // Offline: the user is told that the check could not be made.
     qputenv(platform::kNetworkStateVariable, "offline");
     ModalRecorder recorder;
     g_reportNoUpdate = false;
     m_window->UpdateBtn->click();
-    QVERIFY(g_reportNoUpdate);
-    QVERIFY(recorder.messages.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.messages,
+                              QStringList{QStringLiteral("The update check could not be completed.")}, 20000);
+    QVERIFY(!g_reportNoUpdate);
     QCOMPARE(server.requestCount(QStringLiteral("Pictavo.txt")), 0);
 
+    recorder.messages.clear();
     qputenv(platform::kNetworkStateVariable, "online");
     m_window->UpdateBtn_2->click();
-    QCOMPARE(recorder.messages, QStringList{QStringLiteral("No update available.")});
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.messages, QStringList{QStringLiteral("No update available.")}, 20000);
     QVERIFY(!g_reportNoUpdate);
+    QCOMPARE(server.requestCount(QStringLiteral("Pictavo.txt")), 1);
+}
+
+// The silent check after start-up is still waiting when the user presses
+// Update: that check answers the user, and no second one starts.
+void MainWindowHelpTest::updateDuringTheStartupCheck()
+{
+    UpdateServer server;
+    server.serve(QStringLiteral("Pictavo.txt"), "8.1.5.0\n8.1.5.0\n");
+    {
+        auto settings = platform::openSettings(g_state.settingsPath);
+        settings->setValue(QStringLiteral("EN/UpdateNewLink"), server.baseUrl());
+        settings->setValue(QStringLiteral("Version"), QStringLiteral("8.1.5.0"));
+    }
+    qputenv(platform::kNetworkStateVariable, "online");
+    ModalRecorder recorder;
+    g_reportNoUpdate = false;
+    auto* startupCheck = new QCheckUpdate(m_window.get());
+    startupCheck->hide();
+    QVERIFY(startupCheck->IsChecking());
+    m_window->UpdateBtn->click();
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.messages, QStringList{QStringLiteral("No update available.")}, 20000);
+    QVERIFY(!startupCheck->IsChecking());
     QCOMPARE(server.requestCount(QStringLiteral("Pictavo.txt")), 1);
 }
 

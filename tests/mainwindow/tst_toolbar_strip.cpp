@@ -3,6 +3,7 @@
 #include "global_state.h"
 #include "popup_menu.h"
 #include "program_launch.h"
+#include "repair_finish_dialog.h"
 #include "start_scale.h"
 
 #include <QAction>
@@ -58,6 +59,15 @@ QStringList menuTexts(QMenu* menu)
     return texts;
 }
 
+// A quit request made while no loop ran (a tool start that ended the
+// program) stays pending and would end the next modal run at once; a run
+// of the application loop forgets it.
+void forgetPendingQuit()
+{
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
 } // namespace
 
 // The tool strips slide in and out item by item, the Languages and More
@@ -82,6 +92,7 @@ private slots:
     void plainMenuDropsBelowItsButton();
     void toolActionsLaunchAndClose_data();
     void toolActionsLaunchAndClose();
+    void missingToolKeepsTheWindow();
 };
 
 void ToolbarStripTest::init()
@@ -357,6 +368,40 @@ void ToolbarStripTest::toolActionsLaunchAndClose()
              QCoreApplication::applicationDirPath() + QLatin1Char('/') + chosen.program + QLatin1Char('\n'));
     QVERIFY(!window->isVisible());
     qunsetenv(platform::kLaunchRecordVariable);
+}
+
+// Started for real: a tool missing from the program folder does not start,
+// the user is told, and the window stays without asking anything.
+void ToolbarStripTest::missingToolKeepsTheWindow()
+{
+    qunsetenv(platform::kLaunchRecordVariable);
+    forgetPendingQuit();
+    g_state.repairVideoExe = QStringLiteral("NoSuchVideoRepairTool.exe");
+    QVERIFY(!QFile::exists(QDir(QCoreApplication::applicationDirPath()).filePath(g_state.repairVideoExe)));
+    auto window = makeWindow();
+    window->setGeometry(100, 80, 850, 600);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    QPoint boxPos;
+    QRect expected;
+    whenModal(0, [&](QWidget* modal) {
+        auto* box = qobject_cast<repairFinishDialog*>(modal);
+        if (!box)
+            return;
+        const QRect rect = window->geometry();
+        expected = QRect(QPoint((rect.width() - box->width()) / 2 + rect.x(),
+                                (rect.height() - box->height()) / 2 + rect.y()),
+                         box->size());
+        boxPos = box->pos();
+        QCOMPARE(box->repairedLabl->text(), QStringLiteral("The tool could not be started."));
+        box->OkBtn->click();
+    });
+    g_state.actRepairVideo->trigger();
+    QVERIFY2(!expected.isNull(), "no message box was shown");
+    QCOMPARE(boxPos, expected.topLeft());
+    QCOMPARE(g_state.launchedRepairVideo, 0);
+    QVERIFY(window->isVisible());
 }
 
 QTEST_MAIN(ToolbarStripTest)

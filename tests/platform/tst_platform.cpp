@@ -1,4 +1,6 @@
 #include "file_open.h"
+#include "private_folder.h"
+#include "program_launch.h"
 #include "settings_store.h"
 #include "temp_file.h"
 #include "temp_folder.h"
@@ -6,8 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 // The platform layer: settings redirected by the environment, the temporary
-// folder, and file opening by any path.
+// folder, private folders, program starts, and file opening by any path.
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
@@ -15,6 +19,10 @@ private slots:
     void tempFolderFollowsEnvironment();
     void openFileByPath_data();
     void openFileByPath();
+    void privateFolderIsNewAndOwnerOnly();
+    void privateFolderTest_data();
+    void privateFolderTest();
+    void launchTellsWhetherTheProgramStarted();
 };
 
 void PlatformTest::settingsFollowOverride()
@@ -64,6 +72,86 @@ void PlatformTest::openFileByPath()
     std::fclose(in);
     QVERIFY(!platform::openFile(dir.filePath("missing.jpg"), "rb"));
     QVERIFY(!platform::openFile(QString(), "rb"));
+}
+
+void PlatformTest::privateFolderIsNewAndOwnerOnly()
+{
+    QTemporaryDir parent;
+    // A folder of the plain name, made beforehand by someone else, is not used.
+    QVERIFY(QDir(parent.path()).mkdir(QStringLiteral("updatetmp")));
+    const QString first = platform::createPrivateFolder(parent.path(), QStringLiteral("updatetmp"));
+    const QString second = platform::createPrivateFolder(parent.path(), QStringLiteral("updatetmp"));
+    QVERIFY(!first.isEmpty());
+    QVERIFY(first != second);
+    QVERIFY(QFileInfo(first).fileName().startsWith(QLatin1String("updatetmp-")));
+    QVERIFY(first != parent.filePath(QStringLiteral("updatetmp")));
+    const QFileDevice::Permissions owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    QCOMPARE(QFileInfo(first).permissions() & (owner | others), owner);
+    QVERIFY(QDir(first).isEmpty());
+    QVERIFY(platform::isPrivateFolder(first));
+    QVERIFY(platform::createPrivateFolder(parent.filePath(QStringLiteral("missing")), QStringLiteral("x")).isEmpty());
+}
+
+void PlatformTest::privateFolderTest_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("isPrivate");
+    QTest::newRow("owner-only folder") << "private" << true;
+    QTest::newRow("link to an owner-only folder") << "link" << false;
+    QTest::newRow("folder others may enter") << "open" << false;
+    QTest::newRow("folder of another user") << "foreign" << false;
+    QTest::newRow("plain file") << "file" << false;
+    QTest::newRow("missing") << "missing" << false;
+    QTest::newRow("empty path") << "" << false;
+}
+
+void PlatformTest::privateFolderTest()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir parent;
+    const QString folder = platform::createPrivateFolder(parent.path(), QStringLiteral("f"));
+    QString path = folder;
+    if (kind == QLatin1String("link")) {
+        path = parent.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(folder, path));
+    } else if (kind == QLatin1String("open")) {
+        QVERIFY(QFile::setPermissions(folder, QFileInfo(folder).permissions() | QFileDevice::ReadOther
+                                                  | QFileDevice::ExeOther));
+    } else if (kind == QLatin1String("foreign")) {
+        if (geteuid() != 0)
+            QSKIP("giving a folder to another user needs root");
+        QCOMPARE(chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+    } else if (kind == QLatin1String("file")) {
+        path = parent.filePath(QStringLiteral("file"));
+        QVERIFY(writeFileBytes(path, "x"));
+    } else if (kind == QLatin1String("missing")) {
+        path = parent.filePath(QStringLiteral("missing"));
+    } else if (kind.isEmpty()) {
+        path.clear();
+    }
+    QTEST(platform::isPrivateFolder(path), "isPrivate");
+}
+
+void PlatformTest::launchTellsWhetherTheProgramStarted()
+{
+    QTemporaryDir dir;
+    const QByteArray saved = qgetenv(platform::kLaunchRecordVariable);
+    qunsetenv(platform::kLaunchRecordVariable);
+    QVERIFY(!platform::launchProgram(dir.filePath(QStringLiteral("missing.exe"))));
+    // A file that is no program does not start either.
+    const QString notAProgram = dir.filePath(QStringLiteral("data.exe"));
+    QVERIFY(writeFileBytes(notAProgram, QByteArray(64, 'x')));
+    QVERIFY(!platform::launchProgram(notAProgram));
+    QVERIFY(platform::launchProgram(QStringLiteral("/bin/true")));
+
+    // Recorded starts count as started.
+    const QString record = dir.filePath(QStringLiteral("launches.txt"));
+    qputenv(platform::kLaunchRecordVariable, record.toUtf8());
+    QVERIFY(platform::launchProgram(dir.filePath(QStringLiteral("missing.exe"))));
+    QCOMPARE(readFileBytes(record), dir.filePath(QStringLiteral("missing.exe")).toUtf8() + '\n');
+    qputenv(platform::kLaunchRecordVariable, saved);
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)

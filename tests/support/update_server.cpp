@@ -1,7 +1,10 @@
 #include "update_server.h"
 
+#include <QProcess>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -9,9 +12,37 @@
 namespace {
 // Requests longer than this are not HTTP requests of ours.
 const int kMaxRequestBytes = 8192;
+
+// Accepts connections as TLS sockets that present the given identity.
+class TlsServer : public QTcpServer {
+public:
+    TlsServer(const QSslCertificate& certificate, const QSslKey& key) : m_certificate(certificate), m_key(key) {}
+
+protected:
+    void incomingConnection(qintptr handle) override
+    {
+        auto* socket = new QSslSocket(this);
+        if (!socket->setSocketDescriptor(handle)) {
+            delete socket;
+            return;
+        }
+        socket->setLocalCertificate(m_certificate);
+        socket->setPrivateKey(m_key);
+        socket->startServerEncryption();
+        addPendingConnection(socket);
+    }
+
+private:
+    QSslCertificate m_certificate;
+    QSslKey m_key;
+};
+
 } // namespace
 
-UpdateServer::UpdateServer()
+UpdateServer::UpdateServer() : UpdateServer(QSslCertificate(), QSslKey()) {}
+
+UpdateServer::UpdateServer(const QSslCertificate& certificate, const QSslKey& key)
+    : m_certificate(certificate), m_key(key)
 {
     // A proxy named by the environment must not carry loopback requests
     // (for this process and the programs it starts).
@@ -40,9 +71,16 @@ void UpdateServer::throttle(int chunkBytes, int delayMs)
     m_delayMs = delayMs;
 }
 
+void UpdateServer::silence(bool silent)
+{
+    QMutexLocker locker(&m_mutex);
+    m_silent = silent;
+}
+
 QString UpdateServer::baseUrl() const
 {
-    return QStringLiteral("http://127.0.0.1:%1/").arg(m_port);
+    const QString scheme = m_certificate.isNull() ? QStringLiteral("http") : QStringLiteral("https");
+    return QStringLiteral("%1://127.0.0.1:%2/").arg(scheme).arg(m_port);
 }
 
 int UpdateServer::requestCount(const QString& name) const
@@ -57,6 +95,8 @@ UpdateServer::Answer UpdateServer::answerFor(const QByteArray& request)
     const QString name = words.size() >= 2 ? QString::fromLatin1(words.at(1).mid(1)) : QString();
     QMutexLocker locker(&m_mutex);
     m_requests[name] += 1;
+    if (m_silent)
+        return {QByteArray(), QByteArray(), true};
     if (words.value(0) != "GET" || !m_files.contains(name))
         return {"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\n", "not found"};
     const QByteArray body = m_files.value(name);
@@ -67,7 +107,10 @@ UpdateServer::Answer UpdateServer::answerFor(const QByteArray& request)
 
 void UpdateServer::run()
 {
-    QTcpServer server;
+    std::unique_ptr<QTcpServer> listener = m_certificate.isNull()
+                                               ? std::make_unique<QTcpServer>()
+                                               : std::make_unique<TlsServer>(m_certificate, m_key);
+    QTcpServer& server = *listener;
     server.listen(QHostAddress::LocalHost, 0);
     m_port = server.serverPort();
     m_listening.release();
@@ -86,6 +129,8 @@ void UpdateServer::run()
                     return;
                 QObject::disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
                 const Answer answer = answerFor(*received);
+                if (answer.silent)
+                    return;
                 socket->write(answer.head);
                 int chunk = 0, delay = 0;
                 {
@@ -122,4 +167,25 @@ QString unusedBaseUrl()
     const quint16 port = probe.serverPort();
     probe.close();
     return QStringLiteral("http://127.0.0.1:%1/").arg(port);
+}
+
+LoopbackIdentity makeLoopbackIdentity()
+{
+    QTemporaryDir dir;
+    const QString certificate = dir.filePath(QStringLiteral("certificate.pem"));
+    const QString key = dir.filePath(QStringLiteral("key.pem"));
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
+                   QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
+                   QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:127.0.0.1"), QStringLiteral("-keyout"), key,
+                   QStringLiteral("-out"), certificate});
+    if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
+        return LoopbackIdentity();
+    QFile certificateFile(certificate);
+    QFile keyFile(key);
+    if (!certificateFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly))
+        return LoopbackIdentity();
+    return {QSslCertificate(&certificateFile, QSsl::Pem), QSslKey(&keyFile, QSsl::Rsa, QSsl::Pem)};
 }

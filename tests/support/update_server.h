@@ -4,24 +4,32 @@
 #include <QHash>
 #include <QMutex>
 #include <QSemaphore>
+#include <QSslCertificate>
+#include <QSslKey>
 #include <QString>
 #include <QThread>
 
 // A tiny HTTP server on 127.0.0.1 for the update tests, running on a thread
 // of its own so that a caller blocked in a download still gets answers.
 // It answers GET requests for the files it was given (404 otherwise) and
-// closes each connection after its answer.
+// closes each connection after its answer, or, when silenced, takes every
+// request and never answers it.
 class UpdateServer : public QThread {
 public:
     UpdateServer();
+    // The same server speaking https with this certificate and key.
+    UpdateServer(const QSslCertificate& certificate, const QSslKey& key);
     ~UpdateServer() override;
 
     // Serves `bytes` under /<name>.
     void serve(const QString& name, const QByteArray& bytes);
     // Sends bodies in pieces of `chunkBytes` with `delayMs` between them.
     void throttle(int chunkBytes, int delayMs);
+    // Reads requests but sends nothing back, keeping the connections open.
+    void silence(bool silent);
 
-    // "http://127.0.0.1:<port>/": the base address the settings name.
+    // "http://127.0.0.1:<port>/" ("https:" with a certificate): the base
+    // address the settings name.
     QString baseUrl() const;
     int requestCount(const QString& name) const;
 
@@ -32,6 +40,7 @@ private:
     struct Answer {
         QByteArray head;
         QByteArray body;
+        bool silent = false;
     };
     Answer answerFor(const QByteArray& request);
 
@@ -40,9 +49,20 @@ private:
     QHash<QString, int> m_requests;
     int m_chunkBytes = 0;
     int m_delayMs = 0;
+    bool m_silent = false;
     quint16 m_port = 0;
     QSemaphore m_listening;
+    QSslCertificate m_certificate;
+    QSslKey m_key;
 };
+
+// A certificate for "127.0.0.1" and its key, made by the openssl tool; null
+// when the tool failed.
+struct LoopbackIdentity {
+    QSslCertificate certificate;
+    QSslKey key;
+};
+LoopbackIdentity makeLoopbackIdentity();
 
 // A base address on which nothing listens (a port that was free a moment ago).
 QString unusedBaseUrl();

@@ -5,12 +5,15 @@
 #include "q_check_update.h"
 #include "q_download_app.h"
 #include "q_show_update.h"
+#include "repair_finish_dialog.h"
 #include "settings_store.h"
+#include "temp_file.h"
 #include "update_files.h"
 #include "update_server.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QTranslator>
 #include <QWidget>
@@ -19,6 +22,10 @@
 #include <memory>
 
 namespace {
+
+const char* const kCheckDidNotEnd = "the update check did not end within 20 s";
+const QString kNoUpdate = QStringLiteral("No update available.");
+const QString kCheckFailed = QStringLiteral("The update check could not be completed.");
 
 void writeSettings(const QString& link, const QString& installed)
 {
@@ -49,9 +56,16 @@ private slots:
     void newerVersionOpensTheOffer();
     void nothingNewerIsReportedOnlyWhenAsked_data();
     void nothingNewerIsReportedOnlyWhenAsked();
-    void offlineCheckDoesNothing();
-    void serverDownEndsLikeNothingNewer();
+    void failedCheckIsReportedOnlyWhenAsked_data();
+    void failedCheckIsReportedOnlyWhenAsked();
+    void offlineCheckAsksNoServer();
+    void untrustedHttpsServerFailsTheCheck();
+    void failureIsToldInTheInterfaceLanguage();
+    void windowKeepsWorkingDuringTheCheck();
+    void boxIsCentredOnTheWindow();
     void shortVersionFileRemovesTheFolder();
+    void updateFolderIsPrivateAndFresh();
+    void removalLeavesLinkTargetsAlone();
     void linkOfTheInterfaceLanguage();
     void offerCancelDeletesTheVersionFile();
     void offerLayout_data();
@@ -60,10 +74,13 @@ private slots:
     void offerLanguageChangeKeepsItsText();
 
 private:
-    QShowUpdate* runCheck(bool asked);
+    // Runs one check to its end; false when it did not end in time.
+    bool runCheck(bool asked);
+    QShowUpdate* offer() const;
 
     std::unique_ptr<UpdateServer> m_server;
     std::unique_ptr<QWidget> m_host;
+    QCheckUpdate* m_checker = nullptr;
 };
 
 void UpdateCheckTest::initTestCase()
@@ -80,20 +97,29 @@ void UpdateCheckTest::init()
     g_minorVersionText.clear();
     g_majorVersionText.clear();
     m_host = std::make_unique<QWidget>();
+    m_server->silence(false);
+    m_server->throttle(0, 0);
+    QCheckUpdate::SetTimeLimit(15000);
 }
 
 void UpdateCheckTest::cleanup()
 {
+    m_checker = nullptr;
     m_host.reset();
     qputenv(platform::kNetworkStateVariable, "online");
 }
 
-QShowUpdate* UpdateCheckTest::runCheck(bool asked)
+bool UpdateCheckTest::runCheck(bool asked)
 {
     g_reportNoUpdate = asked;
-    auto* checker = new QCheckUpdate(m_host.get());
-    checker->hide();
-    return checker->findChild<QShowUpdate*>();
+    m_checker = new QCheckUpdate(m_host.get());
+    m_checker->hide();
+    return QTest::qWaitFor([this] { return !m_checker->IsChecking(); }, 20000);
+}
+
+QShowUpdate* UpdateCheckTest::offer() const
+{
+    return m_checker->findChild<QShowUpdate*>();
 }
 
 void UpdateCheckTest::newerVersionOpensTheOffer_data()
@@ -110,6 +136,11 @@ void UpdateCheckTest::newerVersionOpensTheOffer_data()
         << "8.1.0.0" << QByteArray("8.1.0.0\n8.2.0.0\n") << "A new minor update 8.2.0.0 is available. Click Update to proceed further.";
     QTest::newRow("major on the first line names that line")
         << "8.1.5.0" << QByteArray("9.0.0.0\n8.1.5.0\n") << "A new major release 9.0.0.0 is available. Click Update to proceed further.";
+    QTest::newRow("two-digit part, named as the file gives it")
+        << "8.9.0.0" << QByteArray("8.10.0.0\n") << "A new minor update 8.10.0.0 is available. Click Update to proceed further.";
+    QTest::newRow("lines with installer digests")
+        << "8.1.0.0" << QByteArray("8.1.5.0 " + QByteArray(64, 'a') + "\n9.0.0.0 " + QByteArray(64, 'b') + "\n")
+        << "A new minor update 8.1.5.0 is available. Click Update to proceed further.";
 }
 
 void UpdateCheckTest::newerVersionOpensTheOffer()
@@ -120,11 +151,11 @@ void UpdateCheckTest::newerVersionOpensTheOffer()
     offerVersionFile(*m_server, versionFile, installed);
 
     ModalRecorder recorder;
-    QShowUpdate* offer = runCheck(true);
-    QVERIFY(offer);
-    QVERIFY(offer->isVisible());
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QVERIFY(offer());
+    QVERIFY(offer()->isVisible());
     QVERIFY(!g_reportNoUpdate);
-    QCOMPARE(offer->textEdit->toPlainText(), offerText + QLatin1Char('\n'));
+    QCOMPARE(offer()->textEdit->toPlainText(), offerText + QLatin1Char('\n'));
     QVERIFY(recorder.messages.isEmpty());
     // The version file stays for the offer's Cancel to delete.
     QVERIFY(QFile::exists(g_updateInfoPath));
@@ -137,12 +168,12 @@ void UpdateCheckTest::nothingNewerIsReportedOnlyWhenAsked_data()
     QTest::addColumn<bool>("asked");
     QTest::addColumn<QStringList>("messages");
 
-    const QStringList box{QStringLiteral("No update available.")};
+    const QStringList box{kNoUpdate};
     QTest::newRow("same version, Update button") << "8.1.5.0" << QByteArray("8.1.5.0\n8.1.5.0\n") << true << box;
     QTest::newRow("same version, start-up") << "8.1.5.0" << QByteArray("8.1.5.0\n8.1.5.0\n") << false << QStringList();
     QTest::newRow("older version offered") << "8.2.0.0" << QByteArray("8.1.5.0\n") << true << box;
-    QTest::newRow("no installed version") << "" << QByteArray("9.0.0.0\n") << true << box;
-    QTest::newRow("no version lines") << "8.1.0.0" << QByteArray("<html></html>") << true << box;
+    QTest::newRow("older two-digit part offered") << "8.10.0.0" << QByteArray("8.2.0.0\n8.9.0.0\n") << true << box;
+    QTest::newRow("one line without a version") << "8.1.5.0" << QByteArray("8.1.5.0\n<html>\n") << true << box;
 }
 
 void UpdateCheckTest::nothingNewerIsReportedOnlyWhenAsked()
@@ -153,45 +184,225 @@ void UpdateCheckTest::nothingNewerIsReportedOnlyWhenAsked()
     offerVersionFile(*m_server, versionFile, installed);
 
     ModalRecorder recorder;
-    QVERIFY(!runCheck(asked));
+    QVERIFY2(runCheck(asked), kCheckDidNotEnd);
+    QVERIFY(!offer());
     QTEST(recorder.messages, "messages");
     QVERIFY(!g_reportNoUpdate);
     QVERIFY(!g_majorUpdateFound && !g_minorUpdateFound);
 }
 
-void UpdateCheckTest::offlineCheckDoesNothing()
+void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QByteArray>("versionFile");
+    QTest::addColumn<QString>("installed");
+
+    QTest::newRow("server down") << "" << "down" << QByteArray("9.0.0.0\n") << "8.1.0.0";
+    QTest::newRow("version file not found") << "" << "missing/" << QByteArray("9.0.0.0\n") << "8.1.0.0";
+    QTest::newRow("no link") << "" << "none" << QByteArray("9.0.0.0\n") << "8.1.0.0";
+    QTest::newRow("link not a valid address") << "" << "http://[::1" << QByteArray("9.0.0.0\n") << "8.1.0.0";
+    QTest::newRow("no installed version") << "" << "" << QByteArray("9.0.0.0\n") << "";
+    QTest::newRow("no version lines") << "" << "" << QByteArray("<html></html>") << "8.1.0.0";
+    QTest::newRow("version file too short") << "" << "" << QByteArray("9.0") << "8.1.0.0";
+    // Servers that keep the connection: the bound on the whole check ends it.
+    QTest::newRow("server never answers") << "silent" << "" << QByteArray("9.0.0.0\n") << "8.1.0.0";
+    QTest::newRow("server sends a byte every few seconds")
+        << "trickle" << "" << QByteArray(4096, '9') << "8.1.0.0";
+}
+
+void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked()
+{
+    QFETCH(QString, server);
+    QFETCH(QString, link);
+    QFETCH(QByteArray, versionFile);
+    QFETCH(QString, installed);
+    offerVersionFile(*m_server, versionFile, installed);
+    QString base = m_server->baseUrl();
+    if (link == QLatin1String("down"))
+        base = unusedBaseUrl();
+    else if (link == QLatin1String("none"))
+        base.clear();
+    else if (!link.isEmpty())
+        base = link.startsWith(QLatin1String("http")) ? link : base + link;
+    writeSettings(base, installed);
+    m_server->silence(server == QLatin1String("silent"));
+    if (server == QLatin1String("trickle"))
+        m_server->throttle(1, 3000);
+    // Short enough for the test, long enough for a loopback answer.
+    QCheckUpdate::SetTimeLimit(server.isEmpty() ? 15000 : 300);
+
+    for (const bool asked : {false, true}) {
+        ModalRecorder recorder;
+        QVERIFY2(runCheck(asked), kCheckDidNotEnd);
+        QVERIFY(!offer());
+        QCOMPARE(recorder.messages, asked ? QStringList{kCheckFailed} : QStringList());
+        QVERIFY(!g_reportNoUpdate);
+    }
+}
+
+void UpdateCheckTest::offlineCheckAsksNoServer()
 {
     qputenv(platform::kNetworkStateVariable, "offline");
     offerVersionFile(*m_server, "9.0.0.0\n", QStringLiteral("8.1.0.0"));
     const int requests = m_server->requestCount(QStringLiteral("Pictavo.txt"));
 
-    ModalRecorder recorder;
-    QVERIFY(!runCheck(true));
-    QVERIFY(recorder.messages.isEmpty());
-    QVERIFY(g_reportNoUpdate);
+    for (const bool asked : {false, true}) {
+        ModalRecorder recorder;
+        QVERIFY2(runCheck(asked), kCheckDidNotEnd);
+        QCOMPARE(recorder.messages, asked ? QStringList{kCheckFailed} : QStringList());
+        QVERIFY(!g_reportNoUpdate);
+    }
     QCOMPARE(m_server->requestCount(QStringLiteral("Pictavo.txt")), requests);
 }
 
-void UpdateCheckTest::serverDownEndsLikeNothingNewer()
+void UpdateCheckTest::untrustedHttpsServerFailsTheCheck()
 {
-    writeSettings(unusedBaseUrl(), QStringLiteral("8.1.0.0"));
-    {
-        ModalRecorder recorder;
-        QVERIFY(!runCheck(false));
-        QVERIFY(recorder.messages.isEmpty());
-    }
+    const LoopbackIdentity identity = makeLoopbackIdentity();
+    QVERIFY2(!identity.certificate.isNull() && !identity.key.isNull(), "openssl made no certificate");
+    UpdateServer server(identity.certificate, identity.key);
+    offerVersionFile(server, "9.0.0.0\n", QStringLiteral("8.1.0.0"));
+
     ModalRecorder recorder;
-    QVERIFY(!runCheck(true));
-    QCOMPARE(recorder.messages, QStringList{QStringLiteral("No update available.")});
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QVERIFY(!offer());
+    QCOMPARE(recorder.messages, QStringList{kCheckFailed});
+}
+
+void UpdateCheckTest::failureIsToldInTheInterfaceLanguage()
+{
+    qputenv(platform::kNetworkStateVariable, "offline");
+    QTranslator german;
+    QVERIFY(installGerman(german));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    ModalRecorder recorder;
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(recorder.messages,
+             QStringList{QString::fromUtf8("Die Suche nach Updates konnte nicht abgeschlossen werden.")});
+}
+
+// The check waits on a server that never answers, and meanwhile the window
+// handles its timers and clicks: the constructor returned at once.
+void UpdateCheckTest::windowKeepsWorkingDuringTheCheck()
+{
+    offerVersionFile(*m_server, "9.0.0.0\n", QStringLiteral("8.1.0.0"));
+    m_server->silence(true);
+    // Long enough never to end the check here; a check that blocked the
+    // window would return from its constructor only after it.
+    QCheckUpdate::SetTimeLimit(60000);
+    const int requests = m_server->requestCount(QStringLiteral("Pictavo.txt"));
+    auto* button = new QPushButton(m_host.get());
+    int clicks = 0;
+    connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    m_host->show();
+    int ticks = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    timer.start(10);
+
+    g_reportNoUpdate = true;
+    auto* checker = new QCheckUpdate(m_host.get());
+    checker->hide();
+    QVERIFY(checker->IsChecking());
+    QVERIFY(QCheckUpdate::AnyCheckRunning());
+    QTRY_VERIFY2_WITH_TIMEOUT(m_server->requestCount(QStringLiteral("Pictavo.txt")) > requests,
+                              "the server got no request for the version file", 20000);
+    const int ticksBefore = ticks;
+    QTRY_VERIFY2_WITH_TIMEOUT(ticks >= ticksBefore + 5, "the timer of the window stopped firing", 20000);
+    button->click();
+    QCOMPARE(clicks, 1);
+    QVERIFY(checker->IsChecking());
+
+    // Closing the window drops the check that still waits.
+    m_host.reset();
+    QVERIFY(!QCheckUpdate::AnyCheckRunning());
+    g_reportNoUpdate = false;
+}
+
+void UpdateCheckTest::boxIsCentredOnTheWindow()
+{
+    offerVersionFile(*m_server, "8.1.5.0\n", QStringLiteral("8.1.5.0"));
+    m_host->setGeometry(300, 200, 700, 500);
+    m_host->show();
+    QPoint boxPos;
+    QRect expected;
+    whenModal(0, [&](QWidget* modal) {
+        auto* box = qobject_cast<repairFinishDialog*>(modal);
+        if (!box)
+            return;
+        const QRect rect = m_host->geometry();
+        expected = QRect(QPoint((rect.width() - box->width()) / 2 + rect.x(),
+                                (rect.height() - box->height()) / 2 + rect.y()),
+                         box->size());
+        boxPos = box->pos();
+        box->OkBtn->click();
+    });
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QVERIFY(!expected.isNull());
+    QCOMPARE(boxPos, expected.topLeft());
 }
 
 void UpdateCheckTest::shortVersionFileRemovesTheFolder()
 {
     offerVersionFile(*m_server, "9.0", QStringLiteral("8.1.0.0"));
+    SetUpdateFilePaths();
+    const QString folder = UpdateFolder();
+    QVERIFY(!folder.isEmpty());
     ModalRecorder recorder;
-    QVERIFY(!runCheck(false));
-    QVERIFY(!QDir(UpdateFolder()).exists());
+    QVERIFY2(runCheck(false), kCheckDidNotEnd);
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(UpdateFolder().isEmpty());
     QVERIFY(recorder.messages.isEmpty());
+}
+
+// Another user's "updatetmp", or a link of that name, is never used: the
+// update folder is a new one that only its owner can enter.
+void UpdateCheckTest::updateFolderIsPrivateAndFresh()
+{
+    const QString plain = QDir::temp().filePath(QStringLiteral("updatetmp"));
+    const QString photos = QDir::temp().filePath(QStringLiteral("photos"));
+    QVERIFY(writeFileBytes(photos + QLatin1String("/holiday.jpg"), "the user's photo"));
+    QVERIFY(QFile::link(photos, plain));
+
+    offerVersionFile(*m_server, "9.0", QStringLiteral("8.1.0.0"));
+    QVERIFY2(runCheck(false), kCheckDidNotEnd);
+    offerVersionFile(*m_server, "9.0.0.0\n", QStringLiteral("8.1.0.0"));
+    QVERIFY2(runCheck(false), kCheckDidNotEnd);
+    QVERIFY(offer());
+
+    const QFileInfo folder(UpdateFolder());
+    QVERIFY(folder.isDir() && !folder.isSymLink());
+    QVERIFY(folder.fileName().startsWith(QLatin1String("updatetmp-")));
+    QCOMPARE(QFileInfo(g_updateInfoPath).absolutePath(), folder.absoluteFilePath());
+    QCOMPARE(folder.permissions() & (QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::WriteGroup
+                                     | QFileDevice::ReadOther | QFileDevice::ExeOther | QFileDevice::WriteOther),
+             QFileDevice::Permissions());
+    QCOMPARE(readFileBytes(photos + QLatin1String("/holiday.jpg")), QByteArray("the user's photo"));
+    QVERIFY(QFileInfo(plain).isSymLink());
+
+    // A folder that others may enter is given up for a new one.
+    QVERIFY(QFile::setPermissions(folder.absoluteFilePath(), folder.permissions() | QFileDevice::ExeOther));
+    SetUpdateFilePaths();
+    QVERIFY(UpdateFolder() != folder.absoluteFilePath());
+    QFile::remove(plain);
+    QDir(photos).removeRecursively();
+    QDir(folder.absoluteFilePath()).removeRecursively();
+}
+
+void UpdateCheckTest::removalLeavesLinkTargetsAlone()
+{
+    const QString photos = QDir::temp().filePath(QStringLiteral("photos"));
+    QVERIFY(writeFileBytes(photos + QLatin1String("/holiday.jpg"), "the user's photo"));
+    SetUpdateFilePaths();
+    const QString folder = UpdateFolder();
+    QVERIFY(QFile::link(photos, folder + QLatin1String("/album")));
+    QVERIFY(QFile::link(photos + QLatin1String("/holiday.jpg"), g_updateInfoPath));
+
+    RemoveUpdateFolder();
+    QVERIFY(!QFileInfo::exists(folder));
+    QCOMPARE(readFileBytes(photos + QLatin1String("/holiday.jpg")), QByteArray("the user's photo"));
+    QDir(photos).removeRecursively();
 }
 
 void UpdateCheckTest::linkOfTheInterfaceLanguage()
@@ -202,22 +413,24 @@ void UpdateCheckTest::linkOfTheInterfaceLanguage()
         ->setValue(QStringLiteral("DE/UpdateNewLink"), m_server->baseUrl() + QLatin1String("de/"));
 
     ModalRecorder recorder;
-    QVERIFY(!runCheck(true));
-    QCOMPARE(recorder.messages, QStringList{QStringLiteral("No update available.")});
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QVERIFY(!offer());
+    QCOMPARE(recorder.messages, QStringList{kCheckFailed});
 
     setInterfaceLanguage(LayoutLanguage::German);
-    QVERIFY(runCheck(true));
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QVERIFY(offer());
     QCOMPARE(m_server->requestCount(QStringLiteral("de/Pictavo.txt")), 1);
 }
 
 void UpdateCheckTest::offerCancelDeletesTheVersionFile()
 {
     offerVersionFile(*m_server, "9.0.0.0\n", QStringLiteral("8.1.0.0"));
-    QShowUpdate* offer = runCheck(true);
-    QVERIFY(offer);
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QVERIFY(offer());
     QVERIFY(QFile::exists(g_updateInfoPath));
-    offer->CancelButton->click();
-    QVERIFY(!offer->isVisible());
+    offer()->CancelButton->click();
+    QVERIFY(!offer()->isVisible());
     QVERIFY(!QFile::exists(g_updateInfoPath));
 }
 

@@ -2,16 +2,20 @@
 #include "global_state.h"
 #include "program_launch.h"
 #include "modal_recorder.h"
+#include "q_check_update.h"
 #include "q_download_app.h"
 #include "q_show_update.h"
+#include "network_state.h"
 #include "settings_store.h"
 #include "update_files.h"
 #include "update_server.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSslConfiguration>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -39,6 +43,21 @@ QByteArray installerBytes(int size)
     return bytes;
 }
 
+QByteArray sha256(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// The check found a major release whose line gave this installer digest.
+void offerInstallerDigest(const QByteArray& digest)
+{
+    g_majorUpdateFound = true;
+    g_minorUpdateFound = false;
+    g_majorInstallerDigest = digest;
+}
+
+const QString kUnverified = QStringLiteral("The download could not be verified.");
+
 // Runs the application's event loop until the application is asked to
 // quit (result 0) or the time runs out (kNoQuit). The application loop is
 // used because a quit request ends only that loop and is then forgotten.
@@ -61,6 +80,13 @@ private slots:
     void cleanup();
     void sizeRule_data();
     void sizeRule();
+    void verification_data();
+    void verification();
+    void digestFromTheVersionFile_data();
+    void digestFromTheVersionFile();
+    void installerThatDoesNotStartKeepsTheProgram();
+    void httpsInstaller_data();
+    void httpsInstaller();
     void progressLine();
     void offerUpdateOpensCentredDownload();
     void missingAddressShowsFailure();
@@ -101,11 +127,12 @@ void UpdateDownloadTest::init()
     QFile::remove(m_records.filePath(QStringLiteral("launches.txt")));
     m_server->throttle(0, 0);
     SetUpdateFilePaths();
+    offerInstallerDigest(QByteArray());
 }
 
 void UpdateDownloadTest::cleanup()
 {
-    QDir(UpdateFolder()).removeRecursively();
+    RemoveUpdateFolder();
 }
 
 void UpdateDownloadTest::sizeRule_data()
@@ -130,15 +157,18 @@ void UpdateDownloadTest::sizeRule()
     const QByteArray installer = installerBytes(installerSize);
     m_server->serve(QStringLiteral("Pictavo.exe"), installer);
     writeSettings(m_server->baseUrl(), expectedSetting);
+    offerInstallerDigest(sha256(installer));
 
     // Stale files of an earlier check are gone before the download starts.
-    QFile stale(g_updateInfoPath);
+    const QString staleInfo = g_updateInfoPath;
+    QFile stale(staleInfo);
     QVERIFY(stale.open(QIODevice::WriteOnly));
     stale.write("8.1.0.0\n");
     stale.close();
 
     ModalRecorder recorder;
     QDownloadApp download(nullptr);
+    QVERIFY(!QFile::exists(staleInfo));
     QVERIFY(!QFile::exists(g_updateInfoPath));
     download.show();
 
@@ -163,9 +193,168 @@ void UpdateDownloadTest::sizeRule()
     QVERIFY(!download.isVisible());
 }
 
+void UpdateDownloadTest::verification_data()
+{
+    QTest::addColumn<QByteArray>("majorDigest");
+    QTest::addColumn<QByteArray>("minorDigest");
+    QTest::addColumn<bool>("minorFound");
+    QTest::addColumn<bool>("starts");
+
+    const QByteArray right = sha256(installerBytes(3000));
+    const QByteArray wrong = sha256("another program");
+    QTest::newRow("digest matches") << right << QByteArray() << false << true;
+    QTest::newRow("digest differs") << wrong << QByteArray() << false << false;
+    QTest::newRow("no digest, plain http") << QByteArray() << QByteArray() << false << false;
+    QTest::newRow("the offered minor update's digest counts") << wrong << right << true << true;
+    QTest::newRow("the offered minor update has none") << right << QByteArray() << true << false;
+}
+
+// Over plain http only a matching digest lets the installer run; otherwise
+// the user is told, nothing runs and the download is gone.
+void UpdateDownloadTest::verification()
+{
+    QFETCH(QByteArray, majorDigest);
+    QFETCH(QByteArray, minorDigest);
+    QFETCH(bool, minorFound);
+    QFETCH(bool, starts);
+    m_server->serve(QStringLiteral("Pictavo.exe"), installerBytes(3000));
+    writeSettings(m_server->baseUrl(), 3000);
+    offerInstallerDigest(majorDigest);
+    g_minorUpdateFound = minorFound;
+    g_minorInstallerDigest = minorDigest;
+
+    ModalRecorder recorder;
+    QDownloadApp download(nullptr);
+    download.show();
+    if (starts) {
+        QCOMPARE(waitForQuit(20000), 0);
+        QCOMPARE(startedPrograms().size(), 1);
+        QVERIFY(recorder.messages.isEmpty());
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.messages, QStringList{kUnverified}, 20000);
+    QTRY_VERIFY(!download.isVisible());
+    QCOMPARE(waitForQuit(100), kNoQuit);
+    QVERIFY(startedPrograms().isEmpty());
+    QVERIFY(!QFile::exists(g_updateInstallerPath));
+}
+
+void UpdateDownloadTest::digestFromTheVersionFile_data()
+{
+    QTest::addColumn<QByteArray>("digest");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("installer matches its line") << sha256(installerBytes(5000)).toHex() << true;
+    QTest::newRow("installer replaced on the way") << sha256("what the line named").toHex() << false;
+}
+
+// From the version file on the server to the started installer: the
+// digest on the offered version's line decides.
+void UpdateDownloadTest::digestFromTheVersionFile()
+{
+    QFETCH(QByteArray, digest);
+    QFETCH(bool, starts);
+    qputenv(platform::kNetworkStateVariable, "online");
+    m_server->serve(QStringLiteral("Pictavo.txt"), "8.1.5.0\n9.0.0.0 " + digest + "\n");
+    m_server->serve(QStringLiteral("Pictavo.exe"), installerBytes(5000));
+    writeSettings(m_server->baseUrl(), 5000);
+    platform::openSettings(g_state.settingsPath)->setValue(QStringLiteral("Version"), QStringLiteral("8.1.5.0"));
+
+    ModalRecorder recorder;
+    QWidget window;
+    auto* checker = new QCheckUpdate(&window);
+    QTRY_VERIFY2_WITH_TIMEOUT(!checker->IsChecking(), "the update check did not end", 20000);
+    auto* offer = checker->findChild<QShowUpdate*>();
+    QVERIFY(offer);
+    offer->UpdateButton->click();
+    if (starts) {
+        QCOMPARE(waitForQuit(20000), 0);
+        QCOMPARE(startedPrograms().size(), 1);
+        QVERIFY(recorder.messages.isEmpty());
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.messages, QStringList{kUnverified}, 20000);
+        QCOMPARE(waitForQuit(100), kNoQuit);
+        QVERIFY(startedPrograms().isEmpty());
+    }
+}
+
+// A verified installer that does not start leaves the program running,
+// says so and removes the download.
+void UpdateDownloadTest::installerThatDoesNotStartKeepsTheProgram()
+{
+    const QByteArray installer = installerBytes(3000);
+    m_server->serve(QStringLiteral("Pictavo.exe"), installer);
+    writeSettings(m_server->baseUrl(), 3000);
+    offerInstallerDigest(sha256(installer));
+    // Started for real: the downloaded bytes are no program of this system.
+    const QByteArray record = qgetenv(platform::kLaunchRecordVariable);
+    qunsetenv(platform::kLaunchRecordVariable);
+
+    ModalRecorder recorder;
+    QDownloadApp download(nullptr);
+    download.show();
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.messages, QStringList{QStringLiteral("The installer could not be started.")},
+                              20000);
+    qputenv(platform::kLaunchRecordVariable, record);
+    QTRY_VERIFY(!download.isVisible());
+    QCOMPARE(waitForQuit(100), kNoQuit);
+    QVERIFY(!QFile::exists(g_updateInstallerPath));
+}
+
+void UpdateDownloadTest::httpsInstaller_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<QByteArray>("digest");
+    QTest::addColumn<QString>("message");
+
+    const QByteArray installer = installerBytes(4000);
+    QTest::newRow("verified certificate, no digest") << true << QByteArray() << QString();
+    QTest::newRow("verified certificate, matching digest") << true << sha256(installer) << QString();
+    QTest::newRow("verified certificate, other digest") << true << sha256("another program") << kUnverified;
+    QTest::newRow("certificate nobody vouches for")
+        << false << QByteArray() << QStringLiteral("Update failed \n\n Update failed due to partial download.");
+}
+
+// Over https the toolkit checks the server's certificate against the
+// trusted authorities; the test trusts its own certificate that way.
+void UpdateDownloadTest::httpsInstaller()
+{
+    QFETCH(bool, trusted);
+    QFETCH(QByteArray, digest);
+    QFETCH(QString, message);
+    static const LoopbackIdentity identity = makeLoopbackIdentity();
+    QVERIFY2(!identity.certificate.isNull() && !identity.key.isNull(), "openssl made no certificate");
+    UpdateServer server(identity.certificate, identity.key);
+    server.serve(QStringLiteral("Pictavo.exe"), installerBytes(4000));
+    writeSettings(server.baseUrl(), 4000);
+    offerInstallerDigest(digest);
+    const QSslConfiguration system = QSslConfiguration::defaultConfiguration();
+    if (trusted) {
+        QSslConfiguration withTestAuthority = system;
+        withTestAuthority.addCaCertificate(identity.certificate);
+        QSslConfiguration::setDefaultConfiguration(withTestAuthority);
+    }
+
+    ModalRecorder recorder;
+    QDownloadApp download(nullptr);
+    download.show();
+    if (message.isEmpty()) {
+        QCOMPARE(waitForQuit(20000), 0);
+        QCOMPARE(startedPrograms().size(), 1);
+        QVERIFY(recorder.messages.isEmpty());
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.messages, QStringList{message}, 20000);
+        QCOMPARE(waitForQuit(100), kNoQuit);
+        QVERIFY(startedPrograms().isEmpty());
+        QVERIFY(!QFile::exists(g_updateInstallerPath));
+    }
+    QSslConfiguration::setDefaultConfiguration(system);
+}
+
 void UpdateDownloadTest::progressLine()
 {
-    m_server->serve(QStringLiteral("Pictavo.exe"), installerBytes(400000));
+    const QByteArray installer = installerBytes(400000);
+    offerInstallerDigest(sha256(installer));
+    m_server->serve(QStringLiteral("Pictavo.exe"), installer);
     m_server->throttle(40000, 100);
     writeSettings(m_server->baseUrl(), 400000);
 
@@ -184,7 +373,7 @@ void UpdateDownloadTest::offerUpdateOpensCentredDownload()
 {
     m_server->serve(QStringLiteral("Pictavo.exe"), installerBytes(2000));
     writeSettings(m_server->baseUrl(), 2000);
-    g_majorUpdateFound = true;
+    offerInstallerDigest(sha256(installerBytes(2000)));
     QShowUpdate offer(nullptr);
     offer.move(100, 80);
     offer.show();

@@ -431,6 +431,10 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> desselben Formats hinzuzufügen. Das Beispiel und das beschädigte HEIC bleiben bei der Reparatur unverändert.</translation>
     </message>
+    <message>
+        <source>The tool could not be started.</source>
+        <translation>Das Tool konnte nicht gestartet werden.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
@@ -529,6 +533,10 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
         <source>Pictavo</source>
         <translation>Pictavo</translation>
     </message>
+    <message>
+        <source>The update check could not be completed.</source>
+        <translation>Die Suche nach Updates konnte nicht abgeschlossen werden.</translation>
+    </message>
 </context>
 <context>
     <name>QDownloadApp</name>
@@ -555,6 +563,14 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
     <message>
         <source> MB copied) </source>
         <translation> MB kopiert) </translation>
+    </message>
+    <message>
+        <source>The download could not be verified.</source>
+        <translation>Der Download konnte nicht überprüft werden.</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.</source>
+        <translation>Das Installationsprogramm konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>

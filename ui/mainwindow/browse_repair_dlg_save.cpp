@@ -279,9 +279,14 @@ QString BrowseRepairDlg::GetSavePath(const QString& target)
 
 void BrowseRepairDlg::ShowSaveMessage(const QString& message)
 {
+    ShowInfoMessage(tr("Save Repaired Files"), message);
+}
+
+void BrowseRepairDlg::ShowInfoMessage(const QString& title, const QString& message)
+{
     repairFinishDialog box(this);
     box.repairedLabl->setText(message);
-    box.label_8->setText(tr("Save Repaired Files"));
+    box.label_8->setText(title);
     box.label_2->clear();
     const QString folder = imageSetFolder(g_state.uiScale);
     if (!folder.isEmpty())

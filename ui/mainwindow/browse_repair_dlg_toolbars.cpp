@@ -255,12 +255,16 @@ void BrowseRepairDlg::LaunchPhotoRecovery()
 }
 
 // The launch flag tells the close handling to ask nothing: the program is
-// being left for the other tool.
+// being left for the other tool. It is left only when the tool has started.
 void BrowseRepairDlg::LaunchTool(qint32 GlobalState::*launchedFlag, const QString& program)
 {
     g_state.*launchedFlag = 1;
     QDir::setCurrent(QCoreApplication::applicationDirPath());
-    platform::launchProgram(program);
+    if (!platform::launchProgram(program)) {
+        g_state.*launchedFlag = 0;
+        ShowInfoMessage(tr("More Tools"), tr("The tool could not be started."));
+        return;
+    }
     close();
     QCoreApplication::quit();
 }

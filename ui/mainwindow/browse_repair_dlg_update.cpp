@@ -6,6 +6,10 @@
 void BrowseRepairDlg::onUpdateWizard()
 {
     g_reportNoUpdate = true;
+    // A check still under way (the one after start-up) now answers the
+    // user when it ends; a second one would only race it for the same file.
+    if (QCheckUpdate::AnyCheckRunning())
+        return;
     auto* checker = new QCheckUpdate(this);
     checker->hide();
 }
