@@ -425,7 +425,7 @@ Click Next to add a &apos; sample HEIC image</source>
         <translation>Riparazione avanzata
 
 Usa questa opzione per riparare immagini HEIC gravemente danneggiate. 
-Fai clic su Avanti per aggiungere un&apos; immagine HEIC di esempio</translation>
+Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</translation>
     </message>
     <message>
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
