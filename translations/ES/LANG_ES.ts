@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Rename</source>
-        <translation>Cambiar nombre</translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Skip All</source>
@@ -482,7 +482,7 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
     </message>
     <message>
         <source>Rename</source>
-        <translation>Cambiar nombre</translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Overwrite</source>
