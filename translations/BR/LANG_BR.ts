@@ -580,11 +580,11 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
     </message>
     <message>
         <source>A new minor update </source>
-        <translation>Uma nova atualização secundária </translation>
+        <translation>Uma atualização secundária </translation>
     </message>
     <message>
         <source>A new major release </source>
-        <translation>Uma nova versão principal </translation>
+        <translation>Uma versão principal </translation>
     </message>
     <message>
         <source> is available. Click Update to proceed further.</source>

@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>File Exists</source>
-        <translation>El archivo ya existe</translation>
+        <translation>Archivo existente</translation>
     </message>
 </context>
 <context>
@@ -516,14 +516,14 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
     <name>FolderExist</name>
     <message>
         <source>Folder Exists</source>
-        <translation>La carpeta ya existe</translation>
+        <translation>Carpeta existente</translation>
     </message>
 </context>
 <context>
     <name>QCheckUpdate</name>
     <message>
         <source>No update available.</source>
-        <translation>No hay actualizaciones disponibles.</translation>
+        <translation>No hay actualizaciones.</translation>
     </message>
     <message>
         <source>Pictavo</source>
@@ -580,11 +580,11 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
     </message>
     <message>
         <source>A new minor update </source>
-        <translation>Una nueva actualización menor </translation>
+        <translation>Una actualización menor </translation>
     </message>
     <message>
         <source>A new major release </source>
-        <translation>Una nueva versión principal </translation>
+        <translation>Una versión principal </translation>
     </message>
     <message>
         <source> is available. Click Update to proceed further.</source>

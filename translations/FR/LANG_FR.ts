@@ -580,11 +580,11 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
     </message>
     <message>
         <source>A new minor update </source>
-        <translation>Une nouvelle mise à jour mineure </translation>
+        <translation>Une mise à jour mineure </translation>
     </message>
     <message>
         <source>A new major release </source>
-        <translation>Une nouvelle version majeure </translation>
+        <translation>Une version majeure </translation>
     </message>
     <message>
         <source> is available. Click Update to proceed further.</source>

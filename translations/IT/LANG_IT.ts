@@ -580,11 +580,11 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
     </message>
     <message>
         <source>A new minor update </source>
-        <translation>Un nuovo aggiornamento minore </translation>
+        <translation>Un aggiornamento minore </translation>
     </message>
     <message>
         <source>A new major release </source>
-        <translation>Una nuova versione principale </translation>
+        <translation>Una versione principale </translation>
     </message>
     <message>
         <source> is available. Click Update to proceed further.</source>

@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>File Exists</source>
-        <translation>ファイルが既に存在します</translation>
+        <translation>ファイルが存在します</translation>
     </message>
 </context>
 <context>
@@ -516,14 +516,14 @@ Click Next to add a &apos; sample HEIC image</source>
     <name>FolderExist</name>
     <message>
         <source>Folder Exists</source>
-        <translation>フォルダーが既に存在します</translation>
+        <translation>フォルダーが存在します</translation>
     </message>
 </context>
 <context>
     <name>QCheckUpdate</name>
     <message>
         <source>No update available.</source>
-        <translation>利用可能な更新はありません。</translation>
+        <translation>更新はありません。</translation>
     </message>
     <message>
         <source>Pictavo</source>
@@ -580,7 +580,7 @@ Click Next to add a &apos; sample HEIC image</source>
     </message>
     <message>
         <source>A new minor update </source>
-        <translation>新しいマイナー アップデート </translation>
+        <translation>新しいマイナー更新 </translation>
     </message>
     <message>
         <source>A new major release </source>

@@ -523,7 +523,7 @@ Click Next to add a &apos; sample HEIC image</source>
     <name>QCheckUpdate</name>
     <message>
         <source>No update available.</source>
-        <translation>사용 가능한 업데이트가 없습니다.</translation>
+        <translation>업데이트가 없습니다.</translation>
     </message>
     <message>
         <source>Pictavo</source>
