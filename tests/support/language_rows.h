@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Rows of a _data() table, one per interface language, with the columns
+// "type" (LanguageType), "code" (folder code) and samples of what the
+// language shows: "repair" (the main window's Repair button), "exitQuestion"
+// (the exit confirmation) and "toolkitCancel" (the toolkit's own Cancel
+// button, English where Debian has no toolkit catalogue).
+void addLanguageRows();
+
+// Points the language folders at the catalogues that the build compiled.
+void useBuiltCatalogues();
