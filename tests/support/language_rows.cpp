@@ -40,3 +40,12 @@ void useBuiltCatalogues()
 {
     qputenv(platform::kTranslationRootVariable, QByteArray(PICTAVO_BUILD_DIR "/PhotoTranslation"));
 }
+
+QString untranslatedSamples(const QVector<QPair<QString, QString>>& samples)
+{
+    QStringList untranslated;
+    for (const auto& sample : samples)
+        if (sample.first.isEmpty() || sample.first == sample.second)
+            untranslated << sample.second;
+    return untranslated.join(QStringLiteral(" | "));
+}

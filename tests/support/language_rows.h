@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPair>
 #include <QString>
+#include <QVector>
 
 // Rows of a _data() table, one per interface language, with the columns
 // "type" (LanguageType), "code" (folder code) and samples of what the
@@ -11,3 +13,7 @@ void addLanguageRows();
 
 // Points the language folders at the catalogues that the build compiled.
 void useBuiltCatalogues();
+
+// The English texts among `samples` (pairs of the text shown and its English
+// source) that show empty or still in English, joined by " | ".
+QString untranslatedSamples(const QVector<QPair<QString, QString>>& samples);
