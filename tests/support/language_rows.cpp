@@ -4,7 +4,9 @@
 
 #include <QtTest>
 
-void addLanguageRows()
+#include <iterator>
+
+void addLanguageRows(bool withEnglish)
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("code");
@@ -30,10 +32,12 @@ void addLanguageRows()
         {"Brazilian Portuguese", "BR", "Reparar", "Tem certeza de que deseja sair?", "Cancelar"},
         {"Hindi", "HI", "सुधारें", "क्या आप वाकई बाहर निकलना चाहते हैं?", "Cancel"},
     };
-    int type = 0;
-    for (const auto& row : rows)
-        QTest::newRow(row.name) << type++ << QString::fromLatin1(row.code) << QString::fromUtf8(row.repair)
-                                << QString::fromUtf8(row.exitQuestion) << QString::fromUtf8(row.toolkitCancel);
+    // Row N is LanguageType N.
+    for (int type = withEnglish ? 0 : 1; type < int(std::size(rows)); ++type)
+        QTest::newRow(rows[type].name) << type << QString::fromLatin1(rows[type].code)
+                                       << QString::fromUtf8(rows[type].repair)
+                                       << QString::fromUtf8(rows[type].exitQuestion)
+                                       << QString::fromUtf8(rows[type].toolkitCancel);
 }
 
 void useBuiltCatalogues()

@@ -8,8 +8,9 @@
 // "type" (LanguageType), "code" (folder code) and samples of what the
 // language shows: "repair" (the main window's Repair button), "exitQuestion"
 // (the exit confirmation) and "toolkitCancel" (the toolkit's own Cancel
-// button, English where Debian has no toolkit catalogue).
-void addLanguageRows();
+// button, English where Debian has no toolkit catalogue). English, which
+// has no catalogue, can be left out.
+void addLanguageRows(bool withEnglish = true);
 
 // Points the language folders at the catalogues that the build compiled.
 void useBuiltCatalogues();
