@@ -431,6 +431,10 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> do mesmo formato. O exemplo e o HEIC danificado não são alterados durante o reparo.</translation>
     </message>
+    <message>
+        <source>The tool could not be started.</source>
+        <translation>Não foi possível iniciar a ferramenta.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
@@ -529,6 +533,10 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
         <source>Pictavo</source>
         <translation>Pictavo</translation>
     </message>
+    <message>
+        <source>The update check could not be completed.</source>
+        <translation>Não foi possível concluir a verificação de atualizações.</translation>
+    </message>
 </context>
 <context>
     <name>QDownloadApp</name>
@@ -555,6 +563,14 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
     <message>
         <source> MB copied) </source>
         <translation> MB copiados) </translation>
+    </message>
+    <message>
+        <source>The download could not be verified.</source>
+        <translation>Não foi possível verificar o download.</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.</source>
+        <translation>Não foi possível iniciar o instalador.</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>。修复过程中，示例文件和损坏的 HEIC 均保持不变。</translation>
     </message>
+    <message>
+        <source>The tool could not be started.</source>
+        <translation>无法启动该工具。</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
@@ -529,6 +533,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>Pictavo</source>
         <translation>Pictavo</translation>
     </message>
+    <message>
+        <source>The update check could not be completed.</source>
+        <translation>无法完成更新检查。</translation>
+    </message>
 </context>
 <context>
     <name>QDownloadApp</name>
@@ -555,6 +563,14 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source> MB copied) </source>
         <translation> MB 已复制) </translation>
+    </message>
+    <message>
+        <source>The download could not be verified.</source>
+        <translation>无法验证下载的文件。</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.</source>
+        <translation>无法启动安装程序。</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> van hetzelfde formaat toe te voegen. Het voorbeeld en de beschadigde HEIC blijven tijdens de reparatie ongewijzigd.</translation>
     </message>
+    <message>
+        <source>The tool could not be started.</source>
+        <translation>De tool kon niet worden gestart.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
@@ -529,6 +533,10 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
         <source>Pictavo</source>
         <translation>Pictavo</translation>
     </message>
+    <message>
+        <source>The update check could not be completed.</source>
+        <translation>Het zoeken naar updates kon niet worden voltooid.</translation>
+    </message>
 </context>
 <context>
     <name>QDownloadApp</name>
@@ -555,6 +563,14 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
     <message>
         <source> MB copied) </source>
         <translation> MB gekopieerd) </translation>
+    </message>
+    <message>
+        <source>The download could not be verified.</source>
+        <translation>De download kon niet worden gecontroleerd.</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.</source>
+        <translation>Het installatieprogramma kon niet worden gestart.</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> del mismo formato. La muestra y el HEIC dañado no se modifican durante la reparación.</translation>
     </message>
+    <message>
+        <source>The tool could not be started.</source>
+        <translation>No se pudo iniciar la herramienta.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
@@ -529,6 +533,10 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
         <source>Pictavo</source>
         <translation>Pictavo</translation>
     </message>
+    <message>
+        <source>The update check could not be completed.</source>
+        <translation>No se pudo completar la búsqueda de actualizaciones.</translation>
+    </message>
 </context>
 <context>
     <name>QDownloadApp</name>
@@ -555,6 +563,14 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
     <message>
         <source> MB copied) </source>
         <translation> MB copiados) </translation>
+    </message>
+    <message>
+        <source>The download could not be verified.</source>
+        <translation>No se pudo verificar la descarga.</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.</source>
+        <translation>No se pudo iniciar el instalador.</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> du même format. L&apos;exemple et l&apos;image HEIC endommagée restent inchangés pendant la réparation.</translation>
     </message>
+    <message>
+        <source>The tool could not be started.</source>
+        <translation>Impossible de lancer l'outil.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
@@ -529,6 +533,10 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
         <source>Pictavo</source>
         <translation>Pictavo</translation>
     </message>
+    <message>
+        <source>The update check could not be completed.</source>
+        <translation>Impossible de terminer la recherche de mises à jour.</translation>
+    </message>
 </context>
 <context>
     <name>QDownloadApp</name>
@@ -555,6 +563,14 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
     <message>
         <source> MB copied) </source>
         <translation> Mo copiés) </translation>
+    </message>
+    <message>
+        <source>The download could not be verified.</source>
+        <translation>Impossible de vérifier le téléchargement.</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.</source>
+        <translation>Impossible de lancer le programme d'installation.</translation>
     </message>
 </context>
 <context>

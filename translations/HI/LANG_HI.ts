@@ -431,6 +431,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> जोड़ें। सुधार के दौरान नमूना और क्षतिग्रस्त HEIC अपरिवर्तित रहती हैं।</translation>
     </message>
+    <message>
+        <source>The tool could not be started.</source>
+        <translation>टूल शुरू नहीं हो सका।</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
@@ -529,6 +533,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>Pictavo</source>
         <translation>Pictavo</translation>
     </message>
+    <message>
+        <source>The update check could not be completed.</source>
+        <translation>अपडेट की जाँच पूरी नहीं हो सकी।</translation>
+    </message>
 </context>
 <context>
     <name>QDownloadApp</name>
@@ -555,6 +563,14 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source> MB copied) </source>
         <translation> MB कॉपी हुआ) </translation>
+    </message>
+    <message>
+        <source>The download could not be verified.</source>
+        <translation>डाउनलोड का सत्यापन नहीं हो सका।</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.</source>
+        <translation>इंस्टॉलर शुरू नहीं हो सका।</translation>
     </message>
 </context>
 <context>

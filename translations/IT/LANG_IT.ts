@@ -431,6 +431,10 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> dello stesso formato. L&apos;esempio e l&apos;HEIC danneggiato non vengono modificati durante la riparazione.</translation>
     </message>
+    <message>
+        <source>The tool could not be started.</source>
+        <translation>Impossibile avviare lo strumento.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
@@ -529,6 +533,10 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
         <source>Pictavo</source>
         <translation>Pictavo</translation>
     </message>
+    <message>
+        <source>The update check could not be completed.</source>
+        <translation>Impossibile completare la ricerca di aggiornamenti.</translation>
+    </message>
 </context>
 <context>
     <name>QDownloadApp</name>
@@ -555,6 +563,14 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
     <message>
         <source> MB copied) </source>
         <translation> MB copiati) </translation>
+    </message>
+    <message>
+        <source>The download could not be verified.</source>
+        <translation>Impossibile verificare il download.</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.</source>
+        <translation>Impossibile avviare il programma di installazione.</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> を追加してください。修復中、サンプルと破損した HEIC は変更されません。</translation>
     </message>
+    <message>
+        <source>The tool could not be started.</source>
+        <translation>ツールを起動できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
@@ -529,6 +533,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>Pictavo</source>
         <translation>Pictavo</translation>
     </message>
+    <message>
+        <source>The update check could not be completed.</source>
+        <translation>更新の確認を完了できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>QDownloadApp</name>
@@ -555,6 +563,14 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source> MB copied) </source>
         <translation> MB コピー済み) </translation>
+    </message>
+    <message>
+        <source>The download could not be verified.</source>
+        <translation>ダウンロードを検証できませんでした。</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.</source>
+        <translation>インストーラーを起動できませんでした。</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>를 추가하세요. 복구 중에 샘플과 손상된 HEIC는 변경되지 않습니다.</translation>
     </message>
+    <message>
+        <source>The tool could not be started.</source>
+        <translation>도구를 시작할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
@@ -529,6 +533,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>Pictavo</source>
         <translation>Pictavo</translation>
     </message>
+    <message>
+        <source>The update check could not be completed.</source>
+        <translation>업데이트 확인을 완료할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>QDownloadApp</name>
@@ -555,6 +563,14 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source> MB copied) </source>
         <translation> MB 복사됨) </translation>
+    </message>
+    <message>
+        <source>The download could not be verified.</source>
+        <translation>다운로드를 검증할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.</source>
+        <translation>설치 프로그램을 시작할 수 없습니다.</translation>
     </message>
 </context>
 <context>
