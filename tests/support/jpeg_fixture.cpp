@@ -2,11 +2,22 @@
 
 #include <QBuffer>
 #include <QColor>
+#include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+extern "C" {
+#include <jpeglib.h>
+}
 
 namespace fixture {
 
-QByteArray realJpeg(int width, int height, int quality)
+QImage testPicture(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
@@ -15,10 +26,67 @@ QByteArray realJpeg(int width, int height, int quality)
             line[x] = qRgb((x * 255) / qMax(1, width - 1), (y * 255) / qMax(1, height - 1),
                            ((x ^ y) * 7) & 0xFF);
     }
+    return image;
+}
+
+QByteArray realJpeg(int width, int height, int quality)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", quality);
+    testPicture(width, height).save(&buffer, "JPG", quality);
+    return bytes;
+}
+
+QByteArray cjpegJpeg(const QImage& picture, const QStringList& options)
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath("picture.ppm");
+    const QString output = dir.filePath("picture.jpg");
+    if (!picture.convertToFormat(QImage::Format_RGB888).save(input, "PPM"))
+        return QByteArray();
+    QProcess cjpeg;
+    cjpeg.start("cjpeg", options + QStringList({"-outfile", output, input}));
+    if (!cjpeg.waitForFinished(60000) || cjpeg.exitCode() != 0)
+        return QByteArray();
+    QFile file(output);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray fourComponentJpeg(int width, int height, bool ycck)
+{
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr errors;
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_colorspace(&cinfo, ycck ? JCS_YCCK : JCS_CMYK);
+    jpeg_set_quality(&cinfo, 85, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    const QImage picture = testPicture(width, height);
+    std::vector<JSAMPLE> row(std::size_t(width) * 4);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(int(cinfo.next_scanline)));
+        for (int x = 0; x < width; ++x) {
+            row[std::size_t(x) * 4 + 0] = JSAMPLE(qRed(line[x]));
+            row[std::size_t(x) * 4 + 1] = JSAMPLE(qGreen(line[x]));
+            row[std::size_t(x) * 4 + 2] = JSAMPLE(qBlue(line[x]));
+            row[std::size_t(x) * 4 + 3] = JSAMPLE((x * 3) & 0xFF);
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    const QByteArray bytes(reinterpret_cast<const char*>(buffer), int(size));
+    std::free(buffer);
     return bytes;
 }
 

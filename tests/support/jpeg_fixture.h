@@ -1,14 +1,27 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
+#include <QStringList>
 #include <QtGlobal>
 
 // Builders of JPEG bytes for tests: real images written by the toolkit's
 // encoder and small hand-made segments.
 namespace fixture {
 
-// A width x height JPEG written by QImage::save, with a smooth pattern.
+// The width x height picture of realJpeg: smooth gradients with a fine
+// texture.
+QImage testPicture(int width, int height);
+// A width x height JPEG written by QImage::save, with that picture.
 QByteArray realJpeg(int width, int height, int quality = 90);
+// The picture encoded by the command-line encoder cjpeg with the given
+// options (such as "-optimize", "-restart 1", "-rgb", "-progressive");
+// empty when it cannot run.
+QByteArray cjpegJpeg(const QImage& picture, const QStringList& options);
+// A width x height four-component JPEG written through the JPEG library's
+// own interface, with its Adobe segment: CMYK, or YCCK (the Adobe colour
+// transform 2) when ycck is set.
+QByteArray fourComponentJpeg(int width, int height, bool ycck);
 
 // FF code: a marker without a length field.
 QByteArray marker(quint8 code);
