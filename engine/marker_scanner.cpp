@@ -289,7 +289,7 @@ qint64 MarkerWalk::countStep(qint64 q, const quint8* at)
     if (!m_imageOpen && word == jpeg::kSOI && jpeg::isImageStartFollower(wordAt(at + 2))) {
         ++m_imageCount;
         m_imageOpen = true;
-        return q + 3;
+        return q + 2;
     }
     if (m_imageOpen && word == jpeg::kEOI) {
         // The next image may start right after the two bytes of FF D9.
@@ -319,7 +319,7 @@ void MarkerWalk::recordImageStarts(qint64 start)
                                      if (word == jpeg::kSOI
                                          && jpeg::isImageStartFollower(wordAt(at + 2))) {
                                          record(q);
-                                         return q + 3;
+                                         return q + 2;
                                      }
                                      return q + 1;
                                  }}};
