@@ -69,6 +69,25 @@ QByteArray withAcSymbolsGarbled(QByteArray jpeg)
     return jpeg;
 }
 
+// The file's four DHT segments joined into one segment.
+QByteArray withJoinedDht(const QByteArray& jpeg)
+{
+    QByteArray tables;
+    int first = -1;
+    int end = 0;
+    for (int n = 0; n < 4; ++n) {
+        const int at = nthMarkerOffset(jpeg, 0xC4, n);
+        const int length = quint8(jpeg[at + 2]) << 8 | quint8(jpeg[at + 3]);
+        if (first < 0)
+            first = at;
+        tables += jpeg.mid(at + 4, length - 2);
+        end = at + 2 + length;
+    }
+    const int length = tables.size() + 2;
+    const QByteArray joined = QByteArray("\xFF\xC4", 2) + char(length >> 8) + char(length & 0xFF) + tables;
+    return jpeg.left(first) + joined + jpeg.mid(end);
+}
+
 // A small progressive file that declares a frame of width x height.
 QByteArray progressiveDeclaring(int width, int height)
 {
@@ -357,6 +376,8 @@ void JpegRepairFileTest::undamagedInputsComeOutPixelIdentical_data()
     QTest::newRow("own table sharing the catalogue's first 25 values")
         << withTableValuesChanged(q75, 25, 39);
     QTest::newRow("own table sharing only the DC value") << withTableValuesChanged(q75, 1, 63);
+    QTest::newRow("one DHT segment of 418 bytes with tables of its own")
+        << withJoinedDht(fixture::ownHuffmanTablesJpeg(320, 240));
 }
 
 // An intact file comes out decoding to the same pixels: its own tables and

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 extern "C" {
@@ -53,7 +54,13 @@ QByteArray cjpegJpeg(const QImage& picture, const QStringList& options)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray fourComponentJpeg(int width, int height, bool ycck)
+namespace {
+
+// Encodes the picture through the library's own interface: three components
+// (RGB) or four (the colour values and a fourth ramp, as CMYK); `configure`
+// adjusts the settings after the defaults.
+template <typename Configure>
+QByteArray encodeWithLibrary(const QImage& picture, int components, Configure configure)
 {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr errors;
@@ -62,23 +69,24 @@ QByteArray fourComponentJpeg(int width, int height, bool ycck)
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
+    cinfo.image_width = JDIMENSION(picture.width());
+    cinfo.image_height = JDIMENSION(picture.height());
+    cinfo.input_components = components;
+    cinfo.in_color_space = components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&cinfo);
-    jpeg_set_colorspace(&cinfo, ycck ? JCS_YCCK : JCS_CMYK);
     jpeg_set_quality(&cinfo, 85, TRUE);
+    configure(cinfo);
     jpeg_start_compress(&cinfo, TRUE);
-    const QImage picture = testPicture(width, height);
-    std::vector<JSAMPLE> row(std::size_t(width) * 4);
+    std::vector<JSAMPLE> row(std::size_t(picture.width()) * std::size_t(components));
     while (cinfo.next_scanline < cinfo.image_height) {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(int(cinfo.next_scanline)));
-        for (int x = 0; x < width; ++x) {
-            row[std::size_t(x) * 4 + 0] = JSAMPLE(qRed(line[x]));
-            row[std::size_t(x) * 4 + 1] = JSAMPLE(qGreen(line[x]));
-            row[std::size_t(x) * 4 + 2] = JSAMPLE(qBlue(line[x]));
-            row[std::size_t(x) * 4 + 3] = JSAMPLE((x * 3) & 0xFF);
+        for (int x = 0; x < picture.width(); ++x) {
+            JSAMPLE* pixel = row.data() + std::size_t(x) * std::size_t(components);
+            pixel[0] = JSAMPLE(qRed(line[x]));
+            pixel[1] = JSAMPLE(qGreen(line[x]));
+            pixel[2] = JSAMPLE(qBlue(line[x]));
+            if (components == 4)
+                pixel[3] = JSAMPLE((x * 3) & 0xFF);
         }
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&cinfo, rows, 1);
@@ -88,6 +96,23 @@ QByteArray fourComponentJpeg(int width, int height, bool ycck)
     const QByteArray bytes(reinterpret_cast<const char*>(buffer), int(size));
     std::free(buffer);
     return bytes;
+}
+
+} // namespace
+
+QByteArray fourComponentJpeg(int width, int height, bool ycck)
+{
+    return encodeWithLibrary(testPicture(width, height), 4, [ycck](jpeg_compress_struct& cinfo) {
+        jpeg_set_colorspace(&cinfo, ycck ? JCS_YCCK : JCS_CMYK);
+    });
+}
+
+QByteArray ownHuffmanTablesJpeg(int width, int height)
+{
+    return encodeWithLibrary(testPicture(width, height), 3, [](jpeg_compress_struct& cinfo) {
+        JHUFF_TBL* table = cinfo.ac_huff_tbl_ptrs[0];
+        std::swap(table->huffval[0], table->huffval[1]);
+    });
 }
 
 QByteArray marker(quint8 code)

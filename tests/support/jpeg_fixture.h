@@ -22,6 +22,10 @@ QByteArray cjpegJpeg(const QImage& picture, const QStringList& options);
 // own interface, with its Adobe segment: CMYK, or YCCK (the Adobe colour
 // transform 2) when ycck is set.
 QByteArray fourComponentJpeg(int width, int height, bool ycck);
+// A width x height JPEG written through the JPEG library's own interface
+// with Huffman tables of its own: the standard tables with the first two
+// luminance AC symbols (both of code length 2) in swapped order.
+QByteArray ownHuffmanTablesJpeg(int width, int height);
 
 // FF code: a marker without a length field.
 QByteArray marker(quint8 code);
