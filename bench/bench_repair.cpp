@@ -8,8 +8,10 @@
 #include "save_file.h"
 #include "wipe_folder.h"
 
-// The EXIF thumbnail segment is built by the same code the tests use.
+// The EXIF thumbnail segment and the oversized frame are built by the same
+// code the tests use.
 #include "../tests/support/exif_fixture.cpp"
+#include "../tests/support/jpeg_fixture.cpp"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,7 +23,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <limits>
 #include <string>
@@ -96,39 +97,6 @@ qint64 timePlainDecode(const QString& path)
     return timer.nsecsElapsed();
 }
 
-// A 16 x 16 progressive JPEG whose frame header declares width x height.
-QByteArray tinyProgressiveDeclaring(int width, int height)
-{
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr errors;
-    cinfo.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = 16;
-    cinfo.image_height = 16;
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(16 * 3, 128);
-    JSAMPROW rows[1] = {row.data()};
-    while (cinfo.next_scanline < cinfo.image_height)
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray bytes(reinterpret_cast<const char*>(buffer), int(size));
-    std::free(buffer);
-    const int sof = bytes.indexOf(QByteArray("\xFF\xC2", 2));
-    bytes[sof + 5] = char(height >> 8);
-    bytes[sof + 6] = char(height & 0xFF);
-    bytes[sof + 7] = char(width >> 8);
-    bytes[sof + 8] = char(width & 0xFF);
-    return bytes;
-}
-
 qint64 timeRepair(const QString& path, const QString& workFolder)
 {
     g_state.workFolder = workFolder;
@@ -173,7 +141,7 @@ int main(int argc, char** argv)
     {
         QFile file(oversized);
         file.open(QIODevice::WriteOnly);
-        file.write(tinyProgressiveDeclaring(64250, 64250));
+        file.write(fixture::progressiveJpegDeclaring(64250, 64250));
     }
     const QString peakBefore = peakMemory();
     QElapsedTimer oversizedTimer;

@@ -88,18 +88,6 @@ QByteArray withJoinedDht(const QByteArray& jpeg)
     return jpeg.left(first) + joined + jpeg.mid(end);
 }
 
-// A small progressive file that declares a frame of width x height.
-QByteArray progressiveDeclaring(int width, int height)
-{
-    QByteArray jpeg = fixture::cjpegJpeg(fixture::testPicture(16, 16), {"-progressive"});
-    const int sof = fixture::markerOffset(jpeg, 0xC2);
-    jpeg[sof + 5] = char(height >> 8);
-    jpeg[sof + 6] = char(height & 0xFF);
-    jpeg[sof + 7] = char(width >> 8);
-    jpeg[sof + 8] = char(width & 0xFF);
-    return jpeg;
-}
-
 } // namespace
 
 class JpegRepairFileTest : public QObject {
@@ -447,12 +435,12 @@ void JpegRepairFileTest::frameSizeIsCheckedBeforeDecoding_data()
     QTest::addColumn<bool>("decodes");
 
     QTest::newRow("small progressive file declaring 64250 x 64250")
-        << progressiveDeclaring(64250, 64250) << false;
-    QTest::newRow("small file declaring 8000 x 8000") << progressiveDeclaring(8000, 8000) << false;
+        << fixture::progressiveJpegDeclaring(64250, 64250) << false;
+    QTest::newRow("small file declaring 8000 x 8000") << fixture::progressiveJpegDeclaring(8000, 8000) << false;
     // The padding makes the file large enough for the frame's blocks.
     QTest::newRow("frame above the pixel cap")
-        << progressiveDeclaring(12000, 12000) + QByteArray(300000, '\0') << false;
-    QTest::newRow("frame within both bounds") << progressiveDeclaring(16, 16) << true;
+        << fixture::progressiveJpegDeclaring(12000, 12000) + QByteArray(300000, '\0') << false;
+    QTest::newRow("frame within both bounds") << fixture::progressiveJpegDeclaring(16, 16) << true;
 }
 
 // A frame above the pixel cap, or larger than the file's bytes can encode,

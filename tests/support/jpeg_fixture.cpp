@@ -107,6 +107,19 @@ QByteArray fourComponentJpeg(int width, int height, bool ycck)
     });
 }
 
+QByteArray progressiveJpegDeclaring(int width, int height)
+{
+    QByteArray jpeg = encodeWithLibrary(testPicture(16, 16), 3, [](jpeg_compress_struct& cinfo) {
+        jpeg_simple_progression(&cinfo);
+    });
+    const int sof = jpeg.indexOf(QByteArray("\xFF\xC2", 2));
+    jpeg[sof + 5] = char(height >> 8);
+    jpeg[sof + 6] = char(height & 0xFF);
+    jpeg[sof + 7] = char(width >> 8);
+    jpeg[sof + 8] = char(width & 0xFF);
+    return jpeg;
+}
+
 QByteArray ownHuffmanTablesJpeg(int width, int height)
 {
     return encodeWithLibrary(testPicture(width, height), 3, [](jpeg_compress_struct& cinfo) {

@@ -22,6 +22,9 @@ QByteArray cjpegJpeg(const QImage& picture, const QStringList& options);
 // own interface, with its Adobe segment: CMYK, or YCCK (the Adobe colour
 // transform 2) when ycck is set.
 QByteArray fourComponentJpeg(int width, int height, bool ycck);
+// A 16 x 16 progressive JPEG written through the JPEG library's own
+// interface whose frame header declares width x height instead.
+QByteArray progressiveJpegDeclaring(int width, int height);
 // A width x height JPEG written through the JPEG library's own interface
 // with Huffman tables of its own: the standard tables with the first two
 // luminance AC symbols (both of code length 2) in swapped order.
