@@ -33,7 +33,7 @@ bool isWrittenKind(quint16 marker)
 {
     using namespace jpeg;
     return marker == kDQT || isSof012(marker) || marker == kDHT || marker == kDRI
-        || marker == kSOS || marker == kAPP0 || marker == kAPP2 || marker == kAPP14;
+        || marker == kSOS;
 }
 
 // The APP segments that tell a decoder how to read the colours: the JFIF
@@ -63,7 +63,7 @@ bool isColourSegment(FileWindow& in, qint64 markerPos, quint16 marker, int lengt
         in.read(markerPos + 4, identifier, std::size_t(kind.identifierSize));
         return std::memcmp(identifier, kind.identifier, std::size_t(kind.identifierSize)) == 0;
     }
-    return true;
+    return false;
 }
 
 int agreeingValues(const quint8* table, const quint8* candidate)
@@ -158,9 +158,9 @@ private:
                 && (node.length == 67 || node.length == 132 || node.length == 197))
                 g_state.dqtLength = node.length;
         }
-        if (!isWrittenKind(node.marker) || n <= 0)
+        if (n <= 0)
             return;
-        if (jpeg::isApp(node.marker) && !isColourSegment(m_in, markerPos, node.marker, node.length))
+        if (!isWrittenKind(node.marker) && !isColourSegment(m_in, markerPos, node.marker, node.length))
             return;
         switch (node.marker) {
         case jpeg::kDQT:

@@ -9,6 +9,7 @@
 #include "segment_lists.h"
 #include "temp_file.h"
 
+#include <QColorSpace>
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
@@ -357,6 +358,11 @@ void JpegRepairFileTest::undamagedInputsComeOutPixelIdentical_data()
                                 "-quality 88 -sample 1x1"})
         QTest::addRow("cjpeg %s", options)
             << fixture::cjpegJpeg(picture, QString(options).split(' '));
+    QImage withProfile = picture;
+    withProfile.setColorSpace(QColorSpace(QColorSpace::DisplayP3));
+    const QByteArray profiled = fixture::encodeJpeg(withProfile, 85);
+    QVERIFY(profiled.contains("ICC_PROFILE"));
+    QTest::newRow("toolkit, with an ICC profile") << profiled;
     QTest::newRow("Adobe CMYK") << fixture::fourComponentJpeg(160, 120, false);
     QTest::newRow("Adobe YCCK") << fixture::fourComponentJpeg(160, 120, true);
     // A camera's own tables that only begin like a catalogue table.
@@ -379,7 +385,9 @@ void JpegRepairFileTest::undamagedInputsComeOutPixelIdentical()
     repairFile(putFile(m_inputs, "intact.jpg", input));
 
     QCOMPARE(g_state.producedFiles, QStringList({"/intact.jpg"}));
-    QCOMPARE(decodeFile(m_work + "/intact.jpg"), decode(input));
+    const QImage output = decodeFile(m_work + "/intact.jpg");
+    QCOMPARE(output, decode(input));
+    QCOMPARE(output.colorSpace(), decode(input).colorSpace());
 }
 
 void JpegRepairFileTest::onlyHonestDecodesAreListed_data()
