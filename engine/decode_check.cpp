@@ -3,8 +3,9 @@
 // work and the memory small, and every warning about corrupt data counts.
 #include "decode_check.h"
 
-#include "file_open.h"
 #include "huffman_table_check.h"
+
+#include <QFile>
 
 #include <csetjmp>
 #include <cstdio>
@@ -104,19 +105,12 @@ bool huffmanTablesUsable(const jpeg_decompress_struct& cinfo)
     return true;
 }
 
-qint64 sizeOf(FILE* file)
-{
-    if (fseeko(file, 0, SEEK_END) != 0)
-        return -1;
-    const qint64 size = ftello(file);
-    return fseeko(file, 0, SEEK_SET) == 0 ? size : -1;
-}
-
 // Decodes the whole file; everything it allocates belongs to the decoder, so
 // an error can leave from anywhere.
-bool decodeChecked(jpeg_decompress_struct& cinfo, CheckErrors& errors, FILE* file, qint64 size)
+bool decodeChecked(jpeg_decompress_struct& cinfo, CheckErrors& errors, const uchar* bytes,
+                   qint64 size)
 {
-    jpeg_stdio_src(&cinfo, file);
+    jpeg_mem_src(&cinfo, bytes, static_cast<unsigned long>(size));
     if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK || !frameFits(cinfo, size)
         || !huffmanTablesUsable(cinfo))
         return false;
@@ -140,10 +134,15 @@ bool decodeChecked(jpeg_decompress_struct& cinfo, CheckErrors& errors, FILE* fil
 
 bool imageDecodes(const QString& path, DataEnd end)
 {
-    FILE* file = platform::openFile(path, "rb");
-    if (!file)
+    // The file is mapped, not read: the decoder takes its bytes from the
+    // page cache.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
         return false;
-    const qint64 size = sizeOf(file);
+    const qint64 size = file.size();
+    const uchar* bytes = file.map(0, size);
+    if (!bytes)
+        return false;
     jpeg_decompress_struct cinfo;
     CheckErrors errors;
     cinfo.err = jpeg_std_error(&errors.manager);
@@ -151,10 +150,9 @@ bool imageDecodes(const QString& path, DataEnd end)
     errors.manager.emit_message = countWarning;
     jpeg_create_decompress(&cinfo);
     volatile bool decoded = false;
-    if (size > 0 && setjmp(errors.escape) == 0)
-        decoded = decodeChecked(cinfo, errors, file, size);
+    if (setjmp(errors.escape) == 0)
+        decoded = decodeChecked(cinfo, errors, bytes, size);
     jpeg_destroy_decompress(&cinfo);
-    std::fclose(file);
     return decoded && errors.corrupt == 0
         && (errors.endedEarly == 0 || end == DataEnd::MayEndEarly);
 }
