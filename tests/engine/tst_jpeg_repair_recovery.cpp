@@ -72,7 +72,9 @@ void JpegRepairRecoveryTest::cleanup()
 void JpegRepairRecoveryTest::everyImageOfTheFileIsSavedOnce_data()
 {
     QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QList<QByteArray>>("images"); // main image first, then _[T1], _[T2] ...
+    // The main image first (empty: it fails and the file is invalid), then
+    // the images of _[T1], _[T2] ...
+    QTest::addColumn<QList<QByteArray>>("images");
 
     const QList<QByteArray> three = threeImages();
     QTest::newRow("three photos back to back") << three[0] + three[1] + three[2] << three;
@@ -97,6 +99,11 @@ void JpegRepairRecoveryTest::everyImageOfTheFileIsSavedOnce_data()
     const QByteArray preview2 = fixture::realJpeg(80, 60, 80);
     QTest::newRow("camera photo with two trailing previews")
         << camera + preview1 + preview2 << QList<QByteArray>({camera, preview1, preview2});
+
+    QByteArray frameless = three[0];
+    frameless[fixture::markerOffset(frameless, 0xC0) + 1] = char(0xC3);
+    QTest::newRow("first photo without its frame header")
+        << frameless + three[1] + three[2] << QList<QByteArray>({QByteArray(), three[1], three[2]});
 }
 
 void JpegRepairRecoveryTest::everyImageOfTheFileIsSavedOnce()
@@ -107,17 +114,22 @@ void JpegRepairRecoveryTest::everyImageOfTheFileIsSavedOnce()
 
     repairFile(path);
 
-    QCOMPARE(g_state.invalidFileCount, 0);
-    QStringList produced({"/IMG_7.JPEG"});
-    QStringList files({"IMG_7.JPEG"});
+    const bool mainKept = !images[0].isEmpty();
+    QCOMPARE(g_state.invalidFileCount, mainKept ? 0 : 1);
+    QStringList produced;
+    QStringList files;
+    if (mainKept) {
+        produced << "/IMG_7.JPEG";
+        files << "IMG_7.JPEG";
+    }
     for (int i = 1; i < images.size(); ++i) {
         produced << QString("/IMG_7_[T%1].jpeg").arg(i);
         files << QString("Thumbnail Repaired/IMG_7_[T%1].jpeg").arg(i);
     }
     QCOMPARE(g_state.producedFiles, produced);
     QCOMPARE(filesBelow(m_work), files);
-    for (int i = 0; i < images.size(); ++i)
-        QCOMPARE(decodeFile(m_work + "/" + files[i]), decode(images[i]));
+    for (int i = 0; i < files.size(); ++i)
+        QCOMPARE(decodeFile(m_work + "/" + files[i]), decode(images[i + (mainKept ? 0 : 1)]));
     QCOMPARE(filesBelow(scratchFolder()), QStringList());
 }
 
