@@ -21,6 +21,9 @@ namespace {
 // Memory the decoder may take; only progressive frames near the pixel cap
 // come close to it.
 constexpr long kMaxDecodeMemory = 1L << 30;
+// Progressive files have about ten scans; thousands of tiny scans that each
+// revisit every block of a large frame would make the check take minutes.
+constexpr int kMaxScans = 500;
 
 struct CheckErrors {
     jpeg_error_mgr manager; // first, so the decoder's pointer to it is one to this
@@ -54,6 +57,12 @@ bool isEarlyEnd(const jpeg_error_mgr& manager)
     default:
         return false;
     }
+}
+
+void limitScans(j_common_ptr cinfo)
+{
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans)
+        leaveOnError(cinfo);
 }
 
 // Warnings in the headers (bytes between segments, unknown revisions) do not
@@ -149,6 +158,9 @@ bool imageDecodes(const QString& path, DataEnd end)
     errors.manager.error_exit = leaveOnError;
     errors.manager.emit_message = countWarning;
     jpeg_create_decompress(&cinfo);
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = limitScans;
+    cinfo.progress = &progress;
     volatile bool decoded = false;
     if (setjmp(errors.escape) == 0)
         decoded = decodeChecked(cinfo, errors, bytes, size);

@@ -449,10 +449,12 @@ void JpegRepairFileTest::frameSizeIsCheckedBeforeDecoding_data()
     QTest::newRow("frame above the pixel cap")
         << fixture::progressiveJpegDeclaring(12000, 12000) + QByteArray(300000, '\0') << false;
     QTest::newRow("frame within both bounds") << fixture::progressiveJpegDeclaring(16, 16) << true;
+    QTest::newRow("progressive file of 568 scans") << fixture::manyScansJpeg() << false;
 }
 
 // A frame above the pixel cap, or larger than the file's bytes can encode,
-// does not decode; the salvage that follows gives up on it too.
+// or one coded in hundreds of scans, does not decode; the salvage that
+// follows gives up on it too.
 void JpegRepairFileTest::frameSizeIsCheckedBeforeDecoding()
 {
     QFETCH(QByteArray, input);

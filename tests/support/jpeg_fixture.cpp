@@ -120,6 +120,24 @@ QByteArray progressiveJpegDeclaring(int width, int height)
     return jpeg;
 }
 
+QByteArray manyScansJpeg()
+{
+    constexpr int kComponents = 3;
+    std::vector<jpeg_scan_info> script;
+    script.push_back({kComponents, {0, 1, 2, 0}, 0, 0, 0, 0});
+    for (int component = 0; component < kComponents; ++component) {
+        for (int k = 1; k < 64; ++k) {
+            script.push_back({1, {component, 0, 0, 0}, k, k, 0, 2});
+            script.push_back({1, {component, 0, 0, 0}, k, k, 2, 1});
+            script.push_back({1, {component, 0, 0, 0}, k, k, 1, 0});
+        }
+    }
+    return encodeWithLibrary(testPicture(64, 64), 3, [&script](jpeg_compress_struct& cinfo) {
+        cinfo.scan_info = script.data();
+        cinfo.num_scans = int(script.size());
+    });
+}
+
 QByteArray ownHuffmanTablesJpeg(int width, int height)
 {
     return encodeWithLibrary(testPicture(width, height), 3, [](jpeg_compress_struct& cinfo) {

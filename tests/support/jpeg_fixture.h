@@ -25,6 +25,10 @@ QByteArray fourComponentJpeg(int width, int height, bool ycck);
 // A 16 x 16 progressive JPEG written through the JPEG library's own
 // interface whose frame header declares width x height instead.
 QByteArray progressiveJpegDeclaring(int width, int height);
+// A 64 x 64 progressive JPEG written through the JPEG library's own
+// interface in 568 scans: each AC coefficient of each component in three
+// successive-approximation steps.
+QByteArray manyScansJpeg();
 // A width x height JPEG written through the JPEG library's own interface
 // with Huffman tables of its own: the standard tables with the first two
 // luminance AC symbols (both of code length 2) in swapped order.
