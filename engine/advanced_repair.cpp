@@ -16,25 +16,28 @@
 
 namespace {
 
-// Where the damaged file's entropy-coded data starts, counted from its last
+// Where the damaged file's entropy-coded data starts, counted from its scan's
 // FF DA marker.
 constexpr qint64 kScanDataDistance = 14;
 
+// Segments of the sample stepped over by their length: every APP segment
+// (a thumbnail inside one has tables of its own) and comments.
 bool isSkippedSegment(quint16 word)
 {
-    using namespace jpeg;
-    return word == kAPP0 || word == kAPP2 || word == markerWord(0xE4) || word == markerWord(0xE5)
-        || word == markerWord(0xEB) || word == kCOM || word == kDRI;
+    return jpeg::isApp(word) || word == jpeg::kCOM;
 }
 
+// The restart interval goes with the tables: scan data coded with restart
+// markers reads as noise without it.
 bool isCopiedSegment(quint16 word)
 {
     return word == jpeg::kDQT || word == jpeg::kSOF0 || word == jpeg::kDHT
-        || word == jpeg::kSOS;
+        || word == jpeg::kDRI || word == jpeg::kSOS;
 }
 
-// Copies the sample's DQT, SOF0 and DHT segments and its first SOS segment,
-// walking from the segment behind its first APP0, APP1 or APP2 segment.
+// Copies the sample's DQT, SOF0, DHT and DRI segments and its first SOS
+// segment, walking from the segment behind its first APP0, APP1 or APP2
+// segment.
 void copySampleHeaders(FileWindow& sample, FILE* out)
 {
     const quint16 first = sample.le16(2);
@@ -60,13 +63,32 @@ void copySampleHeaders(FileWindow& sample, FILE* out)
     }
 }
 
-// Appends the damaged file's bytes from 14 bytes after its last FF DA on;
+// The damaged photo's own scan: the first FF DA that no APP segment holds
+// (a thumbnail's scan lies inside APP1, a preview or a second image after
+// the photo). When the APP lengths lead nowhere, the last FF DA of the file.
+qint64 findScanMarker(FileWindow& damaged)
+{
+    const qint64 size = damaged.size();
+    qint64 p = 0;
+    while (p < size && g_state.stopRequested != 1) {
+        p = damaged.find(0xFF, p, size);
+        if (p >= size)
+            break;
+        const quint16 word = damaged.le16(p);
+        if (word == jpeg::kSOS)
+            return p;
+        p += jpeg::isApp(word) ? 2 + qint64(damaged.be16(p + 2)) : 1;
+    }
+    return findLastPair(damaged, size, 1, 0xFF, 0xDA);
+}
+
+// Appends the damaged file's bytes from 14 bytes after its scan's FF DA on;
 // nothing when that point lies at or past the file's end. Returns the number
 // of bytes appended.
 qint64 appendScanData(FileWindow& damaged, FILE* out)
 {
     const qint64 size = damaged.size();
-    const qint64 sos = findLastPair(damaged, size, 1, 0xFF, 0xDA);
+    const qint64 sos = findScanMarker(damaged);
     if (sos < 0 || g_state.stopRequested == 1)
         return 0;
     const qint64 from = sos + kScanDataDistance;
@@ -87,6 +109,7 @@ bool jpg_repair::AdvancedRepair(QString samplePath, QString damagedPath)
     g_state.tempOutputPath = g_state.workFolder + "/" + g_state.fileName;
     FILE* out = platform::openFile(g_state.tempOutputPath, "wb+");
     qint64 scanBytes = 0;
+    DataEnd end = DataEnd::Complete;
     {
         FileWindow sample(sampleFile);
         FileWindow damaged(g_state.inputFile);
@@ -96,6 +119,8 @@ bool jpg_repair::AdvancedRepair(QString samplePath, QString damagedPath)
         }
         if (out)
             scanBytes = appendScanData(damaged, out);
+        if (damaged.le16(damaged.size() - 2) != jpeg::kEOI)
+            end = DataEnd::MayEndEarly;
     }
     for (FILE* file : {out, sampleFile, g_state.inputFile}) {
         if (file)
@@ -104,7 +129,7 @@ bool jpg_repair::AdvancedRepair(QString samplePath, QString damagedPath)
     g_state.inputFile = nullptr;
     // The loader also accepts the sample's headers alone, as a grey image:
     // without any of the damaged file's image data nothing was repaired.
-    const bool rebuilt = scanBytes > 0 && imageDecodes(g_state.tempOutputPath);
+    const bool rebuilt = scanBytes > 0 && imageDecodes(g_state.tempOutputPath, end);
     if (rebuilt)
         g_state.producedFiles.append(g_state.fileName);
     return rebuilt;

@@ -1,13 +1,15 @@
-// The rewrite of one image from its segment list: a fresh SOI, the table,
-// frame, restart-interval and scan segments in their recorded order (with
-// known-good tables in place of damaged ones), a fresh EOI, and the stray
-// markers of the scan data neutralised.
+// The rewrite of one image from its segment list: a fresh SOI, the colour
+// describing APP segments, the table, frame, restart-interval and scan
+// segments in their recorded order (with known-good tables in place of
+// damaged ones), a fresh EOI, and the stray markers of the scan data
+// neutralised.
 #include "save_file.h"
 
 #include "block_copy.h"
 #include "file_window.h"
 #include "file_open.h"
 #include "global_state.h"
+#include "huffman_table_check.h"
 #include "jpeg_markers.h"
 #include "segment_lists.h"
 #include "tables/huffman/hoffmann.h"
@@ -21,12 +23,67 @@ namespace {
 constexpr int kDhtBlock = 1024;
 constexpr int kOneTableDqtSize = 69;
 constexpr int kSignatureRows = 3;
+constexpr int kTableValues = 64;
+// A catalogue table stands in for the file's own only when they agree on at
+// least three quarters of the positions: a table that differs more is a
+// different (intact) table, not a damaged copy of the catalogue's.
+constexpr int kMinAgreeingValues = kTableValues * 3 / 4;
 
 bool isWrittenKind(quint16 marker)
 {
     using namespace jpeg;
     return marker == kDQT || isSof012(marker) || marker == kDHT || marker == kDRI
         || marker == kSOS;
+}
+
+// The APP segments that tell a decoder how to read the colours: the JFIF
+// header (APP0), an ICC profile chunk (APP2) and the Adobe segment with its
+// colour transform (APP14). Each is kept only when its identifier and a
+// length that holds its fixed fields are there; other APP0 and APP2
+// segments are left out like every other APP segment.
+bool isColourSegment(FileWindow& in, qint64 markerPos, quint16 marker, int length)
+{
+    struct Kind {
+        quint16 marker;
+        const char* identifier;
+        int identifierSize;
+        int minLength;
+    };
+    static const Kind kKinds[] = {
+        {jpeg::kAPP0, "JFIF", 5, 16},
+        {jpeg::kAPP2, "ICC_PROFILE", 12, 16},
+        {jpeg::kAPP14, "Adobe", 5, 14},
+    };
+    for (const Kind& kind : kKinds) {
+        if (kind.marker != marker)
+            continue;
+        if (length < kind.minLength)
+            return false;
+        char identifier[12];
+        in.read(markerPos + 4, identifier, std::size_t(kind.identifierSize));
+        return std::memcmp(identifier, kind.identifier, std::size_t(kind.identifierSize)) == 0;
+    }
+    return false;
+}
+
+int agreeingValues(const quint8* table, const quint8* candidate)
+{
+    int same = 0;
+    for (int i = 0; i < kTableValues; ++i)
+        same += table[i] == candidate[i] ? 1 : 0;
+    return same;
+}
+
+// Puts each table of a catalogue segment (its id byte and values) over the
+// file's own where the two agree closely enough; the file's other tables
+// stay as read.
+void takeAgreeingTables(quint8* segment, const quint8* candidate, int tables)
+{
+    for (int t = 0; t < tables; ++t) {
+        const int id = 4 + t * (kTableValues + 1);
+        if (agreeingValues(segment + id + 1, candidate + id + 1) >= kMinAgreeingValues)
+            std::memcpy(segment + id, candidate + id, kTableValues + 1);
+    }
 }
 
 quint64 sumOfCounts(const quint8* block, int from)
@@ -71,14 +128,16 @@ class ImageWriter {
 public:
     ImageWriter(FileWindow& in, FILE* out) : m_in(in), m_out(out) {}
 
+    // Returns how the scan data written ends.
     template <typename Node>
-    void writeImage(const Node* start)
+    DataEnd writeImage(const Node* start)
     {
         put("\xFF\xD8", 2);
         for (const Node* node = start; node; node = node->next)
             writeNode(*node, node->next);
         put("\xFF\xD9", 2);
         applyZeroPatches();
+        return m_scanRunsToInputEnd ? DataEnd::MayEndEarly : DataEnd::Complete;
     }
 
 private:
@@ -88,8 +147,9 @@ private:
         const qint64 markerPos = node.offset - 2;
         qint64 n;
         if (node.marker == jpeg::kSOS) {
-            n = next && next->marker == jpeg::kEOI ? next->offset - node.offset
-                                                    : g_state.inputFileSize - node.offset;
+            const bool ended = next && next->marker == jpeg::kEOI;
+            n = ended ? next->offset - node.offset : g_state.inputFileSize - node.offset;
+            m_scanRunsToInputEnd = m_scanRunsToInputEnd || !ended;
             // Never more than the input holds from the marker on.
             n = std::min(n, m_in.size() - markerPos);
         } else {
@@ -98,7 +158,9 @@ private:
                 && (node.length == 67 || node.length == 132 || node.length == 197))
                 g_state.dqtLength = node.length;
         }
-        if (!isWrittenKind(node.marker) || n <= 0)
+        if (n <= 0)
+            return;
+        if (!isWrittenKind(node.marker) && !isColourSegment(m_in, markerPos, node.marker, node.length))
             return;
         switch (node.marker) {
         case jpeg::kDQT:
@@ -142,11 +204,12 @@ private:
             copy(markerPos, n);
             return;
         }
+        g_state.dqtSearchPending = 1;
         quint8 segment[kOneTableDqtSize];
         m_in.read(markerPos, segment, sizeof segment);
-        std::memcpy(segment + 5, g_state.dqtReplacement1 + 5, kOneTableDqtSize - 5);
+        if (agreeingValues(segment + 5, g_state.dqtReplacement1 + 5) >= kMinAgreeingValues)
+            std::memcpy(segment + 5, g_state.dqtReplacement1 + 5, kOneTableDqtSize - 5);
         put(segment, sizeof segment);
-        g_state.dqtSearchPending = 1;
     }
 
     void writeWholeDqt(qint64 markerPos, qint64 n, const quint8* replacement, std::size_t size)
@@ -156,12 +219,16 @@ private:
             Quantization lookup;
             lookup.MatchKnownTable();
         }
-        if (g_state.dqtSearchPending == 1) {
+        if (g_state.dqtSearchPending == 1 || qint64(size) != n) {
+            g_state.dqtSearchPending = 1;
             copy(markerPos, n);
             return;
         }
-        put(replacement, size);
         g_state.dqtSearchPending = 1;
+        quint8 segment[sizeof g_state.dqtReplacement3];
+        m_in.read(markerPos, segment, size);
+        takeAgreeingTables(segment, replacement, int(size / (kTableValues + 1)));
+        put(segment, size);
     }
 
     void writeDht(qint64 markerPos, int length, qint64 n)
@@ -172,10 +239,16 @@ private:
             copy(markerPos, n);
             return;
         }
-        Hoffmann lookup;
         quint8 block[kDhtBlock] = {};
-        quint8 outBlock[kDhtBlock] = {};
         m_in.read(markerPos, block, std::size_t(n));
+        // A segment whose tables an encoder can have written is the file's
+        // own, whatever the catalogue holds.
+        if (isUsableDhtSegment(block, n)) {
+            put(block, std::size_t(n));
+            return;
+        }
+        Hoffmann lookup;
+        quint8 outBlock[kDhtBlock] = {};
         if (g_state.dhtSegmentCount == 1)
             locateCombinedTables(block, int(n));
         quint8 prefix[29] = {};
@@ -235,10 +308,11 @@ private:
     qint64 m_written = 0;
     bool m_scanWritten = false;
     qint64 m_scanLength = 0;
+    bool m_scanRunsToInputEnd = false;
 };
 
 template <typename Node>
-void rewrite(FILE* out, const Node* start)
+DataEnd rewrite(FILE* out, const Node* start)
 {
     g_state.outputScanOffset = 0;
     const QString& path = g_state.useTempInput == 1 ? g_state.tempJpegPath : g_state.inputPath;
@@ -246,23 +320,25 @@ void rewrite(FILE* out, const Node* start)
     if (!input) {
         // Nothing to read from: the output is an empty image.
         writeBytes(out, "\xFF\xD8\xFF\xD9", 4);
-        return;
+        return DataEnd::Complete;
     }
+    DataEnd end;
     {
         FileWindow window(input);
-        ImageWriter(window, out).writeImage(start);
+        end = ImageWriter(window, out).writeImage(start);
     }
     std::fclose(input);
+    return end;
 }
 
 } // namespace
 
 void SaveFile::WriteRepairedJpeg(FILE* out, int image)
 {
-    rewrite(out, image == 1 ? m_thumbnailStart : g_state.segmentHead);
+    m_rewrittenDataEnd = rewrite(out, image == 1 ? m_thumbnailStart : g_state.segmentHead);
 }
 
 void SaveFile::WriteEmbeddedJpeg(FILE* out)
 {
-    rewrite(out, g_state.embeddedSegmentHead);
+    m_rewrittenDataEnd = rewrite(out, g_state.embeddedSegmentHead);
 }

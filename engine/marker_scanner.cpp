@@ -278,15 +278,18 @@ void MarkerWalk::keepFindings()
         g_state.scanStartOffset = m_scanStart;
 }
 
-// Counts image starts and ends: a complete image counts 2, and an image that
-// holds a thumbnail is closed by the thumbnail's FF D9.
+// Counts image starts and ends: a complete image counts 2. APP segments are
+// stepped over by their length, so thumbnails and previews inside them are
+// no images of the file.
 qint64 MarkerWalk::countStep(qint64 q, const quint8* at)
 {
     const quint16 word = wordAt(at);
+    if (jpeg::isApp(word))
+        return q + 2 + lengthAt(at);
     if (!m_imageOpen && word == jpeg::kSOI && jpeg::isImageStartFollower(wordAt(at + 2))) {
         ++m_imageCount;
         m_imageOpen = true;
-        return q + 3;
+        return q + 2;
     }
     if (m_imageOpen && word == jpeg::kEOI) {
         // The next image may start right after the two bytes of FF D9.
@@ -302,17 +305,21 @@ Cursor MarkerWalk::segmentWalker(qint64 start)
     return {start, [this](qint64 q, const quint8* at) { return walkStep(q, at); }};
 }
 
-// Several images in one file: only their start-of-image markers are recorded,
-// nested ones included.
+// Several images in one file: only their start-of-image markers are
+// recorded. Images inside APP segments (thumbnails, previews) are stepped
+// over with the segment.
 void MarkerWalk::recordImageStarts(qint64 start)
 {
     g_state.multiImageRecovery = 1;
     const RecoverySearchReuse reuse;
     std::vector<Cursor> cursors{{start, [this](qint64 q, const quint8* at) {
-                                     if (wordAt(at) == jpeg::kSOI
+                                     const quint16 word = wordAt(at);
+                                     if (jpeg::isApp(word))
+                                         return q + 2 + lengthAt(at);
+                                     if (word == jpeg::kSOI
                                          && jpeg::isImageStartFollower(wordAt(at + 2))) {
                                          record(q);
-                                         return q + 3;
+                                         return q + 2;
                                      }
                                      return q + 1;
                                  }}};

@@ -37,6 +37,8 @@ void SaveFile::SaveJpeg()
     m_soiLeft = m_soiTotal / 2;
     m_thumbnailCount = (m_soiTotal + m_app13Total + m_app2Total + m_app1Total) / 2;
 
+    m_mainName = freeOutputName(g_state.workFolder, g_state.fileName);
+    g_state.outputPath = g_state.workFolder + m_mainName;
     if (m_app1Left == 0 && m_app2Left == 0 && m_app13Left == 0
         && g_state.multiImageRecovery == 1) {
         if (g_state.folderCancel != 1)
@@ -50,8 +52,6 @@ void SaveFile::SaveJpeg()
         if (g_state.thumbnailsEnabled == 2 && g_state.thumbnailFound == 1)
             planThumbnails();
     }
-    m_mainName = freeOutputName(g_state.workFolder, g_state.fileName);
-    g_state.outputPath = g_state.workFolder + m_mainName;
     SaveRepairedJpeg();
 }
 

@@ -41,7 +41,11 @@ Salvage salvageFrom(FileWindow& input, qint64 point)
     writeBytes(out, "\xFF\xD8", 2);
     copyBlocks(input, point, out, input.size() - point);
     std::fclose(out);
-    if (!imageDecodes(g_state.tempOutputPath))
+    // The salvaged file ends as the input does: a cut-off input keeps what
+    // its data gives.
+    const DataEnd end = input.le16(input.size() - 2) == jpeg::kEOI ? DataEnd::Complete
+                                                                   : DataEnd::MayEndEarly;
+    if (!imageDecodes(g_state.tempOutputPath, end))
         return Salvage::Rejected;
     g_state.producedFiles.append(name);
     return Salvage::Decodes;

@@ -21,10 +21,21 @@ namespace {
 
 constexpr int kHeaderBytes = 71;
 
+// An image is present when its record found both its start and its end; a
+// start of 0 is the file's own first image.
 bool takesImage(const SegmentNode& node)
 {
-    return node.marker == jpeg::kSOI && node.embeddedLength[0] > 0 && node.embeddedStart[0] != 0
-        && node.soiImageFlag == 1;
+    return node.marker == jpeg::kSOI && node.embeddedLength[0] > 0 && node.soiImageFlag == 1;
+}
+
+bool isLeadingImage(const SegmentNode* node)
+{
+    return node && takesImage(*node) && node->embeddedStart[0] == 0;
+}
+
+qint64 imageEnd(const SegmentNode& node)
+{
+    return qint64(node.embeddedStart[0]) + node.embeddedLength[0];
 }
 
 } // namespace
@@ -37,32 +48,65 @@ int SaveFile::SaveEmbeddedJpeg()
     return endSave();
 }
 
+// The file's first image is the main image and goes through the same steps
+// as the others; only when it fails is the file invalid. Images after it
+// follow as outputs of their own, in file order, each once: an image that
+// lies inside one already kept is part of it.
 void SaveFile::saveEmbeddedImages()
 {
+    qint64 keptEnd = 0;
     if (g_state.thumbnailPass == 0) {
         if (skipRequested())
             return;
-        if (!g_state.fileName.isEmpty())
-            ++g_state.invalidFileCount;
-        m_status = m_statusInvalidFile;
-        offer(g_state.outputPath, g_state.fileName + "     " + tr("(Invalid File)"));
-        g_state.dhtReplacementSize = 0;
+        const ImageOutcome main = saveLeadingImage();
+        if (main == ImageOutcome::Skipped)
+            return;
+        if (main == ImageOutcome::Kept)
+            keptEnd = imageEnd(*g_state.segmentHead);
+        else
+            reportInvalidMainImage();
     }
     if (g_state.thumbnailsEnabled != 2 || g_state.thumbnailFound != 1 || g_state.skipThis != 0)
         return;
     m_plannedOutputs = 1;
-    m_embeddedSkip = 0;
-    while (m_thumbnailCount > 0) {
-        const bool carryOn = saveEmbeddedImage();
-        jpg_repair().FreeEmbeddedSegments();
+    int index = 0;
+    for (const SegmentNode* node = g_state.segmentHead; node; node = node->next, ++index) {
+        if (!takesImage(*node) || node->embeddedStart[0] == 0 || node->embeddedStart[0] < keptEnd)
+            continue;
+        bool kept = false;
+        const bool carryOn = saveEmbeddedImage(index, kept);
         if (!carryOn)
             return;
-        --m_thumbnailCount;
+        if (kept)
+            keptEnd = std::max(keptEnd, imageEnd(*node));
         ++m_plannedOutputs;
     }
 }
 
-bool SaveFile::saveEmbeddedImage()
+void SaveFile::reportInvalidMainImage()
+{
+    if (!g_state.fileName.isEmpty())
+        ++g_state.invalidFileCount;
+    m_status = m_statusInvalidFile;
+    offer(g_state.outputPath, g_state.fileName + "     " + tr("(Invalid File)"));
+    g_state.dhtReplacementSize = 0;
+}
+
+SaveFile::ImageOutcome SaveFile::saveLeadingImage()
+{
+    if (!isLeadingImage(g_state.segmentHead))
+        return ImageOutcome::Failed;
+    const ImageOutcome rewritten = rewriteExtractedImage(0, g_state.fileName);
+    if (rewritten != ImageOutcome::Kept)
+        return rewritten;
+    if (!imageDecodes(g_state.tempOutputPath, m_rewrittenDataEnd))
+        return ImageOutcome::Failed;
+    if (copyToOutput(g_state.outputPath))
+        offer(g_state.outputPath, m_mainName);
+    return ImageOutcome::Kept;
+}
+
+bool SaveFile::saveEmbeddedImage(int index, bool& kept)
 {
     g_state.thumbnailFolder = g_state.workFolder + "/Thumbnail Repaired";
     QDir().mkdir(g_state.thumbnailFolder);
@@ -70,31 +114,49 @@ bool SaveFile::saveEmbeddedImage()
     g_state.thumb1Name = freeOutputName(g_state.thumbnailFolder,
                                         thumbnailOutputName(g_state.fileName, tag));
     g_state.thumb1Path = g_state.thumbnailFolder + g_state.thumb1Name;
-
-    g_state.tempJpegPath = makeScratchFolder() + "/temp.jpg";
-    g_state.thumbnailPass = 1;
-    if (FILE* file = platform::openFile(g_state.tempJpegPath, "wb+")) {
-        g_state.useTempInput = 1;
-        ExtractEmbeddedImage(file, m_embeddedSkip);
-        std::fclose(file);
-    }
-    if (skipRequested())
+    const ImageOutcome rewritten = rewriteExtractedImage(index, g_state.thumb1Name);
+    if (rewritten == ImageOutcome::Skipped)
         return false;
-    if (g_state.thumbnailPass == 1) {
-        g_state.thumbnailPass = 2;
-        // Stray markers and table counts of the previous image must not
-        // reach this one's rewrite.
-        resetForNextImage();
-        rescanScratchImage(&jpg_repair::ScanEmbeddedImageMarkers);
-    }
-    if (!IsEmbeddedMarkerSequenceValid()) {
+    if (rewritten == ImageOutcome::Failed) {
         m_status = m_statusMarkerMissing;
         offer(g_state.thumb1Path, g_state.thumb1Name);
         return true;
     }
-    g_state.tempOutputPath = makeScratchFolder() + g_state.thumb1Name;
-    rewriteInto(g_state.tempOutputPath, kEmbeddedImage);
-    return keepIfDecodes(g_state.thumb1Path, g_state.thumb1Name);
+    return keepIfDecodes(g_state.thumb1Path, g_state.thumb1Name, &kept);
+}
+
+// Extracts the image of record `index`, rescans it into the embedded list,
+// checks its marker order and rewrites it into the scratch file of that
+// name. Kept means rewritten; the list is freed again.
+SaveFile::ImageOutcome SaveFile::rewriteExtractedImage(int index, const QString& scratchName)
+{
+    g_state.tempJpegPath = makeScratchFolder() + "/temp.jpg";
+    g_state.thumbnailPass = 1;
+    if (FILE* file = platform::openFile(g_state.tempJpegPath, "wb+")) {
+        g_state.useTempInput = 1;
+        ExtractEmbeddedImage(file, index);
+        std::fclose(file);
+    }
+    ImageOutcome outcome = ImageOutcome::Kept;
+    if (skipRequested()) {
+        outcome = ImageOutcome::Skipped;
+    } else {
+        if (g_state.thumbnailPass == 1) {
+            g_state.thumbnailPass = 2;
+            // Stray markers and table counts of the previous image must not
+            // reach this one's rewrite.
+            resetForNextImage();
+            rescanScratchImage(&jpg_repair::ScanEmbeddedImageMarkers);
+        }
+        if (IsEmbeddedMarkerSequenceValid()) {
+            g_state.tempOutputPath = makeScratchFolder() + scratchName;
+            rewriteInto(g_state.tempOutputPath, kEmbeddedImage);
+        } else {
+            outcome = ImageOutcome::Failed;
+        }
+    }
+    jpg_repair().FreeEmbeddedSegments();
+    return outcome;
 }
 
 void SaveFile::ExtractEmbeddedImage(FILE* out, int skip)
@@ -103,8 +165,6 @@ void SaveFile::ExtractEmbeddedImage(FILE* out, int skip)
     FILE* source = platform::openFile(g_state.inputPath, "rb");
     FileWindow window(source);
 
-    // Each image is taken once, in file order: the next call passes over
-    // every record up to and including the one taken here.
     qint64 imageStart = -1;
     int index = 0;
     for (SegmentNode* node = g_state.segmentHead; node; node = node->next, ++index) {
@@ -113,7 +173,6 @@ void SaveFile::ExtractEmbeddedImage(FILE* out, int skip)
         --m_soiLeft;
         imageStart = node->embeddedStart[0];
         copyBlocks(window, imageStart, out, node->embeddedLength[0]);
-        m_embeddedSkip = index + 1;
         break;
     }
 
@@ -124,7 +183,7 @@ void SaveFile::ExtractEmbeddedImage(FILE* out, int skip)
     jpg_repair recorder;
     bool open = false;
     const qint64 end = std::min(g_state.sourceFileSize, window.size());
-    for (qint64 p = imageStart > 0 ? imageStart - 1 : 0; p < end; ++p) {
+    for (qint64 p = std::max<qint64>(imageStart - 1, 0); p < end; ++p) {
         p = window.find(0xFF, p, end);
         if (p >= end)
             break;

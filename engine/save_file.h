@@ -1,5 +1,7 @@
 #pragma once
 
+#include "decode_check.h"
+
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -102,15 +104,21 @@ private:
     bool secondThumbnailStep();
     bool saveThumbnail(const QString& path, const QString& name, int image);
     void saveEmbeddedImages();
-    bool saveEmbeddedImage();
+    // How the repair of one extracted image ended.
+    enum class ImageOutcome { Kept, Failed, Skipped };
+    ImageOutcome saveLeadingImage();
+    void reportInvalidMainImage();
+    bool saveEmbeddedImage(int index, bool& kept);
+    ImageOutcome rewriteExtractedImage(int index, const QString& scratchName);
     // Rescans the extracted scratch image (tempJpegPath) with a scanner.
     using Scanner = void (jpg_repair::*)(QString, FILE*, qint64);
     void rescanScratchImage(Scanner scan);
     // Rewrites image (or the embedded image) into a scratch file.
     void rewriteInto(const QString& scratchPath, int image);
     // Decode check of the scratch image: copies it to path and offers it when
-    // it decodes, else offers the failure. False when a skip was answered.
-    bool keepIfDecodes(const QString& path, const QString& name);
+    // it decodes, else offers the failure. False when a skip was answered;
+    // `kept`, when given, tells whether it decoded.
+    bool keepIfDecodes(const QString& path, const QString& name, bool* kept = nullptr);
     // Copies the checked scratch image to its output and remembers it as
     // written by this save; false when the output cannot be created.
     bool copyToOutput(const QString& path);
@@ -124,8 +132,9 @@ private:
     // First node that the first thumbnail's rescan added to the segment list;
     // the rewrite of image 1 starts there.
     SegmentNode* m_thumbnailStart = nullptr;
-    // Segment records the recovery-mode extraction has already passed.
-    int m_embeddedSkip = 0;
+    // How the last rewrite's scan data ends: early when its scan ran to the
+    // end of the input instead of to an end-of-image marker.
+    DataEnd m_rewrittenDataEnd = DataEnd::Complete;
     // Output files this object has written.
     QSet<QString> m_writtenPaths;
 };

@@ -171,6 +171,7 @@ bool SaveFile::saveThumbnail(const QString& path, const QString& name, int image
 
 void SaveFile::rewriteInto(const QString& scratchPath, int image)
 {
+    m_rewrittenDataEnd = DataEnd::Complete;
     FILE* file = platform::openFile(scratchPath, "wb+");
     if (!file)
         return;
@@ -181,9 +182,12 @@ void SaveFile::rewriteInto(const QString& scratchPath, int image)
     std::fclose(file);
 }
 
-bool SaveFile::keepIfDecodes(const QString& path, const QString& name)
+bool SaveFile::keepIfDecodes(const QString& path, const QString& name, bool* kept)
 {
-    if (imageDecodes(g_state.tempOutputPath)) {
+    const bool decodes = imageDecodes(g_state.tempOutputPath, m_rewrittenDataEnd);
+    if (kept)
+        *kept = decodes;
+    if (decodes) {
         if (copyToOutput(path))
             offer(path, name);
         return true;

@@ -46,7 +46,7 @@ struct ImageSearch {
     bool boundedFollowers = false; // follower lengths must be plausible
     bool soiForm = false;          // an image start sets soiImageFlag
     bool recovery = false;         // ends after the first image
-    bool skipAppSegments = false;  // an FF D9 inside APP1/APP2/APP13 does not end the image
+    bool skipAppSegments = false;  // an FF D9 inside an APP segment does not end the image
 };
 
 enum class RecordForm { ZeroLength, Recovery, SecondSoi, AppWindow, Plain };
@@ -85,11 +85,6 @@ bool followerAccepted(FileWindow& in, qint64 start, bool bounded)
     case jpeg::kAPP2: return true;
     default: return false;
     }
-}
-
-bool isSearchSkippedApp(quint16 word)
-{
-    return word == jpeg::kAPP1 || word == jpeg::kAPP2 || word == jpeg::kAPP13;
 }
 
 // What one image search produced.
@@ -142,7 +137,7 @@ SearchOutcome searchImages(FileWindow& in, SegmentRecord& record, qint64 pos,
                     record.soiImageFlag = 1;
             }
             c += 2;
-        } else if (search.skipAppSegments && isSearchSkippedApp(word)) {
+        } else if (search.skipAppSegments && jpeg::isApp(word)) {
             const qint64 next = c + in.be16(c + 2) + 2;
             if (skipped && skipped->size() < kMaxRememberedJumps)
                 skipped->emplace_back(c + 1, next);

@@ -1,5 +1,6 @@
 // The per-file entry end to end: real JPEG files written by the toolkit,
 // damaged in known ways, repaired and checked by decoding the outputs.
+#include "decode_check.h"
 #include "exif_fixture.h"
 #include "global_state.h"
 #include "jpeg_fixture.h"
@@ -8,6 +9,7 @@
 #include "segment_lists.h"
 #include "temp_file.h"
 
+#include <QColorSpace>
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
@@ -16,7 +18,6 @@ using namespace repairrun;
 
 namespace {
 
-const QByteArray kSoi("\xFF\xD8", 2);
 
 QByteArray thumbnailJpeg()
 {
@@ -29,11 +30,63 @@ QByteArray photoWithThumbnail()
     return fixture::withExifThumbnail(fixture::realJpeg(320, 240, 85), thumbnailJpeg());
 }
 
-// What the rewrite makes of an undamaged file: a fresh SOI and everything
-// from the first DQT on (APP segments dropped, tables kept as they are).
+// What the rewrite makes of an undamaged file written by the toolkit: the
+// same bytes, its JFIF header and its own tables kept as they are.
 QByteArray rewritten(const QByteArray& jpeg)
 {
-    return kSoi + jpeg.mid(fixture::markerOffset(jpeg, 0xDB));
+    return jpeg;
+}
+
+// The file with `count` values of its first DQT's table changed, from the
+// table's zigzag position `from` on.
+QByteArray withTableValuesChanged(QByteArray jpeg, int from, int count)
+{
+    const int values = fixture::markerOffset(jpeg, 0xDB) + 5;
+    for (int i = 0; i < count; ++i) {
+        const int at = values + from + i;
+        jpeg[at] = char(quint8(jpeg[at]) == 255 ? 254 : quint8(jpeg[at]) + 1);
+    }
+    return jpeg;
+}
+
+// Offset of the n-th (from 0) segment with the marker FF code.
+int nthMarkerOffset(const QByteArray& jpeg, quint8 code, int n)
+{
+    const QByteArray marker = QByteArray(1, char(0xFF)) + char(code);
+    int at = jpeg.indexOf(marker);
+    for (int i = 0; i < n && at >= 0; ++i)
+        at = jpeg.indexOf(marker, at + 2);
+    return at;
+}
+
+// The symbols of the file's last (AC) Huffman table with every third one
+// from the ninth on overwritten: counts intact, symbols repeated.
+QByteArray withAcSymbolsGarbled(QByteArray jpeg)
+{
+    const int dht = jpeg.lastIndexOf(QByteArray("\xFF\xC4", 2));
+    const int length = quint8(jpeg[dht + 2]) << 8 | quint8(jpeg[dht + 3]);
+    for (int at = dht + 21 + 8; at < dht + 2 + length; at += 3)
+        jpeg[at] = jpeg[dht + 21];
+    return jpeg;
+}
+
+// The file's four DHT segments joined into one segment.
+QByteArray withJoinedDht(const QByteArray& jpeg)
+{
+    QByteArray tables;
+    int first = -1;
+    int end = 0;
+    for (int n = 0; n < 4; ++n) {
+        const int at = nthMarkerOffset(jpeg, 0xC4, n);
+        const int length = quint8(jpeg[at + 2]) << 8 | quint8(jpeg[at + 3]);
+        if (first < 0)
+            first = at;
+        tables += jpeg.mid(at + 4, length - 2);
+        end = at + 2 + length;
+    }
+    const int length = tables.size() + 2;
+    const QByteArray joined = QByteArray("\xFF\xC4", 2) + char(length >> 8) + char(length & 0xFF) + tables;
+    return jpeg.left(first) + joined + jpeg.mid(end);
 }
 
 } // namespace
@@ -56,6 +109,12 @@ private slots:
     void damagedThumbnailTableIsReplaced();
     void damagedTablesAreReplacedByKnownGoodOnes_data();
     void damagedTablesAreReplacedByKnownGoodOnes();
+    void undamagedInputsComeOutPixelIdentical_data();
+    void undamagedInputsComeOutPixelIdentical();
+    void onlyHonestDecodesAreListed_data();
+    void onlyHonestDecodesAreListed();
+    void frameSizeIsCheckedBeforeDecoding_data();
+    void frameSizeIsCheckedBeforeDecoding();
     void outputNames_data();
     void outputNames();
     void skipOrStopWritesNothing_data();
@@ -169,7 +228,8 @@ void JpegRepairFileTest::tiffSuffixesReachTheirExtractor()
     // A TIFF header followed by a JPEG whose tables start right after its
     // SOI: the TIFF extractor finds it and writes it as preview "_1".
     QFETCH(QString, name);
-    const QByteArray preview = rewritten(fixture::realJpeg(48, 32, 80));
+    const QByteArray jpeg = fixture::realJpeg(48, 32, 80);
+    const QByteArray preview = QByteArray("\xFF\xD8", 2) + jpeg.mid(fixture::markerOffset(jpeg, 0xDB));
     const QByteArray tiff = QByteArray("II*\0\0\0\0\0", 8) + preview;
 
     repairFile(putFile(m_inputs, name, tiff));
@@ -259,31 +319,156 @@ void JpegRepairFileTest::damagedTablesAreReplacedByKnownGoodOnes_data()
 {
     QTest::addColumn<quint8>("marker");
     QTest::addColumn<int>("occurrence"); // which segment of that marker
-    QTest::addColumn<int>("byte");       // offset inside the segment
-    QTest::newRow("luminance DQT value 40") << quint8(0xDB) << 0 << 5 + 40;
-    QTest::newRow("chrominance DQT value 60") << quint8(0xDB) << 1 << 5 + 60;
-    QTest::newRow("luminance AC DHT symbol") << quint8(0xC4) << 1 << 30;
-    QTest::newRow("chrominance AC DHT symbol") << quint8(0xC4) << 3 << 31;
+    QTest::addColumn<QList<int>>("bytes"); // offsets inside the segment
+    QTest::newRow("luminance DQT value 40") << quint8(0xDB) << 0 << QList<int>({5 + 40});
+    QTest::newRow("chrominance DQT value 60") << quint8(0xDB) << 1 << QList<int>({5 + 60});
+    QList<int> quarter; // every fourth value, the DC value kept
+    for (int value = 3; value < 64; value += 4)
+        quarter << 5 + value;
+    QTest::newRow("a quarter of the luminance DQT values") << quint8(0xDB) << 0 << quarter;
+    QTest::newRow("luminance AC DHT symbol") << quint8(0xC4) << 1 << QList<int>({30});
+    QTest::newRow("chrominance AC DHT symbol") << quint8(0xC4) << 3 << QList<int>({31});
 }
 
 void JpegRepairFileTest::damagedTablesAreReplacedByKnownGoodOnes()
 {
     QFETCH(quint8, marker);
     QFETCH(int, occurrence);
-    QFETCH(int, byte);
+    QFETCH(QList<int>, bytes);
     const QByteArray intact = fixture::realJpeg(320, 240, 75);
     QByteArray damaged = intact;
-    const QByteArray markerBytes = QByteArray(1, char(0xFF)) + char(marker);
-    int at = damaged.indexOf(markerBytes);
-    for (int i = 0; i < occurrence; ++i)
-        at = damaged.indexOf(markerBytes, at + 2);
-    damaged[at + byte] = char(damaged[at + byte] ^ 0x5A);
+    const int at = nthMarkerOffset(damaged, marker, occurrence);
+    for (int byte : bytes)
+        damaged[at + byte] = char(damaged[at + byte] ^ 0x5A);
     QVERIFY(decode(damaged) != decode(intact));
 
     repairFile(putFile(m_inputs, "tables.jpg", damaged));
 
     QCOMPARE(g_state.producedFiles, QStringList({"/tables.jpg"}));
     QCOMPARE(decodeFile(m_work + "/tables.jpg"), decode(intact));
+}
+
+void JpegRepairFileTest::undamagedInputsComeOutPixelIdentical_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    const QImage picture = fixture::testPicture(320, 240);
+    for (int quality : {50, 75, 95, 100})
+        QTest::addRow("toolkit, quality %d", quality) << fixture::realJpeg(320, 240, quality);
+    for (const char* options : {"-optimize", "-restart 1", "-rgb", "-progressive", "-grayscale",
+                                "-quality 88 -sample 1x1"})
+        QTest::addRow("cjpeg %s", options)
+            << fixture::cjpegJpeg(picture, QString(options).split(' '));
+    QImage withProfile = picture;
+    withProfile.setColorSpace(QColorSpace(QColorSpace::DisplayP3));
+    const QByteArray profiled = fixture::encodeJpeg(withProfile, 85);
+    QVERIFY(profiled.contains("ICC_PROFILE"));
+    QTest::newRow("toolkit, with an ICC profile") << profiled;
+    QTest::newRow("Adobe CMYK") << fixture::fourComponentJpeg(160, 120, false);
+    QTest::newRow("Adobe YCCK") << fixture::fourComponentJpeg(160, 120, true);
+    // A camera's own tables that only begin like a catalogue table.
+    const QByteArray q75 = fixture::realJpeg(320, 240, 75);
+    QTest::newRow("own table sharing the catalogue's first 25 values")
+        << withTableValuesChanged(q75, 25, 39);
+    QTest::newRow("own table sharing only the DC value") << withTableValuesChanged(q75, 1, 63);
+    QTest::newRow("one DHT segment of 418 bytes with tables of its own")
+        << withJoinedDht(fixture::ownHuffmanTablesJpeg(320, 240));
+}
+
+// An intact file comes out decoding to the same pixels: its own tables and
+// the segments that describe its colours are kept.
+void JpegRepairFileTest::undamagedInputsComeOutPixelIdentical()
+{
+    QFETCH(QByteArray, input);
+    QVERIFY(!input.isEmpty());
+    QVERIFY(!decode(input).isNull());
+
+    repairFile(putFile(m_inputs, "intact.jpg", input));
+
+    QCOMPARE(g_state.producedFiles, QStringList({"/intact.jpg"}));
+    const QImage output = decodeFile(m_work + "/intact.jpg");
+    QCOMPARE(output, decode(input));
+    QCOMPARE(output.colorSpace(), decode(input).colorSpace());
+}
+
+void JpegRepairFileTest::onlyHonestDecodesAreListed_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("decodesLike"); // empty: no output at all
+
+    const QImage picture = fixture::testPicture(320, 240);
+    const QByteArray optimized = fixture::cjpegJpeg(picture, {"-optimize"});
+    QTest::newRow("Huffman symbols garbled, no catalogue table")
+        << withAcSymbolsGarbled(optimized) << QByteArray();
+    QByteArray overwritten = fixture::realJpeg(320, 240, 85);
+    const int middle = overwritten.size() / 2;
+    overwritten.replace(middle, 64, QByteArray(64, '\x5C'));
+    QTest::newRow("scan data overwritten in the middle") << overwritten << QByteArray();
+
+    // A file cut off is taken to have lost its last two bytes with its end
+    // marker: its scan data is kept without them.
+    const QByteArray plain = fixture::realJpeg(320, 240, 85);
+    const QByteArray cut = plain.left(plain.size() * 2 / 3);
+    QTest::newRow("cut off at two thirds") << cut << cut.chopped(2);
+    const QByteArray restarts = fixture::cjpegJpeg(picture, {"-restart", "1"});
+    const QByteArray restartsCut = restarts.left(restarts.size() / 2);
+    QTest::newRow("cut off, with restart markers") << restartsCut << restartsCut.chopped(2);
+    const QByteArray progressive = fixture::cjpegJpeg(picture, {"-progressive"});
+    const QByteArray progressiveCut = progressive.left(progressive.size() * 3 / 4);
+    QTest::newRow("cut off, progressive") << progressiveCut << progressiveCut.chopped(2);
+}
+
+// Only an image whose entropy-coded data decodes without corrupt data is
+// listed; one that merely ends early keeps what its data gives.
+void JpegRepairFileTest::onlyHonestDecodesAreListed()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, decodesLike);
+    QVERIFY(input.size() > 1000);
+
+    repairFile(putFile(m_inputs, "photo.jpg", input));
+
+    if (!decodesLike.isEmpty()) {
+        QCOMPARE(g_state.producedFiles, QStringList({"/photo.jpg"}));
+        QCOMPARE(decodeFile(m_work + "/photo.jpg"), decode(decodesLike));
+    } else {
+        QCOMPARE(g_state.producedFiles, QStringList());
+        QCOMPARE(filesBelow(m_work), QStringList());
+    }
+    QCOMPARE(g_state.invalidFileCount, 0);
+}
+
+void JpegRepairFileTest::frameSizeIsCheckedBeforeDecoding_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("decodes");
+
+    QTest::newRow("small progressive file declaring 64250 x 64250")
+        << fixture::progressiveJpegDeclaring(64250, 64250) << false;
+    QTest::newRow("small file declaring 8000 x 8000") << fixture::progressiveJpegDeclaring(8000, 8000) << false;
+    // The padding makes the file large enough for the frame's blocks.
+    QTest::newRow("frame above the pixel cap")
+        << fixture::progressiveJpegDeclaring(12000, 12000) + QByteArray(300000, '\0') << false;
+    QTest::newRow("frame within both bounds") << fixture::progressiveJpegDeclaring(16, 16) << true;
+    QTest::newRow("progressive file of 568 scans") << fixture::manyScansJpeg() << false;
+}
+
+// A frame above the pixel cap, or larger than the file's bytes can encode,
+// or one coded in hundreds of scans, does not decode; the salvage that
+// follows gives up on it too.
+void JpegRepairFileTest::frameSizeIsCheckedBeforeDecoding()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(bool, decodes);
+    const QString path = putFile(m_inputs, "frame.jpg", input);
+
+    QCOMPARE(imageDecodes(path, DataEnd::Complete), decodes);
+    repairFile(path);
+    QCOMPARE(g_state.producedFiles, decodes ? QStringList({"/frame.jpg"}) : QStringList());
+    if (!decodes) {
+        g_state.producedFiles.clear();
+        QVERIFY(!jpg_repair().SalvageJpeg(path));
+        QCOMPARE(g_state.producedFiles, QStringList());
+    }
 }
 
 void JpegRepairFileTest::outputNames_data()

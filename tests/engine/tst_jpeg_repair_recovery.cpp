@@ -1,6 +1,7 @@
-// Files made of several images: each image found after the first is saved
-// once by the recovery-mode save, and the first comes back by the salvage
-// the run calls for the invalid main image.
+// Files made of several images: the first is the main image and comes out
+// under the file's own name; each image after it is saved once by the
+// recovery-mode save. Thumbnails and previews inside APP segments are no
+// images of the file.
 #include "exif_fixture.h"
 #include "global_state.h"
 #include "jpeg_fixture.h"
@@ -15,12 +16,27 @@ using namespace repairrun;
 
 namespace {
 
-const QByteArray kSoi("\xFF\xD8", 2);
-
 QList<QByteArray> threeImages()
 {
     return {fixture::realJpeg(96, 64, 90), fixture::realJpeg(64, 96, 80),
             fixture::realJpeg(48, 48, 70)};
+}
+
+QByteArray appSegment(quint8 code, const QByteArray& body)
+{
+    return fixture::segment(code, body);
+}
+
+// The JPEG with a segment put right before its first DQT.
+QByteArray withSegmentBeforeTables(const QByteArray& jpeg, const QByteArray& segment)
+{
+    const int dqt = fixture::markerOffset(jpeg, 0xDB);
+    return jpeg.left(dqt) + segment + jpeg.mid(dqt);
+}
+
+QByteArray thumbnail(int n)
+{
+    return fixture::realJpeg(16 + 8 * n, 16, 80);
 }
 
 } // namespace
@@ -30,7 +46,10 @@ class JpegRepairRecoveryTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void threeImagesAreEachSavedOnce();
+    void everyImageOfTheFileIsSavedOnce_data();
+    void everyImageOfTheFileIsSavedOnce();
+    void embeddedImagesDoNotMakeSeveralImages_data();
+    void embeddedImagesDoNotMakeSeveralImages();
     void strayMarkersDoNotCarryOverToTheNextImage();
 
 private:
@@ -50,51 +69,136 @@ void JpegRepairRecoveryTest::cleanup()
     QDir(scratchFolder()).removeRecursively();
 }
 
-void JpegRepairRecoveryTest::threeImagesAreEachSavedOnce()
+void JpegRepairRecoveryTest::everyImageOfTheFileIsSavedOnce_data()
 {
-    const QList<QByteArray> images = threeImages();
-    const QString path = putFile(QDir::tempPath() + "/in", "IMG_7.JPEG", images[0] + images[1] + images[2]);
+    QTest::addColumn<QByteArray>("input");
+    // The main image first (empty: it fails and the file is invalid), then
+    // the images of _[T1], _[T2] ...
+    QTest::addColumn<QList<QByteArray>>("images");
+
+    const QList<QByteArray> three = threeImages();
+    QTest::newRow("three photos back to back") << three[0] + three[1] + three[2] << three;
+
+    QList<QByteArray> withThumbnails;
+    for (int i = 0; i < 3; ++i)
+        withThumbnails << fixture::withExifThumbnail(three[i], thumbnail(i));
+    QTest::newRow("three photos with EXIF thumbnails")
+        << withThumbnails[0] + withThumbnails[1] + withThumbnails[2] << withThumbnails;
+
+    // An FF D9 inside an APP segment does not end the image around it.
+    const QByteArray app3 = appSegment(0xE3, QByteArray("maker\xFF\xD9\x00note", 11));
+    QList<QByteArray> withApp3 = three;
+    withApp3[0] = withSegmentBeforeTables(three[0], app3);
+    withApp3[1] = withSegmentBeforeTables(three[1], appSegment(0xEB, QByteArray("\xFF\xD9", 2)));
+    QTest::newRow("FF D9 inside APP3 and APP11 segments")
+        << withApp3[0] + withApp3[1] + withApp3[2] << withApp3;
+
+    // A camera photo with an EXIF thumbnail and two previews behind it.
+    const QByteArray camera = fixture::withExifThumbnail(fixture::realJpeg(200, 150, 85), thumbnail(0));
+    const QByteArray preview1 = fixture::withExifThumbnail(fixture::realJpeg(120, 90, 80), thumbnail(1));
+    const QByteArray preview2 = fixture::realJpeg(80, 60, 80);
+    QTest::newRow("camera photo with two trailing previews")
+        << camera + preview1 + preview2 << QList<QByteArray>({camera, preview1, preview2});
+
+    QByteArray frameless = three[0];
+    frameless[fixture::markerOffset(frameless, 0xC0) + 1] = char(0xC3);
+    QTest::newRow("first photo without its frame header")
+        << frameless + three[1] + three[2] << QList<QByteArray>({QByteArray(), three[1], three[2]});
+}
+
+void JpegRepairRecoveryTest::everyImageOfTheFileIsSavedOnce()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QList<QByteArray>, images);
+    const QString path = putFile(QDir::tempPath() + "/in", "IMG_7.JPEG", input);
 
     repairFile(path);
 
-    QCOMPARE(g_state.invalidFileCount, 1);
-    QCOMPARE(g_state.producedFiles, QStringList({"/IMG_7_[T1].jpeg", "/IMG_7_[T2].jpeg"}));
-    const QString thumbnails = m_work + "/Thumbnail Repaired";
-    QCOMPARE(decodeFile(thumbnails + "/IMG_7_[T1].jpeg"), decode(images[1]));
-    QCOMPARE(decodeFile(thumbnails + "/IMG_7_[T2].jpeg"), decode(images[2]));
-    QCOMPARE(filesBelow(m_work), QStringList({"Thumbnail Repaired/IMG_7_[T1].jpeg",
-                                              "Thumbnail Repaired/IMG_7_[T2].jpeg"}));
+    const bool mainKept = !images[0].isEmpty();
+    QCOMPARE(g_state.invalidFileCount, mainKept ? 0 : 1);
+    QStringList produced;
+    QStringList files;
+    if (mainKept) {
+        produced << "/IMG_7.JPEG";
+        files << "IMG_7.JPEG";
+    }
+    for (int i = 1; i < images.size(); ++i) {
+        produced << QString("/IMG_7_[T%1].jpeg").arg(i);
+        files << QString("Thumbnail Repaired/IMG_7_[T%1].jpeg").arg(i);
+    }
+    QCOMPARE(g_state.producedFiles, produced);
+    QCOMPARE(filesBelow(m_work), files);
+    for (int i = 0; i < files.size(); ++i)
+        QCOMPARE(decodeFile(m_work + "/" + files[i]), decode(images[i + (mainKept ? 0 : 1)]));
     QCOMPARE(filesBelow(scratchFolder()), QStringList());
+}
 
-    // The run salvages the invalid main image: the first image.
-    g_state.producedFiles.clear();
-    jpg_repair repair;
-    QVERIFY(repair.SalvageJpeg(path));
-    QCOMPARE(g_state.producedFiles, QStringList({"/IMG_7.JPEG"}));
-    QCOMPARE(decodeFile(m_work + "/IMG_7.JPEG"), decode(images[0]));
+void JpegRepairRecoveryTest::embeddedImagesDoNotMakeSeveralImages_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("outputs"); // below the work folder
+    QTest::addColumn<QList<QByteArray>>("images"); // what each output decodes like
+
+    const QByteArray photo = fixture::realJpeg(200, 150, 85);
+    const QByteArray camera = fixture::withExifThumbnail(photo, thumbnail(0));
+    const QByteArray preview = fixture::withExifThumbnail(fixture::realJpeg(120, 90, 80), thumbnail(1));
+    QTest::newRow("EXIF thumbnail and a trailing preview")
+        << camera + preview << QStringList({"/cam.jpg", "/Thumbnail Repaired/cam_[T1].jpg"})
+        << QList<QByteArray>({camera, thumbnail(0)});
+
+    const QByteArray twoThumbnails = photo.left(2) + fixture::exifApp1(thumbnail(0))
+        + appSegment(0xE2, thumbnail(1)) + photo.mid(2);
+    const QByteArray cut = twoThumbnails.left(twoThumbnails.size() * 3 / 4);
+    QTest::newRow("cut off, with an EXIF thumbnail and an APP2 preview")
+        << cut
+        << QStringList({"/cam.jpg", "/Thumbnail Repaired/cam_[T1].jpg",
+                        "/Thumbnail Repaired/cam_[T2].jpg"})
+        << QList<QByteArray>({cut.chopped(2), thumbnail(0), thumbnail(1)});
+}
+
+// Thumbnails and previews inside APP segments, and one preview behind the
+// photo, leave the file a single photo: the ordinary save repairs it.
+void JpegRepairRecoveryTest::embeddedImagesDoNotMakeSeveralImages()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, outputs);
+    QFETCH(QList<QByteArray>, images);
+
+    repairFile(putFile(QDir::tempPath() + "/in", "cam.jpg", input));
+
+    QCOMPARE(g_state.invalidFileCount, 0);
+    QStringList produced;
+    for (int i = 0; i < outputs.size(); ++i) {
+        produced << outputs[i].mid(outputs[i].lastIndexOf('/'));
+        QCOMPARE(decodeFile(m_work + outputs[i]), decode(images[i]));
+    }
+    QCOMPARE(g_state.producedFiles, produced);
 }
 
 void JpegRepairRecoveryTest::strayMarkersDoNotCarryOverToTheNextImage()
 {
-    // A stray pair in the second image's scan data is neutralised in its own
-    // output only; the third image comes out byte for byte as rewritten.
+    // A 00 byte of the second image's scan data turned into FF forms a stray
+    // pair; its neutralisation in that image's own output gives the photo
+    // back, and the third image comes out byte for byte.
     QList<QByteArray> images = threeImages();
-    const int scan = fixture::markerOffset(images[1], 0xDA) + 14;
-    int at = scan + 20;
-    while (images[1][at - 1] == char(0xFF))
+    images[1] = fixture::realJpeg(256, 192, 95);
+    QByteArray damaged = images[1];
+    const auto restorable = [&damaged](int at) {
+        return damaged.at(at) == '\0' && damaged.at(at - 1) != char(0xFF)
+            && quint8(damaged.at(at + 1)) >= 0x01 && quint8(damaged.at(at + 1)) <= 0xBF;
+    };
+    int at = fixture::markerOffset(damaged, 0xDA) + 14;
+    while (at < damaged.size() - 2 && !restorable(at))
         ++at;
-    images[1].replace(at, 3, QByteArray("\xFF\x01\x11", 3));
-    const QString path = putFile(QDir::tempPath() + "/in", "multi.jpg", images[0] + images[1] + images[2]);
+    QVERIFY(at < damaged.size() - 2);
+    damaged[at] = char(0xFF);
+    const QString path = putFile(QDir::tempPath() + "/in", "multi.jpg", images[0] + damaged + images[2]);
 
     repairFile(path);
 
     const QString thumbnails = m_work + "/Thumbnail Repaired";
-    const QByteArray second = readFileBytes(thumbnails + "/multi_[T1].jpg");
-    const int secondShift = fixture::markerOffset(images[1], 0xDB) - 2;
-    QCOMPARE(second.mid(at - secondShift, 2), QByteArray("\x00\x01", 2));
-    const QByteArray third = readFileBytes(thumbnails + "/multi_[T2].jpg");
-    const QByteArray thirdScan = images[2].mid(fixture::markerOffset(images[2], 0xDA));
-    QVERIFY(third.endsWith(thirdScan));
+    QCOMPARE(readFileBytes(thumbnails + "/multi_[T1].jpg"), images[1]);
+    QCOMPARE(readFileBytes(thumbnails + "/multi_[T2].jpg"), images[2]);
 }
 
 QTEST_MAIN(JpegRepairRecoveryTest)

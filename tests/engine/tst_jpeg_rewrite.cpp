@@ -92,14 +92,14 @@ void JpegRewriteTest::strayPairsAreNeutralisedInPlace()
 
     const QByteArray output = rewriteMainImage(jpeg);
 
-    // Output position of input position x (from the first DQT on).
-    const int shift = fixture::markerOffset(jpeg, 0xDB) - 2;
-    QByteArray expected = kSoi + jpeg.mid(shift + 2);
+    // The toolkit's file keeps its layout (its JFIF header is written too),
+    // so every byte stays at its input position.
+    QByteArray expected = jpeg;
     for (int i = 0; i < 3; ++i)
-        expected[at[i] - shift] = '\0';
-    QCOMPARE(output.mid(scanDataStart(jpeg) - shift), expected.mid(scanDataStart(jpeg) - shift));
+        expected[at[i]] = '\0';
+    QCOMPARE(output, expected);
     for (int i = 3; i < 6; ++i)
-        QCOMPARE(output.mid(at[i] - shift, 2), pairs[i]);
+        QCOMPARE(output.mid(at[i], 2), pairs[i]);
 }
 
 void JpegRewriteTest::strayPairInLastTwoBytesLeavesAppendedEoi()
@@ -111,8 +111,7 @@ void JpegRewriteTest::strayPairInLastTwoBytesLeavesAppendedEoi()
     const QByteArray output = rewriteMainImage(jpeg);
 
     QVERIFY(output.endsWith(kEoi));
-    const int shift = fixture::markerOffset(jpeg, 0xDB) - 2;
-    QCOMPARE(output.size(), jpeg.size() - shift);
+    QCOMPARE(output.size(), jpeg.size());
 }
 
 void JpegRewriteTest::noScanWrittenAppliesNoPatch()

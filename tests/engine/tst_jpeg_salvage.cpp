@@ -36,6 +36,21 @@ QByteArray withJoinedDqt(const QByteArray& jpeg)
     return jpeg.left(first) + joined + jpeg.mid(first + 138);
 }
 
+// The photo with everything between its SOI and its scan header zeroed:
+// headers beyond repair, scan data intact.
+QByteArray withHeadersWiped(QByteArray jpeg)
+{
+    const int sos = fixture::markerOffset(jpeg, 0xDA);
+    jpeg.replace(2, sos - 2, QByteArray(sos - 2, '\0'));
+    return jpeg;
+}
+
+// Another picture of the same size, so it shares a sample's tables.
+QImage otherPicture(int width, int height)
+{
+    return fixture::testPicture(width, height).mirrored(true, true);
+}
+
 } // namespace
 
 class JpegSalvageTest : public QObject {
@@ -47,6 +62,8 @@ private slots:
     void salvage();
     void advancedRepairRebuildsFromSample();
     void advancedRepairWithScanMarkerNearTheEnd();
+    void advancedRepairTakesThePhotosOwnSegments_data();
+    void advancedRepairTakesThePhotosOwnSegments();
     void inputOfTwoGibibytesIsLeftAlone();
     void advancedRepairWithoutScanDataFails_data();
     void advancedRepairWithoutScanDataFails();
@@ -148,6 +165,50 @@ void JpegSalvageTest::advancedRepairRebuildsFromSample()
     QCOMPARE(readFileBytes(samplePath), sample);
     QCOMPARE(readFileBytes(damagedPath), damaged);
     QVERIFY(!g_state.inputFile);
+}
+
+void JpegSalvageTest::advancedRepairTakesThePhotosOwnSegments_data()
+{
+    QTest::addColumn<QByteArray>("sample");
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::addColumn<QByteArray>("intact");
+
+    const QByteArray photo = fixture::encodeJpeg(fixture::testPicture(160, 120), 80);
+    const QByteArray intact = fixture::encodeJpeg(otherPicture(160, 120), 80);
+    const QByteArray thumbnail = fixture::realJpeg(40, 30, 70);
+    const int jfifEnd = fixture::markerOffset(photo, 0xDB);
+    QTest::newRow("sample with JFIF header, then EXIF thumbnail")
+        << photo.left(jfifEnd) + fixture::exifApp1(thumbnail) + photo.mid(jfifEnd)
+        << withHeadersWiped(intact) << intact;
+
+    const QByteArray restartSample = fixture::cjpegJpeg(fixture::testPicture(160, 120), {"-restart", "1"});
+    const QByteArray restartIntact = fixture::cjpegJpeg(otherPicture(160, 120), {"-restart", "1"});
+    QTest::newRow("restart intervals")
+        << restartSample << withHeadersWiped(restartIntact) << restartIntact;
+
+    QTest::newRow("damaged photo with a trailing preview")
+        << photo << withHeadersWiped(intact) + fixture::realJpeg(64, 48, 80) << intact;
+}
+
+// The rebuilt photo has the sample's own tables, frame and restart interval
+// (never those of a thumbnail inside an APP segment) and the damaged
+// photo's own scan (never that of an image behind it).
+void JpegSalvageTest::advancedRepairTakesThePhotosOwnSegments()
+{
+    QFETCH(QByteArray, sample);
+    QFETCH(QByteArray, damaged);
+    QFETCH(QByteArray, intact);
+    QVERIFY(!sample.isEmpty() && !intact.isEmpty());
+    const QString samplePath = inputPath("sample.jpg");
+    const QString damagedPath = inputPath("photo.jpg");
+    writeFileBytes(samplePath, sample);
+    writeFileBytes(damagedPath, damaged);
+
+    jpg_repair repair;
+    QVERIFY(repair.AdvancedRepair(samplePath, damagedPath));
+
+    QCOMPARE(g_state.producedFiles, QStringList({"photo.jpg"}));
+    QCOMPARE(decode(readFileBytes(m_work + "/photo.jpg")), decode(intact));
 }
 
 void JpegSalvageTest::advancedRepairWithScanMarkerNearTheEnd()

@@ -2,11 +2,23 @@
 
 #include <QBuffer>
 #include <QColor>
+#include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+extern "C" {
+#include <jpeglib.h>
+}
 
 namespace fixture {
 
-QByteArray realJpeg(int width, int height, int quality)
+QImage testPicture(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
@@ -15,11 +27,123 @@ QByteArray realJpeg(int width, int height, int quality)
             line[x] = qRgb((x * 255) / qMax(1, width - 1), (y * 255) / qMax(1, height - 1),
                            ((x ^ y) * 7) & 0xFF);
     }
+    return image;
+}
+
+QByteArray realJpeg(int width, int height, int quality)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", quality);
+    testPicture(width, height).save(&buffer, "JPG", quality);
     return bytes;
+}
+
+QByteArray cjpegJpeg(const QImage& picture, const QStringList& options)
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath("picture.ppm");
+    const QString output = dir.filePath("picture.jpg");
+    if (!picture.convertToFormat(QImage::Format_RGB888).save(input, "PPM"))
+        return QByteArray();
+    QProcess cjpeg;
+    cjpeg.start("cjpeg", options + QStringList({"-outfile", output, input}));
+    if (!cjpeg.waitForFinished(60000) || cjpeg.exitCode() != 0)
+        return QByteArray();
+    QFile file(output);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+namespace {
+
+// Encodes the picture through the library's own interface: three components
+// (RGB) or four (the colour values and a fourth ramp, as CMYK); `configure`
+// adjusts the settings after the defaults.
+template <typename Configure>
+QByteArray encodeWithLibrary(const QImage& picture, int components, Configure configure)
+{
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr errors;
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = JDIMENSION(picture.width());
+    cinfo.image_height = JDIMENSION(picture.height());
+    cinfo.input_components = components;
+    cinfo.in_color_space = components == 4 ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 85, TRUE);
+    configure(cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(picture.width()) * std::size_t(components));
+    while (cinfo.next_scanline < cinfo.image_height) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(int(cinfo.next_scanline)));
+        for (int x = 0; x < picture.width(); ++x) {
+            JSAMPLE* pixel = row.data() + std::size_t(x) * std::size_t(components);
+            pixel[0] = JSAMPLE(qRed(line[x]));
+            pixel[1] = JSAMPLE(qGreen(line[x]));
+            pixel[2] = JSAMPLE(qBlue(line[x]));
+            if (components == 4)
+                pixel[3] = JSAMPLE((x * 3) & 0xFF);
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    const QByteArray bytes(reinterpret_cast<const char*>(buffer), int(size));
+    std::free(buffer);
+    return bytes;
+}
+
+} // namespace
+
+QByteArray fourComponentJpeg(int width, int height, bool ycck)
+{
+    return encodeWithLibrary(testPicture(width, height), 4, [ycck](jpeg_compress_struct& cinfo) {
+        jpeg_set_colorspace(&cinfo, ycck ? JCS_YCCK : JCS_CMYK);
+    });
+}
+
+QByteArray progressiveJpegDeclaring(int width, int height)
+{
+    QByteArray jpeg = encodeWithLibrary(testPicture(16, 16), 3, [](jpeg_compress_struct& cinfo) {
+        jpeg_simple_progression(&cinfo);
+    });
+    const int sof = jpeg.indexOf(QByteArray("\xFF\xC2", 2));
+    jpeg[sof + 5] = char(height >> 8);
+    jpeg[sof + 6] = char(height & 0xFF);
+    jpeg[sof + 7] = char(width >> 8);
+    jpeg[sof + 8] = char(width & 0xFF);
+    return jpeg;
+}
+
+QByteArray manyScansJpeg()
+{
+    constexpr int kComponents = 3;
+    std::vector<jpeg_scan_info> script;
+    script.push_back({kComponents, {0, 1, 2, 0}, 0, 0, 0, 0});
+    for (int component = 0; component < kComponents; ++component) {
+        for (int k = 1; k < 64; ++k) {
+            script.push_back({1, {component, 0, 0, 0}, k, k, 0, 2});
+            script.push_back({1, {component, 0, 0, 0}, k, k, 2, 1});
+            script.push_back({1, {component, 0, 0, 0}, k, k, 1, 0});
+        }
+    }
+    return encodeWithLibrary(testPicture(64, 64), 3, [&script](jpeg_compress_struct& cinfo) {
+        cinfo.scan_info = script.data();
+        cinfo.num_scans = int(script.size());
+    });
+}
+
+QByteArray ownHuffmanTablesJpeg(int width, int height)
+{
+    return encodeWithLibrary(testPicture(width, height), 3, [](jpeg_compress_struct& cinfo) {
+        JHUFF_TBL* table = cinfo.ac_huff_tbl_ptrs[0];
+        std::swap(table->huffval[0], table->huffval[1]);
+    });
 }
 
 QByteArray marker(quint8 code)

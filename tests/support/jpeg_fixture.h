@@ -1,14 +1,38 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
+#include <QStringList>
 #include <QtGlobal>
 
 // Builders of JPEG bytes for tests: real images written by the toolkit's
 // encoder and small hand-made segments.
 namespace fixture {
 
-// A width x height JPEG written by QImage::save, with a smooth pattern.
+// The width x height picture of realJpeg: smooth gradients with a fine
+// texture.
+QImage testPicture(int width, int height);
+// A width x height JPEG written by QImage::save, with that picture.
 QByteArray realJpeg(int width, int height, int quality = 90);
+// The picture encoded by the command-line encoder cjpeg with the given
+// options (such as "-optimize", "-restart 1", "-rgb", "-progressive");
+// empty when it cannot run.
+QByteArray cjpegJpeg(const QImage& picture, const QStringList& options);
+// A width x height four-component JPEG written through the JPEG library's
+// own interface, with its Adobe segment: CMYK, or YCCK (the Adobe colour
+// transform 2) when ycck is set.
+QByteArray fourComponentJpeg(int width, int height, bool ycck);
+// A 16 x 16 progressive JPEG written through the JPEG library's own
+// interface whose frame header declares width x height instead.
+QByteArray progressiveJpegDeclaring(int width, int height);
+// A 64 x 64 progressive JPEG written through the JPEG library's own
+// interface in 568 scans: each AC coefficient of each component in three
+// successive-approximation steps.
+QByteArray manyScansJpeg();
+// A width x height JPEG written through the JPEG library's own interface
+// with Huffman tables of its own: the standard tables with the first two
+// luminance AC symbols (both of code length 2) in swapped order.
+QByteArray ownHuffmanTablesJpeg(int width, int height);
 
 // FF code: a marker without a length field.
 QByteArray marker(quint8 code);
