@@ -52,7 +52,9 @@ void SaveFile::saveEmbeddedImages()
         return;
     m_plannedOutputs = 1;
     m_embeddedSkip = 0;
-    while (m_thumbnailCount > 0) {
+    // One input yields at most kMaxOutputsPerInput outputs; the images found
+    // beyond them are left alone.
+    while (m_thumbnailCount > 0 && m_plannedOutputs <= kMaxOutputsPerInput) {
         const bool carryOn = saveEmbeddedImage();
         jpg_repair().FreeEmbeddedSegments();
         if (!carryOn)
@@ -71,12 +73,14 @@ bool SaveFile::saveEmbeddedImage()
                                         thumbnailOutputName(g_state.fileName, tag));
     g_state.thumb1Path = g_state.thumbnailFolder + g_state.thumb1Name;
 
-    g_state.tempJpegPath = makeScratchFolder() + "/temp.jpg";
     g_state.thumbnailPass = 1;
-    if (FILE* file = platform::openFile(g_state.tempJpegPath, "wb+")) {
+    if (FILE* file = m_scratch.create("/temp.jpg", &g_state.tempJpegPath)) {
         g_state.useTempInput = 1;
         ExtractEmbeddedImage(file, m_embeddedSkip);
-        std::fclose(file);
+        if (!closeWritten(file))
+            dropIncompleteScratch(g_state.tempJpegPath);
+    } else {
+        g_state.fileFailed = 1;
     }
     if (skipRequested())
         return false;
@@ -92,9 +96,8 @@ bool SaveFile::saveEmbeddedImage()
         offer(g_state.thumb1Path, g_state.thumb1Name);
         return true;
     }
-    g_state.tempOutputPath = makeScratchFolder() + g_state.thumb1Name;
-    rewriteInto(g_state.tempOutputPath, kEmbeddedImage);
-    return keepIfDecodes(g_state.thumb1Path, g_state.thumb1Name);
+    const bool rewritten = rewriteInto(g_state.thumb1Name, kEmbeddedImage);
+    return keepIfDecodes(g_state.thumb1Path, g_state.thumb1Name, rewritten);
 }
 
 void SaveFile::ExtractEmbeddedImage(FILE* out, int skip)
