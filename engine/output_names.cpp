@@ -3,6 +3,7 @@
 #include "file_open.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -43,8 +44,14 @@ QString freeOutputName(const QString& folder, const QString& name)
     int dot = name.lastIndexOf('.');
     if (dot <= slash + 1)
         dot = name.size();
+    // A thumbnail's mark stays whole when the name has to be shortened.
+    static const QRegularExpression mark(QStringLiteral("_\\[T\\d+\\]$"));
+    const QString stem = name.left(dot);
+    const int markAt = stem.indexOf(mark);
+    const int keepFrom = markAt > slash ? markAt : dot;
     for (int copy = 2;; ++copy) {
-        const QString candidate = fittedName(name.left(dot), QString(" (%1)").arg(copy) + name.mid(dot));
+        const QString candidate = fittedName(name.left(keepFrom), name.mid(keepFrom, dot - keepFrom)
+                                                 + QString(" (%1)").arg(copy) + name.mid(dot));
         if (!taken(folder + candidate))
             return candidate;
     }

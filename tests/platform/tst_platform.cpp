@@ -3,8 +3,11 @@
 #include "temp_file.h"
 #include "temp_folder.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 // The platform layer: settings redirected by the environment, the temporary
 // folder, and file opening by any path.
@@ -15,6 +18,10 @@ private slots:
     void tempFolderFollowsEnvironment();
     void openFileByPath_data();
     void openFileByPath();
+    void openFileRefusesWhatIsNotARegularFile_data();
+    void openFileRefusesWhatIsNotARegularFile();
+    void exclusiveCreationNeverWritesThroughALink();
+    void privateFolderIsNewAndOwnerOnly();
 };
 
 void PlatformTest::settingsFollowOverride()
@@ -64,6 +71,67 @@ void PlatformTest::openFileByPath()
     std::fclose(in);
     QVERIFY(!platform::openFile(dir.filePath("missing.jpg"), "rb"));
     QVERIFY(!platform::openFile(QString(), "rb"));
+}
+
+// A pipe is refused without waiting for a writer (a blocking open would
+// hang here), as are a folder and a device.
+void PlatformTest::openFileRefusesWhatIsNotARegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("mode");
+    for (const char* mode : {"rb", "rb+", "wb+"}) {
+        QTest::newRow(qPrintable(QString("pipe ") + mode)) << "pipe" << mode;
+        QTest::newRow(qPrintable(QString("folder ") + mode)) << "folder" << mode;
+        QTest::newRow(qPrintable(QString("device ") + mode)) << "device" << mode;
+    }
+}
+
+void PlatformTest::openFileRefusesWhatIsNotARegularFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, mode);
+    QTemporaryDir dir;
+    QString path = dir.filePath("photo.jpg");
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else
+        path = "/dev/null";
+    FILE* file = platform::openFile(path, mode.toLatin1().constData());
+    QVERIFY(!file);
+}
+
+void PlatformTest::exclusiveCreationNeverWritesThroughALink()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("target.jpg");
+    QVERIFY(writeFileBytes(target, "keep"));
+    QVERIFY(QFile::link(target, dir.filePath("link.jpg")));
+    QVERIFY(QFile::link(dir.filePath("nowhere.jpg"), dir.filePath("dangling.jpg")));
+    QVERIFY(!platform::openFile(dir.filePath("link.jpg"), "wb+x"));
+    QVERIFY(!platform::openFile(dir.filePath("dangling.jpg"), "wb+x"));
+    QCOMPARE(readFileBytes(target), QByteArray("keep"));
+    QVERIFY(!QFile::exists(dir.filePath("nowhere.jpg")));
+    FILE* created = platform::openFile(dir.filePath("new.jpg"), "wb+x");
+    QVERIFY(created);
+    std::fclose(created);
+}
+
+void PlatformTest::privateFolderIsNewAndOwnerOnly()
+{
+    QTemporaryDir dir;
+    const QString first = platform::makePrivateFolder(dir.path(), "Velmora-");
+    const QString second = platform::makePrivateFolder(dir.path(), "Velmora-");
+    QVERIFY(first.startsWith(dir.path() + "/Velmora-"));
+    QVERIFY(first != second);
+    QVERIFY(platform::isPrivateFolder(first));
+    QVERIFY(QFile::link(first, dir.filePath("link")));
+    QVERIFY(!platform::isPrivateFolder(dir.filePath("link")));
+    QVERIFY(QFile::setPermissions(second, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                              | QFile::ReadOther | QFile::ExeOther));
+    QVERIFY(!platform::isPrivateFolder(second));
+    QVERIFY(platform::makePrivateFolder(dir.filePath("missing"), "Velmora-").isEmpty());
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)
