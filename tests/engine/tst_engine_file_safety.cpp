@@ -2,6 +2,7 @@
 // writes that fail part-way, inputs that are not regular files, one input
 // that holds a great many images, and names at the file system's limits.
 #include "exif_fixture.h"
+#include "file_size_limit.h"
 #include "global_state.h"
 #include "jpeg_fixture.h"
 #include "jpg_repair.h"
@@ -15,12 +16,10 @@
 #include <QTest>
 
 #include <chrono>
-#include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <future>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <thread>
@@ -48,31 +47,6 @@ QMap<QString, QByteArray> workFiles(const QString& work)
         files.insert(name, readFileBytes(work + "/" + name));
     return files;
 }
-
-// Lets files of this process grow to `bytes` at most while it lives; a
-// write beyond fails instead of ending the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_applied = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-    bool applied() const { return m_applied; }
-
-private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int) = nullptr;
-    bool m_applied = false;
-};
 
 // Runs work on a thread and waits at most 20 s for it. When it has not
 // finished by then (an open waiting on a pipe), the pipe's other end is
