@@ -59,9 +59,14 @@ QString PreviewWriter::outputName(int k) const
 
 QString PreviewWriter::freeName(int k) const
 {
-    const QDir folder(g_state.workFolder);
+    const QString folder = g_state.workFolder + QLatin1Char('/');
+    // A link counts as taken, even one that points nowhere.
+    auto taken = [&](const QString& name) {
+        const QFileInfo info(folder + name);
+        return info.exists() || info.isSymLink();
+    };
     QString name = outputName(k);
-    for (int n = 2; folder.exists(name); ++n)
+    for (int n = 2; taken(name); ++n)
         name = fittedName(m_baseName, QStringLiteral("_%1(%2)").arg(k).arg(n) + m_extension);
     return name;
 }
@@ -81,7 +86,8 @@ QString PreviewWriter::write(RawInput& input, const PreviewImage& image, int k, 
     QDir().mkpath(g_state.workFolder);
     const QString name = freeName(k);
     const QString path = g_state.workFolder + QLatin1Char('/') + name;
-    FILE* out = platform::openFile(path, "wb+");
+    // Created new: nothing already at that name is written through.
+    FILE* out = platform::openFile(path, "wb+x");
     if (!out) {
         g_state.fileFailed = 1;
         return QString();

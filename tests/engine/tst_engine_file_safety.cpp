@@ -6,6 +6,7 @@
 #include "global_state.h"
 #include "jpeg_fixture.h"
 #include "jpg_repair.h"
+#include "raw_fixture.h"
 #include "repair_run.h"
 #include "scratch_folder.h"
 #include "temp_file.h"
@@ -79,6 +80,8 @@ private slots:
     void scratchFolderIsPrivateAndLeavesOtherFilesAlone_data();
     void scratchFolderIsPrivateAndLeavesOtherFilesAlone();
     void scratchFolderThatCannotBeMadeFailsTheFile();
+    void linkInTheWorkFolderIsNotWrittenThrough_data();
+    void linkInTheWorkFolderIsNotWrittenThrough();
     void writeLimitLeavesNoCutFile_data();
     void writeLimitLeavesNoCutFile();
     void fullTmpfsLeavesNoCutFile_data();
@@ -175,6 +178,42 @@ void EngineFileSafetyTest::scratchFolderThatCannotBeMadeFailsTheFile()
     QCOMPARE(g_state.producedFiles, QStringList());
     QCOMPARE(filesBelow(m_work), QStringList());
     QCOMPARE(g_state.fileFailed, 1);
+}
+
+// A link in the work folder under the name an output would take, pointing
+// at the input or at nowhere: the output takes another name and neither the
+// input nor the link's target is written.
+void EngineFileSafetyTest::linkInTheWorkFolderIsNotWrittenThrough_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("dangling");
+    QTest::newRow("JPEG, link to the input") << "IMG_6.jpg" << false;
+    QTest::newRow("JPEG, link to nowhere") << "IMG_6.jpg" << true;
+    QTest::newRow("RAW preview, link to the input") << "IMG_6.RW2" << false;
+    QTest::newRow("RAW preview, link to nowhere") << "IMG_6.RW2" << true;
+}
+
+void EngineFileSafetyTest::linkInTheWorkFolderIsNotWrittenThrough()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, dangling);
+    // A RAW file whose preview is found by the marker scan.
+    const QByteArray padding(16, 0x11);
+    const QByteArray input = name.endsWith(".jpg") ? photoWithThumbnail()
+                                                   : padding + fixtureJpeg(JpegStart::Quantization) + padding;
+    const QString path = putFile(m_inputs, name, input);
+    const QString outputName = name.endsWith(".jpg") ? name : "IMG_6_1.jpg";
+    const QString target = dangling ? m_inputs + "/nowhere.jpg" : path;
+    QVERIFY(QFile::link(target, m_work + "/" + outputName));
+
+    repairFile(path);
+
+    QCOMPARE(readFileBytes(path), input);
+    QVERIFY(!QFile::exists(m_inputs + "/nowhere.jpg"));
+    QVERIFY(QFileInfo(m_work + "/" + outputName).isSymLink());
+    QVERIFY(!g_state.producedFiles.isEmpty());
+    QVERIFY(!g_state.producedFiles.contains("/" + outputName));
+    QVERIFY(!g_state.producedFiles.contains(outputName));
 }
 
 // Writes that stop at a file-size limit, from nothing at all to one byte
