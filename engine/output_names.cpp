@@ -7,15 +7,11 @@
 
 #include <algorithm>
 
-namespace {
-
-bool taken(const QString& path)
+bool pathTaken(const QString& path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
 }
-
-} // namespace
 
 QString fittedName(const QString& stem, const QString& tail)
 {
@@ -38,7 +34,7 @@ QString thumbnailOutputName(const QString& fileName, const QString& tag)
 
 QString freeOutputName(const QString& folder, const QString& name)
 {
-    if (!taken(folder + name))
+    if (!pathTaken(folder + name))
         return name;
     const int slash = name.lastIndexOf('/');
     int dot = name.lastIndexOf('.');
@@ -52,7 +48,7 @@ QString freeOutputName(const QString& folder, const QString& name)
     for (int copy = 2;; ++copy) {
         const QString candidate = fittedName(name.left(keepFrom), name.mid(keepFrom, dot - keepFrom)
                                                  + QString(" (%1)").arg(copy) + name.mid(dot));
-        if (!taken(folder + candidate))
+        if (!pathTaken(folder + candidate))
             return candidate;
     }
 }

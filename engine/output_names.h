@@ -11,6 +11,10 @@ constexpr int kMaxOutputsPerInput = 1024;
 // the file system's limit on the length of a file name.
 QString fittedName(const QString& stem, const QString& tail);
 
+// True when anything is at path, a link that points nowhere included: an
+// output never takes such a name.
+bool pathTaken(const QString& path);
+
 // Name of an embedded image's output: the JPEG file name ("/" + name) without
 // its extension, the tag (such as "_[T1]") and ".jpeg" when the name ends in
 // exactly "PEG" or "peg", else ".jpg"; shortened when it would be too long.

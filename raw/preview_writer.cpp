@@ -60,13 +60,8 @@ QString PreviewWriter::outputName(int k) const
 QString PreviewWriter::freeName(int k) const
 {
     const QString folder = g_state.workFolder + QLatin1Char('/');
-    // A link counts as taken, even one that points nowhere.
-    auto taken = [&](const QString& name) {
-        const QFileInfo info(folder + name);
-        return info.exists() || info.isSymLink();
-    };
     QString name = outputName(k);
-    for (int n = 2; taken(name); ++n)
+    for (int n = 2; pathTaken(folder + name); ++n)
         name = fittedName(m_baseName, QStringLiteral("_%1(%2)").arg(k).arg(n) + m_extension);
     return name;
 }
