@@ -12,6 +12,7 @@
 #include "jpeg_markers.h"
 #include "output_names.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -107,7 +108,7 @@ bool jpg_repair::AdvancedRepair(QString samplePath, QString damagedPath)
     const QString name = "/" + QFileInfo(damagedPath).fileName();
     g_state.fileName = freeOutputName(g_state.workFolder, name).mid(1);
     g_state.tempOutputPath = g_state.workFolder + "/" + g_state.fileName;
-    FILE* out = platform::openFile(g_state.tempOutputPath, "wb+");
+    FILE* out = platform::openFile(g_state.tempOutputPath, "wb+x");
     qint64 scanBytes = 0;
     DataEnd end = DataEnd::Complete;
     {
@@ -122,15 +123,22 @@ bool jpg_repair::AdvancedRepair(QString samplePath, QString damagedPath)
         if (damaged.le16(damaged.size() - 2) != jpeg::kEOI)
             end = DataEnd::MayEndEarly;
     }
-    for (FILE* file : {out, sampleFile, g_state.inputFile}) {
+    for (FILE* file : {sampleFile, g_state.inputFile}) {
         if (file)
             std::fclose(file);
     }
     g_state.inputFile = nullptr;
+    if (!out)
+        return false;
+    const bool written = closeWritten(out);
+    if (!written)
+        g_state.fileFailed = 1;
     // The loader also accepts the sample's headers alone, as a grey image:
     // without any of the damaged file's image data nothing was repaired.
-    const bool rebuilt = scanBytes > 0 && imageDecodes(g_state.tempOutputPath, end);
+    const bool rebuilt = written && scanBytes > 0 && imageDecodes(g_state.tempOutputPath, end);
     if (rebuilt)
         g_state.producedFiles.append(g_state.fileName);
+    else
+        QFile::remove(g_state.tempOutputPath); // nothing unlisted stays behind
     return rebuilt;
 }

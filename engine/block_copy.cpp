@@ -28,3 +28,12 @@ void writeBytes(FILE* out, const void* bytes, std::size_t length)
     if (out && length > 0)
         std::fwrite(bytes, 1, length, out);
 }
+
+bool closeWritten(FILE* out)
+{
+    if (!out)
+        return false;
+    // The stream's error flag stays set from the first failed write on.
+    const bool written = !std::ferror(out);
+    return std::fclose(out) == 0 && written;
+}

@@ -17,3 +17,8 @@ qint64 copyBlocks(FileWindow& source, qint64 from, FILE* out, qint64 length);
 
 // Writes bytes at the output's current position.
 void writeBytes(FILE* out, const void* bytes, std::size_t length);
+
+// Closes an output that was written through the stream functions above; true
+// only when every write and the close succeeded (a full disk, a file-size
+// limit or a lost device shows in one of them).
+bool closeWritten(FILE* out);

@@ -16,7 +16,7 @@ void zero(T& area)
 } // namespace
 
 GlobalState::GlobalState()
-    : useTempInput(0), thumbnailPass(0), invalidFileCount(0), resultIndex(0),
+    : useTempInput(0), thumbnailPass(0), invalidFileCount(0), resultIndex(0), fileFailed(0),
       stopRequested(0), runActive(0),
       skipFirstImageOff(0), thumbnailFound(0), multiImageRecovery(0), embeddedScanActive(0),
       thumbnailsEnabled(0), thumbnailOnly(0),

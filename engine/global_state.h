@@ -73,6 +73,9 @@ public:
     qint32 thumbnailPass;
     qint32 invalidFileCount;
     quint16 resultIndex;
+    // Set when the input could not be read or one of its outputs could not
+    // be written completely; the run then marks the file's row as failed.
+    qint32 fileFailed;
 
     // --- Run control ---
     // Written by the user-interface thread while the worker polls it.

@@ -1,22 +1,26 @@
 #include "output_names.h"
 
-#include "temp_folder.h"
+#include "file_open.h"
 
-#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
-QString scratchFolder()
+bool pathTaken(const QString& path)
 {
-    return platform::tempFolder() + "/Velmora";
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
 }
 
-QString makeScratchFolder()
+QString fittedName(const QString& stem, const QString& tail)
 {
-    const QString folder = scratchFolder();
-    QDir().mkdir(folder);
-    return folder;
+    // Names may carry a leading "/"; the limit is on what follows it.
+    const int lead = stem.startsWith('/') ? 1 : 0;
+    QString kept = stem;
+    while (kept.size() > lead && !platform::fileNameFits((kept + tail).mid(lead)))
+        kept.chop(kept.size() >= 2 && QChar(kept.back()).isLowSurrogate() ? 2 : 1);
+    return kept + tail;
 }
 
 QString thumbnailOutputName(const QString& fileName, const QString& tag)
@@ -25,20 +29,26 @@ QString thumbnailOutputName(const QString& fileName, const QString& tag)
     const bool longExtension = last3 == QLatin1String("PEG") || last3 == QLatin1String("peg");
     const int extensionLength = longExtension ? 5 : 4;
     const QString base = fileName.left(std::max(0, fileName.size() - extensionLength));
-    return base + tag + (longExtension ? ".jpeg" : ".jpg");
+    return fittedName(base, tag + (longExtension ? ".jpeg" : ".jpg"));
 }
 
 QString freeOutputName(const QString& folder, const QString& name)
 {
-    if (!QFileInfo::exists(folder + name))
+    if (!pathTaken(folder + name))
         return name;
     const int slash = name.lastIndexOf('/');
     int dot = name.lastIndexOf('.');
     if (dot <= slash + 1)
         dot = name.size();
+    // A thumbnail's mark stays whole when the name has to be shortened.
+    static const QRegularExpression mark(QStringLiteral("_\\[T\\d+\\]$"));
+    const QString stem = name.left(dot);
+    const int markAt = stem.indexOf(mark);
+    const int keepFrom = markAt > slash ? markAt : dot;
     for (int copy = 2;; ++copy) {
-        const QString candidate = name.left(dot) + QString(" (%1)").arg(copy) + name.mid(dot);
-        if (!QFileInfo::exists(folder + candidate))
+        const QString candidate = fittedName(name.left(keepFrom), name.mid(keepFrom, dot - keepFrom)
+                                                 + QString(" (%1)").arg(copy) + name.mid(dot));
+        if (!pathTaken(folder + candidate))
             return candidate;
     }
 }

@@ -48,10 +48,14 @@ void jpg_repair::RepairFile(QString path)
 {
     qDebug() << path;
     g_state.skipFirstImageOff = 0;
+    g_state.fileFailed = 0;
     ResetState();
     g_state.inputFile = platform::openFile(g_state.inputPath, "rb");
     if (!g_state.inputFile) {
+        // Missing, unreadable, not a regular file, or a name that does not
+        // reach the file system unchanged.
         qDebug() << "error";
+        g_state.fileFailed = 1;
     } else {
         g_state.inputFileSize = FileSize(g_state.inputFile);
         g_state.fileSuffix = QFileInfo(g_state.inputPath).suffix();
@@ -61,6 +65,8 @@ void jpg_repair::RepairFile(QString path)
             // files are left alone rather than half-read.
             if (g_state.inputFileSize <= kMaxJpegInputSize)
                 repairJpeg(*this);
+            else
+                g_state.fileFailed = 1;
         } else {
             for (const Extractor& entry : kExtractors) {
                 if (suffix == QLatin1String(entry.suffix)) {

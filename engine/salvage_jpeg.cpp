@@ -12,11 +12,12 @@
 #include "output_names.h"
 #include "segment_lists.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-enum class Salvage { Decodes, Rejected, NoOutput };
+enum class Salvage { Decodes, Rejected, NoOutput, WriteFailed };
 
 bool isSalvageApp(quint16 word)
 {
@@ -30,23 +31,30 @@ bool startsTables(quint16 word)
 }
 
 // Writes FF D8 and the input from point on under the input's name in the
-// work folder (a free name when another input's output holds it).
+// work folder (a free name when another input's output holds it). Only a
+// complete file that decodes is kept; nothing unlisted stays behind.
 Salvage salvageFrom(FileWindow& input, qint64 point)
 {
     const QString name = freeOutputName(g_state.workFolder, g_state.fileName);
     g_state.tempOutputPath = g_state.workFolder + name;
-    FILE* out = platform::openFile(g_state.tempOutputPath, "wb+");
+    FILE* out = platform::openFile(g_state.tempOutputPath, "wb+x");
     if (!out)
         return Salvage::NoOutput;
     writeBytes(out, "\xFF\xD8", 2);
     copyBlocks(input, point, out, input.size() - point);
-    std::fclose(out);
+    if (!closeWritten(out)) {
+        QFile::remove(g_state.tempOutputPath);
+        g_state.fileFailed = 1;
+        return Salvage::WriteFailed;
+    }
     // The salvaged file ends as the input does: a cut-off input keeps what
     // its data gives.
     const DataEnd end = input.le16(input.size() - 2) == jpeg::kEOI ? DataEnd::Complete
                                                                    : DataEnd::MayEndEarly;
-    if (!imageDecodes(g_state.tempOutputPath, end))
+    if (!imageDecodes(g_state.tempOutputPath, end)) {
+        QFile::remove(g_state.tempOutputPath);
         return Salvage::Rejected;
+    }
     g_state.producedFiles.append(name);
     return Salvage::Decodes;
 }

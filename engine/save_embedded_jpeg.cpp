@@ -70,7 +70,10 @@ void SaveFile::saveEmbeddedImages()
         return;
     m_plannedOutputs = 1;
     int index = 0;
-    for (const SegmentNode* node = g_state.segmentHead; node; node = node->next, ++index) {
+    // One input yields at most kMaxOutputsPerInput outputs; the images found
+    // beyond them are left alone.
+    for (const SegmentNode* node = g_state.segmentHead; node && m_plannedOutputs <= kMaxOutputsPerInput;
+         node = node->next, ++index) {
         if (!takesImage(*node) || node->embeddedStart[0] == 0 || node->embeddedStart[0] < keptEnd)
             continue;
         bool kept = false;
@@ -97,6 +100,8 @@ SaveFile::ImageOutcome SaveFile::saveLeadingImage()
     if (!isLeadingImage(g_state.segmentHead))
         return ImageOutcome::Failed;
     const ImageOutcome rewritten = rewriteExtractedImage(0, g_state.fileName);
+    if (rewritten == ImageOutcome::NotWritten)
+        return ImageOutcome::Failed;
     if (rewritten != ImageOutcome::Kept)
         return rewritten;
     if (!imageDecodes(g_state.tempOutputPath, m_rewrittenDataEnd))
@@ -122,7 +127,7 @@ bool SaveFile::saveEmbeddedImage(int index, bool& kept)
         offer(g_state.thumb1Path, g_state.thumb1Name);
         return true;
     }
-    return keepIfDecodes(g_state.thumb1Path, g_state.thumb1Name, &kept);
+    return keepIfDecodes(g_state.thumb1Path, g_state.thumb1Name, rewritten == ImageOutcome::Kept, &kept);
 }
 
 // Extracts the image of record `index`, rescans it into the embedded list,
@@ -130,12 +135,14 @@ bool SaveFile::saveEmbeddedImage(int index, bool& kept)
 // name. Kept means rewritten; the list is freed again.
 SaveFile::ImageOutcome SaveFile::rewriteExtractedImage(int index, const QString& scratchName)
 {
-    g_state.tempJpegPath = makeScratchFolder() + "/temp.jpg";
     g_state.thumbnailPass = 1;
-    if (FILE* file = platform::openFile(g_state.tempJpegPath, "wb+")) {
+    if (FILE* file = m_scratch.create("/temp.jpg", &g_state.tempJpegPath)) {
         g_state.useTempInput = 1;
         ExtractEmbeddedImage(file, index);
-        std::fclose(file);
+        if (!closeWritten(file))
+            dropIncompleteScratch(g_state.tempJpegPath);
+    } else {
+        g_state.fileFailed = 1;
     }
     ImageOutcome outcome = ImageOutcome::Kept;
     if (skipRequested()) {
@@ -148,12 +155,10 @@ SaveFile::ImageOutcome SaveFile::rewriteExtractedImage(int index, const QString&
             resetForNextImage();
             rescanScratchImage(&jpg_repair::ScanEmbeddedImageMarkers);
         }
-        if (IsEmbeddedMarkerSequenceValid()) {
-            g_state.tempOutputPath = makeScratchFolder() + scratchName;
-            rewriteInto(g_state.tempOutputPath, kEmbeddedImage);
-        } else {
+        if (!IsEmbeddedMarkerSequenceValid())
             outcome = ImageOutcome::Failed;
-        }
+        else if (!rewriteInto(scratchName, kEmbeddedImage))
+            outcome = ImageOutcome::NotWritten;
     }
     jpg_repair().FreeEmbeddedSegments();
     return outcome;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "decode_check.h"
+#include "scratch_folder.h"
 
 #include <QObject>
 #include <QSet>
@@ -105,7 +106,7 @@ private:
     bool saveThumbnail(const QString& path, const QString& name, int image);
     void saveEmbeddedImages();
     // How the repair of one extracted image ended.
-    enum class ImageOutcome { Kept, Failed, Skipped };
+    enum class ImageOutcome { Kept, Failed, NotWritten, Skipped };
     ImageOutcome saveLeadingImage();
     void reportInvalidMainImage();
     bool saveEmbeddedImage(int index, bool& kept);
@@ -113,12 +114,17 @@ private:
     // Rescans the extracted scratch image (tempJpegPath) with a scanner.
     using Scanner = void (jpg_repair::*)(QString, FILE*, qint64);
     void rescanScratchImage(Scanner scan);
-    // Rewrites image (or the embedded image) into a scratch file.
-    void rewriteInto(const QString& scratchPath, int image);
-    // Decode check of the scratch image: copies it to path and offers it when
-    // it decodes, else offers the failure. False when a skip was answered;
-    // `kept`, when given, tells whether it decoded.
-    bool keepIfDecodes(const QString& path, const QString& name, bool* kept = nullptr);
+    // Rewrites image (or the embedded image) into the scratch file of this
+    // name ("/" + file name), kept in tempOutputPath; false when it could not
+    // be written completely.
+    bool rewriteInto(const QString& scratchName, int image);
+    // Removes a scratch file that was not written completely and marks the
+    // input as failed.
+    void dropIncompleteScratch(const QString& path);
+    // Decode check of the scratch image when it was rewritten: copies it to
+    // path and offers it when it decodes, else offers the failure. False
+    // when a skip was answered; `kept`, when given, tells whether it decoded.
+    bool keepIfDecodes(const QString& path, const QString& name, bool rewritten, bool* kept = nullptr);
     // Copies the checked scratch image to its output and remembers it as
     // written by this save; false when the output cannot be created.
     bool copyToOutput(const QString& path);
@@ -137,4 +143,6 @@ private:
     DataEnd m_rewrittenDataEnd = DataEnd::Complete;
     // Output files this object has written.
     QSet<QString> m_writtenPaths;
+    // Scratch files of this save; removed at its end.
+    ScratchFiles m_scratch;
 };

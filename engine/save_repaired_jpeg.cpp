@@ -11,9 +11,10 @@
 #include "image_state.h"
 #include "jpeg_markers.h"
 #include "jpg_repair.h"
-#include "output_names.h"
+#include "scratch_folder.h"
 #include "segment_lists.h"
-#include "wipe_folder.h"
+
+#include <QFile>
 
 namespace {
 
@@ -58,7 +59,7 @@ void SaveFile::beginSave(quint16 status, int kind)
 
 int SaveFile::endSave()
 {
-    FolderWiper().WipeFolder("Velmora");
+    m_scratch.removeAll();
     g_state.thumbnailPass = 0;
     return 1;
 }
@@ -77,9 +78,8 @@ bool SaveFile::saveMainImage()
     }
     if (skipRequested())
         return false;
-    g_state.tempOutputPath = makeScratchFolder() + g_state.fileName;
-    rewriteInto(g_state.tempOutputPath, 0);
-    return keepIfDecodes(g_state.outputPath, m_mainName);
+    const bool rewritten = rewriteInto(g_state.fileName, 0);
+    return keepIfDecodes(g_state.outputPath, m_mainName, rewritten);
 }
 
 void SaveFile::saveThumbnails()
@@ -111,14 +111,23 @@ void SaveFile::saveThumbnails()
 
 void SaveFile::extractThumbnail(int n)
 {
-    g_state.tempJpegPath = makeScratchFolder() + "/temp.jpg";
     g_state.thumbnailPass = 1;
-    FILE* file = platform::openFile(g_state.tempJpegPath, "wb+");
-    if (!file)
+    FILE* file = m_scratch.create("/temp.jpg", &g_state.tempJpegPath);
+    if (!file) {
+        g_state.fileFailed = 1;
         return;
+    }
     g_state.useTempInput = 1;
     ExtractThumbnail(file, n);
-    std::fclose(file);
+    if (!closeWritten(file))
+        dropIncompleteScratch(g_state.tempJpegPath);
+}
+
+void SaveFile::dropIncompleteScratch(const QString& path)
+{
+    // Whatever part of the image was written must not be checked or used.
+    QFile::remove(path);
+    g_state.fileFailed = 1;
 }
 
 bool SaveFile::firstThumbnailStep()
@@ -164,27 +173,31 @@ void SaveFile::rescanScratchImage(Scanner scan)
 
 bool SaveFile::saveThumbnail(const QString& path, const QString& name, int image)
 {
-    g_state.tempOutputPath = makeScratchFolder() + name;
-    rewriteInto(g_state.tempOutputPath, image);
-    return keepIfDecodes(path, name);
+    const bool rewritten = rewriteInto(name, image);
+    return keepIfDecodes(path, name, rewritten);
 }
 
-void SaveFile::rewriteInto(const QString& scratchPath, int image)
+bool SaveFile::rewriteInto(const QString& scratchName, int image)
 {
     m_rewrittenDataEnd = DataEnd::Complete;
-    FILE* file = platform::openFile(scratchPath, "wb+");
-    if (!file)
-        return;
+    FILE* file = m_scratch.create(scratchName, &g_state.tempOutputPath);
+    if (!file) {
+        g_state.fileFailed = 1;
+        return false;
+    }
     if (image < 0)
         WriteEmbeddedJpeg(file);
     else
         WriteRepairedJpeg(file, image);
-    std::fclose(file);
+    if (closeWritten(file))
+        return true;
+    dropIncompleteScratch(g_state.tempOutputPath);
+    return false;
 }
 
-bool SaveFile::keepIfDecodes(const QString& path, const QString& name, bool* kept)
+bool SaveFile::keepIfDecodes(const QString& path, const QString& name, bool rewritten, bool* kept)
 {
-    const bool decodes = imageDecodes(g_state.tempOutputPath, m_rewrittenDataEnd);
+    const bool decodes = rewritten && imageDecodes(g_state.tempOutputPath, m_rewrittenDataEnd);
     if (kept)
         *kept = decodes;
     if (decodes) {
@@ -201,11 +214,19 @@ bool SaveFile::keepIfDecodes(const QString& path, const QString& name, bool* kep
 
 bool SaveFile::copyToOutput(const QString& path)
 {
-    FILE* out = platform::openFile(path, "wb+");
-    if (!out)
+    // Created new: the planned name is free, and anything that appeared
+    // there since (a link included) is not written through.
+    FILE* out = platform::openFile(path, "wb+x");
+    if (!out) {
+        g_state.fileFailed = 1;
         return false;
+    }
     CopyTempToOutput(out);
-    std::fclose(out);
+    if (!closeWritten(out)) {
+        QFile::remove(path);
+        g_state.fileFailed = 1;
+        return false;
+    }
     m_writtenPaths.insert(path);
     return true;
 }

@@ -1,26 +1,30 @@
-// Drives the HEIC check, both rebuilds and the data copy over arbitrary bytes.
-// The input is used as the damaged file and as the sample.
-
+// The HEIC repair over arbitrary bytes, chosen by the first byte of the
+// input (see fuzz_input.h):
+//   same    the check, the rebuild and the data copy, then the rebuild with
+//           the input as its own sample;
+//   sample  the steps of the repair with a sample different from the damaged
+//           file (the body cut in two at the parameter): the tile count, the
+//           box check of the sample, the slice collection and the rebuild;
+//   stop    the repair with a sample with the stop flag set;
+//   writes  the first mode with writes stopped at a size limit.
+#include "file_size_limit.h"
+#include "fuzz_input.h"
 #include "global_state.h"
 #include "heic/heic_state.h"
 #include "jpg_repair.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QString>
-
-#include <cstddef>
-#include <cstdint>
 
 namespace {
 
-QString scratchFolder()
+enum Mode { Same, Sample, Stop, Writes, kModes };
+
+QString fuzzFolder()
 {
-    static const QString folder = [] {
-        const QString path = QDir::tempPath() + QStringLiteral("/fuzz_heic");
-        QDir().mkpath(path);
-        return path;
-    }();
+    static const QString folder =
+        QDir::tempPath() + QStringLiteral("/fuzz_heic_%1").arg(QCoreApplication::applicationPid());
     return folder;
 }
 
@@ -30,20 +34,8 @@ void clearOutputs()
     g_state.producedFiles.clear();
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void repairWithoutSample(const QString& input)
 {
-    const QString input = scratchFolder() + QStringLiteral("/input.HEIC");
-    {
-        QFile file(input);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
-    g_state.workFolder = scratchFolder() + QStringLiteral("/RepairedFiles");
-    g_state.stopRequested = 0;
-
     {
         jpg_repair repair;
         if (repair.CheckHeic(input)) {
@@ -60,5 +52,58 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         repair.CopyHevcData(name);
     }
     clearOutputs();
+}
+
+void repairWithSample(const QString& damaged, const QString& sample)
+{
+    jpg_repair().CountHeicTiles(damaged);
+    {
+        jpg_repair repair;
+        repair.CheckHeicBoxes(sample);
+        repair.CollectHevcSlices(damaged);
+        discardHeicRun();
+    }
+    {
+        jpg_repair repair;
+        const QString name = repair.RebuildHeicFromSample(damaged, sample);
+        repair.CopyHevcData(name);
+    }
+    clearOutputs();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    silenceMessages();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const FuzzInput input(data, size, kModes);
+    const QString folder = fuzzFolder();
+    g_state.workFolder = folder + QStringLiteral("/RepairedFiles");
+    g_state.stopRequested = 0;
+    switch (input.mode) {
+    case Same:
+        repairWithoutSample(putFuzzFile(folder, QStringLiteral("input.HEIC"), input.body));
+        break;
+    case Sample:
+    case Stop:
+        g_state.stopRequested = input.mode == Stop ? 1 : 0;
+        repairWithSample(putFuzzFile(folder, QStringLiteral("damaged.HEIC"), input.tail()),
+                         putFuzzFile(folder, QStringLiteral("sample.HEIF"), input.head()));
+        break;
+    case Writes: {
+        const QString path = putFuzzFile(folder, QStringLiteral("input.HEIC"), input.body);
+        FileSizeLimit limit(rlim_t(input.parameter()) * 16);
+        repairWithoutSample(path);
+        break;
+    }
+    }
+    g_state.stopRequested = 0;
+    discardHeicRun();
+    QDir(folder).removeRecursively();
     return 0;
 }

@@ -215,7 +215,7 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
         return false;
     if (!writeIloc(out, plan, entryCount, repair.m_nalSizes, *order))
         return false;
-    return out.ok() && std::fflush(g_state.heicOutFile) == 0;
+    return out.ok() && HeicWriter::flush(g_state.heicOutFile);
 }
 
 QString finishRebuild(bool written, const QString& name)

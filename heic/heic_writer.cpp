@@ -1,6 +1,7 @@
 #include "heic_writer.h"
 
 #include "file_window.h"
+#include "global_state.h"
 
 #include <algorithm>
 #include <vector>
@@ -15,8 +16,13 @@ void HeicWriter::bytes(const void* data, std::size_t length)
 {
     if (!m_ok || length == 0)
         return;
-    if (!m_out || std::fwrite(data, 1, length, m_out) != length) {
+    if (!m_out) {
         m_ok = false;
+        return;
+    }
+    if (std::fwrite(data, 1, length, m_out) != length) {
+        m_ok = false;
+        g_state.fileFailed = 1;
         return;
     }
     m_written += length;
@@ -42,4 +48,14 @@ void HeicWriter::copyRange(FileWindow& file, quint64 start, quint64 length)
         file.read(qint64(start + done), chunk.data(), part);
         bytes(chunk.data(), part);
     }
+}
+
+bool HeicWriter::flush(FILE* out)
+{
+    if (!out)
+        return false;
+    if (std::fflush(out) == 0)
+        return true;
+    g_state.fileFailed = 1;
+    return false;
 }

@@ -20,6 +20,10 @@ public:
     // as zeros, so a damaged length never reaches beyond what was read.
     void copyRange(FileWindow& file, quint64 start, quint64 length);
 
+    // Writes out what the stream still buffers; false (and the input marked
+    // as failed) when that fails.
+    static bool flush(FILE* out);
+
     quint32 written() const { return quint32(m_written); }
     bool ok() const { return m_ok; }
 

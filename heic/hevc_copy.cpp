@@ -63,7 +63,7 @@ bool jpg_repair::CopyHevcData(QString name)
         (metaFirst ? g_heicMetaFirst : g_heicMdatFirst) = 0;
     }
     g_heicSliceCount = 0;
-    copied = copied && out && std::fflush(out) == 0;
+    copied = copied && HeicWriter::flush(out);
     closeHeicStream(g_state.heicFile);
     if (!copied || name.isEmpty()) {
         dropHeicOutput();

@@ -2,6 +2,7 @@
 
 #include "file_open.h"
 #include "global_state.h"
+#include "output_names.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,15 +54,15 @@ PreviewWriter::PreviewWriter(const QString& inputPath, BaseName rule, const QStr
 
 QString PreviewWriter::outputName(int k) const
 {
-    return m_baseName + QStringLiteral("_%1").arg(k) + m_extension;
+    return fittedName(m_baseName, QStringLiteral("_%1").arg(k) + m_extension);
 }
 
 QString PreviewWriter::freeName(int k) const
 {
-    const QDir folder(g_state.workFolder);
+    const QString folder = g_state.workFolder + QLatin1Char('/');
     QString name = outputName(k);
-    for (int n = 2; folder.exists(name); ++n)
-        name = m_baseName + QStringLiteral("_%1(%2)").arg(k).arg(n) + m_extension;
+    for (int n = 2; pathTaken(folder + name); ++n)
+        name = fittedName(m_baseName, QStringLiteral("_%1(%2)").arg(k).arg(n) + m_extension);
     return name;
 }
 
@@ -80,14 +81,18 @@ QString PreviewWriter::write(RawInput& input, const PreviewImage& image, int k, 
     QDir().mkpath(g_state.workFolder);
     const QString name = freeName(k);
     const QString path = g_state.workFolder + QLatin1Char('/') + name;
-    FILE* out = platform::openFile(path, "wb+");
-    if (!out)
+    // Created new: nothing already at that name is written through.
+    FILE* out = platform::openFile(path, "wb+x");
+    if (!out) {
+        g_state.fileFailed = 1;
         return QString();
+    }
     const bool copied = copyInto(out, input, image, prefix);
     const bool closed = std::fclose(out) == 0;
     if (copied && closed)
         return name;
     QFile::remove(path);
+    g_state.fileFailed = 1;
     return QString();
 }
 

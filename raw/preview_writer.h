@@ -8,7 +8,8 @@
 
 // Names the previews of one input and writes them into the work folder.
 //
-// Output k is named base + "_k" + extension. When a file of that name is
+// Output k is named base + "_k" + extension (base shortened when the name
+// would be too long for the file system). When a file of that name is
 // already in the work folder (another input of the run with the same base
 // name wrote it), the preview takes the first free name of the form
 // base + "_k(n)" + extension, n = 2, 3, ..., so no output is replaced.
@@ -30,7 +31,7 @@ public:
     // runs past the end of the file. prefix is written before the image's
     // bytes. Returns the file name written (without folder), or an empty
     // string when the image was skipped or the file could not be written
-    // completely (a partial file is removed).
+    // completely (a partial file is removed and the input marked as failed).
     QString write(RawInput& input, const PreviewImage& image, int k, const QByteArray& prefix = QByteArray());
 
     // write(), then the name is appended to the produced files.

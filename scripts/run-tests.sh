@@ -24,7 +24,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPICTAVO_SA
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs") | tee build-asan/ctest.log
 
-echo "== fuzz targets (${fuzz_seconds} s each)"
+echo "== fuzz targets (${fuzz_seconds} s each, leak detection on)"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPICTAVO_FUZZ=ON \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-fuzz -j "$jobs"
@@ -35,7 +35,8 @@ for target in build-fuzz/fuzz/fuzz_*; do
     scratch=$(mktemp -d)
     cp -r "fuzz/corpus/$name/." "$corpus/" 2>/dev/null || true
     echo "-- $name"
-    TMPDIR="$scratch" "$target" -max_total_time="$fuzz_seconds" -max_len=65536 \
+    TMPDIR="$scratch" ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        "$target" -max_total_time="$fuzz_seconds" -max_len=65536 \
         -rss_limit_mb=4096 -timeout=20 -print_final_stats=1 "$corpus" 2>&1 | tail -n 15
     rm -rf "$corpus" "$scratch"
 done

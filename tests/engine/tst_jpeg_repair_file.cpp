@@ -2,6 +2,7 @@
 // damaged in known ways, repaired and checked by decoding the outputs.
 #include "decode_check.h"
 #include "exif_fixture.h"
+#include "fuzz_seed.h"
 #include "global_state.h"
 #include "jpeg_fixture.h"
 #include "jpg_repair.h"
@@ -139,7 +140,6 @@ void JpegRepairFileTest::cleanup()
     resetRun();
     QDir(m_work).removeRecursively();
     QDir(m_inputs).removeRecursively();
-    QDir(scratchFolder()).removeRecursively();
 }
 
 void JpegRepairFileTest::photoWithThumbnail_savesMainImageAndThumbnail()
@@ -170,7 +170,7 @@ void JpegRepairFileTest::photoWithThumbnail_savesMainImageAndThumbnail()
     QCOMPARE(g_state.thumbnailFound, 0);
     QCOMPARE(g_state.useTempInput, 0);
     QCOMPARE(g_state.invalidFileCount, 0);
-    QCOMPARE(filesBelow(scratchFolder()), QStringList());
+    QCOMPARE(scratchFilesLeft(), QStringList());
     // The input is never changed.
     QCOMPARE(readFileBytes(path), input);
 }
@@ -540,27 +540,46 @@ void JpegRepairFileTest::skipOrStopWritesNothing()
     QCOMPARE(g_state.producedFiles, QStringList());
     QCOMPARE(g_state.invalidFileCount, 0);
     QCOMPARE(filesBelow(m_work), QStringList());
-    QCOMPARE(filesBelow(scratchFolder()), QStringList());
+    QCOMPARE(scratchFilesLeft(), QStringList());
 }
 
 // With PICTAVO_WRITE_SEEDS=<dir>, writes small inputs of the kinds above as
-// seeds for the RepairFile fuzz target.
+// seeds for the RepairFile fuzz target, for each of its modes: the repair,
+// awkward names, a sample, other suffixes, the stop flag and failing writes.
 void JpegRepairFileTest::writeFuzzSeeds()
 {
     const QString dir = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
     if (dir.isEmpty())
         QSKIP("PICTAVO_WRITE_SEEDS not set");
+    enum Mode : quint8 { Repair, Names, Sample, Suffix, Stop, Writes };
     const QByteArray small = fixture::realJpeg(24, 16, 75);
     const QByteArray withThumbnail = fixture::withExifThumbnail(small, fixture::realJpeg(8, 8, 75));
-    QByteArray noSoi = small;
+    const QByteArray threeImages = small + fixture::realJpeg(16, 16, 60) + fixture::realJpeg(8, 16, 90);
+    QByteArray noSoi = fixture::realJpeg(24, 16, 60);
     noSoi[1] = 0;
     const QList<QPair<QString, QByteArray>> seeds = {
-        {"plain.jpg", small},
-        {"exif_thumbnail.jpg", withThumbnail},
-        {"three_images.jpg", small + fixture::realJpeg(16, 16, 60) + fixture::realJpeg(8, 16, 90)},
-        {"truncated.jpg", withThumbnail.left(withThumbnail.size() * 2 / 3)},
-        {"no_soi.jpg", noSoi},
-        {"padded.jpg", withThumbnail + QByteArray(5, '\0')},
+        {"plain.jpg", fuzzSeed(Repair, 0, small)},
+        {"exif_thumbnail.jpg", fuzzSeed(Repair, 0, withThumbnail)},
+        {"three_images.jpg", fuzzSeed(Repair, 0, threeImages)},
+        {"truncated.jpg", fuzzSeed(Repair, 0, withThumbnail.left(withThumbnail.size() * 2 / 3))},
+        {"no_soi.jpg", fuzzSeed(Repair, 0, noSoi)},
+        {"padded.jpg", fuzzSeed(Repair, 0, withThumbnail + QByteArray(5, '\0'))},
+        {"names_temp.jpg", fuzzSeed(Names, 0x0100, withThumbnail)},
+        {"names_thumbnail_mark.jpg", fuzzSeed(Names, 0x0200, threeImages)},
+        {"names_long.jpg", fuzzSeed(Names, 0x0400, withThumbnail)},
+        {"sample.jpg", fuzzSeed(Sample, quint16(small.size()), small + noSoi)},
+        {"sample_with_thumbnail.jpg", fuzzSeed(Sample, quint16(withThumbnail.size()), withThumbnail + noSoi)},
+        {"suffix_cr2.jpg", fuzzSeed(Suffix, 0x0000, withThumbnail)},
+        {"suffix_tiff.jpg", fuzzSeed(Suffix, 0x0700, threeImages)},
+        {"suffix_pef.jpg", fuzzSeed(Suffix, 0x0A00, withThumbnail)},
+        {"stop_before_repair.jpg", fuzzSeed(Stop, 0x0000, withThumbnail)},
+        {"stop_before_salvage.jpg", fuzzSeed(Stop, 0x0100, noSoi)},
+        {"stop_before_sample.jpg", fuzzSeed(Stop, 0x0200, withThumbnail)},
+        {"writes_none.jpg", fuzzSeed(Writes, 0, withThumbnail)},
+        {"writes_1k.jpg", fuzzSeed(Writes, 64, withThumbnail)},
+        {"writes_salvage.jpg", fuzzSeed(Writes, 48, noSoi)},
+        {"writes_three_images.jpg", fuzzSeed(Writes, 40, threeImages)},
+        {"writes_folder_is_a_file.jpg", fuzzSeed(Writes, 0xFFFF, withThumbnail)},
     };
     for (const auto& seed : seeds)
         QVERIFY(writeFileBytes(dir + "/" + seed.first, seed.second));

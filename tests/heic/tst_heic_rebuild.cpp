@@ -1,4 +1,5 @@
 #include "file_open.h"
+#include "fuzz_seed.h"
 #include "global_state.h"
 #include "heic/heic_state.h"
 #include "heic_boxes.h"
@@ -589,27 +590,43 @@ void HeicRebuildTest::copyOfSingleSliceListsNothing()
 }
 
 // With PICTAVO_WRITE_SEEDS=<folder>, writes small files of every shape the
-// repair accepts as seeds for the HEIC fuzz target.
+// repair accepts as seeds for the HEIC fuzz target, for each of its modes:
+// the repair, the repair with a different sample, with the stop flag set and
+// with failing writes.
 void HeicRebuildTest::writeFuzzSeeds()
 {
     const QString folder = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
     if (folder.isEmpty())
         QSKIP("PICTAVO_WRITE_SEEDS is not set");
-    struct Seed { const char* name; O order; int slices; int entries; };
-    const Seed seeds[] = {
+    enum Mode : quint8 { Same, Sample, Stop, Writes };
+    struct Shape { const char* name; O order; int slices; int entries; };
+    const Shape shapes[] = {
         {"meta_first_standard", O::MetaFirst, 48, 52},
         {"meta_first_standard_selfie", O::MetaFirst, 6, 9},
         {"mdat_first_three_ratio_four", O::MdatFirst, 49, 51},
         {"mdat_first_full_photo_selfie", O::MdatFirst, 22, 24},
         {"mdat_first_three_ratio_four_items_below_slices", O::MdatFirst, 71, 51},
     };
-    for (const Seed& seed : seeds) {
-        HeicFixtureRecipe recipe = fixtureSpec(seed.order, seed.slices, seed.entries);
+    auto build = [](const Shape& shape, int bodySize) {
+        HeicFixtureRecipe recipe = fixtureSpec(shape.order, shape.slices, shape.entries);
         for (HevcUnitRecipe& unit : recipe.units)
-            unit.bodySize = 4;
-        QVERIFY(writeFileBytes(folder + QLatin1Char('/') + QLatin1String(seed.name),
-                               buildHeicFixture(recipe).bytes));
+            unit.bodySize = bodySize;
+        return buildHeicFixture(recipe).bytes;
+    };
+    auto put = [&](const QString& name, const QByteArray& seed) {
+        QVERIFY(writeFileBytes(folder + QLatin1Char('/') + name, seed));
+    };
+    for (const Shape& shape : shapes) {
+        const QString name = QLatin1String(shape.name);
+        const QByteArray damaged = build(shape, 4);
+        // A sample of the same device: the same boxes, other image data.
+        const QByteArray sample = build(shape, 6);
+        put(name, fuzzSeed(Same, 0, damaged));
+        put(name + "_sample", fuzzSeed(Sample, quint16(sample.size()), sample + damaged));
+        put(name + "_writes", fuzzSeed(Writes, quint16(damaged.size() / 32), damaged));
     }
+    const QByteArray damaged = build(shapes[0], 4);
+    put("meta_first_standard_stop", fuzzSeed(Stop, quint16(damaged.size()), damaged + damaged));
 }
 
 QTEST_GUILESS_MAIN(HeicRebuildTest)

@@ -24,6 +24,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using namespace mainwindowrun;
 
 namespace {
@@ -84,6 +86,7 @@ private slots:
     void rawPreviewTypes_data();
     void rawPreviewTypes();
     void singleFailedFile();
+    void pipesWithPhotoNamesFailAtOnce();
     void noCheckedFile();
     void earlierOutputsWiped();
     void inputInWorkFolderKept();
@@ -321,6 +324,23 @@ void RepairRunTest::singleFailedFile()
     QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"2"}));
     QCOMPARE(linkStates(*window), QStringList({"Advance Repair"}));
     QVERIFY(!window->SaveRepairBtn->isEnabled());
+}
+
+// Pipes named like a JPEG and a RAW file end failed, and the run goes on to
+// the next file instead of waiting in their open.
+void RepairRunTest::pipesWithPhotoNamesFailAtOnce()
+{
+    QTemporaryDir dir;
+    for (const char* name : {"pipe.jpg", "pipe.CR2"})
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(name)).constData(), 0600), 0);
+    writeJpeg(dir, "ok.jpg", fixture::realJpeg(16, 16));
+    auto window = makeWindow();
+    addFiles(*window, dir.path(), {"pipe.jpg", "pipe.CR2", "ok.jpg"});
+    RunWatch watch(*window);
+    window->StartRepairFilesBtnN->click();
+    QVERIFY(watch.waitForEnd());
+
+    QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"2", "2", "5"}));
 }
 
 void RepairRunTest::noCheckedFile()

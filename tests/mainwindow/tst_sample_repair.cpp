@@ -265,11 +265,13 @@ void SampleRepairTest::failedSampleRepairOffersLinkAgain()
     RunWatch watch(*window);
     QVERIFY(repairWithSample(*window, 0, watch));
 
-    // Only files that repaired report progress; the failed one stays in work
-    // without an output and gets its link back.
+    // Only files that repaired report progress; the failed one ends failed
+    // without an output, leaves nothing in the work folder and gets its link
+    // back.
     QCOMPARE(watch.progressTexts(), QStringList({"Repairing file 1 of 3 / 33 %", "Repairing file 3 of 3 / 100 %"}));
-    QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"5", "7", "5"}));
+    QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"5", "2", "5"}));
     QCOMPARE(window->m_repairTree->topLevelItem(1)->childCount(), 0);
+    QVERIFY(!QFile::exists(g_state.workFolder + "/b.jpg"));
     CustomButton* link = window->m_buttonRecords[1].linkButton;
     QVERIFY(!link->isHidden());
     QCOMPARE(link->text(), QStringLiteral("Advance Repair"));

@@ -385,7 +385,7 @@ void ToolbarStripTest::missingToolKeepsTheWindow()
 
     QPoint boxPos;
     QRect expected;
-    whenModal(0, [&](QWidget* modal) {
+    whenModal([&](QWidget* modal) {
         auto* box = qobject_cast<repairFinishDialog*>(modal);
         if (!box)
             return;

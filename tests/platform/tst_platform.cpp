@@ -5,10 +5,12 @@
 #include "temp_file.h"
 #include "temp_folder.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <unistd.h>
+#include <sys/stat.h>
 
 // The platform layer: settings redirected by the environment, the temporary
 // folder, private folders, program starts, and file opening by any path.
@@ -23,6 +25,9 @@ private slots:
     void privateFolderTest_data();
     void privateFolderTest();
     void launchTellsWhetherTheProgramStarted();
+    void openFileRefusesWhatIsNotARegularFile_data();
+    void openFileRefusesWhatIsNotARegularFile();
+    void exclusiveCreationNeverWritesThroughALink();
 };
 
 void PlatformTest::settingsFollowOverride()
@@ -152,6 +157,51 @@ void PlatformTest::launchTellsWhetherTheProgramStarted()
     QVERIFY(platform::launchProgram(dir.filePath(QStringLiteral("missing.exe"))));
     QCOMPARE(readFileBytes(record), dir.filePath(QStringLiteral("missing.exe")).toUtf8() + '\n');
     qputenv(platform::kLaunchRecordVariable, saved);
+}
+
+// A pipe is refused without waiting for a writer (a blocking open would
+// hang here), as are a folder and a device.
+void PlatformTest::openFileRefusesWhatIsNotARegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("mode");
+    for (const char* mode : {"rb", "rb+", "wb+"}) {
+        QTest::newRow(qPrintable(QString("pipe ") + mode)) << "pipe" << mode;
+        QTest::newRow(qPrintable(QString("folder ") + mode)) << "folder" << mode;
+        QTest::newRow(qPrintable(QString("device ") + mode)) << "device" << mode;
+    }
+}
+
+void PlatformTest::openFileRefusesWhatIsNotARegularFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, mode);
+    QTemporaryDir dir;
+    QString path = dir.filePath("photo.jpg");
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else
+        path = "/dev/null";
+    FILE* file = platform::openFile(path, mode.toLatin1().constData());
+    QVERIFY(!file);
+}
+
+void PlatformTest::exclusiveCreationNeverWritesThroughALink()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("target.jpg");
+    QVERIFY(writeFileBytes(target, "keep"));
+    QVERIFY(QFile::link(target, dir.filePath("link.jpg")));
+    QVERIFY(QFile::link(dir.filePath("nowhere.jpg"), dir.filePath("dangling.jpg")));
+    QVERIFY(!platform::openFile(dir.filePath("link.jpg"), "wb+x"));
+    QVERIFY(!platform::openFile(dir.filePath("dangling.jpg"), "wb+x"));
+    QCOMPARE(readFileBytes(target), QByteArray("keep"));
+    QVERIFY(!QFile::exists(dir.filePath("nowhere.jpg")));
+    FILE* created = platform::openFile(dir.filePath("new.jpg"), "wb+x");
+    QVERIFY(created);
+    std::fclose(created);
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)

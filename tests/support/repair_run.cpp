@@ -3,6 +3,7 @@
 #include "global_state.h"
 #include "jpg_repair.h"
 #include "save_file.h"
+#include "scratch_folder.h"
 #include "temp_file.h"
 
 #include <QDir>
@@ -20,9 +21,10 @@ QString prepareWorkFolder()
     return folder;
 }
 
-QString scratchFolder()
+QStringList scratchFilesLeft()
 {
-    return QDir::tempPath() + "/Velmora";
+    const QString folder = ::scratchFolder();
+    return folder.isEmpty() ? QStringList() : filesBelow(folder);
 }
 
 QString putFile(const QString& folder, const QString& name, const QByteArray& bytes)

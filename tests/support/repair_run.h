@@ -11,8 +11,8 @@ namespace repairrun {
 // The work folder "RepairedFiles" under the temporary folder, created.
 QString prepareWorkFolder();
 
-// The scratch folder of the saves, "Velmora" under the temporary folder.
-QString scratchFolder();
+// Files left in the engine's scratch folder; none when it was never made.
+QStringList scratchFilesLeft();
 
 // Writes bytes to folder/name (folder created) and returns the path.
 QString putFile(const QString& folder, const QString& name, const QByteArray& bytes);

@@ -327,7 +327,7 @@ void UpdateCheckTest::boxIsCentredOnTheWindow()
     m_host->show();
     QPoint boxPos;
     QRect expected;
-    whenModal(0, [&](QWidget* modal) {
+    whenModal([&](QWidget* modal) {
         auto* box = qobject_cast<repairFinishDialog*>(modal);
         if (!box)
             return;

@@ -196,10 +196,15 @@ bool NormalRun::processFileRow(FileState& file)
         emit m_window.SetOverAllProgressOne(k);
 
     g_state.producedFiles.clear();
+    g_state.fileFailed = 0;
     m_window.m_imageWidths.clear();
     if (!runEngine(file, path))
         return false;
     if (!addOutputs(file))
+        return false;
+    // An input that could not be read, or an output that could not be
+    // written completely, fails the file whatever else it delivered.
+    if (g_state.fileFailed == 1 && file.status != RowFailed && !fail(file))
         return false;
     if (g_state.producedFiles.isEmpty() && file.status != RowFailed)
         setStatus(file, RowNoOutput);

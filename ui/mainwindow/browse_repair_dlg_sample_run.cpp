@@ -111,8 +111,12 @@ bool JpegSampleRun::repair(const QString& path, uint k, uint count)
         setStatus(row, RowSampleRepairing);
 
     g_state.producedFiles.clear();
-    if (!jpg_repair().AdvancedRepair(g_state.samplePath, path) || g_state.producedFiles.isEmpty())
+    if (!jpg_repair().AdvancedRepair(g_state.samplePath, path) || g_state.producedFiles.isEmpty()) {
+        // The row stays failed, so its link is offered again.
+        if (row >= 0)
+            setStatus(row, RowFailed);
         return true;
+    }
     // The engine names the copy itself: a name taken in the work folder
     // gets a number.
     QString outputName = g_state.producedFiles.last();
