@@ -70,10 +70,10 @@ void SaveFile::saveEmbeddedImages()
         return;
     m_plannedOutputs = 1;
     int index = 0;
-    // One input yields at most kMaxOutputsPerInput outputs; the images found
-    // beyond them are left alone.
-    for (const SegmentNode* node = g_state.segmentHead; node && m_plannedOutputs <= kMaxOutputsPerInput;
-         node = node->next, ++index) {
+    // One input yields at most kMaxOutputsPerInput outputs, the main image
+    // included; the images found beyond them are left alone.
+    for (const SegmentNode* node = g_state.segmentHead;
+         node && g_state.producedFiles.size() < kMaxOutputsPerInput; node = node->next, ++index) {
         if (!takesImage(*node) || node->embeddedStart[0] == 0 || node->embeddedStart[0] < keptEnd)
             continue;
         bool kept = false;

@@ -370,7 +370,8 @@ void EngineFileSafetyTest::nonRegularInputFailsAtOnce()
     QCOMPARE(filesBelow(m_work), QStringList());
 }
 
-// One input made of 1,030 small photos gives 1,024 outputs, no more.
+// One input made of 1,030 small photos gives 1,024 outputs, no more: the
+// first photo and 1,023 more.
 void EngineFileSafetyTest::outputsOfOneInputAreCapped()
 {
     const QByteArray photo = fixture::realJpeg(8, 8, 50);
@@ -379,8 +380,9 @@ void EngineFileSafetyTest::outputsOfOneInputAreCapped()
     repairFile(path);
 
     QCOMPARE(g_state.producedFiles.size(), 1024);
-    QCOMPARE(g_state.producedFiles.last(), QString("/many_[T1024].jpg"));
-    QCOMPARE(filesBelow(m_work + "/Thumbnail Repaired").size(), 1024);
+    QCOMPARE(g_state.producedFiles.first(), QString("/many.jpg"));
+    QCOMPARE(g_state.producedFiles.last(), QString("/many_[T1023].jpg"));
+    QCOMPARE(filesBelow(m_work + "/Thumbnail Repaired").size(), 1023);
 }
 
 // A name of 255 bytes: its thumbnail and a second output of the same name
