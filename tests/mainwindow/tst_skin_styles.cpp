@@ -1,6 +1,7 @@
 #include "browse_repair_dlg.h"
 #include "dialog_driver.h"
 #include "global_state.h"
+#include "preview_pictures.h"
 #include "start_scale.h"
 
 #include <QAction>
@@ -258,6 +259,16 @@ void SkinStylesTest::everyRequestedImageExists()
         }
     }
     QVERIFY(checked >= 50);
+
+    // The pictures of the preview area, which fit inside it.
+    window->SetLanguageGeometry();
+    const QSize area = window->Preview_Label->size();
+    for (const QString& path : {CompletionPreviewPicture(true), CompletionPreviewPicture(false),
+                                ResultsPlaceholderPicture(), ResultsNotSupportedPicture()}) {
+        const QImage picture(path);
+        QVERIFY2(!picture.isNull(), qPrintable(path));
+        QVERIFY2(picture.width() <= area.width() && picture.height() <= area.height(), qPrintable(path));
+    }
 }
 
 void SkinStylesTest::picturesAreLoaded_data()
