@@ -74,6 +74,10 @@
         <source>Copyright © Velmora Data Recovery. All rights reserved.</source>
         <translation>Copyright © Velmora Data Recovery. Alle Rechte vorbehalten.</translation>
     </message>
+    <message>
+        <source>The licence document could not be opened.</source>
+        <translation>Das Lizenzdokument konnte nicht geöffnet werden.</translation>
+    </message>
 </context>
 <context>
     <name>AdvancedRepair</name>
