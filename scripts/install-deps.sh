@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build clang libclang-rt-14-dev
     qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
     libqt5svg5-dev libheif-examples libimage-exiftool-perl xvfb xdotool
+    fonts-open-sans fonts-roboto-unhinted fonts-liberation2
 )
 
 missing=()

@@ -1,0 +1,140 @@
+#include "text_fit.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QRegularExpression>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+namespace {
+
+// The width the text's lines take up to the ink of their last letters, and
+// the height of its lines stacked by the font's line spacing up to the ink
+// of the last one: what must be inside the rectangle to be seen whole.
+QSize inkBlock(const QFontMetrics& metrics, const QStringList& lines)
+{
+    int width = 0;
+    QString all;
+    for (const QString& line : lines) {
+        int advance = metrics.horizontalAdvance(line);
+        if (!line.isEmpty())
+            advance -= qMax(0, metrics.rightBearing(line.back()));
+        width = qMax(width, advance);
+        all += line;
+    }
+    const int ink = metrics.tightBoundingRect(all).height();
+    return QSize(width, ink + int(lines.size() - 1) * metrics.lineSpacing());
+}
+
+QString describe(const QWidget* widget, const QString& text, const QSize& need, const QSize& have)
+{
+    return QStringLiteral("%1/%2 \"%3\" needs %4x%5, has %6x%7")
+        .arg(widget->window()->metaObject()->className(), widget->objectName(), text)
+        .arg(need.width())
+        .arg(need.height())
+        .arg(have.width())
+        .arg(have.height());
+}
+
+// The lines of a label's text as the label breaks them: at its line breaks
+// and, when it wraps, where the next word would not fit. Rich text is laid
+// out as the label lays it out, in its own fonts.
+QStringList labelLines(const QLabel* label, const QRect& space, QFont* font)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(label->font());
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (rich)
+        document.setHtml(label->text());
+    else
+        document.setPlainText(label->text());
+    document.setTextWidth(label->wordWrap() ? space.width() : -1);
+    document.documentLayout(); // lays the text out
+    QStringList lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines << block.text().mid(line.textStart(), line.textLength()).trimmed();
+        }
+        // The font of the text's first letters stands for the whole text.
+        if (block == document.begin()) {
+            const QTextCharFormat format = block.begin().atEnd() ? block.charFormat()
+                                                                : block.begin().fragment().charFormat();
+            *font = format.font();
+        }
+    }
+    return lines;
+}
+
+QString labelMisfit(const QLabel* label)
+{
+    if (label->text().trimmed().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull())
+        return QString();
+    const int margin = label->margin();
+    const QRect space = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    QFont font = label->font();
+    const QStringList lines = labelLines(label, space, &font);
+    if (lines.join(QString()).isEmpty())
+        return QString();
+    const QSize need = inkBlock(QFontMetrics(font), lines);
+    if (need.width() <= space.width() && need.height() <= space.height())
+        return QString();
+    return describe(label, lines.join(QLatin1Char('|')), need, space.size());
+}
+
+QString buttonMisfit(const QAbstractButton* button)
+{
+    if (button->text().isEmpty())
+        return QString();
+    QString text = button->text();
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const QFontMetrics metrics(button->font());
+    QSize need = inkBlock(metrics, text.split(QLatin1Char('\n')));
+    if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const bool check = qobject_cast<const QCheckBox*>(button);
+        need.rwidth() += button->style()->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth,
+                                                       &option, button)
+                         + button->style()->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing
+                                                              : QStyle::PM_RadioButtonLabelSpacing,
+                                                        &option, button);
+    }
+    const QSize have = button->size();
+    if (need.width() <= have.width() && need.height() <= have.height())
+        return QString();
+    return describe(button, text, need, have);
+}
+
+} // namespace
+
+QStringList TextsThatDoNotFit(QWidget* root)
+{
+    QStringList misfits;
+    auto widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        if (widget->isHidden() && widget != root)
+            continue;
+        widget->ensurePolished();
+        QString misfit;
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            misfit = labelMisfit(label);
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            misfit = buttonMisfit(button);
+        if (!misfit.isEmpty())
+            misfits << misfit;
+    }
+    return misfits;
+}

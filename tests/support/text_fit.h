@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+// The texts of `root` and its children that do not fit their widget's
+// rectangle with the widget's font: labels (word-wrapped ones by the height
+// of their lines), push buttons, check boxes and radio buttons. Widgets that
+// are explicitly hidden or show a picture are left out. Each entry names the
+// widget, its text and the space it needs against the space it has.
+QStringList TextsThatDoNotFit(QWidget* root);
