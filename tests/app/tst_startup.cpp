@@ -1,4 +1,5 @@
 #include "global_state.h"
+#include "language_rows.h"
 #include "language_table.h"
 #include "single_instance.h"
 #include "start_scale.h"
@@ -7,6 +8,8 @@
 
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -47,6 +50,7 @@ private slots:
     void resizeForDpiWrittenWhenMissing();
     void startLanguage_data();
     void startLanguage();
+    void storedLanguageInstallsTranslators_data();
     void storedLanguageInstallsTranslators();
     void centerOnDesktop();
     void secondInstanceRefusedUntilFirstDies();
@@ -181,21 +185,31 @@ void StartupTest::startLanguage()
     QCOMPARE(flagsSet, expectedFlagIndex < 0 ? 0 : 1);
 }
 
+void StartupTest::storedLanguageInstallsTranslators_data()
+{
+    addLanguageRows();
+}
+
 void StartupTest::storedLanguageInstallsTranslators()
 {
+    QFETCH(int, type);
+    QFETCH(QString, exitQuestion);
+    QFETCH(QString, toolkitCancel);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
     qputenv("PICTAVO_SETTINGS_FILE", file.toUtf8());
-    qputenv(platform::kTranslationRootVariable, PICTAVO_BUILD_DIR "/PhotoTranslation");
-    QSettings(file, QSettings::IniFormat).setValue("LanguageType", 1);
+    useBuiltCatalogues();
+    QSettings(file, QSettings::IniFormat).setValue("LanguageType", type);
 
     ApplyStartSettings();
-    QCOMPARE(QCoreApplication::translate("CloseApplicationDlg", "Are you sure you want to exit?"),
-             QString::fromUtf8("M\xc3\xb6" "chten Sie das Programm wirklich beenden?"));
-    QVERIFY(!g_qtTranslatorDE.isEmpty());
+    const LanguageInfo& language = *FindLanguage(type);
+    QCOMPARE(QCoreApplication::translate("CloseApplicationDlg", "Are you sure you want to exit?"), exitQuestion);
+    QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), toolkitCancel);
+    // English and Hindi have no toolkit catalogue; every other language has.
+    QCOMPARE(language.toolkitTranslator->isEmpty(), toolkitCancel == QLatin1String("Cancel"));
 
-    QCoreApplication::removeTranslator(&g_qtTranslatorDE);
-    QCoreApplication::removeTranslator(&g_appTranslatorDE);
+    QCoreApplication::removeTranslator(language.toolkitTranslator);
+    QCoreApplication::removeTranslator(language.applicationTranslator);
     QCOMPARE(QCoreApplication::translate("CloseApplicationDlg", "Are you sure you want to exit?"),
              QStringLiteral("Are you sure you want to exit?"));
 }

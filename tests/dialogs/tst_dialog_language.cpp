@@ -3,6 +3,8 @@
 #include "close_application_dlg.h"
 #include "dialog_driver.h"
 #include "global_state.h"
+#include "language_rows.h"
+#include "language_table.h"
 #include "reference_file_dlg.h"
 #include "repair_finish_dialog.h"
 #include "stop_dlg.h"
@@ -23,6 +25,8 @@ private slots:
     void keptQuestionsTakeGermanTexts();
     void messageBoxReturnsToItsOwnTexts();
     void switchingBackRestoresEnglish();
+    void everyLanguageRetextsTheKeptDialogs_data();
+    void everyLanguageRetextsTheKeptDialogs();
 
 private:
     void switchToGerman();
@@ -38,6 +42,10 @@ void DialogLanguageTest::init()
 void DialogLanguageTest::cleanup()
 {
     QCoreApplication::removeTranslator(&m_german);
+    for (int type = 0; type < kLanguageCount; ++type) {
+        QCoreApplication::removeTranslator(FindLanguage(type)->toolkitTranslator);
+        QCoreApplication::removeTranslator(FindLanguage(type)->applicationTranslator);
+    }
     QCoreApplication::processEvents();
 }
 
@@ -109,6 +117,36 @@ void DialogLanguageTest::switchingBackRestoresEnglish()
     QCoreApplication::removeTranslator(&m_german);
     QTRY_COMPARE(sample.RefBrowse_Btn->text(), QStringLiteral("Browse"));
     QCOMPARE(sample.label_2->width(), 351);
+}
+
+void DialogLanguageTest::everyLanguageRetextsTheKeptDialogs_data()
+{
+    addLanguageRows();
+}
+
+void DialogLanguageTest::everyLanguageRetextsTheKeptDialogs()
+{
+    QFETCH(int, type);
+    QFETCH(QString, exitQuestion);
+    QWidget owner;
+    StopDlg stop(&owner);
+    CloseApplicationDlg exit(&owner);
+    BackApplicationDlg back(&owner);
+    ReferenceFileDlg sample(nullptr, QString());
+
+    useBuiltCatalogues();
+    SetLanguageFlags(type);
+    InstallLanguage(*FindLanguage(type));
+    QTRY_COMPARE(exit.label_2->text(), exitQuestion);
+    if (type == 0)
+        return;
+    QCOMPARE(untranslatedSamples({{stop.label_8->text(), QStringLiteral("Stop Repair")},
+                                  {stop.OkBtn_2->text(), QStringLiteral("Yes")},
+                                  {exit.label_8->text(), QStringLiteral("Exit")},
+                                  {back.label_8->text(), QStringLiteral("Back")},
+                                  {sample.RefBrowse_Btn->text(), QStringLiteral("Browse")},
+                                  {sample.label_2->text(), QStringLiteral("Apply to all JPEG of same format.")}}),
+             QString());
 }
 
 QTEST_MAIN(DialogLanguageTest)

@@ -2,6 +2,7 @@
 #include "close_application_dlg.h"
 #include "dialog_driver.h"
 #include "global_state.h"
+#include "language_rows.h"
 #include "language_table.h"
 #include "my_tree_widget.h"
 #include "settings_store.h"
@@ -10,8 +11,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -23,6 +27,14 @@ std::unique_ptr<BrowseRepairDlg> makeWindow(float scale = 1.0f)
     g_startScale = scale;
     return std::make_unique<BrowseRepairDlg>(nullptr);
 }
+
+// The menu entry of each LanguageType.
+const BrowseRepairDlg::LanguageAction kEntryOfType[kLanguageCount] = {
+    BrowseRepairDlg::LangEnglish, BrowseRepairDlg::LangGerman,   BrowseRepairDlg::LangFrench,
+    BrowseRepairDlg::LangItalian, BrowseRepairDlg::LangSpanish,  BrowseRepairDlg::LangJapanese,
+    BrowseRepairDlg::LangChinese, BrowseRepairDlg::LangKorean,   BrowseRepairDlg::LangDutch,
+    BrowseRepairDlg::LangBrazil,  BrowseRepairDlg::LangHindi,
+};
 
 int setFlagCount()
 {
@@ -62,6 +74,8 @@ private slots:
     void choiceFromEitherPage();
     void choosingTheCurrentLanguageKeepsItsMark();
     void germanRetextsAndMovesTheWindow();
+    void everyLanguageRetextsTheWindow_data();
+    void everyLanguageRetextsTheWindow();
     void otherLanguagesTranslatorsAreRemoved();
     void sizeColumnFollowsLanguageAndScale_data();
     void sizeColumnFollowsLanguageAndScale();
@@ -71,12 +85,13 @@ private slots:
 
 void LanguagesSwitchTest::initTestCase()
 {
-    qputenv(platform::kTranslationRootVariable, QByteArray(PICTAVO_BUILD_DIR "/PhotoTranslation"));
+    useBuiltCatalogues();
     QVERIFY(QFile::exists(platform::translationFolder(QStringLiteral("DE")) + QStringLiteral("/LANG_DE.qm")));
 }
 
 void LanguagesSwitchTest::init()
 {
+    useBuiltCatalogues();
     setInterfaceLanguage(LayoutLanguage::English);
     g_state.showAsDisabled = 1;
     QFile::remove(qEnvironmentVariable("PICTAVO_SETTINGS_FILE"));
@@ -169,6 +184,34 @@ void LanguagesSwitchTest::germanRetextsAndMovesTheWindow()
     QVERIFY(window->m_addFileButton->styleSheet().contains(QLatin1String("Add fileEN.png")));
 }
 
+void LanguagesSwitchTest::everyLanguageRetextsTheWindow_data()
+{
+    addLanguageRows();
+}
+
+void LanguagesSwitchTest::everyLanguageRetextsTheWindow()
+{
+    QFETCH(int, type);
+    QFETCH(QString, repair);
+    QFETCH(QString, exitQuestion);
+    QFETCH(QString, toolkitCancel);
+    auto window = makeWindow();
+
+    window->m_langActions[kEntryOfType[type]][0]->trigger();
+    QTRY_COMPARE(window->StartRepairFilesBtnN->text(), repair);
+    QCOMPARE(window->m_closeDlg->label_2->text(), exitQuestion);
+    QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), toolkitCancel);
+    if (type == 0)
+        return;
+    QCOMPARE(untranslatedSamples({{window->SaveRepairBtn->text(), QStringLiteral("Save Repaired Files")},
+                                  {window->StopRepairProcessBtn->text(), QStringLiteral("Stop")},
+                                  {window->m_languageButton->toolTip(), QStringLiteral("Language")},
+                                  {window->label->text(), QStringLiteral("Repair process completed.")},
+                                  {window->m_repairTree->headerItem()->text(0), QStringLiteral(" File Name")},
+                                  {g_state.actRecoverPhoto->text(), QStringLiteral("Recover Photo")}}),
+             QString());
+}
+
 void LanguagesSwitchTest::otherLanguagesTranslatorsAreRemoved()
 {
     // Started in German, as start-up would install it.
@@ -178,10 +221,11 @@ void LanguagesSwitchTest::otherLanguagesTranslatorsAreRemoved()
     QTRY_COMPARE(window->StartRepairFilesBtnN->text(), QStringLiteral("Reparieren"));
     QVERIFY(window->m_langActions[BrowseRepairDlg::LangGerman][0]->isChecked());
 
-    // Korean has no catalogue here: its texts show in English, not German.
     window->m_langActions[BrowseRepairDlg::LangKorean][0]->trigger();
-    QTRY_COMPARE(window->StartRepairFilesBtnN->text(), QStringLiteral("Repair"));
-    QCOMPARE(QCoreApplication::translate("BrowseRepairDlg", "Stop"), QStringLiteral("Stop"));
+    QTRY_COMPARE(window->StartRepairFilesBtnN->text(), QString::fromUtf8("복구"));
+    // German's translators are gone: removing them again fails.
+    QVERIFY(!QCoreApplication::removeTranslator(FindLanguage(1)->applicationTranslator));
+    QVERIFY(!QCoreApplication::removeTranslator(FindLanguage(1)->toolkitTranslator));
     QCOMPARE(window->label_4->geometry(), QRect(320, 7, 201, 20));
     QVERIFY(window->m_addFileButton->styleSheet().contains(QLatin1String(":/images/Korean/96-DPI/Add fileKO.png")));
 }
@@ -221,7 +265,7 @@ void LanguagesSwitchTest::fileListHeaderOnlyOnceTheListIsSetUp()
     auto window = makeWindow();
     // Italian would widen the size column, which the list does not have yet.
     window->m_langActions[BrowseRepairDlg::LangItalian][0]->trigger();
-    QTRY_COMPARE(window->m_languageButton->toolTip(), QStringLiteral("Language"));
+    QTRY_COMPARE(window->m_languageButton->toolTip(), QStringLiteral("Lingua"));
     QCOMPARE(window->m_fileTree->columnCount(), 0);
 
     window->m_fileTreeReady = true;
@@ -234,6 +278,8 @@ void LanguagesSwitchTest::fileListHeaderOnlyOnceTheListIsSetUp()
 void LanguagesSwitchTest::switchWithoutCataloguesStillMovesTheWindow()
 {
     // No translator is installed and neither language has a catalogue here.
+    QTemporaryDir noCatalogues;
+    qputenv(platform::kTranslationRootVariable, noCatalogues.path().toUtf8());
     auto window = makeWindow();
     window->m_langActions[BrowseRepairDlg::LangDutch][0]->trigger();
     QTRY_COMPARE(window->SaveRepairBtn->geometry(), QRect(610, 530, 220, 32));

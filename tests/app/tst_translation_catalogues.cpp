@@ -1,0 +1,197 @@
+#include "language_rows.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+struct Message {
+    QString context, source, translation, type;
+};
+
+// The messages of a translation source file, in file order.
+QVector<Message> readCatalogue(const QString& path)
+{
+    QVector<Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            messages.append({context, QString(), QString(), QString()});
+        else if (xml.name() == QLatin1String("source") && !messages.isEmpty())
+            messages.last().source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
+            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return messages;
+}
+
+QString sourceFile(const QString& code)
+{
+    return QStringLiteral(PICTAVO_SOURCE_DIR "/translations/%1/LANG_%1.ts").arg(code);
+}
+
+QStringList matches(const QString& text, const QRegularExpression& pattern)
+{
+    QStringList found;
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    return found;
+}
+
+QStringList placeholders(const QString& text)
+{
+    QStringList found = matches(text, QRegularExpression(QStringLiteral("%\\d+")));
+    found.sort();
+    return found;
+}
+
+QStringList markup(const QString& text)
+{
+    return matches(text, QRegularExpression(QStringLiteral("<[^>]*>")));
+}
+
+QString visibleText(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("<[^>]*>"))).trimmed();
+}
+
+// Texts that read the same in every language: names, numbers, and the
+// hidden columns and form titles that are never shown.
+bool sameInEveryLanguage(const QString& visible)
+{
+    static const QStringList kept = {
+        QString(),  QStringLiteral("Pictavo"),  QStringLiteral("8.0.0.0"),       QStringLiteral("TextLabel"),
+        QStringLiteral("Dialog"), QStringLiteral("FileID"), QStringLiteral("ParentID"), QStringLiteral("TemporaryPath"),
+        QStringLiteral("OK"),     QStringLiteral("No"),     QStringLiteral("Status"),   QStringLiteral("Type"),
+        QStringLiteral("Help"),   QStringLiteral("Hindi"),  QStringLiteral("Version :"), QStringLiteral("Edition :"),
+    };
+    return kept.contains(visible);
+}
+
+} // namespace
+
+// Every language's catalogue holds every text the program shows (the German
+// catalogue lists them), translated, with the source's placeholders and
+// markup, and the scripts of the catalogues have an installed font.
+class TranslationCataloguesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void sourceHoldsEveryTextFinished_data();
+    void sourceHoldsEveryTextFinished();
+    void compiledCatalogueTranslatesEveryText_data();
+    void compiledCatalogueTranslatesEveryText();
+    void everyScriptHasAFont_data();
+    void everyScriptHasAFont();
+
+private:
+    QVector<Message> m_german;
+};
+
+void TranslationCataloguesTest::initTestCase()
+{
+    m_german = readCatalogue(sourceFile(QStringLiteral("DE")));
+    QVERIFY(m_german.size() > 100);
+}
+
+void TranslationCataloguesTest::sourceHoldsEveryTextFinished_data()
+{
+    addLanguageRows(false);
+}
+
+void TranslationCataloguesTest::sourceHoldsEveryTextFinished()
+{
+    QFETCH(QString, code);
+    const QVector<Message> messages = readCatalogue(sourceFile(code));
+    QStringList differences;
+    for (int i = 0; i < qMax(messages.size(), m_german.size()); ++i) {
+        const Message german = m_german.value(i);
+        const Message message = messages.value(i);
+        if (message.context != german.context || message.source != german.source)
+            differences << german.context + QLatin1Char('/') + german.source;
+        else if (!message.type.isEmpty())
+            differences << message.type + QLatin1String(": ") + message.source;
+    }
+    QCOMPARE(differences.join(QLatin1Char('\n')), QString());
+}
+
+void TranslationCataloguesTest::compiledCatalogueTranslatesEveryText_data()
+{
+    addLanguageRows(false);
+}
+
+void TranslationCataloguesTest::compiledCatalogueTranslatesEveryText()
+{
+    QFETCH(QString, code);
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(QStringLiteral(PICTAVO_BUILD_DIR "/PhotoTranslation/%1/LANG_%1.qm").arg(code)));
+    QStringList faults;
+    for (const Message& german : m_german) {
+        const QByteArray context = german.context.toUtf8();
+        const QByteArray source = german.source.toUtf8();
+        const QString translation = catalogue.translate(context.constData(), source.constData());
+        if (translation.isEmpty() && !german.source.isEmpty())
+            faults << QLatin1String("missing: ") + german.source;
+        else if (placeholders(translation) != placeholders(german.source))
+            faults << QLatin1String("placeholders: ") + translation;
+        else if (markup(translation) != markup(german.source))
+            faults << QLatin1String("markup: ") + translation;
+        else if (code != QLatin1String("DE") && visibleText(translation) == visibleText(german.source)
+                 && !sameInEveryLanguage(visibleText(german.source)))
+            faults << QLatin1String("in English: ") + german.source;
+    }
+    QCOMPARE(faults.join(QLatin1Char('\n')), QString());
+}
+
+void TranslationCataloguesTest::everyScriptHasAFont_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("writingSystem");
+    QTest::newRow("Japanese") << QStringLiteral("JA") << int(QFontDatabase::Japanese);
+    QTest::newRow("Chinese") << QStringLiteral("CN") << int(QFontDatabase::SimplifiedChinese);
+    QTest::newRow("Korean") << QStringLiteral("KO") << int(QFontDatabase::Korean);
+    QTest::newRow("Hindi") << QStringLiteral("HI") << int(QFontDatabase::Devanagari);
+}
+
+void TranslationCataloguesTest::everyScriptHasAFont()
+{
+    QFETCH(QString, code);
+    QFETCH(int, writingSystem);
+    QVector<uint> characters;
+    for (const Message& message : readCatalogue(sourceFile(code)))
+        for (uint character : visibleText(message.translation).toUcs4())
+            if (character > 0x7f && !characters.contains(character))
+                characters << character;
+    QVERIFY(!characters.isEmpty());
+
+    const QStringList families = QFontDatabase().families(QFontDatabase::WritingSystem(writingSystem));
+    QString uncovered;
+    for (const QString& family : families) {
+        const QFontMetrics metrics{QFont(family)};
+        uncovered.clear();
+        for (uint character : characters)
+            if (!metrics.inFontUcs4(character))
+                uncovered += QString::fromUcs4(&character, 1);
+        if (uncovered.isEmpty())
+            return;
+    }
+    QFAIL(qPrintable(QStringLiteral("no installed font of %1 families shows: %2").arg(families.size()).arg(uncovered)));
+}
+
+QTEST_MAIN(TranslationCataloguesTest)
+#include "tst_translation_catalogues.moc"
