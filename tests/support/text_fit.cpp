@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QtMath>
 
 namespace {
 
@@ -46,8 +47,10 @@ QString describe(const QWidget* widget, const QString& text, const QSize& need, 
 
 // The lines of a label's text as the label breaks them: at its line breaks
 // and, when it wraps, where the next word would not fit. Rich text is laid
-// out as the label lays it out, in its own fonts.
-QStringList labelLines(const QLabel* label, const QRect& space, QFont* font)
+// out as the label lays it out, in its own fonts. `above` gets the height of
+// all lines but the last, as tall as the fonts that draw them (a script the
+// label's font lacks comes from a taller font).
+QStringList labelLines(const QLabel* label, const QRect& space, QFont* font, qreal* above)
 {
     QTextDocument document;
     document.setDocumentMargin(0);
@@ -61,11 +64,15 @@ QStringList labelLines(const QLabel* label, const QRect& space, QFont* font)
     document.setTextWidth(label->wordWrap() ? space.width() : -1);
     document.documentLayout(); // lays the text out
     QStringList lines;
+    qreal height = 0;
+    qreal last = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
             lines << block.text().mid(line.textStart(), line.textLength()).trimmed();
+            height += last;
+            last = line.height();
         }
         // The font of the text's first letters stands for the whole text.
         if (block == document.begin()) {
@@ -74,6 +81,7 @@ QStringList labelLines(const QLabel* label, const QRect& space, QFont* font)
             *font = format.font();
         }
     }
+    *above = height;
     return lines;
 }
 
@@ -84,10 +92,13 @@ QString labelMisfit(const QLabel* label)
     const int margin = label->margin();
     const QRect space = label->contentsRect().adjusted(margin, margin, -margin, -margin);
     QFont font = label->font();
-    const QStringList lines = labelLines(label, space, &font);
+    qreal above = 0;
+    const QStringList lines = labelLines(label, space, &font, &above);
     if (lines.join(QString()).isEmpty())
         return QString();
-    const QSize need = inkBlock(QFontMetrics(font), lines);
+    const QFontMetrics metrics(font);
+    const QSize need(inkBlock(metrics, lines).width(),
+                     qCeil(above) + metrics.tightBoundingRect(lines.join(QString())).height());
     if (need.width() <= space.width() && need.height() <= space.height())
         return QString();
     return describe(label, lines.join(QLatin1Char('|')), need, space.size());

@@ -374,7 +374,7 @@ Thumbnails are listed as &apos;filename_Tx&apos; if available.
 Thumbnails are small sized images of large JPEGs.</source>
         <translation>Reparatur abgeschlossen.
 
-Miniaturansichten heißen „Dateiname_Tx“, falls vorhanden.
+Miniaturansichten heißen „Dateiname_Tx“.
 Sie sind kleine Bilder großer JPEG-Dateien.</translation>
     </message>
     <message>

@@ -374,7 +374,7 @@ Thumbnails are listed as &apos;filename_Tx&apos; if available.
 Thumbnails are small sized images of large JPEGs.</source>
         <translation>Réparation terminée.
 
-Les miniatures disponibles sont listées sous la forme « nomfichier_Tx ».
+Les miniatures sont nommées « nomfichier_Tx ».
 Les miniatures sont de petites images de grands JPEG.</translation>
     </message>
     <message>

@@ -374,7 +374,7 @@ Thumbnails are listed as &apos;filename_Tx&apos; if available.
 Thumbnails are small sized images of large JPEGs.</source>
         <translation>修復が完了しました。
 
-サムネイルがある場合は「ファイル名_Tx」として表示されます。
+サムネイルは「ファイル名_Tx」と表示されます。
 サムネイルは大きな JPEG の縮小画像です。</translation>
     </message>
     <message>
