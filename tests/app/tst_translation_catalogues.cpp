@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -117,17 +118,23 @@ void TranslationCataloguesTest::sourceHoldsEveryTextFinished_data()
 void TranslationCataloguesTest::sourceHoldsEveryTextFinished()
 {
     QFETCH(QString, code);
-    const QVector<Message> messages = readCatalogue(sourceFile(code));
-    QStringList differences;
-    for (int i = 0; i < qMax(messages.size(), m_german.size()); ++i) {
-        const Message german = m_german.value(i);
-        const Message message = messages.value(i);
-        if (message.context != german.context || message.source != german.source)
-            differences << german.context + QLatin1Char('/') + german.source;
+    const auto key = [](const Message& message) { return message.context + QLatin1Char('/') + message.source; };
+    QSet<QString> german;
+    for (const Message& message : m_german)
+        german << key(message);
+    QStringList faults;
+    QSet<QString> held;
+    for (const Message& message : readCatalogue(sourceFile(code))) {
+        held << key(message);
+        if (!german.contains(key(message)))
+            faults << QLatin1String("not shown: ") + key(message);
         else if (!message.type.isEmpty())
-            differences << message.type + QLatin1String(": ") + message.source;
+            faults << message.type + QLatin1String(": ") + key(message);
     }
-    QCOMPARE(differences.join(QLatin1Char('\n')), QString());
+    for (const Message& message : m_german)
+        if (!held.contains(key(message)))
+            faults << QLatin1String("missing: ") + key(message);
+    QCOMPARE(faults.join(QLatin1Char('\n')), QString());
 }
 
 void TranslationCataloguesTest::compiledCatalogueTranslatesEveryText_data()

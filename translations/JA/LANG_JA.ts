@@ -395,7 +395,7 @@ Thumbnails are small sized images of large JPEGs.</source>
     </message>
     <message>
         <source>Extracted</source>
-        <translation>抽出</translation>
+        <translation>抽出済み</translation>
     </message>
     <message>
         <source>This may take a while, depending on the number of photos and their file size. Please wait while the process is completed.</source>
