@@ -15,7 +15,7 @@ languages=${PICTAVO_CAPTURE_LANGUAGES:-"EN DE JA"}
 for tool in Xvfb openbox; do
     command -v "$tool" >/dev/null || { echo "capture.sh needs $tool" >&2; exit 1; }
 done
-cmake --build "$build" --target capture_windows >/dev/null
+cmake --build "$build" --target capture_windows Pictavo >/dev/null
 
 scratch=$(mktemp -d)
 pids=()
@@ -25,22 +25,47 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display number of its own: the server writes the one it took.
-Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(cat "$scratch/display")
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+# One display per monitor DPI, each with its own number (the server writes
+# the one it took) and the window manager. The DPIs are those of typical
+# monitors; the program rounds them to 96, 120 and 144.
+start_display() {
+    rm -f "$scratch/display"
+    Xvfb -displayfd 3 -dpi "$1" -screen 0 1920x1200x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+    [ -s "$scratch/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=:$(cat "$scratch/display")
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 1
+}
+
+language_type() {
+    case $1 in
+        EN) echo 0 ;; DE) echo 1 ;; FR) echo 2 ;; IT) echo 3 ;; ES) echo 4 ;; JA) echo 5 ;;
+        CN) echo 6 ;; KO) echo 7 ;; DU) echo 8 ;; BR) echo 9 ;; HI) echo 10 ;;
+    esac
+}
 
 mkdir -p "$out"
-for language in $languages; do
-    for dpi in 96 120 144; do
+for monitor in 100:96 110:120 140:144; do
+    start_display "${monitor%%:*}"
+    dpi=${monitor##*:}
+    for language in $languages; do
         echo "capturing $language at $dpi DPI"
+        settings=$scratch/settings-$language-$dpi.ini
+        printf '[General]\nLanguageType=%s\n' "$(language_type "$language")" >"$settings"
+        # The program itself, as started by a user: its start window.
+        PICTAVO_SETTINGS_FILE=$settings PICTAVO_NETWORK_STATE=offline TMPDIR=$scratch \
+            PICTAVO_TRANSLATION_DIR="$build/PhotoTranslation" "$build/Pictavo" >/dev/null 2>&1 &
+        program=$!
+        sleep 3
+        "$build/tools/capture_windows" --screen "$out/${language}_$((dpi * 100 / 96))_program.png"
+        kill "$program" 2>/dev/null || true
+        wait "$program" 2>/dev/null || true
+        # Every window and dialog, shown one after the other.
         QT_QPA_PLATFORM=xcb QT_FONT_DPI=$dpi TMPDIR=$scratch \
-            PICTAVO_TRANSLATION_DIR="$build/PhotoTranslation" PICTAVO_SETTINGS_FILE="$scratch/settings.ini" \
+            PICTAVO_TRANSLATION_DIR="$build/PhotoTranslation" PICTAVO_SETTINGS_FILE="$settings" \
             "$build/tools/capture_windows" "$language" "$out"
     done
 done

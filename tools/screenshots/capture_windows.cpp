@@ -1,6 +1,8 @@
 // Shows the program's windows one after the other on the X display and
 // saves what the display shows of each:
 //   capture_windows <language code> <output folder>
+// or saves the whole display (the program started on its own):
+//   capture_windows --screen <file>
 // The scale is the font DPI of the process (QT_FONT_DPI = scale x 96), as
 // the program sets it. Run through capture.sh, which provides the display.
 
@@ -135,6 +137,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--screen")
+        return QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     if (argc != 3) {
         std::fprintf(stderr, "usage: capture_windows <language code> <output folder>\n");
         return 2;
