@@ -2,7 +2,9 @@
 #include "browse_repair_dlg.h"
 #include "font_substitutes.h"
 #include "global_state.h"
+#include "jpeg_fixture.h"
 #include "language_table.h"
+#include "mainwindow_run.h"
 #include "q_download_app.h"
 #include "q_show_update.h"
 #include "reference_file_dlg.h"
@@ -11,8 +13,10 @@
 #include "translation_folder.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -126,9 +130,21 @@ void TextFitTest::textsFit()
         g_state.uiScale = m_scale;
         QEvent change(QEvent::LanguageChange);
         QCoreApplication::sendEvent(&window, &change);
-        misfits << TextsThatDoNotFit(&window);
         window.resize(int(850 * m_scale), int(600 * m_scale));
         window.show();
+        misfits << TextsThatDoNotFit(&window);
+        // The file list with a file, then the results of its repair.
+        QTemporaryDir photos;
+        QFile photo(photos.filePath(QStringLiteral("photo.jpg")));
+        QVERIFY(photo.open(QIODevice::WriteOnly));
+        photo.write(fixture::realJpeg(64, 48));
+        photo.close();
+        mainwindowrun::addFiles(window, photos.path(), {QStringLiteral("photo.jpg")});
+        misfits << TextsThatDoNotFit(&window);
+        mainwindowrun::RunWatch run(window);
+        window.StartRepairFilesBtnN->click();
+        QVERIFY2(run.waitForEnd(), "the repair run did not end");
+        misfits << TextsThatDoNotFit(&window);
         checkModalRuns(window, misfits);
         window.hide();
     }

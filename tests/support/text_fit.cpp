@@ -85,6 +85,28 @@ QStringList labelLines(const QLabel* label, const QRect& space, QFont* font, qre
     return lines;
 }
 
+// A later sibling that paints a background over the text hides it.
+QString coveringSibling(const QWidget* widget, const QRect& text)
+{
+    const QWidget* parent = widget->parentWidget();
+    if (!parent)
+        return QString();
+    const QObjectList& siblings = parent->children();
+    for (int i = siblings.indexOf(const_cast<QWidget*>(widget)) + 1; i < siblings.size(); ++i) {
+        const auto* sibling = qobject_cast<const QWidget*>(siblings[i]);
+        if (!sibling || sibling->isHidden() || sibling->isWindow())
+            continue;
+        const bool opaque = sibling->autoFillBackground() || sibling->testAttribute(Qt::WA_StyledBackground);
+        if (opaque && sibling->geometry().intersects(text.translated(widget->pos())))
+            return QStringLiteral("%1/%2 \"%3\" is covered by %4")
+                .arg(widget->window()->metaObject()->className(), widget->objectName(),
+                     qobject_cast<const QLabel*>(widget) ? static_cast<const QLabel*>(widget)->text()
+                                                        : static_cast<const QAbstractButton*>(widget)->text(),
+                     sibling->objectName());
+    }
+    return QString();
+}
+
 QString labelMisfit(const QLabel* label)
 {
     if (label->text().trimmed().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull())
@@ -100,7 +122,7 @@ QString labelMisfit(const QLabel* label)
     const QSize need(inkBlock(metrics, lines).width(),
                      qCeil(above) + metrics.tightBoundingRect(lines.join(QString())).height());
     if (need.width() <= space.width() && need.height() <= space.height())
-        return QString();
+        return coveringSibling(label, QStyle::alignedRect(Qt::LeftToRight, label->alignment(), need, space));
     return describe(label, lines.join(QLatin1Char('|')), need, space.size());
 }
 

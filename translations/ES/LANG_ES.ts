@@ -374,8 +374,8 @@ Thumbnails are listed as &apos;filename_Tx&apos; if available.
 Thumbnails are small sized images of large JPEGs.</source>
         <translation>Reparación completada.
 
-Las miniaturas, si las hay, aparecen como «nombrearchivo_Tx».
-Las miniaturas son imágenes pequeñas de JPEG grandes.</translation>
+Las miniaturas aparecen como «nombrearchivo_Tx».
+Son imágenes pequeñas de JPEG grandes.</translation>
     </message>
     <message>
         <source>Repairing file </source>

@@ -607,7 +607,7 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
     </message>
     <message>
         <source>Select All</source>
-        <translation>Tout sélectionner</translation>
+        <translation>Tout cocher</translation>
     </message>
     <message>
         <source>Pictavo </source>

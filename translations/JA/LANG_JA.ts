@@ -607,7 +607,7 @@ Click Next to add a &apos; sample HEIC image</source>
     </message>
     <message>
         <source>Select All</source>
-        <translation>すべて選択</translation>
+        <translation>全選択</translation>
     </message>
     <message>
         <source>Pictavo </source>
