@@ -1,15 +1,15 @@
 #include "text_fit.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QRegularExpression>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -134,15 +134,16 @@ QString buttonMisfit(const QAbstractButton* button)
     text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
     const QFontMetrics metrics(button->font());
     QSize need = inkBlock(metrics, text.split(QLatin1Char('\n')));
-    if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button)) {
+    const bool check = qobject_cast<const QCheckBox*>(button);
+    if (check || qobject_cast<const QRadioButton*>(button)) {
+        // The indicator and the space after it come before the text.
         QStyleOptionButton option;
         option.initFrom(button);
-        const bool check = qobject_cast<const QCheckBox*>(button);
-        need.rwidth() += button->style()->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth,
-                                                       &option, button)
-                         + button->style()->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing
-                                                              : QStyle::PM_RadioButtonLabelSpacing,
-                                                        &option, button);
+        const QStyle* style = button->style();
+        need.rwidth() +=
+            style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, &option, button)
+            + style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, &option,
+                                 button);
     }
     const QSize have = button->size();
     if (need.width() <= have.width() && need.height() <= have.height())

@@ -119,8 +119,10 @@ void captureMainWindow(const QString& folder)
 void captureDialogs()
 {
     int index = 0;
-    for (const auto& dialog : makeStandaloneDialogs())
-        showAndCapture(dialog.get(), QStringLiteral("dialog_%1_%2").arg(++index).arg(dialog->metaObject()->className()));
+    for (const auto& dialog : makeStandaloneDialogs()) {
+        const QString name = QStringLiteral("dialog_%1_%2").arg(++index).arg(dialog->metaObject()->className());
+        showAndCapture(dialog.get(), name);
+    }
     ReferenceFileDlg sample(nullptr, QString());
     showAndCapture(&sample, QStringLiteral("dialog_sample"));
     AboutDlg about(nullptr);
