@@ -1,4 +1,5 @@
 #include "browse_repair_dlg.h"
+#include "font_substitutes.h"
 #include "global_state.h"
 #include "q_check_update.h"
 #include "screen_metrics.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[])
 
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     QApplication app(argc, argv);
+    platform::installFontSubstitutes();
     QCoreApplication::processEvents();
     ApplyStartSettings();
 

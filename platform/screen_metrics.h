@@ -14,6 +14,13 @@ struct ScreenMetrics {
 };
 
 // Reads the primary monitor's metrics before the application object exists.
+// The environment overrides are taken as given.
 ScreenMetrics primaryScreenMetrics(int argc, char* argv[]);
+
+// The DPI the interface is laid out for: the monitor's DPI rounded to the
+// nearest multiple of 24 (halves round up, at least 24), the only values a
+// Windows desktop reports. A typical X server's 100 DPI becomes 96, so the
+// scale lands on a step that has an image set.
+unsigned nearestDpiStep(qreal dpi);
 
 } // namespace platform

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cmath>
+
 namespace platform {
 
 namespace {
@@ -14,7 +16,7 @@ ScreenMetrics toolkitMetrics(int argc, char* argv[])
     ScreenMetrics metrics;
     QGuiApplication probe(argc, argv);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        metrics.dpi = unsigned(qRound(screen->logicalDotsPerInchX()));
+        metrics.dpi = nearestDpiStep(screen->logicalDotsPerInchX());
         metrics.workArea = screen->availableGeometry().size();
     }
     return metrics;
@@ -29,6 +31,13 @@ QSize parseSize(const QString& text)
 }
 
 } // namespace
+
+unsigned nearestDpiStep(qreal dpi)
+{
+    constexpr qreal kStep = 24.0;
+    const qreal steps = std::floor(dpi / kStep + 0.5);
+    return unsigned(kStep * qMax<qreal>(1.0, steps));
+}
 
 ScreenMetrics primaryScreenMetrics(int argc, char* argv[])
 {

@@ -8,13 +8,13 @@ namespace {
 QList<QUrl>* g_openedUrls = nullptr;
 } // namespace
 
-void openUrl(const QUrl& url)
+bool openUrl(const QUrl& url)
 {
     if (g_openedUrls) {
         g_openedUrls->append(url);
-        return;
+        return true;
     }
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 void recordOpenedUrls(QList<QUrl>* recorder)

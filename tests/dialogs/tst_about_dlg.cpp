@@ -1,6 +1,7 @@
 #include "about_dlg.h"
 #include "dialog_driver.h"
 #include "global_state.h"
+#include "repair_finish_dialog.h"
 #include "settings_store.h"
 #include "url_open.h"
 
@@ -11,6 +12,23 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(LayoutLanguage)
+
+namespace {
+
+// Where the about box looks for the licence document of a language.
+QString licencePath(const QString& code)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Eula_%1.pdf").arg(code);
+}
+
+void writeLicence(const QString& code)
+{
+    QFile file(licencePath(code));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("%PDF-1.4\n");
+}
+
+} // namespace
 
 class AboutDlgTest : public QObject {
     Q_OBJECT
@@ -24,6 +42,10 @@ private slots:
     void rightsLine();
     void supportLinkAndLicenceOfTheLanguage_data();
     void supportLinkAndLicenceOfTheLanguage();
+    void licenceDocumentFallsBackToEnglish_data();
+    void licenceDocumentFallsBackToEnglish();
+    void licenceDocumentIsBuilt();
+    void missingLicenceToldInGerman();
     void geometry_data();
     void geometry();
     void picturesByScale_data();
@@ -53,6 +75,8 @@ void AboutDlgTest::init()
 
 void AboutDlgTest::cleanup()
 {
+    for (const QString& code : {"EN", "DE", "DU", "BR", "JA"})
+        QFile::remove(licencePath(code));
     QCoreApplication::removeTranslator(&m_german);
     QCoreApplication::processEvents();
 }
@@ -108,6 +132,7 @@ void AboutDlgTest::supportLinkAndLicenceOfTheLanguage()
         settings->setValue(code + QLatin1String("/SupportName"), QStringLiteral("Support ") + code);
         settings->setValue(code + QLatin1String("/SupportLink"), QStringLiteral("https://support.test/") + code);
     }
+    writeLicence(code);
     AboutDlg about(nullptr);
     QCOMPARE(about.SupportBtn->text(), QStringLiteral("<a href=\"https://support.test/%1\">Support %1</a>").arg(code));
     QVERIFY(about.SupportBtn->openExternalLinks());
@@ -116,8 +141,86 @@ void AboutDlgTest::supportLinkAndLicenceOfTheLanguage()
     about.LicenseButton->click();
     QCOMPARE(m_opened.size(), 1);
     QVERIFY(m_opened.first().isLocalFile());
-    QCOMPARE(m_opened.first().toLocalFile(),
-             QCoreApplication::applicationDirPath() + QStringLiteral("/Eula_%1.pdf").arg(code));
+    QCOMPARE(m_opened.first().toLocalFile(), licencePath(code));
+}
+
+void AboutDlgTest::licenceDocumentFallsBackToEnglish_data()
+{
+    QTest::addColumn<LayoutLanguage>("language");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("opened"); // empty: the user is told instead
+    QTest::newRow("German has its own") << LayoutLanguage::German << QStringList{"DE", "EN"} << "DE";
+    QTest::newRow("German falls back") << LayoutLanguage::German << QStringList{"EN"} << "EN";
+    QTest::newRow("Japanese falls back") << LayoutLanguage::Japanese << QStringList{"EN", "DE"} << "EN";
+    QTest::newRow("English") << LayoutLanguage::English << QStringList{"EN"} << "EN";
+    QTest::newRow("none at all") << LayoutLanguage::Dutch << QStringList{} << "";
+    QTest::newRow("only another language's") << LayoutLanguage::Brazil << QStringList{"DE"} << "";
+    QTest::newRow("English missing") << LayoutLanguage::English << QStringList{"DE"} << "";
+}
+
+void AboutDlgTest::licenceDocumentFallsBackToEnglish()
+{
+    QFETCH(LayoutLanguage, language);
+    QFETCH(QStringList, present);
+    QFETCH(QString, opened);
+    setInterfaceLanguage(language);
+    for (const QString& code : present)
+        writeLicence(code);
+    AboutDlg about(nullptr);
+
+    QString told;
+    bool modal = false;
+    if (opened.isEmpty()) {
+        whenModal(50, [&](QWidget* dialog) {
+            if (auto* message = qobject_cast<repairFinishDialog*>(dialog)) {
+                told = message->repairedLabl->text();
+                modal = message->parentWidget() == &about;
+                message->OkBtn->click();
+            }
+        });
+    }
+    about.LicenseButton->click();
+    if (opened.isEmpty()) {
+        QVERIFY(m_opened.isEmpty());
+        QCOMPARE(told, QStringLiteral("The licence document could not be opened."));
+        QVERIFY(modal);
+    } else {
+        QCOMPARE(m_opened.size(), 1);
+        QCOMPARE(m_opened.first().toLocalFile(), licencePath(opened));
+    }
+}
+
+void AboutDlgTest::missingLicenceToldInGerman()
+{
+    setInterfaceLanguage(LayoutLanguage::German);
+    QVERIFY(installGerman(m_german));
+    AboutDlg about(nullptr);
+    QString told;
+    whenModal(50, [&](QWidget* dialog) {
+        if (auto* message = qobject_cast<repairFinishDialog*>(dialog)) {
+            told = message->repairedLabl->text();
+            message->OkBtn->click();
+        }
+    });
+    about.LicenseButton->click();
+    QCOMPARE(told, QStringLiteral("Das Lizenzdokument konnte nicht ge\u00f6ffnet werden."));
+}
+
+// The build writes the English licence document beside the program.
+void AboutDlgTest::licenceDocumentIsBuilt()
+{
+    QFile pdf(QStringLiteral(PICTAVO_BUILD_DIR "/Eula_EN.pdf"));
+    QVERIFY2(pdf.open(QIODevice::ReadOnly), qPrintable(pdf.fileName()));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+    QVERIFY(bytes.contains("/Type /Page"));
+    // The document's title is the licence text's heading, in UTF-16.
+    const QString heading = QStringLiteral("Pictavo End-User Licence Agreement");
+    QByteArray title("/Title (\xfe\xff");
+    for (QChar c : heading)
+        title.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+    QVERIFY(bytes.contains(title));
 }
 
 void AboutDlgTest::geometry_data()

@@ -1,14 +1,8 @@
 #include "advanced_repair_dlg.h"
-#include "already_exist_file_dlg.h"
-#include "back_application_dlg.h"
-#include "close_application_dlg.h"
 #include "dialog_look.h"
-#include "folder_exist.h"
 #include "global_state.h"
+#include "standalone_dialogs.h"
 #include "reference_file_dlg.h"
-#include "repair_finish_dialog.h"
-#include "saving_finish_dlg.h"
-#include "stop_dlg.h"
 
 #include <QFile>
 #include <QImage>
@@ -94,14 +88,7 @@ void DialogImagesTest::styleSheetsNameExistingImages()
     g_state.fileSuffix = QStringLiteral("jpg");
 
     auto sample = std::make_unique<ReferenceFileDlg>(nullptr, QString());
-    std::vector<std::unique_ptr<QWidget>> dialogs;
-    dialogs.emplace_back(new repairFinishDialog(nullptr));
-    dialogs.emplace_back(new StopDlg(nullptr));
-    dialogs.emplace_back(new CloseApplicationDlg(nullptr));
-    dialogs.emplace_back(new BackApplicationDlg(nullptr));
-    dialogs.emplace_back(new SavingFinishDlg(nullptr, QString()));
-    dialogs.emplace_back(new AlreadyExistFileDlg(nullptr));
-    dialogs.emplace_back(new FolderExist());
+    std::vector<std::unique_ptr<QWidget>> dialogs = makeStandaloneDialogs();
     auto* intro = new AdvancedRepairDlg(nullptr, QString(), sample.get());
     intro->setAttribute(Qt::WA_DeleteOnClose, false);
     dialogs.emplace_back(intro);

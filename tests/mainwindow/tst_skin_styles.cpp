@@ -1,6 +1,8 @@
 #include "browse_repair_dlg.h"
 #include "dialog_driver.h"
 #include "global_state.h"
+#include "my_tree_widget.h"
+#include "preview_pictures.h"
 #include "start_scale.h"
 
 #include <QAction>
@@ -56,6 +58,8 @@ private slots:
     void everyRequestedImageExists();
     void picturesAreLoaded_data();
     void picturesAreLoaded();
+    void checkBoxesGrowWithScale_data();
+    void checkBoxesGrowWithScale();
 };
 
 void SkinStylesTest::init()
@@ -258,6 +262,22 @@ void SkinStylesTest::everyRequestedImageExists()
         }
     }
     QVERIFY(checked >= 50);
+
+    // The pictures of the preview area, centred in it, stay clear of the
+    // results tree that covers its left edge. The offscreen screen is too
+    // small for the larger scales: lay the window out as on one it fits.
+    g_state.uiScale = scale;
+    if (imageSetFolder(scale).isEmpty())
+        return;
+    window->SetLanguageGeometry();
+    const QRect area = window->Preview_Label->geometry();
+    const int clearWidth = 2 * (area.center().x() - window->m_repairTree->geometry().right());
+    for (const QString& path : {CompletionPreviewPicture(true), CompletionPreviewPicture(false),
+                                ResultsPlaceholderPicture(), ResultsNotSupportedPicture()}) {
+        const QImage picture(path);
+        QVERIFY2(!picture.isNull(), qPrintable(path));
+        QVERIFY2(picture.width() <= clearWidth && picture.height() <= area.height(), qPrintable(path));
+    }
 }
 
 void SkinStylesTest::picturesAreLoaded_data()
@@ -278,6 +298,40 @@ void SkinStylesTest::picturesAreLoaded()
     for (QLabel* label : {window->topBar_2, window->label_5, window->label_6, window->image_labelN,
                           window->SeperateLbl, window->SeperateLbl_8})
         QVERIFY2(!label->pixmap(Qt::ReturnByValue).isNull(), qPrintable(label->objectName()));
+}
+
+void SkinStylesTest::checkBoxesGrowWithScale_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<int>("side");
+    QTest::newRow("96") << 1.0f << 11;
+    QTest::newRow("120") << 1.25f << 16;
+    QTest::newRow("144") << 1.5f << 17;
+    QTest::newRow("144 at 1.75") << 1.75f << 17;
+}
+
+// The select-all and thumbnail boxes are about as big, relative to the
+// scale, in every image set, and stay inside their rectangles.
+void SkinStylesTest::checkBoxesGrowWithScale()
+{
+    QFETCH(float, scale);
+    QFETCH(int, side);
+    auto window = makeWindow(scale);
+    // The offscreen screen is too small for the larger scales: lay the
+    // window out as on a screen it fits.
+    g_state.uiScale = scale;
+    window->SetLanguageGeometry();
+    for (QCheckBox* box : {window->checkBox1, window->checkBox1_2, window->ThumbChkbx}) {
+        box->ensurePolished();
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.state |= box->isChecked() ? QStyle::State_On : QStyle::State_Off;
+        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        QCOMPARE(indicator.size(), QSize(side, side));
+        QVERIFY2(box->rect().contains(indicator),
+                 qPrintable(QStringLiteral("%1 %2,%3 in %4x%5").arg(box->objectName()).arg(indicator.x())
+                                .arg(indicator.y()).arg(box->width()).arg(box->height())));
+    }
 }
 
 QTEST_MAIN(SkinStylesTest)

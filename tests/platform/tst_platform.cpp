@@ -1,6 +1,7 @@
 #include "file_open.h"
 #include "private_folder.h"
 #include "program_launch.h"
+#include "screen_metrics.h"
 #include "settings_store.h"
 #include "temp_file.h"
 #include "temp_folder.h"
@@ -13,7 +14,8 @@
 #include <sys/stat.h>
 
 // The platform layer: settings redirected by the environment, the temporary
-// folder, private folders, program starts, and file opening by any path.
+// folder, private folders, program starts, file opening by any path, and the
+// monitor DPI the interface uses.
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
@@ -28,6 +30,8 @@ private slots:
     void openFileRefusesWhatIsNotARegularFile_data();
     void openFileRefusesWhatIsNotARegularFile();
     void exclusiveCreationNeverWritesThroughALink();
+    void dpiRoundsToStep_data();
+    void dpiRoundsToStep();
 };
 
 void PlatformTest::settingsFollowOverride()
@@ -202,6 +206,30 @@ void PlatformTest::exclusiveCreationNeverWritesThroughALink()
     FILE* created = platform::openFile(dir.filePath("new.jpg"), "wb+x");
     QVERIFY(created);
     std::fclose(created);
+void PlatformTest::dpiRoundsToStep_data()
+{
+    QTest::addColumn<qreal>("reported");
+    QTest::addColumn<unsigned>("used");
+    QTest::newRow("96 kept") << 96.0 << 96u;
+    QTest::newRow("typical X server 100") << 100.0 << 96u;
+    QTest::newRow("101.6 from a measured screen") << 101.6 << 96u;
+    QTest::newRow("107.9 still 96") << 107.9 << 96u;
+    QTest::newRow("108 halfway rounds up") << 108.0 << 120u;
+    QTest::newRow("110") << 110.0 << 120u;
+    QTest::newRow("120 kept") << 120.0 << 120u;
+    QTest::newRow("131") << 131.0 << 120u;
+    QTest::newRow("140") << 140.0 << 144u;
+    QTest::newRow("144 kept") << 144.0 << 144u;
+    QTest::newRow("192") << 192.0 << 192u;
+    QTest::newRow("72 kept") << 72.0 << 72u;
+    QTest::newRow("tiny keeps one step") << 5.0 << 24u;
+}
+
+void PlatformTest::dpiRoundsToStep()
+{
+    QFETCH(qreal, reported);
+    QFETCH(unsigned, used);
+    QCOMPARE(platform::nearestDpiStep(reported), used);
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)

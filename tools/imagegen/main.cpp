@@ -304,8 +304,14 @@ int main(int argc, char* argv[])
     const QString root = QString::fromLocal8Bit(argv[1]);
     for (int set = 0; set < 3; ++set) {
         const QString folder = QLatin1String(sets[set]);
-        if (!writeSet(root + QLatin1Char('/') + folder, recipes, set)
-            || !writeSet(root + QStringLiteral("/Korean/") + folder, koreanAddFileRecipes(), set))
+        auto setRecipes = recipes;
+        for (ImageRecipe& recipe : previewRecipes(set, false))
+            setRecipes.push_back(std::move(recipe));
+        auto korean = koreanAddFileRecipes();
+        for (ImageRecipe& recipe : previewRecipes(set, true))
+            korean.push_back(std::move(recipe));
+        if (!writeSet(root + QLatin1Char('/') + folder, setRecipes, set)
+            || !writeSet(root + QStringLiteral("/Korean/") + folder, korean, set))
             return 1;
     }
     return 0;

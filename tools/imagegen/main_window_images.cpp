@@ -38,13 +38,6 @@ ImageRecipe recipe(const char* name, QSize base, Painter draw)
     return {name, {sizes[0], sizes[1], sizes[2]}, std::move(draw)};
 }
 
-QFont captionFont(qreal pixels, bool bold = true)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(bold);
-    font.setPixelSize(qMax(6, int(pixels)));
-    return font;
-}
 
 // A tool-strip icon: the ribbon's colour behind it (the .bmp icons are
 // opaque), a highlight square on hover and press, then the symbol.
@@ -355,13 +348,6 @@ const AddFileCaption kAddFileCaptions[] = {
     {"KO", "\ud30c\uc77c \ucd94\uac00"},
 };
 
-// Names live as long as the program: the recipes keep pointers to them.
-const char* keptName(const QString& name)
-{
-    static std::vector<QByteArray> names;
-    names.push_back(name.toUtf8());
-    return names.back().constData();
-}
 
 void addFileRecipes(std::vector<ImageRecipe>& recipes, const AddFileCaption& language)
 {
@@ -436,6 +422,21 @@ void addScrollBar(std::vector<ImageRecipe>& recipes, bool horizontal)
 }
 
 } // namespace
+
+const char* keptName(const QString& name)
+{
+    static std::vector<QByteArray> names;
+    names.push_back(name.toUtf8());
+    return names.back().constData();
+}
+
+QFont captionFont(qreal pixels, bool bold)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(bold);
+    font.setPixelSize(qMax(6, int(pixels)));
+    return font;
+}
 
 std::vector<ImageRecipe> mainWindowRecipes()
 {

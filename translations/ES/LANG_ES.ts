@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt;&quot;&gt;Copyright © Velmora Data Recovery. All rights reserved.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt;&quot;&gt;Copyright © Velmora Data Recovery. Todos los derechos reservados.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt;&quot;&gt;© Velmora Data Recovery. Derechos reservados.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt; font-weight:600;&quot;&gt;System Information&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -72,7 +72,11 @@
     </message>
     <message>
         <source>Copyright © Velmora Data Recovery. All rights reserved.</source>
-        <translation>Copyright © Velmora Data Recovery. Todos los derechos reservados.</translation>
+        <translation>© Velmora Data Recovery. Derechos reservados.</translation>
+    </message>
+    <message>
+        <source>The licence document could not be opened.</source>
+        <translation>No se pudo abrir el documento de licencia.</translation>
     </message>
 </context>
 <context>
@@ -370,8 +374,8 @@ Thumbnails are listed as &apos;filename_Tx&apos; if available.
 Thumbnails are small sized images of large JPEGs.</source>
         <translation>Reparación completada.
 
-Las miniaturas, si las hay, aparecen como «nombrearchivo_Tx».
-Las miniaturas son imágenes pequeñas de JPEG grandes.</translation>
+Las miniaturas aparecen como «nombrearchivo_Tx».
+Son imágenes pequeñas de JPEG grandes.</translation>
     </message>
     <message>
         <source>Repairing file </source>

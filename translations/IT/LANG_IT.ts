@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt;&quot;&gt;Copyright © Velmora Data Recovery. All rights reserved.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt;&quot;&gt;Copyright © Velmora Data Recovery. Tutti i diritti riservati.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt;&quot;&gt;© Velmora Data Recovery. Tutti i diritti riservati.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt; font-weight:600;&quot;&gt;System Information&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:9pt;&quot;&gt;Licensed to&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:9pt; font-weight:600;&quot;&gt; : &lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:9pt;&quot;&gt;Concesso in licenza a&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:9pt; font-weight:600;&quot;&gt; : &lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:9pt;&quot;&gt;Registrato a&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:9pt; font-weight:600;&quot;&gt; : &lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt; font-weight:600; color:#000000;&quot;&gt;Product Information&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -68,11 +68,15 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Informazioni</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Copyright © Velmora Data Recovery. All rights reserved.</source>
-        <translation>Copyright © Velmora Data Recovery. Tutti i diritti riservati.</translation>
+        <translation>© Velmora Data Recovery. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>The licence document could not be opened.</source>
+        <translation>Impossibile aprire il documento di licenza.</translation>
     </message>
 </context>
 <context>
@@ -137,7 +141,7 @@
     </message>
     <message>
         <source>Rename to :</source>
-        <translation>Rinomina in :</translation>
+        <translation>Rinomina :</translation>
     </message>
     <message>
         <source>Overwrite All</source>
@@ -370,8 +374,8 @@ Thumbnails are listed as &apos;filename_Tx&apos; if available.
 Thumbnails are small sized images of large JPEGs.</source>
         <translation>Riparazione completata.
 
-Le miniature, se disponibili, sono elencate come «nomefile_Tx».
-Le miniature sono piccole immagini di JPEG di grandi dimensioni.</translation>
+Le miniature appaiono come «nomefile_Tx».
+Sono piccole copie di JPEG grandi.</translation>
     </message>
     <message>
         <source>Repairing file </source>
@@ -415,7 +419,7 @@ shot using the same device.The sample and the damaged JPEGs remain unchanged dur
 
 Usa questa opzione per riparare JPEG gravemente danneggiati. 
 Fai clic su Avanti per aggiungere un «JPEG di esempio» dello stesso formato,
-scattato con lo stesso dispositivo. L&apos;esempio e i JPEG danneggiati non vengono modificati durante la riparazione.</translation>
+scattato con lo stesso dispositivo. L&apos;esempio e i JPEG danneggiati restano invariati.</translation>
     </message>
     <message>
         <source>Advance Repair
@@ -474,7 +478,7 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
     </message>
     <message>
         <source>Folder Name : </source>
-        <translation>Nome cartella : </translation>
+        <translation>Cartella : </translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -482,7 +486,7 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
     </message>
     <message>
         <source>Rename to : </source>
-        <translation>Rinomina in : </translation>
+        <translation>Rinomina : </translation>
     </message>
     <message>
         <source>Rename</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt;&quot;&gt;Copyright © Velmora Data Recovery. All rights reserved.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt;&quot;&gt;Copyright © Velmora Data Recovery. 無断転載を禁じます。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt;&quot;&gt;© Velmora Data Recovery. 無断転載を禁じます。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Segoe UI&apos;; font-size:10pt; font-weight:600;&quot;&gt;System Information&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -68,11 +68,15 @@
     </message>
     <message>
         <source>About</source>
-        <translation>バージョン情報</translation>
+        <translation>概要</translation>
     </message>
     <message>
         <source>Copyright © Velmora Data Recovery. All rights reserved.</source>
-        <translation>Copyright © Velmora Data Recovery. 無断転載を禁じます。</translation>
+        <translation>© Velmora Data Recovery. 無断転載を禁じます。</translation>
+    </message>
+    <message>
+        <source>The licence document could not be opened.</source>
+        <translation>ライセンス文書を開けませんでした。</translation>
     </message>
 </context>
 <context>
@@ -293,7 +297,7 @@ Do you want to go back to previous screen?</source>
     </message>
     <message>
         <source>Click on the &apos;Save Repaired Files&apos; to save all your repaired photos. Click the file to preview it. </source>
-        <translation>「修復したファイルを保存」をクリックすると、修復したすべての写真を保存できます。ファイルをクリックするとプレビューが表示されます。</translation>
+        <translation>「修復したファイルを保存」ですべての写真を保存します。ファイルをクリックするとプレビューを表示します。</translation>
     </message>
     <message>
         <source>Repair process completed.</source>
@@ -370,7 +374,7 @@ Thumbnails are listed as &apos;filename_Tx&apos; if available.
 Thumbnails are small sized images of large JPEGs.</source>
         <translation>修復が完了しました。
 
-サムネイルがある場合は「ファイル名_Tx」として表示されます。
+サムネイルは「ファイル名_Tx」と表示されます。
 サムネイルは大きな JPEG の縮小画像です。</translation>
     </message>
     <message>
@@ -619,7 +623,7 @@ Click Next to add a &apos; sample HEIC image</source>
     </message>
     <message>
         <source>Select All</source>
-        <translation>すべて選択</translation>
+        <translation>全選択</translation>
     </message>
     <message>
         <source>Pictavo </source>
@@ -673,7 +677,7 @@ Click Next to add a &apos; sample HEIC image</source>
     </message>
     <message>
         <source>Click here</source>
-        <translation>ここをクリック</translation>
+        <translation>クリック</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;to open containing folder.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>

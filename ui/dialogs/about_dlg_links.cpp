@@ -1,11 +1,13 @@
 #include "about_dlg.h"
 
 #include "global_state.h"
+#include "repair_finish_dialog.h"
 #include "settings_store.h"
 #include "system_info.h"
 #include "url_open.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -28,6 +30,19 @@ QString languageCode()
     case LayoutLanguage::English: break;
     }
     return QStringLiteral("EN");
+}
+
+// The licence document of the interface language, else the English one;
+// empty when neither is there.
+QString licenceDocument()
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString& code : {languageCode(), QStringLiteral("EN")}) {
+        const QString path = folder + QLatin1String("/Eula_") + code + QLatin1String(".pdf");
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return QString();
 }
 
 QString readSetting(const QString& key)
@@ -64,9 +79,10 @@ void AboutDlg::SetSupportLink()
 
 void AboutDlg::OpenLicense()
 {
-    const QString path =
-        QCoreApplication::applicationDirPath() + QLatin1String("/Eula_") + languageCode() + QLatin1String(".pdf");
-    platform::openUrl(QUrl::fromUserInput(path));
+    const QString path = licenceDocument();
+    if (!path.isEmpty() && platform::openUrl(QUrl::fromLocalFile(path)))
+        return;
+    ShowInformation(this, windowTitle(), tr("The licence document could not be opened."));
 }
 
 // The support button is hidden; the link text opens the support page.

@@ -2,6 +2,7 @@
 
 #include "dialog_layouts.h"
 #include "global_state.h"
+#include "window_frame.h"
 
 #include <QPixmap>
 #include <QRegion>
@@ -67,4 +68,17 @@ void repairFinishDialog::changeEvent(QEvent* event)
         SetLanguageGeometry();
     }
     QWidget::changeEvent(event);
+}
+
+void ShowInformation(QWidget* parent, const QString& title, const QString& message)
+{
+    repairFinishDialog box(parent);
+    box.repairedLabl->setText(message);
+    box.label_8->setText(title);
+    box.label_2->clear();
+    const QString folder = imageSetFolder(g_state.uiScale);
+    if (!folder.isEmpty())
+        box.label_2->setPixmap(QPixmap(folder + QLatin1String("info.png")));
+    CenterWidgetOnRect(&box, parent->geometry());
+    box.exec();
 }

@@ -27,3 +27,8 @@ private:
 
     DialogLayout m_geometry;
 };
+
+// Tells the user something: a message box with `title`, `message` and the
+// information picture of the current image set, centred on `parent` and
+// run modally.
+void ShowInformation(QWidget* parent, const QString& title, const QString& message);

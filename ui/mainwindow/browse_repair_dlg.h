@@ -266,8 +266,6 @@ private:
     int CopyRepairedFiles(const QString& workFolder);
     QString GetSavePath(const QString& target);
     void ShowSaveMessage(const QString& message);
-    // The one-button box with the info picture, centred on the window.
-    void ShowInfoMessage(const QString& title, const QString& message);
     // Advanced repair with a sample.
     QVector<SampleRunRow> SnapshotSampleRows() const;
     QString FailedRowPath(quint32 buttonId) const;

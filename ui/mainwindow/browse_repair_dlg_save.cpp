@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPixmap>
 #include <QSaveFile>
 #include <QTreeWidgetItemIterator>
 
@@ -279,18 +278,5 @@ QString BrowseRepairDlg::GetSavePath(const QString& target)
 
 void BrowseRepairDlg::ShowSaveMessage(const QString& message)
 {
-    ShowInfoMessage(tr("Save Repaired Files"), message);
-}
-
-void BrowseRepairDlg::ShowInfoMessage(const QString& title, const QString& message)
-{
-    repairFinishDialog box(this);
-    box.repairedLabl->setText(message);
-    box.label_8->setText(title);
-    box.label_2->clear();
-    const QString folder = imageSetFolder(g_state.uiScale);
-    if (!folder.isEmpty())
-        box.label_2->setPixmap(QPixmap(folder + QLatin1String("info.png")));
-    CenterWidgetOnRect(&box, geometry());
-    box.exec();
+    ShowInformation(this, tr("Save Repaired Files"), message);
 }

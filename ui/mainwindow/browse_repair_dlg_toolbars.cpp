@@ -5,6 +5,7 @@
 #include "main_window_skin.h"
 #include "popup_menu.h"
 #include "program_launch.h"
+#include "repair_finish_dialog.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -262,7 +263,7 @@ void BrowseRepairDlg::LaunchTool(qint32 GlobalState::*launchedFlag, const QStrin
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     if (!platform::launchProgram(program)) {
         g_state.*launchedFlag = 0;
-        ShowInfoMessage(tr("More Tools"), tr("The tool could not be started."));
+        ShowInformation(this, tr("More Tools"), tr("The tool could not be started."));
         return;
     }
     close();

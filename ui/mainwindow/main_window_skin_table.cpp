@@ -10,6 +10,12 @@ namespace {
 const char* const kCheckBoxes =
     "QCheckBox::indicator:checked {image: url(%1%2);}QCheckBox::indicator:unchecked {image: url(%1%3);}"
     "QCheckBox::indicator:indeterminate {image: url(%1%4);}";
+// The 144-DPI box pictures are drawn for the dialogs' larger boxes (24
+// pixels, the indeterminate one 16); the select-all boxes show them at one
+// and a half times their 96-DPI size, like the other sets do.
+const char* const kCheckBoxesSized =
+    "QCheckBox::indicator:checked {image: url(%1%2);}QCheckBox::indicator:unchecked {image: url(%1%3);}"
+    "QCheckBox::indicator:indeterminate {image: url(%1%4);}QCheckBox::indicator {width: 17px;height: 17px;}";
 const char* const kNormalHoverPressedSpaced =
     "QPushButton#%1{ image: url(%2%3);border: none;}QPushButton#%1:hover{image: url(%2%4);border: none;}"
     "QPushButton#%1:Pressed {image: url(%2%5);border: none;}";
@@ -62,7 +68,7 @@ const std::vector<SkinRow>& mainWindowSkinRows()
         {{"checkBox1", "checkBox1_2", "ThumbChkbx"},
          {{kCheckBoxes, {"img_SelectCheckBox.png", "img_UnSelectCheckBox.png", "img_PartiallyCheckBox.png"}},
           {kCheckBoxes, {"img_SelectCheckBox.png", "img_UnSelectCheckBox.png", "img_PartiallyCheckBox.png"}},
-          {kCheckBoxes, {"img_SelectCheckBox.png", "img_UnSelectCheckBox.png", "img_PartiallyCheckBox.png"}}}},
+          {kCheckBoxesSized, {"img_SelectCheckBox.png", "img_UnSelectCheckBox.png", "img_PartiallyCheckBox.png"}}}},
         {{"AbutBtn", "AbutBtn_2"},
          {{kNormalHoverPressedSpaced, {"info 1.bmp", "info 2.bmp", "info 2.bmp"}},
           {kNormalHoverPressedSpaced, {"info 1.bmp", "info 2.bmp", "info 2.bmp"}},

@@ -1,0 +1,183 @@
+#include "about_dlg.h"
+#include "browse_repair_dlg.h"
+#include "font_substitutes.h"
+#include "global_state.h"
+#include "jpeg_fixture.h"
+#include "language_table.h"
+#include "mainwindow_run.h"
+#include "q_download_app.h"
+#include "q_show_update.h"
+#include "reference_file_dlg.h"
+#include "standalone_dialogs.h"
+#include "text_fit.h"
+#include "translation_folder.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+// Every window and dialog, in every interface language, shows its texts
+// whole at the scale of this run: the scale is the font DPI the run gets
+// (QT_FONT_DPI = scale x 96, as the program sets it), so each scale runs in
+// a process of its own.
+class TextFitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void textsFit_data();
+    void textsFit();
+
+private:
+    void checkModalRuns(BrowseRepairDlg& window, QStringList& misfits);
+
+    float m_scale = 1.0f;
+    const LanguageInfo* m_installed = nullptr;
+};
+
+void TextFitTest::initTestCase()
+{
+    platform::installFontSubstitutes();
+    qputenv(platform::kTranslationRootVariable, PICTAVO_BUILD_DIR "/PhotoTranslation");
+    m_scale = float(QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 96.0);
+    QVERIFY2(m_scale == 1.0f || m_scale == 1.25f || m_scale == 1.5f, "QT_FONT_DPI must be 96, 120 or 144");
+    qInfo("scale %.2f", double(m_scale));
+}
+
+void TextFitTest::cleanup()
+{
+    if (m_installed) {
+        QCoreApplication::removeTranslator(m_installed->toolkitTranslator);
+        QCoreApplication::removeTranslator(m_installed->applicationTranslator);
+        m_installed = nullptr;
+    }
+}
+
+void TextFitTest::textsFit_data()
+{
+    QTest::addColumn<int>("type");
+    for (int type = 0; type < kLanguageCount; ++type)
+        QTest::newRow(FindLanguage(type)->code) << type;
+}
+
+// The messages the main window runs modally: each is checked once it is
+// open and then closed. A close that comes before the modal run's own event
+// loop exists only hides the dialog, so a hidden one is shown again and
+// closed on a later tick until the run has ended.
+void TextFitTest::checkModalRuns(BrowseRepairDlg& window, QStringList& misfits)
+{
+    QPointer<QWidget> current;
+    bool checked = false;
+    QTimer watch;
+    watch.setInterval(20);
+    connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            if (modal != current) {
+                current = modal;
+                checked = false;
+            }
+            if (!checked)
+                misfits << TextsThatDoNotFit(modal);
+            checked = true;
+            modal->close();
+        } else if (current && !current->isVisible()) {
+            current->show();
+        }
+    });
+    QTimer bound;
+    bound.setSingleShot(true);
+    bound.setInterval(20000);
+    connect(&bound, &QTimer::timeout, [&misfits] {
+        misfits << QStringLiteral("a modal message was still open after 20 seconds");
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->hide();
+    });
+    watch.start();
+    const auto run = [&](const char* slot, QGenericArgument argument) {
+        current = nullptr;
+        bound.start();
+        QMetaObject::invokeMethod(&window, slot, argument);
+        bound.stop();
+    };
+    run("OnCompletionMsgBox", QGenericArgument());
+    for (const char* suffix : {"jpg", "heic"}) {
+        g_state.fileSuffix = QLatin1String(suffix);
+        run("OnClickAddReference", Q_ARG(uint, 0));
+    }
+}
+
+void TextFitTest::textsFit()
+{
+    QFETCH(int, type);
+    m_installed = FindLanguage(type);
+    InstallLanguage(*m_installed);
+    SetLanguageFlags(type);
+    g_startScale = m_scale;
+
+    QStringList misfits;
+    {
+        BrowseRepairDlg window(nullptr);
+        // The offscreen screen is smaller than the window at the larger
+        // scales; lay it out as on a screen it fits.
+        g_state.uiScale = m_scale;
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&window, &change);
+        window.resize(int(850 * m_scale), int(600 * m_scale));
+        window.show();
+        misfits << TextsThatDoNotFit(&window);
+        // The file list with a file, then the results of its repair.
+        QTemporaryDir photos;
+        QFile photo(photos.filePath(QStringLiteral("photo.jpg")));
+        QVERIFY(photo.open(QIODevice::WriteOnly));
+        photo.write(fixture::realJpeg(64, 48));
+        photo.close();
+        mainwindowrun::addFiles(window, photos.path(), {QStringLiteral("photo.jpg")});
+        misfits << TextsThatDoNotFit(&window);
+        mainwindowrun::RunWatch run(window);
+        window.StartRepairFilesBtnN->click();
+        QVERIFY2(run.waitForEnd(), "the repair run did not end");
+        misfits << TextsThatDoNotFit(&window);
+        checkModalRuns(window, misfits);
+        window.hide();
+    }
+
+    g_state.uiScale = m_scale;
+    g_state.fileSuffix = QStringLiteral("jpg");
+    auto sample = std::make_unique<ReferenceFileDlg>(nullptr, QString());
+    std::vector<std::unique_ptr<QWidget>> dialogs = makeStandaloneDialogs();
+    dialogs.emplace_back(new AboutDlg(nullptr));
+    dialogs.emplace_back(new QShowUpdate(nullptr));
+    // Without a download address the download dialog shows its failure
+    // line, which names the address and so fits no rectangle: left out.
+    auto* download = new QDownloadApp(nullptr);
+    download->DownLoadProgressLabel->hide();
+    dialogs.emplace_back(download);
+    misfits << TextsThatDoNotFit(sample.get());
+    for (const auto& dialog : dialogs)
+        misfits << TextsThatDoNotFit(dialog.get());
+
+    for (const QString& misfit : misfits)
+        qWarning("%s", qPrintable(misfit));
+    QVERIFY2(misfits.isEmpty(), qPrintable(QStringLiteral("%1 texts do not fit").arg(misfits.size())));
+}
+
+// The font DPI decides the scale; a run without one is a run at 1.0.
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
+    QApplication app(argc, argv);
+    TextFitTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_text_fit.moc"

@@ -1,0 +1,174 @@
+#include "text_fit.h"
+
+#include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QtMath>
+
+namespace {
+
+// The width the text's lines take up to the ink of their last letters, and
+// the height of its lines stacked by the font's line spacing up to the ink
+// of the last one: what must be inside the rectangle to be seen whole.
+QSize inkBlock(const QFontMetrics& metrics, const QStringList& lines)
+{
+    int width = 0;
+    QString all;
+    for (const QString& line : lines) {
+        int advance = metrics.horizontalAdvance(line);
+        if (!line.isEmpty())
+            advance -= qMax(0, metrics.rightBearing(line.back()));
+        width = qMax(width, advance);
+        all += line;
+    }
+    const int ink = metrics.tightBoundingRect(all).height();
+    return QSize(width, ink + int(lines.size() - 1) * metrics.lineSpacing());
+}
+
+QString describe(const QWidget* widget, const QString& text, const QSize& need, const QSize& have)
+{
+    return QStringLiteral("%1/%2 \"%3\" needs %4x%5, has %6x%7")
+        .arg(widget->window()->metaObject()->className(), widget->objectName(), text)
+        .arg(need.width())
+        .arg(need.height())
+        .arg(have.width())
+        .arg(have.height());
+}
+
+// The lines of a label's text as the label breaks them: at its line breaks
+// and, when it wraps, where the next word would not fit. Rich text is laid
+// out as the label lays it out, in its own fonts. `above` gets the height of
+// all lines but the last, as tall as the fonts that draw them (a script the
+// label's font lacks comes from a taller font).
+QStringList labelLines(const QLabel* label, const QRect& space, QFont* font, qreal* above)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(label->font());
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (rich)
+        document.setHtml(label->text());
+    else
+        document.setPlainText(label->text());
+    document.setTextWidth(label->wordWrap() ? space.width() : -1);
+    document.documentLayout(); // lays the text out
+    QStringList lines;
+    qreal height = 0;
+    qreal last = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines << block.text().mid(line.textStart(), line.textLength()).trimmed();
+            height += last;
+            last = line.height();
+        }
+        // The font of the text's first letters stands for the whole text.
+        if (block == document.begin()) {
+            const QTextCharFormat format = block.begin().atEnd() ? block.charFormat()
+                                                                : block.begin().fragment().charFormat();
+            *font = format.font();
+        }
+    }
+    *above = height;
+    return lines;
+}
+
+// A later sibling that paints a background over the text hides it.
+QString coveringSibling(const QWidget* widget, const QRect& text)
+{
+    const QWidget* parent = widget->parentWidget();
+    if (!parent)
+        return QString();
+    const QObjectList& siblings = parent->children();
+    for (int i = siblings.indexOf(const_cast<QWidget*>(widget)) + 1; i < siblings.size(); ++i) {
+        const auto* sibling = qobject_cast<const QWidget*>(siblings[i]);
+        if (!sibling || sibling->isHidden() || sibling->isWindow())
+            continue;
+        const bool opaque = sibling->autoFillBackground() || sibling->testAttribute(Qt::WA_StyledBackground);
+        if (opaque && sibling->geometry().intersects(text.translated(widget->pos())))
+            return QStringLiteral("%1/%2 \"%3\" is covered by %4")
+                .arg(widget->window()->metaObject()->className(), widget->objectName(),
+                     qobject_cast<const QLabel*>(widget) ? static_cast<const QLabel*>(widget)->text()
+                                                        : static_cast<const QAbstractButton*>(widget)->text(),
+                     sibling->objectName());
+    }
+    return QString();
+}
+
+QString labelMisfit(const QLabel* label)
+{
+    if (label->text().trimmed().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull())
+        return QString();
+    const int margin = label->margin();
+    const QRect space = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    QFont font = label->font();
+    qreal above = 0;
+    const QStringList lines = labelLines(label, space, &font, &above);
+    if (lines.join(QString()).isEmpty())
+        return QString();
+    const QFontMetrics metrics(font);
+    const QSize need(inkBlock(metrics, lines).width(),
+                     qCeil(above) + metrics.tightBoundingRect(lines.join(QString())).height());
+    if (need.width() <= space.width() && need.height() <= space.height())
+        return coveringSibling(label, QStyle::alignedRect(Qt::LeftToRight, label->alignment(), need, space));
+    return describe(label, lines.join(QLatin1Char('|')), need, space.size());
+}
+
+QString buttonMisfit(const QAbstractButton* button)
+{
+    if (button->text().isEmpty())
+        return QString();
+    QString text = button->text();
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const QFontMetrics metrics(button->font());
+    QSize need = inkBlock(metrics, text.split(QLatin1Char('\n')));
+    const bool check = qobject_cast<const QCheckBox*>(button);
+    if (check || qobject_cast<const QRadioButton*>(button)) {
+        // The indicator and the space after it come before the text.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QStyle* style = button->style();
+        need.rwidth() +=
+            style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, &option, button)
+            + style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, &option,
+                                 button);
+    }
+    const QSize have = button->size();
+    if (need.width() <= have.width() && need.height() <= have.height())
+        return QString();
+    return describe(button, text, need, have);
+}
+
+} // namespace
+
+QStringList TextsThatDoNotFit(QWidget* root)
+{
+    QStringList misfits;
+    auto widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        if (widget->isHidden() && widget != root)
+            continue;
+        widget->ensurePolished();
+        QString misfit;
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            misfit = labelMisfit(label);
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            misfit = buttonMisfit(button);
+        if (!misfit.isEmpty())
+            misfits << misfit;
+    }
+    return misfits;
+}

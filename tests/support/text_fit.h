@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+// The texts of `root` and its children that do not fit their widget's
+// rectangle with the widget's font: labels (word-wrapped ones by the height
+// of their lines), push buttons, check boxes and radio buttons, and label
+// texts that a later sibling paints its background over. Widgets that are
+// explicitly hidden or show a picture are left out. Each entry names the
+// widget, its text and the space it needs against the space it has, or the
+// widget that covers it.
+QStringList TextsThatDoNotFit(QWidget* root);
