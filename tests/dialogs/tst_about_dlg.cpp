@@ -171,12 +171,10 @@ void AboutDlgTest::licenceDocumentFallsBackToEnglish()
     QString told;
     bool modal = false;
     if (opened.isEmpty()) {
-        whenModal(50, [&](QWidget* dialog) {
-            if (auto* message = qobject_cast<repairFinishDialog*>(dialog)) {
-                told = message->repairedLabl->text();
-                modal = message->parentWidget() == &about;
-                message->OkBtn->click();
-            }
+        whenModalOf<repairFinishDialog>([&](repairFinishDialog* message) {
+            told = message->repairedLabl->text();
+            modal = message->parentWidget() == &about;
+            message->OkBtn->click();
         });
     }
     about.LicenseButton->click();
@@ -196,11 +194,9 @@ void AboutDlgTest::missingLicenceToldInGerman()
     QVERIFY(installGerman(m_german));
     AboutDlg about(nullptr);
     QString told;
-    whenModal(50, [&](QWidget* dialog) {
-        if (auto* message = qobject_cast<repairFinishDialog*>(dialog)) {
-            told = message->repairedLabl->text();
-            message->OkBtn->click();
-        }
+    whenModalOf<repairFinishDialog>([&](repairFinishDialog* message) {
+        told = message->repairedLabl->text();
+        message->OkBtn->click();
     });
     about.LicenseButton->click();
     QCOMPARE(told, QStringLiteral("Das Lizenzdokument konnte nicht ge\u00f6ffnet werden."));

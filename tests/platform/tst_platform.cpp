@@ -206,6 +206,8 @@ void PlatformTest::exclusiveCreationNeverWritesThroughALink()
     FILE* created = platform::openFile(dir.filePath("new.jpg"), "wb+x");
     QVERIFY(created);
     std::fclose(created);
+}
+
 void PlatformTest::dpiRoundsToStep_data()
 {
     QTest::addColumn<qreal>("reported");
