@@ -11,6 +11,7 @@
 #include "jpeg_markers.h"
 #include "output_names.h"
 #include "segment_lists.h"
+#include "wipe_folder.h"
 
 #include <QFileInfo>
 
@@ -30,7 +31,9 @@ bool startsTables(quint16 word)
 }
 
 // Writes FF D8 and the input from point on under the input's name in the
-// work folder (a free name when another input's output holds it).
+// work folder (a free name when another input's output holds it). A file the
+// loader rejects is wiped again: it is no output, and left there it would
+// push a later repair of the same input onto a numbered name.
 Salvage salvageFrom(FileWindow& input, qint64 point)
 {
     const QString name = freeOutputName(g_state.workFolder, g_state.fileName);
@@ -41,8 +44,10 @@ Salvage salvageFrom(FileWindow& input, qint64 point)
     writeBytes(out, "\xFF\xD8", 2);
     copyBlocks(input, point, out, input.size() - point);
     std::fclose(out);
-    if (!imageDecodes(g_state.tempOutputPath))
+    if (!imageDecodes(g_state.tempOutputPath)) {
+        FolderWiper().WipeFile(g_state.tempOutputPath);
         return Salvage::Rejected;
+    }
     g_state.producedFiles.append(name);
     return Salvage::Decodes;
 }

@@ -286,13 +286,7 @@ void BackCloseTest::closeDuringRun()
     addFiles(*window, dir.path(), {"a.jpg", "b.jpg"});
     QSemaphore gate;
     QSignalSpy progress(window.get(), &BrowseRepairDlg::ShowProgressLabel);
-    connect(
-        window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
-        [&gate](const QString& text) {
-            if (text.startsWith(QLatin1String("Repairing file 1 ")))
-                gate.tryAcquire(1, 20000);
-        },
-        Qt::DirectConnection);
+    holdAtProgress(*window, QStringLiteral("Repairing file 1 "), gate);
     g_state.helpPreview = 0;
     window->StartRepairFilesBtnN->click();
     QTRY_COMPARE(progress.count(), 1);

@@ -129,11 +129,7 @@ struct Inputs {
 // the normal run cannot tell its box order, while the sample's boxes serve.
 HeicFixtureRecipe heicRecipe(int slices)
 {
-    HeicFixtureRecipe recipe;
-    recipe.order = HeicBoxLayout::MetaFirst;
-    recipe.units = idrSlices(slices);
-    recipe.entryCount = slices + 4;
-    return recipe;
+    return idrSliceRecipe(HeicBoxLayout::MetaFirst, slices, slices + 4);
 }
 
 QByteArray damagedHeic(int slices)
@@ -288,13 +284,7 @@ void SampleRepairTest::stopAfterFirstFile()
     const QString samplePath = files.putSample("sample.jpg", sampleJpeg());
     auto window = makeWindow();
     runAndFailAll(*window, files.inputs.path(), {"a.jpg", "b.jpg", "c.jpg"});
-    connect(
-        window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
-        [](const QString& text) {
-            if (text.startsWith(QLatin1String("Repairing file 2 ")))
-                g_state.stopRequested = 1;
-        },
-        Qt::DirectConnection);
+    stopAtProgress(*window, QStringLiteral("Repairing file 2 "));
 
     DialogTrace trace;
     answerSampleDialogs(trace, samplePath, true);

@@ -1,5 +1,7 @@
 #include "exif_fixture.h"
 
+#include "jpeg_fixture.h"
+
 #include <QBuffer>
 
 namespace fixture {
@@ -68,6 +70,15 @@ QByteArray withExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail
 int markerOffset(const QByteArray& jpeg, quint8 code)
 {
     return jpeg.indexOf(QByteArray(1, char(0xFF)) + char(code));
+}
+
+QByteArray withThumbnailOnly(int width, int height)
+{
+    QByteArray bytes = withExifThumbnail(realJpeg(width, height), realJpeg(width / 2, height / 2));
+    const int frame = bytes.lastIndexOf(QByteArray("\xFF\xC0", 2));
+    bytes[frame + 5] = 0;
+    bytes[frame + 6] = 0;
+    return bytes;
 }
 
 } // namespace fixture

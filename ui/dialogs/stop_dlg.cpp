@@ -17,6 +17,9 @@ StopDlg::StopDlg(QWidget* parent)
     label_3->setStyleSheet(QLatin1String(kPanelStyle));
     frame->setStyleSheet(QLatin1String(kPanelStyle));
     label_4->setStyleSheet(QLatin1String(kWhiteStyle));
+    // The form's always-empty label lies over the question and, taking the
+    // panel's background, would paint over most of its text.
+    label->hide();
     applyTexts();
 
     applyImageStyle(OkBtn_2, QStringLiteral(

@@ -87,6 +87,11 @@ public:
     CustomButton* m_lastCustomButton = nullptr;
     QStringList m_imageWidths;
     QVector<RunFileRow> m_runRows;
+    // The files of the file list when the run began: the run's wipe of the
+    // work folder spares them.
+    QStringList m_listedInputs;
+    // Set by a run body that ended at a stop, before its completion signal.
+    bool m_runStopped = false;
     // Advanced repair with a sample.
     QStringList m_sampleRepairQueue;
     QVector<SampleRunRow> m_sampleRows;
@@ -245,6 +250,7 @@ private:
     QVector<RunFileRow> SnapshotRunRows() const;
     CustomButton* LinkOfRow(const QTreeWidgetItem* row) const;
     void ShowFinishedResults();
+    QString FinishedHeading() const;
     void ShowRepairingTexts();
     void UpdateResultsSelection();
     void ShowPreview(const QImage& image, bool heic);
@@ -270,6 +276,8 @@ private:
     QVector<SampleRunRow> SnapshotSampleRows() const;
     QString FailedRowPath(quint32 buttonId) const;
     // Back and close.
+    QStringList ListedInputs() const;
+    void WipeWorkFolder() const;
     void WipeAndRemoveWorkFolder();
 };
 

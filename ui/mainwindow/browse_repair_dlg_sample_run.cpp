@@ -10,6 +10,7 @@
 #include "repair_tree_columns.h"
 #include "run_suffixes.h"
 #include "sample_run_rows.h"
+#include "wipe_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,8 +75,10 @@ public:
         emit m_window.Showlabel();
         emit m_window.SetProgressBarValue(count);
         for (uint k = 1; k <= count; ++k) {
-            if (stopSeen() || !repair(queue[int(k - 1)], k, count))
+            if (stopSeen() || !repair(queue[int(k - 1)], k, count)) {
+                m_window.m_runStopped = true;
                 break;
+            }
         }
         emit m_window.CompletionMsgBox();
     }
@@ -111,7 +114,13 @@ bool JpegSampleRun::repair(const QString& path, uint k, uint count)
         setStatus(row, RowSampleRepairing);
 
     g_state.producedFiles.clear();
-    if (!jpg_repair().AdvancedRepair(g_state.samplePath, path) || g_state.producedFiles.isEmpty())
+    if (!jpg_repair().AdvancedRepair(g_state.samplePath, path)) {
+        // The rejected copy is no output; left behind it would push the next
+        // attempt for this file onto a numbered name.
+        FolderWiper().WipeFile(g_state.tempOutputPath);
+        return true;
+    }
+    if (g_state.producedFiles.isEmpty())
         return true;
     // The engine names the copy itself: a name taken in the work folder
     // gets a number.
@@ -209,6 +218,7 @@ int rowOfClickedLink(const QVector<SampleRunRow>& rows)
 
 void BrowseRepairDlg::RepairJpegWithSample()
 {
+    m_runStopped = false;
     JpegSampleRun(*this).execute();
 }
 
@@ -217,6 +227,7 @@ void BrowseRepairDlg::RepairJpegWithSample()
 // failed, so that its link is offered again.
 void BrowseRepairDlg::RepairHeicWithSample()
 {
+    m_runStopped = false;
     beginSampleRun(*this);
     const int row = rowOfClickedLink(m_sampleRows);
     if (row >= 0) {
