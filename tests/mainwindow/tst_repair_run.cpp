@@ -525,7 +525,9 @@ void RepairRunTest::failedRowsAndLinks_data()
 
     // Only the thumbnail decodes: no advanced repair applies to the file, so
     // no link, not even a hidden one that a click could reach.
-    QTest::newRow("thumbnails only") << fixture::withThumbnailOnly(320, 240) << "cam.jpg" << ""
+    const QByteArray thumbnailOnly =
+        fixture::withThumbnailOnly(fixture::realJpeg(320, 240), fixture::realJpeg(160, 120));
+    QTest::newRow("thumbnails only") << thumbnailOnly << "cam.jpg" << ""
                                      << QStringList({"Advance Repair", "-"})
                                      << QStringList({"Thumbnail Repaired/cam_[T1].jpg"});
 }

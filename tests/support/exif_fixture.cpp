@@ -1,7 +1,5 @@
 #include "exif_fixture.h"
 
-#include "jpeg_fixture.h"
-
 #include <QBuffer>
 
 namespace fixture {
@@ -72,9 +70,9 @@ int markerOffset(const QByteArray& jpeg, quint8 code)
     return jpeg.indexOf(QByteArray(1, char(0xFF)) + char(code));
 }
 
-QByteArray withThumbnailOnly(int width, int height)
+QByteArray withThumbnailOnly(const QByteArray& jpeg, const QByteArray& thumbnail)
 {
-    QByteArray bytes = withExifThumbnail(realJpeg(width, height), realJpeg(width / 2, height / 2));
+    QByteArray bytes = withExifThumbnail(jpeg, thumbnail);
     const int frame = bytes.lastIndexOf(QByteArray("\xFF\xC0", 2));
     bytes[frame + 5] = 0;
     bytes[frame + 6] = 0;

@@ -5,8 +5,9 @@
 #include <QTimer>
 
 // While running, closes every message box that opens modally (the
-// application's one-button box or a toolkit message box) and records its
-// text, so a test can check what the user would have been told.
+// application's one-button box, the saving-finished box with OK, or a
+// toolkit message box) and records its text, so a test can check what the
+// user would have been told.
 class ModalRecorder : public QObject {
 public:
     ModalRecorder();
