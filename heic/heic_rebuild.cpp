@@ -144,7 +144,6 @@ bool writeIloc(HeicWriter& out, const IlocPlan& plan, int entryCount, const qint
     return true;
 }
 
-
 // Creates the output in the work folder's "HEIC_Repaired" and opens it into
 // the repair state. A name that an existing file holds (another input's
 // rebuild of the same name, or an input lying in that folder) becomes a free

@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <atomic>
+
 class AdvancedRepairDlg;
 class BackApplicationDlg;
 class CloseApplicationDlg;
@@ -90,8 +92,9 @@ public:
     // The files of the file list when the run began: the run's wipe of the
     // work folder spares them.
     QStringList m_listedInputs;
-    // Set by a run body that ended at a stop, before its completion signal.
-    bool m_runStopped = false;
+    // Set by a run body that ended at a stop, before its completion signal;
+    // the heading reads it, also on a language switch during a run.
+    std::atomic<bool> m_runStopped{false};
     // Advanced repair with a sample.
     QStringList m_sampleRepairQueue;
     QVector<SampleRunRow> m_sampleRows;
