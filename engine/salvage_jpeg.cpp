@@ -32,7 +32,9 @@ bool startsTables(quint16 word)
 
 // Writes FF D8 and the input from point on under the input's name in the
 // work folder (a free name when another input's output holds it). Only a
-// complete file that decodes is kept; nothing unlisted stays behind.
+// complete file that decodes is kept; a rejected one is removed again: it is
+// no output, and left there it would push a later repair of the same input
+// onto a numbered name.
 Salvage salvageFrom(FileWindow& input, qint64 point)
 {
     const QString name = freeOutputName(g_state.workFolder, g_state.fileName);

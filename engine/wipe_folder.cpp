@@ -17,6 +17,15 @@ QString withoutTrailingSlash(QString path)
 
 } // namespace
 
+FolderWiper::FolderWiper(const QStringList& keptFiles)
+{
+    for (const QString& file : keptFiles) {
+        const QString canonical = QFileInfo(file).canonicalFilePath();
+        if (!canonical.isEmpty())
+            m_kept.insert(canonical);
+    }
+}
+
 bool FolderWiper::WipeFolder(const QString& name)
 {
     if (name.isEmpty())
@@ -53,6 +62,8 @@ bool FolderWiper::WipeFile(const QString& path)
         QFile::remove(path);
         return true;
     }
+    if (!m_kept.isEmpty() && m_kept.contains(info.canonicalFilePath()))
+        return true;
     QFile file(path);
     if (file.exists() && file.open(QIODevice::ReadWrite)) {
         file.resize(0);

@@ -7,6 +7,7 @@
 #include "heic_writer.h"
 #include "hevc_units.h"
 #include "jpg_repair.h"
+#include "output_names.h"
 #include "word_scan.h"
 
 #include <QDir>
@@ -143,16 +144,11 @@ bool writeIloc(HeicWriter& out, const IlocPlan& plan, int entryCount, const qint
     return true;
 }
 
-bool sameExistingFile(const QString& a, const QString& b)
-{
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
-}
-
 // Creates the output in the work folder's "HEIC_Repaired" and opens it into
-// the repair state. Refuses a path that is one of the inputs, which opening it
-// for writing would destroy.
-bool openRebuildOutput(const QString& name, const QString& damagedPath, const QString& samplePath)
+// the repair state. A name that an existing file holds (another input's
+// rebuild of the same name, or an input lying in that folder) becomes a free
+// numbered one, so nothing there is overwritten; `name` returns it.
+bool openRebuildOutput(QString& name)
 {
     dropHeicOutput();
     if (g_state.workFolder.isEmpty())
@@ -161,9 +157,8 @@ bool openRebuildOutput(const QString& name, const QString& damagedPath, const QS
     folder.mkpath(QStringLiteral("HEIC_Repaired"));
     if (!folder.cd(QStringLiteral("HEIC_Repaired")))
         return false;
+    name = freeOutputName(folder.absolutePath(), QLatin1Char('/') + name).mid(1);
     const QString path = folder.absolutePath() + QLatin1Char('/') + name;
-    if (sameExistingFile(path, damagedPath) || sameExistingFile(path, samplePath))
-        return false;
     g_state.heicOutFile = platform::openFile(path, "wb+");
     if (!g_state.heicOutFile)
         return false;
@@ -236,8 +231,8 @@ int jpg_repair::ReadUShort(const void* p, char bigEndian)
 
 QString jpg_repair::RebuildHeic(QString path)
 {
-    const QString name = QFileInfo(path).completeBaseName() + QStringLiteral(".heic");
-    if (!openRebuildOutput(name, path, QString()))
+    QString name = QFileInfo(path).completeBaseName() + QStringLiteral(".heic");
+    if (!openRebuildOutput(name))
         return finishRebuild(false, name);
     return finishRebuild(writeContainer(*this, g_state.heicFile, &g_heicIinfDistance),
                          name);
@@ -247,8 +242,8 @@ QString jpg_repair::RebuildHeicFromSample(QString damagedPath, QString samplePat
 {
     discardHeicRun();
     checkSampleBoxOrder(*this, samplePath);
-    const QString name = QFileInfo(damagedPath).fileName();
-    if (!openRebuildOutput(name, damagedPath, samplePath))
+    QString name = QFileInfo(damagedPath).fileName();
+    if (!openRebuildOutput(name))
         return finishRebuild(false, name);
     collectHevcSlices(*this, damagedPath);
     FILE* sample = platform::openFile(samplePath, "rb");

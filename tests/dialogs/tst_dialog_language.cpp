@@ -9,12 +9,16 @@
 #include "repair_finish_dialog.h"
 #include "stop_dlg.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QTranslator>
 #include <QtTest>
 
 // A language change while the program runs: the dialogs that the main
 // window keeps hidden redo their texts from the new catalogue and their
 // rectangles from the new language flag.
+Q_DECLARE_METATYPE(LayoutLanguage)
+
 class DialogLanguageTest : public QObject {
     Q_OBJECT
 private slots:
@@ -27,6 +31,8 @@ private slots:
     void switchingBackRestoresEnglish();
     void everyLanguageRetextsTheKeptDialogs_data();
     void everyLanguageRetextsTheKeptDialogs();
+    void stopQuestionFullyVisible_data();
+    void stopQuestionFullyVisible();
 
 private:
     void switchToGerman();
@@ -147,6 +153,62 @@ void DialogLanguageTest::everyLanguageRetextsTheKeptDialogs()
                                   {sample.RefBrowse_Btn->text(), QStringLiteral("Browse")},
                                   {sample.label_2->text(), QStringLiteral("Apply to all JPEG of same format.")}}),
              QString());
+}
+
+void DialogLanguageTest::stopQuestionFullyVisible_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<LayoutLanguage>("language");
+    using L = LayoutLanguage;
+    const struct {
+        const char* name;
+        LayoutLanguage language;
+    } languages[] = {{"English", L::English}, {"German", L::German},   {"French", L::French},
+                     {"Italian", L::Italian}, {"Spanish", L::Spanish}, {"Chinese", L::Chinese},
+                     {"Japanese", L::Japanese}, {"Korean", L::Korean}, {"Dutch", L::Dutch},
+                     {"Brazil", L::Brazil},   {"Hindi", L::Hindi}};
+    for (const float scale : {1.0f, 1.25f, 1.5f}) {
+        for (const auto& entry : languages)
+            QTest::addRow("%s %.2f", entry.name, double(scale)) << scale << entry.language;
+    }
+}
+
+// The stop question as the user sees it: shown, its text fits its label at
+// the font size the interface scale gives the program, and no widget stacked
+// above it covers any of the text.
+void DialogLanguageTest::stopQuestionFullyVisible()
+{
+    QFETCH(float, scale);
+    QFETCH(LayoutLanguage, language);
+    g_state.uiScale = scale;
+    setInterfaceLanguage(language);
+    if (language == LayoutLanguage::German)
+        QVERIFY(installGerman(m_german));
+    QWidget owner;
+    StopDlg stop(&owner);
+    stop.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&stop));
+    QLabel* question = stop.label_2;
+    QVERIFY(question->isVisible());
+    if (language == LayoutLanguage::German)
+        QCOMPARE(question->text(), QStringLiteral("Möchten Sie den laufenden Vorgang anhalten?"));
+
+    QFont font = question->font();
+    font.setPointSizeF(font.pointSizeF() * double(scale));
+    const QRect area = question->contentsRect();
+    const int flags = int(question->alignment()) | (question->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect text = QFontMetrics(font).boundingRect(area, flags, question->text());
+    QVERIFY2(area.contains(text), qPrintable(QStringLiteral("text %1x%2 at (%3,%4) in a label of %5x%6")
+                                                 .arg(text.width()).arg(text.height()).arg(text.x()).arg(text.y())
+                                                 .arg(area.width()).arg(area.height())));
+
+    const QRect onPanel = text.translated(question->pos());
+    const QObjectList siblings = question->parentWidget()->children();
+    for (int i = siblings.indexOf(question) + 1; i < siblings.size(); ++i) {
+        const auto* above = qobject_cast<QWidget*>(siblings[i]);
+        if (above && above->isVisible())
+            QVERIFY2(!above->geometry().intersects(onPanel), qPrintable(above->objectName()));
+    }
 }
 
 QTEST_MAIN(DialogLanguageTest)

@@ -111,6 +111,11 @@ void JpegSalvageTest::salvage_data()
     QTest::newRow("no APP marker: from the last DQT")
         << noApp << noApp.lastIndexOf(QByteArray("\xFF\xDB", 2));
 
+    // Tables behind the APP0 but no image after them: the salvaged file is
+    // written, rejected by the loader and removed again.
+    QByteArray tablesOnly = jpeg.left(fixture::markerOffset(jpeg, 0xC0)) + QByteArray(400, '\x41');
+    tablesOnly[0] = 0;
+    QTest::newRow("rejected salvage is removed") << tablesOnly << -1;
     QTest::newRow("no DQT and no APP marker") << QByteArray(500, '\x41') << -1;
     QTest::newRow("APP marker without tables behind")
         << QByteArray("\x00\x00\xFF\xE0\x00\x04\x00\x00\x55\x55", 10) << -1;

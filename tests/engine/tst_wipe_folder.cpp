@@ -24,6 +24,7 @@ private slots:
     void wipesEveryFileAndKeepsFolders();
     void emptyOrMissingNameDoesNothing();
     void hiddenFilesAreNotListed();
+    void keptFilesStay();
     void linksAreRemovedWithoutTouchingTargets();
     void linkedFolderItselfIsRemovedNotWiped();
 };
@@ -66,6 +67,24 @@ void WipeFolderTest::hiddenFilesAreNotListed()
     FolderWiper().WipeFolder("Velmora");
     QCOMPARE(readFileBytes(tempPath("Velmora/.hidden")), QByteArray("stays"));
     QVERIFY(!QFile::exists(tempPath("Velmora/shown")));
+}
+
+// Files named to the wiper stay whole, also when named through another path
+// to them; everything else goes.
+void WipeFolderTest::keptFilesStay()
+{
+    writeFileBytes(tempPath("Velmora/mine.jpg"), "mine");
+    writeFileBytes(tempPath("Velmora/Thumbnail Repaired/also mine.jpg"), "also");
+    writeFileBytes(tempPath("Velmora/work.jpg"), "work");
+    QVERIFY(QFile::link(tempPath("Velmora/Thumbnail Repaired"), tempPath("outside-link")));
+
+    FolderWiper({tempPath("Velmora/mine.jpg"), tempPath("outside-link/also mine.jpg"), tempPath("missing.jpg")})
+        .WipeFolder("Velmora");
+
+    QCOMPARE(readFileBytes(tempPath("Velmora/mine.jpg")), QByteArray("mine"));
+    QCOMPARE(readFileBytes(tempPath("Velmora/Thumbnail Repaired/also mine.jpg")), QByteArray("also"));
+    QVERIFY(!QFile::exists(tempPath("Velmora/work.jpg")));
+    QFile::remove(tempPath("outside-link"));
 }
 
 void WipeFolderTest::linksAreRemovedWithoutTouchingTargets()

@@ -35,15 +35,6 @@ QByteArray expectedMetaHeader(O order, int hdlrSize)
     return order == O::MetaFirst ? meta + hdlr + dinf + pitm : meta + hdlr + pitm;
 }
 
-HeicFixtureRecipe fixtureSpec(O order, int slices, int entryCount)
-{
-    HeicFixtureRecipe recipe;
-    recipe.order = order;
-    recipe.units = idrSlices(slices);
-    recipe.entryCount = entryCount;
-    return recipe;
-}
-
 QVector<BoxRef> metaChildren(const QByteArray& file, int metaStart)
 {
     return walkBoxes(file, metaStart + 12, metaStart + int(be32At(file, metaStart)));
@@ -197,23 +188,23 @@ void HeicRebuildTest::everyVariant_data()
         {"selfie_four_ratio_five", O::MdatFirst, 43, 45, 43, 42, 43},
     };
     for (const Row& row : rows)
-        QTest::newRow(row.name) << fixtureSpec(row.order, row.slices, row.entries) << row.items
+        QTest::newRow(row.name) << idrSliceRecipe(row.order, row.slices, row.entries) << row.items
                                 << row.tiles << row.grid;
 
     // The copy and the count must agree on which units are slices: units of
     // every start word, 28 01 AF 84 first, with other units in between.
     const QVector<quint32> words = sliceStartWords();
-    HeicFixtureRecipe mixed = fixtureSpec(O::MdatFirst, 49, 51);
+    HeicFixtureRecipe mixed = idrSliceRecipe(O::MdatFirst, 49, 51);
     for (int i = 0; i < mixed.units.size(); ++i)
         mixed.units[i].word = words[i % words.size()];
     QTest::newRow("mdat-first, all five start words") << mixed << 49 << 48 << 49;
 
-    HeicFixtureRecipe tenAf84 = fixtureSpec(O::MdatFirst, 49, 51);
+    HeicFixtureRecipe tenAf84 = idrSliceRecipe(O::MdatFirst, 49, 51);
     for (int i = 0; i < 49; i += 5)
         tenAf84.units[i].word = 0x2801AF84;
     QTest::newRow("mdat-first, ten slices 28 01 AF 84") << tenAf84 << 49 << 48 << 49;
 
-    HeicFixtureRecipe between = fixtureSpec(O::MdatFirst, 49, 51);
+    HeicFixtureRecipe between = idrSliceRecipe(O::MdatFirst, 49, 51);
     HevcUnitRecipe parameterSet;
     parameterSet.word = 0x40010C01;
     parameterSet.body = QByteArray::fromHex("00000008" "2801AF80");
@@ -280,8 +271,8 @@ void HeicRebuildTest::everyVariant()
 void HeicRebuildTest::byteExact_data()
 {
     QTest::addColumn<HeicFixtureRecipe>("recipe");
-    QTest::newRow("meta-first standard, E 52") << fixtureSpec(O::MetaFirst, 48, 52);
-    QTest::newRow("mdat-first Three_RatioFour, E 51") << fixtureSpec(O::MdatFirst, 49, 51);
+    QTest::newRow("meta-first standard, E 52") << idrSliceRecipe(O::MetaFirst, 48, 52);
+    QTest::newRow("mdat-first Three_RatioFour, E 51") << idrSliceRecipe(O::MdatFirst, 49, 51);
 }
 
 void HeicRebuildTest::byteExact()
@@ -325,11 +316,23 @@ void HeicRebuildTest::byteExact()
 
 void HeicRebuildTest::outputNames()
 {
-    const QByteArray bytes = buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes;
+    const QByteArray bytes = buildHeicFixture(idrSliceRecipe(O::MetaFirst, 48, 52)).bytes;
     const QString damaged = writeHeicFixture(QStringLiteral("IMG.0001.HEIC"), bytes);
     const RebuildOutcome plain = repairWithoutSample(damaged);
     QCOMPARE(plain.name, QStringLiteral("IMG.0001.heic"));
     QVERIFY(QFile::exists(heicOutputFolder() + QStringLiteral("/IMG.0001.heic")));
+
+    // A second input of the same name from another folder takes a free name
+    // and leaves the first rebuild as it was.
+    const QByteArray otherBytes = buildHeicFixture(idrSliceRecipe(O::MdatFirst, 22, 24)).bytes;
+    const QString other = writeHeicFixture(QStringLiteral("other/IMG.0001.HEIC"), otherBytes);
+    g_state.producedFiles.clear();
+    const RebuildOutcome second = repairWithoutSample(other);
+    QCOMPARE(second.name, QStringLiteral("IMG.0001 (2).heic"));
+    QVERIFY(second.copied);
+    QCOMPARE(g_state.producedFiles, QStringList{second.name});
+    QCOMPARE(readFileBytes(heicOutputFolder() + QStringLiteral("/IMG.0001.heic")), plain.bytes);
+    QVERIFY(second.bytes != plain.bytes);
 
     const QString unicode = writeHeicFixture(QStringLiteral("фото 1.HEIC"), bytes);
     g_state.producedFiles.clear();
@@ -343,8 +346,8 @@ void HeicRebuildTest::outputNames()
 void HeicRebuildTest::sampleOfSameFileGivesSameBytes_data()
 {
     QTest::addColumn<HeicFixtureRecipe>("recipe");
-    QTest::newRow("meta-first") << fixtureSpec(O::MetaFirst, 40, 45);
-    QTest::newRow("mdat-first") << fixtureSpec(O::MdatFirst, 22, 24);
+    QTest::newRow("meta-first") << idrSliceRecipe(O::MetaFirst, 40, 45);
+    QTest::newRow("mdat-first") << idrSliceRecipe(O::MdatFirst, 22, 24);
 }
 
 void HeicRebuildTest::sampleOfSameFileGivesSameBytes()
@@ -361,12 +364,12 @@ void HeicRebuildTest::sampleOfSameFileGivesSameBytes()
 
 void HeicRebuildTest::sampleBoxesAreUsed()
 {
-    HeicFixtureRecipe sampleSpec = fixtureSpec(O::MetaFirst, 6, 53);
+    HeicFixtureRecipe sampleSpec = idrSliceRecipe(O::MetaFirst, 6, 53);
     sampleSpec.hdlrSize = 34;
     const HeicFixture sample = buildHeicFixture(sampleSpec);
     const QString samplePath = writeHeicFixture(QStringLiteral("sample.HEIF"), sample.bytes);
     const QString damaged = writeHeicFixture(QStringLiteral("IMG_2.HEIC"),
-        buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes);
+        buildHeicFixture(idrSliceRecipe(O::MetaFirst, 48, 52)).bytes);
 
     const RebuildOutcome outcome = repairWithSample(damaged, samplePath);
     QVERIFY(outcome.copied);
@@ -386,24 +389,24 @@ void HeicRebuildTest::failureListsNothing_data()
     QTest::addColumn<HeicFixtureRecipe>("sample");
     QTest::addColumn<bool>("workFolder");
 
-    const HeicFixtureRecipe standard = fixtureSpec(O::MetaFirst, 48, 52);
-    QTest::newRow("sample of the other box order") << true << standard << fixtureSpec(O::MdatFirst, 49, 51) << true;
+    const HeicFixtureRecipe standard = idrSliceRecipe(O::MetaFirst, 48, 52);
+    QTest::newRow("sample of the other box order") << true << standard << idrSliceRecipe(O::MdatFirst, 49, 51) << true;
     HeicFixtureRecipe noIinf = standard;
     noIinf.withIinf = false;
     QTest::newRow("sample without iinf") << true << standard << noIinf << true;
-    QTest::newRow("E 50 not accepted") << false << fixtureSpec(O::MetaFirst, 48, 50) << HeicFixtureRecipe() << true;
-    QTest::newRow("E 56 not accepted by the sample") << true << standard << fixtureSpec(O::MetaFirst, 48, 56) << true;
+    QTest::newRow("E 50 not accepted") << false << idrSliceRecipe(O::MetaFirst, 48, 50) << HeicFixtureRecipe() << true;
+    QTest::newRow("E 56 not accepted by the sample") << true << standard << idrSliceRecipe(O::MetaFirst, 48, 56) << true;
     QTest::newRow("no work folder") << false << standard << HeicFixtureRecipe() << false;
 
     // Item counts from E that the slices cannot fill: the iloc would list
     // tiles without data or more items than it holds.
-    QTest::newRow("Three_RatioFour 49 slices, E 73") << false << fixtureSpec(O::MdatFirst, 49, 73) << HeicFixtureRecipe() << true;
-    QTest::newRow("FullPhoto 25 slices, E 53") << false << fixtureSpec(O::MdatFirst, 25, 53) << HeicFixtureRecipe() << true;
-    QTest::newRow("Three_RatioFour 49 slices, sample E 73") << true << fixtureSpec(O::MdatFirst, 49, 51) << fixtureSpec(O::MdatFirst, 71, 73) << true;
-    QTest::newRow("standard_selfie 6 slices, E 38") << false << fixtureSpec(O::MetaFirst, 6, 38) << HeicFixtureRecipe() << true;
-    QTest::newRow("standard_selfie 6 slices, E 52") << false << fixtureSpec(O::MetaFirst, 6, 52) << HeicFixtureRecipe() << true;
-    QTest::newRow("standard_selfie 35 slices, E 9") << false << fixtureSpec(O::MetaFirst, 35, 9) << HeicFixtureRecipe() << true;
-    QTest::newRow("standard_selfie 6 slices, sample E 39") << true << fixtureSpec(O::MetaFirst, 6, 9) << fixtureSpec(O::MetaFirst, 35, 39) << true;
+    QTest::newRow("Three_RatioFour 49 slices, E 73") << false << idrSliceRecipe(O::MdatFirst, 49, 73) << HeicFixtureRecipe() << true;
+    QTest::newRow("FullPhoto 25 slices, E 53") << false << idrSliceRecipe(O::MdatFirst, 25, 53) << HeicFixtureRecipe() << true;
+    QTest::newRow("Three_RatioFour 49 slices, sample E 73") << true << idrSliceRecipe(O::MdatFirst, 49, 51) << idrSliceRecipe(O::MdatFirst, 71, 73) << true;
+    QTest::newRow("standard_selfie 6 slices, E 38") << false << idrSliceRecipe(O::MetaFirst, 6, 38) << HeicFixtureRecipe() << true;
+    QTest::newRow("standard_selfie 6 slices, E 52") << false << idrSliceRecipe(O::MetaFirst, 6, 52) << HeicFixtureRecipe() << true;
+    QTest::newRow("standard_selfie 35 slices, E 9") << false << idrSliceRecipe(O::MetaFirst, 35, 9) << HeicFixtureRecipe() << true;
+    QTest::newRow("standard_selfie 6 slices, sample E 39") << true << idrSliceRecipe(O::MetaFirst, 6, 9) << idrSliceRecipe(O::MetaFirst, 35, 39) << true;
 
     // Meta-first sources with no meta header template for their hdlr size.
     HeicFixtureRecipe hdlr35 = standard;
@@ -472,7 +475,7 @@ void HeicRebuildTest::everyItemCountDescribesItsData()
                                51, 52, 53, 54, 55, 63, 73, 269, 435};
     for (const int entries : entryCounts) {
         resetHeicTestState();
-        HeicFixtureRecipe recipe = fixtureSpec(O(order), slices, entries);
+        HeicFixtureRecipe recipe = idrSliceRecipe(O(order), slices, entries);
         for (int i = 0; i < recipe.units.size(); ++i)
             recipe.units[i].bodySize = 4 + i % 5;
         const HeicFixture source = buildHeicFixture(recipe);
@@ -494,9 +497,9 @@ void HeicRebuildTest::everyItemCountDescribesItsData()
 void HeicRebuildTest::layoutOfAnotherFileListsNothing()
 {
     const QString counted = writeHeicFixture(QStringLiteral("IMG_11.HEIC"),
-        buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes);
+        buildHeicFixture(idrSliceRecipe(O::MetaFirst, 48, 52)).bytes);
     const QString damaged = writeHeicFixture(QStringLiteral("IMG_12.HEIC"),
-        buildHeicFixture(fixtureSpec(O::MetaFirst, 40, 52)).bytes);
+        buildHeicFixture(idrSliceRecipe(O::MetaFirst, 40, 52)).bytes);
     jpg_repair().CountHeicTiles(counted);
     jpg_repair repair;
     const QString name = repair.RebuildHeicFromSample(damaged, counted);
@@ -509,7 +512,7 @@ void HeicRebuildTest::layoutOfAnotherFileListsNothing()
 void HeicRebuildTest::stopBeforeRebuildListsNothing()
 {
     const QString path = writeHeicFixture(QStringLiteral("IMG_8.HEIC"),
-        buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes);
+        buildHeicFixture(idrSliceRecipe(O::MetaFirst, 48, 52)).bytes);
     jpg_repair repair;
     QCOMPARE(repair.CheckHeic(path), 1);
     g_state.stopRequested = 1;
@@ -521,22 +524,23 @@ void HeicRebuildTest::stopBeforeRebuildListsNothing()
 }
 
 // The sample run names its output after the damaged file: a damaged file that
-// already lies in the output folder must not be overwritten by its own rebuild.
+// already lies in the output folder must not be overwritten by its own
+// rebuild, which takes a free name beside it instead.
 void HeicRebuildTest::inputInOutputFolderIsKept()
 {
-    const QByteArray bytes = buildHeicFixture(fixtureSpec(O::MetaFirst, 48, 52)).bytes;
+    const QByteArray bytes = buildHeicFixture(idrSliceRecipe(O::MetaFirst, 48, 52)).bytes;
     const QString damaged = heicOutputFolder() + QStringLiteral("/IMG_9.HEIC");
     QVERIFY(writeFileBytes(damaged, bytes));
     const RebuildOutcome outcome = repairWithSample(damaged, damaged);
-    QVERIFY(outcome.name.isEmpty());
-    QVERIFY(!outcome.copied);
+    QCOMPARE(outcome.name, QStringLiteral("IMG_9 (2).HEIC"));
+    QVERIFY(outcome.copied);
     QCOMPARE(readFileBytes(damaged), bytes);
-    QVERIFY(g_state.producedFiles.isEmpty());
+    QCOMPARE(g_state.producedFiles, QStringList{outcome.name});
 }
 
 void HeicRebuildTest::boxPastEndIsZeroFilled()
 {
-    HeicFixtureRecipe recipe = fixtureSpec(O::MdatFirst, 49, 51);
+    HeicFixtureRecipe recipe = idrSliceRecipe(O::MdatFirst, 49, 51);
     recipe.idatSizeField = 16 + 100;
     const HeicFixture source = buildHeicFixture(recipe);
     QCOMPARE(source.bytes.mid(source.bytes.size() - 12, 4), QByteArray("idat"));
@@ -553,7 +557,7 @@ void HeicRebuildTest::boxPastEndIsZeroFilled()
 // counted): the copy ends at a unit that runs past the end of the file.
 void HeicRebuildTest::copyStopsAtUnitPastEnd()
 {
-    HeicFixtureRecipe recipe = fixtureSpec(O::MdatFirst, 3, 51);
+    HeicFixtureRecipe recipe = idrSliceRecipe(O::MdatFirst, 3, 51);
     recipe.units[1].lengthField = 0x7FFFFFF0;
     const HeicFixture source = buildHeicFixture(recipe);
     const QString path = writeHeicFixture(QStringLiteral("IMG_5.HEIC"), source.bytes);
@@ -574,7 +578,7 @@ void HeicRebuildTest::copyStopsAtUnitPastEnd()
 void HeicRebuildTest::copyOfSingleSliceListsNothing()
 {
     const QString path = writeHeicFixture(QStringLiteral("IMG_6.HEIC"),
-        buildHeicFixture(fixtureSpec(O::MdatFirst, 1, 51)).bytes);
+        buildHeicFixture(idrSliceRecipe(O::MdatFirst, 1, 51)).bytes);
     const QString output = heicOutputFolder() + QStringLiteral("/IMG_6.heic");
     QVERIFY(writeFileBytes(output, QByteArray()));
     g_state.heicFile = platform::openFile(path, "rb");
@@ -608,7 +612,7 @@ void HeicRebuildTest::writeFuzzSeeds()
         {"mdat_first_three_ratio_four_items_below_slices", O::MdatFirst, 71, 51},
     };
     auto build = [](const Shape& shape, int bodySize) {
-        HeicFixtureRecipe recipe = fixtureSpec(shape.order, shape.slices, shape.entries);
+        HeicFixtureRecipe recipe = idrSliceRecipe(shape.order, shape.slices, shape.entries);
         for (HevcUnitRecipe& unit : recipe.units)
             unit.bodySize = bodySize;
         return buildHeicFixture(recipe).bytes;

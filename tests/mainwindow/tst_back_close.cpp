@@ -81,6 +81,8 @@ private slots:
     void closeBeforeAnyRun();
     void closeWhenLeavingForAnotherTool();
     void closeDuringRun();
+    void listedPhotosInWorkFolderSurvive_data();
+    void listedPhotosInWorkFolderSurvive();
 
 private:
     std::unique_ptr<BrowseRepairDlg> runOverPhoto();
@@ -282,13 +284,7 @@ void BackCloseTest::closeDuringRun()
     addFiles(*window, dir.path(), {"a.jpg", "b.jpg"});
     QSemaphore gate;
     QSignalSpy progress(window.get(), &BrowseRepairDlg::ShowProgressLabel);
-    connect(
-        window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
-        [&gate](const QString& text) {
-            if (text.startsWith(QLatin1String("Repairing file 1 ")))
-                gate.tryAcquire(1, ModalDriver::kBoundMs);
-        },
-        Qt::DirectConnection);
+    holdAtProgress(*window, QStringLiteral("Repairing file 1 "), gate);
     g_state.helpPreview = 0;
     window->StartRepairFilesBtnN->click();
     QVERIFY2(QTest::qWaitFor([&progress] { return progress.count() == 1; }, ModalDriver::kBoundMs),
@@ -313,6 +309,59 @@ void BackCloseTest::closeDuringRun()
     QTest::qWait(300);
     QCOMPARE(g_state.helpPreview, 0);
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void BackCloseTest::listedPhotosInWorkFolderSurvive_data()
+{
+    QTest::addColumn<bool>("back"); // false: close
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("Back, work folder") << true << "" << "mine (2).jpg";
+    QTest::newRow("Back, Thumbnail Repaired") << true << "Thumbnail Repaired" << "mine.jpg";
+    QTest::newRow("Close, HEIC_Repaired") << false << "HEIC_Repaired" << "mine.jpg";
+    QTest::newRow("Close, work folder") << false << "" << "mine (2).jpg";
+}
+
+// Photos added from the work folder (one repaired, one left unchecked in the
+// list) are the user's: the run, Back and the close wipe everything else
+// there, never them.
+void BackCloseTest::listedPhotosInWorkFolderSurvive()
+{
+    QFETCH(bool, back);
+    QFETCH(QString, folder);
+    QFETCH(QString, output);
+    const QString prefix = folder.isEmpty() ? QString() : folder + "/";
+    const QString inputs = workFolder() + "/" + prefix;
+    const QByteArray mine = fixture::realJpeg(40, 30);
+    const QByteArray other = fixture::realJpeg(24, 24);
+    QVERIFY(writeFileBytes(inputs + "mine.jpg", mine));
+    QVERIFY(writeFileBytes(inputs + "other.jpg", other));
+    QVERIFY(writeFileBytes(workFolder() + "/Thumbnail Repaired/old_[T1].jpg", "an earlier run's"));
+    auto window = makeWindow();
+    window->show();
+    addFiles(*window, inputs, {"mine.jpg", "other.jpg"});
+    window->m_fileTree->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    RunWatch watch(*window);
+    window->StartRepairFilesBtnN->click();
+    QVERIFY(watch.waitForEnd());
+    const QStringList listed = {prefix + "mine.jpg", prefix + "other.jpg"};
+    QStringList afterRun = listed + QStringList{output};
+    afterRun.sort();
+    QCOMPARE(filesBelow(workFolder()), afterRun);
+
+    if (back) {
+        answer<BackApplicationDlg>(Answer::Yes);
+        window->BackBtn->click();
+        QVERIFY(!window->frame->isHidden());
+    } else {
+        answer<CloseApplicationDlg>(Answer::Yes);
+        window->CloseBtn_2->click();
+        QVERIFY(!window->isVisible());
+    }
+
+    QCOMPARE(filesBelow(workFolder()), listed);
+    QCOMPARE(readFileBytes(inputs + "mine.jpg"), mine);
+    QCOMPARE(readFileBytes(inputs + "other.jpg"), other);
 }
 
 QTEST_MAIN(BackCloseTest)

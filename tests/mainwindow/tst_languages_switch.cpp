@@ -3,10 +3,13 @@
 #include "dialog_driver.h"
 #include "global_state.h"
 #include "language_rows.h"
+#include "jpeg_fixture.h"
 #include "language_table.h"
+#include "mainwindow_run.h"
 #include "my_tree_widget.h"
 #include "settings_store.h"
 #include "start_scale.h"
+#include "temp_file.h"
 #include "translation_folder.h"
 
 #include <QAction>
@@ -81,6 +84,7 @@ private slots:
     void sizeColumnFollowsLanguageAndScale();
     void fileListHeaderOnlyOnceTheListIsSetUp();
     void switchWithoutCataloguesStillMovesTheWindow();
+    void stoppedRunSaysSoInEveryCatalogue();
 };
 
 void LanguagesSwitchTest::initTestCase()
@@ -288,6 +292,30 @@ void LanguagesSwitchTest::switchWithoutCataloguesStillMovesTheWindow()
 
     window->m_langActions[BrowseRepairDlg::LangHindi][0]->trigger();
     QTRY_COMPARE(window->SaveRepairBtn->geometry(), QRect(680, 530, 150, 32));
+}
+
+// A run stopped in German says so in German, and in English after a switch.
+void LanguagesSwitchTest::stoppedRunSaysSoInEveryCatalogue()
+{
+    QTemporaryDir dir;
+    for (const char* name : {"a.jpg", "b.jpg"})
+        QVERIFY(writeFileBytes(dir.filePath(name), fixture::realJpeg(24, 24)));
+    auto window = makeWindow();
+    window->m_langActions[BrowseRepairDlg::LangGerman][0]->trigger();
+    QTRY_COMPARE(window->StartRepairFilesBtnN->text(), QStringLiteral("Reparieren"));
+    g_state.stopRequested = 0;
+    mainwindowrun::stopAtProgress(*window, QStringLiteral("Repariere Datei 2 "));
+    mainwindowrun::addFiles(*window, dir.path(), {"a.jpg", "b.jpg"});
+    mainwindowrun::RunWatch watch(*window);
+    window->StartRepairFilesBtnN->click();
+    QVERIFY(watch.waitForEnd());
+
+    QCOMPARE(watch.aborted.count(), 1);
+    QCOMPARE(watch.closer.messages, QStringList({QStringLiteral("Reparatur angehalten.")}));
+    QCOMPARE(window->label->text(), QStringLiteral("Reparatur angehalten."));
+    window->m_langActions[BrowseRepairDlg::LangEnglish][1]->trigger();
+    QTRY_COMPARE(window->label->text(), QStringLiteral("Repair process stopped."));
+    g_state.stopRequested = 0;
 }
 
 QTEST_MAIN(LanguagesSwitchTest)

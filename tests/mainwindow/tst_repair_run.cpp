@@ -1,3 +1,4 @@
+#include "advanced_repair_dlg.h"
 #include "browse_repair_dlg.h"
 #include "custom_button.h"
 #include "dialog_driver.h"
@@ -10,6 +11,8 @@
 #include "preview_pictures.h"
 #include "raw_fixture.h"
 #include "reference_file_dlg.h"
+#include "repair_finish_dialog.h"
+#include "repair_run.h"
 #include "repair_tree_columns.h"
 #include "stop_dlg.h"
 #include "temp_file.h"
@@ -92,6 +95,9 @@ private slots:
     void inputInWorkFolderKept();
     void stopDuringRun_data();
     void stopDuringRun();
+    void runEndClosesStopQuestion();
+    void failedRowsAndLinks_data();
+    void failedRowsAndLinks();
     void closingWaitsForRun();
     void sampleRunStartSignal();
     void linkWidths_data();
@@ -249,10 +255,7 @@ void RepairRunTest::failedMainImageKeepsThumbnail()
 void RepairRunTest::heicFiles()
 {
     QTemporaryDir dir;
-    HeicFixtureRecipe known;
-    known.order = HeicBoxLayout::MetaFirst;
-    known.units = idrSlices(48);
-    known.entryCount = 52;
+    const HeicFixtureRecipe known = idrSliceRecipe(HeicBoxLayout::MetaFirst, 48, 52);
     HeicFixtureRecipe unknown = known;
     unknown.units = idrSlices(47);
     QVERIFY(writeFileBytes(dir.filePath("known.heic"), buildHeicFixture(known).bytes));
@@ -397,13 +400,17 @@ void RepairRunTest::stopDuringRun_data()
     QTest::addColumn<QStringList>("links");
     QTest::addColumn<bool>("stopped");
     QTest::addColumn<bool>("saveEnabled");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QStringList>("workFiles");
 
     // Files: a damaged one, then three good ones; the question is answered
     // while the third is about to enter the engine.
     QTest::newRow("yes") << "OkBtn_2" << QStringList({"6", "5", "1", "1"})
-                         << QStringList({"Advance Repair", "-", "Aborted(off)", "Aborted(off)"}) << true << true;
+                         << QStringList({"Advance Repair", "-", "Aborted(off)", "Aborted(off)"}) << true << true
+                         << "Repair process stopped." << QStringList({"b.jpg"});
     QTest::newRow("no") << "OkBtn" << QStringList({"2", "5", "5", "5"})
-                        << QStringList({"Advance Repair", "-", "-", "-"}) << false << true;
+                        << QStringList({"Advance Repair", "-", "-", "-"}) << false << true
+                        << "Repair process completed." << QStringList({"b.jpg", "c.jpg", "d.jpg"});
 }
 
 void RepairRunTest::stopDuringRun()
@@ -413,6 +420,8 @@ void RepairRunTest::stopDuringRun()
     QFETCH(QStringList, links);
     QFETCH(bool, stopped);
     QFETCH(bool, saveEnabled);
+    QFETCH(QString, heading);
+    QFETCH(QStringList, workFiles);
 
     QTemporaryDir dir;
     writeJpeg(dir, "a.jpg", garbage());
@@ -425,13 +434,7 @@ void RepairRunTest::stopDuringRun()
     // has been answered.
     QSignalSpy progressTexts(window.get(), &BrowseRepairDlg::ShowProgressLabel);
     QSemaphore answered;
-    connect(
-        window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
-        [&answered](const QString& text) {
-            if (text.startsWith(QLatin1String("Repairing file 3 ")))
-                answered.tryAcquire(1, ModalDriver::kBoundMs);
-        },
-        Qt::DirectConnection);
+    holdAtProgress(*window, QStringLiteral("Repairing file 3 "), answered);
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
     QVERIFY2(QTest::qWaitFor([&progressTexts] { return progressTexts.count() == 3; }, ModalDriver::kBoundMs),
@@ -449,17 +452,139 @@ void RepairRunTest::stopDuringRun()
     QCOMPARE(watch.aborted.count(), stopped ? 1 : 0);
     QCOMPARE(watch.completed.count(), stopped ? 0 : 1);
     QCOMPARE(watch.closer.messages.size(), 1);
+    // The page and the message tell how the run ended, and so do the rows.
+    QVERIFY2(watch.closer.messages[0].startsWith(heading), qPrintable(watch.closer.messages[0]));
+    QCOMPARE(window->label->text(), heading);
     QCOMPARE(fileStatuses(window->m_repairTree), statuses);
     QCOMPARE(linkStates(*window), links);
     QVERIFY(!window->StopRepairProcessBtn->isVisible());
     QCOMPARE(window->SaveRepairBtn->isEnabled(), saveEnabled);
+    QCOMPARE(QDir(workFolder()).entryList(QDir::Files), workFiles);
+    // Only finished outputs can be picked for the save: no file row, and no
+    // stopped row, has a check box.
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(!hasCheckBox(window->m_repairTree->topLevelItem(i)));
+    QCOMPARE(window->m_repairTree->topLevelItem(1)->child(0)->checkState(ColName), Qt::Checked);
     if (stopped) {
         const CustomButton* aborted = window->m_buttonRecords[2].linkButton;
         QCOMPARE(aborted->palette().color(QPalette::ButtonText), QColor(Qt::red));
-        QTreeWidgetItem* stoppedRow = window->m_repairTree->topLevelItem(2);
-        QCOMPARE(stoppedRow->checkState(ColName), Qt::Checked);
-        QVERIFY(!QFileInfo::exists(workFolder() + "/c.jpg"));
     }
+}
+
+// The run ends while the stop question is open: the question closes as if
+// answered No before the completion message shows, and does not come back
+// for a run that has finished.
+void RepairRunTest::runEndClosesStopQuestion()
+{
+    QTemporaryDir dir;
+    writeJpeg(dir, "a.jpg", fixture::realJpeg(24, 24));
+    writeJpeg(dir, "b.jpg", fixture::realJpeg(24, 24));
+    auto window = makeWindow();
+    addFiles(*window, dir.path(), {"a.jpg", "b.jpg"});
+    QSignalSpy progressTexts(window.get(), &BrowseRepairDlg::ShowProgressLabel);
+    QSemaphore questionShown;
+    holdAtProgress(*window, QStringLiteral("Repairing file 2 "), questionShown);
+    QSignalSpy completed(&window->m_repairThread, &QRepairThread::ProcessCompleted);
+    QSignalSpy aborted(&window->m_repairThread, &QRepairThread::AbortProcess);
+    window->StartRepairFilesBtnN->click();
+    QTRY_COMPARE(progressTexts.count(), 2);
+
+    bool questionUnderMessage = true;
+    bool questionCameBack = false;
+    bool guardDone = false;
+    StopDlg* question = window->m_stopDlg;
+    // The question is left open; the worker finishes the last file meanwhile.
+    whenModal([&questionShown](QWidget* modal) {
+        QVERIFY(qobject_cast<StopDlg*>(modal));
+        questionShown.release();
+    });
+    whenModalOf<repairFinishDialog>([&](repairFinishDialog* message) {
+        QVERIFY2(message, "no completion message appeared");
+        questionUnderMessage = question->isVisible();
+        message->OkBtn->click();
+        // Should the question come back, answer it so the test goes on.
+        whenModalOf<StopDlg>(
+            [&](StopDlg* again) {
+                questionCameBack = again != nullptr;
+                if (again)
+                    again->OkBtn->click();
+                guardDone = true;
+            },
+            20);
+    });
+    window->StopRepairProcessBtn->click();
+    QTRY_VERIFY_WITH_TIMEOUT(guardDone, 30000);
+    QVERIFY(window->m_repairThread.wait(10000));
+
+    QVERIFY(!questionUnderMessage);
+    QVERIFY(!questionCameBack);
+    QVERIFY(!question->isVisible());
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(aborted.count(), 0);
+    QCOMPARE(g_state.stopRequested.load(), 0);
+    QCOMPARE(window->label->text(), QStringLiteral("Repair process completed."));
+    QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"5", "5"}));
+    QCOMPARE(QDir(workFolder()).entryList(QDir::Files), QStringList({"a.jpg", "b.jpg"}));
+}
+
+void RepairRunTest::failedRowsAndLinks_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<QStringList>("workFiles");
+
+    // A HEIC whose layout is known but whose rebuild writes nothing (no
+    // header template for its handler box) fails like any failed photo.
+    HeicFixtureRecipe noTemplate = idrSliceRecipe(HeicBoxLayout::MetaFirst, 48, 52);
+    noTemplate.hdlrSize = 35;
+    QTest::newRow("HEIC rebuild fails") << buildHeicFixture(noTemplate).bytes << "IMG_1.heic" << "2"
+                                        << QStringList({"Advance Repair", "Advance Repair"}) << QStringList();
+
+    // Only the thumbnail decodes: no advanced repair applies to the file, so
+    // no link, not even a hidden one that a click could reach.
+    const QByteArray thumbnailOnly =
+        fixture::withThumbnailOnly(fixture::realJpeg(320, 240), fixture::realJpeg(160, 120));
+    QTest::newRow("thumbnails only") << thumbnailOnly << "cam.jpg" << ""
+                                     << QStringList({"Advance Repair", "-"})
+                                     << QStringList({"Thumbnail Repaired/cam_[T1].jpg"});
+}
+
+// A failed file after a file that fails as a JPEG, so a wrong link would
+// show the JPEG explanation.
+void RepairRunTest::failedRowsAndLinks()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(QString, status);
+    QFETCH(QStringList, links);
+    QFETCH(QStringList, workFiles);
+    QTemporaryDir dir;
+    writeJpeg(dir, "bad.jpg", garbage());
+    QVERIFY(writeFileBytes(dir.filePath(name), bytes));
+    auto window = makeWindow();
+    QVERIFY(repairFiles(*window, dir.path(), {"bad.jpg", name}));
+
+    QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"2", status}));
+    QCOMPARE(linkStates(*window), links);
+    QCOMPARE(repairrun::filesBelow(workFolder()), workFiles);
+
+    // A click on the second row's link opens the advanced repair only when
+    // that file failed.
+    bool introShown = false;
+    bool looked = false;
+    whenModalOf<AdvancedRepairDlg>(
+        [&introShown, &looked](AdvancedRepairDlg* intro) {
+            introShown = intro != nullptr;
+            if (intro)
+                intro->cancle->click();
+            looked = true;
+        },
+        20);
+    QTest::mouseClick(window->m_buttonRecords[1].linkButton, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(looked, 10000);
+    QCOMPARE(introShown, status == QLatin1String("2"));
 }
 
 void RepairRunTest::closingWaitsForRun()
@@ -471,13 +596,7 @@ void RepairRunTest::closingWaitsForRun()
     addFiles(*window, dir.path(), {"a.jpg", "b.jpg"});
     QSignalSpy progressTexts(window.get(), &BrowseRepairDlg::ShowProgressLabel);
     QSemaphore gate;
-    connect(
-        window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
-        [&gate](const QString& text) {
-            if (text.startsWith(QLatin1String("Repairing file 1 ")))
-                gate.tryAcquire(1, ModalDriver::kBoundMs);
-        },
-        Qt::DirectConnection);
+    holdAtProgress(*window, QStringLiteral("Repairing file 1 "), gate);
     window->StartRepairFilesBtnN->click();
     QVERIFY2(QTest::qWaitFor([&progressTexts] { return progressTexts.count() == 1; }, ModalDriver::kBoundMs),
              "the run did not reach its first file");

@@ -7,8 +7,11 @@
 #include "heic_fixture.h"
 #include "jpeg_fixture.h"
 #include "mainwindow_run.h"
+#include "mainwindow_save.h"
+#include "modal_recorder.h"
 #include "my_tree_widget.h"
 #include "reference_file_dlg.h"
+#include "repair_run.h"
 #include "repair_tree_columns.h"
 #include "temp_file.h"
 
@@ -42,6 +45,15 @@ QByteArray scanOfSecondFrame()
 {
     return QByteArray(100, 'x') + QByteArray("\xFF\xDA", 2) + QByteArray(12, '\0') +
            fixture::segment(0xC0, QByteArray(15, '\x01')) + QByteArray(200, '\x55');
+}
+
+// Damaged bytes behind a start of image, an APP0 segment and a Huffman
+// marker: the normal run's salvage cuts from that marker and writes a file
+// that the image loader rejects.
+QByteArray afterRejectedSalvage(const QByteArray& damaged)
+{
+    return QByteArray("\xFF\xD8", 2) + fixture::segment(0xE0, QByteArray(14, '\0')) +
+           fixture::segment(0xC4, QByteArray(3, '\0')) + damaged;
 }
 
 QByteArray sampleJpeg()
@@ -127,11 +139,7 @@ struct Inputs {
 // the normal run cannot tell its box order, while the sample's boxes serve.
 HeicFixtureRecipe heicRecipe(int slices)
 {
-    HeicFixtureRecipe recipe;
-    recipe.order = HeicBoxLayout::MetaFirst;
-    recipe.units = idrSlices(slices);
-    recipe.entryCount = slices + 4;
-    return recipe;
+    return idrSliceRecipe(HeicBoxLayout::MetaFirst, slices, slices + 4);
 }
 
 QByteArray damagedHeic(int slices)
@@ -156,6 +164,8 @@ private slots:
     void heicSampleRun_data();
     void heicSampleRun();
     void sameNameInTwoFolders();
+    void failedAttemptsLeaveNothing_data();
+    void failedAttemptsLeaveNothing();
 };
 
 void SampleRepairTest::init()
@@ -288,13 +298,7 @@ void SampleRepairTest::stopAfterFirstFile()
     const QString samplePath = files.putSample("sample.jpg", sampleJpeg());
     auto window = makeWindow();
     runAndFailAll(*window, files.inputs.path(), {"a.jpg", "b.jpg", "c.jpg"});
-    connect(
-        window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
-        [](const QString& text) {
-            if (text.startsWith(QLatin1String("Repairing file 2 ")))
-                g_state.stopRequested = 1;
-        },
-        Qt::DirectConnection);
+    stopAtProgress(*window, QStringLiteral("Repairing file 2 "));
 
     DialogTrace trace;
     answerSampleDialogs(trace, samplePath, true);
@@ -422,6 +426,65 @@ void SampleRepairTest::sameNameInTwoFolders()
     QCOMPARE(window->m_repairTree->topLevelItem(1)->childCount(), 1);
     QVERIFY(!window->m_buttonRecords[0].linkButton->isHidden());
     QVERIFY(window->m_buttonRecords[1].linkButton->isHidden());
+}
+
+void SampleRepairTest::failedAttemptsLeaveNothing_data()
+{
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::addColumn<bool>("repaired");
+    // The salvage's rejected file is gone, so the repaired copy keeps the
+    // damaged file's own name.
+    QTest::newRow("sample repair succeeds") << afterRejectedSalvage(wipedHeaders(qRgb(10, 200, 90)).mid(2)) << true;
+    // Neither the salvage nor the sample repair gave a photo: nothing of the
+    // file can be picked or saved.
+    QTest::newRow("sample repair fails") << afterRejectedSalvage(scanOfSecondFrame()) << false;
+}
+
+// A photo whose salvage and, in one case, sample repair fail; then every
+// row is selected and saved, as a user would.
+void SampleRepairTest::failedAttemptsLeaveNothing()
+{
+    QFETCH(QByteArray, damaged);
+    QFETCH(bool, repaired);
+    Inputs files;
+    files.put("photo.jpg", damaged);
+    const QString samplePath = files.putSample("sample.jpg", sampleJpeg());
+    auto window = makeWindow();
+    runAndFailAll(*window, files.inputs.path(), {"photo.jpg"});
+    QCOMPARE(repairrun::filesBelow(workFolder()), QStringList());
+
+    DialogTrace trace;
+    answerSampleDialogs(trace, samplePath, false);
+    RunWatch watch(*window);
+    QVERIFY(repairWithSample(*window, 0, watch));
+
+    const QStringList outputs = repaired ? QStringList({"photo.jpg"}) : QStringList();
+    QCOMPARE(repairrun::filesBelow(workFolder()), outputs);
+    QTreeWidgetItem* row = window->m_repairTree->topLevelItem(0);
+    QCOMPARE(row->text(ColStatus), QString::number(repaired ? RowRepaired : RowSampleRepairing));
+    QCOMPARE(row->childCount(), outputs.size());
+    if (repaired) {
+        QCOMPARE(row->child(0)->text(ColName), QStringLiteral("photo.jpg"));
+        QCOMPARE(QImage(workFolder() + "/photo.jpg").size(), QSize(kWidth, kHeight));
+    }
+
+    // Select all: off, then on again.
+    window->checkBox1_2->click();
+    window->checkBox1_2->click();
+    QVERIFY(!hasCheckBox(row));
+    QCOMPARE(window->SaveRepairBtn->isEnabled(), repaired);
+
+    QTemporaryDir destination;
+    mainwindowsave::ModalScript script({mainwindowsave::chooseFolder(destination.path())});
+    ModalRecorder messages;
+    mainwindowsave::save(*window, script);
+    const QString saved = destination.path() + "/RepairedFiles";
+    QCOMPARE(repairrun::filesBelow(saved), outputs);
+    QCOMPARE(messages.messages,
+             repaired ? QStringList({QStringLiteral("Image(s) saved successfully.")}) : QStringList());
+    for (const QString& name : outputs)
+        QCOMPARE(readFileBytes(saved + "/" + name), readFileBytes(workFolder() + "/" + name));
+    QCOMPARE(int(g_state.savedCount), outputs.size());
 }
 
 QTEST_MAIN(SampleRepairTest)

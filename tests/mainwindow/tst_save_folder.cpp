@@ -1,9 +1,15 @@
 #include "browse_repair_dlg.h"
+#include "exif_fixture.h"
 #include "global_state.h"
+#include "heic_fixture.h"
+#include "jpeg_fixture.h"
 #include "mainwindow_run.h"
 #include "mainwindow_save.h"
+#include "modal_recorder.h"
 #include "my_tree_widget.h"
+#include "repair_run.h"
 #include "shell_open.h"
+#include "temp_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +17,28 @@
 #include <QtTest>
 
 using namespace mainwindowsave;
+
+namespace {
+
+// A photo of the kind its name tells: "bad" fails, "thumb" repairs only its
+// thumbnail, any other JPEG or HEIC repairs; the folder "two" gets another
+// picture than "one", so same-named outputs differ.
+QByteArray inputBytes(const QString& input)
+{
+    const bool second = input.startsWith(QLatin1String("two/"));
+    if (input.endsWith(QLatin1String(".heic"))) {
+        const HeicFixtureRecipe recipe = second ? idrSliceRecipe(HeicBoxLayout::MdatFirst, 22, 24)
+                                                : idrSliceRecipe(HeicBoxLayout::MetaFirst, 48, 52);
+        return buildHeicFixture(recipe).bytes;
+    }
+    if (input.contains(QLatin1String("/bad")))
+        return QByteArray(3000, 'x');
+    if (input.contains(QLatin1String("/thumb")))
+        return fixture::withThumbnailOnly(fixture::realJpeg(320, 240), fixture::realJpeg(160, 120));
+    return second ? fixture::realJpeg(64, 48) : fixture::realJpeg(40, 30);
+}
+
+} // namespace
 
 // The save of the results page into a destination folder: the output
 // folder, the folder-exists prompt and the saving-finished dialog.
@@ -24,11 +52,13 @@ private slots:
     void cancelledFolderDialogChangesNothing();
     void existingFolderOverwrite();
     void existingFolderRename();
-    void existingFolderCancel();
-    void existingFolderPromptClosedKeepsFiles();
+    void existingFolderCancelled_data();
+    void existingFolderCancelled();
     void workFolderIsRefused_data();
     void workFolderIsRefused();
     void failedCopiesAreReported();
+    void savedOutputsOfARun_data();
+    void savedOutputsOfARun();
 
 private:
     QString destination() const { return m_dir.path() + QStringLiteral("/Zielördner 写真 #1"); }
@@ -48,6 +78,7 @@ void SaveFolderTest::init()
     prepareWorkFolder();
     g_state.copyCounter = 0;
     g_state.overwriteFolder = 0;
+    g_state.stopRequested = 0;
     m_opened.clear();
     platform::setShellOpener([this](const QString& path) { m_opened << path; });
 }
@@ -178,35 +209,33 @@ void SaveFolderTest::existingFolderRename()
     QVERIFY(QDir(d + QStringLiteral("/RepairedFiles")).isEmpty());
 }
 
-void SaveFolderTest::existingFolderCancel()
+void SaveFolderTest::existingFolderCancelled_data()
 {
-    const QString d = destination();
-    QDir().mkpath(d + QStringLiteral("/RepairedFiles"));
-    addJpegRow();
-    ModalScript script({chooseFolder(d), press("FolderExist", "CancelBtn")});
-    save(*m_window, script);
-    QTest::qWait(200);
-    QVERIFY(QDir(d + QStringLiteral("/RepairedFiles")).isEmpty());
-    QCOMPARE(m_window->m_repairTree->topLevelItem(0)->child(0)->checkState(0), Qt::Checked);
-    QCOMPARE(script.seen, QStringList({QStringLiteral("QFileDialog"), QStringLiteral("FolderExist")}));
-    QCOMPARE(g_state.folderCancel, 1);
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Cancel") << false;
+    // Closing the prompt agrees to nothing: the save is cancelled as well,
+    // not half done with a success message.
+    QTest::newRow("Escape") << true;
 }
 
-void SaveFolderTest::existingFolderPromptClosedKeepsFiles()
+void SaveFolderTest::existingFolderCancelled()
 {
+    QFETCH(bool, escape);
     const QString d = destination();
     QDir().mkpath(d + QStringLiteral("/RepairedFiles"));
     writeFile(d + QStringLiteral("/RepairedFiles/a.jpg"), "old");
     addJpegRow();
-    ModalScript script({chooseFolder(d), escape("FolderExist"), press("SavingFinishDlg", "OkBtn")});
+    ModalScript script(
+        {chooseFolder(d), escape ? mainwindowsave::escape("FolderExist") : press("FolderExist", "CancelBtn")});
+    ModalRecorder messages;
     save(*m_window, script);
-    // No file-exists prompt without the overwrite answer; the clashing file
-    // stays, the other output is copied.
+    QCOMPARE(repairrun::filesBelow(d + QStringLiteral("/RepairedFiles")), QStringList({QStringLiteral("a.jpg")}));
     QCOMPARE(readFile(d + QStringLiteral("/RepairedFiles/a.jpg")), QByteArray("old"));
-    QVERIFY(QFileInfo::exists(d + QStringLiteral("/RepairedFiles/Thumbnail Repaired/a_[T1].jpg")));
-    QCOMPARE(g_state.savedCount, quint16(1));
-    QCOMPARE(script.seen, QStringList({QStringLiteral("QFileDialog"), QStringLiteral("FolderExist"),
-                                       QStringLiteral("SavingFinishDlg")}));
+    QCOMPARE(m_window->m_repairTree->topLevelItem(0)->child(0)->checkState(0), Qt::Checked);
+    QCOMPARE(script.seen, QStringList({QStringLiteral("QFileDialog"), QStringLiteral("FolderExist")}));
+    QVERIFY(messages.messages.isEmpty());
+    QCOMPARE(g_state.folderCancel, 1);
+    QCOMPARE(g_state.savedCount, quint16(0));
 }
 
 void SaveFolderTest::workFolderIsRefused_data()
@@ -257,6 +286,60 @@ void SaveFolderTest::failedCopiesAreReported()
     QCOMPARE(messages, QStringList({QStringLiteral("1 file(s) could not be saved.")}));
     QCOMPARE(g_state.savedCount, quint16(0));
     QVERIFY(!script.seen.contains(QStringLiteral("SavingFinishDlg")));
+}
+
+void SaveFolderTest::savedOutputsOfARun_data()
+{
+    // Inputs as "<folder>/<name>"; the run is stopped as the file of that
+    // number (from 1) is taken up, or not at all; then every output the run
+    // offers is saved into a new folder.
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<int>("stopAtFile");
+    QTest::addColumn<QStringList>("saved");
+
+    QTest::newRow("two HEIC of one name") << QStringList({"one/IMG_1.heic", "two/IMG_1.heic"}) << 0
+                                          << QStringList({"HEIC_Repaired/IMG_1 (2).heic", "HEIC_Repaired/IMG_1.heic"});
+    QTest::newRow("two JPEG of one name") << QStringList({"one/photo.jpg", "two/photo.jpg"}) << 0
+                                          << QStringList({"photo (2).jpg", "photo.jpg"});
+    QTest::newRow("stopped at the second of three") << QStringList({"one/a.jpg", "one/b.jpg", "one/c.jpg"}) << 2
+                                                    << QStringList({"a.jpg"});
+    QTest::newRow("failed file and thumbnails only") << QStringList({"one/bad.jpg", "one/thumb.jpg"}) << 0
+                                                     << QStringList({"Thumbnail Repaired/thumb_[T1].jpg"});
+}
+
+// What a run offers is what the save writes: every finished output, each
+// under its own name, and nothing of a file that failed, was stopped or is
+// the input itself; no copy fails, so no failure is reported.
+void SaveFolderTest::savedOutputsOfARun()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(int, stopAtFile);
+    QFETCH(QStringList, saved);
+    QMap<QString, QStringList> namesByFolder;
+    for (const QString& input : inputs) {
+        const QString folder = m_dir.path() + QLatin1Char('/') + input.section(QLatin1Char('/'), 0, 0);
+        const QString name = input.section(QLatin1Char('/'), 1);
+        QVERIFY(writeFileBytes(folder + QLatin1Char('/') + name, inputBytes(input)));
+        namesByFolder[folder] << name;
+    }
+    if (stopAtFile > 0)
+        mainwindowrun::stopAtProgress(*m_window, QStringLiteral("Repairing file %1 ").arg(stopAtFile));
+    const QStringList folders = namesByFolder.keys();
+    for (int i = 0; i + 1 < folders.size(); ++i)
+        mainwindowrun::addFiles(*m_window, folders[i], namesByFolder[folders[i]]);
+    QVERIFY(mainwindowrun::repairFiles(*m_window, folders.last(), namesByFolder[folders.last()]));
+
+    ModalScript script({chooseFolder(destination())});
+    ModalRecorder messages;
+    save(*m_window, script);
+
+    const QString out = destination() + QStringLiteral("/RepairedFiles/");
+    QCOMPARE(repairrun::filesBelow(out), saved);
+    for (const QString& file : saved)
+        QCOMPARE(readFile(out + file), readFile(g_state.workFolder + QLatin1Char('/') + file));
+    QCOMPARE(messages.messages,
+             saved.isEmpty() ? QStringList() : QStringList({QStringLiteral("Image(s) saved successfully.")}));
+    QCOMPARE(int(g_state.savedCount), saved.size());
 }
 
 QTEST_MAIN(SaveFolderTest)

@@ -70,4 +70,13 @@ int markerOffset(const QByteArray& jpeg, quint8 code)
     return jpeg.indexOf(QByteArray(1, char(0xFF)) + char(code));
 }
 
+QByteArray withThumbnailOnly(const QByteArray& jpeg, const QByteArray& thumbnail)
+{
+    QByteArray bytes = withExifThumbnail(jpeg, thumbnail);
+    const int frame = bytes.lastIndexOf(QByteArray("\xFF\xC0", 2));
+    bytes[frame + 5] = 0;
+    bytes[frame + 6] = 0;
+    return bytes;
+}
+
 } // namespace fixture

@@ -15,6 +15,11 @@ QByteArray exifApp1(const QByteArray& thumbnail);
 // The JPEG with exifApp1(thumbnail) inserted right after its SOI.
 QByteArray withExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail);
 
+// The JPEG with an EXIF thumbnail whose main frame claims a height of 0: the
+// thumbnail repairs, the main image never decodes, and nothing marks the
+// file as damaged beyond that.
+QByteArray withThumbnailOnly(const QByteArray& jpeg, const QByteArray& thumbnail);
+
 // Offset of the first occurrence of the marker FF code, or -1.
 int markerOffset(const QByteArray& jpeg, quint8 code);
 

@@ -168,6 +168,15 @@ QVector<HevcUnitRecipe> idrSlices(int count, quint32 word)
     return units;
 }
 
+HeicFixtureRecipe idrSliceRecipe(HeicBoxLayout order, int slices, int entryCount)
+{
+    HeicFixtureRecipe recipe;
+    recipe.order = order;
+    recipe.units = idrSlices(slices);
+    recipe.entryCount = entryCount;
+    return recipe;
+}
+
 HeicFixture buildHeicFixture(const HeicFixtureRecipe& recipe)
 {
     HeicFixture fixture;

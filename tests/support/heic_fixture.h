@@ -51,5 +51,10 @@ HeicFixture buildHeicFixture(const HeicFixtureRecipe& recipe);
 // sizes so that misplaced extents show.
 QVector<HevcUnitRecipe> idrSlices(int count, quint32 word = 0x2801AF80);
 
+// A file of `slices` IDR slices in the given box order with the iinf entry
+// count entryCount; 48 slices meta-first with 52 entries and 22 slices
+// mdat-first with 24 entries are layouts the normal run rebuilds.
+HeicFixtureRecipe idrSliceRecipe(HeicBoxLayout order, int slices, int entryCount);
+
 // The five IDR slice start words, in the order the repair lists them.
 QVector<quint32> sliceStartWords();

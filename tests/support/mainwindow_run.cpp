@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QSemaphore>
 #include <QTimer>
 #include <QtTest>
 
@@ -88,6 +89,28 @@ QStringList RunWatch::progressTexts() const
     for (const QList<QVariant>& arguments : progress)
         texts << arguments[0].toString() + QStringLiteral(" / ") + arguments[1].toString();
     return texts;
+}
+
+void holdAtProgress(BrowseRepairDlg& window, const QString& prefix, QSemaphore& gate)
+{
+    QObject::connect(
+        &window, &BrowseRepairDlg::ShowProgressLabel, &window,
+        [prefix, &gate](const QString& text) {
+            if (text.startsWith(prefix))
+                gate.tryAcquire(1, ModalDriver::kBoundMs);
+        },
+        Qt::DirectConnection);
+}
+
+void stopAtProgress(BrowseRepairDlg& window, const QString& prefix)
+{
+    QObject::connect(
+        &window, &BrowseRepairDlg::ShowProgressLabel, &window,
+        [prefix](const QString& text) {
+            if (text.startsWith(prefix))
+                g_state.stopRequested = 1;
+        },
+        Qt::DirectConnection);
 }
 
 bool repairFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names)

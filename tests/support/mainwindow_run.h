@@ -9,6 +9,7 @@
 #include <memory>
 
 class BrowseRepairDlg;
+class QSemaphore;
 
 // Drives repair runs through the main window in the tests.
 namespace mainwindowrun {
@@ -48,6 +49,13 @@ struct RunWatch {
     QSignalSpy aborted;
     QSignalSpy progress;
 };
+
+// Holds the worker as it reports the progress text that starts with
+// `prefix` until `gate` is released (for at most 20 s).
+void holdAtProgress(BrowseRepairDlg& window, const QString& prefix, QSemaphore& gate);
+// Requests a stop as the worker reports the progress text that starts with
+// `prefix`, so that the run stops right there.
+void stopAtProgress(BrowseRepairDlg& window, const QString& prefix);
 
 // Adds the files, presses Repair and waits for the end of the run.
 bool repairFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names);

@@ -1,20 +1,21 @@
 #pragma once
 
-#include <QObject>
-#include <QStringList>
-#include <QTimer>
+#include "dialog_driver.h"
 
-// While running, closes every message box that opens modally (the
-// application's one-button box or a toolkit message box) and records its
-// text, so a test can check what the user would have been told.
-class ModalRecorder : public QObject {
+#include <QStringList>
+
+// While it lives, closes every message box that opens modally (the
+// application's one-button box, the saving-finished box with OK, or a
+// toolkit message box) and records its text, so a test can check what the
+// user would have been told.
+class ModalRecorder {
 public:
     ModalRecorder();
 
     QStringList messages;
 
 private:
-    void poll();
+    bool closeMessage(QWidget* modal);
 
-    QTimer m_timer;
+    ModalDriver m_driver;
 };

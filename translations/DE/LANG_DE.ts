@@ -304,6 +304,10 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
         <translation>Reparatur abgeschlossen.</translation>
     </message>
     <message>
+        <source>Repair process stopped.</source>
+        <translation>Reparatur angehalten.</translation>
+    </message>
+    <message>
         <source>English</source>
         <translation>Englisch</translation>
     </message>

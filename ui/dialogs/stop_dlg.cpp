@@ -17,9 +17,9 @@ StopDlg::StopDlg(QWidget* parent)
     label_3->setStyleSheet(QLatin1String(kPanelStyle));
     frame->setStyleSheet(QLatin1String(kPanelStyle));
     label_4->setStyleSheet(QLatin1String(kWhiteStyle));
-    // The panel's background reaches the always-empty label that overlaps
-    // the question, which the form stacks above it: put it below the texts.
-    label->lower();
+    // The form's always-empty label lies over the question and, taking the
+    // panel's background, would paint over most of its text.
+    label->hide();
     applyTexts();
 
     applyImageStyle(OkBtn_2, QStringLiteral(

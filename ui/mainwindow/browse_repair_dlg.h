@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <atomic>
+
 class AdvancedRepairDlg;
 class BackApplicationDlg;
 class CloseApplicationDlg;
@@ -87,6 +89,12 @@ public:
     CustomButton* m_lastCustomButton = nullptr;
     QStringList m_imageWidths;
     QVector<RunFileRow> m_runRows;
+    // The files of the file list when the run began: the run's wipe of the
+    // work folder spares them.
+    QStringList m_listedInputs;
+    // Set by a run body that ended at a stop, before its completion signal;
+    // the heading reads it, also on a language switch during a run.
+    std::atomic<bool> m_runStopped{false};
     // Advanced repair with a sample.
     QStringList m_sampleRepairQueue;
     QVector<SampleRunRow> m_sampleRows;
@@ -245,6 +253,7 @@ private:
     QVector<RunFileRow> SnapshotRunRows() const;
     CustomButton* LinkOfRow(const QTreeWidgetItem* row) const;
     void ShowFinishedResults();
+    QString FinishedHeading() const;
     void ShowRepairingTexts();
     void UpdateResultsSelection();
     void ShowPreview(const QImage& image, bool heic);
@@ -270,6 +279,8 @@ private:
     QVector<SampleRunRow> SnapshotSampleRows() const;
     QString FailedRowPath(quint32 buttonId) const;
     // Back and close.
+    QStringList ListedInputs() const;
+    void WipeWorkFolder() const;
     void WipeAndRemoveWorkFolder();
 };
 

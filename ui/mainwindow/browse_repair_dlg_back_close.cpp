@@ -5,6 +5,7 @@
 
 #include "back_application_dlg.h"
 #include "close_application_dlg.h"
+#include "file_list_columns.h"
 #include "global_state.h"
 #include "jpg_repair.h"
 #include "my_tree_widget.h"
@@ -69,7 +70,7 @@ void BrowseRepairDlg::OnClickedBackBtn()
     UpdateBtn->setEnabled(true);
     g_state.invalidFileCount = 0;
     if (!g_state.workFolder.isEmpty())
-        FolderWiper().WipeFolder(g_state.workFolderName);
+        WipeWorkFolder();
 }
 
 void BrowseRepairDlg::closeEvent(QCloseEvent* event)
@@ -110,6 +111,22 @@ void BrowseRepairDlg::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+// The paths of the file list's photos.
+QStringList BrowseRepairDlg::ListedInputs() const
+{
+    QStringList paths;
+    for (int i = 0; i < m_fileTree->topLevelItemCount(); ++i)
+        paths << m_fileTree->topLevelItem(i)->text(FileColPath);
+    return paths;
+}
+
+// Wipes the work folder's files, except the photos of the list that the user
+// took from it, as the run does.
+void BrowseRepairDlg::WipeWorkFolder() const
+{
+    FolderWiper(ListedInputs()).WipeFolder(g_state.workFolderName);
+}
+
 // Wipes the work folder's files, then removes its two subfolders and the
 // folder itself where the wipe left them empty.
 void BrowseRepairDlg::WipeAndRemoveWorkFolder()
@@ -117,7 +134,7 @@ void BrowseRepairDlg::WipeAndRemoveWorkFolder()
     const QString folder = g_state.workFolder;
     if (folder.isEmpty())
         return;
-    FolderWiper().WipeFolder(g_state.workFolderName);
+    WipeWorkFolder();
     QDir dir;
     for (const QString& path : {folder + QStringLiteral("/HEIC_Repaired"), folder + QStringLiteral("/Thumbnail Repaired"),
                                 folder}) {

@@ -13,6 +13,7 @@
 #include "repair_tree_columns.h"
 #include "run_state.h"
 #include "run_suffixes.h"
+#include "stop_dlg.h"
 #include "window_frame.h"
 
 #include <QDebug>
@@ -20,11 +21,6 @@
 #include <QTreeWidgetItemIterator>
 
 namespace {
-
-bool isFileRow(const QTreeWidgetItem* row)
-{
-    return row->text(ColFileRow) == QLatin1String("1");
-}
 
 QFont linkFont()
 {
@@ -138,7 +134,7 @@ void BrowseRepairDlg::OnAbortProcess()
     SwitchToOriginalState();
 
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
-        if (!isFileRow(*it))
+        if (!IsFileRow(*it))
             continue;
         CustomButton* link = LinkOfRow(*it);
         if (!link)
@@ -171,6 +167,11 @@ void BrowseRepairDlg::OnAbortProcess()
 
 void BrowseRepairDlg::OnCompletionMsgBox()
 {
+    // The run is over: a stop question still open has nothing left to stop,
+    // and must not come back once the message below is closed.
+    if (m_stopDlg->isVisible())
+        OnRunProcess();
+
     const QString picture = CompletionPreviewPicture(anyPreviewableInput(m_repairTree));
     if (!picture.isEmpty())
         Preview_Label->setPixmap(QPixmap(picture));
@@ -179,17 +180,25 @@ void BrowseRepairDlg::OnCompletionMsgBox()
     label_7->setText(QString());
     label_7->setText(tr("Click on the 'Save Repaired Files' to save all your repaired photos. Click the file to "
                         "preview it. "));
-    label->setText(tr("Repair process completed."));
+    label->setText(FinishedHeading());
     m_repairThread.quit();
 
     auto* message = new repairFinishDialog(this);
-    message->repairedLabl->setText(tr("Repair process completed.\n\nThumbnails are listed as 'filename_Tx' if "
-                                      "available.\nThumbnails are small sized images of large JPEGs."));
+    message->repairedLabl->setText(m_runStopped ? tr("Repair process stopped.")
+                                                : tr("Repair process completed.\n\nThumbnails are listed as "
+                                                     "'filename_Tx' if available.\nThumbnails are small sized "
+                                                     "images of large JPEGs."));
     CenterWidgetOnRect(message, geometry());
     message->exec();
     delete message;
 
     ShowFinishedResults();
+}
+
+// The results page's heading for the run that ended last.
+QString BrowseRepairDlg::FinishedHeading() const
+{
+    return m_runStopped ? tr("Repair process stopped.") : tr("Repair process completed.");
 }
 
 // The results page once the completion message is closed.
@@ -216,15 +225,17 @@ void BrowseRepairDlg::ShowFinishedResults()
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
         const unsigned int status = RowStatusOf(*it);
         anyOutput = anyOutput || status == RowOutput;
-        CustomButton* link = isFileRow(*it) ? LinkOfRow(*it) : nullptr;
+        CustomButton* link = IsFileRow(*it) ? LinkOfRow(*it) : nullptr;
         if (!link)
             continue;
+        // A file that needs no advanced repair (repaired, without output, or
+        // with thumbnails only) keeps no link, not even an invisible one.
         if (AwaitsSampleRepair(status))
             offerLink(link, Qt::blue);
-        else if (status == RowRepaired || status == RowNoOutput || status == RowOutput)
-            hideLink(link);
         else if (status == RowStopped)
             abortLink(link);
+        else
+            hideLink(link);
     }
     SaveRepairBtn->setEnabled(anyOutput);
 }

@@ -194,7 +194,7 @@ void BrowseRepairDlg::RetranslateWindow()
     label_7->setText(tr("Click on the 'Save Repaired Files' to save all your repaired photos. Click the file to "
                         "preview it. "));
     label->setFont(captionFont());
-    label->setText(tr("Repair process completed."));
+    label->setText(FinishedHeading());
 
     SetAddFileButtonStyle();
 

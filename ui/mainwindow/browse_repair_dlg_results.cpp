@@ -116,15 +116,16 @@ void BrowseRepairDlg::OnSaveCheckBoxbtnClicked(bool checked)
     g_state.applySampleToAll = 0;
     if (checkBox1_2->isTristate())
         checkBox1_2->setTristate(false);
+    // Only outputs get a box: file rows (failed, repaired, queued, in work or
+    // without output) and stopped rows never do.
     int checkedRows = 0;
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
-        const unsigned int status = RowStatusOf(*it);
-        if (status == RowFailed || status == RowRepaired || status == RowQueued) {
+        if (!IsSavableOutput(*it)) {
             (*it)->setData(ColName, Qt::CheckStateRole, QVariant());
             continue;
         }
         (*it)->setCheckState(ColName, checked ? Qt::Checked : Qt::Unchecked);
-        checkedRows += checked && status != RowStopped;
+        checkedRows += checked;
     }
     SaveRepairBtn->setEnabled(checkedRows >= 1);
 }

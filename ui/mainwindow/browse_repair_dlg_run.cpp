@@ -50,20 +50,6 @@ OutputIcon iconFor(const QString& upperSuffix)
     return OutputIcon::Other;
 }
 
-// True when a file of the run lies below the folder: wiping the folder would
-// destroy that input.
-bool anyInputBelow(const QVector<RunFileRow>& rows, const QString& folder)
-{
-    const QString root = QDir(folder).canonicalPath();
-    if (root.isEmpty())
-        return false;
-    for (const RunFileRow& row : rows) {
-        if (row.checked && QFileInfo(row.path).canonicalFilePath().startsWith(root + QLatin1Char('/')))
-            return true;
-    }
-    return false;
-}
-
 void freeResultList()
 {
     ResultNode* node = g_state.resultHead;
@@ -119,6 +105,7 @@ private:
 
 void NormalRun::begin()
 {
+    m_window.m_runStopped = false;
     ClearRunAnswers();
     g_state.stopRequested = 0;
     g_state.resultsPageShown = 1;
@@ -136,10 +123,8 @@ void NormalRun::begin()
     g_state.workFolderName = QStringLiteral("RepairedFiles");
     g_state.workFolder = QDir::tempPath() + QLatin1Char('/') + g_state.workFolderName;
     QDir().mkdir(g_state.workFolder);
-    if (anyInputBelow(m_window.m_runRows, g_state.workFolder))
-        qDebug() << "An input lies in the work folder; earlier outputs are kept";
-    else
-        FolderWiper().WipeFolder(g_state.workFolderName);
+    // Photos of the list that lie in the work folder are the user's own.
+    FolderWiper(m_window.m_listedInputs).WipeFolder(g_state.workFolderName);
     freeResultList();
     g_state.runActive = 1;
 }
@@ -223,9 +208,10 @@ bool NormalRun::runEngine(FileState& file, const QString& path)
         return false;
     }
     if (suffix == QLatin1String("HEIC")) {
-        if (repair.CheckHeic(path) != 0)
-            repair.CopyHevcData(repair.RebuildHeic(path));
-        else if (!fail(file))
+        // A rebuild that writes no file fails like an unknown layout; a stop
+        // during it is seen by fail().
+        const bool rebuilt = repair.CheckHeic(path) != 0 && repair.CopyHevcData(repair.RebuildHeic(path));
+        if (!rebuilt && !fail(file))
             return false;
     }
     if (g_state.invalidFileCount == 1 && IsJpegSuffix(suffix)) {
@@ -356,6 +342,7 @@ void NormalRun::markRepaired(FileState& file)
 
 void NormalRun::stopAt(QTreeWidgetItem* row)
 {
+    m_window.m_runStopped = true;
     emit m_window.RunRowStatus(row, RowStopped);
     g_state.runActive = 0;
     emit m_window.RunMarkStopped();

@@ -65,8 +65,9 @@ void BrowseRepairDlg::ApplyStopMarking()
     }
 }
 
-// Repaired and failed file rows lose their check box and their type and
-// resolution texts; every other row is checked, ready for the save.
+// Repaired and failed file rows lose their type and resolution texts. The
+// outputs the run finished are checked, ready for the save; every other row
+// (a file row, a stopped row) loses its check box, so it is never saved.
 void BrowseRepairDlg::ApplyFinalPass()
 {
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
@@ -75,10 +76,11 @@ void BrowseRepairDlg::ApplyFinalPass()
         if (status == RowRepaired || status == RowFailed) {
             row->setText(ColType, QString());
             row->setText(ColResolution, QString());
-            row->setData(ColName, Qt::CheckStateRole, QVariant());
             m_resultsCheckable = true;
-        } else {
-            row->setCheckState(ColName, Qt::Checked);
         }
+        if (IsSavableOutput(row))
+            row->setCheckState(ColName, Qt::Checked);
+        else
+            row->setData(ColName, Qt::CheckStateRole, QVariant());
     }
 }

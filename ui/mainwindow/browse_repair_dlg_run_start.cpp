@@ -97,6 +97,7 @@ void BrowseRepairDlg::RepairFilesProcess()
     ShowRepairingTexts();
 
     m_runRows = SnapshotRunRows();
+    m_listedInputs = ListedInputs();
     m_repairThread.m_dlg = this;
     connect(&m_repairThread, &QRepairThread::ProcessCompleted, this, &BrowseRepairDlg::SwitchToOriginalState,
             Qt::UniqueConnection);

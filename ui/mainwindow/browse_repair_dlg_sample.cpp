@@ -45,6 +45,11 @@ QString introText(const QString& suffix, const QString& damagedPath)
 
 void BrowseRepairDlg::OnClickAddReference(uint id)
 {
+    // Only the link of a row that still waits for a repair opens the
+    // dialogs; any other would explain the file clicked before it.
+    const QString damagedPath = FailedRowPath(id);
+    if (damagedPath.isEmpty())
+        return;
     g_state.stopRequested = 0;
     graphicsView->hide();
     Preview_Label->clear();
@@ -56,12 +61,8 @@ void BrowseRepairDlg::OnClickAddReference(uint id)
     sampleDialog->refe_CheckBox->setEnabled(false);
 
     g_state.clickedButtonId = qint32(id);
-    m_sampleRepairQueue.clear();
-    const QString damagedPath = FailedRowPath(id);
-    if (!damagedPath.isEmpty()) {
-        m_sampleRepairQueue.append(damagedPath);
-        g_state.fileSuffix = QFileInfo(damagedPath).suffix();
-    }
+    m_sampleRepairQueue = QStringList{damagedPath};
+    g_state.fileSuffix = QFileInfo(damagedPath).suffix();
 
     m_advancedRepairDlg = new AdvancedRepairDlg(this, QString(), sampleDialog);
     m_advancedRepairDlg->label->setFont(QFont(QStringLiteral("Segoe UI Semibold"), 10, 75));

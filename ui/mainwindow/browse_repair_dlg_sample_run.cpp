@@ -74,8 +74,10 @@ public:
         emit m_window.Showlabel();
         emit m_window.SetProgressBarValue(count);
         for (uint k = 1; k <= count; ++k) {
-            if (stopSeen() || !repair(queue[int(k - 1)], k, count))
+            if (stopSeen() || !repair(queue[int(k - 1)], k, count)) {
+                m_window.m_runStopped = true;
                 break;
+            }
         }
         emit m_window.CompletionMsgBox();
     }
@@ -213,6 +215,7 @@ int rowOfClickedLink(const QVector<SampleRunRow>& rows)
 
 void BrowseRepairDlg::RepairJpegWithSample()
 {
+    m_runStopped = false;
     JpegSampleRun(*this).execute();
 }
 
@@ -221,6 +224,7 @@ void BrowseRepairDlg::RepairJpegWithSample()
 // failed, so that its link is offered again.
 void BrowseRepairDlg::RepairHeicWithSample()
 {
+    m_runStopped = false;
     beginSampleRun(*this);
     const int row = rowOfClickedLink(m_sampleRows);
     if (row >= 0) {

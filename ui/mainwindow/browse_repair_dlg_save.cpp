@@ -8,6 +8,7 @@
 #include "global_state.h"
 #include "my_tree_widget.h"
 #include "repair_finish_dialog.h"
+#include "repair_tree_columns.h"
 #include "run_state.h"
 #include "save_names.h"
 #include "save_prompts.h"
@@ -181,7 +182,12 @@ void BrowseRepairDlg::SaveImage()
 bool BrowseRepairDlg::PrepareOutputFolder(const QString& path)
 {
     if (QFileInfo(path).isDir()) {
+        g_state.overwriteFolder = 0;
         g_folderExistDlg->exec();
+        // Closed without an answer (Escape): nothing was agreed to, so the
+        // save is cancelled rather than half done.
+        if (g_state.folderRename != 1 && g_state.overwriteFolder != 1)
+            g_state.folderCancel = 1;
         if (g_state.folderCancel != 1) {
             g_state.saveRoot = g_state.saveParentFolder + QLatin1String("//") + g_state.saveFolderName +
                                QLatin1String("//");
@@ -202,7 +208,8 @@ int BrowseRepairDlg::CopyRepairedFiles(const QString& workFolder)
     int failed = 0;
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
         QTreeWidgetItem* item = *it;
-        if (item->checkState(0) != Qt::Checked || item->isHidden())
+        // A file row or a stopped row is no output, even when checked.
+        if (item->checkState(0) != Qt::Checked || item->isHidden() || !IsSavableOutput(item))
             continue;
         const QString name = item->text(0);
         g_state.fileSuffix = QFileInfo(workFolder + QLatin1Char('/') + name).suffix();

@@ -30,3 +30,16 @@ inline unsigned int RowStatusOf(const QTreeWidgetItem* row)
 {
     return row->text(ColStatus).toUInt();
 }
+
+inline bool IsFileRow(const QTreeWidgetItem* row)
+{
+    return row->text(ColFileRow) == QLatin1String("1");
+}
+
+// Only an output row that its run finished is an output the user can pick
+// and save: a file row is the input itself, and a stopped row holds nothing
+// that was completed.
+inline bool IsSavableOutput(const QTreeWidgetItem* row)
+{
+    return !IsFileRow(row) && RowStatusOf(row) != RowStopped;
+}
