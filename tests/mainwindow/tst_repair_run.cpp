@@ -487,34 +487,24 @@ void RepairRunTest::runEndClosesStopQuestion()
     QSignalSpy completed(&window->m_repairThread, &QRepairThread::ProcessCompleted);
     QSignalSpy aborted(&window->m_repairThread, &QRepairThread::AbortProcess);
     window->StartRepairFilesBtnN->click();
-    QTRY_COMPARE(progressTexts.count(), 2);
+    QVERIFY2(QTest::qWaitFor([&progressTexts] { return progressTexts.count() == 2; }, ModalDriver::kBoundMs),
+             "the run did not reach its second file");
 
     bool questionUnderMessage = true;
     bool questionCameBack = false;
-    bool guardDone = false;
     StopDlg* question = window->m_stopDlg;
     // The question is left open; the worker finishes the last file meanwhile.
-    whenModal([&questionShown](QWidget* modal) {
-        QVERIFY(qobject_cast<StopDlg*>(modal));
-        questionShown.release();
-    });
+    whenModalOf<StopDlg>([&questionShown](StopDlg*) { questionShown.release(); });
     whenModalOf<repairFinishDialog>([&](repairFinishDialog* message) {
-        QVERIFY2(message, "no completion message appeared");
         questionUnderMessage = question->isVisible();
         message->OkBtn->click();
-        // Should the question come back, answer it so the test goes on.
-        whenModalOf<StopDlg>(
-            [&](StopDlg* again) {
-                questionCameBack = again != nullptr;
-                if (again)
-                    again->OkBtn->click();
-                guardDone = true;
-            },
-            20);
+        // Should the question still be open, answer it so the test goes on.
+        questionCameBack = question->isVisible();
+        if (questionCameBack)
+            question->OkBtn->click();
     });
     window->StopRepairProcessBtn->click();
-    QTRY_VERIFY_WITH_TIMEOUT(guardDone, 30000);
-    QVERIFY(window->m_repairThread.wait(10000));
+    QVERIFY2(window->m_repairThread.wait(ModalDriver::kBoundMs), "the repair worker did not finish");
 
     QVERIFY(!questionUnderMessage);
     QVERIFY(!questionCameBack);
@@ -572,19 +562,14 @@ void RepairRunTest::failedRowsAndLinks()
 
     // A click on the second row's link opens the advanced repair only when
     // that file failed.
-    bool introShown = false;
-    bool looked = false;
-    whenModalOf<AdvancedRepairDlg>(
-        [&introShown, &looked](AdvancedRepairDlg* intro) {
-            introShown = intro != nullptr;
-            if (intro)
-                intro->cancle->click();
-            looked = true;
-        },
-        20);
+    ModalDriver intro(QStringLiteral("advanced repair intro"), [](QWidget* modal) {
+        auto* dialog = qobject_cast<AdvancedRepairDlg*>(modal);
+        if (dialog)
+            dialog->cancle->click();
+        return dialog != nullptr;
+    });
     QTest::mouseClick(window->m_buttonRecords[1].linkButton, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(looked, 10000);
-    QCOMPARE(introShown, status == QLatin1String("2"));
+    QCOMPARE(intro.answered(), status == QLatin1String("2"));
 }
 
 void RepairRunTest::closingWaitsForRun()

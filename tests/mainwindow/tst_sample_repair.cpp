@@ -461,7 +461,7 @@ void SampleRepairTest::failedAttemptsLeaveNothing()
     const QStringList outputs = repaired ? QStringList({"photo.jpg"}) : QStringList();
     QCOMPARE(repairrun::filesBelow(workFolder()), outputs);
     QTreeWidgetItem* row = window->m_repairTree->topLevelItem(0);
-    QCOMPARE(row->text(ColStatus), QString::number(repaired ? RowRepaired : RowSampleRepairing));
+    QCOMPARE(row->text(ColStatus), QString::number(repaired ? RowRepaired : RowFailed));
     QCOMPARE(row->childCount(), outputs.size());
     if (repaired) {
         QCOMPARE(row->child(0)->text(ColName), QStringLiteral("photo.jpg"));

@@ -439,6 +439,10 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
         <source>The tool could not be started.</source>
         <translation>Não foi possível iniciar a ferramenta.</translation>
     </message>
+    <message>
+        <source>Repair process stopped.</source>
+        <translation>Reparo interrompido.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

@@ -439,6 +439,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>The tool could not be started.</source>
         <translation>无法启动该工具。</translation>
     </message>
+    <message>
+        <source>Repair process stopped.</source>
+        <translation>修复已停止。</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

@@ -439,6 +439,10 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
         <source>The tool could not be started.</source>
         <translation>De tool kon niet worden gestart.</translation>
     </message>
+    <message>
+        <source>Repair process stopped.</source>
+        <translation>Reparatie gestopt.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

@@ -439,6 +439,10 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
         <source>The tool could not be started.</source>
         <translation>No se pudo iniciar la herramienta.</translation>
     </message>
+    <message>
+        <source>Repair process stopped.</source>
+        <translation>Reparación detenida.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

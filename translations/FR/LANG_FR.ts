@@ -439,6 +439,10 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
         <source>The tool could not be started.</source>
         <translation>Impossible de lancer l'outil.</translation>
     </message>
+    <message>
+        <source>Repair process stopped.</source>
+        <translation>Réparation arrêtée.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

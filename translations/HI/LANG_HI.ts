@@ -439,6 +439,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>The tool could not be started.</source>
         <translation>टूल शुरू नहीं हो सका।</translation>
     </message>
+    <message>
+        <source>Repair process stopped.</source>
+        <translation>सुधार रोक दिया गया।</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

@@ -439,6 +439,10 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
         <source>The tool could not be started.</source>
         <translation>Impossibile avviare lo strumento.</translation>
     </message>
+    <message>
+        <source>Repair process stopped.</source>
+        <translation>Riparazione interrotta.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

@@ -439,6 +439,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>The tool could not be started.</source>
         <translation>ツールを起動できませんでした。</translation>
     </message>
+    <message>
+        <source>Repair process stopped.</source>
+        <translation>修復を停止しました。</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

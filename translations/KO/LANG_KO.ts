@@ -439,6 +439,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>The tool could not be started.</source>
         <translation>도구를 시작할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>Repair process stopped.</source>
+        <translation>복구가 중지되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>
