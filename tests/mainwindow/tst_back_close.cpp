@@ -287,8 +287,7 @@ void BackCloseTest::closeDuringRun()
     holdAtProgress(*window, QStringLiteral("Repairing file 1 "), gate);
     g_state.helpPreview = 0;
     window->StartRepairFilesBtnN->click();
-    QVERIFY2(QTest::qWaitFor([&progress] { return progress.count() == 1; }, ModalDriver::kBoundMs),
-             "the run reported no progress");
+    QVERIFY(reachedProgress(progress, 1));
 
     // The worker stays in its first file until the close has asked it to
     // stop, so the close always meets a busy run.

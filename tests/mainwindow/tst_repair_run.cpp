@@ -437,8 +437,7 @@ void RepairRunTest::stopDuringRun()
     holdAtProgress(*window, QStringLiteral("Repairing file 3 "), answered);
     RunWatch watch(*window);
     window->StartRepairFilesBtnN->click();
-    QVERIFY2(QTest::qWaitFor([&progressTexts] { return progressTexts.count() == 3; }, ModalDriver::kBoundMs),
-             "the run did not reach its third file");
+    QVERIFY(reachedProgress(progressTexts, 3));
     QVERIFY(!window->StopRepairProcessBtn->isHidden());
     whenModal([answer](QWidget* modal) {
         auto* question = qobject_cast<StopDlg*>(modal);
@@ -487,8 +486,7 @@ void RepairRunTest::runEndClosesStopQuestion()
     QSignalSpy completed(&window->m_repairThread, &QRepairThread::ProcessCompleted);
     QSignalSpy aborted(&window->m_repairThread, &QRepairThread::AbortProcess);
     window->StartRepairFilesBtnN->click();
-    QVERIFY2(QTest::qWaitFor([&progressTexts] { return progressTexts.count() == 2; }, ModalDriver::kBoundMs),
-             "the run did not reach its second file");
+    QVERIFY(reachedProgress(progressTexts, 2));
 
     bool questionUnderMessage = true;
     bool questionCameBack = false;
@@ -583,8 +581,7 @@ void RepairRunTest::closingWaitsForRun()
     QSemaphore gate;
     holdAtProgress(*window, QStringLiteral("Repairing file 1 "), gate);
     window->StartRepairFilesBtnN->click();
-    QVERIFY2(QTest::qWaitFor([&progressTexts] { return progressTexts.count() == 1; }, ModalDriver::kBoundMs),
-             "the run did not reach its first file");
+    QVERIFY(reachedProgress(progressTexts, 1));
 
     std::unique_ptr<QThread> opener(QThread::create([&gate] {
         QThread::msleep(200);

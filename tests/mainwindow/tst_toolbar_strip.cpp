@@ -385,14 +385,8 @@ void ToolbarStripTest::missingToolKeepsTheWindow()
 
     QPoint boxPos;
     QRect expected;
-    whenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<repairFinishDialog*>(modal);
-        if (!box)
-            return;
-        const QRect rect = window->geometry();
-        expected = QRect(QPoint((rect.width() - box->width()) / 2 + rect.x(),
-                                (rect.height() - box->height()) / 2 + rect.y()),
-                         box->size());
+    whenModalOf<repairFinishDialog>([&](repairFinishDialog* box) {
+        expected = centredOn(window->geometry(), box->size());
         boxPos = box->pos();
         QCOMPARE(box->repairedLabl->text(), QStringLiteral("The tool could not be started."));
         box->OkBtn->click();

@@ -137,6 +137,12 @@ bool installGerman(QTranslator& translator)
     return QCoreApplication::installTranslator(&translator);
 }
 
+QRect centredOn(const QRect& rect, const QSize& size)
+{
+    return QRect(QPoint((rect.width() - size.width()) / 2 + rect.x(), (rect.height() - size.height()) / 2 + rect.y()),
+                 size);
+}
+
 QRect childGeometry(const QWidget* dialog, const char* objectName)
 {
     const auto* child = dialog->findChild<QWidget*>(QLatin1String(objectName));

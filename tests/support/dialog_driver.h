@@ -83,5 +83,8 @@ void whenModalOf(std::function<void(T*)> action)
 // toolkit then sends every window a language-change event.
 bool installGerman(QTranslator& translator);
 
+// Where a window of `size` stands when it is centred on `rect`.
+QRect centredOn(const QRect& rect, const QSize& size);
+
 // The rectangle a widget of `dialog` found by object name occupies.
 QRect childGeometry(const QWidget* dialog, const char* objectName);

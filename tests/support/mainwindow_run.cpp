@@ -113,6 +113,15 @@ void stopAtProgress(BrowseRepairDlg& window, const QString& prefix)
         Qt::DirectConnection);
 }
 
+bool reachedProgress(const QSignalSpy& progress, int count)
+{
+    if (QTest::qWaitFor([&progress, count] { return progress.count() >= count; }, ModalDriver::kBoundMs))
+        return true;
+    qWarning("the run made %d of %d progress reports within %d s", progress.count(), count,
+             ModalDriver::kBoundMs / 1000);
+    return false;
+}
+
 bool repairFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names)
 {
     addFiles(window, folder, names);

@@ -57,6 +57,10 @@ void holdAtProgress(BrowseRepairDlg& window, const QString& prefix, QSemaphore& 
 // `prefix`, so that the run stops right there.
 void stopAtProgress(BrowseRepairDlg& window, const QString& prefix);
 
+// Waits until the run has made `count` progress reports; false, with a
+// warning, when it did not within the bound.
+bool reachedProgress(const QSignalSpy& progress, int count);
+
 // Adds the files, presses Repair and waits for the end of the run.
 bool repairFiles(BrowseRepairDlg& window, const QString& folder, const QStringList& names);
 

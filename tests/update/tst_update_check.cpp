@@ -327,14 +327,8 @@ void UpdateCheckTest::boxIsCentredOnTheWindow()
     m_host->show();
     QPoint boxPos;
     QRect expected;
-    whenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<repairFinishDialog*>(modal);
-        if (!box)
-            return;
-        const QRect rect = m_host->geometry();
-        expected = QRect(QPoint((rect.width() - box->width()) / 2 + rect.x(),
-                                (rect.height() - box->height()) / 2 + rect.y()),
-                         box->size());
+    whenModalOf<repairFinishDialog>([&](repairFinishDialog* box) {
+        expected = centredOn(m_host->geometry(), box->size());
         boxPos = box->pos();
         box->OkBtn->click();
     });
