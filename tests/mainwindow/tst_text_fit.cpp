@@ -1,6 +1,5 @@
 #include "about_dlg.h"
 #include "browse_repair_dlg.h"
-#include "font_substitutes.h"
 #include "global_state.h"
 #include "jpeg_fixture.h"
 #include "language_table.h"
@@ -9,6 +8,8 @@
 #include "q_show_update.h"
 #include "reference_file_dlg.h"
 #include "standalone_dialogs.h"
+
+#include <QFontInfo>
 #include "text_fit.h"
 #include "translation_folder.h"
 
@@ -44,8 +45,10 @@ private:
 
 void TextFitTest::initTestCase()
 {
-    platform::installFontSubstitutes();
     qputenv(platform::kTranslationRootVariable, PICTAVO_BUILD_DIR "/PhotoTranslation");
+    // The program's font set-up is in place before any test runs.
+    QCOMPARE(QFontInfo(QFont(QStringLiteral("Segoe UI"))).family(), QStringLiteral("Open Sans"));
+    QCOMPARE(QFontInfo(QGuiApplication::font()).family(), QStringLiteral("Roboto"));
     m_scale = float(QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 96.0);
     QVERIFY2(m_scale == 1.0f || m_scale == 1.25f || m_scale == 1.5f, "QT_FONT_DPI must be 96, 120 or 144");
     qInfo("scale %.2f", double(m_scale));
