@@ -84,11 +84,13 @@ void SingleInstanceTest::initTestCase()
 }
 
 // Starts the server on `display`; it exits at once when another server
-// holds the display's lock.
+// holds the display's lock. Without -noreset the server resets whenever its
+// last client leaves (the probe, the killed first instance), and a client
+// that connects during that reset is refused.
 bool SingleInstanceTest::startServer(int display)
 {
     m_server.start("Xvfb", {QStringLiteral(":%1").arg(display), "-auth", m_home.filePath("xauthority"), "-screen", "0",
-                            QString::fromLatin1(kScreenSize).replace(' ', 'x') + "x24", "-nolisten", "tcp"});
+                            QString::fromLatin1(kScreenSize).replace(' ', 'x') + "x24", "-nolisten", "tcp", "-noreset"});
     return m_server.waitForStarted(kBoundMs);
 }
 
