@@ -254,6 +254,8 @@ private:
         quint8 prefix[29] = {};
         std::memcpy(prefix, block, std::size_t(comparePrefixSize(length)));
         lookup.MatchKnownTable(prefix, unsigned(length));
+        if (g_state.dhtReplacementSize == 0)
+            lookup.MatchTableByTable(block, int(n));
         const int replacementSize = std::clamp<int>(g_state.dhtReplacementSize, 0,
                                                     int(sizeof g_state.dhtReplacement));
         if (replacementSize != 0)

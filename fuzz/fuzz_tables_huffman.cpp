@@ -1,9 +1,11 @@
 // Drives the Huffman table matcher with arbitrary segment prefixes, length
-// fields, segment counts, table positions and table headers.
+// fields, segment counts, table positions and table headers, and the
+// table-by-table lookup with the whole segment.
 //
 // Input layout: segment count (1 byte), three table positions (4 bytes each,
 // little-endian), three 17-byte table headers, the length field (4 bytes,
-// little-endian), then the segment's leading bytes.
+// little-endian), then the segment's bytes (the whole segment for the
+// table-by-table lookup, its leading ones for the matcher).
 #include "global_state.h"
 #include "tables/huffman/hoffmann.h"
 
@@ -41,6 +43,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Hoffmann hoffmann;
     hoffmann.MatchKnownTable(prefix.get(), length);
     if (g_state.dhtReplacementSize < 0 || g_state.dhtReplacementSize > 420)
+        __builtin_trap();
+
+    // Exactly the segment's bytes, as the rewrite hands them over.
+    const std::size_t segmentSize = size - kHeaderBlock;
+    std::unique_ptr<quint8[]> segment(new quint8[segmentSize]);
+    std::memcpy(segment.get(), data + kHeaderBlock, segmentSize);
+    hoffmann.MatchTableByTable(segment.get(), int(segmentSize));
+    const int replaced = g_state.dhtReplacementSize;
+    // A replacement is as long as the segment and keeps its marker and length field.
+    if (replaced != 0
+        && (replaced != int(segmentSize) || std::memcmp(g_state.dhtReplacement, segment.get(), 4) != 0))
         __builtin_trap();
     return 0;
 }

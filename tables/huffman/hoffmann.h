@@ -16,4 +16,15 @@ public:
     // g_state.dhtReplacement and its size put into g_state.dhtReplacementSize;
     // a miss sets the size to 0 and leaves the buffer as it was.
     void MatchKnownTable(const quint8* dhtSegment, unsigned length);
+
+    // Looks a DHT segment that MatchKnownTable did not find up table by
+    // table (dhtSegment holds all `size` bytes of it, from the marker on).
+    // Each table usable as read stays as it is; a damaged one is recognised
+    // as a catalogue table with the same class and counts, or, when its
+    // counts are damaged, with the same code values, and that table takes its
+    // place. When every table is accounted for and they fill the segment
+    // exactly, the result (as long as the segment) is put into
+    // g_state.dhtReplacement and its size into g_state.dhtReplacementSize;
+    // otherwise the size is 0 and the buffer is left as it was.
+    void MatchTableByTable(const quint8* dhtSegment, int size);
 };

@@ -4,6 +4,7 @@
 #include "exif_fixture.h"
 #include "fuzz_seed.h"
 #include "global_state.h"
+#include "huffman_lookup.h"
 #include "jpeg_fixture.h"
 #include "jpg_repair.h"
 #include "repair_run.h"
@@ -69,25 +70,6 @@ QByteArray withAcSymbolsGarbled(QByteArray jpeg)
     for (int at = dht + 21 + 8; at < dht + 2 + length; at += 3)
         jpeg[at] = jpeg[dht + 21];
     return jpeg;
-}
-
-// The file's four DHT segments joined into one segment.
-QByteArray withJoinedDht(const QByteArray& jpeg)
-{
-    QByteArray tables;
-    int first = -1;
-    int end = 0;
-    for (int n = 0; n < 4; ++n) {
-        const int at = nthMarkerOffset(jpeg, 0xC4, n);
-        const int length = quint8(jpeg[at + 2]) << 8 | quint8(jpeg[at + 3]);
-        if (first < 0)
-            first = at;
-        tables += jpeg.mid(at + 4, length - 2);
-        end = at + 2 + length;
-    }
-    const int length = tables.size() + 2;
-    const QByteArray joined = QByteArray("\xFF\xC4", 2) + char(length >> 8) + char(length & 0xFF) + tables;
-    return jpeg.left(first) + joined + jpeg.mid(end);
 }
 
 } // namespace

@@ -32,6 +32,31 @@ int countSum(const QByteArray& segment, qint64 countsAt)
     return sum;
 }
 
+// Where the tables of a DHT segment start, walked by its counts.
+QVector<int> tableOffsets(const QByteArray& segment)
+{
+    QVector<int> offsets;
+    for (int pos = 4; pos + 17 <= segment.size(); pos += 17 + countSum(segment, pos + 1))
+        offsets.append(pos);
+    return offsets;
+}
+
+// Positions of the DHT segments ahead of the first scan, in file order.
+QVector<int> dhtSegmentPositions(const QByteArray& jpeg)
+{
+    QVector<int> positions;
+    int pos = 2;
+    while (pos + 4 <= jpeg.size() && quint8(jpeg[pos]) == 0xFF) {
+        const quint8 marker = quint8(jpeg[pos + 1]);
+        if (marker == 0xC4)
+            positions.append(pos);
+        if (marker == 0xDA)
+            break;
+        pos += 2 + lengthFieldOf(jpeg.mid(pos, 4));
+    }
+    return positions;
+}
+
 } // namespace
 
 void fillDhtTableHeaders(const QByteArray& segment)
@@ -66,15 +91,55 @@ QByteArray dhtReplacement()
 QVector<QByteArray> dhtSegmentsOf(const QByteArray& jpeg)
 {
     QVector<QByteArray> segments;
-    int pos = 2;
-    while (pos + 4 <= jpeg.size() && quint8(jpeg[pos]) == 0xFF) {
-        const quint8 marker = quint8(jpeg[pos + 1]);
-        const int size = 2 + ((quint8(jpeg[pos + 2]) << 8) | quint8(jpeg[pos + 3]));
-        if (marker == 0xC4)
-            segments.append(jpeg.mid(pos, size));
-        if (marker == 0xDA)
-            break;
-        pos += size;
-    }
+    for (int pos : dhtSegmentPositions(jpeg))
+        segments.append(jpeg.mid(pos, 2 + lengthFieldOf(jpeg.mid(pos, 4))));
     return segments;
+}
+
+void lookUpDhtSegmentAsRewrite(const QByteArray& segment, int segmentCount)
+{
+    lookUpDhtSegment(segment, segmentCount);
+    if (g_state.dhtReplacementSize == 0)
+        Hoffmann().MatchTableByTable(reinterpret_cast<const quint8*>(segment.constData()), segment.size());
+}
+
+QVector<int> dhtTablePositions(const QByteArray& jpeg)
+{
+    QVector<int> positions;
+    for (int pos : dhtSegmentPositions(jpeg)) {
+        for (int offset : tableOffsets(jpeg.mid(pos, 2 + lengthFieldOf(jpeg.mid(pos, 4)))))
+            positions.append(pos + offset);
+    }
+    return positions;
+}
+
+QByteArray withJoinedDht(const QByteArray& jpeg, const QVector<int>& order)
+{
+    const QVector<int> positions = dhtSegmentPositions(jpeg);
+    QVector<QByteArray> tables;
+    for (const QByteArray& segment : dhtSegmentsOf(jpeg)) {
+        const QVector<int> offsets = tableOffsets(segment);
+        for (int i = 0; i < offsets.size(); ++i) {
+            const int end = i + 1 < offsets.size() ? offsets[i + 1] : segment.size();
+            tables.append(segment.mid(offsets[i], end - offsets[i]));
+        }
+    }
+    QByteArray body;
+    if (order.isEmpty()) {
+        for (const QByteArray& table : tables)
+            body += table;
+    }
+    for (int index : order)
+        body += tables.value(index);
+    const int length = body.size() + 2;
+    const QByteArray joined = QByteArray("\xFF\xC4", 2) + char(length >> 8) + char(length & 0xFF) + body;
+    QByteArray out;
+    int from = 0;
+    for (int pos : positions) {
+        out += jpeg.mid(from, pos - from);
+        if (pos == positions.first())
+            out += joined;
+        from = pos + 2 + lengthFieldOf(jpeg.mid(pos, 4));
+    }
+    return out + jpeg.mid(from);
 }

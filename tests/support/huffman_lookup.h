@@ -30,3 +30,18 @@ QByteArray dhtReplacement();
 
 // The DHT segments of a JPEG file's header, in file order.
 QVector<QByteArray> dhtSegmentsOf(const QByteArray& jpeg);
+
+// Looks the segment up as the rewrite does: the whole-segment lookup of
+// lookUpDhtSegment and, when that finds nothing, the table-by-table one.
+void lookUpDhtSegmentAsRewrite(const QByteArray& segment, int segmentCount);
+
+// Where the tables of a JPEG's DHT segments (those before its first scan)
+// start in the file, their class/identifier bytes in file order, walked by
+// each segment's counts.
+QVector<int> dhtTablePositions(const QByteArray& jpeg);
+
+// The JPEG with the tables of all its DHT segments (those before its first
+// scan) joined into one DHT segment, which stands where the first of them
+// stood. `order` lists the tables to write by their index in file order;
+// empty means all of them in file order.
+QByteArray withJoinedDht(const QByteArray& jpeg, const QVector<int>& order = {});
