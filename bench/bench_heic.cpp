@@ -129,7 +129,7 @@ bool writePhotos(const QString& original, const QString& damaged)
         return false;
     }
     QByteArray broken = photo.bytes;
-    const BoxSpan iloc = findBox(broken, "iloc");
+    const FoundBox iloc = findBox(broken, "iloc");
     broken.replace(iloc.start + 12, iloc.size - 12, QByteArray(iloc.size - 12, '\0'));
     QFile a(original);
     QFile b(damaged);

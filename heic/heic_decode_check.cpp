@@ -1,11 +1,14 @@
 #include "heic_decode_check.h"
 
+#include "box_walk.h"
 #include "decode_check.h"
+#include "hevc_picture_size.h"
 
 #include <QFile>
 
 #include <libheif/heif.h>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -40,13 +43,44 @@ bool declaredSizeFits(const heif_image_handle* handle)
     return pixels > 0 && pixels <= kMaxDecodedPixels;
 }
 
+// The decoder's work and memory grow with the pictures it decodes: at most
+// one per item of the iloc box, none larger than the largest that an hvcC
+// property of the file configures. Their pixels together must stay within
+// the cap, whatever size the primary image declares.
+bool codedPicturesFit(const QString& path)
+{
+    QFile file(path);
+    // The boxes are read in place, through a byte array of the mapped file.
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0
+        || file.size() > std::numeric_limits<int>::max())
+        return false;
+    const uchar* mapped = file.map(0, file.size());
+    if (!mapped)
+        return false;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), int(file.size()));
+    const BoxSpan meta = childBox(bytes, 0, bytes.size(), "meta");
+    const BoxSpan iloc = childBox(bytes, meta.start + 12, meta.end(), "iloc");
+    const BoxSpan iprp = childBox(bytes, meta.start + 12, meta.end(), "iprp");
+    const BoxSpan ipco = childBox(bytes, iprp.start + 8, iprp.end(), "ipco");
+    if (!meta.size || !iloc.size || !ipco.size)
+        return false;
+    const bool wideCount = quint8(bytes[iloc.start + 8]) >= 2;
+    const quint64 items = readBigEndian(bytes, iloc.start + 14, wideCount ? 4 : 2);
+    quint64 largest = 0;
+    for (const BoxSpan& property : childBoxes(bytes, ipco.start + 8, ipco.end())) {
+        if (bytes.mid(property.start + 4, 4) == "hvcC")
+            largest = qMax(largest, hvcCPictureSamples(bytes.mid(property.start, property.size)));
+    }
+    return largest > 0 && items * largest <= quint64(kMaxDecodedPixels);
+}
+
 } // namespace
 
 bool heicDecodes(const QString& path)
 {
     initialiseOnce();
     std::unique_ptr<heif_context, ContextFree> context(heif_context_alloc());
-    if (!context)
+    if (!context || !codedPicturesFit(path))
         return false;
     if (heif_context_read_from_file(context.get(), QFile::encodeName(path).constData(), nullptr).code
         != heif_error_Ok)

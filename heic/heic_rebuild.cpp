@@ -1,3 +1,4 @@
+#include "box_walk.h"
 #include "file_open.h"
 #include "file_window.h"
 #include "global_state.h"
@@ -45,12 +46,6 @@ void appendHandler(QByteArray& out, int boxSize)
     out.append(reinterpret_cast<const char*>(box), boxSize);
 }
 
-void appendBe(QByteArray& out, quint32 value, int width)
-{
-    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8)
-        out.append(char(value >> shift));
-}
-
 // Meta-first templates exist for the source's distances from the meta box to
 // its iinf tag of 99 (33-byte hdlr) and 100 (34-byte hdlr) only.
 bool hasMetaHeaderTemplate(HeicBoxLayout order, int iinfDistance)
@@ -73,7 +68,7 @@ QByteArray metaHeader(HeicBoxLayout order, int* iinfDistance, quint16 primaryIte
     }
     const quint8 pitm[12] = {0, 0, 0, 0x0E, 'p', 'i', 't', 'm', 0, 0, 0, 0};
     out.append(reinterpret_cast<const char*>(pitm), sizeof pitm);
-    appendBe(out, primaryItem, 2);
+    appendBigEndian(out, primaryItem, 2);
     return out;
 }
 
@@ -147,26 +142,26 @@ bool readItemBoxes(FileWindow& source, quint32 size, quint32 from, char bigEndia
 // dataStart, then the grid item stored in idat. False on a stop.
 bool ilocBox(const IlocPlan& plan, quint32 dataStart, const qint32* sliceSizes, QByteArray* iloc)
 {
-    appendBe(*iloc, ilocBoxSize(plan), 4);
+    appendBigEndian(*iloc, ilocBoxSize(plan), 4);
     iloc->append("iloc", 4);
     const quint8 header[] = {1, 0, 0, 0, 0x44, 0x00};
     iloc->append(reinterpret_cast<const char*>(header), sizeof header);
-    appendBe(*iloc, plan.itemCount, 2);
+    appendBigEndian(*iloc, plan.itemCount, 2);
     quint32 offset = dataStart;
     for (int k = 1; k <= plan.tiles; ++k) {
         if (k > 1 && g_state.stopRequested.load(std::memory_order_relaxed))
             return false;
         const quint32 length = quint32(sliceSizes[k - 1]);
         for (const quint32 field : {quint32(k), 0u, 0u, 1u})
-            appendBe(*iloc, field, 2);
-        appendBe(*iloc, offset, 4);
-        appendBe(*iloc, length, 4);
+            appendBigEndian(*iloc, field, 2);
+        appendBigEndian(*iloc, offset, 4);
+        appendBigEndian(*iloc, length, 4);
         offset += length;
     }
     for (const quint32 field : {quint32(plan.gridId), 1u, 0u, 1u})
-        appendBe(*iloc, field, 2);
-    appendBe(*iloc, 0, 4);
-    appendBe(*iloc, 8, 4);
+        appendBigEndian(*iloc, field, 2);
+    appendBigEndian(*iloc, 0, 4);
+    appendBigEndian(*iloc, 8, 4);
     return true;
 }
 

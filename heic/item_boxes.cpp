@@ -1,27 +1,11 @@
 #include "item_boxes.h"
 
-#include <QVector>
+#include "box_walk.h"
 
 namespace {
 
 // Full box header: size, type, version and flags.
 constexpr int kFullHeader = 12;
-
-quint32 readBe(const QByteArray& bytes, int pos, int width)
-{
-    quint32 value = 0;
-    for (int i = 0; i < width; ++i) {
-        const int at = pos + i;
-        value = value << 8 | (at >= 0 && at < bytes.size() ? quint8(bytes[at]) : 0u);
-    }
-    return value;
-}
-
-void appendBe(QByteArray& out, quint32 value, int width)
-{
-    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8)
-        out.append(char(value >> shift));
-}
 
 void setBe(QByteArray& out, int pos, quint32 value, int width)
 {
@@ -29,29 +13,9 @@ void setBe(QByteArray& out, int pos, quint32 value, int width)
         out[pos + i] = char(value >> (8 * (width - 1 - i)));
 }
 
-struct Span {
-    int start = 0;
-    int size = 0;
-};
-
-// The boxes one after the other in [from, end); ends at a size that is too
-// small for a box header or reaches past end.
-QVector<Span> childBoxes(const QByteArray& box, int from, int end)
-{
-    QVector<Span> boxes;
-    for (int pos = from; pos + 8 <= end;) {
-        const quint32 size = readBe(box, pos, 4);
-        if (size < 8 || size > quint32(end - pos))
-            break;
-        boxes.append({pos, int(size)});
-        pos += int(size);
-    }
-    return boxes;
-}
-
 bool isFullBox(const QByteArray& box, int minimum)
 {
-    return box.size() >= minimum && readBe(box, 0, 4) == quint32(box.size());
+    return box.size() >= minimum && readBigEndian(box, 0, 4) == quint32(box.size());
 }
 
 void setBoxSize(QByteArray& box)
@@ -60,36 +24,36 @@ void setBoxSize(QByteArray& box)
 }
 
 // The item an infe entry describes: 16 bits up to version 2, 32 from 3.
-quint32 infeItemId(const QByteArray& iinf, const Span& infe)
+quint32 infeItemId(const QByteArray& iinf, const BoxSpan& infe)
 {
     const int version = quint8(iinf[infe.start + 8]);
-    return readBe(iinf, infe.start + kFullHeader, version >= 3 ? 4 : 2);
+    return readBigEndian(iinf, infe.start + kFullHeader, version >= 3 ? 4 : 2);
 }
 
 // One reference box of iref (dimg, thmb, cdsc ...) with only the kept
 // items; empty when it starts from another item or keeps no target.
-QByteArray referenceWithItems(const QByteArray& iref, const Span& ref, int idSize,
+QByteArray referenceWithItems(const QByteArray& iref, const BoxSpan& ref, int idSize,
                               const KeptItems& kept)
 {
     const int fromPos = ref.start + 8;
     const int countPos = fromPos + idSize;
-    if (countPos + 2 > ref.start + ref.size || !kept.contains(readBe(iref, fromPos, idSize)))
+    if (countPos + 2 > ref.start + ref.size || !kept.contains(readBigEndian(iref, fromPos, idSize)))
         return QByteArray();
-    const int listed = int(readBe(iref, countPos, 2));
+    const int listed = int(readBigEndian(iref, countPos, 2));
     const int fitting = (ref.start + ref.size - countPos - 2) / idSize;
     QByteArray targets;
     int count = 0;
     for (int i = 0; i < qMin(listed, fitting); ++i) {
-        const quint32 id = readBe(iref, countPos + 2 + i * idSize, idSize);
+        const quint32 id = readBigEndian(iref, countPos + 2 + i * idSize, idSize);
         if (kept.contains(id)) {
-            appendBe(targets, id, idSize);
+            appendBigEndian(targets, id, idSize);
             ++count;
         }
     }
     if (count == 0)
         return QByteArray();
     QByteArray out = iref.mid(ref.start, 8 + idSize);
-    appendBe(out, quint32(count), 2);
+    appendBigEndian(out, quint32(count), 2);
     out += targets;
     setBoxSize(out);
     return out;
@@ -105,12 +69,12 @@ QByteArray ipmaWithItems(const QByteArray& ipma, const KeptItems& kept)
     const bool wideIndex = (quint8(ipma[11]) & 1) != 0;
     const int idSize = version < 1 ? 2 : 4;
     const int indexSize = wideIndex ? 2 : 1;
-    const quint32 entries = readBe(ipma, kFullHeader, 4);
+    const quint32 entries = readBigEndian(ipma, kFullHeader, 4);
     QByteArray out = ipma.left(kEntriesAt);
     quint32 keptEntries = 0;
     int pos = kEntriesAt;
     for (quint32 i = 0; i < entries && pos + idSize + 1 <= ipma.size(); ++i) {
-        const quint32 id = readBe(ipma, pos, idSize);
+        const quint32 id = readBigEndian(ipma, pos, idSize);
         const int count = quint8(ipma[pos + idSize]);
         const int entrySize = idSize + 1 + count * indexSize;
         if (pos + entrySize > ipma.size())
@@ -138,7 +102,7 @@ QByteArray iinfWithItems(const QByteArray& iinf, const KeptItems& kept)
         return iinf;
     QByteArray out = iinf.left(entriesAt);
     quint32 count = 0;
-    for (const Span& entry : childBoxes(iinf, entriesAt, iinf.size())) {
+    for (const BoxSpan& entry : childBoxes(iinf, entriesAt, iinf.size())) {
         const bool infe = iinf.mid(entry.start + 4, 4) == "infe";
         if (infe && (entry.size < kFullHeader + 2 || !kept.contains(infeItemId(iinf, entry))))
             continue;
@@ -156,7 +120,7 @@ QByteArray irefWithItems(const QByteArray& iref, const KeptItems& kept)
         return iref;
     const int idSize = quint8(iref[8]) == 0 ? 2 : 4;
     QByteArray out = iref.left(kFullHeader);
-    for (const Span& ref : childBoxes(iref, kFullHeader, iref.size()))
+    for (const BoxSpan& ref : childBoxes(iref, kFullHeader, iref.size()))
         out += referenceWithItems(iref, ref, idSize, kept);
     setBoxSize(out);
     return out;
@@ -164,10 +128,10 @@ QByteArray irefWithItems(const QByteArray& iref, const KeptItems& kept)
 
 QByteArray iprpWithItems(const QByteArray& iprp, const KeptItems& kept)
 {
-    if (iprp.size() < 8 || readBe(iprp, 0, 4) != quint32(iprp.size()))
+    if (iprp.size() < 8 || readBigEndian(iprp, 0, 4) != quint32(iprp.size()))
         return iprp;
     QByteArray out = iprp.left(8);
-    for (const Span& child : childBoxes(iprp, 8, iprp.size())) {
+    for (const BoxSpan& child : childBoxes(iprp, 8, iprp.size())) {
         const QByteArray box = iprp.mid(child.start, child.size);
         out += box.mid(4, 4) == "ipma" ? ipmaWithItems(box, kept) : box;
     }

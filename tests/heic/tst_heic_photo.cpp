@@ -1,5 +1,7 @@
 #include "global_state.h"
 #include "heic/heic_state.h"
+#include "heic/hevc_picture_size.h"
+#include "heic_boxes.h"
 #include "heic_photo.h"
 #include "heic_run.h"
 #include "jpg_repair.h"
@@ -26,6 +28,8 @@ private slots:
     void undecodableRebuildIsNotListed_data();
     void undecodableRebuildIsNotListed();
     void linkAtOutputNameIsNotWrittenThrough();
+    void codedPictureSizeIsRead_data();
+    void codedPictureSizeIsRead();
 
 private:
     QByteArray photo(HeicBoxLayout order, int picture) const;
@@ -43,7 +47,7 @@ using O = HeicBoxLayout;
 // headerSize bytes) with zeros.
 QByteArray zeroBoxPayload(QByteArray file, const QByteArray& type, int headerSize)
 {
-    const BoxSpan box = findBox(file, type);
+    const FoundBox box = findBox(file, type);
     if (box.start < 0)
         return QByteArray();
     file.replace(box.start + headerSize, box.size - headerSize, QByteArray(box.size - headerSize, '\0'));
@@ -81,6 +85,63 @@ Repair repairWithoutSample(const QString& path)
 QString outputPath(const QString& name)
 {
     return heicOutputFolder() + QLatin1Char('/') + name;
+}
+
+quint16 be16(const QByteArray& bytes, int pos)
+{
+    return quint16(quint8(bytes[pos]) << 8 | quint8(bytes[pos + 1]));
+}
+
+// Item IDs named in each of the rebuilt file's item boxes, sorted: the
+// primary item, the iinf entries, the iloc items, the ipma entries and every
+// item that an iref reference starts from or points to.
+QMap<QByteArray, QList<int>> itemsByBox(const QByteArray& file)
+{
+    QMap<QByteArray, QList<int>> items;
+    const FoundBox pitm = findBox(file, "pitm");
+    items["pitm"] = {be16(file, pitm.start + 12)};
+    const FoundBox iinf = findBox(file, "iinf");
+    for (const BoxRef& infe : walkBoxes(file, iinf.start + 14, iinf.start + iinf.size))
+        items["iinf"].append(be16(file, infe.start + 12));
+    const FoundBox iloc = findBox(file, "iloc");
+    for (const IlocItem& item : readIloc(file, {iloc.start, quint32(iloc.size), "iloc"}).items)
+        items["iloc"].append(item.id);
+    const FoundBox ipma = findBox(file, "ipma");
+    for (int pos = ipma.start + 16, i = 0; i < int(be32At(file, ipma.start + 12)); ++i) {
+        items["ipma"].append(be16(file, pos));
+        pos += 3 + quint8(file[pos + 2]);
+    }
+    const FoundBox iref = findBox(file, "iref");
+    QSet<int> referenced;
+    for (const BoxRef& ref : walkBoxes(file, iref.start + 12, iref.start + iref.size)) {
+        referenced.insert(be16(file, ref.start + 8));
+        for (int i = 0; i < be16(file, ref.start + 10); ++i)
+            referenced.insert(be16(file, ref.start + 12 + 2 * i));
+    }
+    items["iref"] = referenced.values();
+    for (QList<int>& list : items)
+        std::sort(list.begin(), list.end());
+    return items;
+}
+
+// Empty when the file is ftyp, meta and mdat boxes whose sizes add up to the
+// file and every item box speaks of exactly the tiles 1 .. 48 and the grid
+// 49, the primary item; otherwise what differs.
+QString containerMismatch(const QByteArray& file)
+{
+    const QVector<BoxRef> top = walkBoxes(file, 0, file.size());
+    if (boxTypes(top) != QList<QByteArray>({"ftyp", "meta", "mdat"}) || top.last().end() != file.size())
+        return QStringLiteral("top-level boxes %1").arg(QString::fromLatin1(boxTypes(top).join(' ')));
+    QList<int> kept;
+    for (int id = 1; id <= 49; ++id)
+        kept.append(id);
+    const QMap<QByteArray, QList<int>> items = itemsByBox(file);
+    for (auto it = items.begin(); it != items.end(); ++it) {
+        const QList<int> expected = it.key() == "pitm" ? QList<int>{49} : kept;
+        if (it.value() != expected)
+            return QStringLiteral("%1 names %2 items").arg(QString::fromLatin1(it.key())).arg(it.value().size());
+    }
+    return items.size() == 5 ? QString() : QStringLiteral("item boxes missing");
 }
 
 } // namespace
@@ -144,6 +205,7 @@ void HeicPhotoTest::rebuiltPhotoShowsOriginal()
     QVERIFY2(outcome.listed, "the rebuilt photo is not listed");
     QCOMPARE(outcome.name, QStringLiteral("IMG_1.heic"));
     QCOMPARE(g_state.producedFiles, QStringList{outcome.name});
+    QCOMPARE(containerMismatch(readFileBytes(outputPath(outcome.name))), QString());
     const QImage rebuilt = decodeHeicInProcess(outputPath(outcome.name));
     QVERIFY2(!rebuilt.isNull(), "libheif does not open the rebuilt photo");
     QCOMPARE(rebuilt, originalPixels(O(order), 1));
@@ -172,6 +234,7 @@ void HeicPhotoTest::sampleRebuildShowsOriginal()
     QVERIFY2(repair.CopyHevcData(name), "the photo rebuilt from the sample is not listed");
     QCOMPARE(name, QStringLiteral("IMG_2.HEIC"));
     QCOMPARE(g_state.producedFiles, QStringList{name});
+    QCOMPARE(containerMismatch(readFileBytes(outputPath(name))), QString());
     const QImage rebuilt = decodeHeicInProcess(outputPath(name));
     QVERIFY2(!rebuilt.isNull(), "libheif does not open the photo rebuilt from the sample");
     QCOMPARE(rebuilt, originalPixels(O(order), 1));
@@ -207,15 +270,7 @@ void HeicPhotoTest::undecodableRebuildIsNotListed()
     QFETCH(int, order);
     QFETCH(QByteArray, box);
     QFETCH(int, headerSize);
-    QByteArray bytes = photo(O(order), 1);
-    if (box == "hvcC") {
-        const BoxSpan ipco = findBox(bytes, "ipco");
-        const int at = bytes.indexOf("hvcC", ipco.start) - 4;
-        const int size = int(qFromBigEndian<quint32>(bytes.constData() + at));
-        bytes.replace(at + headerSize, size - headerSize, QByteArray(size - headerSize, '\0'));
-    } else {
-        bytes = zeroBoxPayload(bytes, box, headerSize);
-    }
+    const QByteArray bytes = zeroBoxPayload(photo(O(order), 1), box, headerSize);
     const QString path = writeHeicFixture(QStringLiteral("IMG_4.HEIC"), bytes);
 
     const Repair outcome = repairWithoutSample(path);
@@ -242,6 +297,26 @@ void HeicPhotoTest::linkAtOutputNameIsNotWrittenThrough()
     QCOMPARE(outcome.name, QStringLiteral("IMG_5 (2).heic"));
     QCOMPARE(readFileBytes(victim), QByteArray("keep"));
     QCOMPARE(decodeHeicInProcess(outputPath(outcome.name)), originalPixels(O::MetaFirst, 1));
+}
+
+void HeicPhotoTest::codedPictureSizeIsRead_data()
+{
+    QTest::addColumn<int>("tile");
+    QTest::newRow("tiles of 64") << 64;
+    QTest::newRow("tiles of 128") << 128;
+}
+
+// The decode check bounds its work by the picture size that the tiles'
+// decoder configuration declares.
+void HeicPhotoTest::codedPictureSizeIsRead()
+{
+    QFETCH(int, tile);
+    const HeicPhoto made = makeHeicPhoto(O::MdatFirst, 1, tile);
+    QVERIFY2(made.error.isEmpty(), qPrintable(made.error));
+    const FoundBox hvcC = findBox(made.bytes, "hvcC");
+    QVERIFY(hvcC.start >= 0);
+    QCOMPARE(hvcCPictureSamples(made.bytes.mid(hvcC.start, hvcC.size)), quint64(tile * tile));
+    QCOMPARE(hvcCPictureSamples(made.bytes.mid(hvcC.start, 40)), quint64(0));
 }
 
 QTEST_GUILESS_MAIN(HeicPhotoTest)

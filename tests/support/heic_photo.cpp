@@ -473,9 +473,9 @@ QImage decodeHeicWithConverter(const QString& path, QString* error)
     return QImage(png).convertToFormat(QImage::Format_RGB888);
 }
 
-BoxSpan findBox(const QByteArray& file, const QByteArray& type)
+FoundBox findBox(const QByteArray& file, const QByteArray& type)
 {
-    // Top-level boxes, then the children of meta and iprp.
+    // Top-level boxes, then the children of meta, iprp and ipco.
     QVector<Span> ranges{{0, file.size()}};
     for (int r = 0; r < ranges.size(); ++r) {
         const Span range = ranges[r];
@@ -488,7 +488,7 @@ BoxSpan findBox(const QByteArray& file, const QByteArray& type)
                 return {pos, size};
             if (found == "meta")
                 ranges.append({pos + 12, size - 12});
-            else if (found == "iprp")
+            else if (found == "iprp" || found == "ipco")
                 ranges.append({pos + 8, size - 8});
             pos += size;
         }

@@ -35,9 +35,10 @@ QImage decodeHeicInProcess(const QString& path);
 QImage decodeHeicWithConverter(const QString& path, QString* error);
 
 // The byte range of the first box of that type among a file's top-level
-// boxes and the children of its meta and iprp boxes; start -1 when absent.
-struct BoxSpan {
+// boxes and the children of its meta, iprp and ipco boxes; start -1 when
+// absent.
+struct FoundBox {
     int start = -1;
     int size = 0;
 };
-BoxSpan findBox(const QByteArray& file, const QByteArray& type);
+FoundBox findBox(const QByteArray& file, const QByteArray& type);
