@@ -1,5 +1,6 @@
 #include "heic_photo.h"
 
+#include "heic_boxes.h"
 #include "temp_file.h"
 
 #include <QDir>
@@ -29,32 +30,12 @@ const char* const kCountedQp = "x265:qp=29";
 const char* const kUncountedQp = "x265:qp=30";
 constexpr int kWait = 60000;
 
-void putBe(QByteArray& out, quint32 value, int width)
-{
-    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8)
-        out.append(char(value >> shift));
-}
-
 quint32 readBe(const QByteArray& bytes, int pos, int width)
 {
     quint32 value = 0;
     for (int i = 0; i < width; ++i)
         value = value << 8 | (pos + i < bytes.size() ? quint8(bytes[pos + i]) : 0u);
     return value;
-}
-
-QByteArray box(const char* type, const QByteArray& payload)
-{
-    QByteArray out;
-    putBe(out, quint32(8 + payload.size()), 4);
-    return out.append(type, 4).append(payload);
-}
-
-QByteArray fullBox(const char* type, quint8 version, quint32 flags, const QByteArray& payload)
-{
-    QByteArray head;
-    putBe(head, quint32(version) << 24 | flags, 4);
-    return box(type, head + payload);
 }
 
 struct Span {
@@ -217,31 +198,31 @@ QImage scene(int picture, int tile)
 QByteArray infe(quint32 item, const char* type, bool hidden)
 {
     QByteArray payload;
-    putBe(payload, item, 2);
-    putBe(payload, 0, 2);
+    appendBe(payload, item, 2);
+    appendBe(payload, 0, 2);
     payload.append(type, 4).append('\0');
-    return fullBox("infe", 2, hidden ? 1 : 0, payload);
+    return isoFullBox("infe", 2, hidden ? 1 : 0, payload);
 }
 
 QByteArray iinfBox()
 {
     QByteArray payload;
-    putBe(payload, kExifItem, 2);
+    appendBe(payload, kExifItem, 2);
     for (int item = 1; item <= kTiles; ++item)
         payload += infe(quint32(item), "hvc1", true);
     payload += infe(kGridItem, "grid", false) + infe(kThumbItem, "hvc1", false)
         + infe(kExifItem, "Exif", false);
-    return fullBox("iinf", 0, 0, payload);
+    return isoFullBox("iinf", 0, 0, payload);
 }
 
 QByteArray reference(const char* type, quint32 from, const QVector<quint32>& to)
 {
     QByteArray payload;
-    putBe(payload, from, 2);
-    putBe(payload, quint32(to.size()), 2);
+    appendBe(payload, from, 2);
+    appendBe(payload, quint32(to.size()), 2);
     for (const quint32 item : to)
-        putBe(payload, item, 2);
-    return box(type, payload);
+        appendBe(payload, item, 2);
+    return isoBox(type, payload);
 }
 
 QByteArray irefBox()
@@ -249,7 +230,7 @@ QByteArray irefBox()
     QVector<quint32> tiles;
     for (int item = 1; item <= kTiles; ++item)
         tiles.append(quint32(item));
-    return fullBox("iref", 0, 0, reference("dimg", kGridItem, tiles)
+    return isoFullBox("iref", 0, 0, reference("dimg", kGridItem, tiles)
                    + reference("thmb", kThumbItem, {kGridItem})
                    + reference("cdsc", kExifItem, {kGridItem}));
 }
@@ -257,37 +238,37 @@ QByteArray irefBox()
 QByteArray ispe(int width, int height)
 {
     QByteArray payload;
-    putBe(payload, quint32(width), 4);
-    putBe(payload, quint32(height), 4);
-    return fullBox("ispe", 0, 0, payload);
+    appendBe(payload, quint32(width), 4);
+    appendBe(payload, quint32(height), 4);
+    return isoFullBox("ispe", 0, 0, payload);
 }
 
 // Properties: 1 tile hvcC, 2 tile ispe, 3 grid ispe, 4 thumbnail hvcC,
 // 5 thumbnail ispe; 0x80 marks an essential one.
 QByteArray iprpBox(const QByteArray& tileConfig, int tile, const QByteArray& thumbConfig)
 {
-    const QByteArray ipco = box("ipco", tileConfig + ispe(tile, tile)
+    const QByteArray ipco = isoBox("ipco", tileConfig + ispe(tile, tile)
                                 + ispe(kColumns * tile, kRows * tile) + thumbConfig
                                 + ispe(kThumb, kThumb));
     QByteArray associations;
-    putBe(associations, kThumbItem, 4);
+    appendBe(associations, kThumbItem, 4);
     for (int item = 1; item <= kTiles; ++item) {
-        putBe(associations, quint32(item), 2);
+        appendBe(associations, quint32(item), 2);
         associations.append(char(2)).append(char(0x81)).append(char(2));
     }
-    putBe(associations, kGridItem, 2);
+    appendBe(associations, kGridItem, 2);
     associations.append(char(1)).append(char(3));
-    putBe(associations, kThumbItem, 2);
+    appendBe(associations, kThumbItem, 2);
     associations.append(char(2)).append(char(0x84)).append(char(5));
-    return box("iprp", ipco + fullBox("ipma", 0, 0, associations));
+    return isoBox("iprp", ipco + isoFullBox("ipma", 0, 0, associations));
 }
 
 QByteArray gridDescriptor(int tile)
 {
     QByteArray grid;
     grid.append(char(0)).append(char(0)).append(char(kRows - 1)).append(char(kColumns - 1));
-    putBe(grid, quint32(kColumns * tile), 2);
-    putBe(grid, quint32(kRows * tile), 2);
+    appendBe(grid, quint32(kColumns * tile), 2);
+    appendBe(grid, quint32(kRows * tile), 2);
     return grid;
 }
 
@@ -307,18 +288,18 @@ QByteArray ilocBox(const QVector<Extent>& fileExtents, quint32 gridLength)
 {
     QByteArray payload;
     payload.append(char(0x44)).append(char(0));
-    putBe(payload, kExifItem, 2);
+    appendBe(payload, kExifItem, 2);
     for (int item = 1; item <= kExifItem; ++item) {
         const bool grid = item == kGridItem;
         const Extent extent = grid ? Extent{0, gridLength} : fileExtents[item - 1];
-        putBe(payload, quint32(item), 2);
-        putBe(payload, grid ? 1 : 0, 2);
-        putBe(payload, 0, 2);
-        putBe(payload, 1, 2);
-        putBe(payload, extent.offset, 4);
-        putBe(payload, extent.length, 4);
+        appendBe(payload, quint32(item), 2);
+        appendBe(payload, grid ? 1 : 0, 2);
+        appendBe(payload, 0, 2);
+        appendBe(payload, 1, 2);
+        appendBe(payload, extent.offset, 4);
+        appendBe(payload, extent.length, 4);
     }
-    return fullBox("iloc", 1, 0, payload);
+    return isoFullBox("iloc", 1, 0, payload);
 }
 
 QByteArray hdlrBox(int size)
@@ -326,27 +307,27 @@ QByteArray hdlrBox(int size)
     QByteArray payload(4, '\0');
     payload.append("pict", 4).append(QByteArray(12, '\0'));
     payload.append(QByteArray(size - 12 - payload.size(), '\0'));
-    return fullBox("hdlr", 0, 0, payload);
+    return isoFullBox("hdlr", 0, 0, payload);
 }
 
 QByteArray dinfBox()
 {
     QByteArray dref;
-    putBe(dref, 1, 4);
-    dref += fullBox("url ", 0, 1, QByteArray());
-    return box("dinf", fullBox("dref", 0, 0, dref));
+    appendBe(dref, 1, 4);
+    dref += isoFullBox("url ", 0, 1, QByteArray());
+    return isoBox("dinf", isoFullBox("dref", 0, 0, dref));
 }
 
 QByteArray pitmBox()
 {
     QByteArray payload;
-    putBe(payload, kGridItem, 2);
-    return fullBox("pitm", 0, 0, payload);
+    appendBe(payload, kGridItem, 2);
+    return isoFullBox("pitm", 0, 0, payload);
 }
 
 QByteArray ftypBox()
 {
-    return box("ftyp", QByteArray("heic\0\0\0\0mif1heic", 16));
+    return isoBox("ftyp", QByteArray("heic\0\0\0\0mif1heic", 16));
 }
 
 // The media data in file order and where each item's bytes land in it.
@@ -381,7 +362,7 @@ QByteArray assemble(HeicBoxLayout order, const QVector<EncodedImage>& tiles, int
     const QByteArray items = iinfBox();
     const QByteArray references = irefBox();
     const QByteArray properties = iprpBox(tiles.first().hvcC, tile, thumb.hvcC);
-    const QByteArray idat = box("idat", grid);
+    const QByteArray idat = isoBox("idat", grid);
     const QByteArray ftyp = ftypBox();
     const int ilocSize = 16 + 16 * kExifItem;
     if (order == HeicBoxLayout::MetaFirst) {
@@ -389,13 +370,13 @@ QByteArray assemble(HeicBoxLayout order, const QVector<EncodedImage>& tiles, int
             + properties + idat;
         const int metaSize = 12 + head.size() + ilocSize;
         const Media data = media(order, tiles, thumb, quint32(ftyp.size() + metaSize + 8));
-        return ftyp + fullBox("meta", 0, 0, head + ilocBox(data.extents, quint32(grid.size())))
-            + box("mdat", data.bytes);
+        return ftyp + isoFullBox("meta", 0, 0, head + ilocBox(data.extents, quint32(grid.size())))
+            + isoBox("mdat", data.bytes);
     }
     const Media data = media(order, tiles, thumb, quint32(ftyp.size() + 8));
-    const QByteArray meta = fullBox("meta", 0, 0, hdlrBox(34) + items + pitmBox() + properties
+    const QByteArray meta = isoFullBox("meta", 0, 0, hdlrBox(34) + items + pitmBox() + properties
                                     + ilocBox(data.extents, quint32(grid.size())) + references + idat);
-    return ftyp + box("mdat", data.bytes) + meta;
+    return ftyp + isoBox("mdat", data.bytes) + meta;
 }
 
 HeicPhoto encodeHeicPhoto(HeicBoxLayout order, int picture, int tile)
