@@ -43,26 +43,15 @@ namespace {
 
 using O = HeicBoxLayout;
 
-// Overwrites the payload of a box (everything after its header of
-// headerSize bytes) with zeros.
-QByteArray zeroBoxPayload(QByteArray file, const QByteArray& type, int headerSize)
-{
-    const FoundBox box = findBox(file, type);
-    if (box.start < 0)
-        return QByteArray();
-    file.replace(box.start + headerSize, box.size - headerSize, QByteArray(box.size - headerSize, '\0'));
-    return file;
-}
-
 // Damage of the parts of the container the rebuild writes anew.
 QByteArray damaged(const QByteArray& file, const QString& damage)
 {
     if (damage == QLatin1String("iloc"))
-        return zeroBoxPayload(file, "iloc", 12);
+        return withPayloadZeroed(file, "iloc", 12);
     if (damage == QLatin1String("hdlr and brands"))
-        return zeroBoxPayload(zeroBoxPayload(file, "hdlr", 12), "ftyp", 8);
+        return withPayloadZeroed(withPayloadZeroed(file, "hdlr", 12), "ftyp", 8);
     if (damage == QLatin1String("whole meta box"))
-        return zeroBoxPayload(file, "meta", 8);
+        return withPayloadZeroed(file, "meta", 8);
     return QByteArray();
 }
 
@@ -270,7 +259,7 @@ void HeicPhotoTest::undecodableRebuildIsNotListed()
     QFETCH(int, order);
     QFETCH(QByteArray, box);
     QFETCH(int, headerSize);
-    const QByteArray bytes = zeroBoxPayload(photo(O(order), 1), box, headerSize);
+    const QByteArray bytes = withPayloadZeroed(photo(O(order), 1), box, headerSize);
     const QString path = writeHeicFixture(QStringLiteral("IMG_4.HEIC"), bytes);
 
     const Repair outcome = repairWithoutSample(path);

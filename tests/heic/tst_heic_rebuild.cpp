@@ -5,6 +5,7 @@
 #include "heic_boxes.h"
 #include "heic_extents.h"
 #include "heic_fixture.h"
+#include "heic_photo.h"
 #include "heic_run.h"
 #include "jpg_repair.h"
 #include "temp_file.h"
@@ -677,6 +678,20 @@ void HeicRebuildTest::writeFuzzSeeds()
     }
     const QByteArray damaged = build(shapes[0], 4);
     put("meta_first_standard_stop", fuzzSeed(Stop, quint16(damaged.size()), damaged + damaged));
+
+    // Grid photos made by the real encoder, whose rebuilds reach the decode
+    // check: one with its iloc box lost, one with its whole meta box lost
+    // and a photo of another scene as the sample.
+    for (const O order : {O::MetaFirst, O::MdatFirst}) {
+        const QString name = order == O::MetaFirst ? QStringLiteral("grid_photo_meta_first")
+                                                   : QStringLiteral("grid_photo_mdat_first");
+        const HeicPhoto photo = makeHeicPhoto(order, 1);
+        const HeicPhoto sample = makeHeicPhoto(order, 2);
+        QVERIFY2(photo.error.isEmpty() && sample.error.isEmpty(), qPrintable(photo.error + sample.error));
+        put(name, fuzzSeed(Same, 0, withPayloadZeroed(photo.bytes, "iloc", 12)));
+        put(name + "_sample", fuzzSeed(Sample, quint16(sample.bytes.size()),
+                                       sample.bytes + withPayloadZeroed(photo.bytes, "meta", 8)));
+    }
 }
 
 QTEST_GUILESS_MAIN(HeicRebuildTest)

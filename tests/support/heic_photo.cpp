@@ -476,3 +476,12 @@ FoundBox findBox(const QByteArray& file, const QByteArray& type)
     }
     return {};
 }
+
+QByteArray withPayloadZeroed(QByteArray file, const QByteArray& type, int headerSize)
+{
+    const FoundBox box = findBox(file, type);
+    if (box.start < 0)
+        return QByteArray();
+    file.replace(box.start + headerSize, box.size - headerSize, QByteArray(box.size - headerSize, '\0'));
+    return file;
+}

@@ -42,3 +42,7 @@ struct FoundBox {
     int size = 0;
 };
 FoundBox findBox(const QByteArray& file, const QByteArray& type);
+
+// The file with the payload of that box (everything after its header of
+// headerSize bytes) overwritten with zeros; empty when there is no such box.
+QByteArray withPayloadZeroed(QByteArray file, const QByteArray& type, int headerSize);
