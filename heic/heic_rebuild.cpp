@@ -114,8 +114,9 @@ struct ItemBoxes {
     QByteArray iinf, iref, iprp, idat;
 };
 
-// Reads the source's iinf, iref, iprp and idat boxes; a box that is missing
-// or whose size is not below the source size stays empty. False on a stop.
+// Reads the source's iinf, iref, iprp and idat boxes; a box that is missing,
+// whose size is not below the source size or too small for a box header
+// stays empty. False on a stop.
 bool readItemBoxes(FileWindow& source, quint32 size, quint32 from, char bigEndian, ItemBoxes* boxes)
 {
     const std::pair<quint32, QByteArray*> wanted[] = {{fourCC("iinf"), &boxes->iinf},
@@ -130,7 +131,7 @@ bool readItemBoxes(FileWindow& source, quint32 size, quint32 from, char bigEndia
             continue;
         const quint32 boxStart = hit.pos - 4;
         const quint32 boxSize = readLength(source, boxStart, bigEndian);
-        if (boxSize >= size)
+        if (boxSize < 8 || boxSize >= size)
             continue;
         box->resize(int(boxSize));
         source.read(boxStart, box->data(), boxSize);

@@ -82,7 +82,7 @@ bool jpg_repair::CopyHevcData(QString name)
     }
     const bool closed = std::fclose(g_state.heicOutFile) == 0;
     g_state.heicOutFile = nullptr;
-    // Listed only when the field's decoder opens it and decodes its picture.
+    // Listed only when libheif opens it and decodes its picture.
     if (!closed || !heicDecodes(g_heicOutputPath)) {
         dropHeicOutput();
         return false;
