@@ -1,7 +1,8 @@
 // The HEIC repair over arbitrary bytes, chosen by the first byte of the
 // input (see fuzz_input.h):
-//   same    the check, the rebuild and the data copy, then the rebuild with
-//           the input as its own sample;
+//   same    the check, the rebuild and the data copy (with the decode check
+//           of what it wrote), then the rebuild with the input as its own
+//           sample;
 //   sample  the steps of the repair with a sample different from the damaged
 //           file (the body cut in two at the parameter): the tile count, the
 //           box check of the sample, the slice collection and the rebuild;

@@ -1,3 +1,4 @@
+#include "box_walk.h"
 #include "file_open.h"
 #include "file_window.h"
 #include "global_state.h"
@@ -6,6 +7,7 @@
 #include "heic_variants.h"
 #include "heic_writer.h"
 #include "hevc_units.h"
+#include "item_boxes.h"
 #include "jpg_repair.h"
 #include "output_names.h"
 #include "word_scan.h"
@@ -35,16 +37,13 @@ const quint8 kPictHandler[24] = {0, 0, 0, 0x21, 'h', 'd', 'l', 'r', 0, 0, 0, 0,
 const quint8 kDinf[36] = {0, 0, 0, 0x24, 'd', 'i', 'n', 'f', 0, 0, 0, 0x1C, 'd', 'r', 'e', 'f',
                           0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0x0C, 'u', 'r', 'l', ' ', 0, 0, 0, 1};
 
-// pitm box naming item 0 as the primary item.
-const quint8 kPitm[14] = {0, 0, 0, 0x0E, 'p', 'i', 't', 'm', 0, 0, 0, 0, 0, 0};
-
 // Writes an hdlr box of 33 or 34 bytes: the fixed start, the rest zeros.
-void writeHandler(HeicWriter& out, int boxSize)
+void appendHandler(QByteArray& out, int boxSize)
 {
     quint8 box[34] = {};
     std::copy(std::begin(kPictHandler), std::end(kPictHandler), box);
     box[3] = quint8(boxSize);
-    out.bytes(box, std::size_t(boxSize));
+    out.append(reinterpret_cast<const char*>(box), boxSize);
 }
 
 // Meta-first templates exist for the source's distances from the meta box to
@@ -55,30 +54,31 @@ bool hasMetaHeaderTemplate(HeicBoxLayout order, int iinfDistance)
 }
 
 // The meta box header of the rebuilt file, by box order and, meta-first, by
-// the source's iinf distance, which is used up by writing it.
-void writeMetaHeader(HeicWriter& out, HeicBoxLayout order, int* iinfDistance)
+// the source's iinf distance, which is used up by writing it. Its pitm box
+// names the source's primary item.
+QByteArray metaHeader(HeicBoxLayout order, int* iinfDistance, quint16 primaryItem)
 {
-    out.bytes(kMetaTag, sizeof kMetaTag);
+    QByteArray out(reinterpret_cast<const char*>(kMetaTag), sizeof kMetaTag);
     if (order == HeicBoxLayout::MdatFirst) {
-        writeHandler(out, 34);
-        out.bytes(kPitm, sizeof kPitm);
-        return;
+        appendHandler(out, 34);
+    } else {
+        appendHandler(out, *iinfDistance == 99 ? 33 : 34);
+        out.append(reinterpret_cast<const char*>(kDinf), sizeof kDinf);
+        *iinfDistance = 0;
     }
-    writeHandler(out, *iinfDistance == 99 ? 33 : 34);
-    out.bytes(kDinf, sizeof kDinf);
-    out.bytes(kPitm, sizeof kPitm);
-    *iinfDistance = 0;
+    const quint8 pitm[12] = {0, 0, 0, 0x0E, 'p', 'i', 't', 'm', 0, 0, 0, 0};
+    out.append(reinterpret_cast<const char*>(pitm), sizeof pitm);
+    appendBigEndian(out, primaryItem, 2);
+    return out;
 }
 
 struct SourceMeta {
     bool found = false;
-    quint8 metaSize[4] = {};
     quint32 metaTag = 0; // position of the last meta tag before the iinf tag
     quint32 iinfTag = 0;
 };
 
-// Finds the source's first iinf tag and the meta box size in front of the
-// last meta tag before it.
+// Finds the source's first iinf tag and the last meta tag before it.
 SourceMeta scanSourceMeta(FileWindow& source, quint32 size)
 {
     SourceMeta meta;
@@ -89,18 +89,41 @@ SourceMeta scanSourceMeta(FileWindow& source, quint32 size)
                          meta.iinfTag = pos;
                          return false;
                      }
-                     source.read(quint32(pos - 4), meta.metaSize, sizeof meta.metaSize);
                      meta.metaTag = pos;
                      return true;
                  });
     return meta;
 }
 
-// Copies the source's iinf, iref, iprp and idat boxes; a box that is missing
-// or whose size is not below the source size is left out. False on a stop.
-bool copyItemBoxes(HeicWriter& out, FileWindow& source, quint32 size, quint32 from, char bigEndian)
+// The primary item that the source's pitm box (the first after its meta
+// tag) declares; none when there is no such box or the item does not fit the
+// 16-bit item numbers of the new iloc box.
+std::optional<quint16> sourcePrimaryItem(FileWindow& source, quint32 size, quint32 metaTag)
 {
-    for (const quint32 tag : {fourCC("iinf"), fourCC("iref"), fourCC("iprp"), fourCC("idat")}) {
+    const WordScanHit pitm = scanForWords(source, metaTag, size, {fourCC("pitm")}, true);
+    if (!pitm.found())
+        return std::nullopt;
+    const quint32 item = source.byteAt(pitm.pos + 4) == 0 ? source.be16(pitm.pos + 8)
+                                                          : source.be32(pitm.pos + 8);
+    if (item == 0 || item > 0xFFFF)
+        return std::nullopt;
+    return quint16(item);
+}
+
+struct ItemBoxes {
+    QByteArray iinf, iref, iprp, idat;
+};
+
+// Reads the source's iinf, iref, iprp and idat boxes; a box that is missing,
+// whose size is not below the source size or too small for a box header
+// stays empty. False on a stop.
+bool readItemBoxes(FileWindow& source, quint32 size, quint32 from, char bigEndian, ItemBoxes* boxes)
+{
+    const std::pair<quint32, QByteArray*> wanted[] = {{fourCC("iinf"), &boxes->iinf},
+                                                      {fourCC("iref"), &boxes->iref},
+                                                      {fourCC("iprp"), &boxes->iprp},
+                                                      {fourCC("idat"), &boxes->idat}};
+    for (const auto& [tag, box] : wanted) {
         const WordScanHit hit = scanForWords(source, from, size, {tag}, true);
         if (hit.status == WordScanHit::Stopped)
             return false;
@@ -108,46 +131,51 @@ bool copyItemBoxes(HeicWriter& out, FileWindow& source, quint32 size, quint32 fr
             continue;
         const quint32 boxStart = hit.pos - 4;
         const quint32 boxSize = readLength(source, boxStart, bigEndian);
-        if (boxSize < size)
-            out.copyRange(source, boxStart, boxSize);
+        if (boxSize < 8 || boxSize >= size)
+            continue;
+        box->resize(int(boxSize));
+        source.read(boxStart, box->data(), boxSize);
     }
     return true;
 }
 
-// The new iloc box: tile items whose extents follow one another from the
-// plan's first offset, then the grid item stored in idat. False on a stop.
-bool writeIloc(HeicWriter& out, const IlocPlan& plan, int entryCount, const qint32* sliceSizes,
-               HeicBoxLayout order)
+// The new iloc box: tile items whose extents follow one another from
+// dataStart, then the grid item stored in idat. False on a stop.
+bool ilocBox(const IlocPlan& plan, quint32 dataStart, const qint32* sliceSizes, QByteArray* iloc)
 {
-    out.be32(quint32(16 * (entryCount + 1)));
-    const quint8 header[] = {'i', 'l', 'o', 'c', 1, 0, 0, 0, 0x44, 0x00};
-    out.bytes(header, sizeof header);
-    out.be16(plan.itemCount);
-    quint32 offset = out.written() + plan.firstOffset;
+    appendBigEndian(*iloc, ilocBoxSize(plan), 4);
+    iloc->append("iloc", 4);
+    const quint8 header[] = {1, 0, 0, 0, 0x44, 0x00};
+    iloc->append(reinterpret_cast<const char*>(header), sizeof header);
+    appendBigEndian(*iloc, plan.itemCount, 2);
+    quint32 offset = dataStart;
     for (int k = 1; k <= plan.tiles; ++k) {
         if (k > 1 && g_state.stopRequested.load(std::memory_order_relaxed))
             return false;
         const quint32 length = quint32(sliceSizes[k - 1]);
-        const quint16 item[4] = {quint16(k), 0, 0, 1};
-        for (const quint16 field : item)
-            out.be16(field);
-        out.be32(offset);
-        out.be32(length);
+        for (const quint32 field : {quint32(k), 0u, 0u, 1u})
+            appendBigEndian(*iloc, field, 2);
+        appendBigEndian(*iloc, offset, 4);
+        appendBigEndian(*iloc, length, 4);
         offset += length;
     }
-    for (const quint16 field : {plan.gridId, quint16(1), quint16(0), quint16(1)})
-        out.be16(field);
-    out.be32(0);
-    out.be32(8);
-    if (order == HeicBoxLayout::MetaFirst)
-        out.be32(1);
+    for (const quint32 field : {quint32(plan.gridId), 1u, 0u, 1u})
+        appendBigEndian(*iloc, field, 2);
+    appendBigEndian(*iloc, 0, 4);
+    appendBigEndian(*iloc, 8, 4);
     return true;
 }
+
+// Attempts at creating the output when its free name is taken again
+// between the choice and the creation.
+constexpr int kCreateAttempts = 16;
 
 // Creates the output in the work folder's "HEIC_Repaired" and opens it into
 // the repair state. A name that an existing file holds (another input's
 // rebuild of the same name, or an input lying in that folder) becomes a free
-// numbered one, so nothing there is overwritten; `name` returns it.
+// numbered one, so nothing there is overwritten. The file is created new:
+// anything that takes the name in the meantime, a link included, is not
+// written through, and the next free name is taken. `name` returns the name.
 bool openRebuildOutput(QString& name)
 {
     dropHeicOutput();
@@ -157,13 +185,19 @@ bool openRebuildOutput(QString& name)
     folder.mkpath(QStringLiteral("HEIC_Repaired"));
     if (!folder.cd(QStringLiteral("HEIC_Repaired")))
         return false;
-    name = freeOutputName(folder.absolutePath(), QLatin1Char('/') + name).mid(1);
-    const QString path = folder.absolutePath() + QLatin1Char('/') + name;
-    g_state.heicOutFile = platform::openFile(path, "wb+");
-    if (!g_state.heicOutFile)
-        return false;
-    g_heicOutputPath = path;
-    return true;
+    const QString wanted = QLatin1Char('/') + name;
+    for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+        name = freeOutputName(folder.absolutePath(), wanted).mid(1);
+        const QString path = folder.absolutePath() + QLatin1Char('/') + name;
+        g_state.heicOutFile = platform::openFile(path, "wb+x");
+        if (g_state.heicOutFile) {
+            g_heicOutputPath = path;
+            return true;
+        }
+        if (!pathTaken(path))
+            break;
+    }
+    return false;
 }
 
 std::optional<HeicBoxLayout> boxOrderFlag()
@@ -201,15 +235,34 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
         && !hevcSlicesAreContiguous(g_state.heicFile, plan.tiles, char(repair.m_bigEndian)))
         return false;
 
+    const std::optional<quint16> primary = sourcePrimaryItem(window, sourceSize, meta.metaTag);
+    if (!primary)
+        return false;
+
+    // The meta box: the header template, the source's item boxes reduced to
+    // the items this file holds, and the new iloc box; the media data follows
+    // in an mdat box whose size the data copy completes.
+    const KeptItems kept{plan.tiles, plan.gridId};
+    QByteArray metaBody = metaHeader(*order, iinfDistance, *primary);
+    ItemBoxes boxes;
+    const quint32 boxScanStart = *order == HeicBoxLayout::MetaFirst ? 0 : meta.metaTag;
+    if (!readItemBoxes(window, sourceSize, boxScanStart, char(repair.m_bigEndian), &boxes))
+        return false;
+    metaBody += iinfWithItems(boxes.iinf, kept) + irefWithItems(boxes.iref, kept)
+        + iprpWithItems(boxes.iprp, kept) + boxes.idat;
+    const quint32 metaSize = quint32(4 + metaBody.size()) + ilocBoxSize(plan);
+    const quint32 dataStart = quint32(sizeof kFtyp) + metaSize + kMdatHeaderSize;
+    QByteArray iloc;
+    if (!ilocBox(plan, dataStart, repair.m_nalSizes, &iloc))
+        return false;
+
     HeicWriter out(g_state.heicOutFile);
     out.bytes(kFtyp, sizeof kFtyp);
-    out.bytes(meta.metaSize, sizeof meta.metaSize);
-    writeMetaHeader(out, *order, iinfDistance);
-    const quint32 boxScanStart = *order == HeicBoxLayout::MetaFirst ? 0 : meta.metaTag;
-    if (!copyItemBoxes(out, window, sourceSize, boxScanStart, char(repair.m_bigEndian)))
-        return false;
-    if (!writeIloc(out, plan, entryCount, repair.m_nalSizes, *order))
-        return false;
+    out.be32(metaSize);
+    out.bytes(metaBody.constData(), std::size_t(metaBody.size()));
+    out.bytes(iloc.constData(), std::size_t(iloc.size()));
+    const quint8 mdatHeader[kMdatHeaderSize] = {0, 0, 0, kMdatHeaderSize, 'm', 'd', 'a', 't'};
+    out.bytes(mdatHeader, sizeof mdatHeader);
     return out.ok() && HeicWriter::flush(g_state.heicOutFile);
 }
 

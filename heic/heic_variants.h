@@ -10,8 +10,14 @@ struct IlocPlan {
     quint16 itemCount = 0;
     quint16 tiles = 0;     // tile items 1 .. tiles
     quint16 gridId = 0;
-    quint32 firstOffset = 0; // added to the output length after the iloc header
 };
+
+// Size of the iloc box of a plan: its header and one 16-byte item (one
+// extent with 4-byte offset and length) for each tile and for the grid.
+constexpr quint32 ilocBoxSize(const IlocPlan& plan)
+{
+    return 16u * (quint32(plan.tiles) + 2u);
+}
 
 // The layout that the rebuild uses for a box order: the first layout of that
 // order, in the rebuild's order of preference, whose flag is set in the repair

@@ -50,6 +50,20 @@ void HeicWriter::copyRange(FileWindow& file, quint64 start, quint64 length)
     }
 }
 
+bool HeicWriter::completeMdat(FILE* out, quint64 dataStart, quint64 dataEnd)
+{
+    const quint64 boxSize = dataEnd - dataStart + kMdatHeaderSize;
+    if (!out || dataStart < kMdatHeaderSize || dataEnd < dataStart || boxSize > 0xFFFFFFFFu)
+        return false;
+    HeicWriter writer(out);
+    if (std::fseek(out, long(dataStart - kMdatHeaderSize), SEEK_SET) != 0) {
+        g_state.fileFailed = 1;
+        return false;
+    }
+    writer.be32(quint32(boxSize));
+    return writer.ok() && std::fseek(out, 0, SEEK_END) == 0;
+}
+
 bool HeicWriter::flush(FILE* out)
 {
     if (!out)

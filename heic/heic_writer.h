@@ -7,6 +7,10 @@
 
 class FileWindow;
 
+// Size of the mdat box header (32-bit size and type) that a rebuilt file's
+// media data follows.
+constexpr quint8 kMdatHeaderSize = 8;
+
 // Appends to an output stream, counting the bytes written and remembering
 // whether every write succeeded.
 class HeicWriter {
@@ -19,6 +23,11 @@ public:
     // Copies length bytes of a file from start; bytes past its end are written
     // as zeros, so a damaged length never reaches beyond what was read.
     void copyRange(FileWindow& file, quint64 start, quint64 length);
+
+    // Sets the size field of the mdat box whose data runs from dataStart to
+    // dataEnd, the end of the stream; false (and the input marked as failed)
+    // when that fails or the box would not fit its 32-bit size.
+    static bool completeMdat(FILE* out, quint64 dataStart, quint64 dataEnd);
 
     // Writes out what the stream still buffers; false (and the input marked
     // as failed) when that fails.

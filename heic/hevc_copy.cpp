@@ -1,6 +1,8 @@
 #include "file_window.h"
 #include "global_state.h"
+#include "heic_decode_check.h"
 #include "heic_state.h"
+#include "heic_steps.h"
 #include "heic_writer.h"
 #include "hevc_units.h"
 #include "jpg_repair.h"
@@ -42,7 +44,7 @@ bool copySliceUnits(FileWindow& damaged, quint32 size, const FirstSlice& first, 
 
 } // namespace
 
-bool jpg_repair::CopyHevcData(QString name)
+bool appendHevcData(jpg_repair& repair)
 {
     FILE* in = g_state.heicFile;
     FILE* out = g_state.heicOutFile;
@@ -50,26 +52,41 @@ bool jpg_repair::CopyHevcData(QString name)
     if (g_heicMetaFirst == 1 || g_heicMdatFirst == 1) {
         const bool metaFirst = g_heicMetaFirst == 1;
         if (in && out && std::fseek(out, 0, SEEK_END) == 0) {
+            const long dataStart = std::ftell(out);
             FileWindow damaged(in);
             const quint32 size = quint32(damaged.size());
-            m_heicFileSize = size;
+            repair.m_heicFileSize = size;
             const FirstSlice first = findFirstSlice(damaged, size, true);
             if (metaFirst)
                 copied = copyFromFirstSlice(damaged, size, first, out);
             else if (g_heicSliceCount >= 2 && !first.stopped)
                 copied = copySliceUnits(damaged, size, first, g_heicSliceCount - 1,
-                                        char(m_bigEndian), out);
+                                        char(repair.m_bigEndian), out);
+            copied = copied && dataStart >= 0
+                && HeicWriter::completeMdat(out, quint64(dataStart), quint64(std::ftell(out)));
         }
         (metaFirst ? g_heicMetaFirst : g_heicMdatFirst) = 0;
     }
     g_heicSliceCount = 0;
     copied = copied && HeicWriter::flush(out);
     closeHeicStream(g_state.heicFile);
+    return copied;
+}
+
+bool jpg_repair::CopyHevcData(QString name)
+{
+    const bool copied = appendHevcData(*this);
     if (!copied || name.isEmpty()) {
         dropHeicOutput();
         return false;
     }
-    closeHeicStream(g_state.heicOutFile);
+    const bool closed = std::fclose(g_state.heicOutFile) == 0;
+    g_state.heicOutFile = nullptr;
+    // Listed only when libheif opens it and decodes its picture.
+    if (!closed || !heicDecodes(g_heicOutputPath)) {
+        dropHeicOutput();
+        return false;
+    }
     g_heicOutputPath.clear();
     g_state.producedFiles.append(name);
     return true;

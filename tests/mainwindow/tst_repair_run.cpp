@@ -5,6 +5,7 @@
 #include "exif_fixture.h"
 #include "global_state.h"
 #include "heic_fixture.h"
+#include "heic_photo.h"
 #include "jpeg_fixture.h"
 #include "mainwindow_run.h"
 #include "my_tree_widget.h"
@@ -255,10 +256,11 @@ void RepairRunTest::failedMainImageKeepsThumbnail()
 void RepairRunTest::heicFiles()
 {
     QTemporaryDir dir;
-    const HeicFixtureRecipe known = idrSliceRecipe(HeicBoxLayout::MetaFirst, 48, 52);
-    HeicFixtureRecipe unknown = known;
+    const HeicPhoto known = makeHeicPhoto(HeicBoxLayout::MetaFirst, 1);
+    QVERIFY2(known.error.isEmpty(), qPrintable(known.error));
+    HeicFixtureRecipe unknown = idrSliceRecipe(HeicBoxLayout::MetaFirst, 48, 52);
     unknown.units = idrSlices(47);
-    QVERIFY(writeFileBytes(dir.filePath("known.heic"), buildHeicFixture(known).bytes));
+    QVERIFY(writeFileBytes(dir.filePath("known.heic"), known.bytes));
     QVERIFY(writeFileBytes(dir.filePath("unknown.HEIC"), buildHeicFixture(unknown).bytes));
     auto window = makeWindow();
     QVERIFY(repairFiles(*window, dir.path(), {"known.heic", "unknown.HEIC"}));

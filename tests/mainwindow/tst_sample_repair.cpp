@@ -5,6 +5,7 @@
 #include "exif_fixture.h"
 #include "global_state.h"
 #include "heic_fixture.h"
+#include "heic_photo.h"
 #include "jpeg_fixture.h"
 #include "mainwindow_run.h"
 #include "mainwindow_save.h"
@@ -135,18 +136,17 @@ struct Inputs {
     }
 };
 
-// 48 slices, a known layout; the damaged copy loses its meta box type, so
-// the normal run cannot tell its box order, while the sample's boxes serve.
-HeicFixtureRecipe heicRecipe(int slices)
-{
-    return idrSliceRecipe(HeicBoxLayout::MetaFirst, slices, slices + 4);
-}
-
+// 48 slices, a known layout: a grid photo made by the real encoder; other
+// counts: a file of filler slices. The damaged copy loses its meta box type,
+// so the normal run cannot tell its box order, while the sample's boxes
+// serve.
 QByteArray damagedHeic(int slices)
 {
-    HeicFixture fixture = buildHeicFixture(heicRecipe(slices));
-    fixture.bytes.replace(fixture.metaStart + 4, 4, "xxxx");
-    return fixture.bytes;
+    QByteArray bytes = slices == 48
+        ? makeHeicPhoto(HeicBoxLayout::MetaFirst, 1).bytes
+        : buildHeicFixture(idrSliceRecipe(HeicBoxLayout::MetaFirst, slices, slices + 4)).bytes;
+    bytes.replace(findBox(bytes, "meta").start + 4, 4, "xxxx");
+    return bytes;
 }
 
 } // namespace
@@ -360,7 +360,7 @@ void SampleRepairTest::heicSampleRun()
     QFETCH(bool, repaired);
     Inputs files;
     files.put("IMG_1.HEIC", damagedHeic(slices));
-    const QString samplePath = files.putSample("sample.HEIC", buildHeicFixture(heicRecipe(48)).bytes);
+    const QString samplePath = files.putSample("sample.HEIC", makeHeicPhoto(HeicBoxLayout::MetaFirst, 2).bytes);
     auto window = makeWindow();
     runAndFailAll(*window, files.inputs.path(), {"IMG_1.HEIC"});
 

@@ -1,7 +1,7 @@
 #include "browse_repair_dlg.h"
 #include "exif_fixture.h"
 #include "global_state.h"
-#include "heic_fixture.h"
+#include "heic_photo.h"
 #include "jpeg_fixture.h"
 #include "mainwindow_run.h"
 #include "mainwindow_save.h"
@@ -26,11 +26,9 @@ namespace {
 QByteArray inputBytes(const QString& input)
 {
     const bool second = input.startsWith(QLatin1String("two/"));
-    if (input.endsWith(QLatin1String(".heic"))) {
-        const HeicFixtureRecipe recipe = second ? idrSliceRecipe(HeicBoxLayout::MdatFirst, 22, 24)
-                                                : idrSliceRecipe(HeicBoxLayout::MetaFirst, 48, 52);
-        return buildHeicFixture(recipe).bytes;
-    }
+    if (input.endsWith(QLatin1String(".heic")))
+        return second ? makeHeicPhoto(HeicBoxLayout::MdatFirst, 2).bytes
+                      : makeHeicPhoto(HeicBoxLayout::MetaFirst, 1).bytes;
     if (input.contains(QLatin1String("/bad")))
         return QByteArray(3000, 'x');
     if (input.contains(QLatin1String("/thumb")))

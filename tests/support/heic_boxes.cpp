@@ -20,6 +20,26 @@ quint16 be16At(const QByteArray& bytes, int pos)
 
 } // namespace
 
+void appendBe(QByteArray& out, quint32 value, int width)
+{
+    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8)
+        out.append(char(value >> shift));
+}
+
+QByteArray isoBox(const char* type, const QByteArray& payload)
+{
+    QByteArray out;
+    appendBe(out, quint32(8 + payload.size()), 4);
+    return out.append(type, 4).append(payload);
+}
+
+QByteArray isoFullBox(const char* type, quint8 version, quint32 flags, const QByteArray& payload)
+{
+    QByteArray head;
+    appendBe(head, quint32(version) << 24 | flags, 4);
+    return isoBox(type, head + payload);
+}
+
 QVector<BoxRef> walkBoxes(const QByteArray& file, int from, int end)
 {
     QVector<BoxRef> boxes;

@@ -4,7 +4,16 @@
 #include <QList>
 #include <QVector>
 
-// A small reader of ISOBMFF boxes for checking rebuilt HEIC files.
+// A small reader and writer of ISOBMFF boxes for building HEIC fixtures and
+// checking rebuilt HEIC files.
+
+// Appends the `width` low bytes of value, most significant first.
+void appendBe(QByteArray& out, quint32 value, int width);
+
+// A box of the given type around its payload; a full box with its version
+// and flags before the payload.
+QByteArray isoBox(const char* type, const QByteArray& payload);
+QByteArray isoFullBox(const char* type, quint8 version, quint32 flags, const QByteArray& payload);
 
 struct BoxRef {
     int start = 0;

@@ -1,34 +1,10 @@
 #include "heic_fixture.h"
 
+#include "heic_boxes.h"
+
 #include <QtEndian>
 
 namespace {
-
-void putBe16(QByteArray& out, quint16 v)
-{
-    out.append(char(v >> 8)).append(char(v));
-}
-
-void putBe32(QByteArray& out, quint32 v)
-{
-    out.append(char(v >> 24)).append(char(v >> 16)).append(char(v >> 8)).append(char(v));
-}
-
-// A box of the given type around its payload.
-QByteArray box(const char* type, const QByteArray& payload)
-{
-    QByteArray out;
-    putBe32(out, quint32(8 + payload.size()));
-    out.append(type, 4).append(payload);
-    return out;
-}
-
-QByteArray fullBox(const char* type, quint8 version, const QByteArray& payload)
-{
-    QByteArray head;
-    putBe32(head, quint32(version) << 24);
-    return box(type, head + payload);
-}
 
 // Filler bytes of 0x80 and above: they can form neither a slice start word
 // nor a box tag, so only the units the recipe asks for are found.
@@ -48,65 +24,63 @@ QByteArray hdlrBox(int size)
     QByteArray payload(4, '\0');
     payload.append("pict", 4).append(QByteArray(12, '\0'));
     payload.append(QByteArray(size - 8 - payload.size() - 4, '\0'));
-    return fullBox("hdlr", 0, payload);
+    return isoFullBox("hdlr", 0, 0, payload);
 }
 
 QByteArray dinfBox()
 {
-    QByteArray url = fullBox("url ", 0, QByteArray());
-    url[11] = 1; // flags 1: data in this file
     QByteArray dref;
-    putBe32(dref, 1);
-    dref.append(url);
-    return box("dinf", fullBox("dref", 0, dref));
+    appendBe(dref, 1, 4);
+    dref.append(isoFullBox("url ", 0, 1, QByteArray())); // flags 1: data in this file
+    return isoBox("dinf", isoFullBox("dref", 0, 0, dref));
 }
 
 QByteArray pitmBox(quint16 item)
 {
     QByteArray payload;
-    putBe16(payload, item);
-    return fullBox("pitm", 0, payload);
+    appendBe(payload, item, 2);
+    return isoFullBox("pitm", 0, 0, payload);
 }
 
 QByteArray iinfBox(int entries)
 {
     QByteArray payload;
-    putBe16(payload, quint16(entries));
+    appendBe(payload, quint16(entries), 2);
     for (int id = 1; id <= entries; ++id) {
         QByteArray infe;
-        putBe16(infe, quint16(id));
-        putBe16(infe, 0);
+        appendBe(infe, quint16(id), 2);
+        appendBe(infe, 0, 2);
         infe.append(id == entries ? "grid" : "hvc1", 4).append('\0');
-        payload.append(fullBox("infe", 2, infe));
+        payload.append(isoFullBox("infe", 2, 0, infe));
     }
-    return fullBox("iinf", 0, payload);
+    return isoFullBox("iinf", 0, 0, payload);
 }
 
 QByteArray irefBox(int entries)
 {
     QByteArray dimg;
-    putBe16(dimg, quint16(entries));
-    putBe16(dimg, 2);
-    putBe16(dimg, 1);
-    putBe16(dimg, 2);
-    return fullBox("iref", 0, box("dimg", dimg));
+    appendBe(dimg, quint16(entries), 2);
+    appendBe(dimg, 2, 2);
+    appendBe(dimg, 1, 2);
+    appendBe(dimg, 2, 2);
+    return isoFullBox("iref", 0, 0, isoBox("dimg", dimg));
 }
 
 QByteArray iprpBox()
 {
     QByteArray ispe;
-    putBe32(ispe, 4032);
-    putBe32(ispe, 3024);
-    return box("iprp", box("ipco", fullBox("ispe", 0, ispe)));
+    appendBe(ispe, 4032, 4);
+    appendBe(ispe, 3024, 4);
+    return isoBox("iprp", isoBox("ipco", isoFullBox("ispe", 0, 0, ispe)));
 }
 
 QByteArray idatBox(quint32 sizeField)
 {
     QByteArray grid;
     grid.append(char(0)).append(char(0)).append(char(5)).append(char(7));
-    putBe16(grid, 4032);
-    putBe16(grid, 3024);
-    QByteArray out = box("idat", grid);
+    appendBe(grid, 4032, 2);
+    appendBe(grid, 3024, 2);
+    QByteArray out = isoBox("idat", grid);
     if (sizeField)
         qToBigEndian(sizeField, reinterpret_cast<uchar*>(out.data()));
     return out;
@@ -118,24 +92,24 @@ QByteArray ilocBox(int entries)
 {
     QByteArray payload;
     payload.append(char(0x44)).append(char(0));
-    putBe16(payload, quint16(entries));
+    appendBe(payload, quint16(entries), 2);
     for (int id = 1; id <= entries; ++id) {
-        putBe16(payload, quint16(id));
-        putBe16(payload, id == entries ? 1 : 0);
-        putBe16(payload, 0);
-        putBe16(payload, 1);
-        putBe32(payload, 0);
-        putBe32(payload, id == entries ? 8 : 0);
+        appendBe(payload, quint16(id), 2);
+        appendBe(payload, id == entries ? 1 : 0, 2);
+        appendBe(payload, 0, 2);
+        appendBe(payload, 1, 2);
+        appendBe(payload, 0, 4);
+        appendBe(payload, id == entries ? 8 : 0, 4);
     }
-    return fullBox("iloc", 1, payload);
+    return isoFullBox("iloc", 1, 0, payload);
 }
 
 QByteArray ftypBox()
 {
     QByteArray payload("mif1", 4);
-    putBe32(payload, 0);
+    appendBe(payload, 0, 4);
     payload.append("mif1heic", 8);
-    return box("ftyp", payload);
+    return isoBox("ftyp", payload);
 }
 
 } // namespace
@@ -189,16 +163,16 @@ HeicFixture buildHeicFixture(const HeicFixtureRecipe& recipe)
     for (int i = 0; i < recipe.units.size(); ++i) {
         const HevcUnitRecipe& unit = recipe.units[i];
         QByteArray bytes;
-        putBe32(bytes, unit.word);
+        appendBe(bytes, unit.word, 4);
         bytes.append(unit.body.isEmpty() ? filler(unit.bodySize, quint32(i)) : unit.body);
         mediaPos.append(media.size());
-        putBe32(media, unit.lengthField ? unit.lengthField : quint32(bytes.size()));
+        appendBe(media, unit.lengthField ? unit.lengthField : quint32(bytes.size()), 4);
         media.append(bytes);
         fixture.unitSize.append(bytes.size() + 4);
         fixture.words.append(unit.word);
     }
     media.append(recipe.afterUnits);
-    const QByteArray mdat = box("mdat", media);
+    const QByteArray mdat = isoBox("mdat", media);
 
     const QByteArray iinf = recipe.withIinf ? iinfBox(entries) : QByteArray();
     QByteArray metaPayload = hdlrBox(hdlrSize);
@@ -211,7 +185,7 @@ HeicFixture buildHeicFixture(const HeicFixtureRecipe& recipe)
         metaPayload += recipe.idatBeforeIref ? idatBox(recipe.idatSizeField) + irefBox(entries)
                                            : irefBox(entries) + idatBox(recipe.idatSizeField);
     }
-    const QByteArray meta = fullBox("meta", 0, metaPayload);
+    const QByteArray meta = isoFullBox("meta", 0, 0, metaPayload);
 
     fixture.bytes = recipe.beforeFtyp + ftypBox();
     const QByteArray& first = metaFirst ? meta : mdat;

@@ -2,6 +2,7 @@
 
 #include "global_state.h"
 #include "heic/heic_state.h"
+#include "heic/heic_steps.h"
 #include "temp_file.h"
 
 #include <QDir>
@@ -30,4 +31,16 @@ QString writeHeicFixture(const QString& name, const QByteArray& bytes)
 {
     const QString path = QDir::tempPath() + QStringLiteral("/inputs/") + name;
     return writeFileBytes(path, bytes) ? path : QString();
+}
+
+bool copyWithoutDecodeCheck(jpg_repair& repair, const QString& name)
+{
+    const bool copied = appendHevcData(repair) && !name.isEmpty();
+    if (!copied) {
+        dropHeicOutput();
+        return false;
+    }
+    closeHeicStream(g_state.heicOutFile);
+    g_heicOutputPath.clear();
+    return true;
 }
