@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QFile;
+
 namespace platform {
 
 // A private folder held open. It is made and opened once; from then on its
@@ -34,6 +36,8 @@ public:
     // Opens the regular file `name` of the folder for reading, never through
     // a link. -1 on failure.
     int openFile(const QString& name) const;
+    // The same, opening `file` on it (closed with the file).
+    bool openFile(const QString& name, QFile& file) const;
     // Size of the file `name` (a link is not followed); -1 when missing.
     qint64 fileSize(const QString& name) const;
     // Removes the entry `name` itself (a link, never what it points to).

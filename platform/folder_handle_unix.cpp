@@ -98,6 +98,17 @@ int FolderHandle::openFile(const QString& name) const
     return fd;
 }
 
+bool FolderHandle::openFile(const QString& name, QFile& file) const
+{
+    const int fd = openFile(name);
+    if (fd < 0)
+        return false;
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
+}
+
 qint64 FolderHandle::fileSize(const QString& name) const
 {
     struct stat info {};

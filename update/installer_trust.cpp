@@ -14,8 +14,7 @@ QByteArray fileSha256(const platform::FolderHandle& folder, const QString& name)
 {
     QFile file;
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    const int fd = folder.openFile(name);
-    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) || !hash.addData(&file))
+    if (!folder.openFile(name, file) || !hash.addData(&file))
         return QByteArray();
     return hash.result();
 }

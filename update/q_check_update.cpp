@@ -149,8 +149,7 @@ void QCheckUpdate::OnVersionFileDownloaded(const platform::DownloadedFile& downl
     m_versionFileSecure = downloaded.secure;
 
     m_versionFile = std::make_unique<QFile>();
-    const int fd = UpdateFolderHandle().openFile(downloaded.name);
-    if (fd < 0 || !m_versionFile->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    if (!UpdateFolderHandle().openFile(downloaded.name, *m_versionFile))
         return ReportFailure();
     CompareVersionFile(InstalledVersion());
     m_versionFile->close();

@@ -1,4 +1,5 @@
 #include "folder_handle.h"
+#include "marking_program.h"
 #include "program_launch.h"
 #include "temp_file.h"
 
@@ -143,9 +144,7 @@ void FolderHandleTest::programStartsFromTheFolder()
     const QString mark = parent.filePath(QStringLiteral("ran.txt"));
     platform::FolderHandle folder;
     QVERIFY(folder.create(parent.path(), QStringLiteral("f")));
-    const QByteArray script = "#!/bin/sh\npwd > '" + QFile::encodeName(mark) + ".part' && mv '"
-                              + QFile::encodeName(mark) + ".part' '" + QFile::encodeName(mark) + "'\n";
-    QVERIFY(writeDescriptor(folder.createFile(QStringLiteral("Pictavo.exe"), true), script));
+    QVERIFY(writeDescriptor(folder.createFile(QStringLiteral("Pictavo.exe"), true), markingProgram(mark)));
     QVERIFY(writeDescriptor(folder.createFile(QStringLiteral("data.exe"), true), QByteArray(64, 'x')));
     const QString path = folder.path();
     const QString moved = parent.filePath(QStringLiteral("moved"));

@@ -1,5 +1,6 @@
 #include "dialog_driver.h"
 #include "global_state.h"
+#include "marking_program.h"
 #include "program_launch.h"
 #include "modal_recorder.h"
 #include "q_check_update.h"
@@ -114,13 +115,13 @@ private slots:
     void userStopsTheDownload_data();
     void userStopsTheDownload();
     void wholeDownloadIsBounded();
-    void realInstallerRunsFromItsFolder();
+    void realInstallerStarts_data();
+    void realInstallerStarts();
     void installerQuitsThroughTheMainWindow();
     void verification_data();
     void verification();
     void digestFromTheVersionFile_data();
     void digestFromTheVersionFile();
-    void installerThatDoesNotStartKeepsTheProgram();
     void httpsInstaller_data();
     void httpsInstaller();
     void progressLine();
@@ -346,23 +347,37 @@ void UpdateDownloadTest::wholeDownloadIsBounded()
     QCOMPARE(waitForQuit(100), kNoQuit);
 }
 
-// A real program, served by the test: it is saved owner-only and
-// executable and runs, from the folder it was verified in.
-void UpdateDownloadTest::realInstallerRunsFromItsFolder()
+void UpdateDownloadTest::realInstallerStarts_data()
 {
+    QTest::addColumn<bool>("program");
+    QTest::newRow("a program") << true;
+    QTest::newRow("bytes that are no program") << false;
+}
+
+// The installer is started for real. A program, served by the test, is
+// saved owner-only and executable and runs, from the folder it was verified
+// in. Bytes that are no program leave the program running, say so and are
+// removed.
+void UpdateDownloadTest::realInstallerStarts()
+{
+    QFETCH(bool, program);
     QTemporaryDir outside;
     const QString mark = outside.filePath(QStringLiteral("ran.txt"));
-    const QByteArray script = "#!/bin/sh\npwd > '" + QFile::encodeName(mark) + ".part' && mv '"
-                              + QFile::encodeName(mark) + ".part' '" + QFile::encodeName(mark) + "'\n";
-    m_server->serve(QStringLiteral("Pictavo.exe"), script);
+    const QByteArray installer = program ? markingProgram(mark) : installerBytes(3000);
+    m_server->serve(QStringLiteral("Pictavo.exe"), installer);
     writeSettings(m_server->baseUrl(), QVariant());
-    offerInstallerDigest(sha256(script));
+    offerInstallerDigest(sha256(installer));
     const QByteArray record = qgetenv(platform::kLaunchRecordVariable);
     qunsetenv(platform::kLaunchRecordVariable);
 
     ModalRecorder recorder;
     QDownloadApp download(nullptr);
     download.show();
+    if (!program) {
+        verifyFailedWith(download, recorder, QStringLiteral("The installer could not be started."));
+        qputenv(platform::kLaunchRecordVariable, record);
+        return;
+    }
     const int quit = waitForQuit(20000);
     qputenv(platform::kLaunchRecordVariable, record);
     QCOMPARE(quit, 0);
@@ -491,29 +506,6 @@ void UpdateDownloadTest::digestFromTheVersionFile()
         QVERIFY(startedPrograms().isEmpty());
     }
     QSslConfiguration::setDefaultConfiguration(system);
-}
-
-// A verified installer that does not start leaves the program running,
-// says so and removes the download.
-void UpdateDownloadTest::installerThatDoesNotStartKeepsTheProgram()
-{
-    const QByteArray installer = installerBytes(3000);
-    m_server->serve(QStringLiteral("Pictavo.exe"), installer);
-    writeSettings(m_server->baseUrl(), 3000);
-    offerInstallerDigest(sha256(installer));
-    // Started for real: the downloaded bytes are no program of this system.
-    const QByteArray record = qgetenv(platform::kLaunchRecordVariable);
-    qunsetenv(platform::kLaunchRecordVariable);
-
-    ModalRecorder recorder;
-    QDownloadApp download(nullptr);
-    download.show();
-    QTRY_COMPARE_WITH_TIMEOUT(recorder.messages, QStringList{QStringLiteral("The installer could not be started.")},
-                              20000);
-    qputenv(platform::kLaunchRecordVariable, record);
-    QTRY_VERIFY(!download.isVisible());
-    QCOMPARE(waitForQuit(100), kNoQuit);
-    QVERIFY(!QFile::exists(g_updateInstallerPath));
 }
 
 void UpdateDownloadTest::httpsInstaller_data()
