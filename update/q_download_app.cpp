@@ -19,8 +19,8 @@
 
 namespace {
 
-// An installer smaller than this counts as a partial download when the
-// settings name no size.
+// The expected installer size when the settings name none: without a
+// length from the server, a smaller download counts as cut short.
 const quint64 kDefaultExpectedSize = 10485760;
 const int kProgressIntervalMs = 50;
 // However the data trickles in, a download ends after this time.
