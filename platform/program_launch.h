@@ -14,4 +14,11 @@ constexpr const char* kLaunchRecordVariable = "PICTAVO_LAUNCH_RECORD";
 // the program is missing or could not be started.
 bool launchProgram(const QString& fileName);
 
+class FolderHandle;
+
+// Starts the program `name` of an open folder, reached through the folder's
+// descriptor (the program runs in that folder), and returns at once. False
+// when it could not be started.
+bool launchProgramIn(const FolderHandle& folder, const QString& name);
+
 } // namespace platform

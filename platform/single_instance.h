@@ -10,7 +10,9 @@ namespace platform {
 
 // Guards against a second running instance. The guard is released when its
 // process ends in any way, a crash or a kill included, so a dead instance
-// never locks the user out.
+// never locks the user out. The guard lives in a folder of the user's own
+// (XDG_RUNTIME_DIR, else a private folder in the user's cache folder), so no
+// other user can hold it.
 class SingleInstanceGuard {
 public:
     SingleInstanceGuard();

@@ -1,25 +1,58 @@
 #include "url_download.h"
 
-#include <QDir>
-#include <QEventLoop>
+#include "folder_handle.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QThread>
+
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
+
 const QLatin1String kSecureScheme("https");
+// What the reply may hold before it stops reading from the connection: the
+// data waits in the socket, not in this process.
+const qint64 kReadBufferBytes = 64 * 1024;
+
+DownloadFailure failureOf(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::NoError:
+        return DownloadFailure::None;
+    case QNetworkReply::ContentNotFoundError:
+    case QNetworkReply::ContentGoneError:
+        return DownloadFailure::NotFound;
+    case QNetworkReply::SslHandshakeFailedError:
+    case QNetworkReply::TooManyRedirectsError:
+    case QNetworkReply::InsecureRedirectError:
+    case QNetworkReply::ContentAccessDenied:
+    case QNetworkReply::ContentOperationNotPermittedError:
+    case QNetworkReply::AuthenticationRequiredError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::ProtocolUnknownError:
+    case QNetworkReply::ProtocolInvalidOperationError:
+    case QNetworkReply::UnknownContentError:
+    case QNetworkReply::ContentConflictError:
+        return DownloadFailure::Refused;
+    case QNetworkReply::RemoteHostClosedError:
+    case QNetworkReply::OperationCanceledError:
+    case QNetworkReply::ProtocolFailure:
+        return DownloadFailure::CutShort;
+    default:
+        // Connection, proxy and server failures: nothing usable answered.
+        return DownloadFailure::Unreachable;
+    }
+}
+
 } // namespace
 
 UrlDownload::UrlDownload(QObject* parent) : QObject(parent), m_manager(new QNetworkAccessManager(this))
 {
     m_timeLimit.setSingleShot(true);
-    connect(&m_timeLimit, &QTimer::timeout, this, [this] {
-        if (m_reply)
-            m_reply->abort();
-    });
+    connect(&m_timeLimit, &QTimer::timeout, this, [this] { stop(DownloadFailure::CutShort); });
 }
 
 UrlDownload::~UrlDownload()
@@ -30,23 +63,33 @@ UrlDownload::~UrlDownload()
     m_reply->abort();
     delete m_reply;
     m_file.close();
-    m_file.remove();
+    m_folder->removeFile(m_result.name);
 }
 
-void UrlDownload::start(const QString& url, const QString& folder, const QString& fileName, int timeLimitMs)
+void UrlDownload::start(const QString& url, const FolderHandle& folder, const QString& fileName,
+                        const DownloadBounds& bounds)
 {
     m_result = DownloadedFile();
+    m_result.name = fileName;
+    m_folder = &folder;
+    m_bounds = bounds;
     m_written = true;
-    if (!folder.isEmpty()) {
-        m_result.folder = QDir(folder).absolutePath();
-        m_result.path = m_result.folder + QLatin1Char('/') + fileName;
-        m_file.setFileName(m_result.path);
-    }
-    const QUrl address(url, QUrl::TolerantMode);
-    if (folder.isEmpty() || !m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    m_announcedLength = -1;
+    m_stopCause = DownloadFailure::None;
+    m_created = false;
+    m_answered = false;
+    m_result.path = folder.path() + QLatin1Char('/') + fileName;
+    folder.removeFile(fileName);
+    const int fd = folder.createFile(fileName, bounds.executable);
+    m_created = fd >= 0;
+    if (!m_created || !m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        if (m_created)
+            ::close(fd);
+        m_stopCause = DownloadFailure::NotSaved;
         QMetaObject::invokeMethod(this, &UrlDownload::finish, Qt::QueuedConnection);
         return;
     }
+    const QUrl address(url, QUrl::TolerantMode);
     m_askedSecure = address.scheme() == kSecureScheme;
 
     QNetworkRequest request(address);
@@ -55,17 +98,55 @@ void UrlDownload::start(const QString& url, const QString& folder, const QString
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(kDownloadStallSeconds * 1000);
     m_reply = m_manager->get(request);
+    m_reply->setReadBufferSize(kReadBufferBytes);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &UrlDownload::checkAnnouncedLength);
     connect(m_reply, &QIODevice::readyRead, this, &UrlDownload::writeAvailable);
     connect(m_reply, &QNetworkReply::finished, this, &UrlDownload::finish);
-    if (timeLimitMs > 0)
-        m_timeLimit.start(timeLimitMs);
+    if (bounds.timeLimitMs > 0)
+        m_timeLimit.start(bounds.timeLimitMs);
+}
+
+void UrlDownload::cancel()
+{
+    stop(DownloadFailure::Cancelled);
+}
+
+qint64 UrlDownload::byteBound() const
+{
+    if (m_bounds.announcedLengthBounds && m_announcedLength >= 0)
+        return m_announcedLength;
+    return m_bounds.maxBytes;
+}
+
+void UrlDownload::checkAnnouncedLength()
+{
+    m_answered = true;
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    m_announcedLength = length.isValid() ? length.toLongLong() : -1;
+    const qint64 bound = byteBound();
+    if (bound > 0 && m_announcedLength > bound)
+        stop(DownloadFailure::CutShort);
 }
 
 void UrlDownload::writeAvailable()
 {
+    if (!m_reply || !m_reply->isOpen() || m_stopCause != DownloadFailure::None)
+        return;
     const QByteArray chunk = m_reply->readAll();
+    const qint64 bound = byteBound();
+    if (bound > 0 && m_result.bytes + chunk.size() > bound)
+        return stop(DownloadFailure::CutShort);
     if (m_file.write(chunk) != chunk.size())
         m_written = false;
+    m_result.bytes += chunk.size();
+}
+
+void UrlDownload::stop(DownloadFailure cause)
+{
+    if (!m_reply || m_stopCause != DownloadFailure::None)
+        return;
+    m_stopCause = cause;
+    m_reply->abort();
 }
 
 void UrlDownload::finish()
@@ -73,44 +154,37 @@ void UrlDownload::finish()
     m_timeLimit.stop();
     if (m_reply) {
         writeAvailable();
-        m_result.complete = m_written && m_reply->error() == QNetworkReply::NoError;
-        m_result.secure = m_result.complete && m_askedSecure && m_reply->url().scheme() == kSecureScheme
+        m_result.failure = m_stopCause != DownloadFailure::None ? m_stopCause : failureOf(m_reply->error());
+        if (!m_written && m_result.failure == DownloadFailure::None)
+            m_result.failure = DownloadFailure::NotSaved;
+        // A server that broke off or ran out of time before it answered at
+        // all was never really reached.
+        if (m_result.failure == DownloadFailure::CutShort && !m_answered)
+            m_result.failure = DownloadFailure::Unreachable;
+        m_result.lengthAnnounced = m_announcedLength >= 0;
+        if (m_result.failure == DownloadFailure::None && m_result.lengthAnnounced
+            && m_result.bytes != m_announcedLength)
+            m_result.failure = DownloadFailure::CutShort;
+        m_result.secure = m_askedSecure && m_reply->url().scheme() == kSecureScheme
                           && m_reply->attribute(QNetworkRequest::ConnectionEncryptedAttribute).toBool();
         m_reply->deleteLater();
         m_reply = nullptr;
+    } else if (m_stopCause != DownloadFailure::None) {
+        m_result.failure = m_stopCause;
     }
     if (m_file.isOpen()) {
-        if (!m_file.flush())
-            m_result.complete = false;
+        if (!m_file.flush() && m_result.failure == DownloadFailure::None)
+            m_result.failure = DownloadFailure::NotSaved;
         m_file.close();
-        // Only a file this download made is removed.
-        if (!m_result.complete)
-            m_file.remove();
     }
-    if (!m_result.complete)
+    m_result.complete = m_result.failure == DownloadFailure::None;
+    if (!m_result.complete) {
+        // Only a file this download made is removed.
+        if (m_created)
+            m_folder->removeFile(m_result.name);
         m_result.secure = false;
+    }
     emit finished(m_result);
-}
-
-DownloadedFile downloadFile(const QString& url, const QString& folder, const QString& fileName)
-{
-    // The transfer runs on a thread of its own so that the caller is really
-    // blocked: no event of the caller's thread is handled meanwhile.
-    DownloadedFile result;
-    QThread* worker = QThread::create([&] {
-        UrlDownload download;
-        QEventLoop loop;
-        QObject::connect(&download, &UrlDownload::finished, &loop, [&](const DownloadedFile& ended) {
-            result = ended;
-            loop.quit();
-        });
-        download.start(url, folder, fileName);
-        loop.exec();
-    });
-    worker->start();
-    worker->wait();
-    delete worker;
-    return result;
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "installer_trust.h"
 
+#include "folder_handle.h"
 #include "url_download.h"
 
 #include <QCryptographicHash>
@@ -7,23 +8,25 @@
 
 namespace {
 
-// The digest of the file as it lies on disk, read piece by piece.
-QByteArray fileSha256(const QString& path)
+// The digest of the file as it lies in the folder, read piece by piece
+// through the folder's descriptor.
+QByteArray fileSha256(const platform::FolderHandle& folder, const QString& name)
 {
-    QFile file(path);
+    QFile file;
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+    if (!folder.openFile(name, file) || !hash.addData(&file))
         return QByteArray();
     return hash.result();
 }
 
 } // namespace
 
-bool InstallerTrusted(const platform::DownloadedFile& installer, const QByteArray& sha256)
+bool InstallerTrusted(const platform::FolderHandle& folder, const platform::DownloadedFile& installer,
+                      const QByteArray& sha256)
 {
     if (!installer.complete)
         return false;
     if (sha256.isEmpty())
         return installer.secure;
-    return fileSha256(installer.path) == sha256;
+    return fileSha256(folder, installer.name) == sha256;
 }

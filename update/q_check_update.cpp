@@ -1,19 +1,18 @@
 #include "q_check_update.h"
 
 #include "dialog_look.h"
+#include "folder_handle.h"
 #include "global_state.h"
 #include "network_state.h"
+#include "q_download_app.h"
 #include "q_show_update.h"
 #include "repair_finish_dialog.h"
-#include "settings_store.h"
 #include "update_files.h"
 #include "url_download.h"
 #include "version_compare.h"
 #include "window_frame.h"
-#include "wipe_folder.h"
 
 #include <QDebug>
-#include <QFileInfo>
 #include <QPixmap>
 #include <QTextStream>
 #include <QUrl>
@@ -21,6 +20,9 @@
 namespace {
 // A version file shorter than this holds no version.
 const qint64 kMinimumVersionFileSize = 4;
+// The version file holds two short lines; anything larger is no version
+// file, and its transfer is stopped there.
+const qint64 kMaximumVersionFileSize = 64 * 1024;
 // However slowly the server answers, a check ends after this time.
 int g_timeLimitMs = 15000;
 int g_runningChecks = 0;
@@ -89,12 +91,14 @@ void QCheckUpdate::ReportNoUpdate()
 }
 
 // A check that could not find out what the server offers. The check after
-// start-up stays silent; the user who pressed Update is told.
-void QCheckUpdate::ReportFailure()
+// start-up stays silent; the user who pressed Update is told, with the
+// cause when one is known.
+void QCheckUpdate::ReportFailure(const QString& cause)
 {
     if (g_reportNoUpdate) {
         g_reportNoUpdate = false;
-        ShowMessage(tr("The update check could not be completed."));
+        const QString text = tr("The update check could not be completed.");
+        ShowMessage(cause.isEmpty() ? text : text + QLatin1Char('\n') + cause);
     }
     EndCheck();
 }
@@ -105,15 +109,15 @@ void QCheckUpdate::CheckForUpdate()
     ++g_runningChecks;
     hide();
     if (!platform::networkAvailable())
-        return ReportFailure();
+        return ReportFailure(QDownloadApp::FailureText(platform::DownloadFailure::Unreachable));
     qDebug() << "System has a network connection.";
     g_majorUpdateFound = false;
     g_minorUpdateFound = false;
 
-    if (!g_updateInfoPath.isEmpty())
-        FolderWiper().WipeFile(g_updateInfoPath);
+    const platform::FolderHandle& folder = UpdateFolderHandle();
+    folder.removeFile(QLatin1String(kUpdateInfoName));
     const QString link = UpdateLink();
-    if (link.isEmpty() || UpdateFolder().isEmpty())
+    if (link.isEmpty() || !folder.isOpen())
         return ReportFailure();
     const QString url = link + QLatin1String(kUpdateInfoName);
     if (!QUrl(url, QUrl::TolerantMode).isValid())
@@ -121,28 +125,33 @@ void QCheckUpdate::CheckForUpdate()
 
     m_download = new platform::UrlDownload(this);
     connect(m_download, &platform::UrlDownload::finished, this, &QCheckUpdate::OnVersionFileDownloaded);
-    m_download->start(url, UpdateFolder(), QLatin1String(kUpdateInfoName), g_timeLimitMs);
+    platform::DownloadBounds bounds;
+    bounds.timeLimitMs = g_timeLimitMs;
+    bounds.maxBytes = kMaximumVersionFileSize;
+    m_download->start(url, folder, QLatin1String(kUpdateInfoName), bounds);
 }
 
 void QCheckUpdate::OnVersionFileDownloaded(const platform::DownloadedFile& downloaded)
 {
     m_download->deleteLater();
     m_download = nullptr;
-    if (!downloaded.complete || QFileInfo(downloaded.path).size() < kMinimumVersionFileSize) {
+    if (!downloaded.complete) {
+        RemoveUpdateFolder();
+        return ReportFailure(QDownloadApp::FailureText(downloaded.failure));
+    }
+    if (downloaded.bytes < kMinimumVersionFileSize) {
         RemoveUpdateFolder();
         return ReportFailure();
     }
+    // A digest on the version file vouches for the installer only when the
+    // file itself came from a server whose certificate was verified:
+    // whoever answers a plain http link could supply both.
+    m_versionFileSecure = downloaded.secure;
 
-    m_versionFile = std::make_unique<QFile>(downloaded.path);
-    if (!m_versionFile->open(QIODevice::ReadOnly))
+    m_versionFile = std::make_unique<QFile>();
+    if (!UpdateFolderHandle().openFile(downloaded.name, *m_versionFile))
         return ReportFailure();
-    const QString installed =
-        platform::openSettings(g_state.settingsPath)->value(QStringLiteral("Version"), QString()).toString();
-    if (installed.isEmpty()) {
-        ReportFailure();
-    } else {
-        CompareVersionFile(installed);
-    }
+    CompareVersionFile(InstalledVersion());
     m_versionFile->close();
 }
 
@@ -159,7 +168,9 @@ void QCheckUpdate::CompareVersionFile(const QString& installed)
     QString* latestTexts[2] = {&m_latestUpdateText, &m_latestMajorReleaseText};
     bool anyVersion = false;
     for (int index = 0; index < 2; ++index) {
-        const VersionFinding finding = CompareVersionLine(installed, lines[index]);
+        VersionFinding finding = CompareVersionLine(installed, lines[index]);
+        if (!m_versionFileSecure)
+            finding.sha256.clear();
         *latestTexts[index] = finding.text;
         anyVersion = anyVersion || !finding.ignored;
         if (finding.major && !g_majorUpdateFound) {
@@ -180,6 +191,9 @@ void QCheckUpdate::CompareVersionFile(const QString& installed)
     g_reportNoUpdate = false;
     hide();
     auto* offer = new QShowUpdate(this);
+    // The checker is hidden: the offer sits on the window that asked.
+    if (parentWidget())
+        CenterWidgetOnRect(offer, parentWidget()->geometry());
     offer->show();
     EndCheck();
 }

@@ -38,7 +38,7 @@ private:
     void OnVersionFileDownloaded(const platform::DownloadedFile& downloaded);
     void CompareVersionFile(const QString& installed);
     void ReportNoUpdate();
-    void ReportFailure();
+    void ReportFailure(const QString& cause = QString());
     void ShowMessage(const QString& text);
     void EndCheck();
 
@@ -47,4 +47,5 @@ private:
     QString m_latestMajorReleaseText;
     platform::UrlDownload* m_download = nullptr;
     bool m_checking = false;
+    bool m_versionFileSecure = false;
 };

@@ -1,14 +1,17 @@
 #include "q_download_app.h"
 
+#include "folder_handle.h"
 #include "global_state.h"
 #include "program_launch.h"
+#include "repair_finish_dialog.h"
 #include "settings_store.h"
 #include "update_files.h"
-#include "wipe_folder.h"
+#include "url_download.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QMessageBox>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QUrl>
 
@@ -16,10 +19,12 @@
 
 namespace {
 
-// An installer smaller than this counts as a partial download when the
-// settings name no size.
+// The expected installer size when the settings name none: without a
+// length from the server, a smaller download counts as cut short.
 const quint64 kDefaultExpectedSize = 10485760;
 const int kProgressIntervalMs = 50;
+// However the data trickles in, a download ends after this time.
+int g_timeLimitMs = 30 * 60 * 1000;
 // Six blanks: what the finished display leaves in the two headings.
 const char* const kClearedText = "      ";
 
@@ -32,6 +37,7 @@ DialogLayout downloadLayout(LayoutLanguage language)
         infoHeight = 40;
     return {QSize(491, 367),
             {
+                {"CancelButton", QRect(406, 330, 71, 26)},
                 {"DownLoadLabel", QRect(150, 58, 311, 25)},
                 {"DownLoadProgressLabel", QRect(150, 330, 211, 20)},
                 {"ExeDownLoadProgressBar", QRect(150, 144, 331, 20)},
@@ -81,7 +87,33 @@ QDownloadApp::QDownloadApp(QWidget* parent) : UpdateDialog(parent)
     setWindowFlags(kUpdateWindowFlags);
     OkButton->hide();
     RestartLabel->hide();
+    connect(CancelButton, SIGNAL(clicked()), this, SLOT(CancelDownload()));
     BeginDownload();
+}
+
+void QDownloadApp::SetTimeLimit(int milliseconds)
+{
+    g_timeLimitMs = milliseconds;
+}
+
+QString QDownloadApp::FailureText(platform::DownloadFailure cause)
+{
+    switch (cause) {
+    case platform::DownloadFailure::Unreachable:
+        return tr("The update server could not be reached.");
+    case platform::DownloadFailure::Refused:
+        return tr("The update server refused the download or could not be trusted.");
+    case platform::DownloadFailure::NotFound:
+        return tr("The update was not found on the server.");
+    case platform::DownloadFailure::NotSaved:
+        return tr("The download could not be saved.");
+    case platform::DownloadFailure::Cancelled:
+        return tr("The download was cancelled.");
+    case platform::DownloadFailure::CutShort:
+    case platform::DownloadFailure::None:
+        break;
+    }
+    return tr("The download was cut short.");
 }
 
 QDownloadApp::~QDownloadApp() = default;
@@ -110,11 +142,41 @@ void QDownloadApp::BeginDownload()
 
     m_expectedSize = expectedInstallerSize();
     connect(&m_thread, SIGNAL(OnDownloadStart()), this, SLOT(OnDownloadStart()));
-    connect(&m_thread, SIGNAL(OnDownloadFailed()), this, SLOT(OnDownloadFailed()));
     connect(&m_thread, SIGNAL(OnDownloadUnverified()), this, SLOT(OnDownloadUnverified()));
     connect(&m_thread, SIGNAL(OnDownloadFinish(QString)), this, SLOT(OnDownloadFinish(QString)));
-    m_thread.StartDownload(link, m_folder, QLatin1String(kUpdateInstallerName), m_expectedSize,
-                           OfferedInstallerDigest());
+    connect(&m_thread, SIGNAL(OnDownloadFailed(int)), this, SLOT(OnDownloadFailed(int)));
+    m_downloading = true;
+    m_thread.StartDownload(link, UpdateFolderHandle(), QLatin1String(kUpdateInstallerName), m_expectedSize,
+                           OfferedInstallerDigest(), g_timeLimitMs);
+}
+
+// Cancel, Escape and the window's close all stop a running download; the
+// worker then removes the file and reports the download cancelled.
+void QDownloadApp::CancelDownload()
+{
+    if (!m_downloading)
+        return;
+    CancelButton->setEnabled(false);
+    m_thread.Cancel();
+}
+
+void QDownloadApp::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && m_downloading) {
+        CancelDownload();
+        event->accept();
+        return;
+    }
+    UpdateDialog::keyPressEvent(event);
+}
+
+void QDownloadApp::closeEvent(QCloseEvent* event)
+{
+    if (!m_downloading)
+        return QDialog::closeEvent(event);
+    // The dialog closes once the worker has dropped the file.
+    CancelDownload();
+    event->ignore();
 }
 
 void QDownloadApp::ShowFailure(const QString& address, const QString& reason)
@@ -127,7 +189,8 @@ void QDownloadApp::ShowFailure(const QString& address, const QString& reason)
     DownLoadProgressLabel->setWordWrap(true);
     DownLoadProgressLabel->setText(failure);
     DownLoadProgressLabel->setToolTip(failure);
-    // The dialog has no close button and ignores Escape: OK is the way out.
+    // OK is the way out of the failure display.
+    CancelButton->hide();
     OkButton->show();
     connect(OkButton, SIGNAL(clicked()), this, SLOT(close()));
 }
@@ -158,6 +221,8 @@ void QDownloadApp::OnTimerLoadSlot()
 
 void QDownloadApp::HideProgress()
 {
+    m_downloading = false;
+    CancelButton->hide();
     if (m_progressTimer)
         m_progressTimer->stop();
     InfoLabel->setText(QLatin1String(kClearedText));
@@ -171,13 +236,13 @@ void QDownloadApp::HideProgress()
 void QDownloadApp::EndWithMessage(const QString& text)
 {
     HideProgress();
-    QMessageBox::information(nullptr, QString(), text, QMessageBox::Ok);
+    ShowInformation(this, tr("Update failed"), text);
     close();
 }
 
-void QDownloadApp::OnDownloadFailed()
+void QDownloadApp::OnDownloadFailed(int cause)
 {
-    EndWithMessage(QObject::tr("Update failed \n\n Update failed due to partial download."));
+    EndWithMessage(FailureText(platform::DownloadFailure(cause)));
 }
 
 void QDownloadApp::OnDownloadUnverified()
@@ -185,17 +250,28 @@ void QDownloadApp::OnDownloadUnverified()
     EndWithMessage(tr("The download could not be verified."));
 }
 
-// The program ends only once the installer runs; otherwise the user stays
-// in the program, and the download that could not run is removed.
-void QDownloadApp::OnDownloadFinish(QString path)
+// The program ends only once the installer runs, started from the folder
+// it was verified in; otherwise the user stays in the program, and the
+// download that could not run is removed. The program ends through the
+// main window's own close, which stops a running repair and cleans up,
+// without asking again: the user already chose the update.
+void QDownloadApp::OnDownloadFinish(QString)
 {
-    if (!platform::launchProgram(path)) {
-        FolderWiper().WipeFile(path);
+    const platform::FolderHandle& folder = UpdateFolderHandle();
+    const QString installer = QLatin1String(kUpdateInstallerName);
+    if (!platform::launchProgramIn(folder, installer)) {
+        folder.removeFile(installer);
         return EndWithMessage(tr("The installer could not be started."));
     }
     HideProgress();
     close();
     KeepUpdateFolder();
+    g_leavingForInstaller = true;
+    QWidget* mainWindow = this;
+    while (mainWindow->parentWidget())
+        mainWindow = mainWindow->parentWidget();
+    if (mainWindow != this)
+        mainWindow->close();
     QCoreApplication::quit();
 }
 

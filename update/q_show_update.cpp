@@ -1,10 +1,9 @@
 #include "q_show_update.h"
 
+#include "folder_handle.h"
 #include "q_download_app.h"
 #include "update_files.h"
 #include "window_frame.h"
-
-#include <QFile>
 
 namespace {
 
@@ -68,8 +67,7 @@ void QShowUpdate::DownloadApp()
 
 void QShowUpdate::CancelDownload()
 {
-    if (QFile::exists(g_updateInfoPath))
-        QFile::remove(g_updateInfoPath);
+    UpdateFolderHandle().removeFile(QLatin1String(kUpdateInfoName));
     close();
 }
 

@@ -4,9 +4,9 @@
 
 class QLabel;
 
-// The frame shared by the offer and download dialogs: a title bar without
-// buttons, a drag by the top 30 pixels (scaled) of the client area, and no
-// key that closes or triggers anything.
+// The frame shared by the offer and download dialogs: frameless like every
+// dialog of the program, a drag by the top 30 pixels (scaled), and no key
+// that closes or triggers anything.
 class UpdateDialog : public FramelessDialog {
     Q_OBJECT
 public:
@@ -19,5 +19,5 @@ protected:
     static void SetBackground(QLabel* label);
 };
 
-// Window flags of the update dialogs: a title bar without buttons.
-constexpr Qt::WindowFlags kUpdateWindowFlags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+// Window flags of the update dialogs: no frame of the window manager.
+constexpr Qt::WindowFlags kUpdateWindowFlags = Qt::Window | Qt::FramelessWindowHint;

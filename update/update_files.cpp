@@ -1,13 +1,11 @@
 #include "update_files.h"
 
 #include "global_state.h"
-#include "private_folder.h"
+#include "folder_handle.h"
 #include "settings_store.h"
 #include "temp_folder.h"
-#include "wipe_folder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 bool g_reportNoUpdate = false;
 bool g_majorUpdateFound = false;
@@ -18,6 +16,7 @@ QByteArray g_minorInstallerDigest;
 QByteArray g_majorInstallerDigest;
 QString g_updateInfoPath;
 QString g_updateInstallerPath;
+bool g_leavingForInstaller = false;
 
 const char* const kUpdateInfoName = "Pictavo.txt";
 const char* const kUpdateInstallerName = "Pictavo.exe";
@@ -25,7 +24,7 @@ const char* const kUpdateInstallerName = "Pictavo.exe";
 namespace {
 
 const char* const kUpdateFolderPrefix = "updatetmp";
-QString g_updateFolder;
+platform::FolderHandle g_updateFolder;
 
 // The temporary folder is shared with other users: the update folder is
 // never taken over from there by name, so nobody else can plant files or
@@ -33,7 +32,7 @@ QString g_updateFolder;
 void makeUpdateFolder()
 {
     static bool removalAtExit = false;
-    g_updateFolder = platform::createPrivateFolder(platform::tempFolder(), QLatin1String(kUpdateFolderPrefix));
+    g_updateFolder.create(platform::tempFolder(), QLatin1String(kUpdateFolderPrefix));
     if (!removalAtExit && QCoreApplication::instance()) {
         qAddPostRoutine(RemoveUpdateFolder);
         removalAtExit = true;
@@ -44,32 +43,38 @@ void makeUpdateFolder()
 
 QString UpdateFolder()
 {
+    return g_updateFolder.path();
+}
+
+const platform::FolderHandle& UpdateFolderHandle()
+{
     return g_updateFolder;
+}
+
+QString InstalledVersion()
+{
+    const QString installed =
+        platform::openSettings(g_state.settingsPath)->value(QStringLiteral("Version"), QString()).toString();
+    return installed.isEmpty() ? QStringLiteral(PICTAVO_VERSION) : installed;
 }
 
 void SetUpdateFilePaths()
 {
-    if (!platform::isPrivateFolder(g_updateFolder))
+    if (!g_updateFolder.isPrivate())
         makeUpdateFolder();
-    const QString folder = g_updateFolder.isEmpty() ? QString() : g_updateFolder + QLatin1Char('/');
+    const QString folder = g_updateFolder.isOpen() ? g_updateFolder.path() + QLatin1Char('/') : QString();
     g_updateInfoPath = folder.isEmpty() ? QString() : folder + QLatin1String(kUpdateInfoName);
     g_updateInstallerPath = folder.isEmpty() ? QString() : folder + QLatin1String(kUpdateInstallerName);
 }
 
 void RemoveUpdateFolder()
 {
-    if (g_updateFolder.isEmpty())
-        return;
-    // The wipe removes links as they are and keeps folders; the folder,
-    // then empty, goes last.
-    FolderWiper().WipeFolderTree(g_updateFolder);
-    QDir().rmdir(g_updateFolder);
-    g_updateFolder.clear();
+    g_updateFolder.removeAll();
 }
 
 void KeepUpdateFolder()
 {
-    g_updateFolder.clear();
+    g_updateFolder.release();
 }
 
 QByteArray OfferedInstallerDigest()

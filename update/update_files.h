@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+namespace platform {
+class FolderHandle;
+}
+
 // Process-wide state of the software update, used on the user-interface
 // thread only.
 extern bool g_reportNoUpdate;     // the user asked: say so when nothing is newer
@@ -18,10 +22,21 @@ extern QString g_updateInstallerPath;
 extern const char* const kUpdateInfoName;      // the version file on the server
 extern const char* const kUpdateInstallerName; // the installer on the server
 
+// Set once the user has accepted an update and its installer runs: the
+// main window then closes without asking.
+extern bool g_leavingForInstaller;
+
 // The update folder: a folder of this process under the system's temporary
 // folder that only the current user can enter; empty until
 // SetUpdateFilePaths() has made one (or when none could be made).
 QString UpdateFolder();
+
+// The update folder held open: its files are made and read through it.
+const platform::FolderHandle& UpdateFolderHandle();
+
+// The installed version: the setting "Version", or this program's own
+// version when the settings hold none.
+QString InstalledVersion();
 
 // Makes sure the update folder exists and is still private (otherwise a new
 // one is made) and sets the two local paths of the update files in it.

@@ -6,6 +6,8 @@
 namespace {
 
 const int kDigestHexDigits = 64;
+// A version text longer than this is no version the check knows.
+const int kMaxVersionLength = 32;
 
 // The version at the start of a text: its run of digits and points, without
 // trailing points.
@@ -54,7 +56,7 @@ VersionFinding CompareVersionLine(const QString& installed, const QString& line)
     const QString version = leadingVersion(line);
     const QStringList offered = version.split(QLatin1Char('.'));
     const int majorLength = offered.first().length();
-    if (majorLength != 1 && majorLength != 2)
+    if ((majorLength != 1 && majorLength != 2) || version.length() > kMaxVersionLength)
         return finding;
 
     finding.ignored = false;

@@ -13,8 +13,8 @@ struct VersionFinding {
 };
 
 // Compares one trimmed line with the installed version text. A line starts
-// with a dotted version whose major number has one or two digits ("8.1.5.0",
-// "8.10.0.0"); the parts are compared as numbers, a missing part counting
+// with a dotted version of at most 32 characters whose major number has one
+// or two digits ("8.1.5.0", "8.10.0.0"); the parts are compared as numbers, a missing part counting
 // as 0. After the version and white space the line may give the SHA-256
 // digest of that version's installer as 64 hexadecimal digits; anything else
 // after the version is ignored, so files without digests read as before.

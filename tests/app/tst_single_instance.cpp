@@ -148,6 +148,8 @@ QProcessEnvironment SingleInstanceTest::appEnvironment() const
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("PICTAVO_SETTINGS_FILE", m_home.filePath("settings.ini"));
     env.insert("TMPDIR", m_home.path());
+    // The instance lock of this test's programs only.
+    env.insert("XDG_RUNTIME_DIR", m_home.path());
     return env;
 }
 

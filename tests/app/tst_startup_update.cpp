@@ -55,6 +55,8 @@ void StartupUpdateTest::startupFetchesTheVersionFile()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("PICTAVO_SETTINGS_FILE"), home.filePath(QStringLiteral("settings.ini")));
     env.insert(QStringLiteral("TMPDIR"), home.path());
+    // The instance lock of this test's program only.
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     env.insert(QStringLiteral("PICTAVO_NETWORK_STATE"), QString::fromLatin1(networkState));
     QProcess app;
     app.setProcessEnvironment(env);

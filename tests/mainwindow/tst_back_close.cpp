@@ -9,6 +9,7 @@
 #include "my_tree_widget.h"
 #include "repair_tree_columns.h"
 #include "temp_file.h"
+#include "update_files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -79,6 +80,7 @@ private slots:
     void close();
     void closeKeepsFolderWithHiddenFile();
     void closeBeforeAnyRun();
+    void closeWhenLeavingForAnotherTool_data();
     void closeWhenLeavingForAnotherTool();
     void closeDuringRun();
     void listedPhotosInWorkFolderSurvive_data();
@@ -102,6 +104,7 @@ void BackCloseTest::init()
     setInterfaceLanguage(LayoutLanguage::English);
     g_state.stopRequested = 0;
     g_state.launchedRepairVideo = 0;
+    g_leavingForInstaller = false;
     g_state.heicSampleMode = 0;
     g_state.jpegSampleMode = 0;
     QDir(workFolder()).removeRecursively();
@@ -251,11 +254,22 @@ void BackCloseTest::closeBeforeAnyRun()
     QCOMPARE(readFileBytes(foreign), QByteArray("not ours"));
 }
 
+void BackCloseTest::closeWhenLeavingForAnotherTool_data()
+{
+    QTest::addColumn<bool>("installer");
+    QTest::newRow("another tool") << false;
+    QTest::newRow("the update's installer") << true;
+}
+
 void BackCloseTest::closeWhenLeavingForAnotherTool()
 {
+    QFETCH(bool, installer);
     auto window = runOverPhoto();
     QVERIFY(window);
-    g_state.launchedRepairVideo = 1;
+    if (installer)
+        g_leavingForInstaller = true;
+    else
+        g_state.launchedRepairVideo = 1;
     // The question would run inside close(); a driver that answers it shows
     // afterwards whether it was asked.
     ModalDriver question(QStringLiteral("exit question"), [](QWidget* modal) {

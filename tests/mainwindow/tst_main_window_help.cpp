@@ -146,13 +146,15 @@ void MainWindowHelpTest::updateButtons()
         settings->setValue(QStringLiteral("Version"), QStringLiteral("8.1.5.0"));
     }
 
-    // Offline: the user is told that the check could not be made.
+    // Offline: the user is told that the check could not be made, and why.
     qputenv(platform::kNetworkStateVariable, "offline");
     ModalRecorder recorder;
     g_reportNoUpdate = false;
     m_window->UpdateBtn->click();
     QTRY_COMPARE_WITH_TIMEOUT(recorder.messages,
-                              QStringList{QStringLiteral("The update check could not be completed.")}, 20000);
+                              QStringList{QStringLiteral("The update check could not be completed.\n"
+                                                         "The update server could not be reached.")},
+                              20000);
     QVERIFY(!g_reportNoUpdate);
     QCOMPARE(server.requestCount(QStringLiteral("Pictavo.txt")), 0);
 

@@ -7,6 +7,7 @@
 #include "q_download_app.h"
 #include "q_show_update.h"
 #include "reference_file_dlg.h"
+#include "repair_finish_dialog.h"
 #include "standalone_dialogs.h"
 
 #include <QFontInfo>
@@ -23,6 +24,8 @@
 
 #include <memory>
 #include <vector>
+
+QStringList updateFailureMessages();
 
 // Every window and dialog, in every interface language, shows its texts
 // whole at the scale of this run: the scale is the font DPI the run gets
@@ -162,7 +165,17 @@ void TextFitTest::textsFit()
     // line, which names the address and so fits no rectangle: left out.
     auto* download = new QDownloadApp(nullptr);
     download->DownLoadProgressLabel->hide();
+    // While it downloads, the dialog shows Cancel in place of OK.
+    download->OkButton->hide();
+    download->CancelButton->show();
     dialogs.emplace_back(download);
+    // What the update tells in the program's message box when it fails.
+    for (const QString& message : updateFailureMessages()) {
+        auto* box = new repairFinishDialog(nullptr);
+        box->label_8->setText(QDownloadApp::tr("Update failed"));
+        box->repairedLabl->setText(message);
+        dialogs.emplace_back(box);
+    }
     misfits << TextsThatDoNotFit(sample.get());
     for (const auto& dialog : dialogs)
         misfits << TextsThatDoNotFit(dialog.get());
@@ -170,6 +183,21 @@ void TextFitTest::textsFit()
     for (const QString& misfit : misfits)
         qWarning("%s", qPrintable(misfit));
     QVERIFY2(misfits.isEmpty(), qPrintable(QStringLiteral("%1 texts do not fit").arg(misfits.size())));
+}
+
+// The failure texts of the update: each download failure alone, and each
+// after the check's own line, in the current language.
+QStringList updateFailureMessages()
+{
+    QStringList messages{QDownloadApp::tr("The download could not be verified."),
+                         QDownloadApp::tr("The installer could not be started.")};
+    const QString check = QCoreApplication::translate("QCheckUpdate", "The update check could not be completed.");
+    using Cause = platform::DownloadFailure;
+    for (Cause cause : {Cause::Unreachable, Cause::Refused, Cause::NotFound, Cause::CutShort, Cause::NotSaved,
+                        Cause::Cancelled}) {
+        messages << QDownloadApp::FailureText(cause) << check + QLatin1Char('\n') + QDownloadApp::FailureText(cause);
+    }
+    return messages;
 }
 
 // The font DPI decides the scale; a run without one is a run at 1.0.

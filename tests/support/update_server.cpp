@@ -58,10 +58,35 @@ UpdateServer::~UpdateServer()
     wait();
 }
 
-void UpdateServer::serve(const QString& name, const QByteArray& bytes)
+void UpdateServer::offer(const QString& name, const Resource& resource)
 {
     QMutexLocker locker(&m_mutex);
-    m_files.insert(name, bytes);
+    m_files.insert(name, resource);
+}
+
+void UpdateServer::serve(const QString& name, const QByteArray& bytes)
+{
+    offer(name, {bytes, Body::Plain, 0});
+}
+
+void UpdateServer::serveWithoutLength(const QString& name, const QByteArray& bytes)
+{
+    offer(name, {bytes, Body::WithoutLength, 0});
+}
+
+void UpdateServer::serveEndless(const QString& name)
+{
+    offer(name, {QByteArray(), Body::Endless, 0});
+}
+
+void UpdateServer::serveCutShort(const QString& name, const QByteArray& bytes, qint64 announced)
+{
+    offer(name, {bytes, Body::CutShort, announced});
+}
+
+void UpdateServer::redirect(const QString& name, const QString& location)
+{
+    offer(name, {location.toUtf8(), Body::Redirect, 0});
 }
 
 void UpdateServer::throttle(int chunkBytes, int delayMs)
@@ -99,10 +124,24 @@ UpdateServer::Answer UpdateServer::answerFor(const QByteArray& request)
         return {QByteArray(), QByteArray(), true};
     if (words.value(0) != "GET" || !m_files.contains(name))
         return {"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\n", "not found"};
-    const QByteArray body = m_files.value(name);
-    return {"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: "
-                + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n",
-            body};
+    const Resource resource = m_files.value(name);
+    const QByteArray ok = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n";
+    switch (resource.kind) {
+    case Body::Plain:
+        return {ok + "Content-Length: " + QByteArray::number(resource.bytes.size()) + "\r\nConnection: close\r\n\r\n",
+                resource.bytes};
+    case Body::WithoutLength:
+        return {ok + "Connection: close\r\n\r\n", resource.bytes};
+    case Body::Endless:
+        return {ok + "Connection: close\r\n\r\n", QByteArray(64 * 1024, '9'), false, true};
+    case Body::CutShort:
+        return {ok + "Content-Length: " + QByteArray::number(resource.announced) + "\r\nConnection: close\r\n\r\n",
+                resource.bytes};
+    case Body::Redirect:
+        break;
+    }
+    return {"HTTP/1.1 302 Found\r\nLocation: " + resource.bytes + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n",
+            QByteArray()};
 }
 
 void UpdateServer::run()
@@ -138,6 +177,17 @@ void UpdateServer::run()
                     chunk = m_chunkBytes;
                     delay = m_delayMs;
                 }
+                if (answer.endless && chunk <= 0) {
+                    // More data whenever the client has taken what was sent,
+                    // until it goes away.
+                    auto refill = [socket, answer] {
+                        if (socket->bytesToWrite() < answer.body.size())
+                            socket->write(answer.body);
+                    };
+                    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, refill);
+                    refill();
+                    return;
+                }
                 if (chunk <= 0) {
                     socket->write(answer.body);
                     socket->disconnectFromHost();
@@ -146,9 +196,9 @@ void UpdateServer::run()
                 auto sent = std::make_shared<int>(0);
                 auto* pacer = new QTimer(socket);
                 QObject::connect(pacer, &QTimer::timeout, socket, [socket, pacer, sent, chunk, answer] {
-                    socket->write(answer.body.mid(*sent, chunk));
+                    socket->write(answer.endless ? QByteArray(chunk, '9') : answer.body.mid(*sent, chunk));
                     *sent += chunk;
-                    if (*sent >= answer.body.size()) {
+                    if (!answer.endless && *sent >= answer.body.size()) {
                         pacer->stop();
                         socket->disconnectFromHost();
                     }

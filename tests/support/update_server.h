@@ -13,7 +13,9 @@
 // of its own so that a caller blocked in a download still gets answers.
 // It answers GET requests for the files it was given (404 otherwise) and
 // closes each connection after its answer, or, when silenced, takes every
-// request and never answers it.
+// request and never answers it. Besides plain files it can send a body
+// without a length, an endless body, a body shorter than the length it
+// announces, and a redirect.
 class UpdateServer : public QThread {
 public:
     UpdateServer();
@@ -21,9 +23,20 @@ public:
     UpdateServer(const QSslCertificate& certificate, const QSslKey& key);
     ~UpdateServer() override;
 
-    // Serves `bytes` under /<name>.
+    // Serves `bytes` under /<name>, with its length.
     void serve(const QString& name, const QByteArray& bytes);
-    // Sends bodies in pieces of `chunkBytes` with `delayMs` between them.
+    // Serves `bytes` without announcing a length: the end of the connection
+    // ends the body.
+    void serveWithoutLength(const QString& name, const QByteArray& bytes);
+    // Serves an endless body without a length, as fast as it is taken, or
+    // in the pieces that throttle() sets.
+    void serveEndless(const QString& name);
+    // Announces `announced` bytes, sends `bytes` and closes the connection.
+    void serveCutShort(const QString& name, const QByteArray& bytes, qint64 announced);
+    // Answers /<name> with a redirect to `location`.
+    void redirect(const QString& name, const QString& location);
+    // Sends bodies in pieces of `chunkBytes` with `delayMs` between them
+    // (0, 0: at once).
     void throttle(int chunkBytes, int delayMs);
     // Reads requests but sends nothing back, keeping the connections open.
     void silence(bool silent);
@@ -37,15 +50,23 @@ protected:
     void run() override;
 
 private:
+    enum class Body { Plain, WithoutLength, Endless, CutShort, Redirect };
+    struct Resource {
+        QByteArray bytes;
+        Body kind = Body::Plain;
+        qint64 announced = 0; // the length a cut-short body announces
+    };
     struct Answer {
         QByteArray head;
         QByteArray body;
         bool silent = false;
+        bool endless = false;
     };
     Answer answerFor(const QByteArray& request);
+    void offer(const QString& name, const Resource& resource);
 
     mutable QMutex m_mutex;
-    QHash<QString, QByteArray> m_files;
+    QHash<QString, Resource> m_files;
     QHash<QString, int> m_requests;
     int m_chunkBytes = 0;
     int m_delayMs = 0;

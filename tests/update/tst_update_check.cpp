@@ -6,6 +6,7 @@
 #include "q_download_app.h"
 #include "q_show_update.h"
 #include "repair_finish_dialog.h"
+#include "responsiveness_probe.h"
 #include "settings_store.h"
 #include "temp_file.h"
 #include "update_files.h"
@@ -26,6 +27,11 @@ namespace {
 const char* const kCheckDidNotEnd = "the update check did not end within 20 s";
 const QString kNoUpdate = QStringLiteral("No update available.");
 const QString kCheckFailed = QStringLiteral("The update check could not be completed.");
+const QString kUnreachable = kCheckFailed + QStringLiteral("\nThe update server could not be reached.");
+const QString kNotFound = kCheckFailed + QStringLiteral("\nThe update was not found on the server.");
+const QString kRefused =
+    kCheckFailed + QStringLiteral("\nThe update server refused the download or could not be trusted.");
+const QString kCutShort = kCheckFailed + QStringLiteral("\nThe download was cut short.");
 
 void writeSettings(const QString& link, const QString& installed)
 {
@@ -58,6 +64,9 @@ private slots:
     void nothingNewerIsReportedOnlyWhenAsked();
     void failedCheckIsReportedOnlyWhenAsked_data();
     void failedCheckIsReportedOnlyWhenAsked();
+    void installedVersionDefaultsToTheProgram_data();
+    void installedVersionDefaultsToTheProgram();
+    void offerIsCentredOnTheWindow();
     void offlineCheckAsksNoServer();
     void untrustedHttpsServerFailsTheCheck();
     void failureIsToldInTheInterfaceLanguage();
@@ -196,19 +205,24 @@ void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked_data()
     QTest::addColumn<QString>("server");
     QTest::addColumn<QString>("link");
     QTest::addColumn<QByteArray>("versionFile");
-    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("message");
 
-    QTest::newRow("server down") << "" << "down" << QByteArray("9.0.0.0\n") << "8.1.0.0";
-    QTest::newRow("version file not found") << "" << "missing/" << QByteArray("9.0.0.0\n") << "8.1.0.0";
-    QTest::newRow("no link") << "" << "none" << QByteArray("9.0.0.0\n") << "8.1.0.0";
-    QTest::newRow("link not a valid address") << "" << "http://[::1" << QByteArray("9.0.0.0\n") << "8.1.0.0";
-    QTest::newRow("no installed version") << "" << "" << QByteArray("9.0.0.0\n") << "";
-    QTest::newRow("no version lines") << "" << "" << QByteArray("<html></html>") << "8.1.0.0";
-    QTest::newRow("version file too short") << "" << "" << QByteArray("9.0") << "8.1.0.0";
+    QTest::newRow("server down") << "" << "down" << QByteArray("9.0.0.0\n") << kUnreachable;
+    QTest::newRow("version file not found") << "" << "missing/" << QByteArray("9.0.0.0\n") << kNotFound;
+    QTest::newRow("redirect loop") << "loop" << "loop/" << QByteArray() << kRefused;
+    QTest::newRow("no link") << "" << "none" << QByteArray("9.0.0.0\n") << kCheckFailed;
+    QTest::newRow("link not a valid address") << "" << "http://[::1" << QByteArray("9.0.0.0\n") << kCheckFailed;
+    QTest::newRow("no version lines") << "" << "" << QByteArray("<html></html>") << kCheckFailed;
+    QTest::newRow("version file too short") << "" << "" << QByteArray("9.0") << kCheckFailed;
+    QTest::newRow("version longer than 32 characters")
+        << "" << "" << "9." + QByteArray(40, '0') + "\n" << kCheckFailed;
+    // Larger than any version file: the transfer stops at its bound.
+    QTest::newRow("version line of a megabyte") << "" << "" << "9." + QByteArray(1 << 20, '1') << kCutShort;
+    QTest::newRow("endless version file") << "endless" << "" << QByteArray() << kCutShort;
     // Servers that keep the connection: the bound on the whole check ends it.
-    QTest::newRow("server never answers") << "silent" << "" << QByteArray("9.0.0.0\n") << "8.1.0.0";
+    QTest::newRow("server never answers") << "silent" << "" << QByteArray("9.0.0.0\n") << kUnreachable;
     QTest::newRow("server sends a byte every few seconds")
-        << "trickle" << "" << QByteArray(4096, '9') << "8.1.0.0";
+        << "trickle" << "" << QByteArray(4096, '9') << kCutShort;
 }
 
 void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked()
@@ -216,8 +230,15 @@ void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked()
     QFETCH(QString, server);
     QFETCH(QString, link);
     QFETCH(QByteArray, versionFile);
-    QFETCH(QString, installed);
+    QFETCH(QString, message);
+    const QString installed = QStringLiteral("8.1.0.0");
     offerVersionFile(*m_server, versionFile, installed);
+    if (server == QLatin1String("endless"))
+        m_server->serveEndless(QStringLiteral("Pictavo.txt"));
+    if (server == QLatin1String("loop")) {
+        m_server->redirect(QStringLiteral("loop/Pictavo.txt"), m_server->baseUrl() + QStringLiteral("loop/again"));
+        m_server->redirect(QStringLiteral("loop/again"), m_server->baseUrl() + QStringLiteral("loop/Pictavo.txt"));
+    }
     QString base = m_server->baseUrl();
     if (link == QLatin1String("down"))
         base = unusedBaseUrl();
@@ -229,16 +250,60 @@ void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked()
     m_server->silence(server == QLatin1String("silent"));
     if (server == QLatin1String("trickle"))
         m_server->throttle(1, 3000);
+    // The endless file comes in pieces, so that the window's loop has turns
+    // between them to show that it is served.
+    if (server == QLatin1String("endless"))
+        m_server->throttle(4096, 10);
     // Short enough for the test, long enough for a loopback answer.
-    QCheckUpdate::SetTimeLimit(server.isEmpty() ? 15000 : 300);
+    const bool waitsForTheBound = server == QLatin1String("silent") || server == QLatin1String("trickle");
+    QCheckUpdate::SetTimeLimit(waitsForTheBound ? 300 : 15000);
 
     for (const bool asked : {false, true}) {
         ModalRecorder recorder;
+        ResponsivenessProbe probe([this] { return m_checker && m_checker->IsChecking(); });
         QVERIFY2(runCheck(asked), kCheckDidNotEnd);
+        if (waitsForTheBound || server == QLatin1String("endless"))
+            QVERIFY2(probe.served(1), "the window was not served during the check");
         QVERIFY(!offer());
-        QCOMPARE(recorder.messages, asked ? QStringList{kCheckFailed} : QStringList());
+        QCOMPARE(recorder.messages, asked ? QStringList{message} : QStringList());
         QVERIFY(!g_reportNoUpdate);
+        // The version file is gone with its folder; nothing of it stays.
+        QVERIFY(!QFile::exists(g_updateInfoPath) || server.isEmpty());
     }
+}
+
+// Without a "Version" setting the check compares with this program's own
+// version.
+void UpdateCheckTest::installedVersionDefaultsToTheProgram_data()
+{
+    QTest::addColumn<QByteArray>("versionFile");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("newer version offered") << QByteArray("99.0.0.0\n") << true;
+    QTest::newRow("the program's own version") << QByteArray(PICTAVO_VERSION "\n") << false;
+}
+
+void UpdateCheckTest::installedVersionDefaultsToTheProgram()
+{
+    QFETCH(QByteArray, versionFile);
+    QFETCH(bool, offered);
+    offerVersionFile(*m_server, versionFile, QString());
+    platform::openSettings(g_state.settingsPath)->remove(QStringLiteral("Version"));
+
+    ModalRecorder recorder;
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QCOMPARE(offer() != nullptr, offered);
+    QCOMPARE(recorder.messages, offered ? QStringList() : QStringList{kNoUpdate});
+}
+
+void UpdateCheckTest::offerIsCentredOnTheWindow()
+{
+    offerVersionFile(*m_server, "9.0.0.0\n", QStringLiteral("8.1.0.0"));
+    m_host->setGeometry(300, 200, 900, 700);
+    m_host->show();
+    QVERIFY2(runCheck(true), kCheckDidNotEnd);
+    QVERIFY(offer());
+    QCOMPARE(offer()->pos(), centredOn(m_host->geometry(), offer()->size()).topLeft());
+    QVERIFY(offer()->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
 void UpdateCheckTest::offlineCheckAsksNoServer()
@@ -250,7 +315,7 @@ void UpdateCheckTest::offlineCheckAsksNoServer()
     for (const bool asked : {false, true}) {
         ModalRecorder recorder;
         QVERIFY2(runCheck(asked), kCheckDidNotEnd);
-        QCOMPARE(recorder.messages, asked ? QStringList{kCheckFailed} : QStringList());
+        QCOMPARE(recorder.messages, asked ? QStringList{kUnreachable} : QStringList());
         QVERIFY(!g_reportNoUpdate);
     }
     QCOMPARE(m_server->requestCount(QStringLiteral("Pictavo.txt")), requests);
@@ -266,7 +331,7 @@ void UpdateCheckTest::untrustedHttpsServerFailsTheCheck()
     ModalRecorder recorder;
     QVERIFY2(runCheck(true), kCheckDidNotEnd);
     QVERIFY(!offer());
-    QCOMPARE(recorder.messages, QStringList{kCheckFailed});
+    QCOMPARE(recorder.messages, QStringList{kRefused});
 }
 
 void UpdateCheckTest::failureIsToldInTheInterfaceLanguage()
@@ -279,7 +344,8 @@ void UpdateCheckTest::failureIsToldInTheInterfaceLanguage()
     QVERIFY2(runCheck(true), kCheckDidNotEnd);
     QCoreApplication::removeTranslator(&german);
     QCOMPARE(recorder.messages,
-             QStringList{QString::fromUtf8("Die Suche nach Updates konnte nicht abgeschlossen werden.")});
+             QStringList{QString::fromUtf8("Die Suche nach Updates konnte nicht abgeschlossen werden.\n"
+                                           "Der Update-Server ist nicht erreichbar.")});
 }
 
 // The check waits on a server that never answers, and meanwhile the window
@@ -292,26 +358,16 @@ void UpdateCheckTest::windowKeepsWorkingDuringTheCheck()
     // window would return from its constructor only after it.
     QCheckUpdate::SetTimeLimit(60000);
     const int requests = m_server->requestCount(QStringLiteral("Pictavo.txt"));
-    auto* button = new QPushButton(m_host.get());
-    int clicks = 0;
-    connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
-    m_host->show();
-    int ticks = 0;
-    QTimer timer;
-    connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
-    timer.start(10);
 
     g_reportNoUpdate = true;
     auto* checker = new QCheckUpdate(m_host.get());
     checker->hide();
     QVERIFY(checker->IsChecking());
     QVERIFY(QCheckUpdate::AnyCheckRunning());
+    ResponsivenessProbe probe([checker] { return checker->IsChecking(); });
     QTRY_VERIFY2_WITH_TIMEOUT(m_server->requestCount(QStringLiteral("Pictavo.txt")) > requests,
                               "the server got no request for the version file", 20000);
-    const int ticksBefore = ticks;
-    QTRY_VERIFY2_WITH_TIMEOUT(ticks >= ticksBefore + 5, "the timer of the window stopped firing", 20000);
-    button->click();
-    QCOMPARE(clicks, 1);
+    QTRY_VERIFY2_WITH_TIMEOUT(probe.served(), "the window was not served during the check", 20000);
     QVERIFY(checker->IsChecking());
 
     // Closing the window drops the check that still waits.
@@ -469,8 +525,7 @@ void UpdateCheckTest::offerStripAndKeys()
     offer.show();
     QVERIFY(offer.IsInTitleBar(QPoint(490, 29)));
     QVERIFY(!offer.IsInTitleBar(QPoint(490, 30)));
-    QVERIFY(offer.windowFlags().testFlag(Qt::CustomizeWindowHint));
-    QVERIFY(!offer.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(offer.windowFlags().testFlag(Qt::FramelessWindowHint));
     QTest::keyClick(&offer, Qt::Key_Escape);
     QTest::keyClick(&offer, Qt::Key_Return);
     QVERIFY(offer.isVisible());

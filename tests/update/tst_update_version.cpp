@@ -52,6 +52,12 @@ void UpdateVersionTest::compare_data()
     QTest::newRow("empty line") << "8.1.0.0" << "" << true << false << false << "";
     QTest::newRow("no version layout") << "8.1.0.0" << "<html>" << true << false << false << "";
     QTest::newRow("empty installed") << "" << "8.1.0.0" << false << true << false << "8.1.0.0";
+    QTest::newRow("version of 32 characters") << "8.1.0.0" << "9." + QString(30, QLatin1Char('0')) << false << true
+                                              << false << "9." + QString(30, QLatin1Char('0'));
+    QTest::newRow("version longer than 32 characters")
+        << "8.1.0.0" << "9." + QString(31, QLatin1Char('0')) << true << false << false << "";
+    QTest::newRow("version line of a megabyte")
+        << "8.1.0.0" << "9." + QString(1 << 20, QLatin1Char('1')) << true << false << false << "";
 }
 
 void UpdateVersionTest::compare()

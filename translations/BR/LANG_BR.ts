@@ -523,6 +523,10 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>FolderExist</name>
@@ -580,20 +584,40 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
         <source>The installer could not be started.</source>
         <translation>Não foi possível iniciar o instalador.</translation>
     </message>
+    <message>
+        <source>The update server could not be reached.</source>
+        <translation>Não foi possível acessar o servidor de atualização.</translation>
+    </message>
+    <message>
+        <source>The update server refused the download or could not be trusted.</source>
+        <translation>O servidor de atualização recusou o download ou não é confiável.</translation>
+    </message>
+    <message>
+        <source>The update was not found on the server.</source>
+        <translation>A atualização não foi encontrada no servidor.</translation>
+    </message>
+    <message>
+        <source>The download could not be saved.</source>
+        <translation>Não foi possível salvar o download.</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>O download foi cancelado.</translation>
+    </message>
+    <message>
+        <source>The download was cut short.</source>
+        <translation>O download foi interrompido antes do fim.</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Falha na atualização</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Pictavo already running.</source>
         <translation>O Pictavo já está em execução.</translation>
-    </message>
-    <message>
-        <source>Update failed 
-
- Update failed due to partial download.</source>
-        <translation>Falha na atualização 
-
- A atualização falhou porque o download está incompleto.</translation>
     </message>
 </context>
 <context>

@@ -523,6 +523,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>FolderExist</name>
@@ -580,20 +584,40 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>The installer could not be started.</source>
         <translation>无法启动安装程序。</translation>
     </message>
+    <message>
+        <source>The update server could not be reached.</source>
+        <translation>无法连接到更新服务器。</translation>
+    </message>
+    <message>
+        <source>The update server refused the download or could not be trusted.</source>
+        <translation>更新服务器拒绝了下载，或该服务器不可信。</translation>
+    </message>
+    <message>
+        <source>The update was not found on the server.</source>
+        <translation>服务器上找不到该更新。</translation>
+    </message>
+    <message>
+        <source>The download could not be saved.</source>
+        <translation>无法保存下载的文件。</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>下载已取消。</translation>
+    </message>
+    <message>
+        <source>The download was cut short.</source>
+        <translation>下载中途中断。</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>更新失败</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Pictavo already running.</source>
         <translation>Pictavo 已在运行。</translation>
-    </message>
-    <message>
-        <source>Update failed 
-
- Update failed due to partial download.</source>
-        <translation>更新失败 
-
- 下载不完整，更新失败。</translation>
     </message>
 </context>
 <context>

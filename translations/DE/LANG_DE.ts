@@ -523,6 +523,10 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>FolderExist</name>
@@ -580,20 +584,40 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
         <source>The installer could not be started.</source>
         <translation>Das Installationsprogramm konnte nicht gestartet werden.</translation>
     </message>
+    <message>
+        <source>The update server could not be reached.</source>
+        <translation>Der Update-Server ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The update server refused the download or could not be trusted.</source>
+        <translation>Der Update-Server hat den Download abgelehnt oder ist nicht vertrauenswürdig.</translation>
+    </message>
+    <message>
+        <source>The update was not found on the server.</source>
+        <translation>Das Update wurde auf dem Server nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The download could not be saved.</source>
+        <translation>Der Download konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>Der Download wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The download was cut short.</source>
+        <translation>Der Download wurde vorzeitig unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Update fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Pictavo already running.</source>
         <translation>Pictavo wird bereits ausgeführt.</translation>
-    </message>
-    <message>
-        <source>Update failed 
-
- Update failed due to partial download.</source>
-        <translation>Update fehlgeschlagen 
-
- Das Update ist fehlgeschlagen, weil der Download unvollständig ist.</translation>
     </message>
 </context>
 <context>

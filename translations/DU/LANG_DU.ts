@@ -523,6 +523,10 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
 </context>
 <context>
     <name>FolderExist</name>
@@ -580,20 +584,40 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
         <source>The installer could not be started.</source>
         <translation>Het installatieprogramma kon niet worden gestart.</translation>
     </message>
+    <message>
+        <source>The update server could not be reached.</source>
+        <translation>De updateserver is niet bereikbaar.</translation>
+    </message>
+    <message>
+        <source>The update server refused the download or could not be trusted.</source>
+        <translation>De updateserver heeft de download geweigerd of is niet betrouwbaar.</translation>
+    </message>
+    <message>
+        <source>The update was not found on the server.</source>
+        <translation>De update is niet gevonden op de server.</translation>
+    </message>
+    <message>
+        <source>The download could not be saved.</source>
+        <translation>De download kon niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>De download is geannuleerd.</translation>
+    </message>
+    <message>
+        <source>The download was cut short.</source>
+        <translation>De download is voortijdig afgebroken.</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Update mislukt</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Pictavo already running.</source>
         <translation>Pictavo is al actief.</translation>
-    </message>
-    <message>
-        <source>Update failed 
-
- Update failed due to partial download.</source>
-        <translation>Update mislukt 
-
- De update is mislukt omdat de download onvolledig is.</translation>
     </message>
 </context>
 <context>

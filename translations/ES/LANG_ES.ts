@@ -523,6 +523,10 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>FolderExist</name>
@@ -580,20 +584,40 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
         <source>The installer could not be started.</source>
         <translation>No se pudo iniciar el instalador.</translation>
     </message>
+    <message>
+        <source>The update server could not be reached.</source>
+        <translation>No se puede acceder al servidor de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>The update server refused the download or could not be trusted.</source>
+        <translation>El servidor de actualizaciones rechazó la descarga o no es de confianza.</translation>
+    </message>
+    <message>
+        <source>The update was not found on the server.</source>
+        <translation>No se encontró la actualización en el servidor.</translation>
+    </message>
+    <message>
+        <source>The download could not be saved.</source>
+        <translation>No se pudo guardar la descarga.</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>Se canceló la descarga.</translation>
+    </message>
+    <message>
+        <source>The download was cut short.</source>
+        <translation>La descarga se interrumpió antes de terminar.</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Error de actualización</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Pictavo already running.</source>
         <translation>Pictavo ya se está ejecutando.</translation>
-    </message>
-    <message>
-        <source>Update failed 
-
- Update failed due to partial download.</source>
-        <translation>Error de actualización 
-
- La actualización falló porque la descarga está incompleta.</translation>
     </message>
 </context>
 <context>

@@ -523,6 +523,10 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>FolderExist</name>
@@ -580,20 +584,40 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
         <source>The installer could not be started.</source>
         <translation>Impossible de lancer le programme d'installation.</translation>
     </message>
+    <message>
+        <source>The update server could not be reached.</source>
+        <translation>Le serveur de mise à jour est injoignable.</translation>
+    </message>
+    <message>
+        <source>The update server refused the download or could not be trusted.</source>
+        <translation>Le serveur de mise à jour a refusé le téléchargement ou n&apos;est pas digne de confiance.</translation>
+    </message>
+    <message>
+        <source>The update was not found on the server.</source>
+        <translation>La mise à jour est introuvable sur le serveur.</translation>
+    </message>
+    <message>
+        <source>The download could not be saved.</source>
+        <translation>Le téléchargement n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>Le téléchargement a été annulé.</translation>
+    </message>
+    <message>
+        <source>The download was cut short.</source>
+        <translation>Le téléchargement a été interrompu avant la fin.</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Échec de la mise à jour</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Pictavo already running.</source>
         <translation>Pictavo est déjà en cours d&apos;exécution.</translation>
-    </message>
-    <message>
-        <source>Update failed 
-
- Update failed due to partial download.</source>
-        <translation>Échec de la mise à jour 
-
- La mise à jour a échoué : téléchargement incomplet.</translation>
     </message>
 </context>
 <context>

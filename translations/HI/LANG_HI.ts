@@ -523,6 +523,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>OK</source>
         <translation>ठीक है</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
 </context>
 <context>
     <name>FolderExist</name>
@@ -580,20 +584,40 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>The installer could not be started.</source>
         <translation>इंस्टॉलर शुरू नहीं हो सका।</translation>
     </message>
+    <message>
+        <source>The update server could not be reached.</source>
+        <translation>अपडेट सर्वर तक नहीं पहुँचा जा सका।</translation>
+    </message>
+    <message>
+        <source>The update server refused the download or could not be trusted.</source>
+        <translation>अपडेट सर्वर ने डाउनलोड अस्वीकार कर दिया या वह भरोसेमंद नहीं है।</translation>
+    </message>
+    <message>
+        <source>The update was not found on the server.</source>
+        <translation>सर्वर पर अपडेट नहीं मिला।</translation>
+    </message>
+    <message>
+        <source>The download could not be saved.</source>
+        <translation>डाउनलोड सहेजा नहीं जा सका।</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>डाउनलोड रद्द कर दिया गया।</translation>
+    </message>
+    <message>
+        <source>The download was cut short.</source>
+        <translation>डाउनलोड बीच में ही रुक गया।</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>अपडेट विफल रहा</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Pictavo already running.</source>
         <translation>Pictavo पहले से चल रहा है।</translation>
-    </message>
-    <message>
-        <source>Update failed 
-
- Update failed due to partial download.</source>
-        <translation>अपडेट विफल 
-
- अधूरे डाउनलोड के कारण अपडेट विफल हुआ।</translation>
     </message>
 </context>
 <context>

@@ -523,6 +523,10 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>FolderExist</name>
@@ -580,20 +584,40 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
         <source>The installer could not be started.</source>
         <translation>Impossibile avviare il programma di installazione.</translation>
     </message>
+    <message>
+        <source>The update server could not be reached.</source>
+        <translation>Il server degli aggiornamenti non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>The update server refused the download or could not be trusted.</source>
+        <translation>Il server degli aggiornamenti ha rifiutato il download o non è attendibile.</translation>
+    </message>
+    <message>
+        <source>The update was not found on the server.</source>
+        <translation>L&apos;aggiornamento non è stato trovato sul server.</translation>
+    </message>
+    <message>
+        <source>The download could not be saved.</source>
+        <translation>Impossibile salvare il download.</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>Il download è stato annullato.</translation>
+    </message>
+    <message>
+        <source>The download was cut short.</source>
+        <translation>Il download si è interrotto prima della fine.</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>Aggiornamento non riuscito</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Pictavo already running.</source>
         <translation>Pictavo è già in esecuzione.</translation>
-    </message>
-    <message>
-        <source>Update failed 
-
- Update failed due to partial download.</source>
-        <translation>Aggiornamento non riuscito 
-
- Aggiornamento non riuscito: download incompleto.</translation>
     </message>
 </context>
 <context>

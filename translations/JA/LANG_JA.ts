@@ -523,6 +523,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
 </context>
 <context>
     <name>FolderExist</name>
@@ -580,20 +584,40 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>The installer could not be started.</source>
         <translation>インストーラーを起動できませんでした。</translation>
     </message>
+    <message>
+        <source>The update server could not be reached.</source>
+        <translation>アップデート サーバーに接続できませんでした。</translation>
+    </message>
+    <message>
+        <source>The update server refused the download or could not be trusted.</source>
+        <translation>アップデート サーバーがダウンロードを拒否したか、信頼できません。</translation>
+    </message>
+    <message>
+        <source>The update was not found on the server.</source>
+        <translation>サーバーにアップデートが見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>The download could not be saved.</source>
+        <translation>ダウンロードを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>ダウンロードはキャンセルされました。</translation>
+    </message>
+    <message>
+        <source>The download was cut short.</source>
+        <translation>ダウンロードが途中で中断されました。</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>アップデートに失敗しました</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Pictavo already running.</source>
         <translation>Pictavo は既に実行中です。</translation>
-    </message>
-    <message>
-        <source>Update failed 
-
- Update failed due to partial download.</source>
-        <translation>更新に失敗しました 
-
- ダウンロードが不完全なため、更新できませんでした。</translation>
     </message>
 </context>
 <context>

@@ -523,6 +523,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>OK</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
 </context>
 <context>
     <name>FolderExist</name>
@@ -580,20 +584,40 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>The installer could not be started.</source>
         <translation>설치 프로그램을 시작할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>The update server could not be reached.</source>
+        <translation>업데이트 서버에 연결할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The update server refused the download or could not be trusted.</source>
+        <translation>업데이트 서버가 다운로드를 거부했거나 신뢰할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The update was not found on the server.</source>
+        <translation>서버에서 업데이트를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The download could not be saved.</source>
+        <translation>다운로드를 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation>다운로드가 취소되었습니다.</translation>
+    </message>
+    <message>
+        <source>The download was cut short.</source>
+        <translation>다운로드가 도중에 중단되었습니다.</translation>
+    </message>
+    <message>
+        <source>Update failed</source>
+        <translation>업데이트 실패</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Pictavo already running.</source>
         <translation>Pictavo가 이미 실행 중입니다.</translation>
-    </message>
-    <message>
-        <source>Update failed 
-
- Update failed due to partial download.</source>
-        <translation>업데이트 실패 
-
- 다운로드가 완료되지 않아 업데이트하지 못했습니다.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "my_tree_widget.h"
 #include "run_state.h"
 #include "save_file.h"
+#include "update_files.h"
 #include "wipe_folder.h"
 #include "window_frame.h"
 
@@ -25,11 +26,12 @@ bool answeredYes()
     return g_state.pressedButtonName == QLatin1String("YesBtn");
 }
 
-// Set when a More Tools entry leaves the application for another tool.
+// Set when a More Tools entry leaves the application for another tool, or
+// the accepted update for its installer.
 bool leavingForAnotherTool()
 {
     return g_state.launchedMonitorDrive || g_state.launchedRepairVideo || g_state.launchedRecoverData ||
-           g_state.launchedRecoverPhoto;
+           g_state.launchedRecoverPhoto || g_leavingForInstaller;
 }
 
 } // namespace
