@@ -28,8 +28,8 @@ const Node* afterFirstImage(const Node* node)
 
 bool isTableRunMarker(quint16 marker)
 {
-    return marker == jpeg::kDQT || jpeg::isSof012(marker) || marker == jpeg::kDHT
-        || marker == jpeg::kDRI || marker == jpeg::kCOM;
+    return marker == jpeg::kDQT || jpeg::isRepairableFrame(marker) || marker == jpeg::kDHT
+        || marker == jpeg::kDAC || marker == jpeg::kDRI || marker == jpeg::kCOM;
 }
 
 // A one-table DQT must come with as many one-table DQT segments as the third
@@ -46,6 +46,9 @@ struct Notes {
     bool dqt = false;
     bool sof = false;
     bool dht = false;
+    bool arithmetic = false; // an arithmetic-coded frame needs no DHT
+
+    bool readyForScan() const { return dqt && sof && (dht || arithmetic); }
 };
 
 // Handles one node of a table run; false when it makes the list unusable.
@@ -55,8 +58,10 @@ bool acceptTableNode(const Node* node, Notes& notes)
     const quint16 marker = node->marker;
     if (marker == jpeg::kCOM)
         return true;
-    if (jpeg::isSof012(marker))
+    if (jpeg::isRepairableFrame(marker)) {
         notes.sof = true;
+        notes.arithmetic = jpeg::isArithmeticFrame(marker);
+    }
     else if (marker == jpeg::kDHT)
         notes.dht = true;
     else if (marker == jpeg::kDQT)
@@ -85,7 +90,7 @@ unsigned int checkFrom(const Node* cursor)
                 return 0;
             cursor = cursor->next;
         }
-        if (notes.dqt && notes.sof && notes.dht && cursor && cursor->marker == jpeg::kSOS)
+        if (notes.readyForScan() && cursor && cursor->marker == jpeg::kSOS)
             return 1;
         if (!cursor)
             return 0;

@@ -1,5 +1,6 @@
 #include "file_window.h"
 #include "global_state.h"
+#include "image_start.h"
 #include "jpeg_markers.h"
 #include "jpg_repair.h"
 #include "segment_lists.h"
@@ -159,6 +160,7 @@ private:
     qint64 tableSegment(qint64 p, qint64 length);
     qint64 startOfScan(qint64 p, qint64 length);
     qint64 scanDataStep(qint64 q, quint16 pair);
+    bool possibleInScanData(qint64 q, quint16 pair);
     void nodeAt(qint64 pos);
     void strayAt(qint64 q);
     void keepFindings();
@@ -182,6 +184,7 @@ private:
     int m_soiCount = 0;
     bool m_dqtSeen = false;
     bool m_sofSeen = false;
+    bool m_arithmeticFrame = false; // needs no Huffman tables
     bool m_smallDhtSeen = false;
 };
 
@@ -286,7 +289,7 @@ qint64 MarkerWalk::countStep(qint64 q, const quint8* at)
     const quint16 word = wordAt(at);
     if (jpeg::isApp(word))
         return q + 2 + lengthAt(at);
-    if (!m_imageOpen && word == jpeg::kSOI && jpeg::isImageStartFollower(wordAt(at + 2))) {
+    if (!m_imageOpen && word == jpeg::kSOI && isImageStart(m_in, q)) {
         ++m_imageCount;
         m_imageOpen = true;
         return q + 2;
@@ -316,8 +319,7 @@ void MarkerWalk::recordImageStarts(qint64 start)
                                      const quint16 word = wordAt(at);
                                      if (jpeg::isApp(word))
                                          return q + 2 + lengthAt(at);
-                                     if (word == jpeg::kSOI
-                                         && jpeg::isImageStartFollower(wordAt(at + 2))) {
+                                     if (word == jpeg::kSOI && isImageStart(m_in, q)) {
                                          record(q);
                                          return q + 2;
                                      }
@@ -389,7 +391,10 @@ qint64 MarkerWalk::markerStep(qint64 p, quint16 marker, qint64 length)
     case jpeg::kSOF0:
     case jpeg::kSOF1:
     case jpeg::kSOF2:
+    case jpeg::kSOF9:
+    case jpeg::kSOF10:
         m_sofSeen = true;
+        m_arithmeticFrame = jpeg::isArithmeticFrame(marker);
         return tableSegment(p, length);
     case jpeg::kSOS:
         return startOfScan(p, length);
@@ -439,7 +444,7 @@ qint64 MarkerWalk::tableSegment(qint64 p, qint64 length)
 // data.
 qint64 MarkerWalk::startOfScan(qint64 p, qint64 length)
 {
-    if (!(m_dqtSeen && m_smallDhtSeen && m_sofSeen))
+    if (!(m_dqtSeen && (m_smallDhtSeen || m_arithmeticFrame) && m_sofSeen))
         return p + 2;
     nodeAt(p);
     m_scanStart = p;
@@ -449,17 +454,41 @@ qint64 MarkerWalk::startOfScan(qint64 p, qint64 length)
     return p + 2 + length;
 }
 
-// FF pairs a decoder would misread are kept by their distance from the SOS
-// marker; an FF D9 that ends the file ends the walk.
+// FF pairs that cannot stand in scan data are kept by their distance from
+// the SOS marker, so the rewrite neutralises them and the decoder reads on
+// instead of stopping there; an FF D9 that ends the file ends the walk.
 qint64 MarkerWalk::scanDataStep(qint64 q, quint16 pair)
 {
     if (pair == jpeg::kEOI && q == m_size - 2) {
         nodeAt(q);
         return kEndWalk;
     }
-    if (jpeg::isStrayPair(pair))
+    if (!possibleInScanData(q, pair))
         strayAt(q);
     return q + 1;
+}
+
+// What the data from the first scan on may hold: byte stuffing, restart
+// markers, the end of the image, and the segments between the scans of a
+// multi-scan image (tables, conditioning, restart interval, line count,
+// comments, APPn, the next scan header), each only with a length field that
+// fits it. A frame header, a start of image, fill bytes or any other code
+// cannot be there.
+bool MarkerWalk::possibleInScanData(qint64 q, quint16 pair)
+{
+    const quint8 code = jpeg::codeOf(pair);
+    if (code == 0x00 || (code >= 0xD0 && code <= 0xD7) || pair == jpeg::kEOI)
+        return true;
+    const qint64 length = m_in.be16(q + 2);
+    if (pair == jpeg::kSOS) {
+        const qint64 components = m_in.byteAt(q + 4);
+        return components >= 1 && components <= 4 && length == 6 + 2 * components;
+    }
+    if (pair == jpeg::kDRI || pair == jpeg::markerWord(0xDC))
+        return length == 4;
+    const bool segment = pair == jpeg::kDHT || pair == jpeg::kDQT || pair == jpeg::kDAC
+        || pair == jpeg::kCOM || jpeg::isApp(pair);
+    return segment && length >= 2 && m_in.byteAt(q + 2 + length) == 0xFF;
 }
 
 bool sizeAccepted()

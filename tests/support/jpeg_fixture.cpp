@@ -107,6 +107,13 @@ QByteArray fourComponentJpeg(int width, int height, bool ycck)
     });
 }
 
+QByteArray extendedSequentialJpeg(int width, int height)
+{
+    return encodeWithLibrary(testPicture(width, height), 3, [](jpeg_compress_struct& cinfo) {
+        jpeg_set_quality(&cinfo, 1, FALSE);
+    });
+}
+
 QByteArray progressiveJpegDeclaring(int width, int height)
 {
     QByteArray jpeg = encodeWithLibrary(testPicture(16, 16), 3, [](jpeg_compress_struct& cinfo) {

@@ -22,6 +22,10 @@ QByteArray cjpegJpeg(const QImage& picture, const QStringList& options);
 // own interface, with its Adobe segment: CMYK, or YCCK (the Adobe colour
 // transform 2) when ycck is set.
 QByteArray fourComponentJpeg(int width, int height, bool ycck);
+// A width x height extended sequential JPEG (SOF1) written through the JPEG
+// library's own interface: at the lowest quality its quantization tables
+// hold values above 255 and are written with 16-bit precision.
+QByteArray extendedSequentialJpeg(int width, int height);
 // A 16 x 16 progressive JPEG written through the JPEG library's own
 // interface whose frame header declares width x height instead.
 QByteArray progressiveJpegDeclaring(int width, int height);
