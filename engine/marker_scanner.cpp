@@ -3,6 +3,7 @@
 #include "image_start.h"
 #include "jpeg_markers.h"
 #include "jpg_repair.h"
+#include "scan_data_pairs.h"
 #include "segment_lists.h"
 #include "segment_recording.h"
 
@@ -160,7 +161,6 @@ private:
     qint64 tableSegment(qint64 p, qint64 length);
     qint64 startOfScan(qint64 p, qint64 length);
     qint64 scanDataStep(qint64 q, quint16 pair);
-    bool possibleInScanData(qint64 q, quint16 pair);
     void nodeAt(qint64 pos);
     void strayAt(qint64 q);
     void keepFindings();
@@ -463,32 +463,9 @@ qint64 MarkerWalk::scanDataStep(qint64 q, quint16 pair)
         nodeAt(q);
         return kEndWalk;
     }
-    if (!possibleInScanData(q, pair))
+    if (!isPossibleInScanData(m_in, q))
         strayAt(q);
     return q + 1;
-}
-
-// What the data from the first scan on may hold: byte stuffing, restart
-// markers, the end of the image, and the segments between the scans of a
-// multi-scan image (tables, conditioning, restart interval, line count,
-// comments, APPn, the next scan header), each only with a length field that
-// fits it. A frame header, a start of image, fill bytes or any other code
-// cannot be there.
-bool MarkerWalk::possibleInScanData(qint64 q, quint16 pair)
-{
-    const quint8 code = jpeg::codeOf(pair);
-    if (code == 0x00 || (code >= 0xD0 && code <= 0xD7) || pair == jpeg::kEOI)
-        return true;
-    const qint64 length = m_in.be16(q + 2);
-    if (pair == jpeg::kSOS) {
-        const qint64 components = m_in.byteAt(q + 4);
-        return components >= 1 && components <= 4 && length == 6 + 2 * components;
-    }
-    if (pair == jpeg::kDRI || pair == jpeg::markerWord(0xDC))
-        return length == 4;
-    const bool segment = pair == jpeg::kDHT || pair == jpeg::kDQT || pair == jpeg::kDAC
-        || pair == jpeg::kCOM || jpeg::isApp(pair);
-    return segment && length >= 2 && m_in.byteAt(q + 2 + length) == 0xFF;
 }
 
 bool sizeAccepted()

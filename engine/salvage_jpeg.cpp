@@ -12,6 +12,7 @@
 #include "image_start.h"
 #include "jpeg_markers.h"
 #include "output_names.h"
+#include "scan_data_pairs.h"
 #include "segment_lists.h"
 
 #include <QDir>
@@ -32,11 +33,12 @@ constexpr std::size_t kMaxSalvagePoints = 4096;
 constexpr int kMaxAttempts = 8;
 
 // A frame the salvage can bring back: its first kept segment, its frame
-// header and its size in pixels.
+// header, its size in pixels and where its first scan's data begins.
 struct Frame {
     qint64 point = -1;
     qint64 header = -1;
     qint64 pixels = 0;
+    qint64 scanData = -1;
 };
 
 bool isSalvageApp(quint16 word)
@@ -88,8 +90,10 @@ Frame frameFrom(FileWindow& input, qint64 point)
         if (length < 2 || p + 2 + length > input.size())
             return Frame();
         if (marker == jpeg::kSOS) {
-            if (frame.header >= 0)
+            if (frame.header >= 0) {
                 frame.point = point;
+                frame.scanData = p + 2 + length;
+            }
             return frame;
         }
         if (jpeg::isFrame(marker)) {
@@ -162,14 +166,34 @@ qint64 imageEnd(FileWindow& input, qint64 header)
     return size;
 }
 
-// Writes FF D8 and length bytes of the input from point on as name in
-// folder (a free name when another input's output holds it). Only a
-// complete file that decodes is kept and listed; a rejected one is removed
-// again: it is no output, and left there it would push a later repair of the
-// same input onto a numbered name.
-Salvage salvageFrom(FileWindow& input, qint64 point, qint64 length, const QString& folder,
-                    const QString& wanted)
+// In the copy of the input from point on, turns the FF of every pair of the
+// frame's scan data that cannot stand there into 00, as the repair of a
+// file with intact headers does, so the decoder reads on past it.
+void neutraliseImpossiblePairs(FileWindow& input, const Frame& frame, qint64 end, FILE* out)
 {
+    const qint64 last = end - 2; // the image's own FF D9 stays
+    qint64 patched = 0;
+    for (qint64 q = input.find(0xFF, frame.scanData, last); q < last && patched < kMaxStrayMarkers;
+         q = input.find(0xFF, q + 1, last)) {
+        if (isPossibleInScanData(input, q))
+            continue;
+        if (fseeko(out, 2 + (q - frame.point), SEEK_SET) == 0)
+            std::fputc(0x00, out);
+        ++patched;
+    }
+    fseeko(out, 0, SEEK_END);
+}
+
+// Writes FF D8 and length bytes of the input from the frame's point on as
+// name in folder (a free name when another input's output holds it), its
+// impossible scan-data pairs up to end neutralised. Only a complete
+// file that decodes is kept and listed; a rejected one is removed again: it
+// is no output, and left there it would push a later repair of the same
+// input onto a numbered name.
+Salvage salvageFrom(FileWindow& input, const Frame& frame, qint64 length, qint64 end,
+                    const QString& folder, const QString& wanted)
+{
+    const qint64 point = frame.point;
     const QString name = freeOutputName(folder, wanted);
     g_state.tempOutputPath = folder + name;
     FILE* out = platform::openFile(g_state.tempOutputPath, "wb+x");
@@ -177,6 +201,7 @@ Salvage salvageFrom(FileWindow& input, qint64 point, qint64 length, const QStrin
         return Salvage::NoOutput;
     writeBytes(out, "\xFF\xD8", 2);
     copyBlocks(input, point, out, length);
+    neutraliseImpossiblePairs(input, frame, end, out);
     if (!closeWritten(out)) {
         QFile::remove(g_state.tempOutputPath);
         g_state.fileFailed = 1;
@@ -184,9 +209,8 @@ Salvage salvageFrom(FileWindow& input, qint64 point, qint64 length, const QStrin
     }
     // The salvaged file ends as the input does: a cut-off input keeps what
     // its data gives.
-    const qint64 end = point + length;
-    const DataEnd dataEnd = input.le16(end - 2) == jpeg::kEOI ? DataEnd::Complete
-                                                              : DataEnd::MayEndEarly;
+    const DataEnd dataEnd = input.le16(point + length - 2) == jpeg::kEOI ? DataEnd::Complete
+                                                                         : DataEnd::MayEndEarly;
     if (!imageDecodes(g_state.tempOutputPath, dataEnd)) {
         QFile::remove(g_state.tempOutputPath);
         return Salvage::Rejected;
@@ -213,12 +237,12 @@ bool salvageLargestFrame(FileWindow& input)
             return false;
         Salvage result;
         if (photo) {
-            result = salvageFrom(input, frame.point, input.size() - frame.point, g_state.workFolder,
+            result = salvageFrom(input, frame, input.size() - frame.point, end, g_state.workFolder,
                                  g_state.fileName);
         } else {
             const QString folder = g_state.workFolder + "/Thumbnail Repaired";
             QDir().mkpath(folder);
-            result = salvageFrom(input, frame.point, end - frame.point, folder,
+            result = salvageFrom(input, frame, end - frame.point, end, folder,
                                  thumbnailOutputName(g_state.fileName, "_[T1]"));
         }
         if (result == Salvage::Decodes)

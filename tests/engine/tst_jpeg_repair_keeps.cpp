@@ -63,46 +63,10 @@ QByteArray describedBy(const QByteArray& jpeg, const QStringList& arguments)
 const QStringList kDescription = {"-Orientation#=6", "-Make=Velmora Test", "-Model=Bench One",
                                   "-DateTimeOriginal=2024:05:17 09:41:07"};
 
-// Offset of the frame's pair FF code, or -1.
+// Offset of the pair FF code, or -1.
 int pairOffset(const QByteArray& jpeg, quint8 code)
 {
     return jpeg.indexOf(QByteArray(1, char(0xFF)) + char(code));
-}
-
-// A picture of deterministic noise: its scan data holds every byte value.
-QImage noisyPicture(int width, int height)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    quint32 state = 12345;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            state = state * 1103515245u + 12345u;
-            const int value = int(state >> 24);
-            picture.setPixel(x, y, qRgb(value, (value * 3 + x) & 0xFF, (value + y) & 0xFF));
-        }
-    }
-    return picture;
-}
-
-// Whether FF code names a frame header, a table, a scan header, a restart
-// interval, an APP segment or a comment: pairs a decoder takes for markers.
-bool namesSegment(quint8 code)
-{
-    return (code >= 0xC0 && code <= 0xCF) || code == 0xDA || code == 0xDB || code == 0xDD
-        || code >= 0xE0;
-}
-
-// First position in the scan data where the bytes are 00 00 followed by a
-// byte that would make FF a segment's marker, not after an FF; -1 when there
-// is none.
-int cardDamageSpot(const QByteArray& jpeg)
-{
-    for (int at = pairOffset(jpeg, 0xDA) + 14; at + 2 < jpeg.size() - 2; ++at) {
-        if (jpeg[at] == '\0' && jpeg[at + 1] == '\0' && jpeg[at - 1] != char(0xFF)
-            && namesSegment(quint8(jpeg[at + 2])) && jpeg[at + 2] != char(0xFF))
-            return at;
-    }
-    return -1;
 }
 
 } // namespace
@@ -242,15 +206,8 @@ void JpegRepairKeepsTest::photoDescriptionIsKept()
 void JpegRepairKeepsTest::cardDamageInScanDataIsSteppedOver()
 {
     QByteArray photo;
-    int spot = -1;
-    for (int quality = 95; quality >= 60 && spot < 0; quality -= 5) {
-        photo = fixture::encodeJpeg(noisyPicture(640, 480), quality);
-        spot = cardDamageSpot(photo);
-    }
-    QVERIFY2(spot > 0, "no 00 00 before a marker code in the test photos' scan data");
-    QByteArray damaged = photo;
-    damaged[spot] = char(0xFF);
-    damaged[spot + 1] = char(0xFF);
+    const QByteArray damaged = fixture::cardDamagedJpeg(&photo);
+    QVERIFY2(!damaged.isEmpty(), "no 00 00 before a marker code in the test photos' scan data");
     const QString path = putFile(m_inputs, "card.jpg", damaged);
 
     repairFile(path);

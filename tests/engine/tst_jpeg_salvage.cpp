@@ -188,6 +188,14 @@ void JpegSalvageTest::largestFrameIsThePhoto_data()
     QTest::newRow("header wiped: the preview, listed as one")
         << headerWiped << false << QString("/Thumbnail Repaired/cam_[T1].jpg") << preview;
 
+    // Card damage in the scan data of a photo whose start is wiped: the
+    // salvaged copy neutralises it and decodes whole.
+    QByteArray undamaged;
+    QByteArray cardDamaged = fixture::cardDamagedJpeg(&undamaged);
+    cardDamaged.replace(0, 4, QByteArray(4, '\0'));
+    QTest::newRow("start wiped, card damage in the scan data")
+        << cardDamaged << true << QString("/cam.jpg") << undamaged;
+
     // The photo's frame header wiped as well as its start: its thumbnail is
     // the largest frame left, and a small part of the file.
     QByteArray noFrame = fixture::withExifThumbnail(photo, thumbnail);
