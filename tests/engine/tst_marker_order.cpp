@@ -86,6 +86,9 @@ void MarkerOrderTest::check_data()
     row("two-table DQT ignores count", "DQT:132 SOF0 DHT SOS", 1, 0, 1, 3);
     row("selector 3 ignores count", "DQT:67 SOF0 DHT SOS", 1, 0, 3, 3);
     row("no third component", "DQT:67 SOF0 DHT SOS", 1, 0, kNoThirdComponentTable, 2);
+    // An 8-bit and a 16-bit one-table DQT for selectors 0 and 1.
+    row("8-bit and 16-bit one-table DQT", "DQT:67 DQT:131 SOF1 DHT SOS", 1, 0, 1, 1);
+    row("16-bit one-table DQT missing", "DQT:67 SOF1 DHT SOS", 0, 0, 1, 1);
     row("no SOS", "SOI DQT SOF0 DHT EOI", 0);
     row("only SOS before DHT", "DQT SOF0 SOS DHT", 0);
     row("empty list", "", 0);

@@ -167,7 +167,7 @@ QByteArray fourComponentJpeg(int width, int height, bool ycck)
 QByteArray extendedSequentialJpeg(int width, int height)
 {
     return encodeWithLibrary(testPicture(width, height), 3, [](jpeg_compress_struct& cinfo) {
-        jpeg_set_quality(&cinfo, 1, FALSE);
+        cinfo.quant_tbl_ptrs[1]->quantval[63] = 300;
     });
 }
 

@@ -32,8 +32,9 @@ QByteArray cjpegJpeg(const QImage& picture, const QStringList& options);
 // transform 2) when ycck is set.
 QByteArray fourComponentJpeg(int width, int height, bool ycck);
 // A width x height extended sequential JPEG (SOF1) written through the JPEG
-// library's own interface: at the lowest quality its quantization tables
-// hold values above 255 and are written with 16-bit precision.
+// library's own interface: its luminance table is written with 8-bit
+// precision, its chrominance table, which holds a value above 255, with
+// 16-bit precision, each in a DQT segment of its own.
 QByteArray extendedSequentialJpeg(int width, int height);
 // A 16 x 16 progressive JPEG written through the JPEG library's own
 // interface whose frame header declares width x height instead.
