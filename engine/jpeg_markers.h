@@ -19,6 +19,7 @@ constexpr quint16 kSOI = markerWord(0xD8);
 constexpr quint16 kEOI = markerWord(0xD9);
 constexpr quint16 kSOS = markerWord(0xDA);
 constexpr quint16 kDQT = markerWord(0xDB);
+constexpr quint16 kDNL = markerWord(0xDC);
 constexpr quint16 kDRI = markerWord(0xDD);
 constexpr quint16 kAPP0 = markerWord(0xE0);
 constexpr quint16 kAPP1 = markerWord(0xE1);

@@ -76,11 +76,11 @@ bool acceptTableNode(const Node* node, Notes& notes)
     if (jpeg::isRepairableFrame(marker)) {
         notes.sof = true;
         notes.arithmetic = jpeg::isArithmeticFrame(marker);
-    }
-    else if (marker == jpeg::kDHT)
+    } else if (marker == jpeg::kDHT) {
         notes.dht = true;
-    else if (marker == jpeg::kDQT)
+    } else if (marker == jpeg::kDQT) {
         notes.dqt = true;
+    }
     if (node->length == 0)
         return false;
     return marker != jpeg::kDQT || oneTableRuleHolds(node->length, notes.wideTables);

@@ -14,7 +14,7 @@ bool isPossibleInScanData(FileWindow& in, qint64 q)
         const qint64 components = in.byteAt(q + 4);
         return components >= 1 && components <= 4 && length == 6 + 2 * components;
     }
-    if (pair == jpeg::kDRI || pair == jpeg::markerWord(0xDC))
+    if (pair == jpeg::kDRI || pair == jpeg::kDNL)
         return length == 4;
     const bool segment = pair == jpeg::kDHT || pair == jpeg::kDQT || pair == jpeg::kDAC
         || pair == jpeg::kCOM || jpeg::isApp(pair);
