@@ -12,10 +12,14 @@ constexpr quint16 kSOF0 = markerWord(0xC0);
 constexpr quint16 kSOF1 = markerWord(0xC1);
 constexpr quint16 kSOF2 = markerWord(0xC2);
 constexpr quint16 kDHT = markerWord(0xC4);
+constexpr quint16 kSOF9 = markerWord(0xC9);
+constexpr quint16 kSOF10 = markerWord(0xCA);
+constexpr quint16 kDAC = markerWord(0xCC);
 constexpr quint16 kSOI = markerWord(0xD8);
 constexpr quint16 kEOI = markerWord(0xD9);
 constexpr quint16 kSOS = markerWord(0xDA);
 constexpr quint16 kDQT = markerWord(0xDB);
+constexpr quint16 kDNL = markerWord(0xDC);
 constexpr quint16 kDRI = markerWord(0xDD);
 constexpr quint16 kAPP0 = markerWord(0xE0);
 constexpr quint16 kAPP1 = markerWord(0xE1);
@@ -34,37 +38,34 @@ constexpr bool isApp(quint16 word)
     return isMarker(word) && codeOf(word) >= 0xE0 && codeOf(word) <= 0xEF;
 }
 
-constexpr bool isSof012(quint16 word) { return word == kSOF0 || word == kSOF1 || word == kSOF2; }
+// Any start-of-frame marker: C0 to CF without DHT (C4), JPG (C8) and DAC (CC).
+constexpr bool isFrame(quint16 word)
+{
+    if (!isMarker(word))
+        return false;
+    const quint8 code = codeOf(word);
+    return code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
+}
+
+// The frames the engine repairs: baseline, extended sequential and
+// progressive, with Huffman coding (SOF0, SOF1, SOF2) or arithmetic coding
+// (SOF9, SOF10).
+constexpr bool isArithmeticFrame(quint16 word) { return word == kSOF9 || word == kSOF10; }
+constexpr bool isRepairableFrame(quint16 word)
+{
+    return word == kSOF0 || word == kSOF1 || word == kSOF2 || isArithmeticFrame(word);
+}
 
 // The markers the scanners walk as segments: SOI, EOI, SOS, DQT, DRI, the
-// C0 to CF range without CC, RST0 to RST7, APP0 to APP15 and COM.
+// C0 to CF range (DAC included, the conditioning of arithmetic-coded
+// frames), RST0 to RST7, APP0 to APP15 and COM.
 constexpr bool isKnownMarker(quint16 word)
 {
     if (!isMarker(word))
         return false;
     const quint8 code = codeOf(word);
-    return (code >= 0xC0 && code <= 0xCF && code != 0xCC) || (code >= 0xD0 && code <= 0xDB)
+    return (code >= 0xC0 && code <= 0xCF) || (code >= 0xD0 && code <= 0xDB)
         || code == 0xDD || (code >= 0xE0 && code <= 0xEF) || code == 0xFE;
-}
-
-// Markers that may follow an FF D8 for it to count as an image start.
-constexpr bool isImageStartFollower(quint16 word)
-{
-    return word == kDQT || word == kDHT || word == kAPP0 || word == kAPP1 || word == kAPP2
-        || word == kAPP3 || word == kSOF0 || word == kSOS || word == kAPP13 || word == kAPP14;
-}
-
-// An FF pair in entropy-coded data that a decoder would take for a marker it
-// cannot use there. Byte stuffing (FF 00), restart markers and FF D9 are not.
-constexpr bool isStrayPair(quint16 word)
-{
-    if (!isMarker(word))
-        return false;
-    const quint8 code = codeOf(word);
-    const bool expected = code == 0x00 || (code >= 0xC0 && code <= 0xCF && code != 0xCC)
-        || (code >= 0xD0 && code <= 0xD7) || code == 0xD9 || code == 0xDA || code == 0xDB
-        || code == 0xDD || (code >= 0xE0 && code <= 0xEF) || code == 0xFE;
-    return !expected;
 }
 
 } // namespace jpeg

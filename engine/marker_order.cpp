@@ -28,24 +28,42 @@ const Node* afterFirstImage(const Node* node)
 
 bool isTableRunMarker(quint16 marker)
 {
-    return marker == jpeg::kDQT || jpeg::isSof012(marker) || marker == jpeg::kDHT
-        || marker == jpeg::kDRI || marker == jpeg::kCOM;
+    return marker == jpeg::kDQT || jpeg::isRepairableFrame(marker) || marker == jpeg::kDHT
+        || marker == jpeg::kDAC || marker == jpeg::kDRI || marker == jpeg::kCOM;
 }
 
+// Length field of a DQT segment holding one table of 16-bit values, as an
+// extended sequential frame may have beside its 8-bit tables.
+constexpr quint16 kOneWideTableDqt = 2 + 1 + 128;
+
 // A one-table DQT must come with as many one-table DQT segments as the third
-// component's selector asks for.
-bool oneTableRuleHolds(quint16 length)
+// component's selector asks for: the recorded 8-bit ones and the 16-bit ones
+// of the list.
+bool oneTableRuleHolds(quint16 length, int wideTables)
 {
     const int selector = g_state.thirdComponentTable;
     if (length != 67 || selector > 2)
         return true;
-    return g_state.dqtSegmentCount == selector + 1;
+    return g_state.dqtSegmentCount + wideTables == selector + 1;
+}
+
+template <typename Node>
+int wideTableSegments(const Node* node)
+{
+    int count = 0;
+    for (; node; node = node->next)
+        count += node->marker == jpeg::kDQT && node->length == kOneWideTableDqt ? 1 : 0;
+    return count;
 }
 
 struct Notes {
     bool dqt = false;
     bool sof = false;
     bool dht = false;
+    bool arithmetic = false; // an arithmetic-coded frame needs no DHT
+    int wideTables = 0;      // one-table DQT segments of 16-bit values
+
+    bool readyForScan() const { return dqt && sof && (dht || arithmetic); }
 };
 
 // Handles one node of a table run; false when it makes the list unusable.
@@ -55,15 +73,17 @@ bool acceptTableNode(const Node* node, Notes& notes)
     const quint16 marker = node->marker;
     if (marker == jpeg::kCOM)
         return true;
-    if (jpeg::isSof012(marker))
+    if (jpeg::isRepairableFrame(marker)) {
         notes.sof = true;
-    else if (marker == jpeg::kDHT)
+        notes.arithmetic = jpeg::isArithmeticFrame(marker);
+    } else if (marker == jpeg::kDHT) {
         notes.dht = true;
-    else if (marker == jpeg::kDQT)
+    } else if (marker == jpeg::kDQT) {
         notes.dqt = true;
+    }
     if (node->length == 0)
         return false;
-    return marker != jpeg::kDQT || oneTableRuleHolds(node->length);
+    return marker != jpeg::kDQT || oneTableRuleHolds(node->length, notes.wideTables);
 }
 
 template <typename Node>
@@ -72,6 +92,7 @@ unsigned int checkFrom(const Node* cursor)
     if (!cursor)
         return 0;
     Notes notes;
+    notes.wideTables = wideTableSegments(cursor);
     bool soiTaken = false;
     for (;;) {
         if (!soiTaken && cursor && cursor->marker == jpeg::kSOI) {
@@ -85,7 +106,7 @@ unsigned int checkFrom(const Node* cursor)
                 return 0;
             cursor = cursor->next;
         }
-        if (notes.dqt && notes.sof && notes.dht && cursor && cursor->marker == jpeg::kSOS)
+        if (notes.readyForScan() && cursor && cursor->marker == jpeg::kSOS)
             return 1;
         if (!cursor)
             return 0;

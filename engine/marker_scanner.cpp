@@ -1,7 +1,9 @@
 #include "file_window.h"
 #include "global_state.h"
+#include "image_start.h"
 #include "jpeg_markers.h"
 #include "jpg_repair.h"
+#include "scan_data_pairs.h"
 #include "segment_lists.h"
 #include "segment_recording.h"
 
@@ -182,6 +184,7 @@ private:
     int m_soiCount = 0;
     bool m_dqtSeen = false;
     bool m_sofSeen = false;
+    bool m_arithmeticFrame = false; // needs no Huffman tables
     bool m_smallDhtSeen = false;
 };
 
@@ -286,7 +289,7 @@ qint64 MarkerWalk::countStep(qint64 q, const quint8* at)
     const quint16 word = wordAt(at);
     if (jpeg::isApp(word))
         return q + 2 + lengthAt(at);
-    if (!m_imageOpen && word == jpeg::kSOI && jpeg::isImageStartFollower(wordAt(at + 2))) {
+    if (!m_imageOpen && word == jpeg::kSOI && isImageStart(m_in, q)) {
         ++m_imageCount;
         m_imageOpen = true;
         return q + 2;
@@ -316,8 +319,7 @@ void MarkerWalk::recordImageStarts(qint64 start)
                                      const quint16 word = wordAt(at);
                                      if (jpeg::isApp(word))
                                          return q + 2 + lengthAt(at);
-                                     if (word == jpeg::kSOI
-                                         && jpeg::isImageStartFollower(wordAt(at + 2))) {
+                                     if (word == jpeg::kSOI && isImageStart(m_in, q)) {
                                          record(q);
                                          return q + 2;
                                      }
@@ -389,7 +391,10 @@ qint64 MarkerWalk::markerStep(qint64 p, quint16 marker, qint64 length)
     case jpeg::kSOF0:
     case jpeg::kSOF1:
     case jpeg::kSOF2:
+    case jpeg::kSOF9:
+    case jpeg::kSOF10:
         m_sofSeen = true;
+        m_arithmeticFrame = jpeg::isArithmeticFrame(marker);
         return tableSegment(p, length);
     case jpeg::kSOS:
         return startOfScan(p, length);
@@ -439,7 +444,7 @@ qint64 MarkerWalk::tableSegment(qint64 p, qint64 length)
 // data.
 qint64 MarkerWalk::startOfScan(qint64 p, qint64 length)
 {
-    if (!(m_dqtSeen && m_smallDhtSeen && m_sofSeen))
+    if (!(m_dqtSeen && (m_smallDhtSeen || m_arithmeticFrame) && m_sofSeen))
         return p + 2;
     nodeAt(p);
     m_scanStart = p;
@@ -449,15 +454,16 @@ qint64 MarkerWalk::startOfScan(qint64 p, qint64 length)
     return p + 2 + length;
 }
 
-// FF pairs a decoder would misread are kept by their distance from the SOS
-// marker; an FF D9 that ends the file ends the walk.
+// FF pairs that cannot stand in scan data are kept by their distance from
+// the SOS marker, so the rewrite neutralises them and the decoder reads on
+// instead of stopping there; an FF D9 that ends the file ends the walk.
 qint64 MarkerWalk::scanDataStep(qint64 q, quint16 pair)
 {
     if (pair == jpeg::kEOI && q == m_size - 2) {
         nodeAt(q);
         return kEndWalk;
     }
-    if (jpeg::isStrayPair(pair))
+    if (!isPossibleInScanData(m_in, q))
         strayAt(q);
     return q + 1;
 }

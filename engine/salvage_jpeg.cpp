@@ -1,23 +1,45 @@
-// Salvage of a JPEG left as invalid: everything before the first usable
-// table is dropped and a fresh start-of-image is put in front of the rest.
+// Salvage of a JPEG left as invalid: everything before the tables of its
+// largest frame is dropped and a fresh start-of-image is put in front of the
+// rest. A smaller image that comes back alone is a thumbnail or preview of
+// the file, never the photo itself.
 #include "jpg_repair.h"
 
-#include "backward_search.h"
 #include "block_copy.h"
 #include "decode_check.h"
 #include "file_open.h"
 #include "file_window.h"
 #include "global_state.h"
+#include "image_start.h"
 #include "jpeg_markers.h"
 #include "output_names.h"
+#include "scan_data_pairs.h"
 #include "segment_lists.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <map>
+#include <vector>
 
 namespace {
 
 enum class Salvage { Decodes, Rejected, NoOutput, WriteFailed };
+
+// Bounds that keep a damaged file from making the salvage search long.
+constexpr int kMaxChainSegments = 64;
+constexpr std::size_t kMaxSalvagePoints = 4096;
+constexpr int kMaxAttempts = 8;
+
+// A frame the salvage can bring back: its first kept segment, its frame
+// header, its size in pixels and where its first scan's data begins.
+struct Frame {
+    qint64 point = -1;
+    qint64 header = -1;
+    qint64 pixels = 0;
+    qint64 scanData = -1;
+};
 
 bool isSalvageApp(quint16 word)
 {
@@ -30,20 +52,156 @@ bool startsTables(quint16 word)
     return word == jpeg::kDQT || word == jpeg::kDHT || word == jpeg::kAPP0;
 }
 
-// Writes FF D8 and the input from point on under the input's name in the
-// work folder (a free name when another input's output holds it). Only a
-// complete file that decodes is kept; a rejected one is removed again: it is
-// no output, and left there it would push a later repair of the same input
-// onto a numbered name.
-Salvage salvageFrom(FileWindow& input, qint64 point)
+// Segments that may stand before an image's first scan besides its frame.
+bool isHeaderSegment(quint16 word)
 {
-    const QString name = freeOutputName(g_state.workFolder, g_state.fileName);
-    g_state.tempOutputPath = g_state.workFolder + name;
+    return word == jpeg::kDQT || word == jpeg::kDHT || word == jpeg::kDAC || word == jpeg::kDRI
+        || word == jpeg::kCOM || jpeg::isApp(word);
+}
+
+// Whether the segments from q on, past any APP14, APP15 and COM segments,
+// reach a table or an APP0 segment.
+bool leadsToTables(FileWindow& input, qint64 q)
+{
+    for (int i = 0; i < kMaxChainSegments; ++i) {
+        const quint16 word = input.le16(q);
+        if (startsTables(word))
+            return true;
+        if (word != jpeg::kAPP14 && word != jpeg::kAPP15 && word != jpeg::kCOM)
+            return false;
+        q += 2 + input.be16(q + 2);
+    }
+    return false;
+}
+
+// Follows the segments from point by their length fields to the first scan
+// header. The chain gives a frame only when it holds nothing but header
+// segments and one frame header before that scan.
+Frame frameFrom(FileWindow& input, qint64 point)
+{
+    Frame frame;
+    qint64 p = point;
+    for (int i = 0; i < kMaxChainSegments; ++i) {
+        p = skipFillBytes(input, p);
+        if (p < 0)
+            return Frame();
+        const quint16 marker = input.le16(p);
+        const qint64 length = input.be16(p + 2);
+        if (length < 2 || p + 2 + length > input.size())
+            return Frame();
+        if (marker == jpeg::kSOS) {
+            if (frame.header >= 0) {
+                frame.point = point;
+                frame.scanData = p + 2 + length;
+            }
+            return frame;
+        }
+        if (jpeg::isFrame(marker)) {
+            if (frame.header >= 0)
+                return Frame();
+            frame.header = p;
+            frame.pixels = qint64(input.be16(p + 5)) * qint64(input.be16(p + 7));
+        } else if (!isHeaderSegment(marker)) {
+            return Frame();
+        }
+        p += 2 + length;
+    }
+    return Frame();
+}
+
+// Where a salvage may start: behind every APP0, APP1, APP2, APP12 or APP13
+// segment that leads to the tables, and at every DQT and DHT. Every position
+// is looked at, so marker words inside other data count as well.
+std::vector<qint64> salvagePoints(FileWindow& input)
+{
+    std::vector<qint64> points;
+    const qint64 size = input.size();
+    for (qint64 p = input.find(0xFF, 2, size); p < size && points.size() < kMaxSalvagePoints;
+         p = input.find(0xFF, p + 1, size)) {
+        const quint16 word = input.le16(p);
+        if (word == jpeg::kDQT || word == jpeg::kDHT) {
+            points.push_back(p);
+        } else if (isSalvageApp(word)) {
+            const qint64 length = input.be16(p + 2);
+            const qint64 next = p + length + 2;
+            if (length < size && leadsToTables(input, next))
+                points.push_back(next);
+        }
+    }
+    return points;
+}
+
+// Every frame the file's segments lead to, each from its earliest point, the
+// largest first.
+std::vector<Frame> framesBySize(FileWindow& input)
+{
+    std::map<qint64, Frame> byHeader;
+    for (const qint64 point : salvagePoints(input)) {
+        const Frame frame = frameFrom(input, point);
+        if (frame.point < 0)
+            continue;
+        auto found = byHeader.find(frame.header);
+        if (found == byHeader.end())
+            byHeader.emplace(frame.header, frame);
+        else if (point < found->second.point)
+            found->second.point = point;
+    }
+    std::vector<Frame> frames;
+    for (const auto& entry : byHeader)
+        frames.push_back(entry.second);
+    std::stable_sort(frames.begin(), frames.end(),
+                     [](const Frame& a, const Frame& b) { return a.pixels > b.pixels; });
+    return frames;
+}
+
+// Position just after the first FF D9 behind the frame header, or the end
+// of the input.
+qint64 imageEnd(FileWindow& input, qint64 header)
+{
+    const qint64 size = input.size();
+    for (qint64 p = input.find(0xFF, header, size); p < size; p = input.find(0xFF, p + 1, size)) {
+        if (input.le16(p) == jpeg::kEOI)
+            return p + 2;
+    }
+    return size;
+}
+
+// In the copy of the input from point on, turns the FF of every pair of the
+// frame's scan data that cannot stand there into 00, as the repair of a
+// file with intact headers does, so the decoder reads on past it.
+void neutraliseImpossiblePairs(FileWindow& input, const Frame& frame, qint64 end, FILE* out)
+{
+    const qint64 last = end - 2; // the image's own FF D9 stays
+    qint64 patched = 0;
+    for (qint64 q = input.find(0xFF, frame.scanData, last); q < last && patched < kMaxStrayMarkers;
+         q = input.find(0xFF, q + 1, last)) {
+        if (isPossibleInScanData(input, q))
+            continue;
+        if (fseeko(out, 2 + (q - frame.point), SEEK_SET) == 0)
+            std::fputc(0x00, out);
+        ++patched;
+    }
+    fseeko(out, 0, SEEK_END);
+}
+
+// Writes FF D8 and length bytes of the input from the frame's point on as
+// name in folder (a free name when another input's output holds it), its
+// impossible scan-data pairs up to end neutralised. Only a complete
+// file that decodes is kept and listed; a rejected one is removed again: it
+// is no output, and left there it would push a later repair of the same
+// input onto a numbered name.
+Salvage salvageFrom(FileWindow& input, const Frame& frame, qint64 length, qint64 end,
+                    const QString& folder, const QString& wanted)
+{
+    const qint64 point = frame.point;
+    const QString name = freeOutputName(folder, wanted);
+    g_state.tempOutputPath = folder + name;
     FILE* out = platform::openFile(g_state.tempOutputPath, "wb+x");
     if (!out)
         return Salvage::NoOutput;
     writeBytes(out, "\xFF\xD8", 2);
-    copyBlocks(input, point, out, input.size() - point);
+    copyBlocks(input, point, out, length);
+    neutraliseImpossiblePairs(input, frame, end, out);
     if (!closeWritten(out)) {
         QFile::remove(g_state.tempOutputPath);
         g_state.fileFailed = 1;
@@ -51,9 +209,9 @@ Salvage salvageFrom(FileWindow& input, qint64 point)
     }
     // The salvaged file ends as the input does: a cut-off input keeps what
     // its data gives.
-    const DataEnd end = input.le16(input.size() - 2) == jpeg::kEOI ? DataEnd::Complete
-                                                                   : DataEnd::MayEndEarly;
-    if (!imageDecodes(g_state.tempOutputPath, end)) {
+    const DataEnd dataEnd = input.le16(point + length - 2) == jpeg::kEOI ? DataEnd::Complete
+                                                                         : DataEnd::MayEndEarly;
+    if (!imageDecodes(g_state.tempOutputPath, dataEnd)) {
         QFile::remove(g_state.tempOutputPath);
         return Salvage::Rejected;
     }
@@ -61,43 +219,36 @@ Salvage salvageFrom(FileWindow& input, qint64 point)
     return Salvage::Decodes;
 }
 
-// Forward search: the segment behind an APP segment that is followed by a
-// table or APP0. Sets appMet when any APP marker word was seen.
-bool salvageForward(FileWindow& input, bool& appMet)
+// The largest frame that decodes comes back. It is the photo when no larger
+// frame was found and its image makes up at least half of the file; any
+// other image is a thumbnail or preview, listed as one (only when the file
+// gave no output yet: else it is one of the thumbnails already listed), and
+// the photo itself is not salvaged.
+bool salvageLargestFrame(FileWindow& input)
 {
-    const qint64 size = input.size();
-    qint64 p = 2;
-    while (p < size) {
-        if (!isSalvageApp(input.le16(p))) {
-            ++p;
-            continue;
-        }
-        appMet = true;
-        const qint64 length = input.be16(p + 2);
-        if (length >= size) {
-            ++p;
-            continue;
-        }
-        const qint64 next = p + length + 2;
-        if (startsTables(input.le16(next)))
-            return salvageFrom(input, next) == Salvage::Decodes;
-        p += length + 1;
-    }
-    return false;
-}
-
-// Backward search: the last DQT of the file.
-bool salvageBackward(FileWindow& input)
-{
-    qint64 o = input.size();
-    while (o >= 1) {
-        o = findLastPair(input, o, 1, 0xFF, 0xDB);
-        if (o < 0)
+    const std::vector<Frame> frames = framesBySize(input);
+    const bool listSmaller = g_state.producedFiles.isEmpty();
+    const int attempts = std::min<int>(int(frames.size()), kMaxAttempts);
+    for (int i = 0; i < attempts; ++i) {
+        const Frame& frame = frames[std::size_t(i)];
+        const qint64 end = imageEnd(input, frame.header);
+        const bool photo = i == 0 && 2 * (end - frame.point) >= input.size();
+        if (!photo && !listSmaller)
             return false;
-        const Salvage result = salvageFrom(input, o);
-        if (result != Salvage::NoOutput)
-            return result == Salvage::Decodes;
-        --o;
+        Salvage result;
+        if (photo) {
+            result = salvageFrom(input, frame, input.size() - frame.point, end, g_state.workFolder,
+                                 g_state.fileName);
+        } else {
+            const QString folder = g_state.workFolder + "/Thumbnail Repaired";
+            QDir().mkpath(folder);
+            result = salvageFrom(input, frame, end - frame.point, end, folder,
+                                 thumbnailOutputName(g_state.fileName, "_[T1]"));
+        }
+        if (result == Salvage::Decodes)
+            return photo;
+        if (result == Salvage::WriteFailed)
+            return false;
     }
     return false;
 }
@@ -111,13 +262,8 @@ bool jpg_repair::SalvageJpeg(QString path)
     bool salvaged = false;
     if (g_state.inputFile) {
         FileWindow input(g_state.inputFile);
-        if (input.size() <= kMaxJpegInputSize) {
-            bool appMet = false;
-            if (input.size() > 2)
-                salvaged = salvageForward(input, appMet);
-            if (!appMet)
-                salvaged = salvageBackward(input);
-        }
+        if (input.size() <= kMaxJpegInputSize)
+            salvaged = salvageLargestFrame(input);
         std::fclose(g_state.inputFile);
         g_state.inputFile = nullptr;
     }

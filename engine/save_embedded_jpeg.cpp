@@ -8,6 +8,7 @@
 #include "file_window.h"
 #include "global_state.h"
 #include "image_state.h"
+#include "image_start.h"
 #include "jpeg_markers.h"
 #include "jpg_repair.h"
 #include "output_names.h"
@@ -193,7 +194,7 @@ void SaveFile::ExtractEmbeddedImage(FILE* out, int skip)
         if (p >= end)
             break;
         const quint16 word = window.le16(p);
-        if (word == jpeg::kSOI && !open && jpeg::isImageStartFollower(window.le16(p + 2))) {
+        if (word == jpeg::kSOI && !open && isImageStart(window, p)) {
             quint8 header[kHeaderBytes];
             window.read(p, header, sizeof header);
             recorder.AddEmbeddedSegment(&g_state.embeddedSegmentHead,

@@ -1,6 +1,7 @@
 #include "file_window.h"
 #include "global_state.h"
 #include "image_state.h"
+#include "image_start.h"
 #include "jpeg_markers.h"
 #include "jpg_repair.h"
 #include "segment_lists.h"
@@ -34,6 +35,9 @@ struct SearchPath {
     bool covers(qint64 c) const;
 };
 
+// Window for the one image-start test of a remembered path.
+constexpr std::size_t kImageStartWindow = 256;
+
 // Paths with more jumps than this are not remembered.
 constexpr std::size_t kMaxRememberedJumps = 1 << 20;
 
@@ -43,7 +47,6 @@ thread_local SearchPath* t_lastPath = nullptr;
 struct ImageSearch {
     qint64 bound = 0;             // last position examined
     quint16 SegmentRecord::*counter = nullptr;
-    bool boundedFollowers = false; // follower lengths must be plausible
     bool soiForm = false;          // an image start sets soiImageFlag
     bool recovery = false;         // ends after the first image
     bool skipAppSegments = false;  // an FF D9 inside an APP segment does not end the image
@@ -65,26 +68,6 @@ RecordForm formOf(quint16 marker, qint32 secondSoi)
     if (marker == jpeg::kAPP1 || marker == jpeg::kAPP2 || marker == jpeg::kAPP13)
         return RecordForm::AppWindow;
     return RecordForm::Plain;
-}
-
-bool followerAccepted(FileWindow& in, qint64 start, bool bounded)
-{
-    const quint16 follower = in.le16(start + 2);
-    if (!bounded)
-        return jpeg::isImageStartFollower(follower);
-    const quint16 length = in.be16(start + 4);
-    switch (follower) {
-    case jpeg::kDQT: return length <= 197;
-    case jpeg::kDHT: return length <= 418;
-    case jpeg::kAPP0: return length <= 16;
-    case jpeg::kSOF0: return length <= 17;
-    case jpeg::kSOS: return length <= 12;
-    case jpeg::kAPP13: return length <= 12;
-    case jpeg::kAPP14:
-    case jpeg::kAPP1:
-    case jpeg::kAPP2: return true;
-    default: return false;
-    }
 }
 
 // What one image search produced.
@@ -129,7 +112,7 @@ SearchOutcome searchImages(FileWindow& in, SegmentRecord& record, qint64 pos,
         }
         const quint16 word = in.le16(c);
         if (word == jpeg::kSOI && !open) {
-            if (followerAccepted(in, c, search.boundedFollowers)) {
+            if (isImageStart(in, c)) {
                 record.embeddedStart[k] = qint32(c);
                 open = true;
                 ++count;
@@ -174,10 +157,8 @@ bool reuseLastPath(SegmentRecord& record, qint64 pos, qint64 bound)
     const SearchPath* path = t_lastPath;
     if (!path->fits(bound) || !path->covers(pos + 2))
         return false;
-    quint8 start[4];
-    jpg_repair::ReadAt(g_state.inputFile, quint64(pos), start, sizeof start);
-    if (quint16(start[0] | start[1] << 8) != jpeg::kSOI
-        || !jpeg::isImageStartFollower(quint16(start[2] | start[3] << 8)))
+    FileWindow in(g_state.inputFile, kImageStartWindow);
+    if (!isImageStart(in, pos))
         return false;
     record.embeddedStart[0] = qint32(pos);
     record.soiImageFlag = 1;
@@ -196,7 +177,6 @@ ImageSearch searchFor(RecordForm form, quint16 marker, qint64 pos, qint64 length
 {
     ImageSearch search;
     if (form == RecordForm::AppWindow) {
-        search.boundedFollowers = true;
         if (marker == jpeg::kAPP1) {
             search.bound = pos + length;
             search.counter = &SegmentRecord::app1Images;
@@ -255,7 +235,7 @@ void recordQuantization(qint64 pos, quint16 length)
 
 void recordPlain(quint16 marker, qint64 pos, quint16 length, qint32 dhtUsable)
 {
-    if (jpeg::isSof012(marker))
+    if (jpeg::isRepairableFrame(marker))
         recordFrame(pos);
     else if (marker == jpeg::kDQT)
         recordQuantization(pos, length);

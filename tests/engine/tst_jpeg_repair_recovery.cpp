@@ -99,6 +99,25 @@ void JpegRepairRecoveryTest::everyImageOfTheFileIsSavedOnce_data()
     QTest::newRow("camera photo with two trailing previews")
         << camera + preview1 + preview2 << QList<QByteArray>({camera, preview1, preview2});
 
+    // Image starts followed by other segments than JFIF: a web export's
+    // APP12 "Ducky" and APP14 "Adobe", a comment, an APP6, an APP15, or fill
+    // bytes before the first marker.
+    const QList<QPair<const char*, QByteArray>> openings = {
+        {"APP12", appSegment(0xEC, QByteArray("Ducky\0\x01\0\x04\0\0\0\x50\0\0", 15))
+                      + appSegment(0xEE, QByteArray("Adobe\0\x64\0\0\0\0\x01", 12))},
+        {"COM", appSegment(0xFE, "written by hand")},
+        {"APP6", appSegment(0xE6, "NITF")},
+        {"APP15", appSegment(0xEF, "maker")},
+        {"FF fill", QByteArray(3, char(0xFF))},
+    };
+    for (const auto& opening : openings) {
+        QList<QByteArray> opened;
+        for (const QByteArray& image : three)
+            opened << image.left(2) + opening.second + image.mid(2);
+        QTest::addRow("three photos opening with %s", opening.first)
+            << opened[0] + opened[1] + opened[2] << opened;
+    }
+
     QByteArray frameless = three[0];
     frameless[fixture::markerOffset(frameless, 0xC0) + 1] = char(0xC3);
     QTest::newRow("first photo without its frame header")

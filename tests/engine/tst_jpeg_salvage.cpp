@@ -60,6 +60,8 @@ private slots:
     void cleanup();
     void salvage_data();
     void salvage();
+    void largestFrameIsThePhoto_data();
+    void largestFrameIsThePhoto();
     void advancedRepairRebuildsFromSample();
     void advancedRepairWithScanMarkerNearTheEnd();
     void advancedRepairTakesThePhotosOwnSegments_data();
@@ -111,6 +113,22 @@ void JpegSalvageTest::salvage_data()
     QTest::newRow("no APP marker: from the last DQT")
         << noApp << noApp.lastIndexOf(QByteArray("\xFF\xDB", 2));
 
+    // Segments between the APP0 and the tables are stepped over on the way
+    // to them, and kept.
+    const int jfifEnd = dqt;
+    const QList<QPair<const char*, QByteArray>> between = {
+        {"Adobe APP14", fixture::segment(0xEE, QByteArray("Adobe\0\x64\0\0\0\0\x01", 12))},
+        {"comment", fixture::segment(0xFE, "commented photo")},
+        {"APP15", fixture::segment(0xEF, "maker")},
+    };
+    for (const auto& segment : between) {
+        QByteArray wiped = jpeg.left(jfifEnd) + segment.second + jpeg.mid(jfifEnd);
+        wiped[0] = 0;
+        wiped[1] = 0;
+        QTest::addRow("%s between APP0 and the tables, start wiped", segment.first)
+            << wiped << jfifEnd;
+    }
+
     // Tables behind the APP0 but no image after them: the salvaged file is
     // written, rejected by the loader and removed again.
     QByteArray tablesOnly = jpeg.left(fixture::markerOffset(jpeg, 0xC0)) + QByteArray(400, '\x41');
@@ -141,6 +159,73 @@ void JpegSalvageTest::salvage()
     else
         QCOMPARE(QDir(m_work).entryList(QDir::Files), QStringList());
     QVERIFY(!g_state.inputFile);
+}
+
+void JpegSalvageTest::largestFrameIsThePhoto_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("salvaged");       // the photo itself came back
+    QTest::addColumn<QString>("output");      // below the work folder
+    QTest::addColumn<QByteArray>("decodesLike");
+
+    // A camera-like photo: an EXIF thumbnail in APP1, the photo, and a
+    // preview behind it.
+    const QByteArray photo = fixture::realJpeg(480, 360, 85);
+    const QByteArray thumbnail = fixture::realJpeg(160, 120, 80);
+    const QByteArray preview = fixture::realJpeg(240, 180, 80);
+    const QByteArray camera = fixture::withExifThumbnail(photo, thumbnail) + preview;
+
+    QByteArray startWiped = camera;
+    startWiped.replace(0, 6, QByteArray(6, '\0'));
+    QTest::newRow("start wiped: the photo, not its thumbnail or preview")
+        << startWiped << true << QString("/cam.jpg") << photo;
+
+    // Everything from the start to the photo's scan header wiped: only the
+    // preview has tables left.
+    QByteArray headerWiped = camera;
+    const int sos = fixture::exifApp1(thumbnail).size() + fixture::markerOffset(photo, 0xDA);
+    headerWiped.replace(0, sos, QByteArray(sos, '\0'));
+    QTest::newRow("header wiped: the preview, listed as one")
+        << headerWiped << false << QString("/Thumbnail Repaired/cam_[T1].jpg") << preview;
+
+    // Card damage in the scan data of a photo whose start is wiped: the
+    // salvaged copy neutralises it and decodes whole.
+    QByteArray undamaged;
+    QByteArray cardDamaged = fixture::cardDamagedJpeg(&undamaged);
+    cardDamaged.replace(0, 4, QByteArray(4, '\0'));
+    QTest::newRow("start wiped, card damage in the scan data")
+        << cardDamaged << true << QString("/cam.jpg") << undamaged;
+
+    // The photo's frame header wiped as well as its start: its thumbnail is
+    // the largest frame left, and a small part of the file.
+    QByteArray noFrame = fixture::withExifThumbnail(photo, thumbnail);
+    noFrame.replace(0, 4, QByteArray(4, '\0'));
+    const int frame = noFrame.lastIndexOf(QByteArray("\xFF\xC0", 2));
+    noFrame.replace(frame, 2, QByteArray(2, '\0'));
+    QTest::newRow("photo frame wiped: the thumbnail, listed as one")
+        << noFrame << false << QString("/Thumbnail Repaired/cam_[T1].jpg") << thumbnail;
+}
+
+// A photo whose header is lost comes back from its own tables and frame,
+// never from those of its thumbnail or preview; when only a smaller image
+// comes back, it is listed as a thumbnail and the photo counts as not
+// salvaged.
+void JpegSalvageTest::largestFrameIsThePhoto()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(bool, salvaged);
+    QFETCH(QString, output);
+    QFETCH(QByteArray, decodesLike);
+    const QString path = inputPath("cam.jpg");
+    writeFileBytes(path, input);
+
+    jpg_repair repair;
+    QCOMPARE(repair.SalvageJpeg(path), salvaged);
+
+    QCOMPARE(g_state.producedFiles, QStringList({output.mid(output.lastIndexOf('/'))}));
+    QCOMPARE(decode(readFileBytes(m_work + output)), decode(decodesLike));
+    if (!salvaged)
+        QVERIFY(!QFile::exists(m_work + "/cam.jpg"));
 }
 
 void JpegSalvageTest::advancedRepairRebuildsFromSample()

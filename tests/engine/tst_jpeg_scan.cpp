@@ -135,6 +135,28 @@ void JpegScanTest::scanJpegMarkers_data()
                .stray(pair(0xFF, 0x01)).raw(scan)
                .stray(QByteArray(1, '\xFF')).node(eoi), 0);
 
+    // Between the scans of a multi-scan image stand whole segments; a frame
+    // header, fill bytes or a segment code without its segment cannot.
+    addRow("segments between scans",
+           Layout().node(marker(0xD8)).node(dqt(1)).node(sof(0xC2, 3, 0)).node(dht()).node(sos())
+               .raw(scan + dht() + segment(0xFE, "c") + dqt(1) + sos() + scan)
+               .raw(segmentWithLength(0xDD, 4, QByteArray(2, '\0')) + sos() + scan).node(eoi), 0);
+    addRow("card damage in scan data",
+           Layout().node(marker(0xD8)).node(dqt(1)).node(sof(0xC0, 3, 0)).node(dht()).node(sos())
+               .raw(scan).stray(QByteArray(1, '\xFF')).stray(pair(0xFF, 0xCE)).raw(scan)
+               .stray(pair(0xFF, 0xC4)).raw(scan).stray(pair(0xFF, 0xDA)).raw(scan)
+               .stray(pair(0xFF, 0xC0)).raw(scan).node(eoi), 0);
+    addRow("arithmetic-coded frame with its conditioning",
+           Layout().node(marker(0xD8)).node(dqt(1)).node(sof(0xC9, 3, 0))
+               .node(segment(0xCC, QByteArray("\x00\x10\x10\x05", 4))).node(sos()).raw(scan)
+               .node(eoi), 0);
+
+    Layout openings;
+    for (const QByteArray& first : {segment(0xEC, "Ducky"), segment(0xFE, "c"), segment(0xE6, "x"),
+                                    segment(0xEF, "y"), QByteArray(1, '\xFF') + dqt(1)})
+        openings.node(marker(0xD8)).raw(first + image.mid(2));
+    addRow("images opening with APP12, COM, APP6, APP15 or fill bytes", openings, 1);
+
     addRow("DHT of length 420 first",
            Layout().node(marker(0xD8)).raw(dht(420)).node(dqt(1)).node(sof(0xC0, 3, 0))
                .raw(sos()).raw(scan).node(eoi), 0);
@@ -156,7 +178,9 @@ void JpegScanTest::scanJpegMarkers_data()
 
     addRow("two images ending in FF D9",
            Layout().node(marker(0xD8)).node(dqt(1)).node(sof(0xC0, 3, 0)).node(dht()).node(sos())
-               .raw(scan + eoi).stray(marker(0xD8)).raw(image.mid(2, image.size() - 4))
+               .raw(scan + eoi).stray(marker(0xD8)).raw(dqt(1)).stray(sof(0xC0, 3, 0))
+               .raw(image.mid(2 + dqt(1).size() + sof(0xC0, 3, 0).size(),
+                              image.size() - 4 - dqt(1).size() - sof(0xC0, 3, 0).size()))
                .node(eoi), 0);
 
     addRow("first image breaks off before its scan",
@@ -177,7 +201,7 @@ void JpegScanTest::scanJpegMarkers_data()
     edges.raw(QByteArray(mebibyte - 2, '\x22')).raw(pair(0xFF, 0x00)).stray(pair(0xFF, 0xFF))
         .raw(QByteArray(1, '\0'));
     edges.raw(QByteArray(2 * mebibyte + 5 - 1 - edges.bytes().size(), '\x33'))
-        .stray(marker(0xD8)).raw(dqt(1)).raw(scan).node(eoi);
+        .stray(marker(0xD8)).stray(dqt(1)).raw(scan).node(eoi);
     addRow("pairs across chunk edges", edges, 0);
 
     // SOS at offset 1000 with length 12, FF 01 at offset 1500.
@@ -357,7 +381,7 @@ void JpegScanTest::recordsSeeFlagsOfTheirOwnSegment()
 void JpegScanTest::recoveryPassMatchesSingleSearches()
 {
     const QByteArray thumb = realJpeg(8, 8);
-    const QByteArray garbageStart = marker(0xD8) + segmentWithLength(0xDB, 5, "abc");
+    const QByteArray garbageStart = marker(0xD8) + segment(0xFE, "abc");
     const QByteArray withThumb = marker(0xD8) + segment(0xE1, QByteArray("Exif\0\0", 6) + thumb)
         + garbageStart + minimalJpeg().mid(2);
     QByteArray startsInApp1 = marker(0xD8) + dqt(1);
@@ -407,13 +431,13 @@ void JpegScanTest::manyNestedImageStarts_data()
 
     // Thousands of image starts inside one image, each of whose searches
     // would otherwise run to the image's end.
-    const QByteArray start = marker(0xD8) + marker(0xDB);
+    const QByteArray start = marker(0xD8) + segment(0xFE, QByteArray());
     const QByteArray completeImages = marker(0xD9) + (start + marker(0xD9)).repeated(2);
     QTest::newRow("bare starts") << start.repeated(16000) + completeImages << 16002;
     // Starts inside APP segments are stepped over with their segment.
-    const QByteArray inApp1 = segmentWithLength(0xE1, 8, start + QByteArray(2, '\0'));
+    const QByteArray inApp1 = segment(0xE1, start);
     QTest::newRow("starts inside APP1 segments")
-        << start + QByteArray(2, '\0') + inApp1.repeated(6500) + completeImages << 3;
+        << start + inApp1.repeated(6500) + completeImages << 3;
 }
 
 void JpegScanTest::manyNestedImageStarts()

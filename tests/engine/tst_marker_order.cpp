@@ -13,7 +13,7 @@ quint16 markerNamed(const QString& name)
         {"SOI", 0xD8}, {"EOI", 0xD9}, {"SOS", 0xDA}, {"DQT", 0xDB}, {"DHT", 0xC4},
         {"SOF0", 0xC0}, {"SOF1", 0xC1}, {"SOF2", 0xC2}, {"SOF3", 0xC3}, {"DRI", 0xDD},
         {"COM", 0xFE}, {"APP0", 0xE0}, {"APP1", 0xE1}, {"APP15", 0xEF}, {"RST0", 0xD0},
-        {"DAC", 0xCC}};
+        {"DAC", 0xCC}, {"SOF9", 0xC9}, {"SOF10", 0xCA}, {"SOF11", 0xCB}};
     return jpeg::markerWord(codes.value(name));
 }
 
@@ -86,11 +86,22 @@ void MarkerOrderTest::check_data()
     row("two-table DQT ignores count", "DQT:132 SOF0 DHT SOS", 1, 0, 1, 3);
     row("selector 3 ignores count", "DQT:67 SOF0 DHT SOS", 1, 0, 3, 3);
     row("no third component", "DQT:67 SOF0 DHT SOS", 1, 0, kNoThirdComponentTable, 2);
+    // An 8-bit and a 16-bit one-table DQT for selectors 0 and 1.
+    row("8-bit and 16-bit one-table DQT", "DQT:67 DQT:131 SOF1 DHT SOS", 1, 0, 1, 1);
+    row("16-bit one-table DQT missing", "DQT:67 SOF1 DHT SOS", 0, 0, 1, 1);
     row("no SOS", "SOI DQT SOF0 DHT EOI", 0);
     row("only SOS before DHT", "DQT SOF0 SOS DHT", 0);
     row("empty list", "", 0);
     row("no EOI after SOS", "SOI DQT SOF0 DHT SOS", 1);
     row("SOS first", "SOS DQT SOF0 DHT SOS", 1);
+    // Arithmetic-coded frames need no Huffman tables; their conditioning is
+    // optional.
+    row("arithmetic sequential with DAC", "SOI DQT SOF9 DAC SOS EOI", 1);
+    row("arithmetic progressive without DAC", "SOI DQT SOF10 SOS EOI", 1);
+    row("DAC of length 0", "SOI DQT SOF9 DAC:0 SOS", 0);
+    row("SOF9 of length 0", "SOI DQT SOF9:0 SOS", 0);
+    row("lossless arithmetic frame is not one", "SOI DQT SOF11 SOS", 0);
+    row("Huffman frame still needs DHT", "SOI DQT SOF1 DAC SOS", 0);
 
     const char* twoImages = "SOI DQT:0 SOF0 DHT SOS EOI SOI DQT SOF0 DHT SOS EOI";
     row("two images, main image", twoImages, 0, 0);

@@ -111,12 +111,32 @@ void SegmentRecordingTest::imagesInAppSegments_data()
                                            << thumb.size() << 1;
     QTest::newRow("APP13 with a thumbnail") << 0xED << exif + thumb << QByteArray() << 2 << 6
                                             << thumb.size() << 1;
-    const QByteArray dht419 = soi + segmentWithLength(0xC4, 419, QByteArray(4, '\0')) + eoi;
-    QTest::newRow("FF D8 then DHT of length 419") << 0xE1 << exif + dht419 << QByteArray() << 0
-                                                  << 0 << 0 << 0;
-    const QByteArray dht418 = soi + segmentWithLength(0xC4, 418, QByteArray(4, '\0')) + eoi;
-    QTest::newRow("FF D8 then DHT of length 418") << 0xE1 << exif + dht418 << QByteArray() << 2
-                                                  << 6 << dht418.size() << 1;
+    // An image start is taken only when the first segment's length field
+    // fits its kind and leads to the next marker.
+    const QByteArray dhtPastMarker = soi + segmentWithLength(0xC4, 21, QByteArray(4, '\0')) + eoi;
+    QTest::newRow("FF D8 then a DHT running past the next marker")
+        << 0xE1 << exif + dhtPastMarker << QByteArray() << 0 << 0 << 0 << 0;
+    const QByteArray dht = soi + segmentWithLength(0xC4, 21, QByteArray(19, '\0')) + eoi;
+    QTest::newRow("FF D8 then a DHT ending at the next marker")
+        << 0xE1 << exif + dht << QByteArray() << 2 << 6 << dht.size() << 1;
+    const QByteArray shortDqt = soi + segmentWithLength(0xDB, 4, QByteArray(2, '\0')) + eoi;
+    QTest::newRow("FF D8 then a DQT too short for a table")
+        << 0xE1 << exif + shortDqt << QByteArray() << 0 << 0 << 0 << 0;
+    const QByteArray comment = soi + segment(0xFE, "note") + eoi;
+    QTest::newRow("FF D8 then a comment") << 0xE1 << exif + comment << QByteArray() << 2 << 6
+                                          << comment.size() << 1;
+    const QByteArray app12 = soi + segment(0xEC, "Ducky") + eoi;
+    QTest::newRow("FF D8 then APP12") << 0xE1 << exif + app12 << QByteArray() << 2 << 6
+                                      << app12.size() << 1;
+    const QByteArray filled = soi + QByteArray(2, char(0xFF)) + segment(0xE0, "JFIF") + eoi;
+    QTest::newRow("FF D8, fill bytes, then APP0") << 0xE1 << exif + filled << QByteArray() << 2
+                                                  << 6 << filled.size() << 1;
+    const QByteArray wrongDri = soi + segmentWithLength(0xDD, 6, QByteArray(4, '\0')) + eoi;
+    QTest::newRow("FF D8 then a DRI of length 6")
+        << 0xE1 << exif + wrongDri << QByteArray() << 0 << 0 << 0 << 0;
+    const QByteArray scan = soi + segment(0xDA, QByteArray(10, '\0')) + eoi;
+    QTest::newRow("FF D8 then a scan header") << 0xE1 << exif + scan << QByteArray() << 0 << 0
+                                              << 0 << 0;
     const QByteArray open = soi + dqt(1);
     QTest::newRow("APP1 image ending after the segment") << 0xE1 << exif + open << eoi << 1 << 6
                                                          << 0 << 0;
@@ -163,14 +183,14 @@ void SegmentRecordingTest::imagesPerRecordStopAt1024()
 {
     QByteArray images;
     for (int i = 0; i < kMaxEmbeddedImages + 100; ++i)
-        images += marker(0xD8) + marker(0xE1) + marker(0xD9);
+        images += marker(0xD8) + segment(0xE1, QByteArray()) + marker(0xD9);
     EngineInput input(marker(0xD8) + segment(0xE1, images));
     jpg_repair repair;
     const SegmentNode* node = recordSegment(repair, 2);
     QCOMPARE(int(node->app1Images), 2 * kMaxEmbeddedImages);
     const int last = kMaxEmbeddedImages - 1;
-    QCOMPARE(node->embeddedStart[last], 2 + 4 + last * 6);
-    QCOMPARE(node->embeddedLength[last], 6);
+    QCOMPARE(node->embeddedStart[last], 2 + 4 + last * 8);
+    QCOMPARE(node->embeddedLength[last], 8);
 }
 
 void SegmentRecordingTest::secondSoiFindsFollowingImages()

@@ -85,6 +85,7 @@ private slots:
     void runOverJpegs();
     void onlyCheckedFilesRun();
     void thumbnailsBecomeRows();
+    void failedMainImageKeepsThumbnail_data();
     void failedMainImageKeepsThumbnail();
     void heicFiles();
     void rawPreviewTypes_data();
@@ -230,16 +231,35 @@ void RepairRunTest::thumbnailsBecomeRows()
     QCOMPARE(linkStates(*window), QStringList({"-"}));
 }
 
-// The main image has lost its frame header, so it and its salvage fail; the
-// embedded thumbnail is still repaired. The file stays failed with its link
-// offered, and its thumbnail can be saved.
+void RepairRunTest::failedMainImageKeepsThumbnail_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("resolution"); // of the one image listed
+
+    // The main image has lost its frame header, so it and its salvage fail;
+    // the embedded thumbnail is still repaired.
+    QByteArray frameLost = fixture::withExifThumbnail(fixture::realJpeg(320, 240), fixture::realJpeg(160, 120));
+    const int frame = frameLost.lastIndexOf(QByteArray("\xFF\xC0", 2));
+    frameLost[frame + 1] = char(0xFE);
+    QTest::newRow("frame header lost: its EXIF thumbnail") << frameLost << QString("120x160");
+
+    // The header is wiped up to the scan: the salvage finds only the preview
+    // behind the photo, and lists it as a thumbnail, never as the photo.
+    const QByteArray photo = fixture::realJpeg(640, 480);
+    QByteArray headerWiped = photo + fixture::realJpeg(240, 180);
+    const int sos = fixture::markerOffset(photo, 0xDA);
+    headerWiped.replace(0, sos, QByteArray(sos, '\0'));
+    QTest::newRow("header wiped: the preview behind it") << headerWiped << QString("180x240");
+}
+
+// A photo that is not repaired while a smaller image of it is: the file
+// stays failed with its link offered, and the smaller image is listed as a
+// thumbnail and can be saved.
 void RepairRunTest::failedMainImageKeepsThumbnail()
 {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, resolution);
     QTemporaryDir dir;
-    QByteArray bytes = fixture::withExifThumbnail(fixture::realJpeg(320, 240), fixture::realJpeg(160, 120));
-    const int frame = bytes.lastIndexOf(QByteArray("\xFF\xC0", 2));
-    QVERIFY(frame > 0);
-    bytes[frame + 1] = char(0xFE);
     writeJpeg(dir, "cam.jpg", bytes);
     auto window = makeWindow();
     QVERIFY(repairFiles(*window, dir.path(), {"cam.jpg"}));
@@ -248,9 +268,11 @@ void RepairRunTest::failedMainImageKeepsThumbnail()
     QCOMPARE(file->text(ColStatus), QStringLiteral("2"));
     QCOMPARE(file->childCount(), 1);
     QCOMPARE(file->child(0)->text(ColType), QStringLiteral("Thumbnail"));
-    QCOMPARE(file->child(0)->text(ColResolution), QStringLiteral("120x160"));
+    QCOMPARE(file->child(0)->text(ColName), QStringLiteral("cam_[T1].jpg"));
+    QCOMPARE(file->child(0)->text(ColResolution), resolution);
     QCOMPARE(linkStates(*window), QStringList({"Advance Repair"}));
     QVERIFY(window->SaveRepairBtn->isEnabled());
+    QVERIFY(!QFileInfo::exists(workFolder() + "/cam.jpg"));
 }
 
 void RepairRunTest::heicFiles()

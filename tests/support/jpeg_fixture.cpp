@@ -30,6 +30,63 @@ QImage testPicture(int width, int height)
     return image;
 }
 
+QImage noisePicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    quint32 state = 12345;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            state = state * 1103515245u + 12345u;
+            const int value = int(state >> 24);
+            picture.setPixel(x, y, qRgb(value, (value * 3 + x) & 0xFF, (value + y) & 0xFF));
+        }
+    }
+    return picture;
+}
+
+namespace {
+
+// Whether FF code names a frame header, a table, a scan header, a restart
+// interval, an APP segment or a comment: pairs a decoder takes for markers.
+bool namesSegment(quint8 code)
+{
+    return (code >= 0xC0 && code <= 0xCF) || code == 0xDA || code == 0xDB || code == 0xDD
+        || (code >= 0xE0 && code <= 0xFE);
+}
+
+// First position in the scan data where the bytes are 00 00 followed by a
+// byte that makes FF a segment's marker, not after an FF; -1 when none.
+int zeroPairBeforeMarkerCode(const QByteArray& jpeg)
+{
+    const int sos = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
+    for (int at = sos + 14; sos >= 0 && at + 2 < jpeg.size() - 2; ++at) {
+        if (jpeg[at] == '\0' && jpeg[at + 1] == '\0' && jpeg[at - 1] != char(0xFF)
+            && namesSegment(quint8(jpeg[at + 2])))
+            return at;
+    }
+    return -1;
+}
+
+} // namespace
+
+QByteArray cardDamagedJpeg(QByteArray* undamaged)
+{
+    for (int quality = 95; quality >= 60; quality -= 5) {
+        QByteArray photo;
+        QBuffer out(&photo);
+        out.open(QIODevice::WriteOnly);
+        noisePicture(640, 480).save(&out, "JPG", quality);
+        const int spot = zeroPairBeforeMarkerCode(photo);
+        if (spot < 0)
+            continue;
+        *undamaged = photo;
+        photo[spot] = char(0xFF);
+        photo[spot + 1] = char(0xFF);
+        return photo;
+    }
+    return QByteArray();
+}
+
 QByteArray realJpeg(int width, int height, int quality)
 {
     QByteArray bytes;
@@ -104,6 +161,13 @@ QByteArray fourComponentJpeg(int width, int height, bool ycck)
 {
     return encodeWithLibrary(testPicture(width, height), 4, [ycck](jpeg_compress_struct& cinfo) {
         jpeg_set_colorspace(&cinfo, ycck ? JCS_YCCK : JCS_CMYK);
+    });
+}
+
+QByteArray extendedSequentialJpeg(int width, int height)
+{
+    return encodeWithLibrary(testPicture(width, height), 3, [](jpeg_compress_struct& cinfo) {
+        cinfo.quant_tbl_ptrs[1]->quantval[63] = 300;
     });
 }
 

@@ -12,6 +12,15 @@ namespace fixture {
 // The width x height picture of realJpeg: smooth gradients with a fine
 // texture.
 QImage testPicture(int width, int height);
+// A width x height picture of deterministic noise: its scan data holds
+// every byte value.
+QImage noisePicture(int width, int height);
+// A 640 x 480 photo of noise with two zero bytes of its scan data turned
+// into FF FF where the byte behind them makes the second FF a segment's
+// marker (FF FF C5, FF FF E3 ...), as a card's damage does; `undamaged`
+// receives the photo as encoded. Empty when no quality from 95 down to 60
+// gives such a place.
+QByteArray cardDamagedJpeg(QByteArray* undamaged);
 // A width x height JPEG written by QImage::save, with that picture.
 QByteArray realJpeg(int width, int height, int quality = 90);
 // The picture encoded by the command-line encoder cjpeg with the given
@@ -22,6 +31,11 @@ QByteArray cjpegJpeg(const QImage& picture, const QStringList& options);
 // own interface, with its Adobe segment: CMYK, or YCCK (the Adobe colour
 // transform 2) when ycck is set.
 QByteArray fourComponentJpeg(int width, int height, bool ycck);
+// A width x height extended sequential JPEG (SOF1) written through the JPEG
+// library's own interface: its luminance table is written with 8-bit
+// precision, its chrominance table, which holds a value above 255, with
+// 16-bit precision, each in a DQT segment of its own.
+QByteArray extendedSequentialJpeg(int width, int height);
 // A 16 x 16 progressive JPEG written through the JPEG library's own
 // interface whose frame header declares width x height instead.
 QByteArray progressiveJpegDeclaring(int width, int height);
