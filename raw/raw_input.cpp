@@ -1,5 +1,6 @@
 #include "raw_input.h"
 
+#include "byte_pair_search.h"
 #include "file_open.h"
 #include "global_state.h"
 
@@ -10,6 +11,27 @@ namespace {
 
 // Positions in the formats are 32-bit: a file this large cannot be addressed.
 constexpr qint64 kLargestFile = qint64(0xFFFFFFFFu);
+
+// The distinct two-byte beginnings of the patterns (a one-byte pattern
+// matches whatever follows it); answers how many were written to pairs.
+int leadingPairs(const BytePatterns& patterns, BytePair* pairs)
+{
+    int count = 0;
+    for (const QByteArray& pattern : patterns) {
+        Q_ASSERT(!pattern.isEmpty() && pattern.size() <= RawInput::kMaxPatternLength);
+        const bool two = pattern.size() > 1;
+        count = addDistinctPair(pairs, count, {quint8(pattern.at(0)), two ? quint8(pattern.at(1)) : quint8(0),
+                                               two ? BytePair::SecondIs : BytePair::AnySecond});
+    }
+    return count;
+}
+
+bool startsOne(const quint8* at, const BytePatterns& patterns)
+{
+    return std::any_of(patterns.begin(), patterns.end(), [at](const QByteArray& pattern) {
+        return std::memcmp(at, pattern.constData(), std::size_t(pattern.size())) == 0;
+    });
+}
 
 } // namespace
 
@@ -111,17 +133,10 @@ qint64 RawInput::find(quint64 from, const BytePatterns& patterns, StopPolling po
 
 qint64 RawInput::find(quint64 from, quint64 to, const BytePatterns& patterns, StopPolling polling)
 {
-    if (patterns.isEmpty())
+    BytePair pairs[kMaxBytePairs];
+    const int pairCount = leadingPairs(patterns, pairs);
+    if (pairCount == 0)
         return -1;
-    bool leadByte[256] = {};
-    for (const QByteArray& pattern : patterns) {
-        Q_ASSERT(!pattern.isEmpty() && pattern.size() <= kMaxPatternLength);
-        leadByte[quint8(pattern.at(0))] = true;
-    }
-    const quint8 sharedLead = quint8(patterns.first().at(0));
-    const bool oneLead = std::all_of(patterns.begin(), patterns.end(),
-        [sharedLead](const QByteArray& p) { return quint8(p.at(0)) == sharedLead; });
-
     to = std::min(to, m_size);
     quint64 pos = from;
     while (pos < to) {
@@ -129,23 +144,11 @@ qint64 RawInput::find(quint64 from, quint64 to, const BytePatterns& patterns, St
             return -1;
         const quint8* bytes = scanBytesAt(pos);
         const std::size_t count = std::size_t(std::min(to, m_scanStart + kScanChunk) - pos);
-        const quint8* cursor = bytes;
         const quint8* const end = bytes + count;
-        while (cursor < end) {
-            if (oneLead) {
-                cursor = static_cast<const quint8*>(std::memchr(cursor, sharedLead, std::size_t(end - cursor)));
-                if (!cursor)
-                    break;
-            } else if (!leadByte[*cursor]) {
-                ++cursor;
-                continue;
-            }
-            for (const QByteArray& pattern : patterns) {
-                const bool secondMatches = pattern.size() < 2 || cursor[1] == quint8(pattern.at(1));
-                if (secondMatches && std::memcmp(cursor, pattern.constData(), std::size_t(pattern.size())) == 0)
-                    return qint64(pos + quint64(cursor - bytes));
-            }
-            ++cursor;
+        for (const quint8* cursor = findBytePair(bytes, end, pairs, pairCount); cursor < end;
+             cursor = findBytePair(cursor + 1, end, pairs, pairCount)) {
+            if (startsOne(cursor, patterns))
+                return qint64(pos + quint64(cursor - bytes));
         }
         pos += count;
     }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Two adjacent bytes a search looks for: `first`, then a byte that relates
+// to `second` as `rule` says.
+struct BytePair {
+    enum Rule : quint8 {
+        SecondIs, // the next byte equals second
+        SecondIsNot, // the next byte differs from second (FF not followed by 00)
+        AnySecond, // only the first byte counts
+    };
+    quint8 first = 0;
+    quint8 second = 0;
+    Rule rule = SecondIs;
+};
+
+// At most this many pairs are searched for at once.
+constexpr int kMaxBytePairs = 8;
+
+// Appends pair to the `count` pairs unless one of them is the same; answers
+// the new count. Callers list a few patterns' beginnings, never more than
+// kMaxBytePairs distinct ones.
+int addDistinctPair(BytePair* pairs, int count, const BytePair& pair);
+
+// First position p in [from, end) where p[0] and p[1] form one of the
+// `count` pairs, or end when there is none. Testing both bytes at once keeps
+// the search at memory speed however often the first byte alone occurs
+// (runs of FF in erased or clipped data). The byte at end must be readable,
+// since a pair may start at end - 1.
+const quint8* findBytePair(const quint8* from, const quint8* end, const BytePair* pairs, int count);
