@@ -2,6 +2,8 @@
 
 #include <QtAlgorithms>
 
+#include <algorithm>
+
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #define PICTAVO_PAIR_SSE2 1
@@ -48,48 +50,137 @@ constexpr std::ptrdiff_t kBlock = 64;
 constexpr int kLanes = 4;
 constexpr int kLaneBytes = 16;
 
-// A pair's bytes repeated over a lane, made once per search.
-struct PairLanes {
-    __m128i first;
-    __m128i second;
-    BytePair::Rule rule;
-};
-
-// Byte i of the result is FF when a pair starts at lane position i; `after`
-// holds the bytes one position further on.
-__m128i laneHits(__m128i here, __m128i after, const PairLanes* pairs, int count)
+__m128i loadLane(const quint8* at)
 {
-    __m128i hits = _mm_setzero_si128();
-    for (int i = 0; i < count; ++i) {
-        __m128i hit = _mm_cmpeq_epi8(here, pairs[i].first);
-        const __m128i same = _mm_cmpeq_epi8(after, pairs[i].second);
-        if (pairs[i].rule == BytePair::SecondIs)
-            hit = _mm_and_si128(hit, same);
-        else if (pairs[i].rule == BytePair::SecondIsNot)
-            hit = _mm_andnot_si128(same, hit);
-        hits = _mm_or_si128(hits, hit);
-    }
-    return hits;
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
 }
 
-// Bit i is set when a pair starts at block[i]; reads block[0..64].
-quint64 blockHits(const quint8* block, const PairLanes* pairs, int count)
+// Byte i of the result is FF when the pair starts at at[i].
+template <BytePair::Rule rule>
+__m128i laneHits(const quint8* at, __m128i first, __m128i second)
 {
-    __m128i lanes[kLanes];
-    __m128i any = _mm_setzero_si128();
-    for (int k = 0; k < kLanes; ++k) {
-        const quint8* at = block + k * kLaneBytes;
-        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
-        lanes[k] = laneHits(here, after, pairs, count);
-        any = _mm_or_si128(any, lanes[k]);
-    }
+    const __m128i isFirst = _mm_cmpeq_epi8(loadLane(at), first);
+    if (rule == BytePair::AnySecond)
+        return isFirst;
+    const __m128i same = _mm_cmpeq_epi8(loadLane(at + 1), second);
+    return rule == BytePair::SecondIs ? _mm_and_si128(isFirst, same) : _mm_andnot_si128(same, isFirst);
+}
+
+// Bit i is set when lane byte i of the block is FF; any is their union.
+quint64 blockMask(const __m128i (&lanes)[kLanes], __m128i any)
+{
     if (_mm_movemask_epi8(any) == 0)
         return 0;
     quint64 mask = 0;
     for (int k = 0; k < kLanes; ++k)
         mask |= quint64(quint32(_mm_movemask_epi8(lanes[k]))) << (k * kLaneBytes);
     return mask;
+}
+
+// Pairs whose second byte must equal theirs, repeated over lanes once per
+// search: N of them are tested on one load of the block.
+template <int N>
+struct SecondIsLanes {
+    __m128i first[N];
+    __m128i second[N];
+};
+
+template <int N>
+quint64 pairsBlockHits(const quint8* block, const SecondIsLanes<N>& pairs)
+{
+    __m128i lanes[kLanes];
+    __m128i any = _mm_setzero_si128();
+    for (int k = 0; k < kLanes; ++k) {
+        const __m128i here = loadLane(block + k * kLaneBytes);
+        const __m128i after = loadLane(block + k * kLaneBytes + 1);
+        __m128i hits = _mm_setzero_si128();
+        for (int i = 0; i < N; ++i)
+            hits = _mm_or_si128(hits, _mm_and_si128(_mm_cmpeq_epi8(here, pairs.first[i]),
+                                                    _mm_cmpeq_epi8(after, pairs.second[i])));
+        lanes[k] = hits;
+        any = _mm_or_si128(any, hits);
+    }
+    return blockMask(lanes, any);
+}
+
+// The same for one pair whose rule is fixed at compile time, so the common
+// searches (a start or end marker, a marker byte) run without branches.
+template <BytePair::Rule rule>
+quint64 onePairBlockHits(const quint8* block, __m128i first, __m128i second)
+{
+    __m128i lanes[kLanes];
+    __m128i any = _mm_setzero_si128();
+    for (int k = 0; k < kLanes; ++k) {
+        lanes[k] = laneHits<rule>(block + k * kLaneBytes, first, second);
+        any = _mm_or_si128(any, lanes[k]);
+    }
+    return blockMask(lanes, any);
+}
+
+// Steps through whole blocks while blockHits finds nothing in them, then
+// finishes byte by byte.
+template <typename BlockHits>
+const quint8* searchBlocks(const quint8* from, const quint8* end, const BytePair* pairs, int count,
+                           BlockHits blockHits)
+{
+    while (end - from >= kBlock) {
+        const quint64 hits = blockHits(from);
+        if (hits != 0)
+            return from + qCountTrailingZeroBits(hits);
+        from += kBlock;
+    }
+    return searchBytewise(from, end, pairs, count);
+}
+
+template <BytePair::Rule rule>
+const quint8* findOnePair(const quint8* from, const quint8* end, const BytePair& pair)
+{
+    const __m128i first = _mm_set1_epi8(char(pair.first));
+    const __m128i second = _mm_set1_epi8(char(pair.second));
+    return searchBlocks(from, end, &pair, 1, [first, second](const quint8* block) {
+        return onePairBlockHits<rule>(block, first, second);
+    });
+}
+
+template <int N>
+const quint8* findPairs(const quint8* from, const quint8* end, const BytePair* pairs)
+{
+    SecondIsLanes<N> lanes;
+    for (int i = 0; i < N; ++i) {
+        lanes.first[i] = _mm_set1_epi8(char(pairs[i].first));
+        lanes.second[i] = _mm_set1_epi8(char(pairs[i].second));
+    }
+    return searchBlocks(from, end, pairs, N, [&lanes](const quint8* block) { return pairsBlockHits(block, lanes); });
+}
+
+// The searches the program makes: one pair of any rule, or a few pairs that
+// each name their second byte. Anything else goes byte by byte.
+const quint8* findInBlocks(const quint8* from, const quint8* end, const BytePair* pairs, int count)
+{
+    if (count == 1) {
+        switch (pairs[0].rule) {
+        case BytePair::SecondIs:
+            return findOnePair<BytePair::SecondIs>(from, end, pairs[0]);
+        case BytePair::SecondIsNot:
+            return findOnePair<BytePair::SecondIsNot>(from, end, pairs[0]);
+        case BytePair::AnySecond:
+            return findOnePair<BytePair::AnySecond>(from, end, pairs[0]);
+        }
+    }
+    const bool secondsNamed = std::all_of(pairs, pairs + count, [](const BytePair& p) { return p.rule == BytePair::SecondIs; });
+    if (secondsNamed) {
+        switch (count) {
+        case 2:
+            return findPairs<2>(from, end, pairs);
+        case 3:
+            return findPairs<3>(from, end, pairs);
+        case 4:
+            return findPairs<4>(from, end, pairs);
+        default:
+            break;
+        }
+    }
+    return searchBytewise(from, end, pairs, count);
 }
 
 #endif
@@ -111,15 +202,8 @@ const quint8* findBytePair(const quint8* from, const quint8* end, const BytePair
 {
     Q_ASSERT(count >= 0 && count <= kMaxBytePairs);
 #ifdef PICTAVO_PAIR_SSE2
-    PairLanes lanes[kMaxBytePairs];
-    for (int i = 0; i < count; ++i)
-        lanes[i] = {_mm_set1_epi8(char(pairs[i].first)), _mm_set1_epi8(char(pairs[i].second)), pairs[i].rule};
-    while (end - from >= kBlock) {
-        const quint64 hits = blockHits(from, lanes, count);
-        if (hits != 0)
-            return from + qCountTrailingZeroBits(hits);
-        from += kBlock;
-    }
-#endif
+    return findInBlocks(from, end, pairs, count);
+#else
     return searchBytewise(from, end, pairs, count);
+#endif
 }

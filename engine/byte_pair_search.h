@@ -16,7 +16,7 @@ struct BytePair {
 };
 
 // At most this many pairs are searched for at once.
-constexpr int kMaxBytePairs = 8;
+constexpr int kMaxBytePairs = 4;
 
 // Appends pair to the `count` pairs unless one of them is the same; answers
 // the new count. Callers list a few patterns' beginnings, never more than

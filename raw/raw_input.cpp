@@ -1,6 +1,5 @@
 #include "raw_input.h"
 
-#include "byte_pair_search.h"
 #include "file_open.h"
 #include "global_state.h"
 
@@ -31,6 +30,20 @@ bool startsOne(const quint8* at, const BytePatterns& patterns)
     return std::any_of(patterns.begin(), patterns.end(), [at](const QByteArray& pattern) {
         return std::memcmp(at, pattern.constData(), std::size_t(pattern.size())) == 0;
     });
+}
+
+static_assert(PairSightings::kBytesKept >= RawInput::kMaxPatternLength,
+              "a sighting keeps the bytes of the longest pattern");
+
+// First sighting in [from, to) where one of the patterns begins, or -1.
+qint64 findAmongSightings(const PairSightings& sightings, quint64 from, quint64 to, const BytePatterns& patterns)
+{
+    for (const PairSightings::Sighting* it = sightings.firstAtOrAfter(from);
+         it != sightings.sightingsEnd() && it->pos < to; ++it) {
+        if (startsOne(it->bytes.data(), patterns))
+            return qint64(it->pos);
+    }
+    return -1;
 }
 
 } // namespace
@@ -131,27 +144,69 @@ qint64 RawInput::find(quint64 from, const BytePatterns& patterns, StopPolling po
     return find(from, m_size, patterns, polling);
 }
 
+PairSightings& RawInput::sightingsOf(const BytePair& pair)
+{
+    for (PairSightings& sightings : m_sightings) {
+        if (sightings.isFor(pair))
+            return sightings;
+    }
+    m_sightings.emplace_back(pair);
+    return m_sightings.back();
+}
+
 qint64 RawInput::find(quint64 from, quint64 to, const BytePatterns& patterns, StopPolling polling)
 {
     BytePair pairs[kMaxBytePairs];
     const int pairCount = leadingPairs(patterns, pairs);
     if (pairCount == 0)
         return -1;
+    // A search for one pair learns where it occurs, or uses what an earlier
+    // one learnt.
+    PairSightings* sightings = pairCount == 1 ? &sightingsOf(pairs[0]) : nullptr;
     to = std::min(to, m_size);
     quint64 pos = from;
     while (pos < to) {
         if (polling == StopPolling::Poll && extractionStopped())
             return -1;
-        const quint8* bytes = scanBytesAt(pos);
-        const std::size_t count = std::size_t(std::min(to, m_scanStart + kScanChunk) - pos);
-        const quint8* const end = bytes + count;
-        for (const quint8* cursor = findBytePair(bytes, end, pairs, pairCount); cursor < end;
-             cursor = findBytePair(cursor + 1, end, pairs, pairCount)) {
-            if (startsOne(cursor, patterns))
-                return qint64(pos + quint64(cursor - bytes));
+        if (sightings && sightings->covers(pos)) {
+            const quint64 stretchEnd = std::min(to, sightings->end());
+            const qint64 found = findAmongSightings(*sightings, pos, stretchEnd, patterns);
+            if (found >= 0)
+                return found;
+            pos = stretchEnd;
+            continue;
         }
-        pos += count;
+        const quint8* bytes = scanBytesAt(pos);
+        quint64 stop = std::min(to, m_scanStart + kScanChunk);
+        if (sightings && sightings->beginsAfter(pos))
+            stop = std::min(stop, sightings->start());
+        PairSightings* learning = sightings && sightings->extendsAt(pos) ? sightings : nullptr;
+        const ChunkSearch search{pos, stop, pairs, pairCount};
+        const qint64 found = findInChunk(search, bytes, patterns, learning);
+        if (found >= 0)
+            return found;
+        pos = stop;
     }
+    return -1;
+}
+
+qint64 RawInput::findInChunk(const ChunkSearch& search, const quint8* bytes, const BytePatterns& patterns,
+                             PairSightings* learning)
+{
+    const quint8* const end = bytes + (search.to - search.from);
+    for (const quint8* cursor = findBytePair(bytes, end, search.pairs, search.pairCount); cursor < end;
+         cursor = findBytePair(cursor + 1, end, search.pairs, search.pairCount)) {
+        const quint64 at = search.from + quint64(cursor - bytes);
+        if (learning)
+            learning->add(at, cursor);
+        if (startsOne(cursor, patterns)) {
+            if (learning)
+                learning->extendTo(search.from, at + 1);
+            return qint64(at);
+        }
+    }
+    if (learning)
+        learning->extendTo(search.from, search.to);
     return -1;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file_window.h"
+#include "pair_sightings.h"
 
 #include <QByteArray>
 #include <QString>
@@ -75,7 +76,20 @@ public:
 private:
     static constexpr std::size_t kScanChunk = 256 * 1024;
 
+    // A part [from, to) of one scan chunk and the pairs searched in it.
+    struct ChunkSearch {
+        quint64 from;
+        quint64 to;
+        const BytePair* pairs;
+        int pairCount;
+    };
+
     const quint8* scanBytesAt(quint64 pos);
+    PairSightings& sightingsOf(const BytePair& pair);
+    // First position of the part where one of the patterns begins, or -1;
+    // learning, when given, records every place of the pair in the part.
+    qint64 findInChunk(const ChunkSearch& search, const quint8* bytes, const BytePatterns& patterns,
+                       PairSightings* learning);
 
     FILE* m_file = nullptr;
     std::unique_ptr<FileWindow> m_window;
@@ -84,4 +98,5 @@ private:
     std::vector<quint8> m_scan;
     quint64 m_scanStart = 0;
     bool m_scanFilled = false;
+    std::vector<PairSightings> m_sightings;
 };

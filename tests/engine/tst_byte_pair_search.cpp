@@ -83,7 +83,14 @@ void BytePairSearchTest::search_data()
     QTest::newRow("FF not before 00, sparse") << sparse << marker;
     QTest::newRow("FF not before 00, dense") << denseFF << marker;
     QTest::newRow("first byte alone") << denseFF << anyAfter;
-    QTest::newRow("several pairs") << denseFF << mixed;
+    const QVector<BytePair> twoStarts{pairOf(0xFF, 0xD8, BytePair::SecondIs), pairOf(0x3F, 0xD9, BytePair::SecondIs)};
+    const QVector<BytePair> fourPairs{pairOf(0xFF, 0xD8, BytePair::SecondIs), pairOf(0x3F, 0xFF, BytePair::SecondIs),
+                                      pairOf(0x00, 0xD9, BytePair::SecondIs), pairOf(0xD9, 0xFF, BytePair::SecondIs)};
+    const QVector<BytePair> mixedRules{pairOf(0xFF, 0xD8, BytePair::SecondIs), pairOf(0xD9, 0, BytePair::AnySecond)};
+    QTest::newRow("two pairs") << sparse << twoStarts;
+    QTest::newRow("three pairs") << denseFF << mixed;
+    QTest::newRow("four pairs") << denseFF << fourPairs;
+    QTest::newRow("pairs of different rules") << denseFF << mixedRules;
     QTest::newRow("no pair at all") << QByteArray::fromHex("ff3f") << startOfImage;
 }
 
