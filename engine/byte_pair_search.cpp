@@ -47,7 +47,6 @@ const quint8* searchBytewise(const quint8* from, const quint8* end, const BytePa
 // 64 positions are tested per step, as four 16-byte lanes, so a block
 // without a pair costs one mask test.
 constexpr std::ptrdiff_t kBlock = 64;
-constexpr int kLanes = 4;
 constexpr int kLaneBytes = 16;
 
 __m128i loadLane(const quint8* at)
@@ -66,15 +65,15 @@ __m128i laneHits(const quint8* at, __m128i first, __m128i second)
     return rule == BytePair::SecondIs ? _mm_and_si128(isFirst, same) : _mm_andnot_si128(same, isFirst);
 }
 
-// Bit i is set when lane byte i of the block is FF; any is their union.
-quint64 blockMask(const __m128i (&lanes)[kLanes], __m128i any)
+// Bit 16 * k + i is set when byte i of lane k is FF. Written out lane by
+// lane so the four stay in registers.
+quint64 blockMask(__m128i lane0, __m128i lane1, __m128i lane2, __m128i lane3)
 {
+    const __m128i any = _mm_or_si128(_mm_or_si128(lane0, lane1), _mm_or_si128(lane2, lane3));
     if (_mm_movemask_epi8(any) == 0)
         return 0;
-    quint64 mask = 0;
-    for (int k = 0; k < kLanes; ++k)
-        mask |= quint64(quint32(_mm_movemask_epi8(lanes[k]))) << (k * kLaneBytes);
-    return mask;
+    return quint64(quint32(_mm_movemask_epi8(lane0))) | quint64(quint32(_mm_movemask_epi8(lane1))) << 16
+        | quint64(quint32(_mm_movemask_epi8(lane2))) << 32 | quint64(quint32(_mm_movemask_epi8(lane3))) << 48;
 }
 
 // Pairs whose second byte must equal theirs, repeated over lanes once per
@@ -86,21 +85,23 @@ struct SecondIsLanes {
 };
 
 template <int N>
+__m128i pairsLaneHits(const quint8* at, const SecondIsLanes<N>& pairs)
+{
+    const __m128i here = loadLane(at);
+    const __m128i after = loadLane(at + 1);
+    __m128i hits = _mm_setzero_si128();
+    for (int i = 0; i < N; ++i)
+        hits = _mm_or_si128(hits, _mm_and_si128(_mm_cmpeq_epi8(here, pairs.first[i]),
+                                                _mm_cmpeq_epi8(after, pairs.second[i])));
+    return hits;
+}
+
+// Bit i is set when one of the pairs starts at block[i]; reads block[0..64].
+template <int N>
 quint64 pairsBlockHits(const quint8* block, const SecondIsLanes<N>& pairs)
 {
-    __m128i lanes[kLanes];
-    __m128i any = _mm_setzero_si128();
-    for (int k = 0; k < kLanes; ++k) {
-        const __m128i here = loadLane(block + k * kLaneBytes);
-        const __m128i after = loadLane(block + k * kLaneBytes + 1);
-        __m128i hits = _mm_setzero_si128();
-        for (int i = 0; i < N; ++i)
-            hits = _mm_or_si128(hits, _mm_and_si128(_mm_cmpeq_epi8(here, pairs.first[i]),
-                                                    _mm_cmpeq_epi8(after, pairs.second[i])));
-        lanes[k] = hits;
-        any = _mm_or_si128(any, hits);
-    }
-    return blockMask(lanes, any);
+    return blockMask(pairsLaneHits(block, pairs), pairsLaneHits(block + kLaneBytes, pairs),
+                     pairsLaneHits(block + 2 * kLaneBytes, pairs), pairsLaneHits(block + 3 * kLaneBytes, pairs));
 }
 
 // The same for one pair whose rule is fixed at compile time, so the common
@@ -108,13 +109,9 @@ quint64 pairsBlockHits(const quint8* block, const SecondIsLanes<N>& pairs)
 template <BytePair::Rule rule>
 quint64 onePairBlockHits(const quint8* block, __m128i first, __m128i second)
 {
-    __m128i lanes[kLanes];
-    __m128i any = _mm_setzero_si128();
-    for (int k = 0; k < kLanes; ++k) {
-        lanes[k] = laneHits<rule>(block + k * kLaneBytes, first, second);
-        any = _mm_or_si128(any, lanes[k]);
-    }
-    return blockMask(lanes, any);
+    return blockMask(laneHits<rule>(block, first, second), laneHits<rule>(block + kLaneBytes, first, second),
+                     laneHits<rule>(block + 2 * kLaneBytes, first, second),
+                     laneHits<rule>(block + 3 * kLaneBytes, first, second));
 }
 
 // Steps through whole blocks while blockHits finds nothing in them, then

@@ -67,7 +67,10 @@ public:
     void read(quint64 pos, void* dst, std::size_t length);
 
     // First position in [from, to) where one of the patterns begins, or -1.
-    // With StopPolling::Poll a stop request ends the search with -1.
+    // With StopPolling::Poll a stop request ends the search with -1. When
+    // the patterns share their first two bytes, the places of that pair in
+    // what the search went over are kept, and later searches for the pair
+    // take them from there instead of reading that part of the file again.
     qint64 find(quint64 from, const BytePatterns& patterns, StopPolling polling);
     qint64 find(quint64 from, quint64 to, const BytePatterns& patterns, StopPolling polling);
     // First end-of-image marker FF D9 at or after from, or -1.
