@@ -184,20 +184,17 @@ const quint8* findInBlocks(const quint8* from, const quint8* end, const BytePair
 
 } // namespace
 
-int addDistinctPair(BytePair* pairs, int count, const BytePair& pair)
+void addDistinctPair(BytePairs& pairs, const BytePair& pair)
 {
-    for (int i = 0; i < count; ++i) {
-        if (pairs[i].first == pair.first && pairs[i].second == pair.second && pairs[i].rule == pair.rule)
-            return count;
-    }
-    Q_ASSERT(count < kMaxBytePairs);
-    pairs[count] = pair;
-    return count + 1;
+    const bool known = std::any_of(pairs.cbegin(), pairs.cend(), [&pair](const BytePair& p) {
+        return p.first == pair.first && p.second == pair.second && p.rule == pair.rule;
+    });
+    if (!known)
+        pairs.append(pair);
 }
 
 const quint8* findBytePair(const quint8* from, const quint8* end, const BytePair* pairs, int count)
 {
-    Q_ASSERT(count >= 0 && count <= kMaxBytePairs);
 #ifdef PICTAVO_PAIR_SSE2
     return findInBlocks(from, end, pairs, count);
 #else

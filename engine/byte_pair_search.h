@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QVarLengthArray>
 #include <QtGlobal>
 
 // Two adjacent bytes a search looks for: `first`, then a byte that relates
@@ -15,13 +16,12 @@ struct BytePair {
     Rule rule = SecondIs;
 };
 
-// At most this many pairs are searched for at once.
-constexpr int kMaxBytePairs = 4;
+// The pairs of one search; a search for one to four pairs whose second
+// bytes are named (or for one pair of any rule) tests 64 positions a step.
+using BytePairs = QVarLengthArray<BytePair, 4>;
 
-// Appends pair to the `count` pairs unless one of them is the same; answers
-// the new count. Callers list a few patterns' beginnings, never more than
-// kMaxBytePairs distinct ones.
-int addDistinctPair(BytePair* pairs, int count, const BytePair& pair);
+// Appends pair unless one of pairs is the same.
+void addDistinctPair(BytePairs& pairs, const BytePair& pair);
 
 // First position p in [from, end) where p[0] and p[1] form one of the
 // `count` pairs, or end when there is none. Testing both bytes at once keeps

@@ -17,13 +17,13 @@ quint32 wordAt(const quint8* p)
 }
 
 // The distinct first two bytes of the words, so the search can jump between
-// the places where a word can begin; answers how many were written to pairs.
-int leadingPairs(std::initializer_list<quint32> words, BytePair* pairs)
+// the places where a word can begin.
+BytePairs leadingPairs(std::initializer_list<quint32> words)
 {
-    int count = 0;
+    BytePairs pairs;
     for (const quint32 word : words)
-        count = addDistinctPair(pairs, count, {quint8(word >> 24), quint8(word >> 16), BytePair::SecondIs});
-    return count;
+        addDistinctPair(pairs, {quint8(word >> 24), quint8(word >> 16), BytePair::SecondIs});
+    return pairs;
 }
 
 bool isOneOf(quint32 value, std::initializer_list<quint32> words)
@@ -37,9 +37,8 @@ WordScanHit::Status scanEachWord(FileWindow& file, quint32 from, quint32 limit,
                                  std::initializer_list<quint32> words, bool pollStop,
                                  const std::function<bool(quint32, quint32)>& onMatch)
 {
-    BytePair pairs[kMaxBytePairs];
-    const int pairCount = leadingPairs(words, pairs);
-    if (pairCount == 0)
+    const BytePairs pairs = leadingPairs(words);
+    if (pairs.isEmpty())
         return WordScanHit::NotFound;
     std::vector<quint8> buffer(kBlock + 3);
     for (quint64 start = from; start < limit; start += kBlock) {
@@ -49,8 +48,8 @@ WordScanHit::Status scanEachWord(FileWindow& file, quint32 from, quint32 limit,
         file.read(qint64(start), buffer.data(), positions + 3);
         const quint8* const data = buffer.data();
         const quint8* const end = data + positions;
-        for (const quint8* at = findBytePair(data, end, pairs, pairCount); at < end;
-             at = findBytePair(at + 1, end, pairs, pairCount)) {
+        for (const quint8* at = findBytePair(data, end, pairs.constData(), pairs.size()); at < end;
+             at = findBytePair(at + 1, end, pairs.constData(), pairs.size())) {
             const quint32 value = wordAt(at);
             if (isOneOf(value, words) && !onMatch(quint32(start + quint64(at - data)), value))
                 return WordScanHit::Found;

@@ -12,17 +12,17 @@ namespace {
 constexpr qint64 kLargestFile = qint64(0xFFFFFFFFu);
 
 // The distinct two-byte beginnings of the patterns (a one-byte pattern
-// matches whatever follows it); answers how many were written to pairs.
-int leadingPairs(const BytePatterns& patterns, BytePair* pairs)
+// matches whatever follows it).
+BytePairs leadingPairs(const BytePatterns& patterns)
 {
-    int count = 0;
+    BytePairs pairs;
     for (const QByteArray& pattern : patterns) {
         Q_ASSERT(!pattern.isEmpty() && pattern.size() <= RawInput::kMaxPatternLength);
         const bool two = pattern.size() > 1;
-        count = addDistinctPair(pairs, count, {quint8(pattern.at(0)), two ? quint8(pattern.at(1)) : quint8(0),
-                                               two ? BytePair::SecondIs : BytePair::AnySecond});
+        addDistinctPair(pairs, {quint8(pattern.at(0)), two ? quint8(pattern.at(1)) : quint8(0),
+                                two ? BytePair::SecondIs : BytePair::AnySecond});
     }
-    return count;
+    return pairs;
 }
 
 bool startsOne(const quint8* at, const BytePatterns& patterns)
@@ -156,13 +156,12 @@ PairSightings& RawInput::sightingsOf(const BytePair& pair)
 
 qint64 RawInput::find(quint64 from, quint64 to, const BytePatterns& patterns, StopPolling polling)
 {
-    BytePair pairs[kMaxBytePairs];
-    const int pairCount = leadingPairs(patterns, pairs);
-    if (pairCount == 0)
+    const BytePairs pairs = leadingPairs(patterns);
+    if (pairs.isEmpty())
         return -1;
     // A search for one pair learns where it occurs, or uses what an earlier
     // one learnt.
-    PairSightings* sightings = pairCount == 1 ? &sightingsOf(pairs[0]) : nullptr;
+    PairSightings* sightings = pairs.size() == 1 ? &sightingsOf(pairs[0]) : nullptr;
     to = std::min(to, m_size);
     quint64 pos = from;
     while (pos < to) {
@@ -181,7 +180,7 @@ qint64 RawInput::find(quint64 from, quint64 to, const BytePatterns& patterns, St
         if (sightings && sightings->beginsAfter(pos))
             stop = std::min(stop, sightings->start());
         PairSightings* learning = sightings && sightings->extendsAt(pos) ? sightings : nullptr;
-        const ChunkSearch search{pos, stop, pairs, pairCount};
+        const ChunkSearch search{pos, stop, &pairs};
         const qint64 found = findInChunk(search, bytes, patterns, learning);
         if (found >= 0)
             return found;
@@ -194,8 +193,10 @@ qint64 RawInput::findInChunk(const ChunkSearch& search, const quint8* bytes, con
                              PairSightings* learning)
 {
     const quint8* const end = bytes + (search.to - search.from);
-    for (const quint8* cursor = findBytePair(bytes, end, search.pairs, search.pairCount); cursor < end;
-         cursor = findBytePair(cursor + 1, end, search.pairs, search.pairCount)) {
+    const BytePair* pairs = search.pairs->constData();
+    const int pairCount = search.pairs->size();
+    for (const quint8* cursor = findBytePair(bytes, end, pairs, pairCount); cursor < end;
+         cursor = findBytePair(cursor + 1, end, pairs, pairCount)) {
         const quint64 at = search.from + quint64(cursor - bytes);
         if (learning)
             learning->add(at, cursor);

@@ -83,8 +83,7 @@ private:
     struct ChunkSearch {
         quint64 from;
         quint64 to;
-        const BytePair* pairs;
-        int pairCount;
+        const BytePairs* pairs;
     };
 
     const quint8* scanBytesAt(quint64 pos);

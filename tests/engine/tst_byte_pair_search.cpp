@@ -91,6 +91,7 @@ void BytePairSearchTest::search_data()
     QTest::newRow("three pairs") << denseFF << mixed;
     QTest::newRow("four pairs") << denseFF << fourPairs;
     QTest::newRow("pairs of different rules") << denseFF << mixedRules;
+    QTest::newRow("five pairs") << denseFF << (fourPairs + QVector<BytePair>{pairOf(0xD8, 0xD9, BytePair::SecondIs)});
     QTest::newRow("no pair at all") << QByteArray::fromHex("ff3f") << startOfImage;
 }
 
@@ -114,12 +115,12 @@ void BytePairSearchTest::search()
 
 void BytePairSearchTest::distinctPairs()
 {
-    BytePair pairs[kMaxBytePairs];
-    int count = addDistinctPair(pairs, 0, pairOf(0xFF, 0xD8, BytePair::SecondIs));
-    count = addDistinctPair(pairs, count, pairOf(0xFF, 0xD8, BytePair::SecondIs));
-    count = addDistinctPair(pairs, count, pairOf(0xFF, 0xD8, BytePair::AnySecond));
-    count = addDistinctPair(pairs, count, pairOf(0xFF, 0xC4, BytePair::SecondIs));
-    QCOMPARE(count, 3);
+    BytePairs pairs;
+    addDistinctPair(pairs, pairOf(0xFF, 0xD8, BytePair::SecondIs));
+    addDistinctPair(pairs, pairOf(0xFF, 0xD8, BytePair::SecondIs));
+    addDistinctPair(pairs, pairOf(0xFF, 0xD8, BytePair::AnySecond));
+    addDistinctPair(pairs, pairOf(0xFF, 0xC4, BytePair::SecondIs));
+    QCOMPARE(pairs.size(), 3);
     QCOMPARE(pairs[2].second, quint8(0xC4));
 }
 
