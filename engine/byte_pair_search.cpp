@@ -186,10 +186,7 @@ const quint8* findInBlocks(const quint8* from, const quint8* end, const BytePair
 
 void addDistinctPair(BytePairs& pairs, const BytePair& pair)
 {
-    const bool known = std::any_of(pairs.cbegin(), pairs.cend(), [&pair](const BytePair& p) {
-        return p.first == pair.first && p.second == pair.second && p.rule == pair.rule;
-    });
-    if (!known)
+    if (std::find(pairs.cbegin(), pairs.cend(), pair) == pairs.cend())
         pairs.append(pair);
 }
 

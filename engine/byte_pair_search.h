@@ -16,6 +16,11 @@ struct BytePair {
     Rule rule = SecondIs;
 };
 
+inline bool operator==(const BytePair& a, const BytePair& b)
+{
+    return a.first == b.first && a.second == b.second && a.rule == b.rule;
+}
+
 // The pairs of one search; a search for one to four pairs whose second
 // bytes are named (or for one pair of any rule) tests 64 positions a step.
 using BytePairs = QVarLengthArray<BytePair, 4>;

@@ -3,11 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-bool PairSightings::isFor(const BytePair& pair) const
-{
-    return pair.first == m_pair.first && pair.second == m_pair.second && pair.rule == m_pair.rule;
-}
-
 const PairSightings::Sighting* PairSightings::firstAtOrAfter(quint64 from) const
 {
     return std::lower_bound(m_sightings.data(), sightingsEnd(), from,

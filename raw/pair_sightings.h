@@ -24,7 +24,7 @@ public:
 
     explicit PairSightings(const BytePair& pair) : m_pair(pair) {}
 
-    bool isFor(const BytePair& pair) const;
+    bool isFor(const BytePair& pair) const { return pair == m_pair; }
     // pos lies in the stretch gone over.
     bool covers(quint64 pos) const { return usable() && pos >= m_start && pos < m_end; }
     // The stretch begins after pos: a search from pos reaches it at start().
@@ -39,8 +39,8 @@ public:
     const Sighting* firstAtOrAfter(quint64 from) const;
     const Sighting* sightingsEnd() const { return m_sightings.data() + m_sightings.size(); }
 
-    // Records a place of the pair in the part [from, ...) being gone over;
-    // at must hold kBytesKept readable bytes.
+    // Records a place of the pair that the search going on has met; at
+    // holds the bytes from there on (kBytesKept of them readable).
     void add(quint64 pos, const quint8* at);
     // Every place of the pair in [from, end) is recorded: the stretch grows
     // to end (and starts at from when it was empty).
