@@ -47,21 +47,24 @@ void FileWindow::readDirect(qint64 pos, quint8* dst, std::size_t length)
 
 void FileWindow::read(qint64 pos, void* dst, std::size_t length)
 {
-    if (length == 0)
-        return;
+    // Only the bytes that no read fills are zeroed: before 0, past the end,
+    // and whatever a short read leaves.
     auto* out = static_cast<quint8*>(dst);
-    std::memset(out, 0, length);
-    if (pos >= m_size)
-        return;
     if (pos < 0) {
-        const quint64 skip = quint64(-pos);
-        if (skip >= length)
-            return;
-        out += skip;
-        length -= std::size_t(skip);
+        const std::size_t before = std::size_t(std::min<quint64>(0 - quint64(pos), length));
+        std::memset(out, 0, before);
+        out += before;
+        length -= before;
         pos = 0;
     }
+    if (length == 0)
+        return;
+    if (pos >= m_size) {
+        std::memset(out, 0, length);
+        return;
+    }
     const std::size_t available = std::size_t(std::min<qint64>(qint64(length), m_size - pos));
+    std::memset(out + available, 0, length - available);
     if (available > m_window.size()) {
         readDirect(pos, out, available);
         return;
@@ -73,6 +76,7 @@ void FileWindow::read(qint64 pos, void* dst, std::size_t length)
     const qint64 offset = pos - m_windowStart;
     const std::size_t usable = std::size_t(std::max<qint64>(0, std::min<qint64>(qint64(available), qint64(m_windowFilled) - offset)));
     std::memcpy(out, m_window.data() + offset, usable);
+    std::memset(out + usable, 0, available - usable);
 }
 
 qint64 FileWindow::find(quint8 value, qint64 from, qint64 end)

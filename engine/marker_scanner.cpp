@@ -1,3 +1,4 @@
+#include "byte_pair_search.h"
 #include "file_window.h"
 #include "global_state.h"
 #include "image_start.h"
@@ -11,11 +12,6 @@
 #include <cstring>
 #include <functional>
 #include <vector>
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define PICTAVO_SCAN_SSE2 1
-#endif
 
 namespace {
 
@@ -45,46 +41,14 @@ quint16 lengthAt(const quint8* at)
     return quint16(at[2] << 8 | at[3]);
 }
 
-#ifdef PICTAVO_SCAN_SSE2
-int lowestSetBit(unsigned mask)
-{
-#if defined(__GNUC__)
-    return __builtin_ctz(mask);
-#else
-    int bit = 0;
-    while (!(mask & 1u)) {
-        mask >>= 1;
-        ++bit;
-    }
-    return bit;
-#endif
-}
-#endif
-
 // First FF byte in [from, end) that is not followed by 00, or end. Every
 // pass steps over FF 00 (byte stuffing in scan data) exactly as over any
-// other byte, so only the other FF bytes need a visit. Sixteen positions are
-// tested at a time where the processor allows it. The byte after end must be
-// readable.
+// other byte, so only the other FF bytes need a visit. The byte after end
+// must be readable.
 const quint8* findMarkerByte(const quint8* from, const quint8* end)
 {
-#ifdef PICTAVO_SCAN_SSE2
-    const __m128i ff = _mm_set1_epi8(char(0xFF));
-    const __m128i zero = _mm_setzero_si128();
-    while (end - from >= 16) {
-        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 1));
-        const unsigned isFF = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(here, ff)));
-        const unsigned stuffed = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(after, zero)));
-        const unsigned mask = isFF & ~stuffed;
-        if (mask != 0)
-            return from + lowestSetBit(mask);
-        from += 16;
-    }
-#endif
-    while (from < end && !(from[0] == 0xFF && from[1] != 0x00))
-        ++from;
-    return from;
+    static const BytePair markerByte{0xFF, 0x00, BytePair::SecondIsNot};
+    return findBytePair(from, end, &markerByte, 1);
 }
 
 // One pass over the file: its position and what it does at an FF byte (it

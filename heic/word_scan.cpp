@@ -1,10 +1,10 @@
 #include "word_scan.h"
 
+#include "byte_pair_search.h"
 #include "file_window.h"
 #include "global_state.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -16,19 +16,14 @@ quint32 wordAt(const quint8* p)
     return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
 }
 
-// Index of a byte that all words share, so the search can jump between its
-// occurrences; -1 when they share none.
-int sharedByteIndex(std::initializer_list<quint32> words)
+// The distinct first two bytes of the words, so the search can jump between
+// the places where a word can begin.
+BytePairs leadingPairs(std::initializer_list<quint32> words)
 {
-    for (int index = 0; index < 4; ++index) {
-        const int shift = 24 - 8 * index;
-        const quint32 first = (*words.begin() >> shift) & 0xFF;
-        const bool shared = std::all_of(words.begin(), words.end(),
-            [&](quint32 w) { return ((w >> shift) & 0xFF) == first; });
-        if (shared)
-            return index;
-    }
-    return -1;
+    BytePairs pairs;
+    for (const quint32 word : words)
+        addDistinctPair(pairs, {quint8(word >> 24), quint8(word >> 16), BytePair::SecondIs});
+    return pairs;
 }
 
 bool isOneOf(quint32 value, std::initializer_list<quint32> words)
@@ -42,26 +37,21 @@ WordScanHit::Status scanEachWord(FileWindow& file, quint32 from, quint32 limit,
                                  std::initializer_list<quint32> words, bool pollStop,
                                  const std::function<bool(quint32, quint32)>& onMatch)
 {
-    if (words.size() == 0)
+    const BytePairs pairs = leadingPairs(words);
+    if (pairs.isEmpty())
         return WordScanHit::NotFound;
-    const int keyIndex = sharedByteIndex(words);
-    const quint8 key = keyIndex < 0 ? 0 : quint8(*words.begin() >> (24 - 8 * keyIndex));
     std::vector<quint8> buffer(kBlock + 3);
     for (quint64 start = from; start < limit; start += kBlock) {
         if (pollStop && g_state.stopRequested.load(std::memory_order_relaxed))
             return WordScanHit::Stopped;
         const std::size_t positions = std::size_t(std::min<quint64>(kBlock, limit - start));
         file.read(qint64(start), buffer.data(), positions + 3);
-        const quint8* data = buffer.data();
-        for (std::size_t i = 0; i < positions; ++i) {
-            if (keyIndex >= 0) {
-                const void* next = std::memchr(data + i + keyIndex, key, positions - i);
-                if (!next)
-                    break;
-                i = std::size_t(static_cast<const quint8*>(next) - data) - std::size_t(keyIndex);
-            }
-            const quint32 value = wordAt(data + i);
-            if (isOneOf(value, words) && !onMatch(quint32(start + i), value))
+        const quint8* const data = buffer.data();
+        const quint8* const end = data + positions;
+        for (const quint8* at = findBytePair(data, end, pairs.constData(), pairs.size()); at < end;
+             at = findBytePair(at + 1, end, pairs.constData(), pairs.size())) {
+            const quint32 value = wordAt(at);
+            if (isOneOf(value, words) && !onMatch(quint32(start + quint64(at - data)), value))
                 return WordScanHit::Found;
         }
     }

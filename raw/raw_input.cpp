@@ -11,6 +11,41 @@ namespace {
 // Positions in the formats are 32-bit: a file this large cannot be addressed.
 constexpr qint64 kLargestFile = qint64(0xFFFFFFFFu);
 
+// The distinct two-byte beginnings of the patterns (a one-byte pattern
+// matches whatever follows it).
+BytePairs leadingPairs(const BytePatterns& patterns)
+{
+    BytePairs pairs;
+    for (const QByteArray& pattern : patterns) {
+        Q_ASSERT(!pattern.isEmpty() && pattern.size() <= RawInput::kMaxPatternLength);
+        const bool two = pattern.size() > 1;
+        addDistinctPair(pairs, {quint8(pattern.at(0)), two ? quint8(pattern.at(1)) : quint8(0),
+                                two ? BytePair::SecondIs : BytePair::AnySecond});
+    }
+    return pairs;
+}
+
+bool startsOne(const quint8* at, const BytePatterns& patterns)
+{
+    return std::any_of(patterns.begin(), patterns.end(), [at](const QByteArray& pattern) {
+        return std::memcmp(at, pattern.constData(), std::size_t(pattern.size())) == 0;
+    });
+}
+
+static_assert(PairSightings::kBytesKept >= RawInput::kMaxPatternLength,
+              "a sighting keeps the bytes of the longest pattern");
+
+// First sighting in [from, to) where one of the patterns begins, or -1.
+qint64 findAmongSightings(const PairSightings& sightings, quint64 from, quint64 to, const BytePatterns& patterns)
+{
+    for (const PairSightings::Sighting* it = sightings.firstAtOrAfter(from);
+         it != sightings.sightingsEnd() && it->pos < to; ++it) {
+        if (startsOne(it->bytes.data(), patterns))
+            return qint64(it->pos);
+    }
+    return -1;
+}
+
 } // namespace
 
 QByteArray bytesOf(std::initializer_list<quint8> values)
@@ -109,46 +144,70 @@ qint64 RawInput::find(quint64 from, const BytePatterns& patterns, StopPolling po
     return find(from, m_size, patterns, polling);
 }
 
+PairSightings& RawInput::sightingsOf(const BytePair& pair)
+{
+    for (PairSightings& sightings : m_sightings) {
+        if (sightings.isFor(pair))
+            return sightings;
+    }
+    m_sightings.emplace_back(pair);
+    return m_sightings.back();
+}
+
 qint64 RawInput::find(quint64 from, quint64 to, const BytePatterns& patterns, StopPolling polling)
 {
-    if (patterns.isEmpty())
+    const BytePairs pairs = leadingPairs(patterns);
+    if (pairs.isEmpty())
         return -1;
-    bool leadByte[256] = {};
-    for (const QByteArray& pattern : patterns) {
-        Q_ASSERT(!pattern.isEmpty() && pattern.size() <= kMaxPatternLength);
-        leadByte[quint8(pattern.at(0))] = true;
-    }
-    const quint8 sharedLead = quint8(patterns.first().at(0));
-    const bool oneLead = std::all_of(patterns.begin(), patterns.end(),
-        [sharedLead](const QByteArray& p) { return quint8(p.at(0)) == sharedLead; });
-
+    // A search for one pair learns where it occurs, or uses what an earlier
+    // one learnt.
+    PairSightings* sightings = pairs.size() == 1 ? &sightingsOf(pairs[0]) : nullptr;
     to = std::min(to, m_size);
     quint64 pos = from;
     while (pos < to) {
         if (polling == StopPolling::Poll && extractionStopped())
             return -1;
-        const quint8* bytes = scanBytesAt(pos);
-        const std::size_t count = std::size_t(std::min(to, m_scanStart + kScanChunk) - pos);
-        const quint8* cursor = bytes;
-        const quint8* const end = bytes + count;
-        while (cursor < end) {
-            if (oneLead) {
-                cursor = static_cast<const quint8*>(std::memchr(cursor, sharedLead, std::size_t(end - cursor)));
-                if (!cursor)
-                    break;
-            } else if (!leadByte[*cursor]) {
-                ++cursor;
-                continue;
-            }
-            for (const QByteArray& pattern : patterns) {
-                const bool secondMatches = pattern.size() < 2 || cursor[1] == quint8(pattern.at(1));
-                if (secondMatches && std::memcmp(cursor, pattern.constData(), std::size_t(pattern.size())) == 0)
-                    return qint64(pos + quint64(cursor - bytes));
-            }
-            ++cursor;
+        if (sightings && sightings->covers(pos)) {
+            const quint64 stretchEnd = std::min(to, sightings->end());
+            const qint64 found = findAmongSightings(*sightings, pos, stretchEnd, patterns);
+            if (found >= 0)
+                return found;
+            pos = stretchEnd;
+            continue;
         }
-        pos += count;
+        const quint8* bytes = scanBytesAt(pos);
+        quint64 stop = std::min(to, m_scanStart + kScanChunk);
+        if (sightings && sightings->beginsAfter(pos))
+            stop = std::min(stop, sightings->start());
+        PairSightings* learning = sightings && sightings->extendsAt(pos) ? sightings : nullptr;
+        const ChunkSearch search{pos, stop, &pairs};
+        const qint64 found = findInChunk(search, bytes, patterns, learning);
+        if (found >= 0)
+            return found;
+        pos = stop;
     }
+    return -1;
+}
+
+qint64 RawInput::findInChunk(const ChunkSearch& search, const quint8* bytes, const BytePatterns& patterns,
+                             PairSightings* learning)
+{
+    const quint8* const end = bytes + (search.to - search.from);
+    const BytePair* pairs = search.pairs->constData();
+    const int pairCount = search.pairs->size();
+    for (const quint8* cursor = findBytePair(bytes, end, pairs, pairCount); cursor < end;
+         cursor = findBytePair(cursor + 1, end, pairs, pairCount)) {
+        const quint64 at = search.from + quint64(cursor - bytes);
+        if (learning)
+            learning->add(at, cursor);
+        if (startsOne(cursor, patterns)) {
+            if (learning)
+                learning->extendTo(search.from, at + 1);
+            return qint64(at);
+        }
+    }
+    if (learning)
+        learning->extendTo(search.from, search.to);
     return -1;
 }
 

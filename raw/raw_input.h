@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file_window.h"
+#include "pair_sightings.h"
 
 #include <QByteArray>
 #include <QString>
@@ -66,7 +67,10 @@ public:
     void read(quint64 pos, void* dst, std::size_t length);
 
     // First position in [from, to) where one of the patterns begins, or -1.
-    // With StopPolling::Poll a stop request ends the search with -1.
+    // With StopPolling::Poll a stop request ends the search with -1. When
+    // the patterns share their first two bytes, the places of that pair in
+    // what the search went over are kept, and later searches for the pair
+    // take them from there instead of reading that part of the file again.
     qint64 find(quint64 from, const BytePatterns& patterns, StopPolling polling);
     qint64 find(quint64 from, quint64 to, const BytePatterns& patterns, StopPolling polling);
     // First end-of-image marker FF D9 at or after from, or -1.
@@ -75,7 +79,19 @@ public:
 private:
     static constexpr std::size_t kScanChunk = 256 * 1024;
 
+    // A part [from, to) of one scan chunk and the pairs searched in it.
+    struct ChunkSearch {
+        quint64 from;
+        quint64 to;
+        const BytePairs* pairs;
+    };
+
     const quint8* scanBytesAt(quint64 pos);
+    PairSightings& sightingsOf(const BytePair& pair);
+    // First position of the part where one of the patterns begins, or -1;
+    // learning, when given, records every place of the pair in the part.
+    qint64 findInChunk(const ChunkSearch& search, const quint8* bytes, const BytePatterns& patterns,
+                       PairSightings* learning);
 
     FILE* m_file = nullptr;
     std::unique_ptr<FileWindow> m_window;
@@ -84,4 +100,5 @@ private:
     std::vector<quint8> m_scan;
     quint64 m_scanStart = 0;
     bool m_scanFilled = false;
+    std::vector<PairSightings> m_sightings;
 };

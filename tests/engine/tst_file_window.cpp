@@ -53,6 +53,10 @@ void FileWindowTest::read_data()
     QTest::newRow("at end of file") << 64 << qint64(1000) << 8;
     QTest::newRow("far past end") << 64 << qint64(5000) << 8;
     QTest::newRow("before start") << 64 << qint64(-4) << 10;
+    QTest::newRow("wholly before start") << 64 << qint64(-20) << 10;
+    QTest::newRow("before start, longer than window") << 64 << qint64(-4) << 300;
+    QTest::newRow("longer than window, across end of file") << 64 << qint64(900) << 300;
+    QTest::newRow("whole file and past both ends") << 64 << qint64(-8) << 1016;
     QTest::newRow("large window") << 4096 << qint64(0) << 1000;
     QTest::newRow("backwards after forward") << 16 << qint64(3) << 5;
 }
