@@ -65,7 +65,9 @@ private slots:
     void init();
     void imagesInAppSegments_data();
     void imagesInAppSegments();
-    void imagesPerRecordStopAt1024();
+    void imagesPerRecordBeyond1024();
+    void imagesPerRecordStopAtCounterLimit();
+    void recordsPerListStopAtBound();
     void secondSoiFindsFollowingImages();
     void recoveryFormEndsAtMainImage();
     void quantizationSignatures();
@@ -159,18 +161,55 @@ void SegmentRecordingTest::imagesInAppSegments()
     QCOMPARE(g_state.thumbnailFound, found);
 }
 
-void SegmentRecordingTest::imagesPerRecordStopAt1024()
+void SegmentRecordingTest::imagesPerRecordBeyond1024()
 {
+    constexpr int kImages = 1124;
     QByteArray images;
-    for (int i = 0; i < kMaxEmbeddedImages + 100; ++i)
+    for (int i = 0; i < kImages; ++i)
         images += marker(0xD8) + marker(0xE1) + marker(0xD9);
     EngineInput input(marker(0xD8) + segment(0xE1, images));
     jpg_repair repair;
     const SegmentNode* node = recordSegment(repair, 2);
-    QCOMPARE(int(node->app1Images), 2 * kMaxEmbeddedImages);
-    const int last = kMaxEmbeddedImages - 1;
+    QCOMPARE(int(node->app1Images), 2 * kImages);
+    const int last = kImages - 1;
     QCOMPARE(node->embeddedStart[last], 2 + 4 + last * 6);
     QCOMPARE(node->embeddedLength[last], 6);
+    QCOMPARE(node->embeddedStart[kImages], 0);
+    QCOMPARE(node->embeddedLength[kImages], 0);
+}
+
+// A flood of images after a second start of image: the record keeps as many
+// as its 16-bit counter can count, and no more.
+void SegmentRecordingTest::imagesPerRecordStopAtCounterLimit()
+{
+    const QByteArray tiny = marker(0xD8) + marker(0xE1) + marker(0xD9);
+    EngineInput input(tiny.repeated(kMaxImagesPerRecord + 100));
+    jpg_repair repair;
+    repair.m_secondSoi = 1;
+    const SegmentNode* node = recordSegment(repair, 0);
+    QCOMPARE(int(node->soiImages), 2 * kMaxImagesPerRecord);
+    const int last = kMaxImagesPerRecord - 1;
+    QCOMPARE(node->embeddedStart[last], last * 6);
+    QCOMPARE(node->embeddedLength[last], 6);
+    QCOMPARE(node->embeddedStart[last + 1], 0);
+}
+
+// Records beyond the bound of one list are refused like those of a list
+// whose tail already has a successor; an emptied list counts afresh.
+void SegmentRecordingTest::recordsPerListStopAtBound()
+{
+    EngineInput input(marker(0xD8) + QByteArray::fromHex("fffe0002").repeated(kMaxRecordedSegments + 10));
+    g_state.runActive = 1;
+    jpg_repair repair;
+    for (int i = 0; i < kMaxRecordedSegments + 10; ++i)
+        recordSegment(repair, 2 + 4 * qint64(i));
+    QCOMPARE(listLength(g_state.segmentHead), kMaxRecordedSegments);
+    QCOMPARE(g_state.segmentTail->offset, 2 + 4 * qint64(kMaxRecordedSegments - 1) + 2);
+    repair.ResetState();
+    g_state.inputFile = platform::openFile(input.path(), "rb");
+    recordSegment(repair, 2);
+    QCOMPARE(listLength(g_state.segmentHead), 1);
+    repair.ResetState();
 }
 
 void SegmentRecordingTest::secondSoiFindsFollowingImages()

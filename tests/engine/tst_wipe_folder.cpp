@@ -1,6 +1,7 @@
 // The wipe of a folder tree under the temporary folder: files cut to zero
 // and deleted, folders kept, links removed without touching their targets.
 #include "temp_file.h"
+#include "temp_folder.h"
 #include "wipe_folder.h"
 
 #include <QDir>
@@ -12,7 +13,7 @@ namespace {
 
 QString tempPath(const QString& relative)
 {
-    return QDir::tempPath() + "/" + relative;
+    return platform::tempFolder() + "/" + relative;
 }
 
 } // namespace
