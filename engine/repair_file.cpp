@@ -66,6 +66,7 @@ void jpg_repair::RepairFile(QString path)
     g_state.skipFirstImageOff = 0;
     g_state.fileFailed = 0;
     const quint64 shortReadsBefore = shortReadCount();
+    qint64 sizeAtOpen = -1;
     bool jpeg = false;
     ResetState();
     // Without a work folder every output would land beside the file system's
@@ -79,6 +80,7 @@ void jpg_repair::RepairFile(QString path)
         g_state.fileFailed = 1;
     } else {
         g_state.inputFileSize = FileSize(g_state.inputFile);
+        sizeAtOpen = g_state.inputFileSize;
         g_state.fileSuffix = QFileInfo(g_state.inputPath).suffix();
         const QString suffix = g_state.fileSuffix.toUpper();
         jpeg = suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG");
@@ -99,7 +101,10 @@ void jpg_repair::RepairFile(QString path)
         }
     }
     ResetState();
-    if (shortReadCount() != shortReadsBefore)
+    // The JPEG pipeline opens the input again for each step: a file that has
+    // changed size since the scan was not read as the scan saw it.
+    const bool changed = sizeAtOpen >= 0 && QFileInfo(g_state.inputPath).size() != sizeAtOpen;
+    if (shortReadCount() != shortReadsBefore || changed)
         dropOutputsOfUnreadInput(jpeg);
     g_state.thumbnailFound = 0;
     g_state.useTempInput = 0;
