@@ -68,6 +68,8 @@ private slots:
     void imagesPerRecordBeyond1024();
     void imagesPerRecordStopAtCounterLimit();
     void recordsPerListStopAtBound();
+    void floodStaysWithinTheBounds_data();
+    void floodStaysWithinTheBounds();
     void secondSoiFindsFollowingImages();
     void recoveryFormEndsAtMainImage();
     void quantizationSignatures();
@@ -210,6 +212,39 @@ void SegmentRecordingTest::recordsPerListStopAtBound()
     recordSegment(repair, 2);
     QCOMPARE(listLength(g_state.segmentHead), 1);
     repair.ResetState();
+}
+
+void SegmentRecordingTest::floodStaysWithinTheBounds_data()
+{
+    QTest::addColumn<QByteArray>("unit");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("unitsFirst"); // before the photo's own segments
+    QTest::newRow("4,000,000 empty comment segments") << QByteArray::fromHex("fffe0002") << 4000000 << true;
+    QTest::newRow("450,000 tiny images after a photo") << QByteArray::fromHex("ffd8ffdb0002ffd9") << 450000
+                                                        << false;
+}
+
+// Files of up to 16 MB made of millions of segments or images: the scan
+// keeps no more records than the bound, and their images stay within the
+// per-file bound.
+void SegmentRecordingTest::floodStaysWithinTheBounds()
+{
+    QFETCH(QByteArray, unit);
+    QFETCH(int, count);
+    QFETCH(bool, unitsFirst);
+    const QByteArray photo = realJpeg(64, 48);
+    const QByteArray flood = unit.repeated(count);
+    EngineInput input(unitsFirst ? photo.left(2) + flood + photo.mid(2) : photo + flood);
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    int records = 0;
+    qint64 images = 0;
+    for (const SegmentNode* node = g_state.segmentHead; node; node = node->next) {
+        ++records;
+        images += (node->app1Images + node->app2Images + node->app13Images + node->soiImages + 1) / 2;
+    }
+    QCOMPARE(records, kMaxRecordedSegments);
+    QVERIFY2(images <= kMaxRecordedImages, qPrintable(QString::number(images)));
 }
 
 void SegmentRecordingTest::secondSoiFindsFollowingImages()
