@@ -1,6 +1,7 @@
 // The application, started for real, removes at start the scratch folder a
 // killed run left in its temporary folder, and leaves the one a running
 // process still holds.
+#include "scratch_like.h"
 #include "temp_file.h"
 
 #include <QDir>
@@ -17,12 +18,6 @@
 namespace {
 
 constexpr int kBoundMs = 30000;
-
-bool makeScratchLike(const QString& folder)
-{
-    return QDir().mkpath(folder) && ::chmod(QFile::encodeName(folder).constData(), 0700) == 0
-        && writeFileBytes(folder + "/IMG_1.jpg", "copy of a photo");
-}
 
 } // namespace
 
@@ -45,16 +40,7 @@ void StartupCleanupTest::staleScratchFolderRemovedAtStart()
 
     // A running process holds the second folder's lock, as a run does.
     QProcess holder;
-    holder.setProcessChannelMode(QProcess::MergedChannels);
-    holder.start(QStringLiteral("sh"), {QStringLiteral("-c"),
-                                        QStringLiteral("exec 9<\"$1\" && flock 9 && echo held && exec sleep 120"),
-                                        QStringLiteral("holder"), held});
-    QByteArray said;
-    for (int waited = 0; waited < kBoundMs && !said.contains("held"); waited += 100) {
-        holder.waitForReadyRead(100);
-        said += holder.readAll();
-    }
-    QVERIFY2(said.contains("held"), "the holder did not take the folder's lock within 30 s");
+    QVERIFY2(startLockHolder(holder, held), "the holder did not take the folder's lock within 20 s");
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));

@@ -3,6 +3,7 @@
 // holds; one still in use, one of another user, a link and anything not
 // named so stay as they are.
 #include "scratch_folder.h"
+#include "scratch_like.h"
 #include "temp_file.h"
 #include "temp_folder.h"
 
@@ -12,7 +13,6 @@
 #include <QProcess>
 #include <QtTest>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -20,32 +20,6 @@ namespace {
 QString inProgramFolder(const QString& name)
 {
     return platform::tempFolder() + QLatin1Char('/') + name;
-}
-
-// A scratch folder as a run leaves it: private, with copies of photos in it
-// and in a subfolder.
-bool makeScratchLike(const QString& folder)
-{
-    return QDir().mkpath(folder) && ::chmod(QFile::encodeName(folder).constData(), 0700) == 0
-        && writeFileBytes(folder + "/IMG_1.jpg", "copy of a photo")
-        && writeFileBytes(folder + "/Thumbnail Repaired/IMG_1_[T1].jpg", "copy of a thumbnail");
-}
-
-// A real process that takes the folder's lock, as a running program holds
-// its scratch folder, and says so once it holds it. One process holds it:
-// the shell locks the folder it opened and then becomes the sleep.
-bool startHolder(QProcess& holder, const QString& folder)
-{
-    holder.setProcessChannelMode(QProcess::MergedChannels);
-    holder.start(QStringLiteral("sh"), {QStringLiteral("-c"),
-                                        QStringLiteral("exec 9<\"$1\" && flock 9 && echo held && exec sleep 120"),
-                                        QStringLiteral("holder"), folder});
-    QByteArray output;
-    for (int waited = 0; waited < 20000 && !output.contains("held"); waited += 100) {
-        holder.waitForReadyRead(100);
-        output += holder.readAll();
-    }
-    return output.contains("held");
 }
 
 } // namespace
@@ -99,7 +73,7 @@ void ScratchCleanupTest::staleFoldersGoOthersStay()
         QVERIFY(::chown(QFile::encodeName(folder).constData(), 65534, 65534) == 0);
     }
     if (kind.endsWith(QLatin1String("holder")))
-        QVERIFY2(startHolder(holder, folder), "flock did not take the folder's lock within 20 s");
+        QVERIFY2(startLockHolder(holder, folder), "flock did not take the folder's lock within 20 s");
     if (kind == QLatin1String("killed holder")) {
         holder.kill();
         QVERIFY2(holder.waitForFinished(20000), "the holder did not end within 20 s of being killed");
