@@ -147,7 +147,9 @@ bool writeIloc(HeicWriter& out, const IlocPlan& plan, int entryCount, const qint
 // Creates the output in the work folder's "HEIC_Repaired" and opens it into
 // the repair state. A name that an existing file holds (another input's
 // rebuild of the same name, or an input lying in that folder) becomes a free
-// numbered one, so nothing there is overwritten; `name` returns it.
+// numbered one, so nothing there is overwritten; `name` returns it. The file
+// is created new: a link or file that appears at the name after the check
+// is neither followed nor truncated.
 bool openRebuildOutput(QString& name)
 {
     dropHeicOutput();
@@ -159,7 +161,7 @@ bool openRebuildOutput(QString& name)
         return false;
     name = freeOutputName(folder.absolutePath(), QLatin1Char('/') + name).mid(1);
     const QString path = folder.absolutePath() + QLatin1Char('/') + name;
-    g_state.heicOutFile = platform::openFile(path, "wb+");
+    g_state.heicOutFile = platform::openFile(path, "wb+x");
     if (!g_state.heicOutFile)
         return false;
     g_heicOutputPath = path;
