@@ -4,6 +4,7 @@
 #include "file_open.h"
 #include "file_window.h"
 #include "global_state.h"
+#include "heic/heic_writer.h"
 #include "heic_run.h"
 #include "jpeg_fixture.h"
 #include "jpg_repair.h"
@@ -38,6 +39,7 @@ private slots:
     void rawPreviewOfCutInputIsNotKept_data();
     void rawPreviewOfCutInputIsNotKept();
     void heicOfInputCutBeforeTheCopyIsNotKept();
+    void heicCopyStopsAtMissingBytes();
 };
 
 void InputReadChecksTest::init()
@@ -145,6 +147,28 @@ void InputReadChecksTest::heicOfInputCutBeforeTheCopyIsNotKept()
     QCOMPARE(g_state.producedFiles, QStringList());
     QCOMPARE(repairrun::filesBelow(heicOutputFolder()), QStringList());
     QCOMPARE(g_state.fileFailed, 1);
+}
+
+// The copy of the image data meets bytes that the file no longer holds: it
+// writes nothing of them and fails.
+void InputReadChecksTest::heicCopyStopsAtMissingBytes()
+{
+    const QString path = QDir::tempPath() + "/data.bin";
+    QVERIFY(writeFileBytes(path, QByteArray(300000, '\x33')));
+    const QString outPath = QDir::tempPath() + "/copy.bin";
+    FILE* in = platform::openFile(path, "rb");
+    FILE* out = platform::openFile(outPath, "wb+");
+    QVERIFY(in && out);
+    FileWindow window(in);
+    QVERIFY(cutFile(path, 1000));
+    HeicWriter writer(out);
+    writer.copyRange(window, 0, 300000);
+    QVERIFY(!writer.ok());
+    QVERIFY(writer.written() < 300000);
+    QCOMPARE(g_state.fileFailed, 1);
+    std::fclose(in);
+    std::fclose(out);
+    QFile::remove(outPath);
 }
 
 QTEST_MAIN(InputReadChecksTest)
