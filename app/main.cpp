@@ -2,6 +2,7 @@
 #include "font_substitutes.h"
 #include "global_state.h"
 #include "q_check_update.h"
+#include "scratch_folder.h"
 #include "screen_metrics.h"
 #include "single_instance.h"
 #include "start_scale.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
         QMessageBox::information(nullptr, QString(), QObject::tr("Pictavo already running."), QMessageBox::Ok);
         std::exit(0);
     }
+    removeStaleScratchFolders();
     qDebug() << "Application started successfully.";
 
     auto* window = new BrowseRepairDlg(nullptr);

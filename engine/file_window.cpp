@@ -5,6 +5,8 @@
 
 namespace {
 
+thread_local quint64 t_shortReads = 0;
+
 qint64 streamSize(FILE* file)
 {
     if (!file || fseeko(file, 0, SEEK_END) != 0)
@@ -15,6 +17,16 @@ qint64 streamSize(FILE* file)
 }
 
 } // namespace
+
+quint64 shortReadCount()
+{
+    return t_shortReads;
+}
+
+void countShortRead()
+{
+    ++t_shortReads;
+}
 
 FileWindow::FileWindow(FILE* file, std::size_t windowSize)
     : m_file(file), m_size(streamSize(file)), m_window(std::max<std::size_t>(windowSize, 16))
@@ -32,9 +44,11 @@ void FileWindow::fill(qint64 start)
 {
     m_windowStart = start;
     m_windowFilled = 0;
-    if (!m_file || fseeko(m_file, start, SEEK_SET) != 0)
-        return;
-    m_windowFilled = std::fread(m_window.data(), 1, m_window.size(), m_file);
+    const std::size_t expected = std::size_t(std::max<qint64>(0, std::min<qint64>(qint64(m_window.size()), m_size - start)));
+    if (m_file && fseeko(m_file, start, SEEK_SET) == 0)
+        m_windowFilled = std::fread(m_window.data(), 1, m_window.size(), m_file);
+    if (m_windowFilled < expected)
+        countShortRead();
 }
 
 void FileWindow::readDirect(qint64 pos, quint8* dst, std::size_t length)
@@ -42,6 +56,8 @@ void FileWindow::readDirect(qint64 pos, quint8* dst, std::size_t length)
     std::size_t got = 0;
     if (m_file && fseeko(m_file, pos, SEEK_SET) == 0)
         got = std::fread(dst, 1, length, m_file);
+    if (got < length)
+        countShortRead();
     std::memset(dst + got, 0, length - got);
 }
 

@@ -6,6 +6,15 @@
 #include <cstdio>
 #include <vector>
 
+// Number of reads on this thread that delivered fewer bytes than the file
+// held when they were asked for (the file shrank while it was read) or that
+// failed. A caller takes the count before its work on one input and compares
+// it afterwards: any change means bytes of the input were never read, and
+// what was built from them must not be delivered.
+quint64 shortReadCount();
+// Counts one such read.
+void countShortRead();
+
 // Answers "bytes at position p" for an open stream from a window that is
 // refilled on demand, so a forward scan reads the file sequentially once.
 // Bytes before 0 or past the end of the file read as 0.

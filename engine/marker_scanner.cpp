@@ -207,10 +207,14 @@ void MarkerWalk::record(qint64 pos)
 
 void MarkerWalk::nodeAt(qint64 pos)
 {
-    if (m_deferFindings)
-        m_findings.push_back({pos, m_repair.m_dhtUsable, m_repair.m_secondSoi});
-    else
+    // A list takes at most kMaxRecordedSegments records: findings beyond
+    // them would be refused when they are recorded.
+    if (m_deferFindings) {
+        if (m_findings.size() < std::size_t(kMaxRecordedSegments))
+            m_findings.push_back({pos, m_repair.m_dhtUsable, m_repair.m_secondSoi});
+    } else {
         record(pos);
+    }
 }
 
 // Stray entries can be many; they go to their list at once, and the main

@@ -5,8 +5,10 @@
 #include "segment_lists.h"
 
 #include "file_open.h"
+#include "file_window.h"
 #include "global_state.h"
 #include "save_file.h"
+#include "wipe_folder.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -32,6 +34,20 @@ const Extractor kExtractors[] = {
     {"RAW", &jpg_repair::ExtractRAW},   {"BAY", &jpg_repair::ExtractBAY},
 };
 
+// Some bytes of the input never arrived (it shrank or a read failed while
+// the file was handled): whatever was built from it may hold zeros in their
+// place, so every output of the file is removed and none is listed.
+void dropOutputsOfUnreadInput(bool jpeg)
+{
+    for (const QString& name : qAsConst(g_state.producedFiles)) {
+        const bool thumbnail = jpeg && name.contains(QLatin1String("_[T"));
+        const QString folder = g_state.workFolder + (thumbnail ? QStringLiteral("/Thumbnail Repaired") : QString());
+        FolderWiper().WipeFile(folder + (name.startsWith(QLatin1Char('/')) ? name : QLatin1Char('/') + name));
+    }
+    g_state.producedFiles.clear();
+    g_state.fileFailed = 1;
+}
+
 void repairJpeg(jpg_repair& repair)
 {
     repair.ScanJpegMarkers(g_state.inputPath, g_state.inputFile, 0);
@@ -49,8 +65,14 @@ void jpg_repair::RepairFile(QString path)
     qDebug() << path;
     g_state.skipFirstImageOff = 0;
     g_state.fileFailed = 0;
+    const quint64 shortReadsBefore = shortReadCount();
+    qint64 sizeAtOpen = -1;
+    bool jpeg = false;
     ResetState();
-    g_state.inputFile = platform::openFile(g_state.inputPath, "rb");
+    // Without a work folder every output would land beside the file system's
+    // root: nothing is written then.
+    if (!g_state.workFolder.isEmpty())
+        g_state.inputFile = platform::openFile(g_state.inputPath, "rb");
     if (!g_state.inputFile) {
         // Missing, unreadable, not a regular file, or a name that does not
         // reach the file system unchanged.
@@ -58,9 +80,11 @@ void jpg_repair::RepairFile(QString path)
         g_state.fileFailed = 1;
     } else {
         g_state.inputFileSize = FileSize(g_state.inputFile);
+        sizeAtOpen = g_state.inputFileSize;
         g_state.fileSuffix = QFileInfo(g_state.inputPath).suffix();
         const QString suffix = g_state.fileSuffix.toUpper();
-        if (suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG")) {
+        jpeg = suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG");
+        if (jpeg) {
             // Sizes and positions of the JPEG pipeline are 32-bit: larger
             // files are left alone rather than half-read.
             if (g_state.inputFileSize <= kMaxJpegInputSize)
@@ -77,6 +101,11 @@ void jpg_repair::RepairFile(QString path)
         }
     }
     ResetState();
+    // The JPEG pipeline opens the input again for each step: a file that has
+    // changed size since the scan was not read as the scan saw it.
+    const bool changed = sizeAtOpen >= 0 && QFileInfo(g_state.inputPath).size() != sizeAtOpen;
+    if (shortReadCount() != shortReadsBefore || changed)
+        dropOutputsOfUnreadInput(jpeg);
     g_state.thumbnailFound = 0;
     g_state.useTempInput = 0;
     g_state.fileName.clear();

@@ -233,7 +233,7 @@ bool SaveFile::copyToOutput(const QString& path)
 
 void SaveFile::ExtractThumbnail(FILE* out, int n)
 {
-    if (n < 0 || n >= kMaxEmbeddedImages)
+    if (n < 0 || n >= kMaxImagesPerRecord)
         return;
     FILE* input = platform::openFile(g_state.inputPath, "rb");
     FileWindow window(input);

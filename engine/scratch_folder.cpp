@@ -10,9 +10,14 @@
 
 namespace {
 
-// Removes the process's scratch folder at exit when it is empty.
+const QString kScratchPrefix = QStringLiteral("Velmora");
+
+// The process's scratch folder, locked while the process lives so that
+// the start-up clean-up of a later run can tell it is in use; removed at
+// exit when it is empty.
 struct ScratchFolderHolder {
     QString path;
+    platform::FolderHandle lock;
     ~ScratchFolderHolder()
     {
         if (!path.isEmpty())
@@ -26,15 +31,48 @@ ScratchFolderHolder& holder()
     return instance;
 }
 
+// Removes the empty folders below an open folder.
+void removeEmptyFolders(const platform::FolderHandle& folder)
+{
+    for (const QString& name : folder.entries()) {
+        if (folder.kindOf(name) != platform::FolderHandle::Kind::Folder)
+            continue;
+        removeEmptyFolders(folder.child(name));
+        folder.removeFolder(name);
+    }
+}
+
 } // namespace
 
 QString makeScratchFolder()
 {
-    QString& path = holder().path;
+    ScratchFolderHolder& held = holder();
     const QString parent = platform::tempFolder();
-    if (!platform::isPrivateFolder(path) || QFileInfo(path).path() != QDir(parent).path())
-        path = platform::createPrivateFolder(parent, QStringLiteral("Velmora"));
-    return path;
+    if (parent.isEmpty())
+        return QString();
+    if (!platform::isPrivateFolder(held.path) || QFileInfo(held.path).path() != QDir(parent).path())
+        held.path = platform::createLockedPrivateFolder(parent, kScratchPrefix, &held.lock);
+    return held.path;
+}
+
+void removeStaleScratchFolders()
+{
+    const QString root = platform::tempFolder();
+    if (root.isEmpty())
+        return;
+    const platform::FolderHandle parent = platform::FolderHandle::open(root);
+    const QString prefix = kScratchPrefix + QLatin1Char('-');
+    for (const QString& name : parent.entries()) {
+        if (!name.startsWith(prefix))
+            continue;
+        const platform::FolderHandle folder = parent.child(name);
+        // A free lock: the process that made the folder is gone.
+        if (!folder.isPrivate() || !folder.tryLock())
+            continue;
+        FolderWiper().wipeContents(folder);
+        removeEmptyFolders(folder);
+        parent.removeFolder(name);
+    }
 }
 
 QString scratchFolder()

@@ -7,10 +7,16 @@
 
 // The scratch folder of this process, where images are rewritten and checked
 // before they are copied into the work folder: a folder "Velmora-" + a unique
-// ending that the engine creates itself under the temporary folder, private
-// to this user. It is made on first use and made anew when it has gone or is
+// ending that the engine creates itself in the program's temporary folder
+// (platform::tempFolder), private to this user. It is made on first use and made anew when it has gone or is
 // no longer the private folder it was; empty when it cannot be made.
 QString makeScratchFolder();
+
+// Removes the scratch folders that earlier runs of this user left behind in
+// the program's temporary folder (a run that was killed): those whose
+// process is gone, with everything in them. Folders of running processes
+// stay.
+void removeStaleScratchFolders();
 
 // The scratch folder made last; empty when none was made.
 QString scratchFolder();

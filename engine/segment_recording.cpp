@@ -43,6 +43,42 @@ constexpr std::size_t kMaxRememberedJumps = 1 << 20;
 
 thread_local SearchPath* t_lastPath = nullptr;
 
+// What one segment list has taken so far: its records and the images they
+// keep. Counting restarts whenever the list is empty again.
+struct ListBudget {
+    int records = 0;
+    int images = 0;
+
+    // Takes one more record; false when the list is full.
+    bool takeRecord(bool listEmpty)
+    {
+        if (listEmpty)
+            *this = ListBudget{};
+        if (records >= kMaxRecordedSegments)
+            return false;
+        ++records;
+        return true;
+    }
+};
+
+thread_local ListBudget t_segmentBudget;
+thread_local ListBudget t_embeddedBudget;
+// The budget of the list the record being filled belongs to.
+thread_local ListBudget* t_budget = nullptr;
+
+// Whether one more image start may be kept in the record, whose kth image
+// it would be.
+bool imageFits(int k)
+{
+    return k < kMaxImagesPerRecord && (!t_budget || t_budget->images < kMaxRecordedImages);
+}
+
+void countImage()
+{
+    if (t_budget)
+        ++t_budget->images;
+}
+
 // How an SOI, APP1, APP2 or APP13 record searches for complete images.
 struct ImageSearch {
     qint64 bound = 0;             // last position examined
@@ -90,7 +126,7 @@ SearchOutcome searchImages(FileWindow& in, SegmentRecord& record, qint64 pos,
     int k = 0;
     auto closeAt = [&](qint64 c) {
         const qint32 length = qint32(quint32(c) - quint32(record.embeddedStart[k]) + 2u);
-        record.embeddedLength[k] = length;
+        record.embeddedLength.set(k, length);
         if (length > 0)
             g_state.thumbnailFound = 1;
         ++k;
@@ -99,7 +135,7 @@ SearchOutcome searchImages(FileWindow& in, SegmentRecord& record, qint64 pos,
         outcome.closedAt = c;
     };
     qint64 c = pos;
-    while (c <= search.bound && k < kMaxEmbeddedImages) {
+    while (c <= search.bound && (open || imageFits(k))) {
         if (in.byteAt(c) != 0xFF) {
             c = in.find(0xFF, c + 1, search.bound + 1);
             continue;
@@ -113,7 +149,8 @@ SearchOutcome searchImages(FileWindow& in, SegmentRecord& record, qint64 pos,
         const quint16 word = in.le16(c);
         if (word == jpeg::kSOI && !open) {
             if (isImageStart(in, c)) {
-                record.embeddedStart[k] = qint32(c);
+                record.embeddedStart.set(k, qint32(c));
+                countImage();
                 open = true;
                 ++count;
                 if (search.soiForm)
@@ -160,11 +197,14 @@ bool reuseLastPath(SegmentRecord& record, qint64 pos, qint64 bound)
     FileWindow in(g_state.inputFile, kImageStartWindow);
     if (!isImageStart(in, pos))
         return false;
-    record.embeddedStart[0] = qint32(pos);
+    if (!imageFits(0))
+        return true;
+    record.embeddedStart.set(0, qint32(pos));
+    countImage();
     record.soiImageFlag = 1;
     record.soiImages = 1;
     if (path->end >= 0) {
-        record.embeddedLength[0] = qint32(quint32(path->end) - quint32(pos) + 2u);
+        record.embeddedLength.set(0, qint32(quint32(path->end) - quint32(pos) + 2u));
         if (record.embeddedLength[0] > 0)
             g_state.thumbnailFound = 1;
         record.soiImages = 2;
@@ -338,9 +378,13 @@ void jpg_repair::AddSegment(SegmentNode** head, SegmentNode** tail, const quint8
         if (m_segmentLastNode->next)
             return;
     }
+    if (!t_segmentBudget.takeRecord(*head == nullptr))
+        return;
     SegmentNode* node = new SegmentNode{};
     (*head ? m_segmentNewNode : m_segmentNewHead) = node;
+    t_budget = &t_segmentBudget;
     fillRecord(*node, header, pos, m_secondSoi, m_dhtUsable, false);
+    t_budget = nullptr;
     appendNode(head, tail, node);
 }
 
@@ -357,9 +401,13 @@ void jpg_repair::AddEmbeddedSegment(EmbeddedSegmentNode** head, EmbeddedSegmentN
         if (m_embeddedLastNode->next)
             return;
     }
+    if (!t_embeddedBudget.takeRecord(*head == nullptr))
+        return;
     EmbeddedSegmentNode* node = new EmbeddedSegmentNode{};
     (*head ? m_embeddedNewNode : m_embeddedNewHead) = node;
+    t_budget = &t_embeddedBudget;
     fillRecord(*node, header, pos, m_secondSoi, m_dhtUsable, true);
+    t_budget = nullptr;
     appendNode(head, tail, node);
 }
 

@@ -2,8 +2,6 @@
 
 #include "temp_folder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -20,9 +18,9 @@ QString withoutTrailingSlash(QString path)
 FolderWiper::FolderWiper(const QStringList& keptFiles)
 {
     for (const QString& file : keptFiles) {
-        const QString canonical = QFileInfo(file).canonicalFilePath();
-        if (!canonical.isEmpty())
-            m_kept.insert(canonical);
+        platform::FileIdentity identity;
+        if (platform::identityOf(file, &identity))
+            m_kept.append(identity);
     }
 }
 
@@ -30,46 +28,71 @@ bool FolderWiper::WipeFolder(const QString& name)
 {
     if (name.isEmpty())
         return true;
-    return WipeFolderTree(platform::tempFolder() + "/" + name + "/");
+    const QString root = platform::tempFolder();
+    if (root.isEmpty())
+        return true;
+    // Down from the temporary folder one part at a time, so no part of the
+    // name can lead through a link.
+    const QStringList parts = withoutTrailingSlash(name).split('/', Qt::SkipEmptyParts);
+    platform::FolderHandle folder = platform::FolderHandle::open(root);
+    for (int i = 0; i + 1 < parts.size() && folder.isOpen(); ++i)
+        folder = folder.child(parts.at(i));
+    if (folder.isOpen() && !parts.isEmpty())
+        wipeEntry(folder, parts.last(), true);
+    return true;
 }
 
 bool FolderWiper::WipeFolderTree(const QString& path)
 {
     const QFileInfo info(withoutTrailingSlash(path));
-    // A link is removed as it is: following it could wipe files outside the
-    // folder tree.
-    if (info.isSymLink()) {
-        QFile::remove(info.filePath());
-        return true;
-    }
-    if (!info.isDir())
-        return WipeFile(path);
-    const QFileInfoList entries = QDir(path).entryInfoList(
-        QDir::Dirs | QDir::Files | QDir::Drives, QDir::NoSort);
-    for (const QFileInfo& entry : entries) {
-        const QString name = entry.fileName();
-        if (name == QLatin1String(".") || name == QLatin1String(".."))
-            continue;
-        WipeFolderTree(path.endsWith('/') ? path + name : path + "/" + name);
-    }
+    wipeEntry(platform::FolderHandle::open(info.path()), info.fileName(), true);
     return true;
 }
 
 bool FolderWiper::WipeFile(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        QFile::remove(path);
-        return true;
-    }
-    if (!m_kept.isEmpty() && m_kept.contains(info.canonicalFilePath()))
-        return true;
-    QFile file(path);
-    if (file.exists() && file.open(QIODevice::ReadWrite)) {
-        file.resize(0);
-        file.close();
-    }
-    if (file.exists())
-        QFile::remove(path);
+    const QFileInfo info(withoutTrailingSlash(path));
+    wipeEntry(platform::FolderHandle::open(info.path()), info.fileName(), false);
     return true;
+}
+
+void FolderWiper::wipeContents(const platform::FolderHandle& folder)
+{
+    for (const QString& name : folder.entries())
+        wipeEntry(folder, name, true);
+}
+
+void FolderWiper::wipeEntry(const platform::FolderHandle& folder, const QString& name, bool descend)
+{
+    using Kind = platform::FolderHandle::Kind;
+    if (!folder.isOpen() || name.isEmpty())
+        return;
+    switch (folder.kindOf(name)) {
+    case Kind::Missing:
+        return;
+    case Kind::Folder:
+        // A folder swapped for a link after the look-up does not open.
+        if (descend)
+            wipeContents(folder.child(name));
+        return;
+    case Kind::Link:
+        folder.removeEntry(name);
+        return;
+    case Kind::File:
+        if (isKept(folder, name))
+            return;
+        folder.cutFile(name);
+        folder.removeEntry(name);
+        return;
+    case Kind::Other:
+        if (!isKept(folder, name))
+            folder.removeEntry(name);
+        return;
+    }
+}
+
+bool FolderWiper::isKept(const platform::FolderHandle& folder, const QString& name) const
+{
+    platform::FileIdentity identity;
+    return !m_kept.isEmpty() && folder.identityOfEntry(name, &identity) && m_kept.contains(identity);
 }

@@ -1,12 +1,17 @@
 #pragma once
 
-#include <QSet>
+#include "folder_handle.h"
+
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // Empties a folder tree under the temporary folder: every file is cut to
-// zero bytes and then deleted; the folders themselves stay. Built on the
-// caller's stack for one call; every operation returns true.
+// zero bytes and then deleted; the folders themselves stay. The tree is
+// walked through open folders, entry by entry, never following a link: a
+// link met on the way (or swapped in while the wipe runs) is removed as it
+// is, and nothing outside the tree is opened. Built on the caller's stack
+// for one call; every operation returns true.
 class FolderWiper {
 public:
     FolderWiper() = default;
@@ -22,6 +27,14 @@ public:
     // Cuts a file to zero bytes, then deletes it.
     bool WipeFile(const QString& path);
 
+    // Wipes everything below an open folder.
+    void wipeContents(const platform::FolderHandle& folder);
+
 private:
-    QSet<QString> m_kept; // canonical paths
+    // Wipes the entry `name` of an open folder: a folder's tree, a file, or
+    // a link removed as it is.
+    void wipeEntry(const platform::FolderHandle& folder, const QString& name, bool descend);
+    bool isKept(const platform::FolderHandle& folder, const QString& name) const;
+
+    QVector<platform::FileIdentity> m_kept;
 };

@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -29,15 +31,41 @@ bool openInput()
     return g_state.inputFile != nullptr;
 }
 
+// Flood mode: an input that starts with this byte is a start of image, then
+// its next bytes (up to kFloodUnit of them) repeated to kFloodBytes, then the
+// rest: millions of segments or images, as no input of the fuzzer's own size
+// limit could hold, to keep the recording within its bounds.
+constexpr uint8_t kFloodMode = 0xF1;
+constexpr size_t kFloodUnit = 16;
+constexpr size_t kFloodBytes = 8 * 1024 * 1024;
+
+bool writeInput(const uint8_t* data, size_t size)
+{
+    FILE* out = platform::openFile(inputPath(), "wb");
+    if (!out)
+        return false;
+    if (size > 1 && data[0] == kFloodMode) {
+        const size_t unit = std::min(size - 1, kFloodUnit);
+        const uint8_t soi[2] = {0xFF, 0xD8};
+        std::fwrite(soi, 1, sizeof soi, out);
+        std::vector<uint8_t> block;
+        while (block.size() + unit <= 64 * 1024)
+            block.insert(block.end(), data + 1, data + 1 + unit);
+        for (size_t written = 0; written + block.size() <= kFloodBytes; written += block.size())
+            std::fwrite(block.data(), 1, block.size(), out);
+        std::fwrite(data + 1 + unit, 1, size - 1 - unit, out);
+    } else {
+        std::fwrite(data, 1, size, out);
+    }
+    return std::fclose(out) == 0;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FILE* out = platform::openFile(inputPath(), "wb");
-    if (!out)
+    if (!writeInput(data, size))
         return 0;
-    std::fwrite(data, 1, size, out);
-    std::fclose(out);
 
     jpg_repair repair;
     g_state.runActive = 1;

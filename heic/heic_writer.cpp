@@ -45,7 +45,14 @@ void HeicWriter::copyRange(FileWindow& file, quint64 start, quint64 length)
     std::vector<quint8> chunk(std::size_t(std::min(length, kCopyChunk)));
     for (quint64 done = 0; done < length && m_ok; done += chunk.size()) {
         const std::size_t part = std::size_t(std::min<quint64>(chunk.size(), length - done));
+        const quint64 shortReadsBefore = shortReadCount();
         file.read(qint64(start + done), chunk.data(), part);
+        // Bytes the file held but that did not arrive are never written.
+        if (shortReadCount() != shortReadsBefore) {
+            m_ok = false;
+            g_state.fileFailed = 1;
+            return;
+        }
         bytes(chunk.data(), part);
     }
 }

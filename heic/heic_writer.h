@@ -21,7 +21,8 @@ public:
     void be16(quint16 value);
     void be32(quint32 value);
     // Copies length bytes of a file from start; bytes past its end are written
-    // as zeros, so a damaged length never reaches beyond what was read.
+    // as zeros, so a damaged length never reaches beyond what was read. A
+    // read that delivers less than the file held fails the writer.
     void copyRange(FileWindow& file, quint64 start, quint64 length);
 
     // Sets the size field of the mdat box whose data runs from dataStart to

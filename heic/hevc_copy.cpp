@@ -55,8 +55,13 @@ bool appendHevcData(jpg_repair& repair)
             const long dataStart = std::ftell(out);
             FileWindow damaged(in);
             const quint32 size = quint32(damaged.size());
+            // The container was rebuilt for the file as the check measured
+            // it: a file that has changed size since cannot fill it.
+            const bool changed = repair.m_heicFileSize != 0 && size != repair.m_heicFileSize;
+            if (changed)
+                g_state.fileFailed = 1;
             repair.m_heicFileSize = size;
-            const FirstSlice first = findFirstSlice(damaged, size, true);
+            const FirstSlice first = changed ? FirstSlice{} : findFirstSlice(damaged, size, true);
             if (metaFirst)
                 copied = copyFromFirstSlice(damaged, size, first, out);
             else if (g_heicSliceCount >= 2 && !first.stopped)

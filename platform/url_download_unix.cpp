@@ -63,7 +63,7 @@ UrlDownload::~UrlDownload()
     m_reply->abort();
     delete m_reply;
     m_file.close();
-    m_folder->removeFile(m_result.name);
+    m_folder->removeEntry(m_result.name);
 }
 
 void UrlDownload::start(const QString& url, const FolderHandle& folder, const QString& fileName,
@@ -79,7 +79,7 @@ void UrlDownload::start(const QString& url, const FolderHandle& folder, const QS
     m_created = false;
     m_answered = false;
     m_result.path = folder.path() + QLatin1Char('/') + fileName;
-    folder.removeFile(fileName);
+    folder.removeEntry(fileName);
     const int fd = folder.createFile(fileName, bounds.executable);
     m_created = fd >= 0;
     if (!m_created || !m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
@@ -181,7 +181,7 @@ void UrlDownload::finish()
     if (!m_result.complete) {
         // Only a file this download made is removed.
         if (m_created)
-            m_folder->removeFile(m_result.name);
+            m_folder->removeEntry(m_result.name);
         m_result.secure = false;
     }
     emit finished(m_result);

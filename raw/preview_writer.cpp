@@ -1,8 +1,10 @@
 #include "preview_writer.h"
 
 #include "file_open.h"
+#include "file_window.h"
 #include "global_state.h"
 #include "output_names.h"
+#include "wipe_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,11 +89,13 @@ QString PreviewWriter::write(RawInput& input, const PreviewImage& image, int k, 
         g_state.fileFailed = 1;
         return QString();
     }
+    const quint64 shortReadsBefore = shortReadCount();
     const bool copied = copyInto(out, input, image, prefix);
     const bool closed = std::fclose(out) == 0;
-    if (copied && closed)
+    // A preview whose bytes did not all arrive from the input is not one.
+    if (copied && closed && shortReadCount() == shortReadsBefore)
         return name;
-    QFile::remove(path);
+    FolderWiper().WipeFile(path);
     g_state.fileFailed = 1;
     return QString();
 }

@@ -115,7 +115,7 @@ void QCheckUpdate::CheckForUpdate()
     g_minorUpdateFound = false;
 
     const platform::FolderHandle& folder = UpdateFolderHandle();
-    folder.removeFile(QLatin1String(kUpdateInfoName));
+    folder.removeEntry(QLatin1String(kUpdateInfoName));
     const QString link = UpdateLink();
     if (link.isEmpty() || !folder.isOpen())
         return ReportFailure();

@@ -260,7 +260,7 @@ void QDownloadApp::OnDownloadFinish(QString)
     const platform::FolderHandle& folder = UpdateFolderHandle();
     const QString installer = QLatin1String(kUpdateInstallerName);
     if (!platform::launchProgramIn(folder, installer)) {
-        folder.removeFile(installer);
+        folder.removeEntry(installer);
         return EndWithMessage(tr("The installer could not be started."));
     }
     HideProgress();

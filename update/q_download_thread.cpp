@@ -91,10 +91,10 @@ void QDownloadThread::DownloadFile()
     } else if (!downloaded.lengthAnnounced && quint64(downloaded.bytes) < m_expectedSize) {
         // Without a length from the server, only the expected size tells a
         // whole installer from a broken-off one.
-        m_folder->removeFile(m_fileName);
+        m_folder->removeEntry(m_fileName);
         emit OnDownloadFailed(int(platform::DownloadFailure::CutShort));
     } else if (!InstallerTrusted(*m_folder, downloaded, m_sha256)) {
-        m_folder->removeFile(m_fileName);
+        m_folder->removeEntry(m_fileName);
         emit OnDownloadUnverified();
     } else {
         emit OnDownloadFinish(downloaded.path);

@@ -67,7 +67,7 @@ void QShowUpdate::DownloadApp()
 
 void QShowUpdate::CancelDownload()
 {
-    UpdateFolderHandle().removeFile(QLatin1String(kUpdateInfoName));
+    UpdateFolderHandle().removeEntry(QLatin1String(kUpdateInfoName));
     close();
 }
 

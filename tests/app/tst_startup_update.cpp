@@ -8,12 +8,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 
 // Whether a version file lies in an update folder below the folder.
+// The update folders lie in the program's own temporary folder below the
+// system's temporary folder `folder`.
 bool versionFileIn(const QString& folder)
 {
-    const QDir dir(folder);
+    const QDir dir(folder + QStringLiteral("/Pictavo-%1").arg(::geteuid()));
     for (const QString& name : dir.entryList({QStringLiteral("updatetmp-*")}, QDir::Dirs)) {
         if (QFile::exists(dir.filePath(name + QLatin1String("/Pictavo.txt"))))
             return true;
@@ -55,8 +59,8 @@ void StartupUpdateTest::startupFetchesTheVersionFile()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("PICTAVO_SETTINGS_FILE"), home.filePath(QStringLiteral("settings.ini")));
     env.insert(QStringLiteral("TMPDIR"), home.path());
-    // The instance lock of this test's program only.
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    // The program's private folder, its instance lock included, under this test's TMPDIR only.
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString());
     env.insert(QStringLiteral("PICTAVO_NETWORK_STATE"), QString::fromLatin1(networkState));
     QProcess app;
     app.setProcessEnvironment(env);

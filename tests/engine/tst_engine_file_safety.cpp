@@ -10,6 +10,7 @@
 #include "repair_run.h"
 #include "scratch_folder.h"
 #include "temp_file.h"
+#include "temp_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,7 +129,7 @@ void EngineFileSafetyTest::scratchFolderIsPrivateAndLeavesOtherFilesAlone_data()
 void EngineFileSafetyTest::scratchFolderIsPrivateAndLeavesOtherFilesAlone()
 {
     QFETCH(bool, linkToInputs);
-    const QString planted = QDir::tempPath() + "/Velmora";
+    const QString planted = platform::tempFolder() + "/Velmora";
     QDir(planted).removeRecursively();
     QFile::remove(planted);
     const QByteArray input = photoWithThumbnail();
@@ -151,7 +152,7 @@ void EngineFileSafetyTest::scratchFolderIsPrivateAndLeavesOtherFilesAlone()
         QCOMPARE(readFileBytes(planted + "/temp.jpg"), stranger);
     }
     const QString scratch = scratchFolder();
-    QVERIFY(scratch.startsWith(QDir::tempPath() + "/Velmora-"));
+    QVERIFY(scratch.startsWith(platform::tempFolder() + "/Velmora-"));
     QVERIFY(!QFileInfo(scratch).isSymLink());
     struct stat info;
     QCOMPARE(::lstat(QFile::encodeName(scratch).constData(), &info), 0);

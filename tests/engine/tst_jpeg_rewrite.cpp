@@ -197,8 +197,8 @@ void JpegRewriteTest::extractThumbnailCopiesItsRange()
     writeFileBytes(g_state.inputPath, bytes);
     auto* app1 = new SegmentNode{};
     app1->marker = 0xE1FF;
-    app1->embeddedStart[0] = 5000;
-    app1->embeddedLength[0] = 6000;
+    app1->embeddedStart.set(0, 5000);
+    app1->embeddedLength.set(0, 6000);
     g_state.segmentHead = app1;
     g_state.segmentTail = app1;
 

@@ -65,7 +65,11 @@ private slots:
     void init();
     void imagesInAppSegments_data();
     void imagesInAppSegments();
-    void imagesPerRecordStopAt1024();
+    void imagesPerRecordBeyond1024();
+    void imagesPerRecordStopAtCounterLimit();
+    void recordsPerListStopAtBound();
+    void floodStaysWithinTheBounds_data();
+    void floodStaysWithinTheBounds();
     void secondSoiFindsFollowingImages();
     void recoveryFormEndsAtMainImage();
     void quantizationSignatures();
@@ -179,18 +183,88 @@ void SegmentRecordingTest::imagesInAppSegments()
     QCOMPARE(g_state.thumbnailFound, found);
 }
 
-void SegmentRecordingTest::imagesPerRecordStopAt1024()
+void SegmentRecordingTest::imagesPerRecordBeyond1024()
 {
+    constexpr int kImages = 1124;
     QByteArray images;
-    for (int i = 0; i < kMaxEmbeddedImages + 100; ++i)
+    for (int i = 0; i < kImages; ++i)
         images += marker(0xD8) + segment(0xE1, QByteArray()) + marker(0xD9);
     EngineInput input(marker(0xD8) + segment(0xE1, images));
     jpg_repair repair;
     const SegmentNode* node = recordSegment(repair, 2);
-    QCOMPARE(int(node->app1Images), 2 * kMaxEmbeddedImages);
-    const int last = kMaxEmbeddedImages - 1;
+    QCOMPARE(int(node->app1Images), 2 * kImages);
+    const int last = kImages - 1;
     QCOMPARE(node->embeddedStart[last], 2 + 4 + last * 8);
     QCOMPARE(node->embeddedLength[last], 8);
+    QCOMPARE(node->embeddedStart[kImages], 0);
+    QCOMPARE(node->embeddedLength[kImages], 0);
+}
+
+// A flood of images after a second start of image: the record keeps as many
+// as its 16-bit counter can count, and no more.
+void SegmentRecordingTest::imagesPerRecordStopAtCounterLimit()
+{
+    const QByteArray tiny = marker(0xD8) + segment(0xE1, QByteArray()) + marker(0xD9);
+    EngineInput input(tiny.repeated(kMaxImagesPerRecord + 100));
+    jpg_repair repair;
+    repair.m_secondSoi = 1;
+    const SegmentNode* node = recordSegment(repair, 0);
+    QCOMPARE(int(node->soiImages), 2 * kMaxImagesPerRecord);
+    const int last = kMaxImagesPerRecord - 1;
+    QCOMPARE(node->embeddedStart[last], last * 8);
+    QCOMPARE(node->embeddedLength[last], 8);
+    QCOMPARE(node->embeddedStart[last + 1], 0);
+}
+
+// Records beyond the bound of one list are refused like those of a list
+// whose tail already has a successor; an emptied list counts afresh.
+void SegmentRecordingTest::recordsPerListStopAtBound()
+{
+    EngineInput input(marker(0xD8) + QByteArray::fromHex("fffe0002").repeated(kMaxRecordedSegments + 10));
+    g_state.runActive = 1;
+    jpg_repair repair;
+    for (int i = 0; i < kMaxRecordedSegments + 10; ++i)
+        recordSegment(repair, 2 + 4 * qint64(i));
+    QCOMPARE(listLength(g_state.segmentHead), kMaxRecordedSegments);
+    QCOMPARE(g_state.segmentTail->offset, 2 + 4 * qint64(kMaxRecordedSegments - 1) + 2);
+    repair.ResetState();
+    g_state.inputFile = platform::openFile(input.path(), "rb");
+    recordSegment(repair, 2);
+    QCOMPARE(listLength(g_state.segmentHead), 1);
+    repair.ResetState();
+}
+
+void SegmentRecordingTest::floodStaysWithinTheBounds_data()
+{
+    QTest::addColumn<QByteArray>("unit");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("unitsFirst"); // before the photo's own segments
+    QTest::newRow("4,000,000 empty comment segments") << QByteArray::fromHex("fffe0002") << 4000000 << true;
+    QTest::newRow("450,000 tiny images after a photo") << QByteArray::fromHex("ffd8ffe10002ffd9") << 450000
+                                                        << false;
+}
+
+// Files of up to 16 MB made of millions of segments or images: the scan
+// keeps no more records than the bound, and their images stay within the
+// per-file bound.
+void SegmentRecordingTest::floodStaysWithinTheBounds()
+{
+    QFETCH(QByteArray, unit);
+    QFETCH(int, count);
+    QFETCH(bool, unitsFirst);
+    const QByteArray photo = realJpeg(64, 48);
+    const QByteArray flood = unit.repeated(count);
+    EngineInput input(unitsFirst ? photo.left(2) + flood + photo.mid(2) : photo + flood);
+    jpg_repair repair;
+    repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    int records = 0;
+    qint64 images = 0;
+    for (const SegmentNode* node = g_state.segmentHead; node; node = node->next) {
+        ++records;
+        images += (node->app1Images + node->app2Images + node->app13Images + node->soiImages + 1) / 2;
+    }
+    QCOMPARE(records, kMaxRecordedSegments);
+    QVERIFY2(images <= kMaxRecordedImages, qPrintable(QString::number(images)));
 }
 
 void SegmentRecordingTest::secondSoiFindsFollowingImages()

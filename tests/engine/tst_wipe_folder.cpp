@@ -1,18 +1,24 @@
 // The wipe of a folder tree under the temporary folder: files cut to zero
 // and deleted, folders kept, links removed without touching their targets.
 #include "temp_file.h"
+#include "temp_folder.h"
 #include "wipe_folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopedPointer>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <unistd.h>
 
 namespace {
 
 QString tempPath(const QString& relative)
 {
-    return QDir::tempPath() + "/" + relative;
+    return platform::tempFolder() + "/" + relative;
 }
 
 } // namespace
@@ -27,6 +33,7 @@ private slots:
     void keptFilesStay();
     void linksAreRemovedWithoutTouchingTargets();
     void linkedFolderItselfIsRemovedNotWiped();
+    void linkToggledDuringWipeNeverEmptiesItsTarget();
 };
 
 void WipeFolderTest::cleanup()
@@ -112,6 +119,47 @@ void WipeFolderTest::linkedFolderItselfIsRemovedNotWiped()
 
     QVERIFY(!QFileInfo(tempPath("Velmora")).isSymLink());
     QCOMPARE(readFileBytes(tempPath("outside/photo.jpg")), QByteArray("the user's photo"));
+}
+
+// A second thread swaps a work file for a link to a photo outside the work
+// folder and back, again and again, while the wipe runs over and over: the
+// wipe may meet the entry in either form at any step, and the photo is
+// never cut. Each swap is one rename, so the name is never missing.
+void WipeFolderTest::linkToggledDuringWipeNeverEmptiesItsTarget()
+{
+    const QByteArray photo(4096, 'p');
+    const QString target = QDir::tempPath() + "/outside-target/precious.jpg";
+    QVERIFY(writeFileBytes(target, photo));
+    const QString folder = tempPath("RepairedFiles");
+    QVERIFY(QDir().mkpath(folder));
+    // Hidden names are not wiped, so the staged entry waits there.
+    const QByteArray staged = QFile::encodeName(folder + "/.staged");
+    const QByteArray entry = QFile::encodeName(folder + "/photo.jpg");
+    const QByteArray link = QFile::encodeName(target);
+    std::atomic<bool> done{false};
+    std::atomic<int> swaps{0};
+    QScopedPointer<QThread> toggler(QThread::create([&] {
+        for (int i = 0; !done.load(); ++i) {
+            ::unlink(staged.constData());
+            if (i % 2 == 0) {
+                if (::symlink(link.constData(), staged.constData()) != 0)
+                    continue;
+            } else if (!writeFileBytes(QFile::decodeName(staged), "work file")) {
+                continue;
+            }
+            if (::rename(staged.constData(), entry.constData()) == 0)
+                ++swaps;
+        }
+    }));
+    toggler->start();
+    for (int round = 0; round < 3000; ++round)
+        FolderWiper().WipeFolder("RepairedFiles");
+    done = true;
+    QVERIFY2(toggler->wait(30000), "the thread that swaps the entry did not end within 30 s");
+    QVERIFY2(swaps.load() > 0, "the entry was never swapped");
+    QCOMPARE(readFileBytes(target), photo);
+    QDir(QDir::tempPath() + "/outside-target").removeRecursively();
+    QDir(folder).removeRecursively();
 }
 
 QTEST_MAIN(WipeFolderTest)

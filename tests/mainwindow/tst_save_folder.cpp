@@ -10,6 +10,7 @@
 #include "repair_run.h"
 #include "shell_open.h"
 #include "temp_file.h"
+#include "temp_folder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -238,8 +239,8 @@ void SaveFolderTest::existingFolderCancelled()
 
 void SaveFolderTest::workFolderIsRefused_data()
 {
-    // The work folder is RepairedFiles in the temporary folder: choosing the
-    // temporary folder would write every output onto itself, choosing the
+    // The work folder is RepairedFiles in the program's temporary folder:
+    // choosing that folder would write every output onto itself, choosing the
     // work folder would save into a folder that is emptied on exit.
     QTest::addColumn<QString>("chosen");
     QTest::newRow("its parent") << QString();
@@ -251,7 +252,7 @@ void SaveFolderTest::workFolderIsRefused()
     QFETCH(QString, chosen);
     addJpegRow();
     QStringList messages;
-    ModalScript script({chooseFolder(QDir::tempPath() + chosen), [&messages](QWidget* modal) {
+    ModalScript script({chooseFolder(platform::tempFolder() + chosen), [&messages](QWidget* modal) {
                             if (!modal->inherits("repairFinishDialog"))
                                 return false;
                             messages << modal->findChild<QLabel*>(QStringLiteral("repairedLabl"))->text();

@@ -78,7 +78,7 @@ void FolderHandleTest::createdFilesAreNewAndOwnerOnly()
     QCOMPARE(readDescriptor(folder.openFile(QStringLiteral("file"))), QByteArray("bytes"));
     // A name that is taken is never opened again for writing.
     QCOMPARE(folder.createFile(QStringLiteral("file"), executable), -1);
-    QVERIFY(folder.removeFile(QStringLiteral("file")));
+    QVERIFY(folder.removeEntry(QStringLiteral("file")));
     QCOMPARE(folder.fileSize(QStringLiteral("file")), qint64(-1));
 }
 

@@ -1,4 +1,5 @@
 #include "single_instance.h"
+#include "temp_folder.h"
 #include "temp_file.h"
 
 #include <QDir>
@@ -23,25 +24,22 @@ private slots:
 
 private:
     QByteArray m_runtime;
-    QByteArray m_cache;
 };
 
 void InstanceLockTest::init()
 {
     m_runtime = qgetenv("XDG_RUNTIME_DIR");
-    m_cache = qgetenv("XDG_CACHE_HOME");
 }
 
 void InstanceLockTest::cleanup()
 {
     qputenv("XDG_RUNTIME_DIR", m_runtime);
-    qputenv("XDG_CACHE_HOME", m_cache);
 }
 
 void InstanceLockTest::lockFolder_data()
 {
     QTest::addColumn<QString>("runtime"); // what XDG_RUNTIME_DIR names
-    QTest::addColumn<bool>("inRuntime");  // the lock lands there, else in the cache folder
+    QTest::addColumn<bool>("inRuntime");  // the lock lands there, else in the user's folder under TMPDIR
     QTest::newRow("private runtime folder") << "private" << true;
     QTest::newRow("runtime folder others may write, lock planted") << "shared" << false;
     QTest::newRow("no runtime folder") << "" << false;
@@ -53,7 +51,6 @@ void InstanceLockTest::lockFolder()
     QFETCH(bool, inRuntime);
     QTemporaryDir root;
     const QString runtimeFolder = root.filePath(QStringLiteral("runtime"));
-    const QString cacheFolder = root.filePath(QStringLiteral("cache"));
     QVERIFY(QDir().mkpath(runtimeFolder));
     const QString planted = runtimeFolder + QLatin1Char('/') + kKey + QStringLiteral(".lock");
     if (runtime == QLatin1String("shared")) {
@@ -64,20 +61,17 @@ void InstanceLockTest::lockFolder()
         QVERIFY(::chmod(QFile::encodeName(runtimeFolder).constData(), 0700) == 0);
     }
     qputenv("XDG_RUNTIME_DIR", runtime.isEmpty() ? QByteArray() : QFile::encodeName(runtimeFolder));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheFolder));
 
     platform::SingleInstanceGuard first;
     QVERIFY(first.acquire(kKey));
-    const QString lock = (inRuntime ? runtimeFolder : cacheFolder + QStringLiteral("/Pictavo-instance"))
-                         + QLatin1Char('/') + kKey + QStringLiteral(".lock");
+    const QString folder = platform::tempFolder();
+    QCOMPARE(folder.startsWith(runtimeFolder + QLatin1Char('/')), inRuntime);
+    const QString lock = folder + QLatin1Char('/') + kKey + QStringLiteral(".lock");
     QVERIFY2(QFile::exists(lock), qPrintable(lock));
-    if (!inRuntime) {
-        const QFileInfo folder(QFileInfo(lock).path());
-        QCOMPARE(folder.permissions() & (QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther
-                                         | QFileDevice::ReadGroup | QFileDevice::WriteGroup
-                                         | QFileDevice::ExeGroup),
-                 QFileDevice::Permissions());
-    }
+    QCOMPARE(QFileInfo(folder).permissions() & (QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther
+                                                | QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                                | QFileDevice::ExeGroup),
+             QFileDevice::Permissions());
     if (runtime == QLatin1String("shared"))
         QCOMPARE(readFileBytes(planted), QByteArray("planted"));
     // A second guard of the same key is refused while the first holds.

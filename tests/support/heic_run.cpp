@@ -4,13 +4,14 @@
 #include "heic/heic_state.h"
 #include "heic/heic_steps.h"
 #include "temp_file.h"
+#include "temp_folder.h"
 
 #include <QDir>
 
 void resetHeicTestState()
 {
     discardHeicRun();
-    g_state.workFolder = QDir::tempPath() + QStringLiteral("/RepairedFiles");
+    g_state.workFolder = platform::tempFolder() + QStringLiteral("/RepairedFiles");
     QDir(heicOutputFolder()).removeRecursively();
     g_state.producedFiles.clear();
     g_state.stopRequested = 0;

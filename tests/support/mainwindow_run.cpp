@@ -4,6 +4,7 @@
 #include "dialog_driver.h"
 #include "global_state.h"
 #include "repair_finish_dialog.h"
+#include "temp_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,7 +44,7 @@ void addFiles(BrowseRepairDlg& window, const QString& folder, const QStringList&
 
 QString workFolder()
 {
-    return QDir::tempPath() + QStringLiteral("/RepairedFiles");
+    return platform::tempFolder() + QStringLiteral("/RepairedFiles");
 }
 
 MessageCloser::MessageCloser()

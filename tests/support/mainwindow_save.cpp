@@ -4,6 +4,7 @@
 #include "global_state.h"
 #include "my_tree_widget.h"
 #include "repair_tree_columns.h"
+#include "temp_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -103,7 +104,7 @@ void save(BrowseRepairDlg& window, ModalScript& script)
 QString prepareWorkFolder()
 {
     g_state.workFolderName = QStringLiteral("RepairedFiles");
-    g_state.workFolder = QDir::tempPath() + QStringLiteral("/RepairedFiles");
+    g_state.workFolder = platform::tempFolder() + QStringLiteral("/RepairedFiles");
     QDir(g_state.workFolder).removeRecursively();
     QDir().mkpath(g_state.workFolder + QStringLiteral("/Thumbnail Repaired"));
     return g_state.workFolder;

@@ -5,6 +5,7 @@
 #include "save_file.h"
 #include "scratch_folder.h"
 #include "temp_file.h"
+#include "temp_folder.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -14,7 +15,7 @@ namespace repairrun {
 
 QString prepareWorkFolder()
 {
-    const QString folder = QDir::tempPath() + "/RepairedFiles";
+    const QString folder = platform::tempFolder() + "/RepairedFiles";
     QDir().mkpath(folder);
     g_state.workFolder = folder;
     g_state.workFolderName = "RepairedFiles";

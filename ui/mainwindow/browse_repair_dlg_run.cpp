@@ -10,6 +10,7 @@
 #include "run_state.h"
 #include "run_suffixes.h"
 #include "save_file.h"
+#include "temp_folder.h"
 #include "wipe_folder.h"
 
 #include <QDebug>
@@ -121,8 +122,12 @@ void NormalRun::begin()
     emit m_window.SetCheckBoxEnabled();
 
     g_state.workFolderName = QStringLiteral("RepairedFiles");
-    g_state.workFolder = QDir::tempPath() + QLatin1Char('/') + g_state.workFolderName;
-    QDir().mkdir(g_state.workFolder);
+    // Below the program's private temporary folder; none when that cannot be
+    // made, and the engine then writes nothing.
+    const QString root = platform::tempFolder();
+    g_state.workFolder = root.isEmpty() ? QString() : root + QLatin1Char('/') + g_state.workFolderName;
+    if (!g_state.workFolder.isEmpty())
+        QDir().mkdir(g_state.workFolder);
     // Photos of the list that lie in the work folder are the user's own.
     FolderWiper(m_window.m_listedInputs).WipeFolder(g_state.workFolderName);
     freeResultList();
