@@ -8,6 +8,7 @@
 // (an erased card) or FF 3F pairs (14-bit samples clipped at 0x3FFF). ARW
 // stands for the formats that scan the file once, RW2 for those that search
 // it for an Exif JPEG before the fallback scan.
+#include "peak_memory.h"
 #include "file_open.h"
 #include "global_state.h"
 #include "jpg_repair.h"
@@ -138,23 +139,6 @@ double extractionSeconds(const QString& path, Extractor extract)
     jpg_repair repair;
     (repair.*extract)(path);
     return double(timer.nsecsElapsed()) / 1e9;
-}
-
-// Peak resident memory in kB since the last reset.
-long peakResidentKb()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
-
-void resetPeakResident()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 struct BenchCase {

@@ -2,6 +2,7 @@
 // million empty comment segments; 450,000 tiny images after a photo) against
 // its peak on the plain photo, each measured in a child process of its own
 // in the same run. Target: at most 64 MB above the plain photo's peak.
+#include "peak_memory.h"
 #include "global_state.h"
 #include "jpg_repair.h"
 #include "save_file.h"
@@ -24,17 +25,6 @@ namespace {
 constexpr int kCommentSegments = 4000000;
 constexpr int kTinyImages = 450000;
 constexpr double kTargetMb = 64.0;
-
-long peakKb()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 QByteArray photo()
 {
@@ -91,7 +81,7 @@ int repairOne(const QString& path)
     g_state.runActive = 1;
     g_state.thumbnailsEnabled = 2;
     jpg_repair().RepairFile(path);
-    std::printf("%ld %d\n", peakKb(), int(g_state.producedFiles.size()));
+    std::printf("%ld %d\n", peakResidentKb(), int(g_state.producedFiles.size()));
     QDir(workFolder).removeRecursively();
     return 0;
 }
