@@ -12,7 +12,7 @@ namespace {
 
 // Blocks of each component that the measure looks at: enough to judge a
 // picture, few enough to keep the check short for a large one.
-constexpr qint64 kMeasuredBlocks = 1 << 16;
+constexpr qint64 kMeasuredBlocks = 1 << 13;
 
 // Whether a decoder can build its output for the frame (its sampling and
 // colours), without decoding the data: the check itself never builds it.

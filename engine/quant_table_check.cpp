@@ -1,5 +1,6 @@
 #include "quant_table_check.h"
 
+#include "tables/quantization/closest_tables.h"
 #include "tables/quantization/quality_tables.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ constexpr int kSide = 8;
 constexpr double kMaxFactor = 1.9;
 constexpr int kSlack = 3;
 
-// Middle of the values of the up to four neighbours of (row, column).
+// Middle of the AC values of the up to four neighbours of (row, column).
 double neighbourMiddle(const int* natural, int row, int column)
 {
     int values[4];
@@ -22,7 +23,7 @@ double neighbourMiddle(const int* natural, int row, int column)
     for (const auto& step : steps) {
         const int r = row + step[0];
         const int c = column + step[1];
-        if (r >= 0 && r < kSide && c >= 0 && c < kSide)
+        if (r >= 0 && r < kSide && c >= 0 && c < kSide && r + c > 0)
             values[count++] = natural[r * kSide + c];
     }
     std::sort(values, values + count);
@@ -36,9 +37,7 @@ bool fitsNeighbours(int value, double middle)
     return value <= middle * kMaxFactor && value * kMaxFactor >= middle;
 }
 
-} // namespace
-
-bool isPlausibleQuantTable(const quint8* zigzagValues)
+bool isSmoothTable(const quint8* zigzagValues)
 {
     int natural[quant::kTableValues];
     for (int i = 0; i < quant::kTableValues; ++i) {
@@ -46,11 +45,22 @@ bool isPlausibleQuantTable(const quint8* zigzagValues)
             return false;
         natural[quant::detail::kZigzagToNatural[i]] = zigzagValues[i];
     }
+    // The DC value is the one value encoders set apart from the others, so
+    // only the 63 AC values are held to their neighbours.
     for (int row = 0; row < kSide; ++row) {
-        for (int column = 0; column < kSide; ++column) {
+        for (int column = row == 0 ? 1 : 0; column < kSide; ++column) {
             if (!fitsNeighbours(natural[row * kSide + column], neighbourMiddle(natural, row, column)))
                 return false;
         }
     }
     return true;
+}
+
+} // namespace
+
+// A table of the catalogue is a known-good table whatever its shape.
+bool isPlausibleQuantTable(const quint8* zigzagValues)
+{
+    return isSmoothTable(zigzagValues)
+        || !quant::closestCatalogueTables(zigzagValues, 1, quant::kTableValues).isEmpty();
 }

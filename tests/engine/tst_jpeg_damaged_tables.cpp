@@ -11,6 +11,11 @@
 #include "quant_table_check.h"
 #include "repair_run.h"
 #include "tables/quantization/quality_tables.h"
+#include "tables/quantization/quantization_standard_02.h"
+#include "tables/quantization/quantization_standard_15_21_50_others.h"
+#include "tables/quantization/quantization_standard_3_4_5.h"
+#include "tables/quantization/quantization_standard_6_8_9_10_12.h"
+#include "tables/quantization/quantization_standardtables.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -129,6 +134,7 @@ private slots:
     void cleanup();
     void encoderTablesArePlausible_data();
     void encoderTablesArePlausible();
+    void catalogueTablesArePlausible();
     void garbledTablesAreImplausible();
     void undamagedPhotosComeOutIdentical_data();
     void undamagedPhotosComeOutIdentical();
@@ -172,6 +178,30 @@ void JpegDamagedTablesTest::encoderTablesArePlausible()
     QVERIFY(!tables.isEmpty());
     for (int values : tables)
         QVERIFY(isPlausibleQuantTable(reinterpret_cast<const quint8*>(jpeg.constData()) + values));
+}
+
+// Every known-good table of the catalogue is kept as read.
+void JpegDamagedTablesTest::catalogueTablesArePlausible()
+{
+    QVector<const quant::DqtTableSet*> sets;
+    for (const quant::FlatCatalogue* flat :
+         {&quant::standardTablesCatalogue(), &quant::standard02Catalogue()}) {
+        for (int i = 0; i < flat->count; ++i)
+            sets << &flat->entries[i];
+    }
+    for (const quant::GroupedCatalogue* grouped :
+         {&quant::standard345Catalogue(), &quant::standard6to18Catalogue(),
+          &quant::standard10to80Catalogue()}) {
+        for (int g = 0; g < grouped->count; ++g) {
+            for (int i = 0; i < grouped->groups[g].count; ++i)
+                sets << &grouped->groups[g].candidates[i];
+        }
+    }
+    QVERIFY(sets.size() > 200);
+    for (const quant::DqtTableSet* set : qAsConst(sets)) {
+        for (int t = 0; t < set->tableCount; ++t)
+            QVERIFY(isPlausibleQuantTable(set->table(t)));
+    }
 }
 
 // Of the Annex K tables at every quality with a quarter of their values
