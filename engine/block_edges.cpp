@@ -8,8 +8,6 @@ namespace {
 
 constexpr int kSide = 8;
 constexpr int kBlockValues = kSide * kSide;
-// Neighbouring pixel pairs inside one block, both directions.
-constexpr qint64 kInsidePairs = 2 * kSide * (kSide - 1);
 
 struct Cosines {
     float c[kSide][kSide]; // c[x][u]: basis value of frequency u at pixel x
@@ -57,19 +55,6 @@ void blockPixels(const JCOEF* coefficients, const quint16* table, float* pixels)
     }
 }
 
-// Inside jumps of one block, both directions.
-double insideJumps(const float* p)
-{
-    double sum = 0;
-    for (int y = 0; y < kSide; ++y) {
-        for (int x = 0; x + 1 < kSide; ++x) {
-            sum += std::fabs(p[y * kSide + x + 1] - p[y * kSide + x]);
-            sum += std::fabs(p[(x + 1) * kSide + y] - p[x * kSide + y]);
-        }
-    }
-    return sum;
-}
-
 double rightBorderJumps(const float* left, const float* right)
 {
     double sum = 0;
@@ -92,8 +77,6 @@ void BlockEdges::add(const BlockEdges& other)
 {
     borderSum += other.borderSum;
     borderPairs += other.borderPairs;
-    detailSum += other.detailSum;
-    detailPairs += other.detailPairs;
 }
 
 double BlockEdges::meanBorder() const
@@ -101,12 +84,7 @@ double BlockEdges::meanBorder() const
     return borderPairs > 0 ? borderSum / double(borderPairs) : 0;
 }
 
-double BlockEdges::detailLevel() const
-{
-    return detailPairs > 0 ? detailSum / double(detailPairs) : 0;
-}
-
-BlockEdges measureBlockEdges(CoefficientImage& image, int component, const quint16* table,
+BlockEdges measureBlockEdges(BoundedDecoder& image, int component, const quint16* table,
                              qint64 maxBlocks)
 {
     BlockEdges edges;
@@ -130,11 +108,6 @@ BlockEdges measureBlockEdges(CoefficientImage& image, int component, const quint
         for (JDIMENSION b = 0; b < width; ++b) {
             const float* up = &upper[b * kBlockValues];
             const float* down = &lower[b * kBlockValues];
-            const double inside = insideJumps(up);
-            if (inside > 0) {
-                edges.detailSum += inside;
-                edges.detailPairs += kInsidePairs;
-            }
             edges.borderSum += lowerBorderJumps(up, down);
             edges.borderPairs += kSide;
             if (b + 1 < width) {
@@ -146,70 +119,3 @@ BlockEdges measureBlockEdges(CoefficientImage& image, int component, const quint
     return edges;
 }
 
-namespace {
-
-bool isFlatBlock(const JCOEF* block, JCOEF dc)
-{
-    if (block[0] != dc)
-        return false;
-    for (int i = 1; i < kBlockValues; ++i) {
-        if (block[i] != 0)
-            return false;
-    }
-    return true;
-}
-
-// First block row that the flat remainder reaches into; the height when
-// the picture has none.
-JDIMENSION flatRemainderRow(CoefficientImage& image, int component)
-{
-    const jpeg_component_info& info = image.info().comp_info[component];
-    const JDIMENSION width = info.width_in_blocks;
-    JDIMENSION row = info.height_in_blocks;
-    JBLOCKROW last = image.blockRow(component, row - 1);
-    const JCOEF dc = last[width - 1][0];
-    while (row > 0) {
-        JBLOCKROW blocks = image.blockRow(component, row - 1);
-        JDIMENSION b = width;
-        while (b > 0 && isFlatBlock(blocks[b - 1], dc))
-            --b;
-        if (b > 0)
-            return b == width ? row : row - 1;
-        --row;
-    }
-    return 0;
-}
-
-} // namespace
-
-BorderProfile measureBorderProfile(CoefficientImage& image, int component)
-{
-    BorderProfile profile;
-    const jpeg_component_info& info = image.info().comp_info[component];
-    const JQUANT_TBL* table = image.componentTable(component);
-    const JDIMENSION width = info.width_in_blocks;
-    if (!table || width < 2 || info.height_in_blocks < 2)
-        return profile;
-    const JDIMENSION height = flatRemainderRow(image, component);
-    profile.columns.fill(0, int(width - 1));
-    std::vector<float> previous(std::size_t(width) * kBlockValues);
-    std::vector<float> current(previous.size());
-    for (JDIMENSION row = 0; row < height; ++row) {
-        JBLOCKROW blocks = image.blockRow(component, row);
-        for (JDIMENSION b = 0; b < width; ++b)
-            blockPixels(blocks[b], table->quantval, &current[b * kBlockValues]);
-        if (row > 0) {
-            double sum = 0;
-            for (JDIMENSION b = 0; b < width; ++b)
-                sum += lowerBorderJumps(&previous[b * kBlockValues], &current[b * kBlockValues]);
-            profile.rows.append(sum / double(width * kSide));
-        }
-        for (JDIMENSION b = 0; b + 1 < width; ++b)
-            profile.columns[int(b)] += rightBorderJumps(&current[b * kBlockValues],
-                                                        &current[(b + 1) * kBlockValues]);
-        previous.swap(current);
-    }
-    for (double& column : profile.columns)
-        column = height > 0 ? column / double(height * kSide) : 0;
-    return profile;
-}

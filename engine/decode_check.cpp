@@ -1,26 +1,13 @@
-// The decode check: the image's entropy-coded data is decoded into its DCT
-// coefficients, and the picture they give is measured at its block borders.
+// The decode check: the image is decoded at an eighth of its size, and the
+// picture and the tables it was decoded with are judged.
 #include "decode_check.h"
 
-#include "block_edges.h"
-#include "coefficient_image.h"
+#include "bounded_decoder.h"
 #include "picture_verdict.h"
 #include "quant_table_check.h"
 #include "tables/quantization/quality_tables.h"
 
 namespace {
-
-// Blocks of each component that the measure looks at: enough to judge a
-// picture, few enough to keep the check short for a large one.
-constexpr qint64 kMeasuredBlocks = 1 << 13;
-
-// Whether a decoder can build its output for the frame (its sampling and
-// colours), without decoding the data: the check itself never builds it.
-bool outputCanBeBuilt(const QString& path)
-{
-    CoefficientImage image(path);
-    return image.readOutputSetUp();
-}
 
 // A table that no encoder writes (one damaged beyond what the libraries
 // could mend) gives a picture of wrong contrasts and block patterns, even
@@ -37,29 +24,30 @@ bool tableWritten(const JQUANT_TBL& table)
     return isPlausibleQuantTable(zigzag);
 }
 
+bool tablesWritten(const BoundedDecoder& decoder)
+{
+    for (int c = 0; c < decoder.componentCount(); ++c) {
+        const JQUANT_TBL* table = decoder.componentTable(c);
+        if (!table || !tableWritten(*table))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool imageDecodes(const QString& path, DataEnd end)
 {
-    CoefficientImage image(path);
-    if (!image.read())
+    BoundedDecoder decoder(path);
+    EighthPicture picture;
+    if (!decoder.readEighthScale(picture) || !tablesWritten(decoder))
         return false;
-    BlockEdges edges;
-    for (int c = 0; c < image.componentCount(); ++c) {
-        const JQUANT_TBL* table = image.componentTable(c);
-        if (!table || !tableWritten(*table))
-            return false;
-        edges.add(measureBlockEdges(image, c, table->quantval, kMeasuredBlocks));
-    }
-    const bool damageReported = image.corruptWarnings() > 0
-        || (end == DataEnd::Complete && image.earlyEnds() > 0);
-    if (looksNoisy(edges))
-        return false;
+    const bool damageReported = decoder.corruptWarnings() > 0
+        || (end == DataEnd::Complete && decoder.earlyEnds() > 0);
+    if (!damageReported)
+        return true;
     // Damage in a scan of a progressive image touches every block the scan
-    // refines; in a sequential image it stays a stretch, which the picture
-    // shows or hides.
-    if (damageReported
-        && (image.info().progressive_mode || hasSeam(measureBorderProfile(image, 0))))
-        return false;
-    return outputCanBeBuilt(path);
+    // refines; in a sequential image it may stay a stretch, which the
+    // picture shows or hides.
+    return !decoder.info().progressive_mode && !looksNoisy(picture) && !hasSeam(picture);
 }

@@ -9,12 +9,13 @@ enum class DataEnd {
 };
 
 // The test every repaired image must pass to be kept: the file decodes as a
-// JPEG within the decode bounds (see CoefficientImage), a decoder can build
-// its output, and its picture is not broken: every quantization table it
-// uses is one an encoder writes, and its blocks are not noise. Warnings
-// about damaged data do not fail it by themselves: zero bytes before the end
-// marker are no damage; otherwise a sequential image passes when no border
-// between rows or columns of its blocks stands out as a seam (a renumbered
-// restart marker, a short damaged stretch, a flat remainder after a cut), a
-// progressive one, whose damaged scan touches every block, does not.
+// JPEG, at an eighth of its size but through every stage of a decode, within
+// the decode bounds (see BoundedDecoder), and its picture is not broken:
+// every quantization table it uses is one an encoder writes. Warnings about
+// damaged data do not fail it by themselves: zero bytes before the end
+// marker are no damage; otherwise a sequential image passes when its blocks
+// are not noise and no border between rows or columns of them stands out as
+// a seam (a renumbered restart marker, a short damaged stretch, a flat
+// remainder after a cut pass), a progressive one, whose damaged scan
+// touches every block, does not.
 bool imageDecodes(const QString& path, DataEnd end);

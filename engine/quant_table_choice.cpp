@@ -1,7 +1,7 @@
 #include "quant_table_choice.h"
 
 #include "block_edges.h"
-#include "coefficient_image.h"
+#include "bounded_decoder.h"
 #include "tables/quantization/quality_tables.h"
 
 #include <QFile>
@@ -31,7 +31,7 @@ void toNatural(const quant::QuantTable& zigzag, NaturalTable& natural)
 // too large or too small, the DC value included, leaves steps at the
 // borders. (The candidates agree on most values, so their pictures have the
 // same contrast.)
-double bordersWith(CoefficientImage& image, int id, const quant::QuantTable& table)
+double bordersWith(BoundedDecoder& image, int id, const quant::QuantTable& table)
 {
     NaturalTable natural;
     toNatural(table, natural);
@@ -61,7 +61,7 @@ QVector<const quant::AgreeingTable*> contenders(const SuspectQuantTable& suspect
 // The candidate whose picture is most natural, where one that agrees less
 // than the best has to be clearly more natural: agreement decides the near
 // ties.
-const quant::QuantTable& mostNatural(CoefficientImage& image, const SuspectQuantTable& suspect,
+const quant::QuantTable& mostNatural(BoundedDecoder& image, const SuspectQuantTable& suspect,
                                      const QVector<const quant::AgreeingTable*>& close)
 {
     const int top = close.first()->agreeing;
@@ -97,8 +97,8 @@ void chooseQuantTables(const QString& path, const QVector<SuspectQuantTable>& su
             pictureNeeded = true;
     }
     if (pictureNeeded) {
-        CoefficientImage image(path);
-        const bool decoded = image.read();
+        BoundedDecoder image(path);
+        const bool decoded = image.readCoefficients();
         for (int i = 0; i < suspects.size(); ++i) {
             if (!chosen[i] && !close[i].isEmpty())
                 chosen[i] = decoded ? &mostNatural(image, suspects[i], close[i])

@@ -2,6 +2,7 @@
 // each comes out restored (close to the undamaged photo) or fails, with the
 // salvage and the advanced repair left to the run; none is listed as noise.
 // Undamaged photos come out pixel-identical.
+#include "crafted_progressive.h"
 #include "decode_check.h"
 #include "exif_fixture.h"
 #include "global_state.h"
@@ -141,6 +142,8 @@ private slots:
     void damagedPhotosAreRestoredOrFailed_data();
     void damagedPhotosAreRestoredOrFailed();
     void stopEndsTheCheck();
+    void checkWorkIsBounded_data();
+    void checkWorkIsBounded();
 
 private:
     QString m_work;
@@ -320,6 +323,33 @@ void JpegDamagedTablesTest::stopEndsTheCheck()
     const bool decodes = imageDecodes(path, DataEnd::Complete);
     g_state.stopRequested = 0;
     QVERIFY(!decodes);
+}
+
+void JpegDamagedTablesTest::checkWorkIsBounded_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("decodes");
+    QTest::newRow("crafted progressive, 1024 x 1024, 43 scans")
+        << fixture::craftedProgressiveJpeg(1024, 1024, 43) << true;
+    // Decoding it takes minutes: the check ends it after its time.
+    QTest::newRow("crafted progressive, 9000 x 9000, 500 scans")
+        << fixture::craftedProgressiveJpeg(9000, 9000, 500) << false;
+    // Its coefficients alone would take 400 MB.
+    QTest::newRow("crafted progressive, 11584 x 11584, 500 scans")
+        << fixture::craftedProgressiveJpeg(11584, 11584, 500) << false;
+}
+
+// The check of one image ends as "does not decode" when its work exceeds
+// the bound, whatever the file declares; the salvage after it too.
+void JpegDamagedTablesTest::checkWorkIsBounded()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(bool, decodes);
+    const QString path = putFile(m_inputs, "crafted.jpg", input);
+    QCOMPARE(imageDecodes(path, DataEnd::Complete), decodes);
+    repairFile(path);
+    QCOMPARE(g_state.producedFiles, decodes ? QStringList({"/crafted.jpg"}) : QStringList());
+    QCOMPARE(g_state.invalidFileCount, decodes ? 0 : 1);
 }
 
 QTEST_MAIN(JpegDamagedTablesTest)

@@ -1,4 +1,4 @@
-#include "coefficient_image.h"
+#include "bounded_decoder.h"
 
 #include "global_state.h"
 #include "huffman_table_check.h"
@@ -14,8 +14,9 @@ extern "C" {
 namespace {
 
 // Memory the decoder may take for the coefficients: a 100-megapixel photo
-// with subsampled colour needs about 300 MB.
-constexpr long kMaxDecodeMemory = 512L << 20;
+// with subsampled colour needs about 300 MB; a frame that needs more does
+// not decode.
+constexpr long kMaxDecodeMemory = 320L << 20;
 // CPU time one decode may take, whatever the file declares.
 constexpr qint64 kMaxCpuNs = 2'000'000'000;
 // Progressive files have about ten scans; thousands of tiny scans that each
@@ -29,9 +30,9 @@ qint64 threadCpuNs()
     return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
-CoefficientImage::Errors& errorsOf(j_common_ptr cinfo)
+BoundedDecoder::Errors& errorsOf(j_common_ptr cinfo)
 {
-    return *reinterpret_cast<CoefficientImage::Errors*>(cinfo->err);
+    return *reinterpret_cast<BoundedDecoder::Errors*>(cinfo->err);
 }
 
 [[noreturn]] void leaveOnError(j_common_ptr cinfo)
@@ -58,7 +59,7 @@ bool isEarlyEnd(const jpeg_error_mgr& manager)
 // Zero bytes between the image's last data and its end marker, as some
 // cameras and cards leave them, touch no pixel. Only the file's last end
 // marker is looked at: other bytes there are data the decoder did not use.
-bool isPaddingBeforeEnd(const CoefficientImage::Errors& errors)
+bool isPaddingBeforeEnd(const BoundedDecoder::Errors& errors)
 {
     const jpeg_error_mgr& manager = errors.manager;
     if (manager.msg_code != JWRN_EXTRANEOUS_DATA || manager.msg_parm.i[1] != 0xD9)
@@ -86,7 +87,7 @@ void countWarning(j_common_ptr cinfo, int level)
 {
     if (level >= 0)
         return;
-    CoefficientImage::Errors& errors = errorsOf(cinfo);
+    BoundedDecoder::Errors& errors = errorsOf(cinfo);
     if (isEarlyEnd(*cinfo->err))
         ++errors.endedEarly;
     else if (isPaddingBeforeEnd(errors))
@@ -132,7 +133,7 @@ bool huffmanTablesUsable(const jpeg_decompress_struct& cinfo)
 
 } // namespace
 
-CoefficientImage::CoefficientImage(const QString& path) : m_file(path)
+BoundedDecoder::BoundedDecoder(const QString& path) : m_file(path)
 {
     m_info.err = jpeg_std_error(&m_errors.manager);
     m_errors.manager.error_exit = leaveOnError;
@@ -142,12 +143,12 @@ CoefficientImage::CoefficientImage(const QString& path) : m_file(path)
     m_info.progress = &m_progress;
 }
 
-CoefficientImage::~CoefficientImage()
+BoundedDecoder::~BoundedDecoder()
 {
     jpeg_destroy_decompress(&m_info);
 }
 
-const uchar* CoefficientImage::mapFile()
+const uchar* BoundedDecoder::mapFile()
 {
     // The file is mapped, not read: the decoder takes its bytes from the
     // page cache.
@@ -156,70 +157,86 @@ const uchar* CoefficientImage::mapFile()
     return m_file.size() > 0 ? m_file.map(0, m_file.size()) : nullptr;
 }
 
-bool CoefficientImage::read()
+void BoundedDecoder::startBounds()
 {
     m_errors.cpuLimitNs = threadCpuNs() + kMaxCpuNs;
+}
+
+bool BoundedDecoder::readCoefficients()
+{
+    startBounds();
     if (setjmp(m_errors.escape) != 0) {
         m_coefficients = nullptr;
         return false;
     }
-    return decode();
+    return decodeCoefficients();
 }
 
-bool CoefficientImage::readOutputSetUp()
+bool BoundedDecoder::readEighthScale(EighthPicture& picture)
 {
-    m_errors.cpuLimitNs = threadCpuNs() + kMaxCpuNs;
+    startBounds();
     if (setjmp(m_errors.escape) != 0)
         return false;
-    return setUpOutput();
+    return decodeEighthScale(picture);
 }
 
-bool CoefficientImage::readHeader(const uchar* bytes)
+bool BoundedDecoder::readHeader(const uchar* bytes)
 {
     jpeg_mem_src(&m_info, bytes, static_cast<unsigned long>(m_file.size()));
-    return jpeg_read_header(&m_info, TRUE) == JPEG_HEADER_OK && frameFits(m_info, m_file.size())
-        && huffmanTablesUsable(m_info);
+    if (jpeg_read_header(&m_info, TRUE) != JPEG_HEADER_OK || !frameFits(m_info, m_file.size())
+        || !huffmanTablesUsable(m_info))
+        return false;
+    m_info.mem->max_memory_to_use = kMaxDecodeMemory;
+    m_errors.bytes = bytes;
+    m_errors.size = m_file.size();
+    m_errors.inImageData = true;
+    return true;
 }
 
-// Everything the decode allocates belongs to the decoder, so an error can
+// Everything a decode allocates belongs to the decoder, so an error can
 // leave from anywhere.
-bool CoefficientImage::decode()
+bool BoundedDecoder::decodeCoefficients()
 {
     const uchar* bytes = mapFile();
     if (!bytes || !readHeader(bytes))
         return false;
-    m_errors.bytes = bytes;
-    m_errors.size = m_file.size();
-    m_info.mem->max_memory_to_use = kMaxDecodeMemory;
-    m_errors.inImageData = true;
     m_coefficients = jpeg_read_coefficients(&m_info);
     return m_coefficients != nullptr;
 }
 
-// In buffered-image mode the decoder builds its output stages at the start
-// and decodes nothing until asked.
-bool CoefficientImage::setUpOutput()
+// At an eighth of the size the decoder still decodes every Huffman code of
+// the data, but each block becomes a single value: the work and the memory
+// stay small.
+bool BoundedDecoder::decodeEighthScale(EighthPicture& picture)
 {
     const uchar* bytes = mapFile();
     if (!bytes || !readHeader(bytes))
         return false;
-    m_info.buffered_image = TRUE;
     m_info.scale_num = 1;
     m_info.scale_denom = 8;
-    return jpeg_start_decompress(&m_info) == TRUE;
+    m_info.dct_method = JDCT_IFAST;
+    m_info.do_fancy_upsampling = FALSE;
+    jpeg_start_decompress(&m_info);
+    picture.width = int(m_info.output_width);
+    picture.height = int(m_info.output_height);
+    picture.channels = m_info.output_components;
+    const std::size_t stride = std::size_t(picture.width) * std::size_t(picture.channels);
+    picture.pixels.assign(stride * std::size_t(picture.height), 0);
+    while (m_info.output_scanline < m_info.output_height) {
+        JSAMPROW row = picture.pixels.data() + stride * m_info.output_scanline;
+        jpeg_read_scanlines(&m_info, &row, 1);
+    }
+    jpeg_finish_decompress(&m_info);
+    return true;
 }
 
-const JQUANT_TBL* CoefficientImage::componentTable(int component) const
+const JQUANT_TBL* BoundedDecoder::componentTable(int component) const
 {
-    const jpeg_component_info& info = m_info.comp_info[component];
-    if (info.quant_table)
-        return info.quant_table;
-    return info.quant_tbl_no >= 0 && info.quant_tbl_no < NUM_QUANT_TBLS
-        ? m_info.quant_tbl_ptrs[info.quant_tbl_no]
-        : nullptr;
+    const int id = m_info.comp_info[component].quant_tbl_no;
+    return id >= 0 && id < NUM_QUANT_TBLS ? m_info.quant_tbl_ptrs[id] : nullptr;
 }
 
-JBLOCKROW CoefficientImage::blockRow(int component, JDIMENSION row)
+JBLOCKROW BoundedDecoder::blockRow(int component, JDIMENSION row)
 {
     JBLOCKARRAY rows = (*m_info.mem->access_virt_barray)(
         reinterpret_cast<j_common_ptr>(&m_info), m_coefficients[component], row, 1, FALSE);
