@@ -186,6 +186,11 @@ bool BoundedDecoder::readHeader(const uchar* bytes)
     if (jpeg_read_header(&m_info, TRUE) != JPEG_HEADER_OK || !frameFits(m_info, m_file.size())
         || !huffmanTablesUsable(m_info))
         return false;
+    // The component records go with the image's memory when the decode
+    // finishes; the tables they name stay.
+    m_tableIds.clear();
+    for (int c = 0; c < m_info.num_components; ++c)
+        m_tableIds.push_back(m_info.comp_info[c].quant_tbl_no);
     m_info.mem->max_memory_to_use = kMaxDecodeMemory;
     m_errors.bytes = bytes;
     m_errors.size = m_file.size();
@@ -232,7 +237,9 @@ bool BoundedDecoder::decodeEighthScale(EighthPicture& picture)
 
 const JQUANT_TBL* BoundedDecoder::componentTable(int component) const
 {
-    const int id = m_info.comp_info[component].quant_tbl_no;
+    if (component < 0 || component >= int(m_tableIds.size()))
+        return nullptr;
+    const int id = m_tableIds[std::size_t(component)];
     return id >= 0 && id < NUM_QUANT_TBLS ? m_info.quant_tbl_ptrs[id] : nullptr;
 }
 

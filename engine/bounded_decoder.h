@@ -49,7 +49,7 @@ public:
     int earlyEnds() const { return m_errors.endedEarly; }
 
     const jpeg_decompress_struct& info() const { return m_info; }
-    int componentCount() const { return m_info.num_components; }
+    int componentCount() const { return int(m_tableIds.size()); }
     // The quantization table that component c names, as the file last
     // defines it (natural order).
     const JQUANT_TBL* componentTable(int component) const;
@@ -80,4 +80,5 @@ private:
     Errors m_errors;
     jpeg_progress_mgr m_progress{};
     jvirt_barray_ptr* m_coefficients = nullptr;
+    std::vector<int> m_tableIds; // quantization table of each component
 };
