@@ -235,11 +235,15 @@ bool BoundedDecoder::decodeEighthScale(EighthPicture& picture)
     return true;
 }
 
+int BoundedDecoder::componentTableId(int component) const
+{
+    return component >= 0 && component < int(m_tableIds.size()) ? m_tableIds[std::size_t(component)]
+                                                                 : -1;
+}
+
 const JQUANT_TBL* BoundedDecoder::componentTable(int component) const
 {
-    if (component < 0 || component >= int(m_tableIds.size()))
-        return nullptr;
-    const int id = m_tableIds[std::size_t(component)];
+    const int id = componentTableId(component);
     return id >= 0 && id < NUM_QUANT_TBLS ? m_info.quant_tbl_ptrs[id] : nullptr;
 }
 

@@ -50,8 +50,9 @@ public:
 
     const jpeg_decompress_struct& info() const { return m_info; }
     int componentCount() const { return int(m_tableIds.size()); }
-    // The quantization table that component c names, as the file last
-    // defines it (natural order).
+    // The number of the quantization table that component c names.
+    int componentTableId(int component) const;
+    // That table, as the file last defines it (natural order).
     const JQUANT_TBL* componentTable(int component) const;
     // Row `row` of blocks of component c, after readCoefficients; valid
     // until the next call.

@@ -11,7 +11,7 @@ namespace {
 constexpr int kSide = 8;
 // How far a value may lie from the middle of its neighbours: a factor, and
 // a few steps for small values where rounding alone gives large factors.
-constexpr double kMaxFactor = 1.9;
+constexpr double kMaxFactor = 1.7;
 constexpr int kSlack = 3;
 
 // Middle of the AC values of the up to four neighbours of (row, column).
@@ -37,30 +37,31 @@ bool fitsNeighbours(int value, double middle)
     return value <= middle * kMaxFactor && value * kMaxFactor >= middle;
 }
 
-bool isSmoothTable(const quint8* zigzagValues)
+} // namespace
+
+QVector<int> oddQuantValues(const quint8* zigzagValues)
 {
     int natural[quant::kTableValues];
-    for (int i = 0; i < quant::kTableValues; ++i) {
-        if (zigzagValues[i] == 0)
-            return false;
+    for (int i = 0; i < quant::kTableValues; ++i)
         natural[quant::detail::kZigzagToNatural[i]] = zigzagValues[i];
-    }
+    QVector<int> odd;
+    if (natural[0] == 0)
+        odd.append(0);
     // The DC value is the one value encoders set apart from the others, so
     // only the 63 AC values are held to their neighbours.
     for (int row = 0; row < kSide; ++row) {
         for (int column = row == 0 ? 1 : 0; column < kSide; ++column) {
-            if (!fitsNeighbours(natural[row * kSide + column], neighbourMiddle(natural, row, column)))
-                return false;
+            const int value = natural[row * kSide + column];
+            if (value == 0 || !fitsNeighbours(value, neighbourMiddle(natural, row, column)))
+                odd.append(row * kSide + column);
         }
     }
-    return true;
+    return odd;
 }
-
-} // namespace
 
 // A table of the catalogue is a known-good table whatever its shape.
 bool isPlausibleQuantTable(const quint8* zigzagValues)
 {
-    return isSmoothTable(zigzagValues)
+    return oddQuantValues(zigzagValues).isEmpty()
         || !quant::closestCatalogueTables(zigzagValues, 1, quant::kTableValues).isEmpty();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QVector>
 #include <QtGlobal>
 
 // Whether a quantization table (64 values in the zigzag order a DQT segment
@@ -9,3 +10,7 @@
 // encoders set apart, excepted); or a table of the catalogue. A table with a
 // few values garbled breaks that smoothness.
 bool isPlausibleQuantTable(const quint8* zigzagValues);
+
+// The positions (in natural order, row * 8 + column) of the values that make
+// a table implausible: zeros, and AC values far from their neighbours'.
+QVector<int> oddQuantValues(const quint8* zigzagValues);

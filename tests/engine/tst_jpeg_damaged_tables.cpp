@@ -81,6 +81,25 @@ QByteArray withQuarterGarbled(QByteArray jpeg, int table, quint32 seed)
     return jpeg;
 }
 
+// The file with its own tables: every AC value of every table one higher,
+// as no catalogue table has them.
+QByteArray withOwnTables(QByteArray jpeg)
+{
+    for (int values : quantTables(jpeg)) {
+        for (int i = 1; i < 64; ++i)
+            jpeg[values + i] = char(qMin(255, quint8(jpeg[values + i]) + 1));
+    }
+    return jpeg;
+}
+
+// The last (highest-frequency) value of the first table tripled.
+QByteArray withLastValueTripled(QByteArray jpeg)
+{
+    const int last = quantTables(jpeg).value(0) + 63;
+    jpeg[last] = char(qMin(255, quint8(jpeg[last]) * 3));
+    return jpeg;
+}
+
 // Two symbol values of the n-th DHT segment's first table swapped.
 QByteArray withHuffmanValuesSwapped(QByteArray jpeg, int n, int first, int second)
 {
@@ -237,6 +256,10 @@ void JpegDamagedTablesTest::undamagedPhotosComeOutIdentical_data()
     QTest::newRow("cjpeg progressive") << cjpegPhoto(4, {"-progressive"});
     QTest::newRow("cjpeg restart every row") << cjpegPhoto(5, {"-restart", "1"});
     QTest::newRow("cjpeg quality 30 optimized") << cjpegPhoto(6, {"-quality", "30", "-optimize"});
+    QTest::newRow("own tables") << withOwnTables(photoJpeg(7, 80));
+    // An odd value that no coefficient of the picture uses changes nothing.
+    QTest::newRow("own table with an odd value the picture does not use")
+        << withLastValueTripled(withOwnTables(photoJpeg(8, 30)));
 }
 
 void JpegDamagedTablesTest::undamagedPhotosComeOutIdentical()
@@ -263,6 +286,13 @@ void JpegDamagedTablesTest::damagedPhotosAreRestoredOrFailed_data()
         const QByteArray cjpeg = cjpegPhoto(20 + seed, {"-quality", "85"});
         QTest::addRow("quarter of the luminance DQT garbled, cjpeg 85, seed %u", seed)
             << cjpeg << withQuarterGarbled(cjpeg, 0, seed) << true;
+    }
+    for (quint32 seed = 1; seed <= 3; ++seed) {
+        const QByteArray own = withOwnTables(photoJpeg(15 + seed, 60));
+        QTest::addRow("quarter of an own luminance table garbled, seed %u", seed)
+            << own << withQuarterGarbled(own, 0, seed) << false;
+        QTest::addRow("quarter of an own chrominance table garbled, seed %u", seed)
+            << own << withQuarterGarbled(own, 1, seed) << false;
     }
     const QByteArray standard = cjpegPhoto(30, {});
     QTest::newRow("luminance AC Huffman values swapped")
