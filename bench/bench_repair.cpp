@@ -145,18 +145,17 @@ int main(int argc, char** argv)
     qputenv("TMPDIR", dir.path().toUtf8());
     const QString input = dir.path() + "/IMG_24MP.jpg";
     const QByteArray thumbnail = fixture::encodeJpeg(makePicture(160, 120), 85);
+    const QByteArray photo = fixture::encodeJpeg(makePicture(6000, 4000), 90);
     {
         QFile file(input);
         file.open(QIODevice::WriteOnly);
-        file.write(fixture::withExifThumbnail(fixture::encodeJpeg(makePicture(6000, 4000), 90), thumbnail));
+        file.write(fixture::withExifThumbnail(photo, thumbnail));
     }
     const QString damaged = dir.path() + "/IMG_24MP_DQT.jpg";
     {
-        QFile source(input);
-        source.open(QIODevice::ReadOnly);
         QFile file(damaged);
         file.open(QIODevice::WriteOnly);
-        file.write(withGarbledLuminanceTable(source.readAll()));
+        file.write(fixture::withExifThumbnail(withGarbledLuminanceTable(photo), thumbnail));
     }
     const QString workFolder = dir.path() + "/RepairedFiles";
     QDir().mkpath(workFolder);
