@@ -5,15 +5,18 @@
 // How the entropy-coded data of an image checked by imageDecodes may end.
 enum class DataEnd {
     Complete,    // the source held the whole image: data that runs out is damage
-    MayEndEarly, // the source was cut short: the image's missing part stays grey
+    MayEndEarly, // the source was cut short: the image's missing part stays flat
 };
 
-// Frames with more pixels than this are not decoded.
-constexpr qint64 kMaxDecodedPixels = qint64(1) << 27;
-
-// True when the file decodes as a JPEG whose entropy-coded data holds no
-// corrupt data: the test every repaired image must pass to be kept. A frame
-// above kMaxDecodedPixels, or one larger than the file's bytes can possibly
-// encode, does not decode; neither does data that runs out before the frame
-// is complete, unless `end` allows it.
+// The test every repaired image must pass to be kept: the file decodes as a
+// JPEG, at an eighth of its size but through every stage of a decode, within
+// the decode bounds (see BoundedDecoder), and its picture is not broken: no
+// coefficient of it is dequantized with an odd value of a table that no
+// encoder writes (see isPlausibleQuantTable). Warnings about
+// damaged data do not fail it by themselves: zero bytes before the end
+// marker are no damage; otherwise a sequential image passes when its blocks
+// are not noise and no border between rows or columns of them stands out as
+// a seam (a renumbered restart marker, a short damaged stretch, a flat
+// remainder after a cut pass), a progressive one, whose damaged scan
+// touches every block, does not.
 bool imageDecodes(const QString& path, DataEnd end);

@@ -10,9 +10,12 @@
 #include "file_open.h"
 #include "global_state.h"
 #include "huffman_table_check.h"
+#include "quant_table_check.h"
+#include "quant_table_choice.h"
 #include "jpeg_markers.h"
 #include "segment_lists.h"
 #include "tables/huffman/hoffmann.h"
+#include "tables/quantization/closest_tables.h"
 #include "tables/quantization/quantization.h"
 
 #include <algorithm>
@@ -24,10 +27,11 @@ constexpr int kDhtBlock = 1024;
 constexpr int kOneTableDqtSize = 69;
 constexpr int kSignatureRows = 3;
 constexpr int kTableValues = 64;
-// A catalogue table stands in for the file's own only when they agree on at
-// least three quarters of the positions: a table that differs more is a
-// different (intact) table, not a damaged copy of the catalogue's.
-constexpr int kMinAgreeingValues = kTableValues * 3 / 4;
+// Catalogue tables that agree with a damaged table on fewer than half its
+// positions are other tables, not its undamaged self; of the others, the
+// closest few are candidates.
+constexpr int kMinAgreeingValues = kTableValues / 2;
+constexpr int kCandidates = 4;
 
 bool isWrittenKind(quint16 marker)
 {
@@ -95,26 +99,6 @@ bool isKeptAppSegment(FileWindow& in, qint64 markerPos, quint16 marker, int leng
     return false;
 }
 
-int agreeingValues(const quint8* table, const quint8* candidate)
-{
-    int same = 0;
-    for (int i = 0; i < kTableValues; ++i)
-        same += table[i] == candidate[i] ? 1 : 0;
-    return same;
-}
-
-// Puts each table of a catalogue segment (its id byte and values) over the
-// file's own where the two agree closely enough; the file's other tables
-// stay as read.
-void takeAgreeingTables(quint8* segment, const quint8* candidate, int tables)
-{
-    for (int t = 0; t < tables; ++t) {
-        const int id = 4 + t * (kTableValues + 1);
-        if (agreeingValues(segment + id + 1, candidate + id + 1) >= kMinAgreeingValues)
-            std::memcpy(segment + id, candidate + id, kTableValues + 1);
-    }
-}
-
 quint64 sumOfCounts(const quint8* block, int from)
 {
     quint64 sum = 0;
@@ -155,7 +139,10 @@ int comparePrefixSize(int length)
 
 class ImageWriter {
 public:
-    ImageWriter(FileWindow& in, FILE* out) : m_in(in), m_out(out) {}
+    ImageWriter(FileWindow& in, FILE* out, QVector<SuspectQuantTable>& suspects)
+        : m_in(in), m_out(out), m_suspects(suspects)
+    {
+    }
 
     // Returns how the scan data written ends.
     template <typename Node>
@@ -220,44 +207,94 @@ private:
 
     void writeOneTableDqt(qint64 markerPos, qint64 n)
     {
+        quint8 segment[kOneTableDqtSize];
+        m_in.read(markerPos, segment, sizeof segment);
+        const bool plausible = isPlausibleTable(segment + 4);
         // The library has a signature row for the first three one-table
-        // segments only; later ones are copied as they are.
+        // segments only.
         const bool hasRow = g_state.dqtIndex >= 0 && g_state.dqtIndex < kSignatureRows;
         g_state.dqtSearchPending = 1;
-        if (hasRow) {
+        if (!plausible && hasRow) {
             Quantization lookup;
             lookup.MatchKnownTable();
         }
         ++g_state.dqtIndex;
-        if (!hasRow || g_state.dqtSearchPending == 1) {
+        if (plausible) {
             copy(markerPos, n);
             return;
         }
+        const quint8* answer = g_state.dqtSearchPending == 0 ? g_state.dqtReplacement1 + 5 : nullptr;
         g_state.dqtSearchPending = 1;
-        quint8 segment[kOneTableDqtSize];
-        m_in.read(markerPos, segment, sizeof segment);
-        if (agreeingValues(segment + 5, g_state.dqtReplacement1 + 5) >= kMinAgreeingValues)
-            std::memcpy(segment + 5, g_state.dqtReplacement1 + 5, kOneTableDqtSize - 5);
+        suspect(segment + 4, answer);
         put(segment, sizeof segment);
     }
 
     void writeWholeDqt(qint64 markerPos, qint64 n, const quint8* replacement, std::size_t size)
     {
+        quint8 segment[sizeof g_state.dqtReplacement3];
+        if (qint64(size) != n) {
+            copy(markerPos, n);
+            return;
+        }
+        m_in.read(markerPos, segment, size);
+        const int tables = int(size / (kTableValues + 1));
+        bool plausible = true;
+        for (int t = 0; t < tables; ++t)
+            plausible = plausible && isPlausibleTable(segment + 4 + t * (kTableValues + 1));
+        if (plausible) {
+            copy(markerPos, n);
+            return;
+        }
         g_state.dqtSearchPending = 1;
         {
             Quantization lookup;
             lookup.MatchKnownTable();
         }
-        if (g_state.dqtSearchPending == 1 || qint64(size) != n) {
-            g_state.dqtSearchPending = 1;
-            copy(markerPos, n);
-            return;
-        }
+        const bool found = g_state.dqtSearchPending == 0;
         g_state.dqtSearchPending = 1;
-        quint8 segment[sizeof g_state.dqtReplacement3];
-        m_in.read(markerPos, segment, size);
-        takeAgreeingTables(segment, replacement, int(size / (kTableValues + 1)));
+        for (int t = 0; t < tables; ++t) {
+            const int id = 4 + t * (kTableValues + 1);
+            if (!isPlausibleTable(segment + id))
+                suspect(segment + id, found ? replacement + id + 1 : nullptr, id);
+        }
         put(segment, size);
+    }
+
+    // A table (its precision/id byte and values) is kept as read when an
+    // encoder can have written it; 16-bit tables are always kept.
+    static bool isPlausibleTable(const quint8* table)
+    {
+        return (table[0] >> 4) != 0 || isPlausibleQuantTable(table + 1);
+    }
+
+    // Records a table that is kept as read for now, with the library's
+    // answer and the catalogue tables closest to it as candidates; the
+    // picture chooses among them once the image is written.
+    void suspect(const quint8* table, const quint8* answer, int at = 4)
+    {
+        SuspectQuantTable entry;
+        entry.offset = m_written + at + 1;
+        entry.id = table[0] & 0x0F;
+        std::memcpy(entry.own.v, table + 1, kTableValues);
+        entry.candidates = quant::closestCatalogueTables(table + 1, kCandidates, kMinAgreeingValues);
+        // The library's own answer competes like any other catalogue table.
+        const bool answered = answer
+            && std::none_of(entry.candidates.begin(), entry.candidates.end(),
+                            [answer](const quant::AgreeingTable& t) {
+                                return std::memcmp(t.table.v, answer, kTableValues) == 0;
+                            });
+        if (answered) {
+            quant::AgreeingTable library;
+            std::memcpy(library.table.v, answer, kTableValues);
+            library.agreeing = quant::agreeingValues(table + 1, answer);
+            if (library.agreeing >= kMinAgreeingValues)
+                entry.candidates.append(library);
+            std::stable_sort(entry.candidates.begin(), entry.candidates.end(),
+                             [](const quant::AgreeingTable& a, const quant::AgreeingTable& b) {
+                                 return a.agreeing > b.agreeing;
+                             });
+        }
+        m_suspects.append(entry);
     }
 
     void writeDht(qint64 markerPos, int length, qint64 n)
@@ -336,6 +373,7 @@ private:
 
     FileWindow& m_in;
     FILE* m_out;
+    QVector<SuspectQuantTable>& m_suspects;
     qint64 m_written = 0;
     bool m_scanWritten = false;
     qint64 m_scanLength = 0;
@@ -343,8 +381,9 @@ private:
 };
 
 template <typename Node>
-DataEnd rewrite(FILE* out, const Node* start)
+DataEnd rewrite(FILE* out, const Node* start, QVector<SuspectQuantTable>& suspects)
 {
+    suspects.clear();
     g_state.outputScanOffset = 0;
     const QString& path = g_state.useTempInput == 1 ? g_state.tempJpegPath : g_state.inputPath;
     FILE* input = platform::openFile(path, "rb");
@@ -356,7 +395,7 @@ DataEnd rewrite(FILE* out, const Node* start)
     DataEnd end;
     {
         FileWindow window(input);
-        end = ImageWriter(window, out).writeImage(start);
+        end = ImageWriter(window, out, suspects).writeImage(start);
     }
     std::fclose(input);
     return end;
@@ -366,10 +405,10 @@ DataEnd rewrite(FILE* out, const Node* start)
 
 void SaveFile::WriteRepairedJpeg(FILE* out, int image)
 {
-    m_rewrittenDataEnd = rewrite(out, image == 1 ? m_thumbnailStart : g_state.segmentHead);
+    m_rewrittenDataEnd = rewrite(out, image == 1 ? m_thumbnailStart : g_state.segmentHead, m_suspectTables);
 }
 
 void SaveFile::WriteEmbeddedJpeg(FILE* out)
 {
-    m_rewrittenDataEnd = rewrite(out, g_state.embeddedSegmentHead);
+    m_rewrittenDataEnd = rewrite(out, g_state.embeddedSegmentHead, m_suspectTables);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "decode_check.h"
+#include "quant_table_choice.h"
 #include "scratch_folder.h"
 
 #include <QObject>
@@ -141,6 +142,9 @@ private:
     // How the last rewrite's scan data ends: early when its scan ran to the
     // end of the input instead of to an end-of-image marker.
     DataEnd m_rewrittenDataEnd = DataEnd::Complete;
+    // The quantization tables of the last rewrite that were kept as read
+    // although no encoder can have written them.
+    QVector<SuspectQuantTable> m_suspectTables;
     // Output files this object has written.
     QSet<QString> m_writtenPaths;
     // Scratch files of this save; removed at its end.

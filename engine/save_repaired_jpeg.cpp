@@ -79,7 +79,14 @@ bool SaveFile::saveMainImage()
     if (skipRequested())
         return false;
     const bool rewritten = rewriteInto(g_state.fileName, 0);
-    return keepIfDecodes(g_state.outputPath, m_mainName, rewritten);
+    bool kept = false;
+    const bool carryOn = keepIfDecodes(g_state.outputPath, m_mainName, rewritten, &kept);
+    // A main image that does not pass the check goes the way of an invalid
+    // one: the repair run tries the salvage and, failing that, fails the
+    // file and offers the advanced repair, whatever its thumbnails give.
+    if (carryOn && !kept && !g_state.fileName.isEmpty())
+        ++g_state.invalidFileCount;
+    return carryOn;
 }
 
 void SaveFile::saveThumbnails()
@@ -189,8 +196,10 @@ bool SaveFile::rewriteInto(const QString& scratchName, int image)
         WriteEmbeddedJpeg(file);
     else
         WriteRepairedJpeg(file, image);
-    if (closeWritten(file))
+    if (closeWritten(file)) {
+        chooseQuantTables(g_state.tempOutputPath, m_suspectTables);
         return true;
+    }
     dropIncompleteScratch(g_state.tempOutputPath);
     return false;
 }

@@ -1,7 +1,7 @@
 #include "heic_decode_check.h"
 
 #include "box_walk.h"
-#include "decode_check.h"
+#include "bounded_decoder.h"
 #include "hevc_picture_size.h"
 
 #include <QFile>

@@ -554,12 +554,12 @@ void RepairRunTest::failedRowsAndLinks_data()
     QTest::newRow("HEIC rebuild fails") << buildHeicFixture(noTemplate).bytes << "IMG_1.heic" << "2"
                                         << QStringList({"Advance Repair", "Advance Repair"}) << QStringList();
 
-    // Only the thumbnail decodes: no advanced repair applies to the file, so
-    // no link, not even a hidden one that a click could reach.
+    // Only the thumbnail decodes: the main image fails, with its advanced
+    // repair offered, and the thumbnail stays listed.
     const QByteArray thumbnailOnly =
         fixture::withThumbnailOnly(fixture::realJpeg(320, 240), fixture::realJpeg(160, 120));
-    QTest::newRow("thumbnails only") << thumbnailOnly << "cam.jpg" << ""
-                                     << QStringList({"Advance Repair", "-"})
+    QTest::newRow("thumbnails only") << thumbnailOnly << "cam.jpg" << "2"
+                                     << QStringList({"Advance Repair", "Advance Repair"})
                                      << QStringList({"Thumbnail Repaired/cam_[T1].jpg"});
 }
 

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QImageReader>
 #include <QTreeWidgetItemIterator>
 
 namespace {
@@ -34,6 +35,18 @@ QString outputPath(const QTreeWidgetItem* row)
     return g_state.workFolder + QLatin1Char('/') + name;
 }
 
+// The picture decoded no larger than the preview area needs: a large photo
+// is decoded scaled down, which keeps the memory and time of a preview small
+// whatever size the file declares.
+QImage previewPicture(const QString& path, const QSize& area)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > area.width() || size.height() > area.height()))
+        reader.setScaledSize(size.scaled(area, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    return reader.read();
+}
+
 } // namespace
 
 void BrowseRepairDlg::OnItemClicked(QTreeWidgetItem* row, int)
@@ -45,7 +58,8 @@ void BrowseRepairDlg::OnItemClicked(QTreeWidgetItem* row, int)
 
     const QString path = outputPath(row);
     const QString suffix = QFileInfo(path).completeSuffix().toUpper();
-    const QImage image(path);
+    const QSize area(int(kPreviewWidth * g_state.uiScale), int(kPreviewHeight * g_state.uiScale));
+    const QImage image = previewPicture(path, area);
     if (!image.isNull() && row->text(ColStatus) == QLatin1String("4")) {
         ShowPreview(image, suffix == QLatin1String("HEIC"));
         return;

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include <csetjmp>
+#include <cstdio>
+#include <vector>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+// Frames with more pixels than this are not decoded.
+constexpr qint64 kMaxDecodedPixels = qint64(1) << 27;
+
+// A picture decoded at an eighth of its size: one value per 8 x 8 block and
+// colour channel, the blocks' mean values.
+struct EighthPicture {
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    std::vector<quint8> pixels; // rows of width x channels values
+};
+
+// One JPEG file decoded by the JPEG library within fixed bounds: a frame
+// that its bytes cannot encode, one above kMaxDecodedPixels or above the
+// decoder's memory bound, a damaged Huffman table, more than 2 s of CPU
+// time or a stop request end the decode as failed. Warnings about the data
+// are counted.
+class BoundedDecoder {
+public:
+    explicit BoundedDecoder(const QString& path);
+    ~BoundedDecoder();
+    BoundedDecoder(const BoundedDecoder&) = delete;
+    BoundedDecoder& operator=(const BoundedDecoder&) = delete;
+
+    // Decodes the file into its DCT coefficients; false when it does not
+    // decode within the bounds.
+    bool readCoefficients();
+    // Decodes the file at an eighth of its size, through every stage a full
+    // decode takes (every Huffman code, sampling, colour conversion); false
+    // when it does not decode within the bounds.
+    bool readEighthScale(EighthPicture& picture);
+
+    // Warnings about corrupt data met in the scans.
+    int corruptWarnings() const { return m_errors.corrupt; }
+    // Warnings that the data ran out before the frame was complete.
+    int earlyEnds() const { return m_errors.endedEarly; }
+
+    const jpeg_decompress_struct& info() const { return m_info; }
+    int componentCount() const { return int(m_tableIds.size()); }
+    // The number of the quantization table that component c names.
+    int componentTableId(int component) const;
+    // That table, as the file last defines it (natural order).
+    const JQUANT_TBL* componentTable(int component) const;
+    // Row `row` of blocks of component c, after readCoefficients; valid
+    // until the next call.
+    JBLOCKROW blockRow(int component, JDIMENSION row);
+
+    struct Errors {
+        jpeg_error_mgr manager; // first, so the decoder's pointer to it is one to this
+        std::jmp_buf escape;
+        bool inImageData = false;
+        int corrupt = 0;
+        int endedEarly = 0;
+        qint64 cpuLimitNs = 0;
+        const uchar* bytes = nullptr; // the file, for a look at its end
+        qint64 size = 0;
+    };
+
+private:
+    const uchar* mapFile();
+    bool readHeader(const uchar* bytes);
+    bool decodeCoefficients();
+    bool decodeEighthScale(EighthPicture& picture);
+    void startBounds();
+
+    QFile m_file;
+    jpeg_decompress_struct m_info;
+    Errors m_errors;
+    jpeg_progress_mgr m_progress{};
+    jvirt_barray_ptr* m_coefficients = nullptr;
+    std::vector<int> m_tableIds; // quantization table of each component
+};
