@@ -1,7 +1,8 @@
 // Salvage of a JPEG left as invalid: everything before the tables of its
-// largest frame is dropped and a fresh start-of-image is put in front of the
-// rest. A smaller image that comes back alone is a thumbnail or preview of
-// the file, never the photo itself.
+// largest frame is dropped, except the photo's own EXIF and XMP blocks, and
+// a fresh start-of-image is put in front of the rest. A smaller image that
+// comes back alone is a thumbnail or preview of the file, never the photo
+// itself.
 #include "jpg_repair.h"
 
 #include "block_copy.h"
@@ -11,10 +12,12 @@
 #include "global_state.h"
 #include "image_start.h"
 #include "jpeg_markers.h"
+#include "kept_app_segments.h"
 #include "output_names.h"
 #include "scan_data_pairs.h"
 #include "segment_lists.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -169,7 +172,10 @@ qint64 imageEnd(FileWindow& input, qint64 header)
 // In the copy of the input from point on, turns the FF of every pair of the
 // frame's scan data that cannot stand there into 00, as the repair of a
 // file with intact headers does, so the decoder reads on past it.
-void neutraliseImpossiblePairs(FileWindow& input, const Frame& frame, qint64 end, FILE* out)
+// `copyStart` is where the copy of the input from the frame's point begins
+// in the output.
+void neutraliseImpossiblePairs(FileWindow& input, const Frame& frame, qint64 end, qint64 copyStart,
+                               FILE* out)
 {
     const qint64 last = end - 2; // the image's own FF D9 stays
     qint64 patched = 0;
@@ -177,21 +183,61 @@ void neutraliseImpossiblePairs(FileWindow& input, const Frame& frame, qint64 end
          q = input.find(0xFF, q + 1, last)) {
         if (isPossibleInScanData(input, q))
             continue;
-        if (fseeko(out, 2 + (q - frame.point), SEEK_SET) == 0)
+        if (fseeko(out, copyStart + (q - frame.point), SEEK_SET) == 0)
             std::fputc(0x00, out);
         ++patched;
     }
     fseeko(out, 0, SEEK_END);
 }
 
-// Writes FF D8 and length bytes of the input from the frame's point on as
-// name in folder (a free name when another input's output holds it), its
-// impossible scan-data pairs up to end neutralised. Only a complete
+// The end of the chain of APP and COM segments that starts at p, followed by
+// their length fields up to at most `limit`; -1 when another segment or a
+// length that runs past the limit comes first.
+qint64 descriptionChainEnd(FileWindow& input, qint64 p, qint64 limit)
+{
+    for (int i = 0; i < kMaxChainSegments && p < limit; ++i) {
+        const quint16 word = input.le16(p);
+        if (!jpeg::isApp(word) && word != jpeg::kCOM)
+            return -1;
+        p += 2 + input.be16(p + 2);
+    }
+    return p <= limit ? p : -1;
+}
+
+// The photo's well-formed EXIF and XMP blocks (APP1 segments the repair
+// keeps) among the APP and COM segments that lead without a gap to its
+// salvage point, from the earliest such chain: a photo that lost only its
+// start keeps its date, camera and orientation.
+QByteArray keptSegmentsBefore(FileWindow& input, qint64 point)
+{
+    // No chain of segments reaches further back than this.
+    const qint64 from = std::max<qint64>(0, point - qint64(kMaxChainSegments) * (2 + 0xFFFF));
+    for (qint64 p = input.find(0xFF, from, point); p < point; p = input.find(0xFF, p + 1, point)) {
+        if (descriptionChainEnd(input, p, point) != point)
+            continue;
+        QByteArray kept;
+        for (qint64 q = p; q < point; q += 2 + input.be16(q + 2)) {
+            const quint16 marker = input.le16(q);
+            const int length = input.be16(q + 2);
+            if (marker != jpeg::kAPP1 || !isKeptAppSegment(input, q, marker, length))
+                continue;
+            const int start = kept.size();
+            kept.resize(start + 2 + length);
+            input.read(q, kept.data() + start, std::size_t(2 + length));
+        }
+        return kept;
+    }
+    return QByteArray();
+}
+
+// Writes FF D8, the kept segments and length bytes of the input from the
+// frame's point on as name in folder (a free name when another input's
+// output holds it), its impossible scan-data pairs up to end neutralised. Only a complete
 // file that decodes is kept and listed; a rejected one is removed again: it
 // is no output, and left there it would push a later repair of the same
 // input onto a numbered name.
-Salvage salvageFrom(FileWindow& input, const Frame& frame, qint64 length, qint64 end,
-                    const QString& folder, const QString& wanted)
+Salvage salvageFrom(FileWindow& input, const Frame& frame, const QByteArray& kept, qint64 length,
+                    qint64 end, const QString& folder, const QString& wanted)
 {
     const qint64 point = frame.point;
     const QString name = freeOutputName(folder, wanted);
@@ -200,8 +246,9 @@ Salvage salvageFrom(FileWindow& input, const Frame& frame, qint64 length, qint64
     if (!out)
         return Salvage::NoOutput;
     writeBytes(out, "\xFF\xD8", 2);
+    writeBytes(out, kept.constData(), std::size_t(kept.size()));
     copyBlocks(input, point, out, length);
-    neutraliseImpossiblePairs(input, frame, end, out);
+    neutraliseImpossiblePairs(input, frame, end, 2 + kept.size(), out);
     if (!closeWritten(out)) {
         QFile::remove(g_state.tempOutputPath);
         g_state.fileFailed = 1;
@@ -237,12 +284,12 @@ bool salvageLargestFrame(FileWindow& input)
             return false;
         Salvage result;
         if (photo) {
-            result = salvageFrom(input, frame, input.size() - frame.point, end, g_state.workFolder,
-                                 g_state.fileName);
+            result = salvageFrom(input, frame, keptSegmentsBefore(input, frame.point),
+                                 input.size() - frame.point, end, g_state.workFolder, g_state.fileName);
         } else {
             const QString folder = g_state.workFolder + "/Thumbnail Repaired";
             QDir().mkpath(folder);
-            result = salvageFrom(input, frame, end - frame.point, end, folder,
+            result = salvageFrom(input, frame, QByteArray(), end - frame.point, end, folder,
                                  thumbnailOutputName(g_state.fileName, "_[T1]"));
         }
         if (result == Salvage::Decodes)

@@ -5,6 +5,7 @@
 #include "exif_fixture.h"
 #include "global_state.h"
 #include "jpeg_fixture.h"
+#include "jpg_repair.h"
 #include "repair_run.h"
 #include "temp_file.h"
 
@@ -80,6 +81,8 @@ private slots:
     void frameKindsAreWrittenAsTheyAre();
     void photoDescriptionIsKept_data();
     void photoDescriptionIsKept();
+    void descriptionSurvivesSalvage_data();
+    void descriptionSurvivesSalvage();
     void cardDamageInScanDataIsSteppedOver();
 
 private:
@@ -197,6 +200,52 @@ void JpegRepairKeepsTest::photoDescriptionIsKept()
         QCOMPARE(decodeFile(m_work + "/Thumbnail Repaired/described_[T1].jpg"),
                  decode(fixture::realJpeg(160, 120, 80)));
     }
+}
+
+void JpegRepairKeepsTest::descriptionSurvivesSalvage_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("wiped"); // bytes zeroed from the start
+    QTest::addColumn<QStringList>("description");
+
+    const QByteArray photo = fixture::realJpeg(320, 240, 85);
+    const QStringList described = {"6", "Velmora Test", "Bench One", "2024:05:17 09:41:07", "-"};
+    const QByteArray exif = describedBy(photo, kDescription);
+    QTest::newRow("EXIF, start wiped") << exif << 2 << described;
+    QTest::newRow("EXIF and XMP, start wiped")
+        << describedBy(exif, {"-XMP-dc:Title=Harbour at dawn"}) << 2
+        << QStringList({"6", "Velmora Test", "Bench One", "2024:05:17 09:41:07", "Harbour at dawn"});
+    // The JFIF header is lost with the start; the EXIF block behind it stays.
+    QTest::newRow("EXIF, start and JFIF header wiped") << exif << 6 << described;
+
+    QByteArray broken = exif;
+    const int tiff = broken.indexOf(QByteArray("Exif\0\0", 6)) + 6;
+    broken[tiff + 2] = char(0x2B);
+    QTest::newRow("EXIF with a damaged TIFF header, start wiped")
+        << broken << 2 << QStringList({"-", "-", "-", "-", "-"});
+}
+
+// A photo that lost its start is salvaged with its own EXIF block and XMP
+// packet, so its date, camera and orientation survive as in the ordinary
+// repair.
+void JpegRepairKeepsTest::descriptionSurvivesSalvage()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(int, wiped);
+    QFETCH(QStringList, description);
+    input.replace(0, wiped, QByteArray(wiped, '\0'));
+    const QString path = putFile(m_inputs, "wiped.jpg", input);
+
+    repairFile(path);
+    QCOMPARE(g_state.invalidFileCount, 1);
+    QVERIFY2(jpg_repair().SalvageJpeg(path), "the photo is not salvaged");
+
+    QCOMPARE(g_state.producedFiles, QStringList({"/wiped.jpg"}));
+    const QString output = m_work + "/wiped.jpg";
+    QCOMPARE(describedAs(output), description);
+    const QByteArray pixels = djpegPixels(output);
+    QVERIFY2(!pixels.isEmpty(), "djpeg does not decode the salvaged photo");
+    QCOMPARE(pixels, djpegPixels(putFile(m_inputs, "photo.jpg", fixture::realJpeg(320, 240, 85))));
 }
 
 // Zero bytes of the scan data that a card turned into FF form FF FF and an

@@ -95,23 +95,31 @@ void JpegSalvageTest::salvage_data()
 {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("salvagePoint"); // -1: nothing salvaged
+    QTest::addColumn<QByteArray>("kept");  // segments put between FF D8 and the salvaged bytes
 
     const QByteArray jpeg = fixture::realJpeg(80, 60, 85);
     const int dqt = fixture::markerOffset(jpeg, 0xDB);
     QByteArray noSoi = jpeg;
     noSoi[0] = 0;
     noSoi[1] = 0;
-    QTest::newRow("header without FF D8") << noSoi << dqt;
+    QTest::newRow("header without FF D8") << noSoi << dqt << QByteArray();
 
+    // The photo's EXIF block leads to the tables: it is kept in front.
+    const QByteArray exif = fixture::exifApp1(QByteArray(30, '\x33'));
     QByteArray withApp1 = fixture::withExifThumbnail(jpeg, QByteArray(30, '\x33'));
     withApp1[0] = 0;
     QTest::newRow("APP1 then APP0 then DQT")
-        << withApp1 << fixture::markerOffset(withApp1, 0xE0);
+        << withApp1 << fixture::markerOffset(withApp1, 0xE0) << exif;
+    // An EXIF block with a damaged TIFF header is left out.
+    QByteArray badTiff = withApp1;
+    badTiff[2 + 4 + 6 + 2] = char(0x2B);
+    QTest::newRow("APP1 with a damaged TIFF header, then APP0 then DQT")
+        << badTiff << fixture::markerOffset(badTiff, 0xE0) << QByteArray();
 
     QByteArray noApp = kSoi + withJoinedDqt(jpeg).mid(dqt);
     noApp[0] = 0;
     QTest::newRow("no APP marker: from the last DQT")
-        << noApp << noApp.lastIndexOf(QByteArray("\xFF\xDB", 2));
+        << noApp << noApp.lastIndexOf(QByteArray("\xFF\xDB", 2)) << QByteArray();
 
     // Segments between the APP0 and the tables are stepped over on the way
     // to them, and kept.
@@ -126,23 +134,24 @@ void JpegSalvageTest::salvage_data()
         wiped[0] = 0;
         wiped[1] = 0;
         QTest::addRow("%s between APP0 and the tables, start wiped", segment.first)
-            << wiped << jfifEnd;
+            << wiped << jfifEnd << QByteArray();
     }
 
     // Tables behind the APP0 but no image after them: the salvaged file is
     // written, rejected by the loader and removed again.
     QByteArray tablesOnly = jpeg.left(fixture::markerOffset(jpeg, 0xC0)) + QByteArray(400, '\x41');
     tablesOnly[0] = 0;
-    QTest::newRow("rejected salvage is removed") << tablesOnly << -1;
-    QTest::newRow("no DQT and no APP marker") << QByteArray(500, '\x41') << -1;
+    QTest::newRow("rejected salvage is removed") << tablesOnly << -1 << QByteArray();
+    QTest::newRow("no DQT and no APP marker") << QByteArray(500, '\x41') << -1 << QByteArray();
     QTest::newRow("APP marker without tables behind")
-        << QByteArray("\x00\x00\xFF\xE0\x00\x04\x00\x00\x55\x55", 10) << -1;
+        << QByteArray("\x00\x00\xFF\xE0\x00\x04\x00\x00\x55\x55", 10) << -1 << QByteArray();
 }
 
 void JpegSalvageTest::salvage()
 {
     QFETCH(QByteArray, input);
     QFETCH(int, salvagePoint);
+    QFETCH(QByteArray, kept);
     const QString path = inputPath("damaged.jpg");
     writeFileBytes(path, input);
 
@@ -153,7 +162,7 @@ void JpegSalvageTest::salvage()
     QCOMPARE(g_state.producedFiles, salvaged ? QStringList({"/damaged.jpg"}) : QStringList());
     if (salvaged) {
         const QByteArray output = readFileBytes(m_work + "/damaged.jpg");
-        QCOMPARE(output, kSoi + input.mid(salvagePoint));
+        QCOMPARE(output, kSoi + kept + input.mid(salvagePoint));
         QVERIFY(!decode(output).isNull());
     }
     else
