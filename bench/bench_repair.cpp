@@ -3,9 +3,12 @@
 // library, measured in the same run; the same for the photo with a quarter
 // of its luminance quantization values garbled, whose repair decodes the
 // table's candidates; the CPU time the decode check takes for a crafted
-// progressive file of 500 scans, which it ends at its bound; and the time and memory the decode
-// check takes for a tiny progressive file that declares 64250 x 64250 pixels.
+// progressive file of 500 scans, which it ends at its bound; the time and
+// memory the decode check takes for a tiny progressive file that declares
+// 64250 x 64250 pixels; and the time of RepairFile and of the advanced repair
+// on inputs dense in FF bytes, against one read of the same file.
 #include "decode_check.h"
+#include "peak_memory.h"
 #include "global_state.h"
 #include "jpg_repair.h"
 #include "save_file.h"
@@ -29,6 +32,7 @@
 #include <ctime>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -59,13 +63,7 @@ QImage makePicture(int width, int height)
 
 QString peakMemory()
 {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return QString::fromStdString(line.substr(6)).trimmed();
-    }
-    return "unknown";
+    return QStringLiteral("%1 kB").arg(peakResidentKb());
 }
 
 qint64 timeDecode(const QString& path)
@@ -114,7 +112,7 @@ QByteArray withGarbledLuminanceTable(QByteArray jpeg)
     return jpeg;
 }
 
-qint64 timeRepair(const QString& path, const QString& workFolder)
+void repairOnce(const QString& path, const QString& workFolder)
 {
     g_state.workFolder = workFolder;
     g_state.inputPath = path;
@@ -123,9 +121,14 @@ qint64 timeRepair(const QString& path, const QString& workFolder)
     g_state.producedFiles.clear();
     g_state.runActive = 1;
     g_state.thumbnailsEnabled = 2;
+    jpg_repair().RepairFile(path);
+}
+
+qint64 timeRepair(const QString& path, const QString& workFolder)
+{
     QElapsedTimer timer;
     timer.start();
-    jpg_repair().RepairFile(path);
+    repairOnce(path, workFolder);
     const qint64 elapsed = timer.nsecsElapsed();
     if (g_state.producedFiles.size() != 2)
         std::fprintf(stderr, "unexpected outputs: %s\n",
@@ -133,6 +136,81 @@ qint64 timeRepair(const QString& path, const QString& workFolder)
     FolderWiper().WipeFolder("RepairedFiles");
     freeResultList();
     return elapsed;
+}
+
+// Best of kRuns of one plain read of the file into memory allocated before.
+qint64 timeRead(const QString& path)
+{
+    QFile file(path);
+    std::vector<char> memory(std::size_t(QFileInfo(path).size()));
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < kRuns; ++run) {
+        if (!file.open(QIODevice::ReadOnly))
+            return -1;
+        QElapsedTimer timer;
+        timer.start();
+        const qint64 got = file.read(memory.data(), qint64(memory.size()));
+        best = std::min(best, timer.nsecsElapsed());
+        file.close();
+        if (got != qint64(memory.size()))
+            return -1;
+    }
+    return best;
+}
+
+qint64 bestOf(const std::function<void()>& run)
+{
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        best = std::min(best, timer.nsecsElapsed());
+        FolderWiper().WipeFolder("RepairedFiles");
+        freeResultList();
+    }
+    return best;
+}
+
+void printAgainstRead(const char* what, const QString& path, qint64 elapsed)
+{
+    const qint64 read = timeRead(path);
+    std::printf("%s: %lld bytes, one read %.2f ms, %.1f ms, ratio %.1f\n", what,
+                static_cast<long long>(QFileInfo(path).size()), read / 1e6, elapsed / 1e6,
+                double(elapsed) / double(read));
+}
+
+QString putBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    return path;
+}
+
+// Inputs dense in FF bytes, as an erased card area or a damaged scan leaves
+// them: 16 MiB of FF after a photo; three photos in one file, the first with
+// 16 MiB of FF in the middle of its scan data, then 16 MiB of FF; and for the
+// advanced repair a photo behind 16 MiB of FF (its file's start erased).
+void benchDenseInputs(const QString& folder, const QString& workFolder)
+{
+    const QByteArray photo = fixture::encodeJpeg(makePicture(1600, 1200), 90);
+    const QByteArray erased(16 * 1024 * 1024, char(0xFF));
+    const QByteArray split = photo.left(photo.size() / 2) + erased + photo.mid(photo.size() / 2);
+    const QString appended = putBytes(folder + "/appended.jpg", photo + erased);
+    const QString several = putBytes(folder + "/several.jpg", split + photo + photo + erased);
+    const QString sample = putBytes(folder + "/sample.jpg", photo);
+    const QString erasedStart = putBytes(folder + "/erased_start.jpg", erased + photo);
+
+    printAgainstRead("RepairFile, photo + 16 MiB of FF", appended,
+                     bestOf([&] { repairOnce(appended, workFolder); }));
+    printAgainstRead("RepairFile, three photos with 32 MiB of FF", several,
+                     bestOf([&] { repairOnce(several, workFolder); }));
+    printAgainstRead("AdvancedRepair, 16 MiB of FF + photo", erasedStart, bestOf([&] {
+                         g_state.workFolder = workFolder;
+                         g_state.producedFiles.clear();
+                         jpg_repair().AdvancedRepair(sample, erasedStart);
+                     }));
 }
 
 } // namespace
@@ -215,5 +293,6 @@ int main(int argc, char** argv)
                 static_cast<long long>(QFileInfo(crafted).size()),
                 craftedDecodes ? "decodes" : "refused", craftedCpu);
     std::printf("peak memory (VmHWM): %s\n", qPrintable(peakMemory()));
+    benchDenseInputs(dir.path(), workFolder);
     return 0;
 }

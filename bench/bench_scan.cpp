@@ -1,7 +1,8 @@
 // Times the marker scan of a 24-megapixel JPEG against one plain read of the
 // same file into memory, and prints the ratio of the two; then the same for
 // that JPEG with its scan data replaced by FF 00 pairs (stuffed FF bytes, the
-// densest data the scan steps over).
+// densest data the scan steps over) and by FF bytes only (erased memory,
+// where the scan lists stray pairs up to its bound).
 #include "file_open.h"
 #include "global_state.h"
 #include "jpg_repair.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QCoreApplication>
 #include <QImage>
+#include <QPair>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -88,9 +90,9 @@ int scanDataStart(const QByteArray& jpeg)
     return 0;
 }
 
-// The JPEG at path again at stuffedPath, its scan data all FF 00 up to the
-// closing FF D9.
-bool writeStuffedCopy(const QString& path, const QString& stuffedPath)
+// The JPEG at path again at stuffedPath, its scan data all FF `second` up to
+// the closing FF D9.
+bool writeStuffedCopy(const QString& path, const QString& stuffedPath, quint8 second)
 {
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
@@ -101,7 +103,7 @@ bool writeStuffedCopy(const QString& path, const QString& stuffedPath)
         return false;
     for (int i = start; i + 1 < jpeg.size() - 2; i += 2) {
         jpeg[i] = char(0xFF);
-        jpeg[i + 1] = 0;
+        jpeg[i + 1] = char(second);
     }
     QFile out(stuffedPath);
     return out.open(QIODevice::WriteOnly) && out.write(jpeg) == jpeg.size();
@@ -138,11 +140,15 @@ int main(int argc, char** argv)
     }
 
     const QString stuffedPath = dir.filePath("bench_24mp_stuffed.jpg");
-    if (!writeStuffedCopy(path, stuffedPath)) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(stuffedPath));
-        return 1;
+    const QString erasedPath = dir.filePath("bench_24mp_erased.jpg");
+    for (const auto& copy : {qMakePair(stuffedPath, quint8(0x00)), qMakePair(erasedPath, quint8(0xFF))}) {
+        if (!writeStuffedCopy(path, copy.first, copy.second)) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(copy.first));
+            return 1;
+        }
     }
     benchScan(QStringLiteral("24-megapixel JPEG"), path);
     benchScan(QStringLiteral("the same JPEG, scan data all FF 00"), stuffedPath);
+    benchScan(QStringLiteral("the same JPEG, scan data all FF"), erasedPath);
     return 0;
 }

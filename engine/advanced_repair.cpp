@@ -5,6 +5,7 @@
 
 #include "backward_search.h"
 #include "block_copy.h"
+#include "byte_pair_search.h"
 #include "decode_check.h"
 #include "file_open.h"
 #include "file_window.h"
@@ -69,10 +70,14 @@ void copySampleHeaders(FileWindow& sample, FILE* out)
 // the photo). When the APP lengths lead nowhere, the last FF DA of the file.
 qint64 findScanMarker(FileWindow& damaged)
 {
+    // Only FF DA and FF E0 to FF EF change anything; the search passes over
+    // the few DB to DF markers between them one by one.
+    static const BytePair sosOrApp{0xFF, jpeg::codeOf(jpeg::kSOS), BytePair::SecondInRange,
+                                   jpeg::codeOf(jpeg::kAPP15)};
     const qint64 size = damaged.size();
     qint64 p = 0;
     while (p < size && g_state.stopRequested != 1) {
-        p = damaged.find(0xFF, p, size);
+        p = damaged.findPair(&sosOrApp, 1, p, size);
         if (p >= size)
             break;
         const quint16 word = damaged.le16(p);

@@ -22,6 +22,8 @@ bool matches(const quint8* at, const BytePair& pair)
         return at[1] != pair.second;
     case BytePair::AnySecond:
         return true;
+    case BytePair::SecondInRange:
+        return at[1] >= pair.second && at[1] <= pair.secondLast;
     }
     return false;
 }
@@ -54,13 +56,19 @@ __m128i loadLane(const quint8* at)
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
 }
 
-// Byte i of the result is FF when the pair starts at at[i].
+// Byte i of the result is FF when the pair starts at at[i]. For a range,
+// second holds its lowest byte and span its width: a byte lies in the range
+// when its distance above the lowest (modulo 256) is at most the width.
 template <BytePair::Rule rule>
-__m128i laneHits(const quint8* at, __m128i first, __m128i second)
+__m128i laneHits(const quint8* at, __m128i first, __m128i second, __m128i span)
 {
     const __m128i isFirst = _mm_cmpeq_epi8(loadLane(at), first);
     if (rule == BytePair::AnySecond)
         return isFirst;
+    if (rule == BytePair::SecondInRange) {
+        const __m128i above = _mm_sub_epi8(loadLane(at + 1), second);
+        return _mm_and_si128(isFirst, _mm_cmpeq_epi8(_mm_min_epu8(above, span), above));
+    }
     const __m128i same = _mm_cmpeq_epi8(loadLane(at + 1), second);
     return rule == BytePair::SecondIs ? _mm_and_si128(isFirst, same) : _mm_andnot_si128(same, isFirst);
 }
@@ -107,11 +115,12 @@ quint64 pairsBlockHits(const quint8* block, const SecondIsLanes<N>& pairs)
 // The same for one pair whose rule is fixed at compile time, so the common
 // searches (a start or end marker, a marker byte) run without branches.
 template <BytePair::Rule rule>
-quint64 onePairBlockHits(const quint8* block, __m128i first, __m128i second)
+quint64 onePairBlockHits(const quint8* block, __m128i first, __m128i second, __m128i span)
 {
-    return blockMask(laneHits<rule>(block, first, second), laneHits<rule>(block + kLaneBytes, first, second),
-                     laneHits<rule>(block + 2 * kLaneBytes, first, second),
-                     laneHits<rule>(block + 3 * kLaneBytes, first, second));
+    return blockMask(laneHits<rule>(block, first, second, span),
+                     laneHits<rule>(block + kLaneBytes, first, second, span),
+                     laneHits<rule>(block + 2 * kLaneBytes, first, second, span),
+                     laneHits<rule>(block + 3 * kLaneBytes, first, second, span));
 }
 
 // Steps through whole blocks while blockHits finds nothing in them, then
@@ -134,8 +143,9 @@ const quint8* findOnePair(const quint8* from, const quint8* end, const BytePair&
 {
     const __m128i first = _mm_set1_epi8(char(pair.first));
     const __m128i second = _mm_set1_epi8(char(pair.second));
-    return searchBlocks(from, end, &pair, 1, [first, second](const quint8* block) {
-        return onePairBlockHits<rule>(block, first, second);
+    const __m128i span = _mm_set1_epi8(char(quint8(pair.secondLast - pair.second)));
+    return searchBlocks(from, end, &pair, 1, [first, second, span](const quint8* block) {
+        return onePairBlockHits<rule>(block, first, second, span);
     });
 }
 
@@ -162,6 +172,10 @@ const quint8* findInBlocks(const quint8* from, const quint8* end, const BytePair
             return findOnePair<BytePair::SecondIsNot>(from, end, pairs[0]);
         case BytePair::AnySecond:
             return findOnePair<BytePair::AnySecond>(from, end, pairs[0]);
+        case BytePair::SecondInRange:
+            if (pairs[0].secondLast < pairs[0].second)
+                return std::max(from, end); // an empty range matches nothing
+            return findOnePair<BytePair::SecondInRange>(from, end, pairs[0]);
         }
     }
     const bool secondsNamed = std::all_of(pairs, pairs + count, [](const BytePair& p) { return p.rule == BytePair::SecondIs; });

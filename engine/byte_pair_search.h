@@ -10,15 +10,17 @@ struct BytePair {
         SecondIs, // the next byte equals second
         SecondIsNot, // the next byte differs from second (FF not followed by 00)
         AnySecond, // only the first byte counts
+        SecondInRange, // second <= the next byte <= secondLast (a range of marker codes)
     };
     quint8 first = 0;
     quint8 second = 0;
     Rule rule = SecondIs;
+    quint8 secondLast = 0; // only for SecondInRange
 };
 
 inline bool operator==(const BytePair& a, const BytePair& b)
 {
-    return a.first == b.first && a.second == b.second && a.rule == b.rule;
+    return a.first == b.first && a.second == b.second && a.rule == b.rule && a.secondLast == b.secondLast;
 }
 
 // The pairs of one search; a search for one to four pairs whose second

@@ -1,5 +1,7 @@
 #include "file_window.h"
 
+#include "byte_pair_search.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -100,9 +102,7 @@ qint64 FileWindow::find(quint8 value, qint64 from, qint64 end)
     qint64 pos = std::max<qint64>(from, 0);
     const qint64 last = std::min(end, m_size);
     while (pos < last) {
-        const bool inside = m_windowStart >= 0 && pos >= m_windowStart
-            && pos < m_windowStart + qint64(m_windowFilled);
-        if (!inside) {
+        if (!holds(pos)) {
             fill(pos);
             if (m_windowFilled == 0)
                 break;
@@ -112,6 +112,41 @@ qint64 FileWindow::find(quint8 value, qint64 from, qint64 end)
         const void* hit = std::memchr(m_window.data() + offset, value, std::size_t(stop - pos));
         if (hit)
             return m_windowStart + (static_cast<const quint8*>(hit) - m_window.data());
+        pos = stop;
+    }
+    return end;
+}
+
+bool FileWindow::holds(qint64 pos) const
+{
+    return m_windowStart >= 0 && pos >= m_windowStart && pos < m_windowStart + qint64(m_windowFilled);
+}
+
+// Each window is searched up to its last byte but one, so that every pair
+// tested lies inside it; the next window starts at that last byte.
+qint64 FileWindow::findPair(const BytePair* pairs, int count, qint64 from, qint64 end)
+{
+    qint64 pos = std::max<qint64>(from, 0);
+    const qint64 last = std::min(end, m_size);
+    while (pos < last) {
+        if (!holds(pos) || !holds(pos + 1)) {
+            fill(pos);
+            if (!holds(pos))
+                break;
+        }
+        const qint64 windowEnd = m_windowStart + qint64(m_windowFilled);
+        const quint8* window = m_window.data();
+        const quint8* at = window + (pos - m_windowStart);
+        if (windowEnd == pos + 1) {
+            // The last byte there is: what follows it reads as 0.
+            const quint8 tail[2] = {*at, 0};
+            return findBytePair(tail, tail + 1, pairs, count) == tail ? pos : end;
+        }
+        const qint64 stop = std::min(last, windowEnd - 1);
+        const quint8* stopAt = window + (stop - m_windowStart);
+        const quint8* hit = findBytePair(at, stopAt, pairs, count);
+        if (hit != stopAt)
+            return pos + (hit - at);
         pos = stop;
     }
     return end;

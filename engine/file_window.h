@@ -15,6 +15,8 @@ quint64 shortReadCount();
 // Counts one such read.
 void countShortRead();
 
+struct BytePair;
+
 // Answers "bytes at position p" for an open stream from a window that is
 // refilled on demand, so a forward scan reads the file sequentially once.
 // Bytes before 0 or past the end of the file read as 0.
@@ -41,10 +43,17 @@ public:
     // bytes it would only step past one by one.
     qint64 find(quint8 value, qint64 from, qint64 end);
 
+    // Position of the first p in [from, end) among the file's own bytes at
+    // which the bytes at p and p + 1 form one of the `count` pairs (the byte
+    // after the last reads as 0), or end when there is none. However often
+    // the pairs' first byte occurs, the search runs at memory speed.
+    qint64 findPair(const BytePair* pairs, int count, qint64 from, qint64 end);
+
     // Drops the window, e.g. after the stream was written through.
     void invalidate();
 
 private:
+    bool holds(qint64 pos) const;
     void fill(qint64 start);
     void readDirect(qint64 pos, quint8* dst, std::size_t length);
 

@@ -287,17 +287,28 @@ private:
     }
 
     // Turns the FF of every stray pair into 00. Only positions inside the
-    // first scan's bytes are patched, never the markers around them.
+    // first scan's bytes are patched, never the markers around them. The
+    // pairs of a run of FF bytes follow one another and are patched with
+    // one write.
     void applyZeroPatches()
     {
         if (!m_scanWritten)
             return;
-        for (const OffsetNode* node = g_state.strayMarkerHead; node; node = node->next) {
-            if (node->value >= quint64(m_scanLength))
+        static const char zeros[4096] = {};
+        const OffsetNode* node = g_state.strayMarkerHead;
+        while (node) {
+            const quint64 first = node->value;
+            std::size_t count = 0;
+            for (; node && node->value == first + count && node->value < quint64(m_scanLength)
+                 && count < sizeof zeros;
+                 node = node->next)
+                ++count;
+            if (count == 0) {
+                node = node->next; // past the scan
                 continue;
-            const qint64 position = g_state.outputScanOffset + qint64(node->value);
-            if (fseeko(m_out, position, SEEK_SET) == 0)
-                std::fputc(0x00, m_out);
+            }
+            if (fseeko(m_out, g_state.outputScanOffset + qint64(first), SEEK_SET) == 0)
+                std::fwrite(zeros, 1, count, m_out);
         }
         fseeko(m_out, 0, SEEK_END);
     }

@@ -41,21 +41,20 @@ quint16 lengthAt(const quint8* at)
     return quint16(at[2] << 8 | at[3]);
 }
 
-// First FF byte in [from, end) that is not followed by 00, or end. Every
-// pass steps over FF 00 (byte stuffing in scan data) exactly as over any
-// other byte, so only the other FF bytes need a visit. The byte after end
-// must be readable.
-const quint8* findMarkerByte(const quint8* from, const quint8* end)
-{
-    static const BytePair markerByte{0xFF, 0x00, BytePair::SecondIsNot};
-    return findBytePair(from, end, &markerByte, 1);
-}
+// Every pass steps over FF 00 (byte stuffing in scan data) exactly as over
+// any other byte, so only the other FF bytes need a visit.
+constexpr BytePair kMarkerByte{0xFF, 0x00, BytePair::SecondIsNot};
+// A pass that only counts or records images and steps over APP segments acts
+// on FF D8, FF D9 and FF E0 to FF EF alone; runs of FF need no visit.
+constexpr BytePair kImageMarker{0xFF, 0xD8, BytePair::SecondInRange, 0xEF};
 
-// One pass over the file: its position and what it does at an FF byte (it
-// answers the position to go on from, or kEndWalk).
+// One pass over the file: its position, what it does at a pair it stops at
+// (it answers the position to go on from, or kEndWalk) and the pair that
+// makes it stop.
 struct Cursor {
     qint64 pos;
     std::function<qint64(qint64, const quint8*)> visit;
+    BytePair stopsAt = kMarkerByte;
 };
 
 // A marker the main walk gives a node, kept until the image count has
@@ -185,7 +184,7 @@ void MarkerWalk::advance(Cursor& cursor, qint64 base, qint64 limit)
     while (cursor.pos != kEndWalk && cursor.pos >= base && cursor.pos < limit) {
         if (stopRequested())
             return;
-        const quint8* hit = findMarkerByte(chunk + (cursor.pos - base), end);
+        const quint8* hit = findBytePair(chunk + (cursor.pos - base), end, &cursor.stopsAt, 1);
         if (hit == end) {
             cursor.pos = limit;
             return;
@@ -292,7 +291,8 @@ void MarkerWalk::recordImageStarts(qint64 start)
                                          return q + 2;
                                      }
                                      return q + 1;
-                                 }}};
+                                 },
+                                 kImageMarker}};
     drive(cursors);
 }
 
@@ -312,7 +312,7 @@ void MarkerWalk::scanInputFile(qint64 start)
     m_deferFindings = true;
     const StrayListMark strays;
     std::vector<Cursor> cursors{
-        {start, [this](qint64 q, const quint8* at) { return countStep(q, at); }},
+        {start, [this](qint64 q, const quint8* at) { return countStep(q, at); }, kImageMarker},
         segmentWalker(start)};
     drive(cursors);
     const int count = m_imageCount;
@@ -431,6 +431,10 @@ qint64 MarkerWalk::scanDataStep(qint64 q, quint16 pair)
         nodeAt(q);
         return kEndWalk;
     }
+    // Once the stray list is full, only an FF D9 ending the file is left to
+    // find.
+    if (m_strayCount >= kMaxStrayMarkers)
+        return std::max(q + 1, m_size - 2);
     if (!isPossibleInScanData(m_in, q))
         strayAt(q);
     return q + 1;

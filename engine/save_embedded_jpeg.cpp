@@ -4,6 +4,7 @@
 #include "save_file.h"
 
 #include "block_copy.h"
+#include "byte_pair_search.h"
 #include "file_open.h"
 #include "file_window.h"
 #include "global_state.h"
@@ -183,25 +184,19 @@ void SaveFile::ExtractEmbeddedImage(FILE* out, int skip)
     }
 
     // Record the start-of-image node of that image (or, when none was taken,
-    // of the first image start of the source) in the embedded list.
+    // of the first image start of the source) in the embedded list. Nothing
+    // after that start is recorded, so the search ends there.
     g_state.inputFile = source;
     g_state.embeddedScanActive = 1;
-    jpg_repair recorder;
-    bool open = false;
+    static const BytePair startOfImage{0xFF, jpeg::codeOf(jpeg::kSOI), BytePair::SecondIs};
     const qint64 end = std::min(g_state.sourceFileSize, window.size());
-    for (qint64 p = std::max<qint64>(imageStart - 1, 0); p < end; ++p) {
-        p = window.find(0xFF, p, end);
-        if (p >= end)
-            break;
-        const quint16 word = window.le16(p);
-        if (word == jpeg::kSOI && !open && isImageStart(window, p)) {
+    for (qint64 p = window.findPair(&startOfImage, 1, std::max<qint64>(imageStart - 1, 0), end); p < end;
+         p = window.findPair(&startOfImage, 1, p + 1, end)) {
+        if (isImageStart(window, p)) {
             quint8 header[kHeaderBytes];
             window.read(p, header, sizeof header);
-            recorder.AddEmbeddedSegment(&g_state.embeddedSegmentHead,
-                                        &g_state.embeddedSegmentTail, header, p);
-            p += 2;
-            open = true;
-        } else if (word == jpeg::kEOI && open) {
+            jpg_repair().AddEmbeddedSegment(&g_state.embeddedSegmentHead, &g_state.embeddedSegmentTail,
+                                            header, p);
             break;
         }
     }

@@ -1,3 +1,4 @@
+#include "byte_pair_search.h"
 #include "file_window.h"
 #include "global_state.h"
 #include "image_state.h"
@@ -113,9 +114,10 @@ struct SearchOutcome {
 };
 
 // Records the complete images (FF D8 ... FF D9) found from pos up to the
-// search bound. Only FF bytes can change anything, so the cursor jumps from
-// one FF to the next. The stretches jumped over go to `skipped` when given;
-// once the open image stands on `joinPath`, it ends as that path ended.
+// search bound. Only FF D8 to FF EF can change anything (and any FF byte
+// while the open image may join `joinPath`), so the cursor jumps from one to
+// the next. The stretches jumped over go to `skipped` when given; once the
+// open image stands on `joinPath`, it ends as that path ended.
 SearchOutcome searchImages(FileWindow& in, SegmentRecord& record, qint64 pos,
                            const ImageSearch& search, Skipped* skipped,
                            const SearchPath* joinPath)
@@ -134,10 +136,13 @@ SearchOutcome searchImages(FileWindow& in, SegmentRecord& record, qint64 pos,
         open = false;
         outcome.closedAt = c;
     };
+    static const BytePair imageMarkers{0xFF, 0xD8, BytePair::SecondInRange, 0xEF};
     qint64 c = pos;
     while (c <= search.bound && (open || imageFits(k))) {
-        if (in.byteAt(c) != 0xFF) {
-            c = in.find(0xFF, c + 1, search.bound + 1);
+        const qint64 next = open && joinPath ? in.find(0xFF, c, search.bound + 1)
+                                             : in.findPair(&imageMarkers, 1, c, search.bound + 1);
+        if (next != c) {
+            c = next;
             continue;
         }
         if (open && joinPath && joinPath->covers(c)) {

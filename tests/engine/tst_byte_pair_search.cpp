@@ -29,6 +29,8 @@ bool pairAt(const quint8* at, const BytePair& pair)
         return at[1] == pair.second;
     if (pair.rule == BytePair::SecondIsNot)
         return at[1] != pair.second;
+    if (pair.rule == BytePair::SecondInRange)
+        return at[1] >= pair.second && at[1] <= pair.secondLast;
     return true;
 }
 
@@ -54,12 +56,13 @@ std::vector<quint8> bytesFrom(const QByteArray& alphabet, std::size_t size, unsi
     return data;
 }
 
-BytePair pairOf(quint8 first, quint8 second, BytePair::Rule rule)
+BytePair pairOf(quint8 first, quint8 second, BytePair::Rule rule, quint8 secondLast = 0)
 {
     BytePair pair;
     pair.first = first;
     pair.second = second;
     pair.rule = rule;
+    pair.secondLast = secondLast;
     return pair;
 }
 
@@ -93,6 +96,20 @@ void BytePairSearchTest::search_data()
     QTest::newRow("pairs of different rules") << denseFF << mixedRules;
     QTest::newRow("five pairs") << denseFF << (fourPairs + QVector<BytePair>{pairOf(0xD8, 0xD9, BytePair::SecondIs)});
     QTest::newRow("no pair at all") << QByteArray::fromHex("ff3f") << startOfImage;
+    // Marker codes DA to EF after FF, among runs of FF, stuffed FF 00 and
+    // the codes just outside the range.
+    const QByteArray markerCodes = QByteArray::fromHex("ffffffffff00d9daeff0e5");
+    QTest::newRow("second in a range") << markerCodes
+                                       << QVector<BytePair>{pairOf(0xFF, 0xDA, BytePair::SecondInRange, 0xEF)};
+    QTest::newRow("second in a range up to FF")
+        << markerCodes << QVector<BytePair>{pairOf(0xFF, 0xF0, BytePair::SecondInRange, 0xFF)};
+    QTest::newRow("second in a range of one") << markerCodes
+                                              << QVector<BytePair>{pairOf(0xFF, 0x00, BytePair::SecondInRange, 0x00)};
+    QTest::newRow("second in an empty range")
+        << markerCodes << QVector<BytePair>{pairOf(0xFF, 0xEF, BytePair::SecondInRange, 0xDA)};
+    QTest::newRow("a range among other pairs")
+        << markerCodes
+        << QVector<BytePair>{pairOf(0xFF, 0xDA, BytePair::SecondInRange, 0xEF), pairOf(0xF0, 0xE5, BytePair::SecondIs)};
 }
 
 void BytePairSearchTest::search()

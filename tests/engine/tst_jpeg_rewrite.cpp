@@ -70,6 +70,7 @@ class JpegRewriteTest : public QObject {
 private slots:
     void strayPairsAreNeutralisedInPlace();
     void strayPairInLastTwoBytesLeavesAppendedEoi();
+    void runsOfFFAreNeutralisedInPlace();
     void noScanWrittenAppliesNoPatch();
     void oversizedDhtIsCopiedUnchanged();
     void combinedDhtWithDamagedCountsIsCopied();
@@ -114,6 +115,25 @@ void JpegRewriteTest::strayPairInLastTwoBytesLeavesAppendedEoi()
 
     QVERIFY(output.endsWith(kEoi));
     QCOMPARE(output.size(), jpeg.size());
+}
+
+// Runs of FF bytes in scan data (erased memory): each FF followed by FF
+// becomes 00, the last of the run stays before its 00. Runs of every length
+// up to several thousand bytes, one after another; each sits between 00
+// bytes, so no FF of the photo's own data joins it.
+void JpegRewriteTest::runsOfFFAreNeutralisedInPlace()
+{
+    QByteArray jpeg = fixture::realJpeg(640, 480, 90);
+    QByteArray expected = jpeg;
+    int p = scanDataStart(jpeg) + 16;
+    for (const int length : {2, 3, 4095, 4096, 4097, 9000, 2}) {
+        QVERIFY(p + length + 40 < jpeg.size());
+        jpeg.replace(p, length + 2, '\0' + QByteArray(length, '\xFF') + '\0');
+        expected.replace(p, length + 2, QByteArray(length, '\0') + QByteArray("\xFF\0", 2));
+        p += length + 2 + 7;
+    }
+
+    QCOMPARE(rewriteMainImage(jpeg), expected);
 }
 
 void JpegRewriteTest::noScanWrittenAppliesNoPatch()

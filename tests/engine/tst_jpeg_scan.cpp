@@ -294,12 +294,15 @@ void JpegScanTest::embeddedScanStartsFreshCounts()
 }
 
 // Scan data of FF bytes only, as erased memory reads: one entry per pair up
-// to the bound, then no more.
+// to the bound, then no more; the FF D9 that ends the file still ends the
+// walk.
 void JpegScanTest::strayListIsBounded()
 {
-    EngineInput input(minimalJpeg(QByteArray(int(kMaxStrayMarkers) + 1000, '\xFF')));
+    const QByteArray bytes = minimalJpeg(QByteArray(int(kMaxStrayMarkers) + 1000, '\xFF'));
+    EngineInput input(bytes);
     jpg_repair repair;
     repair.ScanJpegMarkers(input.path(), input.file(), 0);
+    QVERIFY(nodesOf(g_state.segmentHead).endsWith(QString(" d9@%1").arg(bytes.size() - 2)));
     qint64 count = 0;
     quint64 last = 0;
     for (const OffsetNode* node = g_state.strayMarkerHead; node; node = node->next) {
