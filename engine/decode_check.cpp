@@ -98,5 +98,7 @@ bool imageDecodes(const QString& path, DataEnd end)
     // Damage in a scan of a progressive image touches every block the scan
     // refines; in a sequential image it may stay a stretch, which the
     // picture shows or hides.
+    if (end == DataEnd::Complete && endsInLostData(picture))
+        return false;
     return !decoder.info().progressive_mode && !looksNoisy(picture) && !hasSeam(picture);
 }

@@ -17,6 +17,7 @@ enum class DataEnd {
 // marker are no damage; otherwise a sequential image passes when its blocks
 // are not noise and no border between rows or columns of them stands out as
 // a seam (a renumbered restart marker, a short damaged stretch, a flat
-// remainder after a cut pass), a progressive one, whose damaged scan
-// touches every block, does not.
+// remainder after a cut pass) and, when its data is complete, it does not
+// end in lost data (see endsInLostData); a progressive one, whose damaged
+// scan touches every block, does not.
 bool imageDecodes(const QString& path, DataEnd end);

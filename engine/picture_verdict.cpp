@@ -15,6 +15,8 @@ constexpr double kNoiseLevel = 45.0;
 // middle of their steps).
 constexpr double kSeamFactor = 6.0;
 constexpr double kSeamLevels = 20.0;
+// The value of every channel of a block whose coefficients are all zero.
+constexpr int kEmptyBlockLevel = 128;
 
 const quint8* pixelAt(const EighthPicture& p, int x, int y)
 {
@@ -108,4 +110,12 @@ bool hasSeam(const EighthPicture& picture)
         columnBorders.append(middleOf(steps));
     }
     return hasSeamAmong(rowBorders) || hasSeamAmong(columnBorders);
+}
+
+bool endsInLostData(const EighthPicture& picture)
+{
+    if (picture.height == 0 || rowsBeforeFlatEnd(picture) == picture.height)
+        return false;
+    const quint8* last = pixelAt(picture, picture.width - 1, picture.height - 1);
+    return std::all_of(last, last + picture.channels, [](quint8 value) { return value == kEmptyBlockLevel; });
 }

@@ -15,3 +15,9 @@ bool looksNoisy(const EighthPicture& picture);
 // shifted or changed in level, a lost stretch left flat inside the picture.
 // A flat remainder at the picture's end (data that ran out) is no seam.
 bool hasSeam(const EighthPicture& picture);
+
+// Lost data: the picture ends in whole rows of blocks at the level a block
+// without coefficients decodes to, as the decoder leaves every block after a
+// code it cannot read. In an image whose data is all there, that remainder
+// is no cut but the damage itself, and what came before it is suspect too.
+bool endsInLostData(const EighthPicture& picture);

@@ -19,6 +19,7 @@
 #include "tables/quantization/quantization_standardtables.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -31,6 +32,28 @@ constexpr double kRestored = 35.0;
 QByteArray photoJpeg(quint32 seed, int quality)
 {
     return fixture::encodeJpeg(fixture::photoPicture(480, 360, seed), quality);
+}
+
+// A 640 x 480 picture of ten flat coloured discs on gradients and a fine
+// pattern: with a damaged DC table its levels drift into saturated colours
+// that neither look noisy nor leave a seam, until a code cannot be read.
+QImage discsPicture(quint32 seed)
+{
+    QImage picture(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x * 255 / 640, y * 255 / 480, ((x ^ y) + int(seed) * 40) & 255));
+    }
+    QPainter painter(&picture);
+    painter.setPen(Qt::NoPen);
+    QRandomGenerator random(seed);
+    for (int i = 0; i < 10; ++i) {
+        painter.setBrush(QColor(random.bounded(256), random.bounded(256), random.bounded(256)));
+        const int radius = 20 + random.bounded(140);
+        painter.drawEllipse(QPoint(random.bounded(640), random.bounded(480)), radius, radius);
+    }
+    painter.end();
+    return picture;
 }
 
 QByteArray cjpegPhoto(quint32 seed, const QStringList& options)
@@ -299,6 +322,12 @@ void JpegDamagedTablesTest::damagedPhotosAreRestoredOrFailed_data()
         << standard << withHuffmanValuesSwapped(standard, 1, 3, 7) << false;
     QTest::newRow("chrominance DC Huffman values swapped")
         << standard << withHuffmanValuesSwapped(standard, 2, 0, 2) << false;
+    for (quint32 seed = 42; seed <= 43; ++seed) {
+        const QByteArray discs = fixture::cjpegJpeg(discsPicture(seed), {"-quality", "90"});
+        for (int second = 1; second <= 5; ++second)
+            QTest::addRow("luminance DC Huffman values 0 and %d swapped, discs %u", second, seed)
+                << discs << withHuffmanValuesSwapped(discs, 0, 0, second) << false;
+    }
     QTest::newRow("zero padding before EOI")
         << standard << withZerosBeforeEoi(standard, 100) << true;
     const QByteArray restarts = cjpegPhoto(31, {"-restart", "1"});
