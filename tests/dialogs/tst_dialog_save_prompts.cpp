@@ -394,7 +394,7 @@ void DialogSavePromptsTest::folderAnswers_data()
     QTest::newRow("Rename") << "RenameBtn" << QVector<int>{0, 1, 0} << "Copy(1)_RepairedFiles";
     QTest::newRow("Overwrite") << "OverwriteBtn" << QVector<int>{0, 0, 1} << "RepairedFiles";
     QTest::newRow("Cancel") << "CancelBtn" << QVector<int>{1, 0, 0} << "RepairedFiles";
-    QTest::newRow("Escape") << QString() << QVector<int>{0, 0, 0} << "RepairedFiles";
+    QTest::newRow("Escape cancels") << QString() << QVector<int>{1, 0, 0} << "RepairedFiles";
 }
 
 void DialogSavePromptsTest::folderAnswers()

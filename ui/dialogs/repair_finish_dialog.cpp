@@ -1,5 +1,6 @@
 #include "repair_finish_dialog.h"
 
+#include "keyboard_answers.h"
 #include "dialog_layouts.h"
 #include "global_state.h"
 #include "window_frame.h"
@@ -33,6 +34,7 @@ repairFinishDialog::repairFinishDialog(QWidget* parent)
     }
     applyTexts();
     connect(OkBtn, SIGNAL(clicked()), this, SLOT(OnOK()));
+    setKeyboardAnswers(this, OkBtn, nullptr, {OkBtn});
 }
 
 repairFinishDialog::~repairFinishDialog() = default;

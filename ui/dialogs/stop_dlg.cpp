@@ -1,5 +1,6 @@
 #include "stop_dlg.h"
 
+#include "keyboard_answers.h"
 #include "dialog_layouts.h"
 
 namespace {
@@ -31,6 +32,7 @@ StopDlg::StopDlg(QWidget* parent)
     applyImageStyle(label_5, QStringLiteral("border-image:url(:/images/96-DPI/Help.png);"));
 
     connect(OkBtn, SIGNAL(clicked()), this, SLOT(OnCancle()));
+    setKeyboardAnswers(this, OkBtn_2, nullptr, {OkBtn_2, OkBtn});
 }
 
 StopDlg::~StopDlg() = default;
