@@ -41,7 +41,7 @@ repairFinishDialog::~repairFinishDialog() = default;
 
 void repairFinishDialog::applyTexts()
 {
-    applyHeaderLook(label_8, tr("Repair Complete"));
+    applyHeaderLook(label_8, m_stopped ? tr("Repair Stopped") : tr("Repair Complete"));
     OkBtn->setFont(headerFont());
     OkBtn->setText(tr("OK"));
 }
@@ -50,6 +50,13 @@ void repairFinishDialog::SetLanguageGeometry()
 {
     m_geometry = repairFinishLayout(layoutLanguage());
     applyDialogLayout(this, m_geometry);
+}
+
+void repairFinishDialog::ShowAsStopped()
+{
+    m_stopped = true;
+    label_2->clear();
+    applyTexts();
 }
 
 void repairFinishDialog::OnOK()

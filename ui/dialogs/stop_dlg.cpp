@@ -40,7 +40,7 @@ StopDlg::~StopDlg() = default;
 void StopDlg::applyTexts()
 {
     label_6->setFont(bodyFont());
-    label_6->setText(tr("You can't resume the process from this point. All the changes will be discarded."));
+    label_6->setText(tr("You can't resume the process from this point. The photos repaired so far are kept."));
     applyHeaderLook(label_8, tr("Stop Repair"));
     label_2->setFont(bodyFont());
     label_2->setText(tr("Do you want to stop the current process?"));

@@ -28,14 +28,14 @@ QString introText(const QString& suffix, const QString& damagedPath)
     if (IsJpegSuffix(upper))
         return BrowseRepairDlg::tr(
             "Advance Repair\n\nUse this option to repair severely damaged JPEG. \nClick Next to add a 'sample JPEG' "
-            "of the same format,\nshot using the same device.The sample and the damaged JPEGs remain unchanged "
+            "of the same format,\nshot using the same device. The sample and the damaged JPEGs remain unchanged "
             "during repair process.");
     if (upper == QLatin1String("HEIC") || upper == QLatin1String("HEIF")) {
         const QString layout = HeicLayoutName(jpg_repair().CountHeicTiles(damagedPath));
         return BrowseRepairDlg::tr("Advance Repair\n\nUse this option to repair severely damaged HEIC image. \nClick "
                                    "Next to add a ' sample HEIC image") +
                QLatin1Char(' ') + layout + QStringLiteral(" '") +
-               BrowseRepairDlg::tr(" of the same format.The sample and the damaged HEIC remain unchanged during "
+               BrowseRepairDlg::tr(" of the same format. The sample and the damaged HEIC remain unchanged during "
                                    "repair process.");
     }
     return QString();
