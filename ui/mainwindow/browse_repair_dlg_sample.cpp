@@ -9,6 +9,7 @@
 #include "heic_layout_names.h"
 #include "jpg_repair.h"
 #include "my_tree_widget.h"
+#include "preview_pictures.h"
 #include "reference_file_dlg.h"
 #include "repair_tree_columns.h"
 #include "run_suffixes.h"
@@ -73,6 +74,11 @@ void BrowseRepairDlg::OnClickAddReference(uint id)
     m_advancedRepairDlg->exec();
     // The intro dialog deletes itself when its modal run ends.
     m_advancedRepairDlg = nullptr;
+    // Cancelled before a sample run started (or one that is already over):
+    // the emptied preview area gets its placeholder back.
+    const QString placeholder = ResultsPlaceholderPicture();
+    if (!m_repairThread.isRunning() && Preview_Label->pixmap(Qt::ReturnByValue).isNull() && !placeholder.isEmpty())
+        Preview_Label->setPixmap(QPixmap(placeholder));
 }
 
 // The path of the file row that carries the link with this id, when that row
