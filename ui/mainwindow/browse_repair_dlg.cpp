@@ -10,7 +10,7 @@
 #include "stop_dlg.h"
 #include "my_tree_widget.h"
 #include "settings_store.h"
-#include "start_scale.h"
+#include "scale_steps.h"
 #include "tree_style_sheet.h"
 #include "window_frame.h"
 
