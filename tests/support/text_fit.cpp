@@ -4,6 +4,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -126,6 +128,23 @@ QString labelMisfit(const QLabel* label)
     return describe(label, lines.join(QLatin1Char('|')), need, space.size());
 }
 
+// A tree whose columns are wider than its view cuts the last of them. Only
+// a tree on screen has its view laid out.
+QString treeMisfit(const QTreeView* tree)
+{
+    if (!tree->isVisible())
+        return QString();
+    const QHeaderView* header = tree->header();
+    const int need = header->length();
+    const int have = tree->viewport()->width();
+    if (need <= have)
+        return QString();
+    return QStringLiteral("%1/%2 columns need %3, have %4")
+        .arg(tree->window()->metaObject()->className(), tree->objectName())
+        .arg(need)
+        .arg(have);
+}
+
 QString buttonMisfit(const QAbstractButton* button)
 {
     if (button->text().isEmpty())
@@ -167,6 +186,8 @@ QStringList TextsThatDoNotFit(QWidget* root)
             misfit = labelMisfit(label);
         else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
             misfit = buttonMisfit(button);
+        else if (const auto* tree = qobject_cast<const QTreeView*>(widget))
+            misfit = treeMisfit(tree);
         if (!misfit.isEmpty())
             misfits << misfit;
     }
