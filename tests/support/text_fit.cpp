@@ -87,7 +87,8 @@ QStringList labelLines(const QLabel* label, const QRect& space, QFont* font, qre
     return lines;
 }
 
-// A later sibling that paints a background over the text hides it.
+// A later sibling that paints a background or a picture (a separator
+// line) over the text hides it.
 QString coveringSibling(const QWidget* widget, const QRect& text)
 {
     const QWidget* parent = widget->parentWidget();
@@ -98,7 +99,9 @@ QString coveringSibling(const QWidget* widget, const QRect& text)
         const auto* sibling = qobject_cast<const QWidget*>(siblings[i]);
         if (!sibling || sibling->isHidden() || sibling->isWindow())
             continue;
-        const bool opaque = sibling->autoFillBackground() || sibling->testAttribute(Qt::WA_StyledBackground);
+        const auto* picture = qobject_cast<const QLabel*>(sibling);
+        const bool opaque = sibling->autoFillBackground() || sibling->testAttribute(Qt::WA_StyledBackground) ||
+                            (picture && !picture->pixmap(Qt::ReturnByValue).isNull());
         if (opaque && sibling->geometry().intersects(text.translated(widget->pos())))
             return QStringLiteral("%1/%2 \"%3\" is covered by %4")
                 .arg(widget->window()->metaObject()->className(), widget->objectName(),
