@@ -3,9 +3,7 @@
 #include "global_state.h"
 #include "q_check_update.h"
 #include "scratch_folder.h"
-#include "screen_metrics.h"
 #include "single_instance.h"
-#include "start_scale.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -17,12 +15,7 @@
 int main(int argc, char* argv[])
 {
     g_state.settingsPath = QString::fromLatin1(kSettingsPath);
-    const bool resizeForDpi = ReadResizeForDpi();
-    if (resizeForDpi) {
-        const platform::ScreenMetrics metrics = platform::primaryScreenMetrics(argc, argv);
-        g_startScale = ComputeStartScale(metrics.dpi, metrics.workArea);
-    }
-    PrepareScalingEnvironment(resizeForDpi, g_startScale);
+    PrepareStartScale();
 
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     QApplication app(argc, argv);

@@ -2,7 +2,9 @@
 
 #include "global_state.h"
 #include "language_table.h"
+#include "screen_metrics.h"
 #include "settings_store.h"
+#include "start_scale.h"
 
 #include <QApplication>
 #include <QDesktopWidget>
@@ -16,6 +18,16 @@ bool ReadResizeForDpi()
     if (!settings->contains(QStringLiteral("ResizeAppforDPI")))
         settings->setValue(QStringLiteral("ResizeAppforDPI"), true);
     return settings->value(QStringLiteral("ResizeAppforDPI"), true).toBool();
+}
+
+void PrepareStartScale()
+{
+    const bool resizeForDpi = ReadResizeForDpi();
+    if (resizeForDpi) {
+        const platform::ScreenMetrics metrics = platform::primaryScreenMetrics();
+        g_startScale = ComputeStartScale(metrics.dpi, metrics.workArea);
+    }
+    PrepareScalingEnvironment(resizeForDpi, g_startScale);
 }
 
 void ApplyStartSettings()

@@ -13,6 +13,11 @@ extern const char* const kInstanceKey;
 // Reads "ResizeAppforDPI", writing it as true first when it is missing.
 bool ReadResizeForDpi();
 
+// Takes the interface scale from the primary monitor when "ResizeAppforDPI"
+// says so and sets the toolkit's scaling variables; runs before the
+// application object exists, which reads them once.
+void PrepareStartScale();
+
 // Fills the start-up fields of g_state and installs the stored language:
 // launch flags, tool names, "LanguageType" and "OptionShowAsDisabled".
 void ApplyStartSettings();

@@ -13,9 +13,11 @@ struct ScreenMetrics {
     QSize workArea;     // usable desktop area of the primary monitor
 };
 
-// Reads the primary monitor's metrics before the application object exists.
-// The environment overrides are taken as given.
-ScreenMetrics primaryScreenMetrics(int argc, char* argv[]);
+// Reads the primary monitor's metrics without an application object, so
+// the font DPI set from them afterwards still takes. The environment
+// overrides are taken as given. Without a screen to read: 96 DPI and an
+// unknown work area.
+ScreenMetrics primaryScreenMetrics();
 
 // The DPI the interface is laid out for: the monitor's DPI rounded to the
 // nearest multiple of 24 (halves round up, at least 24), the only values a

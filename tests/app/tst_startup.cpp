@@ -2,6 +2,7 @@
 #include "language_rows.h"
 #include "language_table.h"
 #include "single_instance.h"
+#include "scale_steps.h"
 #include "start_scale.h"
 #include "translation_folder.h"
 #include "startup.h"

@@ -1,6 +1,8 @@
 #include "about_dlg.h"
 #include "dialog_driver.h"
 #include "global_state.h"
+#include "language_rows.h"
+#include "language_table.h"
 #include "repair_finish_dialog.h"
 #include "settings_store.h"
 #include "url_open.h"
@@ -10,6 +12,8 @@
 #include <QSysInfo>
 #include <QTranslator>
 #include <QtTest>
+
+#include <vector>
 
 Q_DECLARE_METATYPE(LayoutLanguage)
 
@@ -54,6 +58,8 @@ private slots:
     void languageChangeRedoesTextsAndLayout();
     void imageSizes_data();
     void imageSizes();
+    void columnsLineUp_data();
+    void columnsLineUp();
 
 private:
     QList<QUrl> m_opened;
@@ -366,6 +372,28 @@ void AboutDlgTest::imageSizes()
     const QImage image(path);
     QVERIFY2(!image.isNull(), qPrintable(path));
     QTEST(image.size(), "size");
+}
+
+void AboutDlgTest::columnsLineUp_data()
+{
+    addLanguageRows();
+}
+
+// The names of the information lines start in one column and their values
+// in another, in every language.
+void AboutDlgTest::columnsLineUp()
+{
+    QFETCH(int, type);
+    SetLanguageFlags(type);
+    AboutDlg about(nullptr);
+    for (const auto& column : {std::vector<const char*>{"label_7", "label_6", "label_19", "label_22", "label_15"},
+                               std::vector<const char*>{"label_21", "label_17", "UserLabel", "OSLabel", "VersionLabel"}}) {
+        const int left = childGeometry(&about, column.front()).left();
+        for (const char* name : column)
+            QVERIFY2(childGeometry(&about, name).left() == left,
+                     qPrintable(QStringLiteral("%1 starts at %2, not %3").arg(QLatin1String(name))
+                                    .arg(childGeometry(&about, name).left()).arg(left)));
+    }
 }
 
 QTEST_MAIN(AboutDlgTest)

@@ -187,13 +187,13 @@ void DialogSavePromptsTest::savingFinishedLayout_data()
     addLayoutColumns();
     const int english = int(LayoutLanguage::English);
     QTest::newRow("English 1.25 link") << english << 1.25f << QSize(622, 217) << QByteArray("ViewSavedFiles")
-                                       << QRect(187, 117, 101, 26);
+                                       << QRect(187, 115, 101, 26);
     QTest::newRow("Brazil message") << int(LayoutLanguage::Brazil) << 1.0f << QSize(498, 174)
                                     << QByteArray("label_5") << QRect(135, 60, 241, 31);
     QTest::newRow("German sentence") << int(LayoutLanguage::German) << 1.0f << QSize(498, 174)
                                      << QByteArray("label_4") << QRect(245, 75, 231, 55);
     QTest::newRow("Japanese link") << int(LayoutLanguage::Japanese) << 1.0f << QSize(498, 174)
-                                   << QByteArray("ViewSavedFiles") << QRect(145, 94, 105, 28);
+                                   << QByteArray("ViewSavedFiles") << QRect(145, 98, 105, 28);
 }
 
 void DialogSavePromptsTest::savingFinishedLayout()
@@ -394,7 +394,7 @@ void DialogSavePromptsTest::folderAnswers_data()
     QTest::newRow("Rename") << "RenameBtn" << QVector<int>{0, 1, 0} << "Copy(1)_RepairedFiles";
     QTest::newRow("Overwrite") << "OverwriteBtn" << QVector<int>{0, 0, 1} << "RepairedFiles";
     QTest::newRow("Cancel") << "CancelBtn" << QVector<int>{1, 0, 0} << "RepairedFiles";
-    QTest::newRow("Escape") << QString() << QVector<int>{0, 0, 0} << "RepairedFiles";
+    QTest::newRow("Escape cancels") << QString() << QVector<int>{1, 0, 0} << "RepairedFiles";
 }
 
 void DialogSavePromptsTest::folderAnswers()
@@ -464,7 +464,7 @@ void DialogSavePromptsTest::promptsTakeGerman()
     QCOMPARE(lineText(&file, "FileNameText"), QStringLiteral("a.jpg"));
     QCOMPARE(finished.label_8->text(), QStringLiteral("Speichern abgeschlossen"));
     QCOMPARE(finished.ViewSavedFiles->text(), QStringLiteral("Klicken Sie hier"));
-    QCOMPARE(childGeometry(&finished, "ViewSavedFiles"), QRect(132, 80, 120, 28));
+    QCOMPARE(childGeometry(&finished, "ViewSavedFiles"), QRect(124, 87, 120, 28));
 }
 
 QTEST_MAIN(DialogSavePromptsTest)

@@ -219,6 +219,18 @@ void MainWindowTest::treeStyleSheet()
     QVERIFY(sheet.contains(folder + "img_SelectCheckBox.png"));
     QVERIFY(sheet.contains(folder + "ScrollBar/scrollbar_h_leftArrow_pressed.png"));
     QVERIFY(sheet.contains(QStringLiteral("height: %1px; margin: 1px;").arg(headerHeight)));
+    // The arrows sit at the two ends of each bar, in its margins.
+    for (const char* arrow : {"sub-line:vertical{", "add-line:vertical{", "sub-line:horizontal{",
+                              "add-line:horizontal{"}) {
+        const int rule = sheet.indexOf(QLatin1String(arrow));
+        QVERIFY2(rule >= 0, arrow);
+        const QString body = sheet.mid(rule, sheet.indexOf(QLatin1Char('}'), rule) - rule);
+        const bool before = QByteArray(arrow).startsWith("sub");
+        const bool vertical = QByteArray(arrow).contains("vertical");
+        const QString end = vertical ? (before ? "top" : "bottom") : (before ? "left" : "right");
+        QVERIFY2(body.contains("subcontrol-position: " + end + ";"), qPrintable(body));
+        QVERIFY2(body.contains("subcontrol-origin: margin;"), qPrintable(body));
+    }
     QVERIFY(sheet.endsWith("QTreeWidget::item:pressed,QTreeWidget::item:selected{background-color:#3399ff;}"));
 }
 

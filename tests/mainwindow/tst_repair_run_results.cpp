@@ -10,13 +10,15 @@
 
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace mainwindowrun;
 
 // The results page after a real run over: cam.jpg, a 640 x 480 photo with a
-// 160 x 120 thumbnail; small.jpg, 300 x 200; bad.jpg, which fails.
+// 160 x 120 thumbnail; small.jpg, 300 x 200; bad.jpg, which fails; tall.jpg,
+// a 300 x 700 portrait photo.
 class RepairResultsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -28,9 +30,14 @@ private slots:
     void clickUpdatesSelectAll();
     void selectAllBox();
     void showThumbnailBox();
+    void placeholderBackAfterCancelledAdvancedRepair();
 
 private:
     QTreeWidgetItem* fileRow(int index) const { return m_window->m_repairTree->topLevelItem(index); }
+    QList<QTreeWidgetItem*> outputs() const
+    {
+        return {fileRow(0)->child(0), fileRow(0)->child(1), fileRow(1)->child(0), fileRow(3)->child(0)};
+    }
 
     QTemporaryDir m_dir;
     std::unique_ptr<BrowseRepairDlg> m_window;
@@ -44,8 +51,9 @@ void RepairResultsTest::init()
                            fixture::withExifThumbnail(fixture::realJpeg(640, 480), fixture::realJpeg(160, 120))));
     QVERIFY(writeFileBytes(m_dir.filePath("small.jpg"), fixture::realJpeg(300, 200)));
     QVERIFY(writeFileBytes(m_dir.filePath("bad.jpg"), QByteArray(3000, 'x')));
+    QVERIFY(writeFileBytes(m_dir.filePath("tall.jpg"), fixture::realJpeg(300, 700)));
     m_window = makeWindow();
-    QVERIFY(repairFiles(*m_window, m_dir.path(), {"cam.jpg", "small.jpg", "bad.jpg"}));
+    QVERIFY(repairFiles(*m_window, m_dir.path(), {"cam.jpg", "small.jpg", "bad.jpg", "tall.jpg"}));
     QCOMPARE(fileRow(0)->childCount(), 2);
     QCOMPARE(fileRow(1)->childCount(), 1);
     QCOMPARE(fileRow(2)->text(ColStatus), QStringLiteral("2"));
@@ -62,6 +70,7 @@ void RepairResultsTest::preview_data()
     QTest::addColumn<int>("output");
     QTest::addColumn<QSize>("shown"); // invalid: the placeholder instead
     QTest::newRow("large output fitted") << 0 << 0 << QSize(413, 310);
+    QTest::newRow("portrait output fitted") << 3 << 0 << QSize(132, 310);
     QTest::newRow("thumbnail at its size") << 0 << 1 << QSize(160, 120);
     QTest::newRow("small output at its size") << 1 << 0 << QSize(300, 200);
     QTest::newRow("repaired file row") << 0 << -1 << QSize();
@@ -74,6 +83,8 @@ void RepairResultsTest::preview()
     QFETCH(int, output);
     QFETCH(QSize, shown);
     QTreeWidgetItem* row = output < 0 ? fileRow(file) : fileRow(file)->child(output);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     emit m_window->m_repairTree->itemClicked(row, 0);
 
     if (!shown.isValid()) {
@@ -89,6 +100,13 @@ void RepairResultsTest::preview()
     auto* picture = qgraphicsitem_cast<QGraphicsPixmapItem*>(scene->items().first());
     QVERIFY(picture);
     QCOMPARE(picture->pixmap().size(), shown);
+    // The picture keeps its proportions inside the pane: the view scales
+    // both ways alike and shows the whole picture.
+    const QTransform transform = m_window->graphicsView->transform();
+    QVERIFY2(qFuzzyCompare(transform.m11(), transform.m22()),
+             qPrintable(QStringLiteral("scaled %1 x %2").arg(transform.m11()).arg(transform.m22())));
+    const QRect drawn = m_window->graphicsView->mapFromScene(picture->sceneBoundingRect()).boundingRect();
+    QVERIFY(m_window->graphicsView->viewport()->rect().adjusted(-1, -1, 1, 1).contains(drawn));
 }
 
 void RepairResultsTest::clickTogglesExpansion()
@@ -101,15 +119,19 @@ void RepairResultsTest::clickTogglesExpansion()
     QVERIFY(row->isExpanded());
 }
 
-// The failed file row counts among the rows that can carry a result but has
-// no check box, so the box is never fully checked in this tree.
+// The box follows the rows that have a box: every output ticked is fully
+// checked, whatever the failed file row (which has none) says.
 void RepairResultsTest::clickUpdatesSelectAll()
 {
     emit m_window->m_repairTree->itemClicked(fileRow(1)->child(0), 0);
-    QCOMPARE(m_window->checkBox1_2->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(m_window->checkBox1_2->checkState(), Qt::Checked);
     QVERIFY(m_window->SaveRepairBtn->isEnabled());
 
-    for (QTreeWidgetItem* output : {fileRow(0)->child(0), fileRow(0)->child(1), fileRow(1)->child(0)})
+    outputs()[1]->setCheckState(ColName, Qt::Unchecked);
+    emit m_window->m_repairTree->itemClicked(fileRow(1)->child(0), 0);
+    QCOMPARE(m_window->checkBox1_2->checkState(), Qt::PartiallyChecked);
+
+    for (QTreeWidgetItem* output : outputs())
         output->setCheckState(ColName, Qt::Unchecked);
     emit m_window->m_repairTree->itemClicked(fileRow(1)->child(0), 0);
     QCOMPARE(m_window->checkBox1_2->checkState(), Qt::Unchecked);
@@ -120,7 +142,7 @@ void RepairResultsTest::clickUpdatesSelectAll()
 // unchecks everything. Failed and repaired file rows never get a box.
 void RepairResultsTest::selectAllBox()
 {
-    const QList<QTreeWidgetItem*> outputs = {fileRow(0)->child(0), fileRow(0)->child(1), fileRow(1)->child(0)};
+    const QList<QTreeWidgetItem*> outputs = this->outputs();
     outputs[1]->setCheckState(ColName, Qt::Unchecked);
     emit m_window->m_repairTree->itemClicked(outputs[0], 0);
     QCOMPARE(m_window->checkBox1_2->checkState(), Qt::PartiallyChecked);
@@ -150,6 +172,22 @@ void RepairResultsTest::showThumbnailBox()
 
     m_window->ThumbChkbx->click();
     QVERIFY(!fileRow(0)->child(1)->isHidden());
+}
+
+// The advanced repair cancelled from its first dialog leaves no blank
+// preview pane: the placeholder is back.
+void RepairResultsTest::placeholderBackAfterCancelledAdvancedRepair()
+{
+    emit m_window->m_repairTree->itemClicked(fileRow(0)->child(0), 0);
+    QVERIFY(m_window->Preview_Label->isHidden());
+    whenModal([](QWidget* modal) {
+        QVERIFY(modal);
+        modal->findChild<QPushButton*>(QStringLiteral("cancle"))->click();
+    });
+    QMetaObject::invokeMethod(m_window.get(), "OnClickAddReference", Q_ARG(uint, fileRow(2)->text(ColButtonId).toUInt()));
+    QVERIFY(!m_window->Preview_Label->isHidden());
+    QVERIFY(m_window->graphicsView->isHidden());
+    QVERIFY(!m_window->Preview_Label->pixmap(Qt::ReturnByValue).isNull());
 }
 
 QTEST_MAIN(RepairResultsTest)

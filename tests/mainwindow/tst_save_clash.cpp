@@ -2,6 +2,7 @@
 #include "global_state.h"
 #include "mainwindow_run.h"
 #include "mainwindow_save.h"
+#include "repair_finish_dialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +11,23 @@
 #include <QtTest>
 
 using namespace mainwindowsave;
+
+namespace {
+
+// Step: the application's message box, its text logged into `log`, closed.
+ModalStep message(QStringList* log)
+{
+    return [log](QWidget* modal) {
+        auto* box = qobject_cast<repairFinishDialog*>(modal);
+        if (!box)
+            return false;
+        *log << box->repairedLabl->text();
+        box->OkBtn->click();
+        return true;
+    };
+}
+
+} // namespace
 
 // Saving into an existing output folder with the overwrite answer: every
 // output whose file exists there goes through the file-exists prompt.
@@ -25,6 +43,7 @@ private slots:
     void allAnswersAskOnce();
     void renameAllFindsFreeNames();
     void promptClosedSavesNothingForTheFile();
+    void everyFileSkippedIsTold();
     void renamedThumbnailAndHeicStayInTheirFolders();
     void renameStepsOverTakenCopyNames();
     void failedReplaceKeepsTheOldFile();
@@ -179,10 +198,23 @@ void SaveClashTest::renameAllFindsFreeNames()
 void SaveClashTest::promptClosedSavesNothingForTheFile()
 {
     prepare({QStringLiteral("a.jpg")}, {QStringLiteral("a.jpg")});
-    saveWith({escape("AlreadyExistFileDlg")}, false);
+    QStringList messages;
+    saveWith({escape("AlreadyExistFileDlg"), message(&messages)}, false);
     QCOMPARE(readFile(out() + QStringLiteral("a.jpg")), QByteArray("old"));
     QCOMPARE(int(g_state.savedCount), 0);
     QVERIFY(!m_seen.contains(QStringLiteral("SavingFinishDlg")));
+    QCOMPARE(messages, QStringList({QStringLiteral("No files were saved.")}));
+}
+
+// A save that wrote nothing says so instead of ending without a word.
+void SaveClashTest::everyFileSkippedIsTold()
+{
+    prepare({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")}, {QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
+    QStringList messages;
+    saveWith({press("AlreadyExistFileDlg", "SkipAllBtn"), message(&messages)}, false);
+    QCOMPARE(int(g_state.savedCount), 0);
+    QCOMPARE(messages, QStringList({QStringLiteral("No files were saved.")}));
+    QCOMPARE(m_seen.count(QStringLiteral("AlreadyExistFileDlg")), 1);
 }
 
 void SaveClashTest::renamedThumbnailAndHeicStayInTheirFolders()

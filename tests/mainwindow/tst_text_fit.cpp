@@ -9,6 +9,8 @@
 #include "reference_file_dlg.h"
 #include "repair_finish_dialog.h"
 #include "standalone_dialogs.h"
+#include "startup.h"
+#include "virtual_display.h"
 
 #include <QFontInfo>
 #include "text_fit.h"
@@ -22,10 +24,12 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
 QStringList updateFailureMessages();
+constexpr const char* kMonitorDpiVariable = "PICTAVO_TEST_MONITOR_DPI";
 
 // Every window and dialog, in every interface language, shows its texts
 // whole at the scale of this run: the scale is the font DPI the run gets
@@ -54,6 +58,8 @@ void TextFitTest::initTestCase()
     QCOMPARE(QFontInfo(QGuiApplication::font()).family(), QStringLiteral("Roboto"));
     m_scale = float(QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 96.0);
     QVERIFY2(m_scale == 1.0f || m_scale == 1.25f || m_scale == 1.5f, "QT_FONT_DPI must be 96, 120 or 144");
+    if (qEnvironmentVariableIsSet(kMonitorDpiVariable))
+        QVERIFY2(m_scale == g_startScale, "the font DPI does not follow the scale the start chose");
     qInfo("scale %.2f", double(m_scale));
 }
 
@@ -200,11 +206,23 @@ QStringList updateFailureMessages()
     return messages;
 }
 
-// The font DPI decides the scale; a run without one is a run at 1.0.
+// The font DPI decides the scale; a run without one is a run at 1.0. A run
+// for a monitor starts an X server of that DPI and lets the program's start
+// choose the scale and the font DPI.
 int main(int argc, char* argv[])
 {
-    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
+    std::unique_ptr<VirtualDisplay> display;
+    if (qEnvironmentVariableIsSet(kMonitorDpiVariable)) {
+        display = std::make_unique<VirtualDisplay>(qEnvironmentVariable(kMonitorDpiVariable).toUInt());
+        if (!display->error().isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(display->error()));
+            return 1;
+        }
+        g_state.settingsPath = QString::fromLatin1(kSettingsPath);
+        PrepareStartScale();
+    } else if (!qEnvironmentVariableIsSet("QT_FONT_DPI")) {
         qputenv("QT_FONT_DPI", "96");
+    }
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     QApplication app(argc, argv);
     TextFitTest test;

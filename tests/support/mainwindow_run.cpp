@@ -55,6 +55,8 @@ MessageCloser::MessageCloser()
               if (!box)
                   return false;
               messages << box->repairedLabl->text();
+              titles << box->label_8->text();
+              pictures << !box->label_2->pixmap(Qt::ReturnByValue).isNull();
               box->OkBtn->click();
               return true;
           },

@@ -28,6 +28,9 @@ class MessageCloser {
 public:
     MessageCloser();
     QStringList messages;
+    // Each message's title and whether it showed its picture (the tick).
+    QStringList titles;
+    QList<bool> pictures;
 
 private:
     ModalDriver m_driver;

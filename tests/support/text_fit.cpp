@@ -3,7 +3,11 @@
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
+#include <QApplication>
 #include <QFontMetrics>
+#include <QScreen>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -85,7 +89,8 @@ QStringList labelLines(const QLabel* label, const QRect& space, QFont* font, qre
     return lines;
 }
 
-// A later sibling that paints a background over the text hides it.
+// A later sibling that paints a background or a picture (a separator
+// line) over the text hides it.
 QString coveringSibling(const QWidget* widget, const QRect& text)
 {
     const QWidget* parent = widget->parentWidget();
@@ -96,7 +101,9 @@ QString coveringSibling(const QWidget* widget, const QRect& text)
         const auto* sibling = qobject_cast<const QWidget*>(siblings[i]);
         if (!sibling || sibling->isHidden() || sibling->isWindow())
             continue;
-        const bool opaque = sibling->autoFillBackground() || sibling->testAttribute(Qt::WA_StyledBackground);
+        const auto* picture = qobject_cast<const QLabel*>(sibling);
+        const bool opaque = sibling->autoFillBackground() || sibling->testAttribute(Qt::WA_StyledBackground) ||
+                            (picture && !picture->pixmap(Qt::ReturnByValue).isNull());
         if (opaque && sibling->geometry().intersects(text.translated(widget->pos())))
             return QStringLiteral("%1/%2 \"%3\" is covered by %4")
                 .arg(widget->window()->metaObject()->className(), widget->objectName(),
@@ -126,6 +133,23 @@ QString labelMisfit(const QLabel* label)
     return describe(label, lines.join(QLatin1Char('|')), need, space.size());
 }
 
+// A tree whose columns are wider than its view cuts the last of them. Only
+// a tree on screen has its view laid out.
+QString treeMisfit(const QTreeView* tree)
+{
+    if (!tree->isVisible())
+        return QString();
+    const QHeaderView* header = tree->header();
+    const int need = header->length();
+    const int have = tree->viewport()->width();
+    if (need <= have)
+        return QString();
+    return QStringLiteral("%1/%2 columns need %3, have %4")
+        .arg(tree->window()->metaObject()->className(), tree->objectName())
+        .arg(need)
+        .arg(have);
+}
+
 QString buttonMisfit(const QAbstractButton* button)
 {
     if (button->text().isEmpty())
@@ -151,6 +175,87 @@ QString buttonMisfit(const QAbstractButton* button)
     return describe(button, text, need, have);
 }
 
+
+// The baseline and the left and right ends of the ink of a label's first
+// line, in its parent's coordinates, as the label lays it out (vertically
+// centred unless aligned otherwise).
+struct TextLine {
+    int baseline, left, right;
+};
+
+TextLine labelLine(const QLabel* label)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(label->font());
+    if (Qt::mightBeRichText(label->text()))
+        document.setHtml(label->text());
+    else
+        document.setPlainText(label->text());
+    const QRect space = label->contentsRect();
+    document.setTextWidth(label->wordWrap() ? space.width() : -1);
+    document.documentLayout(); // lays the text out
+    const QTextLayout* layout = document.begin().layout();
+    if (layout->lineCount() == 0)
+        return {space.top(), space.left(), space.left()};
+    const QTextLine line = layout->lineAt(0);
+    int top = space.top();
+    if (label->alignment() & Qt::AlignVCenter)
+        top += (space.height() - int(document.size().height())) / 2;
+    else if (label->alignment() & Qt::AlignBottom)
+        top += space.height() - int(document.size().height());
+    const QPoint origin = label->pos();
+    return {origin.y() + top + qRound(line.y() + line.ascent()), origin.x() + space.left() + qRound(line.x()),
+            origin.x() + space.left() + qRound(line.x() + line.naturalTextWidth())};
+}
+
+// The same for a flat button's text, which its style centres.
+TextLine buttonLine(const QAbstractButton* button)
+{
+    const QFontMetrics metrics(button->font());
+    const QRect rect = button->geometry();
+    const int width = metrics.horizontalAdvance(button->text());
+    const int top = rect.top() + (rect.height() - metrics.height()) / 2;
+    const int left = rect.left() + (rect.width() - width) / 2;
+    return {top + metrics.ascent(), left, left + width};
+}
+
+// A link (a flat, underlined button) that is part of a sentence: the label
+// right of it on the same line must start after it, on the same baseline,
+// and the link is underlined.
+QString linkMisfit(const QPushButton* link)
+{
+    if (!link->isFlat() || link->text().isEmpty() || !link->parentWidget())
+        return QString();
+    const QLabel* sentence = nullptr;
+    for (const QLabel* label : link->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect r = label->geometry();
+        if (label->isHidden() || label->text().trimmed().isEmpty() || r.left() < link->geometry().center().x())
+            continue;
+        if (r.top() <= link->geometry().bottom() && r.bottom() >= link->geometry().top() &&
+            (!sentence || r.left() < sentence->geometry().left()))
+            sentence = label;
+    }
+    if (!sentence)
+        return QString();
+    const QString where = QStringLiteral("%1/%2 \"%3\" ").arg(link->window()->metaObject()->className(),
+                                                             link->objectName(), link->text());
+    if (!link->font().underline())
+        return where + QStringLiteral("is not underlined");
+    const TextLine before = buttonLine(link);
+    const TextLine after = labelLine(sentence);
+    // A gap of a space at least; baselines one pixel apart at most (two at
+    // the larger scales, where rounding doubles).
+    const int gap = qRound(2 * qApp->primaryScreen()->logicalDotsPerInchY() / 96.0);
+    if (before.right + gap > after.left)
+        return where + QStringLiteral("runs %1 px into %2").arg(before.right + gap - after.left).arg(sentence->objectName());
+    if (qAbs(before.baseline - after.baseline) > gap / 2 + (gap > 2))
+        return where + QStringLiteral("sits %1 px off the baseline of %2")
+                           .arg(before.baseline - after.baseline)
+                           .arg(sentence->objectName());
+    return QString();
+}
+
 } // namespace
 
 QStringList TextsThatDoNotFit(QWidget* root)
@@ -167,6 +272,10 @@ QStringList TextsThatDoNotFit(QWidget* root)
             misfit = labelMisfit(label);
         else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
             misfit = buttonMisfit(button);
+        if (const auto* link = qobject_cast<const QPushButton*>(widget); link && misfit.isEmpty())
+            misfit = linkMisfit(link);
+        else if (const auto* tree = qobject_cast<const QTreeView*>(widget))
+            misfit = treeMisfit(tree);
         if (!misfit.isEmpty())
             misfits << misfit;
     }

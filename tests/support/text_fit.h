@@ -10,5 +10,8 @@ class QWidget;
 // texts that a later sibling paints its background over. Widgets that are
 // explicitly hidden or show a picture are left out. Each entry names the
 // widget, its text and the space it needs against the space it has, or the
-// widget that covers it.
+// widget that covers it. A tree view whose columns do not fit its view
+// (the last one is cut) is named with the width they need, and so is a link
+// (a flat underlined button) that overlaps the sentence it starts or sits
+// off its baseline.
 QStringList TextsThatDoNotFit(QWidget* root);

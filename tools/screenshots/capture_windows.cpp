@@ -3,8 +3,8 @@
 //   capture_windows <language code> <output folder>
 // or saves the whole display (the program started on its own):
 //   capture_windows --screen <file>
-// The scale is the font DPI of the process (QT_FONT_DPI = scale x 96), as
-// the program sets it. Run through capture.sh, which provides the display.
+// The scale and the font DPI are chosen from the display as the program's
+// start chooses them. Run through capture.sh, which provides the display.
 
 #include "about_dlg.h"
 #include "browse_repair_dlg.h"
@@ -17,6 +17,7 @@
 #include "q_show_update.h"
 #include "reference_file_dlg.h"
 #include "standalone_dialogs.h"
+#include "startup.h"
 #include "translation_folder.h"
 
 #include <QApplication>
@@ -137,6 +138,8 @@ void captureDialogs()
 
 int main(int argc, char* argv[])
 {
+    g_state.settingsPath = QString::fromLatin1(kSettingsPath);
+    PrepareStartScale();
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     QApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--screen")
@@ -156,8 +159,7 @@ int main(int argc, char* argv[])
     }
     InstallLanguage(*FindLanguage(type));
     SetLanguageFlags(type);
-    const float scale = float(QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 96.0);
-    g_startScale = scale;
+    const float scale = g_startScale;
     g_state.uiScale = scale;
 
     QDir(QString::fromLocal8Bit(argv[2])).mkpath(QStringLiteral("."));

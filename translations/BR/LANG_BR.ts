@@ -364,8 +364,8 @@ Deseja voltar à tela anterior?</translation>
         <translation>Reparo avançado</translation>
     </message>
     <message>
-        <source>Aborted</source>
-        <translation>Interrompido</translation>
+        <source>Not processed</source>
+        <translation>Não processado</translation>
     </message>
     <message>
         <source>Repair process completed.
@@ -414,7 +414,7 @@ Miniaturas são imagens pequenas de JPEGs grandes.</translation>
 
 Use this option to repair severely damaged JPEG. 
 Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Reparo avançado
 
 Use esta opção para reparar JPEGs muito danificados. 
@@ -432,7 +432,7 @@ Use esta opção para reparar imagens HEIC muito danificadas.
 Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation>
     </message>
     <message>
-        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> do mesmo formato. O exemplo e o HEIC danificado não são alterados durante o reparo.</translation>
     </message>
     <message>
@@ -442,6 +442,10 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
     <message>
         <source>Repair process stopped.</source>
         <translation>Reparo interrompido.</translation>
+    </message>
+    <message>
+        <source>No files were saved.</source>
+        <translation>Nenhum arquivo foi salvo.</translation>
     </message>
 </context>
 <context>
@@ -746,8 +750,8 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
 <context>
     <name>StopDlg</name>
     <message>
-        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
-        <translation>Não será possível retomar o processo. Todas as alterações serão descartadas.</translation>
+        <source>You can&apos;t resume the process from this point. The photos repaired so far are kept.</source>
+        <translation>Não será possível retomar o processo. As fotos reparadas até agora são mantidas.</translation>
     </message>
     <message>
         <source>Stop Repair</source>
@@ -779,6 +783,10 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Repair Stopped</source>
+        <translation>Reparo interrompido</translation>
     </message>
 </context>
 </TS>

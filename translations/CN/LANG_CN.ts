@@ -364,8 +364,8 @@ Do you want to go back to previous screen?</source>
         <translation>高级修复</translation>
     </message>
     <message>
-        <source>Aborted</source>
-        <translation>已中止</translation>
+        <source>Not processed</source>
+        <translation>未处理</translation>
     </message>
     <message>
         <source>Repair process completed.
@@ -414,7 +414,7 @@ Thumbnails are small sized images of large JPEGs.</source>
 
 Use this option to repair severely damaged JPEG. 
 Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>高级修复
 
 此选项用于修复严重损坏的 JPEG。
@@ -432,7 +432,7 @@ Click Next to add a &apos; sample HEIC image</source>
 单击“下一步”添加相同格式的 &apos; 示例 HEIC 图像</translation>
     </message>
     <message>
-        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>。修复过程中，示例文件和损坏的 HEIC 均保持不变。</translation>
     </message>
     <message>
@@ -442,6 +442,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>Repair process stopped.</source>
         <translation>修复已停止。</translation>
+    </message>
+    <message>
+        <source>No files were saved.</source>
+        <translation>未保存任何文件。</translation>
     </message>
 </context>
 <context>
@@ -746,8 +750,8 @@ Click Next to add a &apos; sample HEIC image</source>
 <context>
     <name>StopDlg</name>
     <message>
-        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
-        <translation>此过程无法从当前位置继续。所有更改都将被放弃。</translation>
+        <source>You can&apos;t resume the process from this point. The photos repaired so far are kept.</source>
+        <translation>此过程无法从当前位置继续。已修复的照片将会保留。</translation>
     </message>
     <message>
         <source>Stop Repair</source>
@@ -779,6 +783,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Repair Stopped</source>
+        <translation>修复已停止</translation>
     </message>
 </context>
 </TS>

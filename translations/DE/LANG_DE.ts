@@ -368,8 +368,8 @@ Möchten Sie zur vorherigen Ansicht zurückkehren?</translation>
         <translation>Erweiterte Reparatur</translation>
     </message>
     <message>
-        <source>Aborted</source>
-        <translation>Abgebrochen</translation>
+        <source>Not processed</source>
+        <translation>Nicht verarbeitet</translation>
     </message>
     <message>
         <source>Repair process completed.
@@ -418,7 +418,7 @@ Sie sind kleine Bilder großer JPEG-Dateien.</translation>
 
 Use this option to repair severely damaged JPEG. 
 Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Erweiterte Reparatur
 
 Mit dieser Option reparieren Sie stark beschädigte JPEGs. 
@@ -436,12 +436,16 @@ Mit dieser Option reparieren Sie stark beschädigte HEIC-Bilder.
 Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
     </message>
     <message>
-        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> desselben Formats hinzuzufügen. Das Beispiel und das beschädigte HEIC bleiben bei der Reparatur unverändert.</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
         <translation>Das Tool konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>No files were saved.</source>
+        <translation>Es wurden keine Dateien gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -746,8 +750,8 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
 <context>
     <name>StopDlg</name>
     <message>
-        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
-        <translation>Der Vorgang kann ab hier nicht fortgesetzt werden. Alle Änderungen werden verworfen.</translation>
+        <source>You can&apos;t resume the process from this point. The photos repaired so far are kept.</source>
+        <translation>Der Vorgang kann ab hier nicht fortgesetzt werden. Die bisher reparierten Fotos bleiben erhalten.</translation>
     </message>
     <message>
         <source>Stop Repair</source>
@@ -779,6 +783,10 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Repair Stopped</source>
+        <translation>Reparatur angehalten</translation>
     </message>
 </context>
 </TS>

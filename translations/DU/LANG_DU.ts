@@ -364,8 +364,8 @@ Wilt u teruggaan naar het vorige scherm?</translation>
         <translation>Geavanceerde reparatie</translation>
     </message>
     <message>
-        <source>Aborted</source>
-        <translation>Afgebroken</translation>
+        <source>Not processed</source>
+        <translation>Niet verwerkt</translation>
     </message>
     <message>
         <source>Repair process completed.
@@ -414,7 +414,7 @@ Miniaturen zijn kleine afbeeldingen van grote JPEG&apos;s.</translation>
 
 Use this option to repair severely damaged JPEG. 
 Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Geavanceerde reparatie
 
 Gebruik deze optie om zwaar beschadigde JPEG&apos;s te repareren. 
@@ -432,7 +432,7 @@ Gebruik deze optie om zwaar beschadigde HEIC-afbeeldingen te repareren.
 Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
     </message>
     <message>
-        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> van hetzelfde formaat toe te voegen. Het voorbeeld en de beschadigde HEIC blijven tijdens de reparatie ongewijzigd.</translation>
     </message>
     <message>
@@ -442,6 +442,10 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
     <message>
         <source>Repair process stopped.</source>
         <translation>Reparatie gestopt.</translation>
+    </message>
+    <message>
+        <source>No files were saved.</source>
+        <translation>Er zijn geen bestanden opgeslagen.</translation>
     </message>
 </context>
 <context>
@@ -746,8 +750,8 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
 <context>
     <name>StopDlg</name>
     <message>
-        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
-        <translation>Het proces kan vanaf hier niet worden hervat. Alle wijzigingen gaan verloren.</translation>
+        <source>You can&apos;t resume the process from this point. The photos repaired so far are kept.</source>
+        <translation>Het proces kan vanaf hier niet worden hervat. De tot nu toe gerepareerde foto&apos;s blijven bewaard.</translation>
     </message>
     <message>
         <source>Stop Repair</source>
@@ -779,6 +783,10 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Repair Stopped</source>
+        <translation>Reparatie gestopt</translation>
     </message>
 </context>
 </TS>

@@ -364,8 +364,8 @@ Do you want to go back to previous screen?</source>
         <translation>Reparación avanzada</translation>
     </message>
     <message>
-        <source>Aborted</source>
-        <translation>Cancelado</translation>
+        <source>Not processed</source>
+        <translation>No procesado</translation>
     </message>
     <message>
         <source>Repair process completed.
@@ -414,7 +414,7 @@ Son imágenes pequeñas de JPEG grandes.</translation>
 
 Use this option to repair severely damaged JPEG. 
 Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Reparación avanzada
 
 Use esta opción para reparar archivos JPEG muy dañados. 
@@ -432,7 +432,7 @@ Use esta opción para reparar imágenes HEIC muy dañadas.
 Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translation>
     </message>
     <message>
-        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> del mismo formato. La muestra y el HEIC dañado no se modifican durante la reparación.</translation>
     </message>
     <message>
@@ -442,6 +442,10 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
     <message>
         <source>Repair process stopped.</source>
         <translation>Reparación detenida.</translation>
+    </message>
+    <message>
+        <source>No files were saved.</source>
+        <translation>No se guardó ningún archivo.</translation>
     </message>
 </context>
 <context>
@@ -746,8 +750,8 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
 <context>
     <name>StopDlg</name>
     <message>
-        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
-        <translation>No podrá reanudar el proceso desde este punto. Se descartarán todos los cambios.</translation>
+        <source>You can&apos;t resume the process from this point. The photos repaired so far are kept.</source>
+        <translation>No podrá reanudar el proceso desde este punto. Las fotos reparadas hasta ahora se conservan.</translation>
     </message>
     <message>
         <source>Stop Repair</source>
@@ -779,6 +783,10 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Repair Stopped</source>
+        <translation>Reparación detenida</translation>
     </message>
 </context>
 </TS>

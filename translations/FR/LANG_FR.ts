@@ -364,8 +364,8 @@ Voulez-vous revenir à l&apos;écran précédent ?</translation>
         <translation>Réparation avancée</translation>
     </message>
     <message>
-        <source>Aborted</source>
-        <translation>Interrompu</translation>
+        <source>Not processed</source>
+        <translation>Non traité</translation>
     </message>
     <message>
         <source>Repair process completed.
@@ -414,7 +414,7 @@ Les miniatures sont de petites images de grands JPEG.</translation>
 
 Use this option to repair severely damaged JPEG. 
 Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Réparation avancée
 
 Cette option répare les JPEG gravement endommagés. 
@@ -432,7 +432,7 @@ Cette option répare les images HEIC gravement endommagées.
 Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translation>
     </message>
     <message>
-        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> du même format. L&apos;exemple et l&apos;image HEIC endommagée restent inchangés pendant la réparation.</translation>
     </message>
     <message>
@@ -442,6 +442,10 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
     <message>
         <source>Repair process stopped.</source>
         <translation>Réparation arrêtée.</translation>
+    </message>
+    <message>
+        <source>No files were saved.</source>
+        <translation>Aucun fichier n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -746,8 +750,8 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
 <context>
     <name>StopDlg</name>
     <message>
-        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
-        <translation>Le processus ne pourra pas être repris. Toutes les modifications seront perdues.</translation>
+        <source>You can&apos;t resume the process from this point. The photos repaired so far are kept.</source>
+        <translation>Le processus ne pourra pas être repris. Les photos déjà réparées sont conservées.</translation>
     </message>
     <message>
         <source>Stop Repair</source>
@@ -779,6 +783,10 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Repair Stopped</source>
+        <translation>Réparation arrêtée</translation>
     </message>
 </context>
 </TS>

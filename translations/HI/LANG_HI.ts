@@ -364,8 +364,8 @@ Do you want to go back to previous screen?</source>
         <translation>उन्नत सुधार</translation>
     </message>
     <message>
-        <source>Aborted</source>
-        <translation>रद्द किया गया</translation>
+        <source>Not processed</source>
+        <translation>संसाधित नहीं</translation>
     </message>
     <message>
         <source>Repair process completed.
@@ -414,7 +414,7 @@ Thumbnails are small sized images of large JPEGs.</source>
 
 Use this option to repair severely damaged JPEG. 
 Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>उन्नत सुधार
 
 बुरी तरह क्षतिग्रस्त JPEG सुधारने के लिए इस विकल्प का उपयोग करें। 
@@ -432,7 +432,7 @@ Click Next to add a &apos; sample HEIC image</source>
 आगे पर क्लिक करके समान फ़ॉर्मेट की &apos; नमूना HEIC छवि</translation>
     </message>
     <message>
-        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> जोड़ें। सुधार के दौरान नमूना और क्षतिग्रस्त HEIC अपरिवर्तित रहती हैं।</translation>
     </message>
     <message>
@@ -442,6 +442,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>Repair process stopped.</source>
         <translation>सुधार रोक दिया गया।</translation>
+    </message>
+    <message>
+        <source>No files were saved.</source>
+        <translation>कोई फ़ाइल सहेजी नहीं गई।</translation>
     </message>
 </context>
 <context>
@@ -746,8 +750,8 @@ Click Next to add a &apos; sample HEIC image</source>
 <context>
     <name>StopDlg</name>
     <message>
-        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
-        <translation>यहाँ से प्रक्रिया फिर से शुरू नहीं की जा सकती। सभी बदलाव हटा दिए जाएँगे।</translation>
+        <source>You can&apos;t resume the process from this point. The photos repaired so far are kept.</source>
+        <translation>यहाँ से प्रक्रिया फिर से शुरू नहीं की जा सकती। अब तक सुधारी गई फ़ोटो रखी जाती हैं।</translation>
     </message>
     <message>
         <source>Stop Repair</source>
@@ -779,6 +783,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Repair Stopped</source>
+        <translation>सुधार रोका गया</translation>
     </message>
 </context>
 </TS>

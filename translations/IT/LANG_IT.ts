@@ -364,8 +364,8 @@ Tornare alla schermata precedente?</translation>
         <translation>Riparazione avanzata</translation>
     </message>
     <message>
-        <source>Aborted</source>
-        <translation>Interrotto</translation>
+        <source>Not processed</source>
+        <translation>Non elaborato</translation>
     </message>
     <message>
         <source>Repair process completed.
@@ -414,7 +414,7 @@ Sono piccole copie di JPEG grandi.</translation>
 
 Use this option to repair severely damaged JPEG. 
 Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Riparazione avanzata
 
 Usa questa opzione per riparare JPEG gravemente danneggiati. 
@@ -432,7 +432,7 @@ Usa questa opzione per riparare immagini HEIC gravemente danneggiate.
 Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</translation>
     </message>
     <message>
-        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> dello stesso formato. L&apos;esempio e l&apos;HEIC danneggiato non vengono modificati durante la riparazione.</translation>
     </message>
     <message>
@@ -442,6 +442,10 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
     <message>
         <source>Repair process stopped.</source>
         <translation>Riparazione interrotta.</translation>
+    </message>
+    <message>
+        <source>No files were saved.</source>
+        <translation>Nessun file è stato salvato.</translation>
     </message>
 </context>
 <context>
@@ -746,8 +750,8 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
 <context>
     <name>StopDlg</name>
     <message>
-        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
-        <translation>Non sarà possibile riprendere il processo. Tutte le modifiche andranno perse.</translation>
+        <source>You can&apos;t resume the process from this point. The photos repaired so far are kept.</source>
+        <translation>Non sarà possibile riprendere il processo. Le foto già riparate vengono conservate.</translation>
     </message>
     <message>
         <source>Stop Repair</source>
@@ -779,6 +783,10 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Repair Stopped</source>
+        <translation>Riparazione interrotta</translation>
     </message>
 </context>
 </TS>

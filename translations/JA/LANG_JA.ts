@@ -364,8 +364,8 @@ Do you want to go back to previous screen?</source>
         <translation>高度な修復</translation>
     </message>
     <message>
-        <source>Aborted</source>
-        <translation>中止</translation>
+        <source>Not processed</source>
+        <translation>未処理</translation>
     </message>
     <message>
         <source>Repair process completed.
@@ -414,7 +414,7 @@ Thumbnails are small sized images of large JPEGs.</source>
 
 Use this option to repair severely damaged JPEG. 
 Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>高度な修復
 
 ひどく破損した JPEG を修復するためのオプションです。
@@ -432,7 +432,7 @@ Click Next to add a &apos; sample HEIC image</source>
 [次へ] をクリックし、同じ形式の &apos; サンプル HEIC 画像</translation>
     </message>
     <message>
-        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation> を追加してください。修復中、サンプルと破損した HEIC は変更されません。</translation>
     </message>
     <message>
@@ -442,6 +442,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>Repair process stopped.</source>
         <translation>修復を停止しました。</translation>
+    </message>
+    <message>
+        <source>No files were saved.</source>
+        <translation>ファイルは保存されませんでした。</translation>
     </message>
 </context>
 <context>
@@ -746,8 +750,8 @@ Click Next to add a &apos; sample HEIC image</source>
 <context>
     <name>StopDlg</name>
     <message>
-        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
-        <translation>ここから処理を再開することはできません。変更内容はすべて破棄されます。</translation>
+        <source>You can&apos;t resume the process from this point. The photos repaired so far are kept.</source>
+        <translation>ここから処理を再開することはできません。ここまでに修復された写真は保持されます。</translation>
     </message>
     <message>
         <source>Stop Repair</source>
@@ -779,6 +783,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Repair Stopped</source>
+        <translation>修復停止</translation>
     </message>
 </context>
 </TS>

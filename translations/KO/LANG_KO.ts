@@ -364,8 +364,8 @@ Do you want to go back to previous screen?</source>
         <translation>고급 복구</translation>
     </message>
     <message>
-        <source>Aborted</source>
-        <translation>중단됨</translation>
+        <source>Not processed</source>
+        <translation>처리되지 않음</translation>
     </message>
     <message>
         <source>Repair process completed.
@@ -414,7 +414,7 @@ Thumbnails are small sized images of large JPEGs.</source>
 
 Use this option to repair severely damaged JPEG. 
 Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device.The sample and the damaged JPEGs remain unchanged during repair process.</source>
+shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>고급 복구
 
 심하게 손상된 JPEG를 복구하는 옵션입니다. 
@@ -432,7 +432,7 @@ Click Next to add a &apos; sample HEIC image</source>
 [다음]을 클릭하여 같은 형식의 &apos; 샘플 HEIC 이미지</translation>
     </message>
     <message>
-        <source> of the same format.The sample and the damaged HEIC remain unchanged during repair process.</source>
+        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>를 추가하세요. 복구 중에 샘플과 손상된 HEIC는 변경되지 않습니다.</translation>
     </message>
     <message>
@@ -442,6 +442,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>Repair process stopped.</source>
         <translation>복구가 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>No files were saved.</source>
+        <translation>저장된 파일이 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -746,8 +750,8 @@ Click Next to add a &apos; sample HEIC image</source>
 <context>
     <name>StopDlg</name>
     <message>
-        <source>You can&apos;t resume the process from this point. All the changes will be discarded.</source>
-        <translation>여기서부터는 작업을 다시 시작할 수 없습니다. 모든 변경 내용이 삭제됩니다.</translation>
+        <source>You can&apos;t resume the process from this point. The photos repaired so far are kept.</source>
+        <translation>여기서부터는 작업을 다시 시작할 수 없습니다. 지금까지 복구된 사진은 유지됩니다.</translation>
     </message>
     <message>
         <source>Stop Repair</source>
@@ -779,6 +783,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Repair Stopped</source>
+        <translation>복구 중지됨</translation>
     </message>
 </context>
 </TS>

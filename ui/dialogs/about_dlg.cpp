@@ -1,5 +1,6 @@
 #include "about_dlg.h"
 
+#include "keyboard_answers.h"
 #include "about_dlg_layout.h"
 #include "global_state.h"
 #include "window_frame.h"
@@ -64,6 +65,9 @@ AboutDlg::AboutDlg(QWidget* parent) : QDialog(parent), m_dragOffset(0, 0)
     SetSupportLink();
     connect(LicenseButton, SIGNAL(clicked()), this, SLOT(OpenLicense()));
     connect(SupportLinkBtn, SIGNAL(clicked()), this, SLOT(OpenSupport()));
+    setKeyboardAnswers(this, CloseButton, nullptr, {CloseButton, LicenseButton, SupportLinkBtn});
+    keepFocusOnClick(LicenseButton);
+    keepFocusOnClick(SupportLinkBtn);
 
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(tr("Pictavo"));

@@ -1,5 +1,6 @@
 #include "advanced_repair_dlg.h"
 
+#include "keyboard_answers.h"
 #include "dialog_layouts.h"
 #include "global_state.h"
 #include "reference_file_dlg.h"
@@ -36,6 +37,7 @@ AdvancedRepairDlg::AdvancedRepairDlg(BrowseRepairDlg* owner, QString path, Refer
 
     connect(NextBtn, SIGNAL(clicked()), this, SLOT(OnclickedNextDialog()));
     connect(cancle, SIGNAL(clicked()), this, SLOT(OnCancle()));
+    setKeyboardAnswers(this, NextBtn, cancle, {NextBtn, cancle});
 
     frame->setStyleSheet(QLatin1String(kPanelStyle));
     label_4->setStyleSheet(QLatin1String(kPanelStyle));

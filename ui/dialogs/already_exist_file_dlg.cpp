@@ -1,5 +1,6 @@
 #include "already_exist_file_dlg.h"
 
+#include "keyboard_answers.h"
 #include "global_state.h"
 #include "save_dialog_layouts.h"
 #include "save_names.h"
@@ -24,6 +25,9 @@ AlreadyExistFileDlg::AlreadyExistFileDlg(QWidget* parent)
     connect(m_ui->RenameAllBtn, SIGNAL(clicked()), this, SLOT(OnRenameAllButton()));
     connect(m_ui->OverwriteAllBtn, SIGNAL(clicked()), this, SLOT(OnOverwriteAllButton()));
     connect(m_ui->SkipAllBtn, SIGNAL(clicked()), this, SLOT(OnSkipAllButton()));
+    setKeyboardAnswers(this, m_ui->RenameBtn, nullptr,
+                       {m_ui->RenameBtn, m_ui->OverwriteBtn, m_ui->SkipBtn, m_ui->RenameAllBtn, m_ui->OverwriteAllBtn,
+                        m_ui->SkipAllBtn, m_ui->RenameFileText});
 }
 
 AlreadyExistFileDlg::~AlreadyExistFileDlg()
@@ -77,6 +81,7 @@ void AlreadyExistFileDlg::showEvent(QShowEvent* event)
     g_state.renameAll = 0;
     g_state.skipAll = 0;
     ProposeNewName();
+    m_ui->RenameBtn->setFocus();
     QDialog::showEvent(event);
 }
 

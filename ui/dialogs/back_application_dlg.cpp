@@ -1,5 +1,6 @@
 #include "back_application_dlg.h"
 
+#include "keyboard_answers.h"
 #include "dialog_layouts.h"
 
 BackApplicationDlg::BackApplicationDlg(QWidget* parent)
@@ -8,6 +9,7 @@ BackApplicationDlg::BackApplicationDlg(QWidget* parent)
     applyTexts();
     connect(YesBtn, SIGNAL(clicked()), this, SLOT(CloseApplication()));
     connect(NoBtn, SIGNAL(clicked()), this, SLOT(CloseApplication()));
+    setKeyboardAnswers(this, YesBtn, nullptr, {YesBtn, NoBtn});
 }
 
 BackApplicationDlg::~BackApplicationDlg() = default;

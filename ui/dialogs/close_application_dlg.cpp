@@ -1,5 +1,6 @@
 #include "close_application_dlg.h"
 
+#include "keyboard_answers.h"
 #include "dialog_layouts.h"
 
 CloseApplicationDlg::CloseApplicationDlg(QWidget* parent)
@@ -8,6 +9,7 @@ CloseApplicationDlg::CloseApplicationDlg(QWidget* parent)
     applyTexts();
     connect(YesBtn, SIGNAL(clicked()), this, SLOT(CloseApplication()));
     connect(NoBtn, SIGNAL(clicked()), this, SLOT(CloseApplication()));
+    setKeyboardAnswers(this, YesBtn, nullptr, {YesBtn, NoBtn});
 }
 
 CloseApplicationDlg::~CloseApplicationDlg() = default;

@@ -1,5 +1,6 @@
 #include "folder_exist.h"
 
+#include "keyboard_answers.h"
 #include "global_state.h"
 #include "save_dialog_layouts.h"
 #include "save_names.h"
@@ -23,6 +24,7 @@ FolderExist::FolderExist()
     connect(RenameBtn, SIGNAL(clicked()), this, SLOT(RenameProc()));
     connect(OverwriteBtn, SIGNAL(clicked()), this, SLOT(OverWriteProc()));
     connect(CancelBtn, SIGNAL(clicked()), this, SLOT(CancelProc()));
+    setKeyboardAnswers(this, RenameBtn, CancelBtn, {RenameBtn, OverwriteBtn, CancelBtn, RenameToText});
 }
 
 FolderExist::~FolderExist() = default;
@@ -56,6 +58,7 @@ void FolderExist::SetLanguageGeometry()
 void FolderExist::showEvent(QShowEvent* event)
 {
     ProposeFolderName();
+    RenameBtn->setFocus();
     QDialog::showEvent(event);
 }
 

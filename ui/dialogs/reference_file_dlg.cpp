@@ -1,5 +1,6 @@
 #include "reference_file_dlg.h"
 
+#include "keyboard_answers.h"
 #include "dialog_layouts.h"
 #include "global_state.h"
 
@@ -35,6 +36,8 @@ ReferenceFileDlg::ReferenceFileDlg(BrowseRepairDlg* owner, QString path)
 
     connect(RefBrowse_Btn, SIGNAL(clicked()), this, SLOT(OnBrowseRefrenceFile()));
     connect(cancle, SIGNAL(clicked()), this, SLOT(OnCancle()));
+    setKeyboardAnswers(this, RefRepairBtn, cancle, {RefBrowse_Btn, refe_CheckBox, RefRepairBtn, cancle});
+    keepFocusOnClick(RefBrowse_Btn);
 
     label_4->setStyleSheet(QLatin1String(kPanelStyle));
     frame->setStyleSheet(QLatin1String(kPanelStyle));
@@ -113,6 +116,9 @@ void ReferenceFileDlg::OnBrowseRefrenceFile()
     }
     RefPath_Edit->setText(g_state.samplePath);
     RefRepairBtn->setEnabled(!g_state.samplePath.isEmpty());
+    // Return now repairs with the chosen sample.
+    if (RefRepairBtn->isEnabled())
+        RefRepairBtn->setFocus();
 }
 
 void ReferenceFileDlg::OnHideDialog()

@@ -1,5 +1,6 @@
 #include "repair_finish_dialog.h"
 
+#include "keyboard_answers.h"
 #include "dialog_layouts.h"
 #include "global_state.h"
 #include "window_frame.h"
@@ -33,13 +34,14 @@ repairFinishDialog::repairFinishDialog(QWidget* parent)
     }
     applyTexts();
     connect(OkBtn, SIGNAL(clicked()), this, SLOT(OnOK()));
+    setKeyboardAnswers(this, OkBtn, nullptr, {OkBtn});
 }
 
 repairFinishDialog::~repairFinishDialog() = default;
 
 void repairFinishDialog::applyTexts()
 {
-    applyHeaderLook(label_8, tr("Repair Complete"));
+    applyHeaderLook(label_8, m_stopped ? tr("Repair Stopped") : tr("Repair Complete"));
     OkBtn->setFont(headerFont());
     OkBtn->setText(tr("OK"));
 }
@@ -48,6 +50,13 @@ void repairFinishDialog::SetLanguageGeometry()
 {
     m_geometry = repairFinishLayout(layoutLanguage());
     applyDialogLayout(this, m_geometry);
+}
+
+void repairFinishDialog::ShowAsStopped()
+{
+    m_stopped = true;
+    label_2->clear();
+    applyTexts();
 }
 
 void repairFinishDialog::OnOK()

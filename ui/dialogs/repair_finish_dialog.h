@@ -14,6 +14,8 @@ public:
     ~repairFinishDialog() override;
 
     void SetLanguageGeometry();
+    // The look of a run the user stopped: the stopped title and no tick.
+    void ShowAsStopped();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -26,6 +28,7 @@ private:
     void applyTexts();
 
     DialogLayout m_geometry;
+    bool m_stopped = false;
 };
 
 // Tells the user something: a message box with `title`, `message` and the

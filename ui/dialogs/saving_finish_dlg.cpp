@@ -1,5 +1,6 @@
 #include "saving_finish_dlg.h"
 
+#include "keyboard_answers.h"
 #include "global_state.h"
 #include "save_dialog_layouts.h"
 #include "shell_open.h"
@@ -38,6 +39,8 @@ SavingFinishDlg::SavingFinishDlg(QWidget* parent, QString savedFolder)
     g_state.dialogPath = savedFolder;
     ViewSavedFiles->setStyleSheet(QStringLiteral("border:none"));
     connect(ViewSavedFiles, SIGNAL(clicked()), this, SLOT(ShowDestPath()));
+    setKeyboardAnswers(this, OkBtn, nullptr, {OkBtn, ViewSavedFiles});
+    keepFocusOnClick(ViewSavedFiles);
 }
 
 SavingFinishDlg::~SavingFinishDlg() = default;

@@ -1,5 +1,6 @@
 #include "stop_dlg.h"
 
+#include "keyboard_answers.h"
 #include "dialog_layouts.h"
 
 namespace {
@@ -31,6 +32,7 @@ StopDlg::StopDlg(QWidget* parent)
     applyImageStyle(label_5, QStringLiteral("border-image:url(:/images/96-DPI/Help.png);"));
 
     connect(OkBtn, SIGNAL(clicked()), this, SLOT(OnCancle()));
+    setKeyboardAnswers(this, OkBtn_2, nullptr, {OkBtn_2, OkBtn});
 }
 
 StopDlg::~StopDlg() = default;
@@ -38,7 +40,7 @@ StopDlg::~StopDlg() = default;
 void StopDlg::applyTexts()
 {
     label_6->setFont(bodyFont());
-    label_6->setText(tr("You can't resume the process from this point. All the changes will be discarded."));
+    label_6->setText(tr("You can't resume the process from this point. The photos repaired so far are kept."));
     applyHeaderLook(label_8, tr("Stop Repair"));
     label_2->setFont(bodyFont());
     label_2->setText(tr("Do you want to stop the current process?"));

@@ -10,7 +10,7 @@
 #include "stop_dlg.h"
 #include "my_tree_widget.h"
 #include "settings_store.h"
-#include "start_scale.h"
+#include "scale_steps.h"
 #include "tree_style_sheet.h"
 #include "window_frame.h"
 
@@ -195,10 +195,12 @@ void BrowseRepairDlg::SetupRepairTree()
     for (int column : {2, 4, 5, 6})
         m_repairTree->setColumnHidden(column, true);
 
+    // The three columns together stay inside the tree's view, so none is cut
+    // and no horizontal scroll bar shows; Dutch needs a wider Type column.
     const bool dutch = g_state.langDutch != 0;
     m_repairTree->header()->resizeSection(0, scaledLength(150, scale));
-    m_repairTree->header()->resizeSection(1, scaledLength(dutch ? 180 : 140, scale));
-    m_repairTree->header()->resizeSection(3, scaledLength(dutch ? 95 : 90, scale));
+    m_repairTree->header()->resizeSection(1, scaledLength(dutch ? 160 : 140, scale));
+    m_repairTree->header()->resizeSection(3, scaledLength(90, scale));
     m_repairTree->setFont(QFont(QStringLiteral("Segoe UI"), 10));
     m_repairTree->setStyleSheet(TreeStyleSheet(scale));
 }

@@ -54,17 +54,6 @@ void hideLink(CustomButton* link)
     link->setEnabled(false);
 }
 
-void abortLink(CustomButton* link)
-{
-    link->setText(QString());
-    link->setFont(linkFont());
-    link->setStyleSheet(QStringLiteral("text-align: left;"));
-    setLinkColour(link, Qt::red);
-    link->setText(BrowseRepairDlg::tr("Aborted"));
-    link->show();
-    link->setEnabled(false);
-}
-
 // Languages whose link text needs the wide link when it is offered.
 bool wideOfferedLinkLanguage()
 {
@@ -184,6 +173,8 @@ void BrowseRepairDlg::OnCompletionMsgBox()
     m_repairThread.quit();
 
     auto* message = new repairFinishDialog(this);
+    if (m_runStopped)
+        message->ShowAsStopped();
     message->repairedLabl->setText(m_runStopped ? tr("Repair process stopped.")
                                                 : tr("Repair process completed.\n\nThumbnails are listed as "
                                                      "'filename_Tx' if available.\nThumbnails are small sized "
@@ -232,10 +223,11 @@ void BrowseRepairDlg::ShowFinishedResults()
         // with thumbnails only) keeps no link, not even an invisible one.
         if (AwaitsSampleRepair(status))
             offerLink(link, Qt::blue);
-        else if (status == RowStopped)
-            abortLink(link);
         else
             hideLink(link);
+        // A file the stopped run never reached says so, as plain text.
+        if (status == RowStopped)
+            (*it)->setText(ColType, tr("Not processed"));
     }
     SaveRepairBtn->setEnabled(anyOutput);
 }

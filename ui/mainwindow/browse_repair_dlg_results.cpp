@@ -71,32 +71,36 @@ void BrowseRepairDlg::OnItemClicked(QTreeWidgetItem* row, int)
     Preview_Label->show();
 }
 
-// The results select-all box and Save after a row click: E rows can carry a
-// result (output, stopped or failed), N checked outputs, S checked outputs
-// or stopped rows.
+// The results select-all box and Save after a row click. The box counts the
+// rows that have a box of their own (the outputs the user can pick); Save
+// needs a checked output, unless no row can carry a result at all.
 void BrowseRepairDlg::UpdateResultsSelection()
 {
     int resultRows = 0;
     int checkedOutputs = 0;
-    int checkedResults = 0;
+    int tickable = 0;
+    int ticked = 0;
     for (QTreeWidgetItemIterator it(m_repairTree); *it; ++it) {
         const unsigned int status = RowStatusOf(*it);
         const bool checked = (*it)->checkState(ColName) == Qt::Checked;
         resultRows += status == RowOutput || status == RowStopped || status == RowFailed;
         checkedOutputs += checked && status == RowOutput;
-        checkedResults += checked && (status == RowOutput || status == RowStopped);
+        if (IsSavableOutput(*it)) {
+            ++tickable;
+            ticked += checked;
+        }
     }
     checkBox1_2->setTristate(true);
     SaveRepairBtn->setEnabled(checkedOutputs >= 1 || resultRows == 0);
-    if (checkedResults == resultRows)
+    if (ticked == tickable)
         checkBox1_2->setCheckState(Qt::Checked);
-    else if (checkedResults == 0)
+    else if (ticked == 0)
         checkBox1_2->setCheckState(Qt::Unchecked);
     else
         checkBox1_2->setCheckState(Qt::PartiallyChecked);
 }
 
-// A large picture is fitted into the preview area and stretched to fill it;
+// A large picture is fitted into the preview area, keeping its aspect ratio;
 // a small one keeps its own size in the top-left part of the area.
 void BrowseRepairDlg::ShowPreview(const QImage& image, bool heic)
 {
@@ -118,10 +122,11 @@ void BrowseRepairDlg::ShowPreview(const QImage& image, bool heic)
         const QSize size = heic ? QSize(kPreviewWidth, kPreviewHeight) : QSize(width, height);
         scene->addPixmap(pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
-    graphicsView->fitInView(fit, Qt::IgnoreAspectRatio);
+    // The view fits only a rectangle of the scene it shows.
     QGraphicsScene* previous = graphicsView->scene();
     graphicsView->setScene(scene);
     delete previous;
+    graphicsView->fitInView(fit, Qt::KeepAspectRatio);
     graphicsView->show();
 }
 

@@ -9,6 +9,7 @@
 #include "heic_layout_names.h"
 #include "jpg_repair.h"
 #include "my_tree_widget.h"
+#include "preview_pictures.h"
 #include "reference_file_dlg.h"
 #include "repair_tree_columns.h"
 #include "run_suffixes.h"
@@ -28,14 +29,14 @@ QString introText(const QString& suffix, const QString& damagedPath)
     if (IsJpegSuffix(upper))
         return BrowseRepairDlg::tr(
             "Advance Repair\n\nUse this option to repair severely damaged JPEG. \nClick Next to add a 'sample JPEG' "
-            "of the same format,\nshot using the same device.The sample and the damaged JPEGs remain unchanged "
+            "of the same format,\nshot using the same device. The sample and the damaged JPEGs remain unchanged "
             "during repair process.");
     if (upper == QLatin1String("HEIC") || upper == QLatin1String("HEIF")) {
         const QString layout = HeicLayoutName(jpg_repair().CountHeicTiles(damagedPath));
         return BrowseRepairDlg::tr("Advance Repair\n\nUse this option to repair severely damaged HEIC image. \nClick "
                                    "Next to add a ' sample HEIC image") +
                QLatin1Char(' ') + layout + QStringLiteral(" '") +
-               BrowseRepairDlg::tr(" of the same format.The sample and the damaged HEIC remain unchanged during "
+               BrowseRepairDlg::tr(" of the same format. The sample and the damaged HEIC remain unchanged during "
                                    "repair process.");
     }
     return QString();
@@ -73,6 +74,11 @@ void BrowseRepairDlg::OnClickAddReference(uint id)
     m_advancedRepairDlg->exec();
     // The intro dialog deletes itself when its modal run ends.
     m_advancedRepairDlg = nullptr;
+    // Cancelled before a sample run started (or one that is already over):
+    // the emptied preview area gets its placeholder back.
+    const QString placeholder = ResultsPlaceholderPicture();
+    if (!m_repairThread.isRunning() && Preview_Label->pixmap(Qt::ReturnByValue).isNull() && !placeholder.isEmpty())
+        Preview_Label->setPixmap(QPixmap(placeholder));
 }
 
 // The path of the file row that carries the link with this id, when that row

@@ -172,6 +172,8 @@ void BrowseRepairDlg::SaveImage()
     if (failed > 0)
         ShowSaveMessage(tr("%1 file(s) could not be saved.").arg(failed));
 
+    if (g_state.savedCount == 0 && failed == 0)
+        ShowSaveMessage(tr("No files were saved."));
     if (g_state.savedCount != 0) {
         SavingFinishDlg finished(this, chosen + QLatin1Char('/') + g_state.saveFolderName);
         CenterWidgetOnRect(&finished, geometry());

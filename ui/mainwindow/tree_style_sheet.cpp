@@ -1,5 +1,7 @@
 #include "tree_style_sheet.h"
 
+#include <tuple>
+
 namespace {
 
 struct TreeSheetVariant {
@@ -39,11 +41,18 @@ QString scrollBarSheet(const QString& bar, const QString& orientation, const QSt
                  .arg(orientation, bar, h);
     sheet += QStringLiteral("QScrollBar::handle:%1:pressed{border-image: url(%2scrollbar_%3body_pressed.png);}")
                  .arg(orientation, bar, h);
-    for (const auto& [control, arrowName] : {std::pair<QString, QString>{QStringLiteral("sub-line"), before},
-                                             std::pair<QString, QString>{QStringLiteral("add-line"), after}}) {
-        sheet += QStringLiteral("QScrollBar::%1:%2{border-image: url(%3scrollbar_%4%5.png);%6: %7px;}")
+    // The arrows sit in the bar's margins at its two ends.
+    const bool horizontal = orientation == QLatin1String("horizontal");
+    const QString start = horizontal ? QStringLiteral("left") : QStringLiteral("top");
+    const QString end = horizontal ? QStringLiteral("right") : QStringLiteral("bottom");
+    for (const auto& [control, arrowName, position] :
+         {std::tuple<QString, QString, QString>{QStringLiteral("sub-line"), before, start},
+          std::tuple<QString, QString, QString>{QStringLiteral("add-line"), after, end}}) {
+        sheet += QStringLiteral("QScrollBar::%1:%2{border-image: url(%3scrollbar_%4%5.png);%6: %7px;"
+                                "subcontrol-position: %8;subcontrol-origin: margin;}")
                      .arg(control, orientation, bar, h, arrowName, size)
-                     .arg(arrow);
+                     .arg(arrow)
+                     .arg(position);
         sheet += QStringLiteral("QScrollBar::%1:%2:hover{border-image: url(%3scrollbar_%4%5_hover.png);}")
                      .arg(control, orientation, bar, h, arrowName);
         sheet += QStringLiteral("QScrollBar::%1:%2:pressed{border-image: url(%3scrollbar_%4%5_pressed.png);}")
