@@ -16,6 +16,8 @@
 #include <QStyleOptionButton>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QTextLayout>
 #include <QtMath>
 
@@ -220,9 +222,25 @@ TextLine buttonLine(const QAbstractButton* button)
     return {top + metrics.ascent(), left, left + width};
 }
 
+// How far below the baseline the underline of `text` reaches, over every
+// font that draws part of it.
+int underlineDepth(const QFont& font, const QString& text)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    qreal depth = 0;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        depth = qMax(depth, raw.underlinePosition() + raw.lineThickness());
+    }
+    return qCeil(depth);
+}
+
 // A link (a flat, underlined button) that is part of a sentence: the label
 // right of it on the same line must start after it, on the same baseline,
-// and the link is underlined.
+// and the link is underlined, with room for the underline.
 QString linkMisfit(const QPushButton* link)
 {
     if (!link->isFlat() || link->text().isEmpty() || !link->parentWidget())
@@ -244,6 +262,12 @@ QString linkMisfit(const QPushButton* link)
         return where + QStringLiteral("is not underlined");
     const TextLine before = buttonLine(link);
     const TextLine after = labelLine(sentence);
+    // The underline lies below the baseline by the distance of the fonts its
+    // glyphs come from (a script's fallback font may put it much lower); a
+    // link too low for it shows no underline at all.
+    const int underlineBottom = before.baseline + underlineDepth(link->font(), link->text()) - 1;
+    if (underlineBottom > link->geometry().bottom())
+        return where + QStringLiteral("cuts off its underline by %1 px").arg(underlineBottom - link->geometry().bottom());
     // A gap of a space at least; baselines one pixel apart at most (two at
     // the larger scales, where rounding doubles).
     const int gap = qRound(2 * qApp->primaryScreen()->logicalDotsPerInchY() / 96.0);

@@ -17,7 +17,7 @@ DialogLayout savingFinishLayout(LayoutLanguage language)
     case L::Chinese: group = {{150, 94, 81, 28}, {230, 80, 231, 55}, group.message}; break;
     case L::Korean: group = {{150, 94, 90, 28}, {245, 80, 231, 55}, group.message}; break;
     case L::Japanese: group = {{145, 98, 105, 28}, {250, 80, 250, 65}, group.message}; break;
-    case L::Hindi: group = {{150, 92, 100, 21}, {255, 80, 231, 50}, group.message}; break;
+    case L::Hindi: group = {{150, 89, 100, 28}, {255, 80, 231, 50}, group.message}; break;
     case L::Brazil: group = {{125, 92, 100, 21}, {220, 80, 231, 50}, {135, 60, 241, 31}}; break;
     case L::Dutch: group = {{125, 92, 100, 21}, {210, 80, 231, 50}, group.message}; break;
     case L::English: break;
