@@ -1,5 +1,6 @@
 #include "byte_pair_search.h"
 #include "file_window.h"
+#include "frame_chain.h"
 #include "global_state.h"
 #include "image_start.h"
 #include "jpeg_markers.h"
@@ -116,6 +117,8 @@ private:
     void drive(std::vector<Cursor>& cursors);
     void advance(Cursor& cursor, qint64 base, qint64 limit);
     qint64 countStep(qint64 q, const quint8* at);
+    bool isSeveralImages(int count, bool badEnd);
+    bool secondImageIsPreview();
     Cursor segmentWalker(qint64 start);
     void recordImageStarts(qint64 start);
     qint64 walkStep(qint64 p, const quint8* at);
@@ -139,6 +142,7 @@ private:
     std::vector<Finding> m_findings;
     bool m_badStart = false;
     int m_imageCount = 0;
+    std::vector<qint64> m_firstImageStarts; // the first two the count met
     bool m_imageOpen = false;
     bool m_inScanData = false;
     qint64 m_scanStart = 0;
@@ -248,6 +252,28 @@ void MarkerWalk::keepFindings()
         g_state.scanStartOffset = m_scanStart;
 }
 
+// Whether the image count makes the file one of several images. Two complete
+// images in a file that ends with FF D9 are one photo and its preview when
+// the second has the smaller frame; two photos otherwise.
+bool MarkerWalk::isSeveralImages(int count, bool badEnd)
+{
+    if (count >= 6 || ((count == 4 || count == 5) && badEnd))
+        return true;
+    return count == 4 && !secondImageIsPreview();
+}
+
+// A preview is a reduced copy of the photo before it. When a frame cannot be
+// read, the second image is taken for a preview, so the photo is repaired on
+// its own as any single photo.
+bool MarkerWalk::secondImageIsPreview()
+{
+    if (m_firstImageStarts.size() < 2)
+        return true;
+    const Frame photo = frameFrom(m_in, m_firstImageStarts[0] + 2);
+    const Frame second = frameFrom(m_in, m_firstImageStarts[1] + 2);
+    return photo.point < 0 || second.point < 0 || second.pixels < photo.pixels;
+}
+
 // Counts image starts and ends: a complete image counts 2. APP segments are
 // stepped over by their length, so thumbnails and previews inside them are
 // no images of the file.
@@ -258,6 +284,8 @@ qint64 MarkerWalk::countStep(qint64 q, const quint8* at)
         return q + 2 + lengthAt(at);
     if (!m_imageOpen && word == jpeg::kSOI && isImageStart(m_in, q)) {
         ++m_imageCount;
+        if (m_firstImageStarts.size() < 2)
+            m_firstImageStarts.push_back(q);
         m_imageOpen = true;
         return q + 2;
     }
@@ -315,8 +343,7 @@ void MarkerWalk::scanInputFile(qint64 start)
         {start, [this](qint64 q, const quint8* at) { return countStep(q, at); }, kImageMarker},
         segmentWalker(start)};
     drive(cursors);
-    const int count = m_imageCount;
-    const bool several = count >= 6 || ((count == 4 || count == 5) && badEnd);
+    const bool several = isSeveralImages(m_imageCount, badEnd);
     if (stopRequested() || several) {
         strays.dropLater();
         g_state.multiImageRecovery = 0;

@@ -9,6 +9,7 @@
 #include "decode_check.h"
 #include "file_open.h"
 #include "file_window.h"
+#include "frame_chain.h"
 #include "global_state.h"
 #include "image_start.h"
 #include "jpeg_markers.h"
@@ -31,18 +32,8 @@ namespace {
 enum class Salvage { Decodes, Rejected, NoOutput, WriteFailed };
 
 // Bounds that keep a damaged file from making the salvage search long.
-constexpr int kMaxChainSegments = 64;
 constexpr std::size_t kMaxSalvagePoints = 4096;
 constexpr int kMaxAttempts = 8;
-
-// A frame the salvage can bring back: its first kept segment, its frame
-// header, its size in pixels and where its first scan's data begins.
-struct Frame {
-    qint64 point = -1;
-    qint64 header = -1;
-    qint64 pixels = 0;
-    qint64 scanData = -1;
-};
 
 bool isSalvageApp(quint16 word)
 {
@@ -53,13 +44,6 @@ bool isSalvageApp(quint16 word)
 bool startsTables(quint16 word)
 {
     return word == jpeg::kDQT || word == jpeg::kDHT || word == jpeg::kAPP0;
-}
-
-// Segments that may stand before an image's first scan besides its frame.
-bool isHeaderSegment(quint16 word)
-{
-    return word == jpeg::kDQT || word == jpeg::kDHT || word == jpeg::kDAC || word == jpeg::kDRI
-        || word == jpeg::kCOM || jpeg::isApp(word);
 }
 
 // Whether the segments from q on, past any APP14, APP15 and COM segments,
@@ -75,41 +59,6 @@ bool leadsToTables(FileWindow& input, qint64 q)
         q += 2 + input.be16(q + 2);
     }
     return false;
-}
-
-// Follows the segments from point by their length fields to the first scan
-// header. The chain gives a frame only when it holds nothing but header
-// segments and one frame header before that scan.
-Frame frameFrom(FileWindow& input, qint64 point)
-{
-    Frame frame;
-    qint64 p = point;
-    for (int i = 0; i < kMaxChainSegments; ++i) {
-        p = skipFillBytes(input, p);
-        if (p < 0)
-            return Frame();
-        const quint16 marker = input.le16(p);
-        const qint64 length = input.be16(p + 2);
-        if (length < 2 || p + 2 + length > input.size())
-            return Frame();
-        if (marker == jpeg::kSOS) {
-            if (frame.header >= 0) {
-                frame.point = point;
-                frame.scanData = p + 2 + length;
-            }
-            return frame;
-        }
-        if (jpeg::isFrame(marker)) {
-            if (frame.header >= 0)
-                return Frame();
-            frame.header = p;
-            frame.pixels = qint64(input.be16(p + 5)) * qint64(input.be16(p + 7));
-        } else if (!isHeaderSegment(marker)) {
-            return Frame();
-        }
-        p += 2 + length;
-    }
-    return Frame();
 }
 
 // Where a salvage may start: behind every APP0, APP1, APP2, APP12 or APP13

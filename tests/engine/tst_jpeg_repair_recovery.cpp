@@ -39,6 +39,15 @@ QByteArray thumbnail(int n)
     return fixture::realJpeg(16 + 8 * n, 16, 80);
 }
 
+// The EXIF APP1 segment (with its thumbnail) right after the image's SOI, or
+// nothing.
+QByteArray exifSegmentOf(const QByteArray& jpeg)
+{
+    if (jpeg.mid(2, 2) != QByteArray("\xFF\xE1", 2))
+        return QByteArray();
+    return jpeg.mid(2, 2 + (quint8(jpeg[4]) << 8 | quint8(jpeg[5])));
+}
+
 } // namespace
 
 class JpegRepairRecoveryTest : public QObject {
@@ -83,6 +92,19 @@ void JpegRepairRecoveryTest::everyImageOfTheFileIsSavedOnce_data()
         withThumbnails << fixture::withExifThumbnail(three[i], thumbnail(i));
     QTest::newRow("three photos with EXIF thumbnails")
         << withThumbnails[0] + withThumbnails[1] + withThumbnails[2] << withThumbnails;
+
+    // Photos of one camera, each with its EXIF thumbnail: a second photo the
+    // size of the first, or larger, is no preview of it.
+    QList<QByteArray> sameCamera;
+    for (int i = 0; i < 3; ++i)
+        sameCamera << fixture::withExifThumbnail(fixture::realJpeg(200, 150, 90 - 5 * i), thumbnail(i));
+    QTest::newRow("two photos of one size with EXIF thumbnails")
+        << sameCamera[0] + sameCamera[1] << sameCamera.mid(0, 2);
+    QTest::newRow("three photos of one size with EXIF thumbnails")
+        << sameCamera[0] + sameCamera[1] + sameCamera[2] << sameCamera;
+    QTest::newRow("a small photo, then a larger one, with EXIF thumbnails")
+        << withThumbnails[2] + withThumbnails[0]
+        << QList<QByteArray>({withThumbnails[2], withThumbnails[0]});
 
     // An FF D9 inside an APP segment does not end the image around it.
     const QByteArray app3 = appSegment(0xE3, QByteArray("maker\xFF\xD9\x00note", 11));
@@ -146,8 +168,12 @@ void JpegRepairRecoveryTest::everyImageOfTheFileIsSavedOnce()
     }
     QCOMPARE(g_state.producedFiles, produced);
     QCOMPARE(filesBelow(m_work), files);
-    for (int i = 0; i < files.size(); ++i)
-        QCOMPARE(decodeFile(m_work + "/" + files[i]), decode(images[i + (mainKept ? 0 : 1)]));
+    for (int i = 0; i < files.size(); ++i) {
+        const QByteArray& image = images[i + (mainKept ? 0 : 1)];
+        QCOMPARE(decodeFile(m_work + "/" + files[i]), decode(image));
+        QVERIFY2(readFileBytes(m_work + "/" + files[i]).contains(exifSegmentOf(image)),
+                 qPrintable(files[i] + " lost its EXIF block and thumbnail"));
+    }
     QCOMPARE(scratchFilesLeft(), QStringList());
 }
 

@@ -177,10 +177,17 @@ void JpegScanTest::scanJpegMarkers_data()
                .raw(QByteArray(1, '\0')), 1);
 
     addRow("two images ending in FF D9",
+           Layout().node(marker(0xD8)).raw(image.mid(2)).node(marker(0xD8)).raw(image.mid(2)), 1);
+
+    // The second image's frame is 16 x 8: a preview of the photo, which is
+    // walked alone.
+    QByteArray previewSof = sof(0xC0, 3, 0);
+    previewSof[6] = 8;
+    addRow("an image and a smaller preview ending in FF D9",
            Layout().node(marker(0xD8)).node(dqt(1)).node(sof(0xC0, 3, 0)).node(dht()).node(sos())
-               .raw(scan + eoi).stray(marker(0xD8)).raw(dqt(1)).stray(sof(0xC0, 3, 0))
-               .raw(image.mid(2 + dqt(1).size() + sof(0xC0, 3, 0).size(),
-                              image.size() - 4 - dqt(1).size() - sof(0xC0, 3, 0).size()))
+               .raw(scan + eoi).stray(marker(0xD8)).raw(dqt(1)).stray(previewSof)
+               .raw(image.mid(2 + dqt(1).size() + previewSof.size(),
+                              image.size() - 4 - dqt(1).size() - previewSof.size()))
                .node(eoi), 0);
 
     addRow("first image breaks off before its scan",
