@@ -36,7 +36,8 @@ const Extractor kExtractors[] = {
 
 // Some bytes of the input never arrived (it shrank or a read failed while
 // the file was handled): whatever was built from it may hold zeros in their
-// place, so every output of the file is removed and none is listed.
+// place, so every output of the file is removed and none is listed. Nor is
+// the changed file salvaged afterwards as one the repair found invalid.
 void dropOutputsOfUnreadInput(bool jpeg)
 {
     for (const QString& name : qAsConst(g_state.producedFiles)) {
@@ -45,6 +46,7 @@ void dropOutputsOfUnreadInput(bool jpeg)
         FolderWiper().WipeFile(folder + (name.startsWith(QLatin1Char('/')) ? name : QLatin1Char('/') + name));
     }
     g_state.producedFiles.clear();
+    g_state.invalidFileCount = 0;
     g_state.fileFailed = 1;
 }
 

@@ -249,6 +249,18 @@ bool salvageLargestFrame(FileWindow& input)
     return false;
 }
 
+// Some bytes of the input never arrived while it was salvaged (it shrank or
+// a read failed): the output listed last may hold zeros in their place, so
+// it is removed and not listed, and the file fails.
+void dropSalvageOfUnreadInput(int listedBefore)
+{
+    if (g_state.producedFiles.size() > listedBefore) {
+        QFile::remove(g_state.tempOutputPath);
+        g_state.producedFiles.erase(g_state.producedFiles.begin() + listedBefore, g_state.producedFiles.end());
+    }
+    g_state.fileFailed = 1;
+}
+
 } // namespace
 
 bool jpg_repair::SalvageJpeg(QString path)
@@ -257,11 +269,17 @@ bool jpg_repair::SalvageJpeg(QString path)
     g_state.fileName = "/" + QFileInfo(path).fileName();
     bool salvaged = false;
     if (g_state.inputFile) {
+        const quint64 shortReadsBefore = shortReadCount();
+        const int listedBefore = g_state.producedFiles.size();
         FileWindow input(g_state.inputFile);
         if (input.size() <= kMaxJpegInputSize)
             salvaged = salvageLargestFrame(input);
         std::fclose(g_state.inputFile);
         g_state.inputFile = nullptr;
+        if (shortReadCount() != shortReadsBefore) {
+            dropSalvageOfUnreadInput(listedBefore);
+            salvaged = false;
+        }
     }
     return salvaged;
 }
