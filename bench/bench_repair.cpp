@@ -9,6 +9,7 @@
 // on inputs dense in FF bytes, against one read of the same file.
 #include "decode_check.h"
 #include "peak_memory.h"
+#include "repair_once.h"
 #include "global_state.h"
 #include "jpg_repair.h"
 #include "save_file.h"
@@ -110,18 +111,6 @@ QByteArray withGarbledLuminanceTable(QByteArray jpeg)
         jpeg[at] = char((i * 89 + 200) & 0xFF);
     }
     return jpeg;
-}
-
-void repairOnce(const QString& path, const QString& workFolder)
-{
-    g_state.workFolder = workFolder;
-    g_state.inputPath = path;
-    g_state.fileName = "/" + QFileInfo(path).fileName();
-    g_state.fileSuffix = QFileInfo(path).suffix();
-    g_state.producedFiles.clear();
-    g_state.runActive = 1;
-    g_state.thumbnailsEnabled = 2;
-    jpg_repair().RepairFile(path);
 }
 
 qint64 timeRepair(const QString& path, const QString& workFolder)

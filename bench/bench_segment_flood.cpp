@@ -3,6 +3,7 @@
 // its peak on the plain photo, each measured in a child process of its own
 // in the same run. Target: at most 64 MB above the plain photo's peak.
 #include "peak_memory.h"
+#include "repair_once.h"
 #include "global_state.h"
 #include "jpg_repair.h"
 #include "save_file.h"
@@ -72,15 +73,8 @@ int repairOne(const QString& path)
 {
     const QString workFolder = QFileInfo(path).path() + "/RepairedFiles";
     QDir().mkpath(workFolder);
-    g_state.workFolder = workFolder;
     g_state.workFolderName = "RepairedFiles";
-    g_state.inputPath = path;
-    g_state.fileName = "/" + QFileInfo(path).fileName();
-    g_state.fileSuffix = QFileInfo(path).suffix();
-    g_state.producedFiles.clear();
-    g_state.runActive = 1;
-    g_state.thumbnailsEnabled = 2;
-    jpg_repair().RepairFile(path);
+    repairOnce(path, workFolder);
     std::printf("%ld %d\n", peakResidentKb(), int(g_state.producedFiles.size()));
     QDir(workFolder).removeRecursively();
     return 0;
