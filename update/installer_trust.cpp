@@ -8,7 +8,7 @@
 
 namespace {
 
-// The digest of the file as it lies in the folder, read piece by piece
+// The digest of the file as it lies in the folder, read chunk by chunk
 // through the folder's descriptor.
 QByteArray fileSha256(const platform::FolderHandle& folder, const QString& name)
 {

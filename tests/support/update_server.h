@@ -29,13 +29,13 @@ public:
     // ends the body.
     void serveWithoutLength(const QString& name, const QByteArray& bytes);
     // Serves an endless body without a length, as fast as it is taken, or
-    // in the pieces that throttle() sets.
+    // in the chunks that throttle() sets.
     void serveEndless(const QString& name);
     // Announces `announced` bytes, sends `bytes` and closes the connection.
     void serveCutShort(const QString& name, const QByteArray& bytes, qint64 announced);
     // Answers /<name> with a redirect to `location`.
     void redirect(const QString& name, const QString& location);
-    // Sends bodies in pieces of `chunkBytes` with `delayMs` between them
+    // Sends bodies in chunks of `chunkBytes` with `delayMs` between them
     // (0, 0: at once).
     void throttle(int chunkBytes, int delayMs);
     // Reads requests but sends nothing back, keeping the connections open.

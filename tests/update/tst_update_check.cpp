@@ -250,7 +250,7 @@ void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked()
     m_server->silence(server == QLatin1String("silent"));
     if (server == QLatin1String("trickle"))
         m_server->throttle(1, 3000);
-    // The endless file comes in pieces, so that the window's loop has turns
+    // The endless file comes in chunks, so that the window's loop has turns
     // between them to show that it is served.
     if (server == QLatin1String("endless"))
         m_server->throttle(4096, 10);
