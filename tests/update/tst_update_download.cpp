@@ -23,6 +23,7 @@
 #include <QSslConfiguration>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -598,18 +599,26 @@ void UpdateDownloadTest::missingAddressShowsFailure_data()
 {
     QTest::addColumn<QString>("link");
     QTest::addColumn<float>("scale");
-    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("message"); // %1 stands for the address
 
-    const QString noAddress = QStringLiteral("no download address is set.");
-    const QString invalid = QStringLiteral("the download address is not valid.");
+    const QString noAddress = QStringLiteral("Unable to save the file %1 : no download address is set.");
+    const QString invalid = QStringLiteral("Unable to save the file %1 : the download address is not valid.");
     // A port that is no number makes the address invalid.
     const QString longLink = QStringLiteral(
         "http://downloads.updates.photorepairservice.centraleurope.example.com:80x/releases/"
         "currentversion/installers/englishlanguage/setupfiles/?channel=stable&platform=linuxdesktop&mirror=");
-    QTest::newRow("no address") << QString() << 1.0f << noAddress;
-    QTest::newRow("long invalid address") << longLink << 1.0f << invalid;
-    QTest::newRow("long invalid address, scale 1.25") << longLink << 1.25f << invalid;
-    QTest::newRow("long invalid address, scale 1.5") << longLink << 1.5f << invalid;
+    QTest::newRow("no address") << QString() << 1.0f << false << noAddress;
+    QTest::newRow("long invalid address") << longLink << 1.0f << false << invalid;
+    QTest::newRow("long invalid address, scale 1.25") << longLink << 1.25f << false << invalid;
+    QTest::newRow("long invalid address, scale 1.5") << longLink << 1.5f << false << invalid;
+    // One colon, between the address and the reason.
+    QTest::newRow("German, no address")
+        << QString() << 1.0f << true
+        << QStringLiteral("Die Datei kann nicht gespeichert werden %1 : es ist keine Download-Adresse festgelegt.");
+    QTest::newRow("German, long invalid address")
+        << longLink << 1.0f << true
+        << QStringLiteral("Die Datei kann nicht gespeichert werden %1 : die Download-Adresse ist ungültig.");
 }
 
 // The failure takes the emptied page and shows all of its text, a long
@@ -618,16 +627,20 @@ void UpdateDownloadTest::missingAddressShowsFailure()
 {
     QFETCH(QString, link);
     QFETCH(float, scale);
-    QFETCH(QString, reason);
+    QFETCH(bool, german);
+    QFETCH(QString, message);
     g_state.uiScale = scale;
+    QTranslator translator;
+    if (german)
+        QVERIFY(installGerman(translator));
     writeSettings(link, QVariant());
     QDownloadApp download(nullptr);
     download.show();
+    QCoreApplication::removeTranslator(&translator);
     const QLabel* failure = download.DownLoadProgressLabel;
     QString shown = failure->text();
-    QCOMPARE(shown.remove(QChar(0x200B)), QStringLiteral("Unable to save the file ") + link
-                                              + (link.isEmpty() ? QString() : QStringLiteral("Pictavo.exe"))
-                                              + QStringLiteral(" : ") + reason);
+    const QString address = link.isEmpty() ? QString() : link + QStringLiteral("Pictavo.exe");
+    QCOMPARE(shown.remove(QChar(0x200B)), message.arg(address));
     QVERIFY(failure->isVisible());
     QVERIFY2(download.rect().contains(failure->geometry()), "the failure message lies outside the window");
     const QRect space = failure->contentsRect();
