@@ -54,6 +54,22 @@ void offerVersionFile(UpdateServer& server, const QByteArray& versionFile, const
 
 Q_DECLARE_METATYPE(LayoutLanguage)
 
+namespace {
+
+// A major release on offer, at the scale and in the language of the
+// current data row.
+void offerOfTheRow()
+{
+    QFETCH(float, scale);
+    QFETCH(LayoutLanguage, language);
+    g_state.uiScale = scale;
+    setInterfaceLanguage(language);
+    g_majorUpdateFound = true;
+    g_minorUpdateFound = false;
+}
+
+} // namespace
+
 class UpdateCheckTest : public QObject {
     Q_OBJECT
 private slots:
@@ -509,12 +525,7 @@ void UpdateCheckTest::offerLayout_data()
 
 void UpdateCheckTest::offerLayout()
 {
-    QFETCH(float, scale);
-    QFETCH(LayoutLanguage, language);
-    g_state.uiScale = scale;
-    setInterfaceLanguage(language);
-    g_majorUpdateFound = true;
-    g_minorUpdateFound = false;
+    offerOfTheRow();
     QShowUpdate offer(nullptr);
     QTEST(offer.size(), "size");
     QTEST(offer.UpdateButton->geometry(), "updateButton");
@@ -538,11 +549,7 @@ void UpdateCheckTest::offerEdgesAlign_data()
 // picture starts at the window's top edge.
 void UpdateCheckTest::offerEdgesAlign()
 {
-    QFETCH(float, scale);
-    QFETCH(LayoutLanguage, language);
-    g_state.uiScale = scale;
-    setInterfaceLanguage(language);
-    g_majorUpdateFound = true;
+    offerOfTheRow();
     QShowUpdate offer(nullptr);
     const int buttonsEnd = qMax(offer.UpdateButton->geometry().right(), offer.CancelButton->geometry().right());
     QCOMPARE(buttonsEnd, offer.textEdit->geometry().right());
