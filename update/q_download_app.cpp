@@ -28,7 +28,14 @@ int g_timeLimitMs = 30 * 60 * 1000;
 // Six blanks: what the finished display leaves in the two headings.
 const char* const kClearedText = "      ";
 
-DialogLayout downloadLayout(LayoutLanguage language)
+// The failure message takes the page the emptied progress display leaves
+// above the OK button; until then its line sits beside the button.
+QRect progressLabelRect(bool failureShown)
+{
+    return failureShown ? QRect(150, 40, 331, 280) : QRect(150, 330, 211, 20);
+}
+
+DialogLayout downloadLayout(LayoutLanguage language, bool failureShown)
 {
     int infoHeight = 31;
     if (language == LayoutLanguage::French)
@@ -39,7 +46,7 @@ DialogLayout downloadLayout(LayoutLanguage language)
             {
                 {"CancelButton", QRect(406, 330, 71, 26)},
                 {"DownLoadLabel", QRect(150, 58, 311, 25)},
-                {"DownLoadProgressLabel", QRect(150, 330, 211, 20)},
+                {"DownLoadProgressLabel", progressLabelRect(failureShown)},
                 {"ExeDownLoadProgressBar", QRect(150, 144, 331, 20)},
                 {"InfoLabel", QRect(150, 96, 331, infoHeight)},
                 {"OkButton", QRect(406, 330, 71, 26)},
@@ -63,6 +70,20 @@ quint64 expectedInstallerSize()
     auto settings = platform::openSettings(g_state.settingsPath);
     const quint64 size = settings->value(QStringLiteral("AverageUpdateSize"), QString()).toULongLong();
     return size == 0 ? kDefaultExpectedSize : size;
+}
+
+// A break opportunity after each separator of an address, so that a long
+// one wraps within the label instead of running out of it.
+QString wrappableAddress(const QString& address)
+{
+    const QString separators = QStringLiteral("/.?&=-");
+    QString wrappable;
+    for (const QChar c : address) {
+        wrappable += c;
+        if (separators.contains(c))
+            wrappable += QChar(0x200B); // zero-width space
+    }
+    return wrappable;
 }
 
 } // namespace
@@ -120,7 +141,7 @@ QDownloadApp::~QDownloadApp() = default;
 
 void QDownloadApp::SetLanguageGeometry()
 {
-    m_geometry = downloadLayout(layoutLanguage());
+    m_geometry = downloadLayout(layoutLanguage(), m_failureShown);
     applyDialogLayout(this, m_geometry);
 }
 
@@ -184,11 +205,13 @@ void QDownloadApp::ShowFailure(const QString& address, const QString& reason)
     for (QLabel* text : {InfoLabel, DownLoadLabel, TimeElapsedLabel, TransferRateLabel})
         text->setText(QStringLiteral(" "));
     ExeDownLoadProgressBar->hide();
-    const QString failure = tr("Unable to save the file ") + address + QLatin1String(" : ") + reason;
-    // The line is narrow; the whole text stays readable as its tool tip.
+    m_failureShown = true;
+    SetLanguageGeometry();
+    DownLoadProgressLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    DownLoadProgressLabel->setTextFormat(Qt::PlainText);
     DownLoadProgressLabel->setWordWrap(true);
-    DownLoadProgressLabel->setText(failure);
-    DownLoadProgressLabel->setToolTip(failure);
+    DownLoadProgressLabel->setText(tr("Unable to save the file ") + wrappableAddress(address)
+                                   + QLatin1String(" : ") + reason);
     // OK is the way out of the failure display.
     CancelButton->hide();
     OkButton->show();

@@ -53,6 +53,7 @@ private:
     quint64 m_expectedSize = 0;
     QTimer* m_progressTimer = nullptr;
     bool m_downloading = false; // the worker runs and may still be cancelled
+    bool m_failureShown = false; // the message of a download that could not start
     QDownloadThread m_thread;
     DialogLayout m_geometry;
 };

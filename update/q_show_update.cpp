@@ -13,10 +13,11 @@ DialogLayout offerLayout(LayoutLanguage language)
     const bool brazil = language == LayoutLanguage::Brazil;
     return {QSize(491, 366),
             {
-                {"CancelButton", italian ? QRect(372, 315, 91, 31) : QRect(384, 315, 91, 31)},
-                {"UpdateButton", italian ? QRect(265, 315, 100, 31) : QRect(276, 315, 91, 31)},
+                // Cancel ends where the text box ends, in every language.
+                {"CancelButton", QRect(384, 315, 91, 31)},
+                {"UpdateButton", italian ? QRect(277, 315, 100, 31) : QRect(276, 315, 91, 31)},
                 {"label", QRect(160, 35, 321, 41)},
-                {"label_2", QRect(0, 3, 493, 370)},
+                {"label_2", QRect(0, 0, 493, 370)},
                 {"label_4", QRect(27, 314, brazil ? 205 : 165, 35)},
                 {"textEdit", QRect(153, 90, 322, 162)},
             }};

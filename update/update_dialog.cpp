@@ -22,6 +22,9 @@ void UpdateDialog::keyPressEvent(QKeyEvent* event)
 void UpdateDialog::SetBackground(QLabel* label)
 {
     const QString folder = imageSetFolder(g_state.uiScale);
-    if (!folder.isEmpty())
-        label->setPixmap(QPixmap(folder + QLatin1String("img_SoftwareUpdate.png")));
+    if (folder.isEmpty())
+        return;
+    // From the window's top-left corner, whatever the label's height.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setPixmap(QPixmap(folder + QLatin1String("img_SoftwareUpdate.png")));
 }

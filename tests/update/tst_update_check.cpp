@@ -14,7 +14,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextEdit>
 #include <QTranslator>
 #include <QWidget>
@@ -52,6 +54,22 @@ void offerVersionFile(UpdateServer& server, const QByteArray& versionFile, const
 
 Q_DECLARE_METATYPE(LayoutLanguage)
 
+namespace {
+
+// A major release on offer, at the scale and in the language of the
+// current data row.
+void offerOfTheRow()
+{
+    QFETCH(float, scale);
+    QFETCH(LayoutLanguage, language);
+    g_state.uiScale = scale;
+    setInterfaceLanguage(language);
+    g_majorUpdateFound = true;
+    g_minorUpdateFound = false;
+}
+
+} // namespace
+
 class UpdateCheckTest : public QObject {
     Q_OBJECT
 private slots:
@@ -79,6 +97,8 @@ private slots:
     void offerCancelDeletesTheVersionFile();
     void offerLayout_data();
     void offerLayout();
+    void offerEdgesAlign_data();
+    void offerEdgesAlign();
     void offerStripAndKeys();
     void offerLanguageChangeKeepsItsText();
 
@@ -496,7 +516,7 @@ void UpdateCheckTest::offerLayout_data()
     QTest::newRow("English 1.0") << 1.0f << LayoutLanguage::English << QSize(491, 366)
                                  << QRect(276, 315, 91, 31) << QRect(384, 315, 91, 31) << true;
     QTest::newRow("Italian 1.0") << 1.0f << LayoutLanguage::Italian << QSize(491, 366)
-                                 << QRect(265, 315, 100, 31) << QRect(372, 315, 91, 31) << true;
+                                 << QRect(277, 315, 100, 31) << QRect(384, 315, 91, 31) << true;
     QTest::newRow("English 1.75") << 1.75f << LayoutLanguage::English << QSize(859, 640)
                                   << QRect(483, 551, 159, 54) << QRect(672, 551, 159, 54) << true;
     QTest::newRow("English 1.1") << 1.1f << LayoutLanguage::English << QSize(540, 402)
@@ -505,17 +525,41 @@ void UpdateCheckTest::offerLayout_data()
 
 void UpdateCheckTest::offerLayout()
 {
-    QFETCH(float, scale);
-    QFETCH(LayoutLanguage, language);
-    g_state.uiScale = scale;
-    setInterfaceLanguage(language);
-    g_majorUpdateFound = true;
-    g_minorUpdateFound = false;
+    offerOfTheRow();
     QShowUpdate offer(nullptr);
     QTEST(offer.size(), "size");
     QTEST(offer.UpdateButton->geometry(), "updateButton");
     QTEST(offer.CancelButton->geometry(), "cancelButton");
     QTEST(offer.label_2->pixmap() && !offer.label_2->pixmap()->isNull(), "background");
+}
+
+void UpdateCheckTest::offerEdgesAlign_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<LayoutLanguage>("language");
+    // In the order of LayoutLanguage.
+    const char* const codes[] = {"EN", "DE", "FR", "IT", "ES", "CN", "JA", "KO", "DU", "BR", "HI"};
+    for (float scale : {1.0f, 1.25f, 1.5f})
+        for (int language = 0; language <= int(LayoutLanguage::Hindi); ++language)
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(codes[language])).arg(double(scale))))
+                << scale << LayoutLanguage(language);
+}
+
+// The buttons end where the text box above them ends, and the background
+// picture starts at the window's top edge.
+void UpdateCheckTest::offerEdgesAlign()
+{
+    offerOfTheRow();
+    QShowUpdate offer(nullptr);
+    const int buttonsEnd = qMax(offer.UpdateButton->geometry().right(), offer.CancelButton->geometry().right());
+    QCOMPARE(buttonsEnd, offer.textEdit->geometry().right());
+
+    const QLabel* background = offer.label_2;
+    QVERIFY(background->pixmap());
+    const QRect picture =
+        background->style()->itemPixmapRect(background->contentsRect(), int(background->alignment()),
+                                            *background->pixmap());
+    QCOMPARE(background->mapTo(&offer, picture.topLeft()).y(), 0);
 }
 
 void UpdateCheckTest::offerStripAndKeys()
@@ -544,7 +588,7 @@ void UpdateCheckTest::offerLanguageChangeKeepsItsText()
     QVERIFY(installGerman(german));
     QTRY_COMPARE(offer.UpdateButton->text(), QStringLiteral("Aktualisieren"));
     QCOMPARE(offer.CancelButton->text(), QStringLiteral("Abbrechen"));
-    QCOMPARE(offer.UpdateButton->geometry(), QRect(265, 315, 100, 31));
+    QCOMPARE(offer.UpdateButton->geometry(), QRect(277, 315, 100, 31));
     QCOMPARE(offer.textEdit->toPlainText(), text);
     QCoreApplication::removeTranslator(&german);
 }

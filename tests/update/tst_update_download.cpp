@@ -23,6 +23,7 @@
 #include <QSslConfiguration>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -126,6 +127,7 @@ private slots:
     void httpsInstaller();
     void progressLine();
     void offerUpdateOpensCentredDownload();
+    void missingAddressShowsFailure_data();
     void missingAddressShowsFailure();
     void folderSize();
     void progressText_data();
@@ -593,12 +595,63 @@ void UpdateDownloadTest::offerUpdateOpensCentredDownload()
     QCOMPARE(startedPrograms().size(), 1);
 }
 
+void UpdateDownloadTest::missingAddressShowsFailure_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("message"); // %1 stands for the address
+
+    const QString noAddress = QStringLiteral("Unable to save the file %1 : no download address is set.");
+    const QString invalid = QStringLiteral("Unable to save the file %1 : the download address is not valid.");
+    // A port that is no number makes the address invalid.
+    const QString longLink = QStringLiteral(
+        "http://downloads.updates.photorepairservice.centraleurope.example.com:80x/releases/"
+        "currentversion/installers/englishlanguage/setupfiles/?channel=stable&platform=linuxdesktop&mirror=");
+    QTest::newRow("no address") << QString() << 1.0f << false << noAddress;
+    QTest::newRow("long invalid address") << longLink << 1.0f << false << invalid;
+    QTest::newRow("long invalid address, scale 1.25") << longLink << 1.25f << false << invalid;
+    QTest::newRow("long invalid address, scale 1.5") << longLink << 1.5f << false << invalid;
+    // One colon, between the address and the reason.
+    QTest::newRow("German, no address")
+        << QString() << 1.0f << true
+        << QStringLiteral("Die Datei kann nicht gespeichert werden %1 : es ist keine Download-Adresse festgelegt.");
+    QTest::newRow("German, long invalid address")
+        << longLink << 1.0f << true
+        << QStringLiteral("Die Datei kann nicht gespeichert werden %1 : die Download-Adresse ist ungültig.");
+}
+
+// The failure takes the emptied page and shows all of its text, a long
+// address wrapped after its separators.
 void UpdateDownloadTest::missingAddressShowsFailure()
 {
-    writeSettings(QString(), QVariant());
+    QFETCH(QString, link);
+    QFETCH(float, scale);
+    QFETCH(bool, german);
+    QFETCH(QString, message);
+    g_state.uiScale = scale;
+    QTranslator translator;
+    if (german)
+        QVERIFY(installGerman(translator));
+    writeSettings(link, QVariant());
     QDownloadApp download(nullptr);
     download.show();
-    QVERIFY(download.DownLoadProgressLabel->text().startsWith(QStringLiteral("Unable to save the file  : ")));
+    QCoreApplication::removeTranslator(&translator);
+    const QLabel* failure = download.DownLoadProgressLabel;
+    QString shown = failure->text();
+    const QString address = link.isEmpty() ? QString() : link + QStringLiteral("Pictavo.exe");
+    QCOMPARE(shown.remove(QChar(0x200B)), message.arg(address));
+    QVERIFY(failure->isVisible());
+    QVERIFY2(download.rect().contains(failure->geometry()), "the failure message lies outside the window");
+    const QRect space = failure->contentsRect();
+    const QRect needed =
+        failure->fontMetrics().boundingRect(space, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, failure->text());
+    QVERIFY2(needed.width() <= space.width(), qPrintable(QStringLiteral("the message needs %1 pixels of width, has %2")
+                                                             .arg(needed.width()).arg(space.width())));
+    QVERIFY2(failure->heightForWidth(failure->width()) <= failure->height(),
+             qPrintable(QStringLiteral("the message needs %1 pixels of height, has %2")
+                            .arg(failure->heightForWidth(failure->width())).arg(failure->height())));
+    QVERIFY(!failure->geometry().intersects(download.OkButton->geometry()));
     QVERIFY(download.ExeDownLoadProgressBar->isHidden());
     QVERIFY(download.OkButton->isVisible());
     QVERIFY(download.CancelButton->isHidden());

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Shows the program's windows under Xvfb with a window manager and saves a
-# picture of the main window (start, with a file, results) and of each
-# dialog, on displays of 96, 100, 110, 120 and 144 DPI (the program lays
-# them out at the scales 1.0, 1.0, 1.25, 1.25 and 1.5), in all eleven
-# languages (PICTAVO_CAPTURE_LANGUAGES and PICTAVO_CAPTURE_DPIS choose fewer):
+# picture of the main window (start, with a file, results, a stopped run
+# with a failed, a repaired and unreached files), of each dialog and of the
+# messages of a run, a save and a failed update download, on displays of
+# 96, 100, 110, 120 and 144 DPI (the program lays them out at the scales
+# 1.0, 1.0, 1.25, 1.25 and 1.5), in all eleven languages
+# (PICTAVO_CAPTURE_LANGUAGES and PICTAVO_CAPTURE_DPIS choose fewer):
 #     bash tools/screenshots/capture.sh [output folder] [build folder]
 # Needs Xvfb and the openbox window manager (apt-get install xvfb openbox);
 # nothing else in the project uses openbox, so it is this script's own

@@ -8,14 +8,20 @@
 
 #include "about_dlg.h"
 #include "browse_repair_dlg.h"
+#include "exif_fixture.h"
 #include "font_substitutes.h"
 #include "global_state.h"
 #include "jpeg_fixture.h"
 #include "language_table.h"
 #include "mainwindow_run.h"
+#include "mainwindow_save.h"
+#include "my_tree_widget.h"
+#include "photo_fixture.h"
 #include "q_download_app.h"
 #include "q_show_update.h"
 #include "reference_file_dlg.h"
+#include "repair_run.h"
+#include "settings_store.h"
 #include "standalone_dialogs.h"
 #include "startup.h"
 #include "translation_folder.h"
@@ -29,6 +35,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidgetItemIterator>
 
 #include <cstdio>
 #include <functional>
@@ -117,6 +124,96 @@ void captureMainWindow(const QString& folder)
     captureModal(QStringLiteral("dialog_exit"), [&window] { window->close(); });
 }
 
+// A photo written by the toolkit's JPEG writer.
+QByteArray photoJpeg(int width, int height, quint32 seed)
+{
+    return fixture::encodeJpeg(fixture::photoPicture(width, height, seed), 90);
+}
+
+// The photos of the stopped run, in the order of the run: one that
+// repairs, one whose main image is broken (it fails and offers the advanced
+// repair), then more than the results page shows, which the stop leaves
+// unreached.
+QStringList writeStoppedRunPhotos(const QString& folder)
+{
+    QStringList names;
+    for (int i = 1; i <= 16; ++i) {
+        const QString name = QStringLiteral("holiday_%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        const QByteArray bytes = i == 2 ? fixture::withThumbnailOnly(photoJpeg(640, 480, i), photoJpeg(160, 120, i))
+                                        : photoJpeg(640, 480, i);
+        repairrun::putFile(folder, name, bytes);
+        names << name;
+    }
+    return names;
+}
+
+// A save step that captures the window of the class once it waits for its
+// answer, then closes it.
+mainwindowsave::ModalStep captureAndClose(const char* className, const QString& name)
+{
+    return [className, name](QWidget* modal) {
+        if (!modal->inherits(className))
+            return false;
+        capture(modal, name);
+        modal->close();
+        return true;
+    };
+}
+
+// Saves the results into a fresh folder below `folder`; `last` answers the
+// save's closing window.
+void saveInto(BrowseRepairDlg& window, const QString& folder, const mainwindowsave::ModalStep& last)
+{
+    QDir().mkpath(folder);
+    mainwindowsave::ModalScript script({mainwindowsave::chooseFolder(folder), last});
+    mainwindowsave::save(window, script);
+}
+
+// The save's messages: the dialog after files were saved, and the message
+// when nothing was checked to save.
+void captureSaveMessages(BrowseRepairDlg& window, const QString& folder)
+{
+    saveInto(window, folder + QStringLiteral("/saved"),
+             captureAndClose("SavingFinishDlg", QStringLiteral("dialog_save_complete")));
+    for (QTreeWidgetItemIterator it(window.m_repairTree); *it; ++it)
+        (*it)->setCheckState(0, Qt::Unchecked);
+    saveInto(window, folder + QStringLiteral("/nothing"),
+             captureAndClose("repairFinishDialog", QStringLiteral("message_no_files_saved")));
+}
+
+// A run the user stopped at its third file: the message it ends with, the
+// results page and the save's messages.
+void captureStoppedRun(const QString& folder)
+{
+    const QString photos = folder + QStringLiteral("/stopped");
+    const QStringList names = writeStoppedRunPhotos(photos);
+    auto window = std::make_unique<BrowseRepairDlg>(nullptr);
+    window->show();
+    mainwindowrun::addFiles(*window, photos, names);
+    mainwindowrun::stopAtProgress(*window, BrowseRepairDlg::tr("Repairing file ") + QStringLiteral("3 "));
+    captureModal(QStringLiteral("message_stopped"), [&window] {
+        QMetaObject::invokeMethod(window->StartRepairFilesBtnN, "click");
+        QTest::qWaitFor([&window] { return window->SaveRepairBtn->isVisible(); }, 20000);
+    });
+    g_state.stopRequested = 0;
+    capture(window.get(), QStringLiteral("main_stopped"));
+    captureSaveMessages(*window, folder);
+    window->hide();
+}
+
+// The download's failure with an address too long for one line; the port
+// that is no number makes it invalid, so the download never starts.
+void captureDownloadFailure(const QString& code)
+{
+    platform::openSettings(g_state.settingsPath)
+        ->setValue(code + QStringLiteral("/UpdateNewLink"),
+                   QStringLiteral("http://downloads.updates.photorepairservice.centraleurope.example.com:80x/"
+                                  "releases/current-version/installers/?channel=stable&platform=linux-desktop/"));
+    QDownloadApp download(nullptr);
+    showAndCapture(&download, QStringLiteral("dialog_update_download_failed"));
+    platform::openSettings(g_state.settingsPath)->remove(code + QStringLiteral("/UpdateNewLink"));
+}
+
 void captureDialogs()
 {
     int index = 0;
@@ -167,6 +264,9 @@ int main(int argc, char* argv[])
     QTemporaryDir photos;
     captureMainWindow(photos.path());
     g_state.uiScale = scale;
+    captureStoppedRun(photos.path());
+    g_state.uiScale = scale;
     captureDialogs();
+    captureDownloadFailure(code);
     return 0;
 }

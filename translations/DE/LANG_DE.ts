@@ -566,7 +566,7 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
     </message>
     <message>
         <source>Unable to save the file </source>
-        <translation>Die Datei kann nicht gespeichert werden: </translation>
+        <translation>Die Datei kann nicht gespeichert werden </translation>
     </message>
     <message>
         <source>Time Elapsed: </source>
