@@ -2,10 +2,14 @@
 #include "dialog_driver.h"
 #include "folder_exist.h"
 #include "global_state.h"
+#include "language_rows.h"
+#include "language_table.h"
 #include "saving_finish_dlg.h"
 #include "shell_open.h"
+#include "text_fit.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -102,6 +106,8 @@ private slots:
     void savingFinishedClickHereOpensFolderEachTime();
     void savingFinishedLayout_data();
     void savingFinishedLayout();
+    void sentenceFollowsItsLink_data();
+    void sentenceFollowsItsLink();
 
     void fileProposal_data();
     void fileProposal();
@@ -143,6 +149,7 @@ void DialogSavePromptsTest::cleanup()
 {
     platform::setShellOpener({});
     QCoreApplication::removeTranslator(&m_german);
+    removeLanguageCatalogues();
     QCoreApplication::processEvents();
 }
 
@@ -187,13 +194,13 @@ void DialogSavePromptsTest::savingFinishedLayout_data()
     addLayoutColumns();
     const int english = int(LayoutLanguage::English);
     QTest::newRow("English 1.25 link") << english << 1.25f << QSize(622, 217) << QByteArray("ViewSavedFiles")
-                                       << QRect(187, 115, 101, 26);
+                                       << QRect(187, 113, 80, 26);
     QTest::newRow("Brazil message") << int(LayoutLanguage::Brazil) << 1.0f << QSize(498, 174)
                                     << QByteArray("label_5") << QRect(135, 60, 241, 31);
     QTest::newRow("German sentence") << int(LayoutLanguage::German) << 1.0f << QSize(498, 174)
-                                     << QByteArray("label_4") << QRect(245, 75, 231, 55);
+                                     << QByteArray("label_4") << QRect(208, 99, 272, 36);
     QTest::newRow("Japanese link") << int(LayoutLanguage::Japanese) << 1.0f << QSize(498, 174)
-                                   << QByteArray("ViewSavedFiles") << QRect(145, 98, 105, 28);
+                                   << QByteArray("ViewSavedFiles") << QRect(145, 91, 80, 28);
 }
 
 void DialogSavePromptsTest::savingFinishedLayout()
@@ -201,6 +208,39 @@ void DialogSavePromptsTest::savingFinishedLayout()
     applyLayoutRow();
     SavingFinishDlg dialog(nullptr, QString());
     verifyLayout(dialog);
+}
+
+void DialogSavePromptsTest::sentenceFollowsItsLink_data()
+{
+    addLanguageRows();
+}
+
+// The "Click here" link is as wide as its text, its sentence goes on one
+// space after it on the same baseline, and both start below the message.
+void DialogSavePromptsTest::sentenceFollowsItsLink()
+{
+    QFETCH(int, type);
+    installLanguageOfRow(type);
+    for (const float scale : {1.0f, 1.25f, 1.5f}) {
+        g_state.uiScale = scale;
+        SavingFinishDlg dialog(nullptr, QString());
+        const QPushButton* link = dialog.ViewSavedFiles;
+        const QLabel* sentence = dialog.label_4;
+        const QString at = QStringLiteral(" at %1").arg(double(scale));
+        const int textWidth = QFontMetrics(link->font()).horizontalAdvance(link->text());
+        QVERIFY2(qAbs(link->width() - textWidth) <= 1,
+                 qPrintable(QStringLiteral("link %1 wide for a text of %2").arg(link->width()).arg(textWidth) + at));
+        const int gap = sentence->x() - (link->x() + link->width());
+        const int space = QFontMetrics(sentence->font()).horizontalAdvance(QLatin1Char(' '));
+        QVERIFY2(qAbs(gap - space) <= 1,
+                 qPrintable(QStringLiteral("sentence %1 px after the link, a space is %2").arg(gap).arg(space) + at));
+        const int messageBottom = dialog.label_5->geometry().bottom();
+        QVERIFY2(link->y() > messageBottom && sentence->y() > messageBottom,
+                 qPrintable(QStringLiteral("link at %1, sentence at %2, message ends at %3")
+                                .arg(link->y()).arg(sentence->y()).arg(messageBottom) + at));
+        QCOMPARE(TextsThatDoNotFit(&dialog).filter(QStringLiteral("ViewSavedFiles")).join(QLatin1String("; ")),
+                 QString());
+    }
 }
 
 void DialogSavePromptsTest::fileProposal_data()
@@ -464,7 +504,7 @@ void DialogSavePromptsTest::promptsTakeGerman()
     QCOMPARE(lineText(&file, "FileNameText"), QStringLiteral("a.jpg"));
     QCOMPARE(finished.label_8->text(), QStringLiteral("Speichern abgeschlossen"));
     QCOMPARE(finished.ViewSavedFiles->text(), QStringLiteral("Klicken Sie hier"));
-    QCOMPARE(childGeometry(&finished, "ViewSavedFiles"), QRect(124, 87, 120, 28));
+    QCOMPARE(childGeometry(&finished, "ViewSavedFiles"), QRect(124, 91, 124, 28));
 }
 
 QTEST_MAIN(DialogSavePromptsTest)

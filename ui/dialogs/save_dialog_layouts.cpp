@@ -5,27 +5,27 @@ using L = LayoutLanguage;
 DialogLayout savingFinishLayout(LayoutLanguage language)
 {
     struct Group {
-        QRect link, sentence, message;
+        QRect link, message;
     };
-    // Each link sits on the baseline of the sentence it starts, left of it.
-    Group group{{150, 92, 81, 21}, {230, 80, 231, 50}, {150, 60, 241, 31}};
+    // Where each link starts and how tall it is; placeLinkLine() sets its
+    // row and width and places its sentence after it.
+    Group group{{150, 92, 81, 21}, {150, 60, 241, 31}};
     switch (language) {
-    case L::German: group = {{124, 87, 120, 28}, {245, 75, 231, 55}, group.message}; break;
-    case L::French: group = {{132, 87, 120, 28}, {245, 75, 231, 55}, group.message}; break;
-    case L::Italian: group = {{132, 82, 120, 28}, {245, 70, 231, 55}, group.message}; break;
-    case L::Spanish: group = {{127, 92, 120, 28}, {245, 80, 270, 55}, group.message}; break;
-    case L::Chinese: group = {{150, 94, 81, 28}, {230, 80, 231, 55}, group.message}; break;
-    case L::Korean: group = {{150, 94, 90, 28}, {245, 80, 231, 55}, group.message}; break;
-    case L::Japanese: group = {{145, 98, 105, 28}, {250, 80, 250, 65}, group.message}; break;
-    case L::Hindi: group = {{150, 89, 100, 28}, {255, 80, 231, 50}, group.message}; break;
-    case L::Brazil: group = {{125, 92, 100, 21}, {220, 80, 231, 50}, {135, 60, 241, 31}}; break;
-    case L::Dutch: group = {{125, 92, 100, 21}, {210, 80, 231, 50}, group.message}; break;
+    case L::German: group = {{124, 87, 120, 28}, group.message}; break;
+    case L::French: group = {{132, 87, 120, 28}, group.message}; break;
+    case L::Italian: group = {{132, 82, 120, 28}, group.message}; break;
+    case L::Spanish: group = {{127, 92, 120, 28}, group.message}; break;
+    case L::Chinese: group = {{150, 94, 81, 28}, group.message}; break;
+    case L::Korean: group = {{150, 94, 90, 28}, group.message}; break;
+    case L::Japanese: group = {{145, 98, 105, 28}, group.message}; break;
+    case L::Hindi: group = {{150, 89, 100, 30}, group.message}; break;
+    case L::Brazil: group = {{125, 92, 100, 21}, {135, 60, 241, 31}}; break;
+    case L::Dutch: group = {{125, 92, 100, 21}, group.message}; break;
     case L::English: break;
     }
     return {{498, 174},
             {{"ViewSavedFiles", group.link},
              {"label_5", group.message},
-             {"label_4", group.sentence},
              {"label_3", {10, 2, 24, 24}},
              {"OkBtn", {395, 140, 90, 26}},
              {"frame", {1, 0, 497, 173}},
