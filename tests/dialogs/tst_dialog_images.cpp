@@ -2,6 +2,8 @@
 #include "dialog_driver.h"
 #include "dialog_look.h"
 #include "global_state.h"
+#include "language_rows.h"
+#include "language_table.h"
 #include "standalone_dialogs.h"
 #include "reference_file_dlg.h"
 #include "repair_finish_dialog.h"
@@ -26,6 +28,8 @@ private slots:
     void styleSheetsNameExistingImages();
     void picturesFitTheirLabels_data();
     void picturesFitTheirLabels();
+    void titleIconsAreSquare_data();
+    void titleIconsAreSquare();
 };
 
 namespace {
@@ -47,6 +51,19 @@ QStringList cutPictures(const QWidget* root)
                        .arg(size.width()).arg(size.height()).arg(room.width()).arg(room.height());
     }
     return cut;
+}
+
+// The title icons of `root`: labels drawing the product icon as their
+// border image.
+QList<QLabel*> titleIcons(const QWidget* root)
+{
+    static const QRegularExpression icon(QStringLiteral("border-image:\\s*url\\([^)]*/(16|24)\\.png\\)"));
+    QList<QLabel*> icons;
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->styleSheet().contains(icon))
+            icons << label;
+    }
+    return icons;
 }
 
 } // namespace
@@ -177,6 +194,34 @@ void DialogImagesTest::picturesFitTheirLabels()
     });
     ShowInformation(&owner, QStringLiteral("Information"), QStringLiteral("Message"));
     QCOMPARE(cut.join(QLatin1String("; ")), QString());
+}
+
+void DialogImagesTest::titleIconsAreSquare_data()
+{
+    addLanguageRows();
+}
+
+// The product icon in each dialog's title strip is square in every language.
+void DialogImagesTest::titleIconsAreSquare()
+{
+    QFETCH(int, type);
+    SetLanguageFlags(type);
+    for (const float scale : {1.0f, 1.5f}) {
+        g_state.uiScale = scale;
+        QStringList stretched;
+        int icons = 0;
+        for (const auto& dialog : makeStandaloneDialogs()) {
+            for (const QLabel* label : titleIcons(dialog.get())) {
+                ++icons;
+                if (label->width() != label->height())
+                    stretched << QStringLiteral("%1/%2: %3x%4")
+                                     .arg(dialog->metaObject()->className(), label->objectName())
+                                     .arg(label->width()).arg(label->height());
+            }
+        }
+        QCOMPARE(icons, 7);
+        QCOMPARE(stretched.join(QLatin1String("; ")), QString());
+    }
 }
 
 QTEST_MAIN(DialogImagesTest)

@@ -125,6 +125,8 @@ private slots:
     void folderAnswers();
     void folderLayout_data();
     void folderLayout();
+    void folderTextBoxesLineUp_data();
+    void folderTextBoxesLineUp();
 
     void promptsTakeGerman();
 
@@ -470,7 +472,7 @@ void DialogSavePromptsTest::folderLayout_data()
     QTest::newRow("Japanese rename label") << int(LayoutLanguage::Japanese) << 1.0f << QSize(500, 212)
                                            << QByteArray("label_4") << QRect(20, 80, 142, 20);
     QTest::newRow("Dutch icon") << int(LayoutLanguage::Dutch) << 1.0f << QSize(500, 212) << QByteArray("label_3")
-                                << QRect(10, 2, 32, 24);
+                                << QRect(10, 2, 24, 24);
 }
 
 void DialogSavePromptsTest::folderLayout()
@@ -478,6 +480,31 @@ void DialogSavePromptsTest::folderLayout()
     applyLayoutRow();
     FolderExist dialog;
     verifyLayout(dialog);
+}
+
+void DialogSavePromptsTest::folderTextBoxesLineUp_data()
+{
+    addLanguageRows();
+}
+
+// The folder's name and the proposed name start in one column and end
+// with the Cancel button, in every language and scale.
+void DialogSavePromptsTest::folderTextBoxesLineUp()
+{
+    QFETCH(int, type);
+    SetLanguageFlags(type);
+    for (const float scale : {1.0f, 1.25f, 1.5f}) {
+        g_state.uiScale = scale;
+        FolderExist dialog;
+        const QRect name = dialog.FolderNameTxt->geometry();
+        const QRect proposal = dialog.RenameToText->geometry();
+        const QString where = QStringLiteral("name %1..%2, proposal %3..%4, Cancel ends at %5, at %6")
+                                  .arg(name.left()).arg(name.right()).arg(proposal.left()).arg(proposal.right())
+                                  .arg(dialog.CancelBtn->geometry().right()).arg(double(scale));
+        QVERIFY2(name.left() == proposal.left(), qPrintable(where));
+        QVERIFY2(name.right() == dialog.CancelBtn->geometry().right(), qPrintable(where));
+        QVERIFY2(proposal.right() == dialog.CancelBtn->geometry().right(), qPrintable(where));
+    }
 }
 
 void DialogSavePromptsTest::promptsTakeGerman()

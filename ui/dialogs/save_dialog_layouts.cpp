@@ -100,32 +100,33 @@ DialogLayout alreadyExistFileLayout(LayoutLanguage language)
 
 DialogLayout folderExistLayout(LayoutLanguage language)
 {
-    QRect folderName(157, 40, 295, 25), renameTo(156, 80, 295, 25);
-    QRect nameLabel(40, 40, 91, 20), renameLabel(40, 80, 81, 20), icon(10, 2, 24, 24);
+    // Both text boxes start at one column and end with the Cancel button.
+    const QRect cancel(351, 140, 101, 32);
+    int boxLeft = 157;
+    QRect nameLabel(40, 40, 91, 20), renameLabel(40, 80, 81, 20);
     switch (language) {
     case L::German: case L::French:
         nameLabel = {20, 40, 142, 20};
         renameLabel = {20, 80, 115, 20};
         break;
     case L::Spanish: case L::Hindi: case L::Brazil: case L::Dutch: case L::Japanese:
-        folderName = {167, 40, 295, 25};
-        renameTo = {166, 80, 295, 25};
+        boxLeft = 167;
         nameLabel = {20, 40, 142, 20};
-        icon = {10, 2, 32, 24};
         renameLabel = {20, 80, language == L::Japanese ? 142 : 115, 20};
         break;
     case L::English: case L::Italian: case L::Chinese: case L::Korean: break;
     }
+    const int boxWidth = cancel.right() + 1 - boxLeft;
     return {{500, 212},
-            {{"CancelBtn", {351, 140, 101, 32}},
-             {"FolderNameTxt", folderName},
+            {{"CancelBtn", cancel},
+             {"FolderNameTxt", {boxLeft, 40, boxWidth, 25}},
              {"OverwriteBtn", {229, 140, 101, 32}},
              {"RenameBtn", {110, 140, 101, 32}},
-             {"RenameToText", renameTo},
+             {"RenameToText", {boxLeft, 80, boxWidth, 25}},
              {"label", {130, 80, 261, 31}},
              {"label_2", nameLabel},
              {"frame", {1, 0, 497, 211}},
-             {"label_3", icon},
+             {"label_3", {10, 2, 24, 24}},
              {"label_8", {2, 2, 493, 25}},
              {"lower_barlabel", {2, 180, 494, 29}},
              {"label_4", renameLabel}}};
