@@ -118,6 +118,8 @@ private slots:
     void fileLayout_data();
     void fileLayout();
     void fileDragFromSurface();
+    void fileButtonsKeepClearOfTheEdge_data();
+    void fileButtonsKeepClearOfTheEdge();
 
     void folderProposal_data();
     void folderProposal();
@@ -352,15 +354,15 @@ void DialogSavePromptsTest::fileLayout_data()
     addLayoutColumns();
     const int english = int(LayoutLanguage::English);
     QTest::newRow("English 1.25") << english << 1.25f << QSize(595, 323) << QByteArray("FileNameText")
-                                  << QRect(178, 56, 388, 31);
+                                  << QRect(178, 56, 398, 31);
     QTest::newRow("German label") << int(LayoutLanguage::German) << 1.0f << QSize(476, 259)
                                   << QByteArray("label_2") << QRect(20, 45, 130, 20);
     QTest::newRow("German skip all") << int(LayoutLanguage::German) << 1.0f << QSize(476, 259)
-                                     << QByteArray("SkipAllBtn") << QRect(340, 190, 130, 27);
+                                     << QByteArray("SkipAllBtn") << QRect(361, 190, 101, 27);
     QTest::newRow("Korean rename field") << int(LayoutLanguage::Korean) << 1.0f << QSize(476, 259)
-                                         << QByteArray("RenameFileText") << QRect(143, 85, 311, 25);
+                                         << QByteArray("RenameFileText") << QRect(143, 85, 319, 25);
     QTest::newRow("Hindi rename all") << int(LayoutLanguage::Hindi) << 1.0f << QSize(476, 259)
-                                      << QByteArray("RenameAllBtn") << QRect(40, 190, 140, 27);
+                                      << QByteArray("RenameAllBtn") << QRect(21, 190, 101, 27);
 }
 
 void DialogSavePromptsTest::fileLayout()
@@ -393,6 +395,47 @@ void DialogSavePromptsTest::fileDragFromSurface()
                             Qt::NoModifier);
     QApplication::sendEvent(dialog.findChild<QPushButton*>(QStringLiteral("RenameBtn")), &buttonPress);
     QVERIFY(buttonPress.isAccepted());
+}
+
+void DialogSavePromptsTest::fileButtonsKeepClearOfTheEdge_data()
+{
+    addLanguageRows();
+}
+
+// The six answers stand in three columns whose buttons fit their texts, the
+// last column 14 px (at 96 DPI) inside the dialog's edge; the two text boxes
+// start and end together, inside that margin too.
+void DialogSavePromptsTest::fileButtonsKeepClearOfTheEdge()
+{
+    QFETCH(int, type);
+    installLanguageOfRow(type);
+    const char* const columns[3][2] = {
+        {"RenameBtn", "RenameAllBtn"}, {"OverwriteBtn", "OverwriteAllBtn"}, {"SkipBtn", "SkipAllBtn"}};
+    for (const float scale : {1.0f, 1.25f, 1.5f}) {
+        g_state.uiScale = scale;
+        AlreadyExistFileDlg dialog(nullptr);
+        const int edge = dialog.width() - scaledLength(14, scale);
+        const QString at = QStringLiteral(" at %1").arg(double(scale));
+        int previousRight = -1;
+        for (const auto& column : columns) {
+            const QRect top = childGeometry(&dialog, column[0]);
+            const QRect bottom = childGeometry(&dialog, column[1]);
+            const QString where = QStringLiteral("%1 spans %2..%3, %4 %5..%6")
+                                      .arg(QLatin1String(column[0])).arg(top.left()).arg(top.right())
+                                      .arg(QLatin1String(column[1])).arg(bottom.left()).arg(bottom.right()) + at;
+            QVERIFY2(top.left() == bottom.left() && top.right() == bottom.right(), qPrintable(where));
+            QVERIFY2(top.left() > previousRight, qPrintable(where));
+            previousRight = top.right();
+        }
+        QVERIFY2(previousRight + 1 == edge,
+                 qPrintable(QStringLiteral("the last column ends at %1, not %2").arg(previousRight + 1).arg(edge) + at));
+        const QRect name = childGeometry(&dialog, "FileNameText");
+        const QRect proposal = childGeometry(&dialog, "RenameFileText");
+        QVERIFY2(name.left() == proposal.left() && name.right() == proposal.right() && name.right() < edge,
+                 qPrintable(QStringLiteral("text boxes %1..%2 and %3..%4")
+                                .arg(name.left()).arg(name.right()).arg(proposal.left()).arg(proposal.right()) + at));
+        QCOMPARE(TextsThatDoNotFit(&dialog).filter(QStringLiteral("Btn ")).join(QLatin1String("; ")), QString());
+    }
 }
 
 void DialogSavePromptsTest::folderProposal_data()
@@ -527,7 +570,7 @@ void DialogSavePromptsTest::promptsTakeGerman()
     QCOMPARE(lineText(&folder, "RenameToText"), QStringLiteral("Copy(1)_RepairedFiles"));
     QCOMPARE(file.findChild<QLabel*>(QStringLiteral("label_8"))->text(), QStringLiteral("Datei vorhanden"));
     QCOMPARE(file.findChild<QPushButton*>(QStringLiteral("SkipAllBtn"))->text(), QStringLiteral("Alle überspringen"));
-    QCOMPARE(childGeometry(&file, "OverwriteAllBtn"), QRect(190, 190, 130, 27));
+    QCOMPARE(childGeometry(&file, "OverwriteAllBtn"), QRect(168, 190, 146, 27));
     QCOMPARE(lineText(&file, "FileNameText"), QStringLiteral("a.jpg"));
     QCOMPARE(finished.label_8->text(), QStringLiteral("Speichern abgeschlossen"));
     QCOMPARE(finished.ViewSavedFiles->text(), QStringLiteral("Klicken Sie hier"));

@@ -37,62 +37,43 @@ DialogLayout savingFinishLayout(LayoutLanguage language)
 
 DialogLayout alreadyExistFileLayout(LayoutLanguage language)
 {
-    struct Group {
-        QRect fileName, renameTo, nameLabel, renameLabel;
-        QRect rename, overwrite, skip, renameAll, overwriteAll, skipAll;
-    };
-    const QRect wideName(155, 45, 311, 25), wideRename(155, 85, 311, 25);
-    const QRect nameLabel(20, 45, 130, 20), renameLabel(20, 85, 110, 20);
-    Group g{{143, 45, 311, 25}, {147, 85, 311, 25}, {40, 45, 71, 20}, {40, 85, 81, 20},
-            {40, 135, 101, 27}, {190, 135, 101, 27}, {350, 135, 101, 27},
-            {40, 190, 101, 27}, {190, 190, 101, 27}, {350, 190, 101, 27}};
+    // The two text boxes start in one column and end where the last column
+    // of buttons ends, 14 pixels inside the dialog's edge. The buttons get
+    // their rows here; placeButtonColumns() sets their columns.
+    const int boxRight = 462;
+    int boxLeft = 143;
+    QRect nameLabel(40, 45, 71, 20), renameLabel(40, 85, 81, 20);
     switch (language) {
-    case L::German:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = renameLabel;
-        g.rename = {40, 135, 110, 27}; g.overwrite = {190, 135, 110, 27}; g.skip = {350, 135, 110, 27};
-        g.renameAll = {40, 190, 110, 27}; g.overwriteAll = {190, 190, 130, 27}; g.skipAll = {340, 190, 130, 27};
-        break;
-    case L::French:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = renameLabel;
+    case L::German: case L::French: case L::Spanish: case L::Hindi: case L::Dutch: case L::Brazil:
+        boxLeft = 155;
+        nameLabel = {20, 45, 130, 20};
+        renameLabel = {20, 85, 110, 20};
         break;
     case L::Italian:
-        g.fileName = {140, 45, 311, 25}; g.renameTo = {140, 85, 311, 25};
-        g.nameLabel = nameLabel; g.renameLabel = renameLabel; g.overwriteAll = {200, 190, 120, 27};
-        break;
-    case L::Spanish:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = renameLabel;
-        g.renameAll = {40, 190, 130, 27}; g.overwriteAll = {200, 190, 130, 27};
-        break;
-    case L::Chinese: case L::Korean:
-        g.renameTo = {143, 85, 311, 25};
+        boxLeft = 140;
+        nameLabel = {20, 45, 130, 20};
+        renameLabel = {20, 85, 110, 20};
         break;
     case L::Japanese:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = {20, 85, 140, 20};
-        g.rename = {40, 135, 110, 27}; g.overwrite = {190, 135, 110, 27}; g.skip = {350, 135, 110, 27};
-        g.renameAll = {40, 190, 120, 27}; g.overwriteAll = {190, 190, 130, 27}; g.skipAll = {350, 190, 120, 27};
+        boxLeft = 155;
+        nameLabel = {20, 45, 130, 20};
+        renameLabel = {20, 85, 140, 20};
         break;
-    case L::Hindi:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = renameLabel;
-        g.renameAll = {40, 190, 140, 27}; g.overwriteAll = {190, 190, 140, 27}; g.skipAll = {340, 190, 120, 27};
-        break;
-    case L::Dutch: case L::Brazil:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = renameLabel;
-        g.renameAll = {40, 190, 120, 27}; g.overwriteAll = {190, 190, 130, 27}; g.skipAll = {350, 190, 120, 27};
-        break;
-    case L::English: break;
+    case L::English: case L::Chinese: case L::Korean: break;
     }
+    const int boxWidth = boxRight - boxLeft;
     return {{476, 259},
-            {{"FileNameText", g.fileName},
-             {"OverwriteAllBtn", g.overwriteAll},
-             {"OverwriteBtn", g.overwrite},
-             {"RenameAllBtn", g.renameAll},
-             {"RenameBtn", g.rename},
-             {"RenameFileText", g.renameTo},
-             {"SkipAllBtn", g.skipAll},
-             {"SkipBtn", g.skip},
-             {"label_2", g.nameLabel},
+            {{"FileNameText", {boxLeft, 45, boxWidth, 25}},
+             {"OverwriteAllBtn", {190, 190, 101, 27}},
+             {"OverwriteBtn", {190, 135, 101, 27}},
+             {"RenameAllBtn", {40, 190, 101, 27}},
+             {"RenameBtn", {40, 135, 101, 27}},
+             {"RenameFileText", {boxLeft, 85, boxWidth, 25}},
+             {"SkipAllBtn", {350, 190, 101, 27}},
+             {"SkipBtn", {350, 135, 101, 27}},
+             {"label_2", nameLabel},
              {"frame", {1, 0, 474, 259}},
-             {"label_4", g.renameLabel},
+             {"label_4", renameLabel},
              {"label_3", {10, 2, 24, 24}},
              {"label_8", {2, 2, 470, 25}},
              {"lower_barlabel", {2, 229, 472, 27}}}};
