@@ -8,6 +8,7 @@
 #include "url_open.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QSysInfo>
 #include <QTranslator>
@@ -18,6 +19,20 @@
 Q_DECLARE_METATYPE(LayoutLanguage)
 
 namespace {
+
+// Where a heading's text ends in its panel: right of the last column of
+// the label's picture that has ink of the black text.
+int headingInkEnd(QLabel* heading)
+{
+    const QImage picture = heading->grab().toImage();
+    for (int x = picture.width() - 1; x >= 0; --x) {
+        for (int y = 0; y < picture.height(); ++y) {
+            if (qGray(picture.pixel(x, y)) < 128)
+                return heading->x() + x + 1;
+        }
+    }
+    return heading->x();
+}
 
 // Where the about box looks for the licence document of a language.
 QString licencePath(const QString& code)
@@ -60,6 +75,8 @@ private slots:
     void imageSizes();
     void columnsLineUp_data();
     void columnsLineUp();
+    void sectionRulesLineUp_data();
+    void sectionRulesLineUp();
 
 private:
     QList<QUrl> m_opened;
@@ -84,6 +101,7 @@ void AboutDlgTest::cleanup()
     for (const QString& code : {"EN", "DE", "DU", "BR", "JA"})
         QFile::remove(licencePath(code));
     QCoreApplication::removeTranslator(&m_german);
+    removeLanguageCatalogues();
     QCoreApplication::processEvents();
 }
 
@@ -393,6 +411,35 @@ void AboutDlgTest::columnsLineUp()
             QVERIFY2(childGeometry(&about, name).left() == left,
                      qPrintable(QStringLiteral("%1 starts at %2, not %3").arg(QLatin1String(name))
                                     .arg(childGeometry(&about, name).left()).arg(left)));
+    }
+}
+
+void AboutDlgTest::sectionRulesLineUp_data()
+{
+    addLanguageRows();
+}
+
+// Both section rules start after the wider heading's text and end at the
+// panel's right margin, which is as wide as its left one, in every language
+// and scale.
+void AboutDlgTest::sectionRulesLineUp()
+{
+    QFETCH(int, type);
+    installLanguageOfRow(type);
+    for (const float scale : {1.0f, 1.25f, 1.5f}) {
+        g_state.uiScale = scale;
+        AboutDlg about(nullptr);
+        const int textEnd = qMax(headingInkEnd(about.label_20), headingInkEnd(about.label_16));
+        const int margin = about.label_20->x();
+        for (const QLabel* rule : {about.line1, about.line2}) {
+            const QString where = QStringLiteral("%1 at %2 spans %3..%4, headings end at %5, panel %6 wide")
+                                      .arg(rule->objectName()).arg(double(scale)).arg(rule->x())
+                                      .arg(rule->geometry().right()).arg(textEnd)
+                                      .arg(rule->parentWidget()->width());
+            QVERIFY2(rule->x() > textEnd, qPrintable(where));
+            QVERIFY2(rule->x() == about.line1->x(), qPrintable(where));
+            QVERIFY2(rule->x() + rule->width() == rule->parentWidget()->width() - margin, qPrintable(where));
+        }
     }
 }
 

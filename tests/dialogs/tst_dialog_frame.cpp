@@ -5,15 +5,22 @@
 #include "reference_file_dlg.h"
 #include "dialog_look.h"
 #include "global_state.h"
+#include "language_rows.h"
+#include "language_table.h"
 #include "repair_finish_dialog.h"
 #include "stop_dlg.h"
 #include "window_frame.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QStyle>
+#include <QTextDocument>
 #include <QWindow>
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -51,6 +58,7 @@ class DialogFrameTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
+    void cleanup();
 
     void titleStripHitTest_data();
     void titleStripHitTest();
@@ -71,15 +79,55 @@ private slots:
     void scaledGeometryPerLanguage_data();
     void scaledGeometryPerLanguage();
 
+    void messageBoxKeepsEnglishMargins_data();
+    void messageBoxKeepsEnglishMargins();
     void languageRectangles_data();
     void languageRectangles();
 };
+
+namespace {
+
+// The distances of a message box's parts to its frame and edge: white bands
+// to the frame's right (and the lower one to its bottom), OK to the right edge.
+struct BoxMargins {
+    int header, lowerBarRight, lowerBarBottom, ok;
+};
+
+BoxMargins boxMargins(const repairFinishDialog& box)
+{
+    const QRect frame = box.frame->geometry();
+    return {frame.right() - box.label_8->geometry().right(),
+            frame.right() - box.lower_barlabel->geometry().right(),
+            frame.bottom() - box.lower_barlabel->geometry().bottom(), box.width() - 1 - box.OkBtn->geometry().right()};
+}
+
+// Where a word-wrapped label's text stands, in its parent: as wide as its
+// longest line and as tall as its lines, placed by the label's alignment.
+QRect wrappedTextRect(const QLabel* label)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(label->font());
+    document.setPlainText(label->text());
+    document.setTextWidth(label->contentsRect().width());
+    const QSize text(qCeil(document.idealWidth()), qCeil(document.size().height()));
+    return QStyle::alignedRect(Qt::LeftToRight, label->alignment(), text, label->contentsRect())
+        .translated(label->pos());
+}
+
+} // namespace
 
 void DialogFrameTest::init()
 {
     g_state.uiScale = 1.0f;
     g_dragging = false;
     setInterfaceLanguage(LayoutLanguage::English);
+}
+
+void DialogFrameTest::cleanup()
+{
+    removeLanguageCatalogues();
+    QCoreApplication::processEvents();
 }
 
 void DialogFrameTest::titleStripHitTest_data()
@@ -294,17 +342,17 @@ void DialogFrameTest::scaledGeometryPerLanguage_data()
                              << QRect(2, 135, 494, 37) << QRect(110, 30, 349, 110)
                              << QRect(395, 140, 90, 26);
     QTest::newRow("Hindi") << 1.0f << lang(LayoutLanguage::Hindi) << QSize(510, 184)
-                           << QRect(2, 135, 504, 43) << QRect(110, 25, 410, 120)
-                           << QRect(395, 140, 100, 26);
+                           << QRect(2, 135, 505, 47) << QRect(110, 30, 387, 103)
+                           << QRect(397, 145, 100, 26);
     QTest::newRow("Brazil 1.5") << 1.5f << lang(LayoutLanguage::Brazil) << QSize(765, 276)
-                                << QRect(3, 202, 756, 64) << QRect(165, 37, 615, 180)
-                                << QRect(592, 210, 150, 39);
+                                << QRect(3, 202, 757, 70) << QRect(165, 45, 580, 154)
+                                << QRect(595, 217, 150, 39);
     QTest::newRow("Dutch") << 1.0f << lang(LayoutLanguage::Dutch) << QSize(520, 184)
-                           << QRect(2, 135, 514, 43) << QRect(110, 25, 410, 120)
-                           << QRect(395, 145, 100, 26);
+                           << QRect(2, 135, 515, 47) << QRect(110, 30, 397, 103)
+                           << QRect(407, 145, 100, 26);
     QTest::newRow("Dutch 1.75") << 1.75f << lang(LayoutLanguage::Dutch) << QSize(910, 322)
-                                << QRect(3, 236, 899, 75) << QRect(192, 43, 717, 210)
-                                << QRect(691, 253, 175, 45);
+                                << QRect(3, 236, 901, 82) << QRect(192, 52, 694, 180)
+                                << QRect(712, 253, 175, 45);
 }
 
 void DialogFrameTest::scaledGeometryPerLanguage()
@@ -346,6 +394,46 @@ std::unique_ptr<QDialog> makeDialog(Kind kind, ReferenceFileDlg* sample)
 }
 
 } // namespace
+
+void DialogFrameTest::messageBoxKeepsEnglishMargins_data()
+{
+    addLanguageRows();
+}
+
+// In every language and scale the message box's white bands reach its frame
+// and OK stands as far from the right edge as in English, and the longest
+// save message (the work-folder one) stays inside the frame, between the bands.
+void DialogFrameTest::messageBoxKeepsEnglishMargins()
+{
+    QFETCH(int, type);
+    installLanguageOfRow(type);
+    const QString message = QCoreApplication::translate(
+        "BrowseRepairDlg", "The repaired files cannot be saved into the program's work folder, which is emptied "
+                           "when you go back or exit. Please choose another folder.");
+    for (const float scale : {1.0f, 1.25f, 1.5f}) {
+        g_state.uiScale = scale;
+        setInterfaceLanguage(LayoutLanguage::English);
+        const BoxMargins english = boxMargins(repairFinishDialog(nullptr));
+        SetLanguageFlags(type);
+        repairFinishDialog box(nullptr);
+        box.repairedLabl->setText(message);
+        const BoxMargins margins = boxMargins(box);
+        const QString at = QStringLiteral(" at %1").arg(double(scale));
+        for (const auto& [name, have, want] : {std::make_tuple("header", margins.header, english.header),
+                                               std::make_tuple("lower bar", margins.lowerBarRight, english.lowerBarRight),
+                                               std::make_tuple("lower bar bottom", margins.lowerBarBottom, english.lowerBarBottom),
+                                               std::make_tuple("OK", margins.ok, english.ok)})
+            QVERIFY2(qAbs(have - want) <= 1, qPrintable(QStringLiteral("%1 %2 px from the edge, English %3")
+                                                            .arg(QLatin1String(name)).arg(have).arg(want) + at));
+        const QRect inside(box.frame->x() + 1, box.label_8->geometry().bottom() + 1, box.frame->width() - 2,
+                           box.lower_barlabel->y() - box.label_8->geometry().bottom() - 1);
+        const QRect text = wrappedTextRect(box.repairedLabl);
+        QVERIFY2(inside.contains(text), qPrintable(QStringLiteral("message %1,%2 %3x%4 outside %5,%6 %7x%8")
+                                                       .arg(text.x()).arg(text.y()).arg(text.width()).arg(text.height())
+                                                       .arg(inside.x()).arg(inside.y()).arg(inside.width())
+                                                       .arg(inside.height()) + at));
+    }
+}
 
 void DialogFrameTest::languageRectangles_data()
 {

@@ -1,11 +1,16 @@
 #include "advanced_repair_dlg.h"
+#include "dialog_driver.h"
 #include "dialog_look.h"
 #include "global_state.h"
+#include "language_rows.h"
+#include "language_table.h"
 #include "standalone_dialogs.h"
 #include "reference_file_dlg.h"
+#include "repair_finish_dialog.h"
 
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -21,7 +26,47 @@ private slots:
     void imageHasItsSize();
     void styleSheetsNameExistingImages_data();
     void styleSheetsNameExistingImages();
+    void picturesFitTheirLabels_data();
+    void picturesFitTheirLabels();
+    void titleIconsAreSquare_data();
+    void titleIconsAreSquare();
 };
+
+namespace {
+
+// The labels of `root` whose picture is larger than the label, so that part
+// of it is cut; labels that stretch their picture are left out.
+QStringList cutPictures(const QWidget* root)
+{
+    QStringList cut;
+    for (const QLabel* label : root->findChildren<QLabel*>()) {
+        const QPixmap picture = label->pixmap(Qt::ReturnByValue);
+        if (picture.isNull() || label->hasScaledContents())
+            continue;
+        const QSize size = picture.size() / picture.devicePixelRatio();
+        const QSize room = label->contentsRect().size();
+        if (size.width() > room.width() || size.height() > room.height())
+            cut << QStringLiteral("%1/%2: %3x%4 picture in %5x%6")
+                       .arg(root->metaObject()->className(), label->objectName())
+                       .arg(size.width()).arg(size.height()).arg(room.width()).arg(room.height());
+    }
+    return cut;
+}
+
+// The title icons of `root`: labels drawing the product icon as their
+// border image.
+QList<QLabel*> titleIcons(const QWidget* root)
+{
+    static const QRegularExpression icon(QStringLiteral("border-image:\\s*url\\([^)]*/(16|24)\\.png\\)"));
+    QList<QLabel*> icons;
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->styleSheet().contains(icon))
+            icons << label;
+    }
+    return icons;
+}
+
+} // namespace
 
 void DialogImagesTest::imageHasItsSize_data()
 {
@@ -126,6 +171,57 @@ void DialogImagesTest::styleSheetsNameExistingImages()
         }
     }
     QVERIFY(checked >= 20);
+}
+
+void DialogImagesTest::picturesFitTheirLabels_data()
+{
+    styleSheetsNameExistingImages_data();
+}
+
+// Every picture a dialog shows in a label, the information picture of the
+// message box included, is whole inside its label.
+void DialogImagesTest::picturesFitTheirLabels()
+{
+    QFETCH(float, scale);
+    g_state.uiScale = scale;
+    QStringList cut;
+    for (const auto& dialog : makeStandaloneDialogs())
+        cut << cutPictures(dialog.get());
+    QWidget owner;
+    whenModalOf<repairFinishDialog>([&cut](repairFinishDialog* box) {
+        cut << cutPictures(box);
+        box->OkBtn->click();
+    });
+    ShowInformation(&owner, QStringLiteral("Information"), QStringLiteral("Message"));
+    QCOMPARE(cut.join(QLatin1String("; ")), QString());
+}
+
+void DialogImagesTest::titleIconsAreSquare_data()
+{
+    addLanguageRows();
+}
+
+// The product icon in each dialog's title strip is square in every language.
+void DialogImagesTest::titleIconsAreSquare()
+{
+    QFETCH(int, type);
+    SetLanguageFlags(type);
+    for (const float scale : {1.0f, 1.5f}) {
+        g_state.uiScale = scale;
+        QStringList stretched;
+        int icons = 0;
+        for (const auto& dialog : makeStandaloneDialogs()) {
+            for (const QLabel* label : titleIcons(dialog.get())) {
+                ++icons;
+                if (label->width() != label->height())
+                    stretched << QStringLiteral("%1/%2: %3x%4")
+                                     .arg(dialog->metaObject()->className(), label->objectName())
+                                     .arg(label->width()).arg(label->height());
+            }
+        }
+        QCOMPARE(icons, 7);
+        QCOMPARE(stretched.join(QLatin1String("; ")), QString());
+    }
 }
 
 QTEST_MAIN(DialogImagesTest)

@@ -2,10 +2,14 @@
 #include "dialog_driver.h"
 #include "folder_exist.h"
 #include "global_state.h"
+#include "language_rows.h"
+#include "language_table.h"
 #include "saving_finish_dlg.h"
 #include "shell_open.h"
+#include "text_fit.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -102,6 +106,8 @@ private slots:
     void savingFinishedClickHereOpensFolderEachTime();
     void savingFinishedLayout_data();
     void savingFinishedLayout();
+    void sentenceFollowsItsLink_data();
+    void sentenceFollowsItsLink();
 
     void fileProposal_data();
     void fileProposal();
@@ -112,6 +118,8 @@ private slots:
     void fileLayout_data();
     void fileLayout();
     void fileDragFromSurface();
+    void fileButtonsKeepClearOfTheEdge_data();
+    void fileButtonsKeepClearOfTheEdge();
 
     void folderProposal_data();
     void folderProposal();
@@ -119,6 +127,8 @@ private slots:
     void folderAnswers();
     void folderLayout_data();
     void folderLayout();
+    void folderTextBoxesLineUp_data();
+    void folderTextBoxesLineUp();
 
     void promptsTakeGerman();
 
@@ -143,6 +153,7 @@ void DialogSavePromptsTest::cleanup()
 {
     platform::setShellOpener({});
     QCoreApplication::removeTranslator(&m_german);
+    removeLanguageCatalogues();
     QCoreApplication::processEvents();
 }
 
@@ -187,13 +198,13 @@ void DialogSavePromptsTest::savingFinishedLayout_data()
     addLayoutColumns();
     const int english = int(LayoutLanguage::English);
     QTest::newRow("English 1.25 link") << english << 1.25f << QSize(622, 217) << QByteArray("ViewSavedFiles")
-                                       << QRect(187, 115, 101, 26);
+                                       << QRect(187, 113, 80, 26);
     QTest::newRow("Brazil message") << int(LayoutLanguage::Brazil) << 1.0f << QSize(498, 174)
                                     << QByteArray("label_5") << QRect(135, 60, 241, 31);
     QTest::newRow("German sentence") << int(LayoutLanguage::German) << 1.0f << QSize(498, 174)
-                                     << QByteArray("label_4") << QRect(245, 75, 231, 55);
+                                     << QByteArray("label_4") << QRect(208, 99, 272, 36);
     QTest::newRow("Japanese link") << int(LayoutLanguage::Japanese) << 1.0f << QSize(498, 174)
-                                   << QByteArray("ViewSavedFiles") << QRect(145, 98, 105, 28);
+                                   << QByteArray("ViewSavedFiles") << QRect(145, 91, 80, 28);
 }
 
 void DialogSavePromptsTest::savingFinishedLayout()
@@ -201,6 +212,39 @@ void DialogSavePromptsTest::savingFinishedLayout()
     applyLayoutRow();
     SavingFinishDlg dialog(nullptr, QString());
     verifyLayout(dialog);
+}
+
+void DialogSavePromptsTest::sentenceFollowsItsLink_data()
+{
+    addLanguageRows();
+}
+
+// The "Click here" link is as wide as its text, its sentence goes on one
+// space after it on the same baseline, and both start below the message.
+void DialogSavePromptsTest::sentenceFollowsItsLink()
+{
+    QFETCH(int, type);
+    installLanguageOfRow(type);
+    for (const float scale : {1.0f, 1.25f, 1.5f}) {
+        g_state.uiScale = scale;
+        SavingFinishDlg dialog(nullptr, QString());
+        const QPushButton* link = dialog.ViewSavedFiles;
+        const QLabel* sentence = dialog.label_4;
+        const QString at = QStringLiteral(" at %1").arg(double(scale));
+        const int textWidth = QFontMetrics(link->font()).horizontalAdvance(link->text());
+        QVERIFY2(qAbs(link->width() - textWidth) <= 1,
+                 qPrintable(QStringLiteral("link %1 wide for a text of %2").arg(link->width()).arg(textWidth) + at));
+        const int gap = sentence->x() - (link->x() + link->width());
+        const int space = QFontMetrics(sentence->font()).horizontalAdvance(QLatin1Char(' '));
+        QVERIFY2(qAbs(gap - space) <= 1,
+                 qPrintable(QStringLiteral("sentence %1 px after the link, a space is %2").arg(gap).arg(space) + at));
+        const int messageBottom = dialog.label_5->geometry().bottom();
+        QVERIFY2(link->y() > messageBottom && sentence->y() > messageBottom,
+                 qPrintable(QStringLiteral("link at %1, sentence at %2, message ends at %3")
+                                .arg(link->y()).arg(sentence->y()).arg(messageBottom) + at));
+        QCOMPARE(TextsThatDoNotFit(&dialog).filter(QStringLiteral("ViewSavedFiles")).join(QLatin1String("; ")),
+                 QString());
+    }
 }
 
 void DialogSavePromptsTest::fileProposal_data()
@@ -310,15 +354,15 @@ void DialogSavePromptsTest::fileLayout_data()
     addLayoutColumns();
     const int english = int(LayoutLanguage::English);
     QTest::newRow("English 1.25") << english << 1.25f << QSize(595, 323) << QByteArray("FileNameText")
-                                  << QRect(178, 56, 388, 31);
+                                  << QRect(178, 56, 398, 31);
     QTest::newRow("German label") << int(LayoutLanguage::German) << 1.0f << QSize(476, 259)
                                   << QByteArray("label_2") << QRect(20, 45, 130, 20);
     QTest::newRow("German skip all") << int(LayoutLanguage::German) << 1.0f << QSize(476, 259)
-                                     << QByteArray("SkipAllBtn") << QRect(340, 190, 130, 27);
+                                     << QByteArray("SkipAllBtn") << QRect(361, 190, 101, 27);
     QTest::newRow("Korean rename field") << int(LayoutLanguage::Korean) << 1.0f << QSize(476, 259)
-                                         << QByteArray("RenameFileText") << QRect(143, 85, 311, 25);
+                                         << QByteArray("RenameFileText") << QRect(143, 85, 319, 25);
     QTest::newRow("Hindi rename all") << int(LayoutLanguage::Hindi) << 1.0f << QSize(476, 259)
-                                      << QByteArray("RenameAllBtn") << QRect(40, 190, 140, 27);
+                                      << QByteArray("RenameAllBtn") << QRect(21, 190, 101, 27);
 }
 
 void DialogSavePromptsTest::fileLayout()
@@ -351,6 +395,47 @@ void DialogSavePromptsTest::fileDragFromSurface()
                             Qt::NoModifier);
     QApplication::sendEvent(dialog.findChild<QPushButton*>(QStringLiteral("RenameBtn")), &buttonPress);
     QVERIFY(buttonPress.isAccepted());
+}
+
+void DialogSavePromptsTest::fileButtonsKeepClearOfTheEdge_data()
+{
+    addLanguageRows();
+}
+
+// The six answers stand in three columns whose buttons fit their texts, the
+// last column 14 px (at 96 DPI) inside the dialog's edge; the two text boxes
+// start and end together, inside that margin too.
+void DialogSavePromptsTest::fileButtonsKeepClearOfTheEdge()
+{
+    QFETCH(int, type);
+    installLanguageOfRow(type);
+    const char* const columns[3][2] = {
+        {"RenameBtn", "RenameAllBtn"}, {"OverwriteBtn", "OverwriteAllBtn"}, {"SkipBtn", "SkipAllBtn"}};
+    for (const float scale : {1.0f, 1.25f, 1.5f}) {
+        g_state.uiScale = scale;
+        AlreadyExistFileDlg dialog(nullptr);
+        const int edge = dialog.width() - scaledLength(14, scale);
+        const QString at = QStringLiteral(" at %1").arg(double(scale));
+        int previousRight = -1;
+        for (const auto& column : columns) {
+            const QRect top = childGeometry(&dialog, column[0]);
+            const QRect bottom = childGeometry(&dialog, column[1]);
+            const QString where = QStringLiteral("%1 spans %2..%3, %4 %5..%6")
+                                      .arg(QLatin1String(column[0])).arg(top.left()).arg(top.right())
+                                      .arg(QLatin1String(column[1])).arg(bottom.left()).arg(bottom.right()) + at;
+            QVERIFY2(top.left() == bottom.left() && top.right() == bottom.right(), qPrintable(where));
+            QVERIFY2(top.left() > previousRight, qPrintable(where));
+            previousRight = top.right();
+        }
+        QVERIFY2(previousRight + 1 == edge,
+                 qPrintable(QStringLiteral("the last column ends at %1, not %2").arg(previousRight + 1).arg(edge) + at));
+        const QRect name = childGeometry(&dialog, "FileNameText");
+        const QRect proposal = childGeometry(&dialog, "RenameFileText");
+        QVERIFY2(name.left() == proposal.left() && name.right() == proposal.right() && name.right() < edge,
+                 qPrintable(QStringLiteral("text boxes %1..%2 and %3..%4")
+                                .arg(name.left()).arg(name.right()).arg(proposal.left()).arg(proposal.right()) + at));
+        QCOMPARE(TextsThatDoNotFit(&dialog).filter(QStringLiteral("Btn ")).join(QLatin1String("; ")), QString());
+    }
 }
 
 void DialogSavePromptsTest::folderProposal_data()
@@ -430,7 +515,7 @@ void DialogSavePromptsTest::folderLayout_data()
     QTest::newRow("Japanese rename label") << int(LayoutLanguage::Japanese) << 1.0f << QSize(500, 212)
                                            << QByteArray("label_4") << QRect(20, 80, 142, 20);
     QTest::newRow("Dutch icon") << int(LayoutLanguage::Dutch) << 1.0f << QSize(500, 212) << QByteArray("label_3")
-                                << QRect(10, 2, 32, 24);
+                                << QRect(10, 2, 24, 24);
 }
 
 void DialogSavePromptsTest::folderLayout()
@@ -438,6 +523,31 @@ void DialogSavePromptsTest::folderLayout()
     applyLayoutRow();
     FolderExist dialog;
     verifyLayout(dialog);
+}
+
+void DialogSavePromptsTest::folderTextBoxesLineUp_data()
+{
+    addLanguageRows();
+}
+
+// The folder's name and the proposed name start in one column and end
+// with the Cancel button, in every language and scale.
+void DialogSavePromptsTest::folderTextBoxesLineUp()
+{
+    QFETCH(int, type);
+    SetLanguageFlags(type);
+    for (const float scale : {1.0f, 1.25f, 1.5f}) {
+        g_state.uiScale = scale;
+        FolderExist dialog;
+        const QRect name = dialog.FolderNameTxt->geometry();
+        const QRect proposal = dialog.RenameToText->geometry();
+        const QString where = QStringLiteral("name %1..%2, proposal %3..%4, Cancel ends at %5, at %6")
+                                  .arg(name.left()).arg(name.right()).arg(proposal.left()).arg(proposal.right())
+                                  .arg(dialog.CancelBtn->geometry().right()).arg(double(scale));
+        QVERIFY2(name.left() == proposal.left(), qPrintable(where));
+        QVERIFY2(name.right() == dialog.CancelBtn->geometry().right(), qPrintable(where));
+        QVERIFY2(proposal.right() == dialog.CancelBtn->geometry().right(), qPrintable(where));
+    }
 }
 
 void DialogSavePromptsTest::promptsTakeGerman()
@@ -460,11 +570,11 @@ void DialogSavePromptsTest::promptsTakeGerman()
     QCOMPARE(lineText(&folder, "RenameToText"), QStringLiteral("Copy(1)_RepairedFiles"));
     QCOMPARE(file.findChild<QLabel*>(QStringLiteral("label_8"))->text(), QStringLiteral("Datei vorhanden"));
     QCOMPARE(file.findChild<QPushButton*>(QStringLiteral("SkipAllBtn"))->text(), QStringLiteral("Alle überspringen"));
-    QCOMPARE(childGeometry(&file, "OverwriteAllBtn"), QRect(190, 190, 130, 27));
+    QCOMPARE(childGeometry(&file, "OverwriteAllBtn"), QRect(168, 190, 146, 27));
     QCOMPARE(lineText(&file, "FileNameText"), QStringLiteral("a.jpg"));
     QCOMPARE(finished.label_8->text(), QStringLiteral("Speichern abgeschlossen"));
     QCOMPARE(finished.ViewSavedFiles->text(), QStringLiteral("Klicken Sie hier"));
-    QCOMPARE(childGeometry(&finished, "ViewSavedFiles"), QRect(124, 87, 120, 28));
+    QCOMPARE(childGeometry(&finished, "ViewSavedFiles"), QRect(124, 91, 124, 28));
 }
 
 QTEST_MAIN(DialogSavePromptsTest)

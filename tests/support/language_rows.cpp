@@ -1,7 +1,9 @@
 #include "language_rows.h"
 
+#include "language_table.h"
 #include "translation_folder.h"
 
+#include <QCoreApplication>
 #include <QtTest>
 
 #include <iterator>
@@ -43,6 +45,21 @@ void addLanguageRows(bool withEnglish)
 void useBuiltCatalogues()
 {
     qputenv(platform::kTranslationRootVariable, QByteArray(PICTAVO_BUILD_DIR "/PhotoTranslation"));
+}
+
+void installLanguageOfRow(int type)
+{
+    useBuiltCatalogues();
+    SetLanguageFlags(type);
+    InstallLanguage(*FindLanguage(type));
+}
+
+void removeLanguageCatalogues()
+{
+    for (int type = 0; type < kLanguageCount; ++type) {
+        QCoreApplication::removeTranslator(FindLanguage(type)->toolkitTranslator);
+        QCoreApplication::removeTranslator(FindLanguage(type)->applicationTranslator);
+    }
 }
 
 QString untranslatedSamples(const QVector<QPair<QString, QString>>& samples)

@@ -15,6 +15,13 @@ void addLanguageRows(bool withEnglish = true);
 // Points the language folders at the catalogues that the build compiled.
 void useBuiltCatalogues();
 
+// Makes the row's language (a LanguageType) the interface language and
+// installs its catalogues as the build compiled them.
+void installLanguageOfRow(int type);
+
+// Removes the catalogues of every language, so the next test starts in English.
+void removeLanguageCatalogues();
+
 // The English texts among `samples` (pairs of the text shown and its English
 // source) that show empty or still in English, joined by " | ".
 QString untranslatedSamples(const QVector<QPair<QString, QString>>& samples);

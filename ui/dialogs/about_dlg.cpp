@@ -137,6 +137,7 @@ void AboutDlg::SetLanguageGeometry()
 {
     m_geometry = aboutLayout(layoutLanguage());
     applyDialogLayout(this, m_geometry);
+    placeSectionRules({label_20, label_16}, {line1, line2}, g_state.uiScale);
     for (QLabel* text : {label_18, label_20, label_7, label_21, label_6, label_17, label_19, UserLabel, label_16,
                          label_22, OSLabel, label_15, VersionLabel, label_12})
         text->setPalette(blackTextPalette(text->palette()));

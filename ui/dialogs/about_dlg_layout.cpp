@@ -1,10 +1,20 @@
 #include "about_dlg_layout.h"
 
+#include <QLabel>
+#include <QTextDocument>
+#include <QtMath>
+
 namespace {
+
+// Space between the wider heading's text and the rules, and the panel's
+// margin that the rules end at (the headings start at the same margin).
+const int kRuleGap = 8;
+const int kPanelMargin = 24;
 
 // 96-DPI rectangles of the about box's panel widgets (and the title icon,
 // whose parent is the outer frame), per language, in the order
-// of kWidgetNames.
+// of kWidgetNames. Of the two section rules only the rows count here:
+// placeSectionRules() sets where they start and end.
 const int kWidgetCount = 20;
 
 const char* const kWidgetNames[kWidgetCount] = {
@@ -76,6 +86,17 @@ const LanguageRects kAboutRects[] = {
       {24, 239, 181, 22}, {24, 37, 350, 20}, {120, 80, 190, 1}, {120, 170, 190, 1}, {6, 5, 41, 24}}},
 };
 
+// Where a heading's text ends: its rich text laid out on one line in the
+// label's font.
+int textEnd(const QLabel* heading)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(heading->font());
+    document.setHtml(heading->text());
+    return heading->x() + qCeil(document.idealWidth());
+}
+
 } // namespace
 
 DialogLayout aboutLayout(LayoutLanguage language)
@@ -99,4 +120,17 @@ DialogLayout aboutLayout(LayoutLanguage language)
             layout.widgets.push_back({"SupportLinkBtn", QRect(r[0], r[1], r[2], r[3])});
     }
     return layout;
+}
+
+void placeSectionRules(const std::vector<const QLabel*>& headings, const std::vector<QLabel*>& rules, float scale)
+{
+    int start = 0;
+    for (const QLabel* heading : headings)
+        start = qMax(start, textEnd(heading));
+    start += scaledLength(kRuleGap, scale);
+    for (QLabel* rule : rules) {
+        const int end = rule->parentWidget()->width() - scaledLength(kPanelMargin, scale);
+        rule->setFixedSize(end - start, rule->height());
+        rule->move(start, rule->y());
+    }
 }

@@ -1,5 +1,6 @@
 #include "already_exist_file_dlg.h"
 
+#include "button_columns.h"
 #include "keyboard_answers.h"
 #include "global_state.h"
 #include "save_dialog_layouts.h"
@@ -8,6 +9,17 @@
 #include "ui_alreadyexistfiledlg.h"
 
 #include <QFileInfo>
+
+namespace {
+
+// At 96 DPI: the margin right of the last column of buttons, the narrowest
+// button, the room beside a button's text and the least gap between columns.
+const int kEdgeMargin = 14;
+const int kButtonWidth = 101;
+const int kTextPadding = 24;
+const int kColumnGap = 8;
+
+} // namespace
 
 AlreadyExistFileDlg::AlreadyExistFileDlg(QWidget* parent)
     : QDialog(parent), m_ui(new Ui_AlreadyExistFileDlg), m_dragOffset(0, 0)
@@ -70,6 +82,12 @@ void AlreadyExistFileDlg::SetLanguageGeometry()
     m_rects = alreadyExistFileLayout(layoutLanguage());
     m_rects.size = QSize(m_baseWidth, m_baseHeight);
     applyDialogLayout(this, m_rects);
+    const float scale = g_state.uiScale;
+    placeButtonColumns({{m_ui->RenameBtn, m_ui->OverwriteBtn, m_ui->SkipBtn},
+                        {m_ui->RenameAllBtn, m_ui->OverwriteAllBtn, m_ui->SkipAllBtn}},
+                       {m_ui->label_2->x(), width() - scaledLength(kEdgeMargin, scale),
+                        scaledLength(kButtonWidth, scale), scaledLength(kTextPadding, scale),
+                        scaledLength(kColumnGap, scale)});
 }
 
 void AlreadyExistFileDlg::showEvent(QShowEvent* event)

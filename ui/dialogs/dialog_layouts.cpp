@@ -16,10 +16,13 @@ DialogLayout repairFinishLayout(LayoutLanguage language)
                                {2, 2, 493, 25}, {2, 135, 494, 37}, {110, 38, 349, 91}};
     static const Group spanish{{498, 174}, {395, 140, 90, 26}, {1, 0, 497, 173},
                                {2, 2, 493, 25}, {2, 135, 494, 37}, {110, 30, 349, 110}};
-    static const Group wide{{510, 184}, {395, 140, 100, 26}, {1, 0, 508, 183},
-                            {2, 2, 504, 25}, {2, 135, 504, 43}, {110, 25, 410, 120}};
-    static const Group dutch{{520, 184}, {395, 145, 100, 26}, {1, 0, 518, 183},
-                             {2, 2, 504, 25}, {2, 135, 514, 43}, {110, 25, 410, 120}};
+    // The larger boxes keep English's distances to the frame: the bands
+    // reach it, OK stands 13 px from the right edge, and the message stays
+    // between the bands and 10 px inside the frame.
+    static const Group wide{{510, 184}, {397, 145, 100, 26}, {1, 0, 508, 183},
+                            {2, 2, 504, 25}, {2, 135, 505, 47}, {110, 30, 387, 103}};
+    static const Group dutch{{520, 184}, {407, 145, 100, 26}, {1, 0, 518, 183},
+                             {2, 2, 514, 25}, {2, 135, 515, 47}, {110, 30, 397, 103}};
 
     const Group* group = &english;
     switch (language) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QPixmap>
 
 // Resource registration must sit outside any namespace.
 static void registerImageSets()
@@ -114,6 +115,15 @@ QFont bodyFont()
     QFont font(QStringLiteral("Segoe UI"), 10);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+void showPictureFitted(QLabel* label, const QPixmap& picture)
+{
+    const QSize room = label->contentsRect().size();
+    if (picture.width() <= room.width() && picture.height() <= room.height())
+        label->setPixmap(picture);
+    else
+        label->setPixmap(picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void applyHeaderLook(QLabel* header, const QString& title)

@@ -9,6 +9,7 @@
 
 class QDialog;
 class QLabel;
+class QPixmap;
 class QWidget;
 
 // Resource folder of the image set for an interface scale: 96 DPI at
@@ -59,6 +60,10 @@ void applyDialogLayout(QDialog* dialog, const DialogLayout& layout);
 // font resolution instead).
 QFont headerFont();
 QFont bodyFont();
+
+// Shows `picture` in `label`, scaled down to the label (keeping its
+// proportions) when it is larger, so no part of it is cut.
+void showPictureFitted(QLabel* label, const QPixmap& picture);
 
 // The white, bold, centred header strip with its title.
 void applyHeaderLook(QLabel* header, const QString& title);

@@ -30,7 +30,7 @@ repairFinishDialog::repairFinishDialog(QWidget* parent)
         label_3->setStyleSheet(imageStyle(QLatin1String(kTitleIconStyle)));
         OkBtn->setStyleSheet(imageStyle(QStringLiteral(
             "QPushButton{min-height: 20px;min-width: 20px; border-image: url(:/images/96-DPI/OK- Normal.png)}")));
-        label_2->setPixmap(QPixmap(folder + QLatin1String("Mark.png")));
+        showPictureFitted(label_2, QPixmap(folder + QLatin1String("Mark.png")));
     }
     applyTexts();
     connect(OkBtn, SIGNAL(clicked()), this, SLOT(OnOK()));
@@ -87,7 +87,7 @@ void ShowInformation(QWidget* parent, const QString& title, const QString& messa
     box.label_2->clear();
     const QString folder = imageSetFolder(g_state.uiScale);
     if (!folder.isEmpty())
-        box.label_2->setPixmap(QPixmap(folder + QLatin1String("info.png")));
+        showPictureFitted(box.label_2, QPixmap(folder + QLatin1String("info.png")));
     CenterWidgetOnRect(&box, parent->geometry());
     box.exec();
 }

@@ -5,27 +5,27 @@ using L = LayoutLanguage;
 DialogLayout savingFinishLayout(LayoutLanguage language)
 {
     struct Group {
-        QRect link, sentence, message;
+        QRect link, message;
     };
-    // Each link sits on the baseline of the sentence it starts, left of it.
-    Group group{{150, 92, 81, 21}, {230, 80, 231, 50}, {150, 60, 241, 31}};
+    // Where each link starts and how tall it is; placeLinkLine() sets its
+    // row and width and places its sentence after it.
+    Group group{{150, 92, 81, 21}, {150, 60, 241, 31}};
     switch (language) {
-    case L::German: group = {{124, 87, 120, 28}, {245, 75, 231, 55}, group.message}; break;
-    case L::French: group = {{132, 87, 120, 28}, {245, 75, 231, 55}, group.message}; break;
-    case L::Italian: group = {{132, 82, 120, 28}, {245, 70, 231, 55}, group.message}; break;
-    case L::Spanish: group = {{127, 92, 120, 28}, {245, 80, 270, 55}, group.message}; break;
-    case L::Chinese: group = {{150, 94, 81, 28}, {230, 80, 231, 55}, group.message}; break;
-    case L::Korean: group = {{150, 94, 90, 28}, {245, 80, 231, 55}, group.message}; break;
-    case L::Japanese: group = {{145, 98, 105, 28}, {250, 80, 250, 65}, group.message}; break;
-    case L::Hindi: group = {{150, 89, 100, 28}, {255, 80, 231, 50}, group.message}; break;
-    case L::Brazil: group = {{125, 92, 100, 21}, {220, 80, 231, 50}, {135, 60, 241, 31}}; break;
-    case L::Dutch: group = {{125, 92, 100, 21}, {210, 80, 231, 50}, group.message}; break;
+    case L::German: group = {{124, 87, 120, 28}, group.message}; break;
+    case L::French: group = {{132, 87, 120, 28}, group.message}; break;
+    case L::Italian: group = {{132, 82, 120, 28}, group.message}; break;
+    case L::Spanish: group = {{127, 92, 120, 28}, group.message}; break;
+    case L::Chinese: group = {{150, 94, 81, 28}, group.message}; break;
+    case L::Korean: group = {{150, 94, 90, 28}, group.message}; break;
+    case L::Japanese: group = {{145, 98, 105, 28}, group.message}; break;
+    case L::Hindi: group = {{150, 89, 100, 30}, group.message}; break;
+    case L::Brazil: group = {{125, 92, 100, 21}, {135, 60, 241, 31}}; break;
+    case L::Dutch: group = {{125, 92, 100, 21}, group.message}; break;
     case L::English: break;
     }
     return {{498, 174},
             {{"ViewSavedFiles", group.link},
              {"label_5", group.message},
-             {"label_4", group.sentence},
              {"label_3", {10, 2, 24, 24}},
              {"OkBtn", {395, 140, 90, 26}},
              {"frame", {1, 0, 497, 173}},
@@ -37,62 +37,43 @@ DialogLayout savingFinishLayout(LayoutLanguage language)
 
 DialogLayout alreadyExistFileLayout(LayoutLanguage language)
 {
-    struct Group {
-        QRect fileName, renameTo, nameLabel, renameLabel;
-        QRect rename, overwrite, skip, renameAll, overwriteAll, skipAll;
-    };
-    const QRect wideName(155, 45, 311, 25), wideRename(155, 85, 311, 25);
-    const QRect nameLabel(20, 45, 130, 20), renameLabel(20, 85, 110, 20);
-    Group g{{143, 45, 311, 25}, {147, 85, 311, 25}, {40, 45, 71, 20}, {40, 85, 81, 20},
-            {40, 135, 101, 27}, {190, 135, 101, 27}, {350, 135, 101, 27},
-            {40, 190, 101, 27}, {190, 190, 101, 27}, {350, 190, 101, 27}};
+    // The two text boxes start in one column and end where the last column
+    // of buttons ends, 14 pixels inside the dialog's edge. The buttons get
+    // their rows here; placeButtonColumns() sets their columns.
+    const int boxRight = 462;
+    int boxLeft = 143;
+    QRect nameLabel(40, 45, 71, 20), renameLabel(40, 85, 81, 20);
     switch (language) {
-    case L::German:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = renameLabel;
-        g.rename = {40, 135, 110, 27}; g.overwrite = {190, 135, 110, 27}; g.skip = {350, 135, 110, 27};
-        g.renameAll = {40, 190, 110, 27}; g.overwriteAll = {190, 190, 130, 27}; g.skipAll = {340, 190, 130, 27};
-        break;
-    case L::French:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = renameLabel;
+    case L::German: case L::French: case L::Spanish: case L::Hindi: case L::Dutch: case L::Brazil:
+        boxLeft = 155;
+        nameLabel = {20, 45, 130, 20};
+        renameLabel = {20, 85, 110, 20};
         break;
     case L::Italian:
-        g.fileName = {140, 45, 311, 25}; g.renameTo = {140, 85, 311, 25};
-        g.nameLabel = nameLabel; g.renameLabel = renameLabel; g.overwriteAll = {200, 190, 120, 27};
-        break;
-    case L::Spanish:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = renameLabel;
-        g.renameAll = {40, 190, 130, 27}; g.overwriteAll = {200, 190, 130, 27};
-        break;
-    case L::Chinese: case L::Korean:
-        g.renameTo = {143, 85, 311, 25};
+        boxLeft = 140;
+        nameLabel = {20, 45, 130, 20};
+        renameLabel = {20, 85, 110, 20};
         break;
     case L::Japanese:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = {20, 85, 140, 20};
-        g.rename = {40, 135, 110, 27}; g.overwrite = {190, 135, 110, 27}; g.skip = {350, 135, 110, 27};
-        g.renameAll = {40, 190, 120, 27}; g.overwriteAll = {190, 190, 130, 27}; g.skipAll = {350, 190, 120, 27};
+        boxLeft = 155;
+        nameLabel = {20, 45, 130, 20};
+        renameLabel = {20, 85, 140, 20};
         break;
-    case L::Hindi:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = renameLabel;
-        g.renameAll = {40, 190, 140, 27}; g.overwriteAll = {190, 190, 140, 27}; g.skipAll = {340, 190, 120, 27};
-        break;
-    case L::Dutch: case L::Brazil:
-        g.fileName = wideName; g.renameTo = wideRename; g.nameLabel = nameLabel; g.renameLabel = renameLabel;
-        g.renameAll = {40, 190, 120, 27}; g.overwriteAll = {190, 190, 130, 27}; g.skipAll = {350, 190, 120, 27};
-        break;
-    case L::English: break;
+    case L::English: case L::Chinese: case L::Korean: break;
     }
+    const int boxWidth = boxRight - boxLeft;
     return {{476, 259},
-            {{"FileNameText", g.fileName},
-             {"OverwriteAllBtn", g.overwriteAll},
-             {"OverwriteBtn", g.overwrite},
-             {"RenameAllBtn", g.renameAll},
-             {"RenameBtn", g.rename},
-             {"RenameFileText", g.renameTo},
-             {"SkipAllBtn", g.skipAll},
-             {"SkipBtn", g.skip},
-             {"label_2", g.nameLabel},
+            {{"FileNameText", {boxLeft, 45, boxWidth, 25}},
+             {"OverwriteAllBtn", {190, 190, 101, 27}},
+             {"OverwriteBtn", {190, 135, 101, 27}},
+             {"RenameAllBtn", {40, 190, 101, 27}},
+             {"RenameBtn", {40, 135, 101, 27}},
+             {"RenameFileText", {boxLeft, 85, boxWidth, 25}},
+             {"SkipAllBtn", {350, 190, 101, 27}},
+             {"SkipBtn", {350, 135, 101, 27}},
+             {"label_2", nameLabel},
              {"frame", {1, 0, 474, 259}},
-             {"label_4", g.renameLabel},
+             {"label_4", renameLabel},
              {"label_3", {10, 2, 24, 24}},
              {"label_8", {2, 2, 470, 25}},
              {"lower_barlabel", {2, 229, 472, 27}}}};
@@ -100,32 +81,33 @@ DialogLayout alreadyExistFileLayout(LayoutLanguage language)
 
 DialogLayout folderExistLayout(LayoutLanguage language)
 {
-    QRect folderName(157, 40, 295, 25), renameTo(156, 80, 295, 25);
-    QRect nameLabel(40, 40, 91, 20), renameLabel(40, 80, 81, 20), icon(10, 2, 24, 24);
+    // Both text boxes start at one column and end with the Cancel button.
+    const QRect cancel(351, 140, 101, 32);
+    int boxLeft = 157;
+    QRect nameLabel(40, 40, 91, 20), renameLabel(40, 80, 81, 20);
     switch (language) {
     case L::German: case L::French:
         nameLabel = {20, 40, 142, 20};
         renameLabel = {20, 80, 115, 20};
         break;
     case L::Spanish: case L::Hindi: case L::Brazil: case L::Dutch: case L::Japanese:
-        folderName = {167, 40, 295, 25};
-        renameTo = {166, 80, 295, 25};
+        boxLeft = 167;
         nameLabel = {20, 40, 142, 20};
-        icon = {10, 2, 32, 24};
         renameLabel = {20, 80, language == L::Japanese ? 142 : 115, 20};
         break;
     case L::English: case L::Italian: case L::Chinese: case L::Korean: break;
     }
+    const int boxWidth = cancel.right() + 1 - boxLeft;
     return {{500, 212},
-            {{"CancelBtn", {351, 140, 101, 32}},
-             {"FolderNameTxt", folderName},
+            {{"CancelBtn", cancel},
+             {"FolderNameTxt", {boxLeft, 40, boxWidth, 25}},
              {"OverwriteBtn", {229, 140, 101, 32}},
              {"RenameBtn", {110, 140, 101, 32}},
-             {"RenameToText", renameTo},
+             {"RenameToText", {boxLeft, 80, boxWidth, 25}},
              {"label", {130, 80, 261, 31}},
              {"label_2", nameLabel},
              {"frame", {1, 0, 497, 211}},
-             {"label_3", icon},
+             {"label_3", {10, 2, 24, 24}},
              {"label_8", {2, 2, 493, 25}},
              {"lower_barlabel", {2, 180, 494, 29}},
              {"label_4", renameLabel}}};

@@ -2,6 +2,7 @@
 
 #include "keyboard_answers.h"
 #include "global_state.h"
+#include "link_line.h"
 #include "save_dialog_layouts.h"
 #include "shell_open.h"
 
@@ -11,6 +12,9 @@
 
 namespace {
 const int kStripWidth = 498;
+// The right end of the link's sentence and the top of the lower bar, at 96 DPI.
+const int kSentenceRight = 480;
+const int kLowerBarTop = 135;
 } // namespace
 
 SavingFinishDlg::SavingFinishDlg(QWidget* parent, QString savedFolder)
@@ -31,7 +35,7 @@ SavingFinishDlg::SavingFinishDlg(QWidget* parent, QString savedFolder)
             "QPushButton{min-height: 20px;min-width: 20px; border-image: url(:/images/96-DPI/OK- Normal.png)}"
             "QPushButton:hover { border-image: url(:/images/96-DPI/OK- Hot.png);}"
             "QPushButton:pressed { border-image: url(:/images/96-DPI/OK- Hot.png);}")));
-        label_2->setPixmap(QPixmap(folder + QLatin1String("logo_small.png")));
+        showPictureFitted(label_2, QPixmap(folder + QLatin1String("logo_small.png")));
     }
     applyTexts();
     connect(OkBtn, SIGNAL(clicked()), this, SLOT(OnOK()));
@@ -59,6 +63,9 @@ void SavingFinishDlg::SetLanguageGeometry()
 {
     m_geometry = savingFinishLayout(layoutLanguage());
     applyDialogLayout(this, m_geometry);
+    const float scale = g_state.uiScale;
+    placeLinkLine(ViewSavedFiles, label_4, label_5, scaledLength(kSentenceRight, scale),
+                  scaledLength(kLowerBarTop, scale));
 }
 
 void SavingFinishDlg::OnOK()
