@@ -362,7 +362,7 @@ void DialogSavePromptsTest::fileLayout_data()
     QTest::newRow("Korean rename field") << int(LayoutLanguage::Korean) << 1.0f << QSize(476, 259)
                                          << QByteArray("RenameFileText") << QRect(143, 85, 319, 25);
     QTest::newRow("Hindi rename all") << int(LayoutLanguage::Hindi) << 1.0f << QSize(476, 259)
-                                      << QByteArray("RenameAllBtn") << QRect(21, 190, 101, 27);
+                                      << QByteArray("RenameAllBtn") << QRect(20, 190, 101, 27);
 }
 
 void DialogSavePromptsTest::fileLayout()

@@ -26,6 +26,10 @@ AlreadyExistFileDlg::AlreadyExistFileDlg(QWidget* parent)
 {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // The answers' font is set before their columns are measured for it.
+    for (QPushButton* button : {m_ui->RenameBtn, m_ui->OverwriteBtn, m_ui->SkipBtn, m_ui->RenameAllBtn,
+                                m_ui->OverwriteAllBtn, m_ui->SkipAllBtn})
+        button->setFont(bodyFont());
     SetLanguageGeometry();
     applyHeader();
     m_ui->lower_barlabel->setStyleSheet(QLatin1String(kWhiteStyle));
@@ -70,9 +74,6 @@ void AlreadyExistFileDlg::ProposeNewName()
     m_ui->RenameFileText->setText(proposal);
 
     const bool single = g_state.resultIndex == 1;
-    for (QPushButton* button : {m_ui->RenameBtn, m_ui->OverwriteBtn, m_ui->SkipBtn, m_ui->RenameAllBtn,
-                                m_ui->OverwriteAllBtn, m_ui->SkipAllBtn})
-        button->setFont(bodyFont());
     for (QPushButton* button : {m_ui->RenameAllBtn, m_ui->OverwriteAllBtn, m_ui->SkipAllBtn})
         button->setVisible(!single);
 }
