@@ -9,6 +9,9 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -16,6 +19,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 using mainwindowrun::answerFileDialog;
 using mainwindowrun::MessageCloser;
@@ -53,6 +57,42 @@ int checkedRows(QTreeWidget* tree)
     return count;
 }
 
+// The results page on screen with rows enough, and a first column wide
+// enough, for both scroll bars of its tree.
+QScrollBar* shownResultsBar(BrowseRepairDlg& window, bool vertical)
+{
+    window.frame->hide();
+    window.frame2->show();
+    QTreeWidget* tree = window.m_repairTree;
+    for (int i = 0; i < 40; ++i)
+        new QTreeWidgetItem(tree, {QStringLiteral("photo_%1.jpg").arg(i)});
+    tree->header()->resizeSection(0, tree->width() * 2);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return nullptr;
+    return vertical ? tree->verticalScrollBar() : tree->horizontalScrollBar();
+}
+
+// What the scroll bar gives its style to lay out and draw.
+QStyleOptionSlider sliderOption(const QScrollBar* bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.activeSubControls = QStyle::SC_None;
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    return option;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -67,6 +107,8 @@ private slots:
     void fixedScaleWhenResizeDisabled();
     void treeStyleSheet_data();
     void treeStyleSheet();
+    void scrollBarArrowsAtTheEnds_data();
+    void scrollBarArrowsAtTheEnds();
     void formatSize_data();
     void formatSize();
     void addFilesAcceptsBySuffix();
@@ -232,6 +274,60 @@ void MainWindowTest::treeStyleSheet()
         QVERIFY2(body.contains("subcontrol-origin: margin;"), qPrintable(body));
     }
     QVERIFY(sheet.endsWith("QTreeWidget::item:pressed,QTreeWidget::item:selected{background-color:#3399ff;}"));
+}
+
+void MainWindowTest::scrollBarArrowsAtTheEnds_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("margin"); // the bar's margin at each end, where its arrow sits
+    for (const auto& [scale, margin] : {std::pair<float, int>{1.0f, 16}, {1.25f, 16}, {1.5f, 24}}) {
+        for (bool vertical : {true, false})
+            QTest::addRow("%s %.2f", vertical ? "vertical" : "horizontal", double(scale)) << scale << vertical << margin;
+    }
+}
+
+// Each arrow of a tree's scroll bar, as the real style lays it out on the
+// window's tree, fills the bar's margin at its own end: no longer along the
+// bar than the margin, and not over the groove between them.
+void MainWindowTest::scrollBarArrowsAtTheEnds()
+{
+    QFETCH(float, scale);
+    QFETCH(bool, vertical);
+    QFETCH(int, margin);
+    auto window = makeWindow(scale);
+    QScrollBar* bar = shownResultsBar(*window, vertical);
+    QVERIFY(bar && bar->isVisible());
+    // The bar as the tree's sheet lays it out once it is polished after the
+    // sheet was set.
+    bar->style()->unpolish(bar);
+    bar->style()->polish(bar);
+    const QStyleOptionSlider option = sliderOption(bar);
+    const QStyle* style = bar->style();
+    const QRect sub = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+    const QRect add = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+    const QRect groove = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
+    const QRect whole = bar->rect();
+    const auto length = [vertical](const QRect& r) { return vertical ? r.height() : r.width(); };
+    const auto first = [vertical](const QRect& r) { return vertical ? r.top() : r.left(); };
+    const auto last = [vertical](const QRect& r) { return vertical ? r.bottom() : r.right(); };
+    const QString where = QStringLiteral("bar %1x%2, up/left arrow %3,%4 %5x%6, down/right arrow %7,%8 %9x%10")
+                              .arg(whole.width())
+                              .arg(whole.height())
+                              .arg(sub.x())
+                              .arg(sub.y())
+                              .arg(sub.width())
+                              .arg(sub.height())
+                              .arg(add.x())
+                              .arg(add.y())
+                              .arg(add.width())
+                              .arg(add.height());
+    QVERIFY2(length(whole) > 4 * margin, qPrintable(where));
+    QVERIFY2(length(sub) > 0 && length(sub) <= margin, qPrintable(where));
+    QVERIFY2(length(add) > 0 && length(add) <= margin, qPrintable(where));
+    QVERIFY2(first(sub) == first(whole), qPrintable(where));
+    QVERIFY2(last(add) == last(whole), qPrintable(where));
+    QVERIFY2(last(sub) < first(groove) && last(groove) < first(add), qPrintable(where));
 }
 
 void MainWindowTest::formatSize_data()

@@ -41,16 +41,18 @@ QString scrollBarSheet(const QString& bar, const QString& orientation, const QSt
                  .arg(orientation, bar, h);
     sheet += QStringLiteral("QScrollBar::handle:%1:pressed{border-image: url(%2scrollbar_%3body_pressed.png);}")
                  .arg(orientation, bar, h);
-    // The arrows sit in the bar's margins at its two ends.
+    // The arrows sit in the bar's margins at its two ends, each as long
+    // along the bar as its margin; across the bar they take its width.
     const bool horizontal = orientation == QLatin1String("horizontal");
     const QString start = horizontal ? QStringLiteral("left") : QStringLiteral("top");
     const QString end = horizontal ? QStringLiteral("right") : QStringLiteral("bottom");
+    const QString length = horizontal ? QStringLiteral("width") : QStringLiteral("height");
     for (const auto& [control, arrowName, position] :
          {std::tuple<QString, QString, QString>{QStringLiteral("sub-line"), before, start},
           std::tuple<QString, QString, QString>{QStringLiteral("add-line"), after, end}}) {
         sheet += QStringLiteral("QScrollBar::%1:%2{border-image: url(%3scrollbar_%4%5.png);%6: %7px;"
                                 "subcontrol-position: %8;subcontrol-origin: margin;}")
-                     .arg(control, orientation, bar, h, arrowName, size)
+                     .arg(control, orientation, bar, h, arrowName, length)
                      .arg(arrow)
                      .arg(position);
         sheet += QStringLiteral("QScrollBar::%1:%2:hover{border-image: url(%3scrollbar_%4%5_hover.png);}")
