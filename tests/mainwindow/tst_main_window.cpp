@@ -93,6 +93,38 @@ QStyleOptionSlider sliderOption(const QScrollBar* bar)
     return option;
 }
 
+// The bar as the tree's sheet lays it out and draws it once it is polished
+// after the sheet was set, and its tree laid out anew.
+void polishAnew(QScrollBar* bar)
+{
+    bar->style()->unpolish(bar);
+    bar->style()->polish(bar);
+    bar->updateGeometry();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// How long the rounded end of a handle is: the lines across it, from its
+// first end on, that are narrower than its middle. `ink` tells the pixels
+// of the handle.
+template <typename Ink>
+int roundedEndLength(const QImage& image, bool vertical, Ink ink)
+{
+    const int length = vertical ? image.height() : image.width();
+    const int across = vertical ? image.width() : image.height();
+    const auto width = [&](int along) {
+        int count = 0;
+        for (int c = 0; c < across; ++c)
+            count += ink(vertical ? image.pixel(c, along) : image.pixel(along, c));
+        return count;
+    };
+    const int full = width(length / 2);
+    int along = 0;
+    while (along < length / 2 && width(along) < full)
+        ++along;
+    return along;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -109,6 +141,8 @@ private slots:
     void treeStyleSheet();
     void scrollBarArrowsAtTheEnds_data();
     void scrollBarArrowsAtTheEnds();
+    void handleEndsKeepTheirShape_data();
+    void handleEndsKeepTheirShape();
     void formatSize_data();
     void formatSize();
     void addFilesAcceptsBySuffix();
@@ -283,7 +317,8 @@ void MainWindowTest::scrollBarArrowsAtTheEnds_data()
     QTest::addColumn<int>("margin"); // the bar's margin at each end, where its arrow sits
     for (const auto& [scale, margin] : {std::pair<float, int>{1.0f, 16}, {1.25f, 16}, {1.5f, 24}}) {
         for (bool vertical : {true, false})
-            QTest::addRow("%s %.2f", vertical ? "vertical" : "horizontal", double(scale)) << scale << vertical << margin;
+            QTest::addRow("%s %.2f", vertical ? "vertical" : "horizontal", double(scale))
+                << scale << vertical << margin;
     }
 }
 
@@ -298,10 +333,7 @@ void MainWindowTest::scrollBarArrowsAtTheEnds()
     auto window = makeWindow(scale);
     QScrollBar* bar = shownResultsBar(*window, vertical);
     QVERIFY(bar && bar->isVisible());
-    // The bar as the tree's sheet lays it out once it is polished after the
-    // sheet was set.
-    bar->style()->unpolish(bar);
-    bar->style()->polish(bar);
+    polishAnew(bar);
     const QStyleOptionSlider option = sliderOption(bar);
     const QStyle* style = bar->style();
     const QRect sub = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
@@ -328,6 +360,64 @@ void MainWindowTest::scrollBarArrowsAtTheEnds()
     QVERIFY2(first(sub) == first(whole), qPrintable(where));
     QVERIFY2(last(add) == last(whole), qPrintable(where));
     QVERIFY2(last(sub) < first(groove) && last(groove) < first(add), qPrintable(where));
+}
+
+void MainWindowTest::handleEndsKeepTheirShape_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<QString>("picture"); // the handle's picture in the scale's set
+    for (const auto& [scale, folder] : {std::pair<float, const char*>{1.0f, "96-DPI"}, {1.25f, "120-DPI"},
+                                        {1.5f, "144-DPI"}}) {
+        for (bool vertical : {true, false})
+            QTest::addRow("%s %.2f", vertical ? "vertical" : "horizontal", double(scale))
+                << scale << vertical
+                << QStringLiteral(":/images/%1/ScrollBar/scrollbar_%2body.png").arg(folder, vertical ? "" : "h_");
+    }
+}
+
+// A long handle, as the window's tree draws it, keeps the rounded ends of
+// its picture: only the picture's middle is stretched, so each end is as
+// long as in the picture drawn at the bar's width.
+void MainWindowTest::handleEndsKeepTheirShape()
+{
+    QFETCH(float, scale);
+    QFETCH(bool, vertical);
+    QFETCH(QString, picture);
+    auto window = makeWindow(scale);
+    QScrollBar* bar = shownResultsBar(*window, vertical);
+    QVERIFY(bar && bar->isVisible());
+    polishAnew(bar);
+    const QStyleOptionSlider option = sliderOption(bar);
+    const QRect handle =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const int thickness = vertical ? handle.width() : handle.height();
+    QVERIFY2((vertical ? handle.height() : handle.width()) > 4 * thickness,
+             qPrintable(QStringLiteral("handle %1x%2").arg(handle.width()).arg(handle.height())));
+
+    const QImage image(picture);
+    QVERIFY(!image.isNull());
+    const int pictureEnd = roundedEndLength(image, vertical, [](QRgb pixel) { return qAlpha(pixel) >= 128; });
+    QVERIFY(pictureEnd > 0);
+
+    // A pixel is the handle's when it is closer to the handle's middle than
+    // to the bar's groove.
+    const QImage shot = bar->grab().toImage();
+    const QImage drawn = shot.copy(handle);
+    const int handleGrey = qGray(drawn.pixel(drawn.width() / 2, drawn.height() / 2));
+    const QPoint inGroove = vertical ? QPoint(handle.center().x(), handle.bottom() + 4)
+                                     : QPoint(handle.right() + 4, handle.center().y());
+    const int grooveGrey = qGray(shot.pixel(inGroove));
+    QVERIFY2(grooveGrey - handleGrey > 20,
+             qPrintable(QStringLiteral("handle %1, groove %2").arg(handleGrey).arg(grooveGrey)));
+    const int drawnEnd = roundedEndLength(
+        drawn, vertical, [&](QRgb pixel) { return qGray(pixel) * 2 <= handleGrey + grooveGrey; });
+
+    const int expected = qCeil(double(pictureEnd) * thickness / (vertical ? image.width() : image.height()));
+    QVERIFY2(drawnEnd <= expected + 1,
+             qPrintable(QStringLiteral("the drawn end is %1 px long, the picture's end at the bar's width %2 px")
+                            .arg(drawnEnd)
+                            .arg(expected)));
 }
 
 void MainWindowTest::formatSize_data()
