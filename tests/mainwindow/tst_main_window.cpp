@@ -93,17 +93,6 @@ QStyleOptionSlider sliderOption(const QScrollBar* bar)
     return option;
 }
 
-// The bar as the tree's sheet lays it out and draws it once it is polished
-// after the sheet was set, and its tree laid out anew.
-void polishAnew(QScrollBar* bar)
-{
-    bar->style()->unpolish(bar);
-    bar->style()->polish(bar);
-    bar->updateGeometry();
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
 // How long the rounded end of a handle is: the lines across it, from its
 // first end on, that are narrower than its middle. `ink` tells the pixels
 // of the handle.
@@ -125,6 +114,57 @@ int roundedEndLength(const QImage& image, bool vertical, Ink ink)
     return along;
 }
 
+// A tree like `tree`, with its sheet, columns, rows and size, on a page
+// with the sheet of the page around `tree`. Here the tree's sheet comes
+// first and the page's after it, an order in which the toolkit styles the
+// tree's header and scroll bars from both sheets.
+std::unique_ptr<QWidget> twinOf(const QTreeWidget* tree)
+{
+    auto page = std::make_unique<QWidget>();
+    auto* twin = new MyTreeWidget(page.get());
+    twin->setStyleSheet(tree->styleSheet());
+    twin->setFont(tree->font());
+    twin->setFrameStyle(tree->frameStyle());
+    twin->setAlternatingRowColors(tree->alternatingRowColors());
+    twin->setColumnCount(tree->columnCount());
+    twin->setHeaderItem(tree->headerItem()->clone());
+    for (int column = 0; column < tree->columnCount(); ++column) {
+        twin->setColumnHidden(column, tree->isColumnHidden(column));
+        twin->header()->resizeSection(column, tree->header()->sectionSize(column));
+    }
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        twin->addTopLevelItem(tree->topLevelItem(i)->clone());
+    twin->setGeometry(QRect(QPoint(), tree->size()));
+    page->resize(tree->size());
+    page->setStyleSheet(tree->parentWidget()->styleSheet());
+    page->show();
+    return page;
+}
+
+// Where two pictures of the same part differ, or that their sizes do.
+QString difference(const QImage& shown, const QImage& expected)
+{
+    if (shown.size() != expected.size())
+        return QStringLiteral("%1x%2 instead of %3x%4")
+            .arg(shown.width())
+            .arg(shown.height())
+            .arg(expected.width())
+            .arg(expected.height());
+    const QImage a = shown.convertToFormat(QImage::Format_RGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    QPoint first;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0)
+                first = QPoint(x, y);
+        }
+    }
+    if (count == 0)
+        return QString();
+    return QStringLiteral("%1 pixels differ, the first at %2,%3").arg(count).arg(first.x()).arg(first.y());
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -143,6 +183,8 @@ private slots:
     void scrollBarArrowsAtTheEnds();
     void handleEndsKeepTheirShape_data();
     void handleEndsKeepTheirShape();
+    void treesDrawTheirSheet_data();
+    void treesDrawTheirSheet();
     void formatSize_data();
     void formatSize();
     void addFilesAcceptsBySuffix();
@@ -333,7 +375,6 @@ void MainWindowTest::scrollBarArrowsAtTheEnds()
     auto window = makeWindow(scale);
     QScrollBar* bar = shownResultsBar(*window, vertical);
     QVERIFY(bar && bar->isVisible());
-    polishAnew(bar);
     const QStyleOptionSlider option = sliderOption(bar);
     const QStyle* style = bar->style();
     const QRect sub = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
@@ -387,7 +428,6 @@ void MainWindowTest::handleEndsKeepTheirShape()
     auto window = makeWindow(scale);
     QScrollBar* bar = shownResultsBar(*window, vertical);
     QVERIFY(bar && bar->isVisible());
-    polishAnew(bar);
     const QStyleOptionSlider option = sliderOption(bar);
     const QRect handle =
         bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
@@ -418,6 +458,69 @@ void MainWindowTest::handleEndsKeepTheirShape()
              qPrintable(QStringLiteral("the drawn end is %1 px long, the picture's end at the bar's width %2 px")
                             .arg(drawnEnd)
                             .arg(expected)));
+}
+
+void MainWindowTest::treesDrawTheirSheet_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<bool>("results"); // the results tree, else the file list
+    for (float scale : {1.0f, 1.25f, 1.5f}) {
+        QTest::addRow("file list %.2f", double(scale)) << scale << false;
+        QTest::addRow("results %.2f", double(scale)) << scale << true;
+    }
+}
+
+// Each tree of the window draws its header and its scroll bars from its
+// sheet, as a tree that is styled on its own does: the sheet of the page
+// around it, set before the tree was made, does not keep them in the look
+// they had before the tree's sheet came.
+void MainWindowTest::treesDrawTheirSheet()
+{
+    QFETCH(float, scale);
+    QFETCH(bool, results);
+    auto window = makeWindow(scale);
+    // The offscreen screen is smaller than the window at the larger scales;
+    // the file list is made at the scale of a screen the window fits.
+    g_state.uiScale = scale;
+    QTemporaryDir dir;
+    QTreeWidget* tree = nullptr;
+    if (results) {
+        QVERIFY(shownResultsBar(*window, true));
+        tree = window->m_repairTree;
+    } else {
+        // As a user meets it: the window is on screen before files come.
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QStringList names;
+        for (int i = 0; i < 40; ++i) {
+            names << QStringLiteral("photo_%1.jpg").arg(i);
+            QVERIFY(writeFileBytes(dir.filePath(names.back()), QByteArray(10, 'x')));
+        }
+        answerFileDialog(dir.path(), names);
+        window->m_addFileButton->click();
+        tree = window->m_fileTree;
+        tree->header()->resizeSection(0, tree->width() * 2);
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(tree->verticalScrollBar()->isVisible());
+    QVERIFY(tree->horizontalScrollBar()->isVisible());
+    const auto page = twinOf(tree);
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    const auto* twin = page->findChild<QTreeWidget*>();
+    QCOMPARE(twin->viewport()->size(), tree->viewport()->size());
+
+    // The header's first section inside its margin, and the two bars.
+    const QRect section(1, 1, tree->header()->width() - 2, twin->header()->height() - 2);
+    QCOMPARE(tree->header()->height(), twin->header()->height());
+    const QString header = difference(tree->header()->grab(section).toImage(),
+                                      twin->header()->grab(section).toImage());
+    QVERIFY2(header.isEmpty(), qPrintable("header: " + header));
+    const QString vertical = difference(tree->verticalScrollBar()->grab().toImage(),
+                                        twin->verticalScrollBar()->grab().toImage());
+    QVERIFY2(vertical.isEmpty(), qPrintable("vertical bar: " + vertical));
+    const QString horizontal = difference(tree->horizontalScrollBar()->grab().toImage(),
+                                          twin->horizontalScrollBar()->grab().toImage());
+    QVERIFY2(horizontal.isEmpty(), qPrintable("horizontal bar: " + horizontal));
 }
 
 void MainWindowTest::formatSize_data()

@@ -202,7 +202,7 @@ void BrowseRepairDlg::SetupRepairTree()
     m_repairTree->header()->resizeSection(1, scaledLength(dutch ? 160 : 140, scale));
     m_repairTree->header()->resizeSection(3, scaledLength(90, scale));
     m_repairTree->setFont(QFont(QStringLiteral("Segoe UI"), 10));
-    m_repairTree->setStyleSheet(TreeStyleSheet(scale));
+    ApplyTreeStyleSheet(m_repairTree, TreeStyleSheet(scale));
 }
 
 void BrowseRepairDlg::ConnectSignals()

@@ -1,5 +1,11 @@
 #include "tree_style_sheet.h"
 
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTreeView>
+
+#include <initializer_list>
 #include <tuple>
 
 namespace {
@@ -107,4 +113,16 @@ QString TreeStyleSheet(float scale)
                             QStringLiteral("rightArrow"), variant.arrowSize, variant.handleEnd);
     sheet += QStringLiteral("QTreeWidget::item:pressed,QTreeWidget::item:selected{background-color:#3399ff;}");
     return sheet;
+}
+
+void ApplyTreeStyleSheet(QTreeView* tree, const QString& sheet)
+{
+    tree->setStyleSheet(sheet);
+    for (QWidget* part : std::initializer_list<QWidget*>{tree->header(), tree->verticalScrollBar(),
+                                                         tree->horizontalScrollBar()}) {
+        part->style()->unpolish(part);
+        part->style()->polish(part);
+        part->updateGeometry();
+        part->update();
+    }
 }
