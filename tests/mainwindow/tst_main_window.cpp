@@ -315,8 +315,8 @@ void MainWindowTest::treeStyleSheet_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<int>("headerHeight");
     QTest::newRow("1.0") << 1.0f << ":/images/96-DPI/" << 20;
-    QTest::newRow("1.25") << 1.25f << ":/images/120-DPI/" << 20;
-    QTest::newRow("1.5") << 1.5f << ":/images/144-DPI/" << 24;
+    QTest::newRow("1.25") << 1.25f << ":/images/120-DPI/" << 25;
+    QTest::newRow("1.5") << 1.5f << ":/images/144-DPI/" << 30;
     QTest::newRow("1.1") << 1.1f << ":/images/144-DPI/" << 40;
     QTest::newRow("1.75") << 1.75f << ":/images/144-DPI/" << 40;
     QTest::newRow("2.0") << 2.0f << ":/images/144-DPI/" << 40;

@@ -12,6 +12,7 @@ namespace {
 
 struct TreeSheetVariant {
     const char* folder;
+    // The header sections grow with the scale, like the text in them.
     int headerHeight;
     int arrowSize;
     // How far the rounded ends of the handle pictures reach into them, in
@@ -29,9 +30,9 @@ bool variantFor(float scale, TreeSheetVariant& variant)
     if (scale == 1.0f)
         variant = {":/images/96-DPI/", 20, 16, 8};
     else if (scale == 1.25f)
-        variant = {":/images/120-DPI/", 20, 16, 10};
+        variant = {":/images/120-DPI/", 25, 16, 10};
     else if (scale == 1.5f)
-        variant = {":/images/144-DPI/", 24, 24, 12};
+        variant = {":/images/144-DPI/", 30, 24, 12};
     else if (scale > 2.0f && scale < 2.5f)
         return false;
     else
