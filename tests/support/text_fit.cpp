@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QScreen>
+#include <QScrollBar>
 #include <QHeaderView>
 #include <QTreeView>
 #include <QLabel>
@@ -136,8 +137,9 @@ QString labelMisfit(const QLabel* label)
     return describe(label, lines.join(QLatin1Char('|')), need, space.size());
 }
 
-// A tree whose columns are wider than its view cuts the last of them. Only
-// a tree on screen has its view laid out.
+// A tree whose columns are wider than its view cuts the last of them and
+// shows a horizontal scroll bar; beside a vertical scroll bar the view is
+// narrower. Only a tree on screen has its view laid out.
 QString treeMisfit(const QTreeView* tree)
 {
     if (!tree->isVisible())
@@ -145,12 +147,15 @@ QString treeMisfit(const QTreeView* tree)
     const QHeaderView* header = tree->header();
     const int need = header->length();
     const int have = tree->viewport()->width();
-    if (need <= have)
+    const bool scrolls = tree->horizontalScrollBar()->isVisible();
+    if (need <= have && !scrolls)
         return QString();
-    return QStringLiteral("%1/%2 columns need %3, have %4")
+    return QStringLiteral("%1/%2 columns need %3, have %4%5%6")
         .arg(tree->window()->metaObject()->className(), tree->objectName())
         .arg(need)
-        .arg(have);
+        .arg(have)
+        .arg(tree->verticalScrollBar()->isVisible() ? QStringLiteral(" beside the vertical scroll bar") : QString())
+        .arg(scrolls ? QStringLiteral(", a horizontal scroll bar shows") : QString());
 }
 
 // Header texts whose ink leaves the header: each is drawn in its section's
