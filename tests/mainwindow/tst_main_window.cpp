@@ -9,6 +9,9 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -16,6 +19,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 using mainwindowrun::answerFileDialog;
 using mainwindowrun::MessageCloser;
@@ -53,6 +57,114 @@ int checkedRows(QTreeWidget* tree)
     return count;
 }
 
+// The results page on screen with rows enough, and a first column wide
+// enough, for both scroll bars of its tree.
+QScrollBar* shownResultsBar(BrowseRepairDlg& window, bool vertical)
+{
+    window.frame->hide();
+    window.frame2->show();
+    QTreeWidget* tree = window.m_repairTree;
+    for (int i = 0; i < 40; ++i)
+        new QTreeWidgetItem(tree, {QStringLiteral("photo_%1.jpg").arg(i)});
+    tree->header()->resizeSection(0, tree->width() * 2);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return nullptr;
+    return vertical ? tree->verticalScrollBar() : tree->horizontalScrollBar();
+}
+
+// What the scroll bar gives its style to lay out and draw.
+QStyleOptionSlider sliderOption(const QScrollBar* bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.activeSubControls = QStyle::SC_None;
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    return option;
+}
+
+// How long the rounded end of a handle is: the lines across it, from its
+// first end on, that are narrower than its middle. `ink` tells the pixels
+// of the handle.
+template <typename Ink>
+int roundedEndLength(const QImage& image, bool vertical, Ink ink)
+{
+    const int length = vertical ? image.height() : image.width();
+    const int across = vertical ? image.width() : image.height();
+    const auto width = [&](int along) {
+        int count = 0;
+        for (int c = 0; c < across; ++c)
+            count += ink(vertical ? image.pixel(c, along) : image.pixel(along, c));
+        return count;
+    };
+    const int full = width(length / 2);
+    int along = 0;
+    while (along < length / 2 && width(along) < full)
+        ++along;
+    return along;
+}
+
+// A tree like `tree`, with its sheet, columns, rows and size, on a page
+// with the sheet of the page around `tree`. Here the tree's sheet comes
+// first and the page's after it, an order in which the toolkit styles the
+// tree's header and scroll bars from both sheets.
+std::unique_ptr<QWidget> twinOf(const QTreeWidget* tree)
+{
+    auto page = std::make_unique<QWidget>();
+    auto* twin = new MyTreeWidget(page.get());
+    twin->setStyleSheet(tree->styleSheet());
+    twin->setFont(tree->font());
+    twin->setFrameStyle(tree->frameStyle());
+    twin->setAlternatingRowColors(tree->alternatingRowColors());
+    twin->setColumnCount(tree->columnCount());
+    twin->setHeaderItem(tree->headerItem()->clone());
+    for (int column = 0; column < tree->columnCount(); ++column) {
+        twin->setColumnHidden(column, tree->isColumnHidden(column));
+        twin->header()->resizeSection(column, tree->header()->sectionSize(column));
+    }
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        twin->addTopLevelItem(tree->topLevelItem(i)->clone());
+    twin->setGeometry(QRect(QPoint(), tree->size()));
+    page->resize(tree->size());
+    page->setStyleSheet(tree->parentWidget()->styleSheet());
+    page->show();
+    return page;
+}
+
+// Where two pictures of the same part differ, or that their sizes do.
+QString difference(const QImage& shown, const QImage& expected)
+{
+    if (shown.size() != expected.size())
+        return QStringLiteral("%1x%2 instead of %3x%4")
+            .arg(shown.width())
+            .arg(shown.height())
+            .arg(expected.width())
+            .arg(expected.height());
+    const QImage a = shown.convertToFormat(QImage::Format_RGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    QPoint first;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0)
+                first = QPoint(x, y);
+        }
+    }
+    if (count == 0)
+        return QString();
+    return QStringLiteral("%1 pixels differ, the first at %2,%3").arg(count).arg(first.x()).arg(first.y());
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -67,6 +179,12 @@ private slots:
     void fixedScaleWhenResizeDisabled();
     void treeStyleSheet_data();
     void treeStyleSheet();
+    void scrollBarArrowsAtTheEnds_data();
+    void scrollBarArrowsAtTheEnds();
+    void handleEndsKeepTheirShape_data();
+    void handleEndsKeepTheirShape();
+    void treesDrawTheirSheet_data();
+    void treesDrawTheirSheet();
     void formatSize_data();
     void formatSize();
     void addFilesAcceptsBySuffix();
@@ -197,8 +315,8 @@ void MainWindowTest::treeStyleSheet_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<int>("headerHeight");
     QTest::newRow("1.0") << 1.0f << ":/images/96-DPI/" << 20;
-    QTest::newRow("1.25") << 1.25f << ":/images/120-DPI/" << 20;
-    QTest::newRow("1.5") << 1.5f << ":/images/144-DPI/" << 24;
+    QTest::newRow("1.25") << 1.25f << ":/images/120-DPI/" << 25;
+    QTest::newRow("1.5") << 1.5f << ":/images/144-DPI/" << 30;
     QTest::newRow("1.1") << 1.1f << ":/images/144-DPI/" << 40;
     QTest::newRow("1.75") << 1.75f << ":/images/144-DPI/" << 40;
     QTest::newRow("2.0") << 2.0f << ":/images/144-DPI/" << 40;
@@ -232,6 +350,177 @@ void MainWindowTest::treeStyleSheet()
         QVERIFY2(body.contains("subcontrol-origin: margin;"), qPrintable(body));
     }
     QVERIFY(sheet.endsWith("QTreeWidget::item:pressed,QTreeWidget::item:selected{background-color:#3399ff;}"));
+}
+
+void MainWindowTest::scrollBarArrowsAtTheEnds_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("margin"); // the bar's margin at each end, where its arrow sits
+    for (const auto& [scale, margin] : {std::pair<float, int>{1.0f, 16}, {1.25f, 16}, {1.5f, 24}}) {
+        for (bool vertical : {true, false})
+            QTest::addRow("%s %.2f", vertical ? "vertical" : "horizontal", double(scale))
+                << scale << vertical << margin;
+    }
+}
+
+// Each arrow of a tree's scroll bar, as the real style lays it out on the
+// window's tree, fills the bar's margin at its own end: no longer along the
+// bar than the margin, and not over the groove between them.
+void MainWindowTest::scrollBarArrowsAtTheEnds()
+{
+    QFETCH(float, scale);
+    QFETCH(bool, vertical);
+    QFETCH(int, margin);
+    auto window = makeWindow(scale);
+    QScrollBar* bar = shownResultsBar(*window, vertical);
+    QVERIFY(bar && bar->isVisible());
+    const QStyleOptionSlider option = sliderOption(bar);
+    const QStyle* style = bar->style();
+    const QRect sub = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+    const QRect add = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+    const QRect groove = style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
+    const QRect whole = bar->rect();
+    const auto length = [vertical](const QRect& r) { return vertical ? r.height() : r.width(); };
+    const auto first = [vertical](const QRect& r) { return vertical ? r.top() : r.left(); };
+    const auto last = [vertical](const QRect& r) { return vertical ? r.bottom() : r.right(); };
+    const QString where = QStringLiteral("bar %1x%2, up/left arrow %3,%4 %5x%6, down/right arrow %7,%8 %9x%10")
+                              .arg(whole.width())
+                              .arg(whole.height())
+                              .arg(sub.x())
+                              .arg(sub.y())
+                              .arg(sub.width())
+                              .arg(sub.height())
+                              .arg(add.x())
+                              .arg(add.y())
+                              .arg(add.width())
+                              .arg(add.height());
+    QVERIFY2(length(whole) > 4 * margin, qPrintable(where));
+    QVERIFY2(length(sub) > 0 && length(sub) <= margin, qPrintable(where));
+    QVERIFY2(length(add) > 0 && length(add) <= margin, qPrintable(where));
+    QVERIFY2(first(sub) == first(whole), qPrintable(where));
+    QVERIFY2(last(add) == last(whole), qPrintable(where));
+    QVERIFY2(last(sub) < first(groove) && last(groove) < first(add), qPrintable(where));
+}
+
+void MainWindowTest::handleEndsKeepTheirShape_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<QString>("picture"); // the handle's picture in the scale's set
+    for (const auto& [scale, folder] : {std::pair<float, const char*>{1.0f, "96-DPI"}, {1.25f, "120-DPI"},
+                                        {1.5f, "144-DPI"}}) {
+        for (bool vertical : {true, false})
+            QTest::addRow("%s %.2f", vertical ? "vertical" : "horizontal", double(scale))
+                << scale << vertical
+                << QStringLiteral(":/images/%1/ScrollBar/scrollbar_%2body.png").arg(folder, vertical ? "" : "h_");
+    }
+}
+
+// A long handle, as the window's tree draws it, keeps the rounded ends of
+// its picture: only the picture's middle is stretched, so each end is as
+// long as in the picture drawn at the bar's width.
+void MainWindowTest::handleEndsKeepTheirShape()
+{
+    QFETCH(float, scale);
+    QFETCH(bool, vertical);
+    QFETCH(QString, picture);
+    auto window = makeWindow(scale);
+    QScrollBar* bar = shownResultsBar(*window, vertical);
+    QVERIFY(bar && bar->isVisible());
+    const QStyleOptionSlider option = sliderOption(bar);
+    const QRect handle =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const int thickness = vertical ? handle.width() : handle.height();
+    QVERIFY2((vertical ? handle.height() : handle.width()) > 4 * thickness,
+             qPrintable(QStringLiteral("handle %1x%2").arg(handle.width()).arg(handle.height())));
+
+    const QImage image(picture);
+    QVERIFY(!image.isNull());
+    const int pictureEnd = roundedEndLength(image, vertical, [](QRgb pixel) { return qAlpha(pixel) >= 128; });
+    QVERIFY(pictureEnd > 0);
+
+    // A pixel is the handle's when it is closer to the handle's middle than
+    // to the bar's groove.
+    const QImage shot = bar->grab().toImage();
+    const QImage drawn = shot.copy(handle);
+    const int handleGrey = qGray(drawn.pixel(drawn.width() / 2, drawn.height() / 2));
+    const QPoint inGroove = vertical ? QPoint(handle.center().x(), handle.bottom() + 4)
+                                     : QPoint(handle.right() + 4, handle.center().y());
+    const int grooveGrey = qGray(shot.pixel(inGroove));
+    QVERIFY2(grooveGrey - handleGrey > 20,
+             qPrintable(QStringLiteral("handle %1, groove %2").arg(handleGrey).arg(grooveGrey)));
+    const int drawnEnd = roundedEndLength(
+        drawn, vertical, [&](QRgb pixel) { return qGray(pixel) * 2 <= handleGrey + grooveGrey; });
+
+    const int expected = qCeil(double(pictureEnd) * thickness / (vertical ? image.width() : image.height()));
+    QVERIFY2(drawnEnd <= expected + 1,
+             qPrintable(QStringLiteral("the drawn end is %1 px long, the picture's end at the bar's width %2 px")
+                            .arg(drawnEnd)
+                            .arg(expected)));
+}
+
+void MainWindowTest::treesDrawTheirSheet_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<bool>("results"); // the results tree, else the file list
+    for (float scale : {1.0f, 1.25f, 1.5f}) {
+        QTest::addRow("file list %.2f", double(scale)) << scale << false;
+        QTest::addRow("results %.2f", double(scale)) << scale << true;
+    }
+}
+
+// Each tree of the window draws its header and its scroll bars from its
+// sheet, as a tree that is styled on its own does: the sheet of the page
+// around it, set before the tree was made, does not keep them in the look
+// they had before the tree's sheet came.
+void MainWindowTest::treesDrawTheirSheet()
+{
+    QFETCH(float, scale);
+    QFETCH(bool, results);
+    auto window = makeWindow(scale);
+    // The offscreen screen is smaller than the window at the larger scales;
+    // the file list is made at the scale of a screen the window fits.
+    g_state.uiScale = scale;
+    QTemporaryDir dir;
+    QTreeWidget* tree = nullptr;
+    if (results) {
+        QVERIFY(shownResultsBar(*window, true));
+        tree = window->m_repairTree;
+    } else {
+        // As a user meets it: the window is on screen before files come.
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QStringList names;
+        for (int i = 0; i < 40; ++i) {
+            names << QStringLiteral("photo_%1.jpg").arg(i);
+            QVERIFY(writeFileBytes(dir.filePath(names.back()), QByteArray(10, 'x')));
+        }
+        answerFileDialog(dir.path(), names);
+        window->m_addFileButton->click();
+        tree = window->m_fileTree;
+        tree->header()->resizeSection(0, tree->width() * 2);
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(tree->verticalScrollBar()->isVisible());
+    QVERIFY(tree->horizontalScrollBar()->isVisible());
+    const auto page = twinOf(tree);
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    const auto* twin = page->findChild<QTreeWidget*>();
+    QCOMPARE(twin->viewport()->size(), tree->viewport()->size());
+
+    // The header's first section inside its margin, and the two bars.
+    const QRect section(1, 1, tree->header()->width() - 2, twin->header()->height() - 2);
+    QCOMPARE(tree->header()->height(), twin->header()->height());
+    const QString header = difference(tree->header()->grab(section).toImage(),
+                                      twin->header()->grab(section).toImage());
+    QVERIFY2(header.isEmpty(), qPrintable("header: " + header));
+    const QString vertical = difference(tree->verticalScrollBar()->grab().toImage(),
+                                        twin->verticalScrollBar()->grab().toImage());
+    QVERIFY2(vertical.isEmpty(), qPrintable("vertical bar: " + vertical));
+    const QString horizontal = difference(tree->horizontalScrollBar()->grab().toImage(),
+                                          twin->horizontalScrollBar()->grab().toImage());
+    QVERIFY2(horizontal.isEmpty(), qPrintable("horizontal bar: " + horizontal));
 }
 
 void MainWindowTest::formatSize_data()

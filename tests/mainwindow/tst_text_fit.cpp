@@ -4,6 +4,7 @@
 #include "jpeg_fixture.h"
 #include "language_table.h"
 #include "mainwindow_run.h"
+#include "my_tree_widget.h"
 #include "q_download_app.h"
 #include "q_show_update.h"
 #include "reference_file_dlg.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -145,17 +147,25 @@ void TextFitTest::textsFit()
         window.resize(int(850 * m_scale), int(600 * m_scale));
         window.show();
         misfits << TextsThatDoNotFit(&window);
-        // The file list with a file, then the results of its repair.
+        // The file list with more photos than the trees show at once, one of
+        // them damaged, then the results of their repair: the trees show their
+        // vertical scroll bars, and the failed row its "Advance Repair" link.
         QTemporaryDir photos;
-        QFile photo(photos.filePath(QStringLiteral("photo.jpg")));
-        QVERIFY(photo.open(QIODevice::WriteOnly));
-        photo.write(fixture::realJpeg(64, 48));
-        photo.close();
-        mainwindowrun::addFiles(window, photos.path(), {QStringLiteral("photo.jpg")});
+        QStringList names{QStringLiteral("damaged.jpg")};
+        for (int i = 1; i <= 10; ++i)
+            names << QStringLiteral("photo_%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        for (const QString& name : names) {
+            QFile photo(photos.filePath(name));
+            QVERIFY(photo.open(QIODevice::WriteOnly));
+            photo.write(name == QLatin1String("damaged.jpg") ? QByteArray(3000, 'x') : fixture::realJpeg(64, 48));
+            photo.close();
+        }
+        mainwindowrun::addFiles(window, photos.path(), names);
         misfits << TextsThatDoNotFit(&window);
         mainwindowrun::RunWatch run(window);
         window.StartRepairFilesBtnN->click();
         QVERIFY2(run.waitForEnd(), "the repair run did not end");
+        QVERIFY2(window.m_repairTree->verticalScrollBar()->isVisible(), "the results fill no more than their tree");
         misfits << TextsThatDoNotFit(&window);
         checkModalRuns(window, misfits);
         window.hide();

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QScreen>
+#include <QScrollBar>
 #include <QHeaderView>
 #include <QTreeView>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionHeader>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QGlyphRun>
@@ -135,8 +137,9 @@ QString labelMisfit(const QLabel* label)
     return describe(label, lines.join(QLatin1Char('|')), need, space.size());
 }
 
-// A tree whose columns are wider than its view cuts the last of them. Only
-// a tree on screen has its view laid out.
+// A tree whose columns are wider than its view cuts the last of them and
+// shows a horizontal scroll bar; beside a vertical scroll bar the view is
+// narrower. Only a tree on screen has its view laid out.
 QString treeMisfit(const QTreeView* tree)
 {
     if (!tree->isVisible())
@@ -144,12 +147,56 @@ QString treeMisfit(const QTreeView* tree)
     const QHeaderView* header = tree->header();
     const int need = header->length();
     const int have = tree->viewport()->width();
-    if (need <= have)
+    const bool scrolls = tree->horizontalScrollBar()->isVisible();
+    if (need <= have && !scrolls)
         return QString();
-    return QStringLiteral("%1/%2 columns need %3, have %4")
+    return QStringLiteral("%1/%2 columns need %3, have %4%5%6")
         .arg(tree->window()->metaObject()->className(), tree->objectName())
         .arg(need)
-        .arg(have);
+        .arg(have)
+        .arg(tree->verticalScrollBar()->isVisible() ? QStringLiteral(" beside the vertical scroll bar") : QString())
+        .arg(scrolls ? QStringLiteral(", a horizontal scroll bar shows") : QString());
+}
+
+// Header texts whose ink leaves the header: each is drawn in its section's
+// font, centred in the height of the space the header's style gives the
+// section's label (its sheet's margins left out), and cut off where it
+// leaves that space.
+QStringList headerMisfits(const QTreeView* tree)
+{
+    const QHeaderView* header = tree->header();
+    if (!tree->isVisible() || header->isHidden() || !header->model())
+        return {};
+    QStringList misfits;
+    const QAbstractItemModel* model = header->model();
+    for (int section = 0; section < header->count(); ++section) {
+        if (header->isSectionHidden(section))
+            continue;
+        const QString text = model->headerData(section, header->orientation(), Qt::DisplayRole).toString();
+        if (text.trimmed().isEmpty())
+            continue;
+        const QVariant own = model->headerData(section, header->orientation(), Qt::FontRole);
+        const QFontMetrics metrics(own.canConvert<QFont>() ? qvariant_cast<QFont>(own) : header->font());
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.orientation = header->orientation();
+        option.section = section;
+        option.text = text;
+        option.textAlignment = header->defaultAlignment();
+        option.rect = QRect(header->sectionViewportPosition(section), 0, header->sectionSize(section), header->height());
+        const QRect space = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header);
+        const int baseline = space.top() + (space.height() - metrics.height()) / 2 + metrics.ascent();
+        const QRect ink = metrics.tightBoundingRect(text).translated(0, baseline);
+        if (ink.top() >= space.top() && ink.bottom() <= space.bottom())
+            continue;
+        misfits << QStringLiteral("%1/%2 header \"%3\" has ink from y %4 to %5, its label from %6 to %7")
+                       .arg(tree->window()->metaObject()->className(), tree->objectName(), text)
+                       .arg(ink.top())
+                       .arg(ink.bottom())
+                       .arg(space.top())
+                       .arg(space.bottom());
+    }
+    return misfits;
 }
 
 QString buttonMisfit(const QAbstractButton* button)
@@ -298,8 +345,10 @@ QStringList TextsThatDoNotFit(QWidget* root)
             misfit = buttonMisfit(button);
         if (const auto* link = qobject_cast<const QPushButton*>(widget); link && misfit.isEmpty())
             misfit = linkMisfit(link);
-        else if (const auto* tree = qobject_cast<const QTreeView*>(widget))
+        else if (const auto* tree = qobject_cast<const QTreeView*>(widget)) {
             misfit = treeMisfit(tree);
+            misfits << headerMisfits(tree);
+        }
         if (!misfit.isEmpty())
             misfits << misfit;
     }

@@ -11,7 +11,9 @@ class QWidget;
 // explicitly hidden or show a picture are left out. Each entry names the
 // widget, its text and the space it needs against the space it has, or the
 // widget that covers it. A tree view whose columns do not fit its view
-// (the last one is cut) is named with the width they need, and so is a link
+// (the last one is cut) is named with the width they need, a header text
+// whose ink, centred in its section's label space in its section's font,
+// leaves that space is named with where its ink lies, and so is a link
 // (a flat underlined button) that overlaps the sentence it starts or sits
 // off its baseline.
 QStringList TextsThatDoNotFit(QWidget* root);

@@ -101,11 +101,18 @@ void captureMainWindow(const QString& folder)
     window->show();
     capture(window.get(), QStringLiteral("main_start"));
 
-    QFile photo(QDir(folder).filePath(QStringLiteral("holiday.jpg")));
-    photo.open(QIODevice::WriteOnly);
-    photo.write(fixture::realJpeg(640, 480));
-    photo.close();
-    mainwindowrun::addFiles(*window, folder, {QStringLiteral("holiday.jpg")});
+    // More photos than either tree shows at once, so both show their scroll
+    // bars, and one that fails, so the results offer "Advance Repair".
+    QStringList names{QStringLiteral("holiday.jpg"), QStringLiteral("damaged.jpg")};
+    for (int i = 1; i <= 12; ++i)
+        names << QStringLiteral("photo_%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+    for (const QString& name : names) {
+        QFile photo(QDir(folder).filePath(name));
+        photo.open(QIODevice::WriteOnly);
+        photo.write(name == QLatin1String("damaged.jpg") ? QByteArray(3000, 'x') : fixture::realJpeg(640, 480));
+        photo.close();
+    }
+    mainwindowrun::addFiles(*window, folder, names);
     capture(window.get(), QStringLiteral("main_files"));
 
     captureModal(QStringLiteral("message_completion"), [&window] {

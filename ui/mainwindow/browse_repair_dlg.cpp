@@ -9,6 +9,7 @@
 #include "reference_file_dlg.h"
 #include "stop_dlg.h"
 #include "my_tree_widget.h"
+#include "repair_tree_columns.h"
 #include "settings_store.h"
 #include "scale_steps.h"
 #include "tree_style_sheet.h"
@@ -195,14 +196,22 @@ void BrowseRepairDlg::SetupRepairTree()
     for (int column : {2, 4, 5, 6})
         m_repairTree->setColumnHidden(column, true);
 
-    // The three columns together stay inside the tree's view, so none is cut
-    // and no horizontal scroll bar shows; Dutch needs a wider Type column.
-    const bool dutch = g_state.langDutch != 0;
-    m_repairTree->header()->resizeSection(0, scaledLength(150, scale));
-    m_repairTree->header()->resizeSection(1, scaledLength(dutch ? 160 : 140, scale));
-    m_repairTree->header()->resizeSection(3, scaledLength(90, scale));
+    SizeResultsColumns();
     m_repairTree->setFont(QFont(QStringLiteral("Segoe UI"), 10));
-    m_repairTree->setStyleSheet(TreeStyleSheet(scale));
+    ApplyTreeStyleSheet(m_repairTree, TreeStyleSheet(scale));
+}
+
+// The three columns together stay inside the results tree's view beside its
+// vertical scroll bar (which shows once a run has more rows than the tree),
+// so none is cut and no horizontal scroll bar shows. Dutch needs a wider Type
+// column, which takes the width its Resolution column spares.
+void BrowseRepairDlg::SizeResultsColumns()
+{
+    const float scale = g_state.uiScale;
+    const bool dutch = g_state.langDutch != 0;
+    m_repairTree->header()->resizeSection(ColName, scaledLength(150, scale));
+    m_repairTree->header()->resizeSection(ColType, scaledLength(dutch ? 160 : 140, scale));
+    m_repairTree->header()->resizeSection(ColResolution, scaledLength(dutch ? 80 : 90, scale));
 }
 
 void BrowseRepairDlg::ConnectSignals()

@@ -245,6 +245,7 @@ private slots:
 private:
     void InitRepairState();
     void SetupRepairTree();
+    void SizeResultsColumns();
     void ConnectSignals();
     void SetUpFileTree();
     void AddFileRow(const QString& path);

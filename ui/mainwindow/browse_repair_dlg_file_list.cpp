@@ -124,7 +124,7 @@ void BrowseRepairDlg::SetUpFileTree()
     m_fileTree->header()->resizeSection(FileColModified, scaledLength(165, scale));
     m_fileTree->header()->resizeSection(FileColCreated, scaledLength(165, scale));
     m_fileTree->setFont(QFont(QStringLiteral("Segoe UI"), 10));
-    m_fileTree->setStyleSheet(TreeStyleSheet(scale));
+    ApplyTreeStyleSheet(m_fileTree, TreeStyleSheet(scale));
 }
 
 void BrowseRepairDlg::AddFileRow(const QString& path)

@@ -189,6 +189,7 @@ void BrowseRepairDlg::RetranslateWindow()
         m_fileTree->setHeaderLabels({tr(" File Name"), tr(" Path"), tr(" Size (KB)"), tr("FileID"), tr("ParentID"),
                                      tr("Status"), tr("TemporaryPath"), tr(" Modified Date"), tr(" Created Date")});
     m_repairTree->setHeaderLabels({tr(" File Name"), tr(" Type"), QString(), tr(" Resolution"), QString()});
+    SizeResultsColumns();
     m_closeDlg->label_2->setText(tr("Are you sure you want to exit?"));
 
     label_7->setText(tr("Click on the 'Save Repaired Files' to save all your repaired photos. Click the file to "
