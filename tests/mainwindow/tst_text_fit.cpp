@@ -175,6 +175,13 @@ void TextFitTest::textsFit()
     g_state.fileSuffix = QStringLiteral("jpg");
     auto sample = std::make_unique<ReferenceFileDlg>(nullptr, QString());
     std::vector<std::unique_ptr<QWidget>> dialogs = makeStandaloneDialogs();
+    // Checked as the user meets them: some set their fonts when shown.
+    for (const auto& dialog : dialogs) {
+        dialog->show();
+        misfits << TextsThatDoNotFit(dialog.get());
+        dialog->hide();
+    }
+    dialogs.clear();
     dialogs.emplace_back(new AboutDlg(nullptr));
     dialogs.emplace_back(new QShowUpdate(nullptr));
     // Without a download address the download dialog shows its failure
