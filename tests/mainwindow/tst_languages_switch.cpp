@@ -177,7 +177,7 @@ void LanguagesSwitchTest::germanRetextsAndMovesTheWindow()
     QCOMPARE(window->m_closeDlg->label_2->text(), QStringLiteral("Möchten Sie das Programm wirklich beenden?"));
     QVERIFY(window->Preview_Label->text().isEmpty());
     QVERIFY(window->m_addFileButton->styleSheet().contains(QLatin1String(":/images/96-DPI/Add fileGR.png")));
-    QCOMPARE(window->SaveRepairBtn->geometry(), QRect(630, 530, 202, 32));
+    QCOMPARE(window->SaveRepairBtn->geometry(), QRect(618, 530, 214, 32));
     QCOMPARE(window->label_2->geometry(), QRect(45, 227, 95, 20));
 
     window->m_langActions[BrowseRepairDlg::LangEnglish][0]->trigger();
@@ -286,7 +286,7 @@ void LanguagesSwitchTest::switchWithoutCataloguesStillMovesTheWindow()
     qputenv(platform::kTranslationRootVariable, noCatalogues.path().toUtf8());
     auto window = makeWindow();
     window->m_langActions[BrowseRepairDlg::LangDutch][0]->trigger();
-    QTRY_COMPARE(window->SaveRepairBtn->geometry(), QRect(610, 530, 220, 32));
+    QTRY_COMPARE(window->SaveRepairBtn->geometry(), QRect(596, 530, 236, 32));
     QVERIFY(window->m_addFileButton->styleSheet().contains(QLatin1String("Add fileDU.png")));
     QCOMPARE(window->m_languageButton->toolTip(), QStringLiteral("Language"));
 

@@ -266,14 +266,14 @@ void MainWindowTest::languageRows_data()
     QTest::addColumn<QByteArray>("widget");
     QTest::addColumn<QRect>("expected");
     QTest::newRow("English save") << -1 << QByteArray("SaveRepairBtn") << QRect(680, 530, 152, 32);
-    QTest::newRow("German save") << 0 << QByteArray("SaveRepairBtn") << QRect(630, 530, 202, 32);
+    QTest::newRow("German save") << 0 << QByteArray("SaveRepairBtn") << QRect(618, 530, 214, 32);
     QTest::newRow("German caption") << 0 << QByteArray("label_2") << QRect(45, 227, 95, 20);
     QTest::newRow("Korean title") << 1 << QByteArray("label_4") << QRect(320, 7, 201, 20);
     QTest::newRow("Korean icon") << 1 << QByteArray("label_6") << QRect(22, 5, 28, 24);
     QTest::newRow("Brazil hint") << 2 << QByteArray("label_7") << QRect(22, 100, 760, 38);
-    QTest::newRow("Dutch save") << 3 << QByteArray("SaveRepairBtn") << QRect(610, 530, 220, 32);
+    QTest::newRow("Dutch save") << 3 << QByteArray("SaveRepairBtn") << QRect(596, 530, 236, 32);
     QTest::newRow("Japanese icon") << 4 << QByteArray("label_5") << QRect(8, 5, 30, 24);
-    QTest::newRow("German wins over Hindi") << 5 << QByteArray("SaveRepairBtn") << QRect(630, 530, 202, 32);
+    QTest::newRow("German wins over Hindi") << 5 << QByteArray("SaveRepairBtn") << QRect(618, 530, 214, 32);
     QTest::newRow("more tools") << -1 << QByteArray("m_moreToolsButton") << QRect(800, 40, 20, 20);
 }
 

@@ -199,6 +199,9 @@ QStringList headerMisfits(const QTreeView* tree)
     return misfits;
 }
 
+// Room at 96 DPI that a caption keeps on each side on a picture button.
+const int kPictureCaptionMargin = 6;
+
 QString buttonMisfit(const QAbstractButton* button)
 {
     if (button->text().isEmpty())
@@ -218,6 +221,9 @@ QString buttonMisfit(const QAbstractButton* button)
             + style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, &option,
                                  button);
     }
+    // A caption drawn on a picture keeps clear of the picture's rounded ends.
+    if (button->styleSheet().contains(QLatin1String("border-image")))
+        need.rwidth() += 2 * qRound(kPictureCaptionMargin * button->logicalDpiX() / 96.0);
     const QSize have = button->size();
     if (need.width() <= have.width() && need.height() <= have.height())
         return QString();

@@ -85,7 +85,7 @@ MainWindowGeometry GermanMainWindowGeometry()
     return withRows({
         {"AddFilesBtnN", {17, 510, 101, 32}},
         {"label_2", {45, 227, 95, 20}},
-        {"SaveRepairBtn", {630, 530, 202, 32}},
+        {"SaveRepairBtn", {618, 530, 214, 32}},
         {"SelectAll_labl", {40, 140, 90, 20}},
         {"ShowLabl", {155, 140, 130, 20}},
         {"ThumbChkbx", {138, 140, 20, 20}},
@@ -100,7 +100,7 @@ MainWindowGeometry FrenchMainWindowGeometry()
     return withRows({
         {"AddFilesBtnN", {17, 510, 101, 32}},
         {"label_2", {45, 227, 95, 20}},
-        {"SaveRepairBtn", {630, 530, 202, 32}},
+        {"SaveRepairBtn", {614, 530, 218, 32}},
         {"SelectAll_labl", {40, 140, 100, 20}},
         {"ShowLabl", {165, 140, 130, 20}},
         {"ThumbChkbx", {145, 140, 20, 20}},
@@ -159,6 +159,7 @@ MainWindowGeometry JapaneseMainWindowGeometry()
 {
     return withRows({
         {"AddFilesBtnN", {17, 510, 101, 32}},
+        {"SaveRepairBtn", {664, 530, 168, 32}},
         {"label_5", {8, 5, 30, 24}},
         {"label_6", {20, 5, 30, 24}},
         {"label_2", {45, 227, 50, 20}},
@@ -191,7 +192,7 @@ MainWindowGeometry DutchMainWindowGeometry()
 {
     return withRows({
         {"label_2", {45, 227, 90, 20}},
-        {"SaveRepairBtn", {610, 530, 220, 32}},
+        {"SaveRepairBtn", {596, 530, 236, 32}},
         {"SelectAll_labl", {40, 140, 90, 20}},
         {"ShowLabl", {170, 140, 92, 20}},
         {"ThumbChkbx", {150, 140, 16, 20}},
