@@ -22,6 +22,8 @@
 #include <QDir>
 #include <QSemaphore>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -644,20 +646,22 @@ void RepairRunTest::sampleRunStartSignal()
 void RepairRunTest::linkWidths_data()
 {
     QTest::addColumn<LayoutLanguage>("language");
-    QTest::addColumn<int>("madeWidth");
-    QTest::addColumn<int>("offeredWidth");
-    QTest::newRow("English") << LayoutLanguage::English << 110 << 110;
-    QTest::newRow("German") << LayoutLanguage::German << 180 << 180;
-    QTest::newRow("Dutch") << LayoutLanguage::Dutch << 110 << 180;
+    QTest::addColumn<int>("rowHeight");
+    QTest::newRow("English") << LayoutLanguage::English << 20;
+    QTest::newRow("German") << LayoutLanguage::German << 20;
+    QTest::newRow("Dutch") << LayoutLanguage::Dutch << 20;
+    QTest::newRow("Brazil") << LayoutLanguage::Brazil << 20;
+    QTest::newRow("Hindi") << LayoutLanguage::Hindi << 28;
 }
 
 // The first row repairs, so its link keeps the size it was made with; the
-// second fails and its link is resized when it is offered.
+// second fails and its link, when it is offered, takes the width its text
+// needs in the link's style. Both are as high as their rows, which are
+// taller in Hindi.
 void RepairRunTest::linkWidths()
 {
     QFETCH(LayoutLanguage, language);
-    QFETCH(int, madeWidth);
-    QFETCH(int, offeredWidth);
+    QFETCH(int, rowHeight);
     setInterfaceLanguage(language);
     QTemporaryDir dir;
     writeJpeg(dir, "good.jpg", fixture::realJpeg(16, 16));
@@ -665,8 +669,19 @@ void RepairRunTest::linkWidths()
     auto window = makeWindow();
     QVERIFY(repairFiles(*window, dir.path(), {"good.jpg", "bad.jpg"}));
 
-    QCOMPARE(window->m_buttonRecords[0].linkButton->size(), QSize(madeWidth, 20));
-    QCOMPARE(window->m_buttonRecords[1].linkButton->size(), QSize(offeredWidth, 20));
+    QCOMPARE(window->m_buttonRecords[0].linkButton->size(), QSize(110, rowHeight));
+    CustomButton* offered = window->m_buttonRecords[1].linkButton;
+    QCOMPARE(offered->height(), rowHeight);
+    QCOMPARE(offered->text(), BrowseRepairDlg::tr("Advance Repair"));
+    QStyleOptionButton option;
+    option.initFrom(offered);
+    option.features = QStyleOptionButton::Flat;
+    option.text = offered->text();
+    const QRect space = offered->style()->subElementRect(QStyle::SE_PushButtonContents, &option, offered);
+    QVERIFY2(space.width() >= QFontMetrics(offered->font()).horizontalAdvance(offered->text()),
+             qPrintable(QStringLiteral("%1 px for the text").arg(space.width())));
+    for (int file : {0, 1})
+        QCOMPARE(window->m_repairTree->visualItemRect(window->m_repairTree->topLevelItem(file)).height(), rowHeight);
 }
 
 void RepairRunTest::linkPositionOutsideRecords()

@@ -20,12 +20,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -166,6 +168,10 @@ void TextFitTest::textsFit()
         window.StartRepairFilesBtnN->click();
         QVERIFY2(run.waitForEnd(), "the repair run did not end");
         QVERIFY2(window.m_repairTree->verticalScrollBar()->isVisible(), "the results fill no more than their tree");
+        const QList<QPushButton*> links = window.m_repairTree->viewport()->findChildren<QPushButton*>();
+        QVERIFY2(std::any_of(links.begin(), links.end(),
+                             [](const QPushButton* link) { return link->isVisible() && !link->text().isEmpty(); }),
+                 "the damaged photo's row offers no link");
         misfits << TextsThatDoNotFit(&window);
         checkModalRuns(window, misfits);
         window.hide();

@@ -291,6 +291,39 @@ int underlineDepth(const QFont& font, const QString& text)
     return qCeil(depth);
 }
 
+// A link (a flat, underlined button) in a row of a tree, left-aligned by its
+// sheet: its text, as its style places it, ends inside the link and inside
+// the tree's view, its underline is inside the link, and the link inside
+// its row.
+QString rowLinkMisfit(const QPushButton* link, const QAbstractItemView* view)
+{
+    const QString where = QStringLiteral("%1/%2 \"%3\" ").arg(link->window()->metaObject()->className(),
+                                                             link->objectName(), link->text());
+    if (!link->font().underline())
+        return where + QStringLiteral("is not underlined");
+    QStyleOptionButton option;
+    option.initFrom(link);
+    option.features = QStyleOptionButton::Flat;
+    option.text = link->text();
+    const QRect space = link->style()->subElementRect(QStyle::SE_PushButtonContents, &option, link);
+    const QFontMetrics metrics(link->font());
+    const int inkRight = space.left() + inkBlock(metrics, {link->text()}).width() - 1;
+    if (inkRight > space.right())
+        return where + QStringLiteral("needs %1 px for its text, has %2").arg(inkRight - space.left() + 1).arg(space.width());
+    if (link->geometry().left() + inkRight > view->viewport()->width() - 1)
+        return where + QStringLiteral("runs %1 px out of the tree's view")
+                           .arg(link->geometry().left() + inkRight - view->viewport()->width() + 1);
+    const int baseline = space.top() + (space.height() - metrics.height()) / 2 + metrics.ascent();
+    const int underlineBottom = baseline + underlineDepth(link->font(), link->text()) - 1;
+    if (underlineBottom > space.bottom())
+        return where + QStringLiteral("cuts off its underline by %1 px").arg(underlineBottom - space.bottom());
+    // The link may reach into the next column, but not into the next row.
+    const QRect row = view->visualRect(view->indexAt(link->geometry().center()));
+    if (link->geometry().top() < row.top() || link->geometry().bottom() > row.bottom())
+        return where + QStringLiteral("is %1 px high, its row %2").arg(link->height()).arg(row.height());
+    return QString();
+}
+
 // A link (a flat, underlined button) that is part of a sentence: the label
 // right of it on the same line must start after it, on the same baseline,
 // and the link is underlined, with room for the underline.
@@ -298,6 +331,9 @@ QString linkMisfit(const QPushButton* link)
 {
     if (!link->isFlat() || link->text().isEmpty() || !link->parentWidget())
         return QString();
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(link->parentWidget()->parentWidget());
+        view && link->parentWidget() == view->viewport())
+        return rowLinkMisfit(link, view);
     const QLabel* sentence = nullptr;
     for (const QLabel* label : link->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QRect r = label->geometry();

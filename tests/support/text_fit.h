@@ -15,5 +15,7 @@ class QWidget;
 // whose ink, centred in its section's label space in its section's font,
 // leaves that space is named with where its ink lies, and so is a link
 // (a flat underlined button) that overlaps the sentence it starts or sits
-// off its baseline.
+// off its baseline. A link in a tree's row is named when its text is wider
+// than the space its style gives it or leaves the tree's view, when its
+// underline is cut off, or when it is higher than its row.
 QStringList TextsThatDoNotFit(QWidget* root);

@@ -58,6 +58,9 @@ public:
     // Run body of a normal repair; worker thread only.
     void RepairSelectedFiles();
     static QString FormatSizeKB(qint64 bytes);
+    // The height of a file row of the results and of its "Advance Repair"
+    // link at the current scale and language.
+    static int ResultsRowHeight();
     // Run bodies of the repairs with a sample; worker thread only.
     void RepairJpegWithSample();
     void RepairHeicWithSample();

@@ -36,12 +36,20 @@ void setLinkColour(CustomButton* link, Qt::GlobalColor colour)
     link->setPalette(palette);
 }
 
+// The link as wide as its style needs for its text in its font, and as high
+// as its row.
+void fitLink(CustomButton* link)
+{
+    link->setFixedSize(link->sizeHint().width(), BrowseRepairDlg::ResultsRowHeight());
+}
+
 void offerLink(CustomButton* link, Qt::GlobalColor colour)
 {
     link->setText(QString());
     link->setStyleSheet(QStringLiteral("Text-align:left;background:transparent"));
     link->setText(BrowseRepairDlg::tr("Advance Repair"));
     link->setFont(linkFont());
+    fitLink(link);
     setLinkColour(link, colour);
     link->show();
     link->setEnabled(true);
@@ -52,13 +60,6 @@ void hideLink(CustomButton* link)
     link->setText(QString());
     link->hide();
     link->setEnabled(false);
-}
-
-// Languages whose link text needs the wide link when it is offered.
-bool wideOfferedLinkLanguage()
-{
-    return g_state.langGerman || g_state.langFrench || g_state.langItalian || g_state.langSpanish ||
-           g_state.langChinese || g_state.langDutch;
 }
 
 bool anyPreviewableInput(QTreeWidget* tree)
@@ -78,12 +79,11 @@ void BrowseRepairDlg::OnsetCustomButton(uint position)
     if (position == 0 || position > uint(m_buttonRecords.size()))
         return;
     CustomButton* link = m_buttonRecords[int(position - 1)].linkButton;
-    const float scale = g_state.uiScale;
     link->setFont(linkFont());
     setLinkColour(link, g_state.runActive != 0 ? Qt::gray : Qt::blue);
-    link->setFixedSize(scaledLength(wideOfferedLinkLanguage() ? 180 : 110, scale), int(20 * scale));
     link->setStyleSheet(QStringLiteral("Text-align:left;background:transparent"));
     link->setText(tr("Advance Repair"));
+    fitLink(link);
     link->show();
     link->setEnabled(true);
 }

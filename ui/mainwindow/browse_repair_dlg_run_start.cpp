@@ -14,13 +14,6 @@ namespace {
 
 constexpr quint32 kFirstButtonId = 10000;
 
-// Languages whose link text needs the wide link when a row is made.
-bool wideLinkLanguage()
-{
-    return g_state.langGerman || g_state.langFrench || g_state.langItalian || g_state.langSpanish ||
-           g_state.langChinese;
-}
-
 } // namespace
 
 void BrowseRepairDlg::OnSaveWindow()
@@ -48,7 +41,7 @@ void BrowseRepairDlg::AddResultsFileRow(QTreeWidgetItem* fileItem)
 {
     const float scale = g_state.uiScale;
     const QFont rowFont(QStringLiteral("Segoe UI"), 10);
-    const int side = int(20 * scale);
+    const int side = ResultsRowHeight();
     const QSize rowSize(side, side);
 
     auto* row = new QTreeWidgetItem(m_repairTree);
@@ -61,7 +54,9 @@ void BrowseRepairDlg::AddResultsFileRow(QTreeWidgetItem* fileItem)
     m_lastCustomButton->setFlat(true);
     m_lastCustomButton->setAttribute(Qt::WA_MouseTracking);
     m_lastCustomButton->setText(QString());
-    m_lastCustomButton->setFixedSize(scaledLength(wideLinkLanguage() ? 180 : 110, scale), side);
+    // The link has no text yet; it takes the width of its text once the
+    // run offers it.
+    m_lastCustomButton->setFixedSize(scaledLength(110, scale), side);
     m_repairTree->setItemWidget(row, ColType, m_lastCustomButton);
     m_lastCustomButton->setCursor(Qt::PointingHandCursor);
 
@@ -82,6 +77,13 @@ void BrowseRepairDlg::AddResultsFileRow(QTreeWidgetItem* fileItem)
         row->setFont(column, rowFont);
     }
     ++m_repairRowCount;
+}
+
+// Hindi rows are taller: the underline of the link's Devanagari font lies
+// far below its baseline.
+int BrowseRepairDlg::ResultsRowHeight()
+{
+    return scaledLength(layoutLanguage() == LayoutLanguage::Hindi ? 28 : 20, g_state.uiScale);
 }
 
 void BrowseRepairDlg::RepairFilesProcess()
