@@ -337,7 +337,7 @@ void MainWindowTest::treeStyleSheet()
     QVERIFY(sheet.contains(folder + "img_SelectCheckBox.png"));
     QVERIFY(sheet.contains(folder + "ScrollBar/scrollbar_h_leftArrow_pressed.png"));
     QVERIFY(sheet.contains(QStringLiteral("height: %1px; margin: 1px;").arg(headerHeight)));
-    // The arrows sit at the two ends of each bar, in its margins.
+    // The arrows sit at the two ends of each bar, in its padding.
     for (const char* arrow : {"sub-line:vertical{", "add-line:vertical{", "sub-line:horizontal{",
                               "add-line:horizontal{"}) {
         const int rule = sheet.indexOf(QLatin1String(arrow));
@@ -347,7 +347,7 @@ void MainWindowTest::treeStyleSheet()
         const bool vertical = QByteArray(arrow).contains("vertical");
         const QString end = vertical ? (before ? "top" : "bottom") : (before ? "left" : "right");
         QVERIFY2(body.contains("subcontrol-position: " + end + ";"), qPrintable(body));
-        QVERIFY2(body.contains("subcontrol-origin: margin;"), qPrintable(body));
+        QVERIFY2(body.contains("subcontrol-origin: border;"), qPrintable(body));
     }
     QVERIFY(sheet.endsWith("QTreeWidget::item:pressed,QTreeWidget::item:selected{background-color:#3399ff;}"));
 }
@@ -356,22 +356,31 @@ void MainWindowTest::scrollBarArrowsAtTheEnds_data()
 {
     QTest::addColumn<float>("scale");
     QTest::addColumn<bool>("vertical");
-    QTest::addColumn<int>("margin"); // the bar's margin at each end, where its arrow sits
-    for (const auto& [scale, margin] : {std::pair<float, int>{1.0f, 16}, {1.25f, 16}, {1.5f, 24}}) {
+    QTest::addColumn<QString>("picture"); // the up or left arrow's picture in the scale's set
+    for (const auto& [scale, folder] : {std::pair<float, const char*>{1.0f, "96-DPI"}, {1.25f, "120-DPI"},
+                                        {1.5f, "144-DPI"}}) {
         for (bool vertical : {true, false})
             QTest::addRow("%s %.2f", vertical ? "vertical" : "horizontal", double(scale))
-                << scale << vertical << margin;
+                << scale << vertical
+                << QStringLiteral(":/images/%1/ScrollBar/scrollbar_%2.png")
+                       .arg(folder, vertical ? "upArrow" : "h_leftArrow");
     }
 }
 
 // Each arrow of a tree's scroll bar, as the real style lays it out on the
-// window's tree, fills the bar's margin at its own end: no longer along the
-// bar than the margin, and not over the groove between them.
+// window's tree, is a box of its picture's size at its own end of a bar as
+// thick as the picture, so the arrow is drawn unscaled; the groove's colour
+// shows behind the arrow's transparent corner.
 void MainWindowTest::scrollBarArrowsAtTheEnds()
 {
     QFETCH(float, scale);
     QFETCH(bool, vertical);
-    QFETCH(int, margin);
+    QFETCH(QString, picture);
+    const QImage arrow(picture);
+    QVERIFY(!arrow.isNull());
+    QCOMPARE(arrow.width(), arrow.height());
+    const int size = arrow.width();
+    QCOMPARE(qAlpha(arrow.pixel(0, 0)), 0);
     auto window = makeWindow(scale);
     QScrollBar* bar = shownResultsBar(*window, vertical);
     QVERIFY(bar && bar->isVisible());
@@ -395,12 +404,24 @@ void MainWindowTest::scrollBarArrowsAtTheEnds()
                               .arg(add.y())
                               .arg(add.width())
                               .arg(add.height());
-    QVERIFY2(length(whole) > 4 * margin, qPrintable(where));
-    QVERIFY2(length(sub) > 0 && length(sub) <= margin, qPrintable(where));
-    QVERIFY2(length(add) > 0 && length(add) <= margin, qPrintable(where));
+    QVERIFY2(length(whole) > 4 * size, qPrintable(where));
+    QVERIFY2(sub.size() == QSize(size, size) && add.size() == QSize(size, size), qPrintable(where));
+    QVERIFY2((vertical ? whole.width() : whole.height()) == size, qPrintable(where));
     QVERIFY2(first(sub) == first(whole), qPrintable(where));
     QVERIFY2(last(add) == last(whole), qPrintable(where));
     QVERIFY2(last(sub) < first(groove) && last(groove) < first(add), qPrintable(where));
+
+    // The handle is at the start, so the groove is bare before the far arrow.
+    const QImage shot = bar->grab().toImage();
+    const QPoint grooveEnd = vertical ? QPoint(add.left(), add.top() - 2) : QPoint(add.left() - 2, add.top());
+    const QRgb bare = shot.pixel(grooveEnd);
+    for (const QRect& box : {sub, add}) {
+        const QRgb corner = shot.pixel(box.topLeft());
+        QVERIFY2(corner == bare, qPrintable(QStringLiteral("%1; arrow corner #%2, groove #%3")
+                                                .arg(where)
+                                                .arg(corner & 0xffffff, 6, 16, QLatin1Char('0'))
+                                                .arg(bare & 0xffffff, 6, 16, QLatin1Char('0'))));
+    }
 }
 
 void MainWindowTest::handleEndsKeepTheirShape_data()
@@ -521,6 +542,20 @@ void MainWindowTest::treesDrawTheirSheet()
     const QString horizontal = difference(tree->horizontalScrollBar()->grab().toImage(),
                                           twin->horizontalScrollBar()->grab().toImage());
     QVERIFY2(horizontal.isEmpty(), qPrintable("horizontal bar: " + horizontal));
+
+    // The header's labels are drawn in the tree's own font.
+    for (int column = 0; column < tree->columnCount(); ++column) {
+        if (tree->isColumnHidden(column))
+            continue;
+        const QVariant set = tree->model()->headerData(column, Qt::Horizontal, Qt::FontRole);
+        const QFont drawn = set.isValid() ? set.value<QFont>() : tree->header()->font();
+        const QFont& own = tree->font();
+        QVERIFY2(drawn.family() == own.family() && drawn.pointSizeF() == own.pointSizeF() &&
+                     drawn.weight() == own.weight(),
+                 qPrintable(QStringLiteral("column %1: %2 instead of %3")
+                                .arg(column)
+                                .arg(drawn.toString(), own.toString())));
+    }
 }
 
 void MainWindowTest::formatSize_data()
