@@ -543,19 +543,6 @@ void MainWindowTest::treesDrawTheirSheet()
                                           twin->horizontalScrollBar()->grab().toImage());
     QVERIFY2(horizontal.isEmpty(), qPrintable("horizontal bar: " + horizontal));
 
-    // The header's labels are drawn in the tree's own font.
-    for (int column = 0; column < tree->columnCount(); ++column) {
-        if (tree->isColumnHidden(column))
-            continue;
-        const QVariant set = tree->model()->headerData(column, Qt::Horizontal, Qt::FontRole);
-        const QFont drawn = set.isValid() ? set.value<QFont>() : tree->header()->font();
-        const QFont& own = tree->font();
-        QVERIFY2(drawn.family() == own.family() && drawn.pointSizeF() == own.pointSizeF() &&
-                     drawn.weight() == own.weight(),
-                 qPrintable(QStringLiteral("column %1: %2 instead of %3")
-                                .arg(column)
-                                .arg(drawn.toString(), own.toString())));
-    }
 }
 
 void MainWindowTest::formatSize_data()

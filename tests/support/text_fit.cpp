@@ -158,10 +158,10 @@ QString treeMisfit(const QTreeView* tree)
         .arg(scrolls ? QStringLiteral(", a horizontal scroll bar shows") : QString());
 }
 
-// Header texts whose ink leaves the header: each is drawn in its section's
-// font, centred in the height of the space the header's style gives the
-// section's label (its sheet's margins left out), and cut off where it
-// leaves that space.
+// Header texts wider than their section, or whose ink leaves the header:
+// each is drawn in its section's font, centred in the height of the space
+// the header's style gives the section's label (its sheet's margins left
+// out), and cut off where it leaves that space.
 QStringList headerMisfits(const QTreeView* tree)
 {
     const QHeaderView* header = tree->header();
@@ -185,6 +185,13 @@ QStringList headerMisfits(const QTreeView* tree)
         option.textAlignment = header->defaultAlignment();
         option.rect = QRect(header->sectionViewportPosition(section), 0, header->sectionSize(section), header->height());
         const QRect space = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header);
+        if (metrics.horizontalAdvance(text) > space.width()) {
+            misfits << QStringLiteral("%1/%2 header \"%3\" needs %4 px, its label has %5")
+                           .arg(tree->window()->metaObject()->className(), tree->objectName(), text)
+                           .arg(metrics.horizontalAdvance(text))
+                           .arg(space.width());
+            continue;
+        }
         const int baseline = space.top() + (space.height() - metrics.height()) / 2 + metrics.ascent();
         const QRect ink = metrics.tightBoundingRect(text).translated(0, baseline);
         if (ink.top() >= space.top() && ink.bottom() <= space.bottom())

@@ -123,6 +123,4 @@ void ApplyTreeStyleSheet(QTreeView* tree, const QString& sheet)
         part->updateGeometry();
         part->update();
     }
-    // Polishing the header again drops the font it took from the tree.
-    tree->header()->setFont(tree->font());
 }
