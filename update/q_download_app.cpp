@@ -210,8 +210,10 @@ void QDownloadApp::ShowFailure(const QString& address, const QString& reason)
     DownLoadProgressLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     DownLoadProgressLabel->setTextFormat(Qt::PlainText);
     DownLoadProgressLabel->setWordWrap(true);
-    DownLoadProgressLabel->setText(tr("Unable to save the file ") + wrappableAddress(address)
-                                   + QLatin1String(" : ") + reason);
+    // Without an address the sentence goes straight on to its reason.
+    const QString file = address.isEmpty() ? tr("Unable to save the file ").trimmed()
+                                           : tr("Unable to save the file ") + wrappableAddress(address);
+    DownLoadProgressLabel->setText(file + QLatin1String(" : ") + reason);
     // OK is the way out of the failure display.
     CancelButton->hide();
     OkButton->show();
