@@ -334,6 +334,15 @@ QString rowLinkMisfit(const QPushButton* link, const QAbstractItemView* view)
 // A link (a flat, underlined button) that is part of a sentence: the label
 // right of it on the same line must start after it, on the same baseline,
 // and the link is underlined, with room for the underline.
+// Japanese, Chinese and Korean characters: a sentence in these scripts may
+// go on from a link's word without a space.
+bool writtenOnWithoutSpace(QChar last)
+{
+    const QChar::Script script = last.script();
+    return script == QChar::Script_Han || script == QChar::Script_Hiragana || script == QChar::Script_Katakana ||
+           script == QChar::Script_Hangul;
+}
+
 QString linkMisfit(const QPushButton* link)
 {
     if (!link->isFlat() || link->text().isEmpty() || !link->parentWidget())
@@ -364,12 +373,14 @@ QString linkMisfit(const QPushButton* link)
     const int underlineBottom = before.baseline + underlineDepth(link->font(), link->text()) - 1;
     if (underlineBottom > link->geometry().bottom())
         return where + QStringLiteral("cuts off its underline by %1 px").arg(underlineBottom - link->geometry().bottom());
-    // A gap of a space at least; baselines one pixel apart at most (two at
-    // the larger scales, where rounding doubles).
-    const int gap = qRound(2 * qApp->primaryScreen()->logicalDotsPerInchY() / 96.0);
+    // A gap of a space at least (none in the scripts whose sentences go on
+    // from the link's word, whose glyphs keep their own room); baselines one
+    // pixel apart at most (two at the larger scales, where rounding doubles).
+    const int unit = qRound(2 * qApp->primaryScreen()->logicalDotsPerInchY() / 96.0);
+    const int gap = writtenOnWithoutSpace(link->text().back()) ? 0 : unit;
     if (before.right + gap > after.left)
         return where + QStringLiteral("runs %1 px into %2").arg(before.right + gap - after.left).arg(sentence->objectName());
-    if (qAbs(before.baseline - after.baseline) > gap / 2 + (gap > 2))
+    if (qAbs(before.baseline - after.baseline) > unit / 2 + (unit > 2))
         return where + QStringLiteral("sits %1 px off the baseline of %2")
                            .arg(before.baseline - after.baseline)
                            .arg(sentence->objectName());

@@ -41,10 +41,12 @@ int firstBaseline(const QLabel* label, int width)
 
 } // namespace
 
-void placeLinkLine(QPushButton* link, QLabel* sentence, const QWidget* above, int rightEdge, int bottom)
+void placeLinkLine(QPushButton* link, QLabel* sentence, const QWidget* above, int rightEdge, int bottom,
+                   LinkJoin join)
 {
     const int linkWidth = QFontMetrics(link->font()).horizontalAdvance(link->text());
-    const int sentenceLeft = link->x() + linkWidth + QFontMetrics(sentence->font()).horizontalAdvance(QLatin1Char(' '));
+    const int gap = join == LinkJoin::Space ? QFontMetrics(sentence->font()).horizontalAdvance(QLatin1Char(' ')) : 0;
+    const int sentenceLeft = link->x() + linkWidth + gap;
     const int sentenceWidth = rightEdge - sentenceLeft;
     const int linkBaseline = buttonBaseline(link);
     const int sentenceBaseline = firstBaseline(sentence, sentenceWidth);

@@ -64,8 +64,12 @@ void SavingFinishDlg::SetLanguageGeometry()
     m_geometry = savingFinishLayout(layoutLanguage());
     applyDialogLayout(this, m_geometry);
     const float scale = g_state.uiScale;
+    // The Japanese, Chinese and Korean sentences go on from the link's word.
+    const LayoutLanguage language = layoutLanguage();
+    const bool joined = language == LayoutLanguage::Japanese || language == LayoutLanguage::Chinese ||
+                        language == LayoutLanguage::Korean;
     placeLinkLine(ViewSavedFiles, label_4, label_5, scaledLength(kSentenceRight, scale),
-                  scaledLength(kLowerBarTop, scale));
+                  scaledLength(kLowerBarTop, scale), joined ? LinkJoin::Direct : LinkJoin::Space);
 }
 
 void SavingFinishDlg::OnOK()
