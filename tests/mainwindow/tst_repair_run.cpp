@@ -490,10 +490,14 @@ void RepairRunTest::stopDuringRun()
     for (int i = 0; i < 4; ++i)
         QVERIFY(!hasCheckBox(window->m_repairTree->topLevelItem(i)));
     QCOMPARE(window->m_repairTree->topLevelItem(1)->child(0)->checkState(ColName), Qt::Checked);
-    // A stopped run's message has the stopped title and no tick; the files
-    // it never reached say so as plain text, not as a link.
+    // A stopped run's message has the stopped title and, in place of the
+    // tick, a picture that claims no success; the files it never reached say
+    // so as plain text, not as a link.
     QCOMPARE(watch.closer.titles[0], stopped ? QStringLiteral("Repair Stopped") : QStringLiteral("Repair Complete"));
-    QCOMPARE(watch.closer.pictures[0], !stopped);
+    const QImage tick = repairFinishDialog(nullptr).label_2->pixmap(Qt::ReturnByValue).toImage();
+    QVERIFY(!tick.isNull());
+    QVERIFY(!watch.closer.pictures[0].isNull());
+    QCOMPARE(watch.closer.pictures[0] == tick, !stopped);
     for (int i = 2; i < 4; ++i)
         QCOMPARE(window->m_repairTree->topLevelItem(i)->text(ColType),
                  stopped ? QStringLiteral("Not processed") : QString());

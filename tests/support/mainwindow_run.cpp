@@ -56,7 +56,7 @@ MessageCloser::MessageCloser()
                   return false;
               messages << box->repairedLabl->text();
               titles << box->label_8->text();
-              pictures << !box->label_2->pixmap(Qt::ReturnByValue).isNull();
+              pictures << box->label_2->pixmap(Qt::ReturnByValue).toImage();
               box->OkBtn->click();
               return true;
           },

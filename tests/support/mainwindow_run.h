@@ -2,6 +2,7 @@
 
 #include "dialog_driver.h"
 
+#include <QImage>
 #include <QObject>
 #include <QSignalSpy>
 #include <QStringList>
@@ -28,9 +29,9 @@ class MessageCloser {
 public:
     MessageCloser();
     QStringList messages;
-    // Each message's title and whether it showed its picture (the tick).
+    // Each message's title and the picture it showed.
     QStringList titles;
-    QList<bool> pictures;
+    QList<QImage> pictures;
 
 private:
     ModalDriver m_driver;

@@ -10,6 +10,16 @@
 
 namespace {
 const int kStripWidth = 498;
+
+// The neutral picture of a message that tells neither of a success nor of a
+// failure.
+void showInformationPicture(QLabel* picture)
+{
+    picture->clear();
+    const QString folder = imageSetFolder(g_state.uiScale);
+    if (!folder.isEmpty())
+        showPictureFitted(picture, QPixmap(folder + QLatin1String("info.png")));
+}
 } // namespace
 
 repairFinishDialog::repairFinishDialog(QWidget* parent)
@@ -55,7 +65,7 @@ void repairFinishDialog::SetLanguageGeometry()
 void repairFinishDialog::ShowAsStopped()
 {
     m_stopped = true;
-    label_2->clear();
+    showInformationPicture(label_2);
     applyTexts();
 }
 
@@ -84,10 +94,7 @@ void ShowInformation(QWidget* parent, const QString& title, const QString& messa
     repairFinishDialog box(parent);
     box.repairedLabl->setText(message);
     box.label_8->setText(title);
-    box.label_2->clear();
-    const QString folder = imageSetFolder(g_state.uiScale);
-    if (!folder.isEmpty())
-        showPictureFitted(box.label_2, QPixmap(folder + QLatin1String("info.png")));
+    showInformationPicture(box.label_2);
     CenterWidgetOnRect(&box, parent->geometry());
     box.exec();
 }
