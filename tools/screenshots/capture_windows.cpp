@@ -7,6 +7,7 @@
 // start chooses them. Run through capture.sh, which provides the display.
 
 #include "about_dlg.h"
+#include "advanced_repair_dlg.h"
 #include "browse_repair_dlg.h"
 #include "exif_fixture.h"
 #include "font_substitutes.h"
@@ -19,8 +20,8 @@
 #include "photo_fixture.h"
 #include "q_download_app.h"
 #include "q_show_update.h"
-#include "reference_file_dlg.h"
 #include "repair_run.h"
+#include "repair_tree_columns.h"
 #include "settings_store.h"
 #include "standalone_dialogs.h"
 #include "startup.h"
@@ -64,6 +65,18 @@ void showAndCapture(QWidget* window, const QString& name)
     window->hide();
 }
 
+// Starts a watch over modal dialogs that ends after 20 seconds, leaving a
+// dialog still open then hidden.
+void startBoundedWatch(QTimer& watch)
+{
+    QTimer::singleShot(20000, &watch, [&watch] {
+        watch.stop();
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->hide();
+    });
+    watch.start();
+}
+
 // Runs `start`, which opens a modal dialog, captures that dialog once it is
 // on screen and closes it. A close that comes before the dialog's own event
 // loop exists only hides it, so it is shown again and closed until `start`
@@ -86,13 +99,44 @@ void captureModal(const QString& name, const std::function<void()>& start)
             current->show();
         }
     });
-    QTimer::singleShot(20000, &watch, [&watch] {
-        watch.stop();
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->hide();
-    });
-    watch.start();
+    startBoundedWatch(watch);
     start();
+}
+
+// The "Advance Repair" link of the damaged photo's row opens the intro
+// dialog; its Next opens the sample dialog as the user meets it. Each is
+// captured; the sample dialog is then closed.
+void captureSampleRepairDialogs(BrowseRepairDlg& window)
+{
+    uint link = 0;
+    for (int i = 0; i < window.m_repairTree->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = window.m_repairTree->topLevelItem(i);
+        if (row->text(ColName) == QLatin1String("damaged.jpg"))
+            link = row->text(ColButtonId).toUInt();
+    }
+    QPointer<QWidget> intro;
+    bool sampleCaptured = false;
+    QTimer watch;
+    watch.setInterval(100);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        if (auto* introDialog = qobject_cast<AdvancedRepairDlg*>(modal)) {
+            if (intro == introDialog)
+                return;
+            intro = introDialog;
+            capture(introDialog, QStringLiteral("dialog_advanced_repair"));
+            QMetaObject::invokeMethod(introDialog->NextBtn, "click", Qt::QueuedConnection);
+            return;
+        }
+        if (!sampleCaptured)
+            capture(modal, QStringLiteral("dialog_sample"));
+        sampleCaptured = true;
+        modal->close();
+    });
+    startBoundedWatch(watch);
+    QMetaObject::invokeMethod(&window, "OnClickAddReference", Q_ARG(uint, link));
 }
 
 void captureMainWindow(const QString& folder)
@@ -121,10 +165,7 @@ void captureMainWindow(const QString& folder)
     });
     capture(window.get(), QStringLiteral("main_results"));
 
-    g_state.fileSuffix = QStringLiteral("jpg");
-    captureModal(QStringLiteral("dialog_advanced_repair"), [&window] {
-        QMetaObject::invokeMethod(window.get(), "OnClickAddReference", Q_ARG(uint, 0));
-    });
+    captureSampleRepairDialogs(*window);
     // Neither question is answered, so the window stays as it is.
     g_state.pressedButtonName.clear();
     captureModal(QStringLiteral("dialog_back"), [&window] { QMetaObject::invokeMethod(window->BackBtn, "click"); });
@@ -228,8 +269,6 @@ void captureDialogs()
         const QString name = QStringLiteral("dialog_%1_%2").arg(++index).arg(dialog->metaObject()->className());
         showAndCapture(dialog.get(), name);
     }
-    ReferenceFileDlg sample(nullptr, QString());
-    showAndCapture(&sample, QStringLiteral("dialog_sample"));
     AboutDlg about(nullptr);
     showAndCapture(&about, QStringLiteral("dialog_about"));
     QShowUpdate offer(nullptr);
