@@ -115,13 +115,19 @@ void captureSampleRepairDialogs(BrowseRepairDlg& window)
             link = row->text(ColButtonId).toUInt();
     }
     QPointer<QWidget> intro;
+    QPointer<QWidget> sample;
     bool sampleCaptured = false;
     QTimer watch;
     watch.setInterval(100);
     QObject::connect(&watch, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
+        if (!modal || !modal->isVisible()) {
+            // Closed before its modal run began, which still goes on: shown
+            // again and closed on a later tick.
+            if (sample && !sample->isVisible() && sample->testAttribute(Qt::WA_ShowModal))
+                sample->show();
             return;
+        }
         if (auto* introDialog = qobject_cast<AdvancedRepairDlg*>(modal)) {
             if (intro == introDialog)
                 return;
@@ -133,6 +139,7 @@ void captureSampleRepairDialogs(BrowseRepairDlg& window)
         if (!sampleCaptured)
             capture(modal, QStringLiteral("dialog_sample"));
         sampleCaptured = true;
+        sample = modal;
         modal->close();
     });
     startBoundedWatch(watch);
