@@ -1,4 +1,5 @@
 #include "about_dlg.h"
+#include "advanced_repair_dlg.h"
 #include "browse_repair_dlg.h"
 #include "global_state.h"
 #include "jpeg_fixture.h"
@@ -8,6 +9,7 @@
 #include "q_download_app.h"
 #include "q_show_update.h"
 #include "reference_file_dlg.h"
+#include "repair_tree_columns.h"
 #include "repair_finish_dialog.h"
 #include "standalone_dialogs.h"
 #include "startup.h"
@@ -84,27 +86,33 @@ void TextFitTest::textsFit_data()
 }
 
 // The messages the main window runs modally: each is checked once it is
-// open and then closed. A close that comes before the modal run's own event
-// loop exists only hides the dialog, so a hidden one is shown again and
-// closed on a later tick until the run has ended.
+// open and then closed; the advanced repair's intro is answered with Next,
+// so the sample dialog is checked as its user meets it. A close that comes
+// before the modal run's own event loop exists only hides the dialog, so a
+// hidden one is shown again and closed on a later tick while its run goes on.
 void TextFitTest::checkModalRuns(BrowseRepairDlg& window, QStringList& misfits)
 {
     QPointer<QWidget> current;
     bool checked = false;
+    bool opened = false;
     QTimer watch;
     watch.setInterval(20);
     connect(&watch, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible()) {
-            if (modal != current) {
-                current = modal;
-                checked = false;
+            if (modal == current && checked) {
+                modal->close();
+                return;
             }
-            if (!checked)
-                misfits << TextsThatDoNotFit(modal);
+            current = modal;
             checked = true;
-            modal->close();
-        } else if (current && !current->isVisible()) {
+            opened = true;
+            misfits << TextsThatDoNotFit(modal);
+            if (auto* intro = qobject_cast<AdvancedRepairDlg*>(modal))
+                QMetaObject::invokeMethod(intro->NextBtn, "click", Qt::QueuedConnection);
+            else
+                modal->close();
+        } else if (current && !current->isVisible() && current->testAttribute(Qt::WA_ShowModal)) {
             current->show();
         }
     });
@@ -119,14 +127,20 @@ void TextFitTest::checkModalRuns(BrowseRepairDlg& window, QStringList& misfits)
     watch.start();
     const auto run = [&](const char* slot, QGenericArgument argument) {
         current = nullptr;
+        opened = false;
         bound.start();
         QMetaObject::invokeMethod(&window, slot, argument);
         bound.stop();
+        if (!opened)
+            misfits << QStringLiteral("%1 opened no dialog").arg(QLatin1String(slot));
     };
     run("OnCompletionMsgBox", QGenericArgument());
-    for (const char* suffix : {"jpg", "heic"}) {
-        g_state.fileSuffix = QLatin1String(suffix);
-        run("OnClickAddReference", Q_ARG(uint, 0));
+    // The "Advance Repair" link of each damaged photo: its intro, then the
+    // sample dialog for its format.
+    for (int i = 0; i < window.m_repairTree->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = window.m_repairTree->topLevelItem(i);
+        if (row->text(ColName).startsWith(QLatin1String("damaged.")))
+            run("OnClickAddReference", Q_ARG(uint, row->text(ColButtonId).toUInt()));
     }
 }
 
@@ -149,24 +163,29 @@ void TextFitTest::textsFit()
         window.resize(int(850 * m_scale), int(600 * m_scale));
         window.show();
         misfits << TextsThatDoNotFit(&window);
-        // The file list with more photos than the trees show at once, one of
-        // them damaged, then the results of their repair: the trees show their
-        // vertical scroll bars, and the failed row its "Advance Repair" link.
+        // The file list with more photos than the trees show at once, a JPEG
+        // and a HEIC of them damaged, then the results of their repair: the
+        // trees show their vertical scroll bars, and the failed rows their
+        // "Advance Repair" links.
         QTemporaryDir photos;
-        QStringList names{QStringLiteral("damaged.jpg")};
+        QStringList names{QStringLiteral("damaged.jpg"), QStringLiteral("damaged.heic")};
         for (int i = 1; i <= 10; ++i)
             names << QStringLiteral("photo_%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
         for (const QString& name : names) {
             QFile photo(photos.filePath(name));
             QVERIFY(photo.open(QIODevice::WriteOnly));
-            photo.write(name == QLatin1String("damaged.jpg") ? QByteArray(3000, 'x') : fixture::realJpeg(64, 48));
+            photo.write(name.startsWith(QLatin1String("damaged.")) ? QByteArray(3000, 'x') : fixture::realJpeg(64, 48));
             photo.close();
         }
         mainwindowrun::addFiles(window, photos.path(), names);
         misfits << TextsThatDoNotFit(&window);
-        mainwindowrun::RunWatch run(window);
-        window.StartRepairFilesBtnN->click();
-        QVERIFY2(run.waitForEnd(), "the repair run did not end");
+        {
+            // The run's watch closes its completion message; it ends before
+            // the messages below are checked.
+            mainwindowrun::RunWatch run(window);
+            window.StartRepairFilesBtnN->click();
+            QVERIFY2(run.waitForEnd(), "the repair run did not end");
+        }
         QVERIFY2(window.m_repairTree->verticalScrollBar()->isVisible(), "the results fill no more than their tree");
         const QList<QPushButton*> links = window.m_repairTree->viewport()->findChildren<QPushButton*>();
         QVERIFY2(std::any_of(links.begin(), links.end(),
