@@ -202,9 +202,9 @@ void DialogSavePromptsTest::savingFinishedLayout_data()
     QTest::newRow("Brazil message") << int(LayoutLanguage::Brazil) << 1.0f << QSize(498, 174)
                                     << QByteArray("label_5") << QRect(135, 60, 241, 31);
     QTest::newRow("German sentence") << int(LayoutLanguage::German) << 1.0f << QSize(498, 174)
-                                     << QByteArray("label_4") << QRect(208, 99, 272, 36);
+                                     << QByteArray("label_4") << QRect(234, 99, 246, 36);
     QTest::newRow("Japanese link") << int(LayoutLanguage::Japanese) << 1.0f << QSize(498, 174)
-                                   << QByteArray("ViewSavedFiles") << QRect(145, 91, 80, 28);
+                                   << QByteArray("ViewSavedFiles") << QRect(150, 91, 80, 28);
 }
 
 void DialogSavePromptsTest::savingFinishedLayout()
@@ -219,10 +219,10 @@ void DialogSavePromptsTest::sentenceFollowsItsLink_data()
     addLanguageRows();
 }
 
-// The "Click here" link is as wide as its text, its sentence goes on one
-// space after it (in Japanese, Chinese and Korean, where the sentence goes on
-// from the link's word, right after it) on the same baseline, and both start
-// below the message.
+// The "Click here" link starts below the start of the message above it and
+// is as wide as its text; its sentence goes on one space after it (in
+// Japanese, Chinese and Korean, where the sentence goes on from the link's
+// word, right after it) on the same baseline; both start below the message.
 void DialogSavePromptsTest::sentenceFollowsItsLink()
 {
     QFETCH(int, type);
@@ -242,6 +242,9 @@ void DialogSavePromptsTest::sentenceFollowsItsLink()
         const int space = joined ? 0 : QFontMetrics(sentence->font()).horizontalAdvance(QLatin1Char(' '));
         QVERIFY2(qAbs(gap - space) <= 1,
                  qPrintable(QStringLiteral("sentence %1 px after the link, a space is %2").arg(gap).arg(space) + at));
+        QVERIFY2(link->x() == dialog.label_5->x(),
+                 qPrintable(QStringLiteral("link starts at %1, the message at %2").arg(link->x()).arg(dialog.label_5->x()) +
+                            at));
         const int messageBottom = dialog.label_5->geometry().bottom();
         QVERIFY2(link->y() > messageBottom && sentence->y() > messageBottom,
                  qPrintable(QStringLiteral("link at %1, sentence at %2, message ends at %3")
@@ -578,7 +581,7 @@ void DialogSavePromptsTest::promptsTakeGerman()
     QCOMPARE(lineText(&file, "FileNameText"), QStringLiteral("a.jpg"));
     QCOMPARE(finished.label_8->text(), QStringLiteral("Speichern abgeschlossen"));
     QCOMPARE(finished.ViewSavedFiles->text(), QStringLiteral("Klicken Sie hier"));
-    QCOMPARE(childGeometry(&finished, "ViewSavedFiles"), QRect(124, 91, 124, 28));
+    QCOMPARE(childGeometry(&finished, "ViewSavedFiles"), QRect(150, 91, 124, 28));
 }
 
 QTEST_MAIN(DialogSavePromptsTest)

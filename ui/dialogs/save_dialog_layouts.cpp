@@ -7,20 +7,21 @@ DialogLayout savingFinishLayout(LayoutLanguage language)
     struct Group {
         QRect link, message;
     };
-    // Where each link starts and how tall it is; placeLinkLine() sets its
-    // row and width and places its sentence after it.
+    // How tall each link is; it starts below the start of the message, so
+    // the two lines share their left edge. placeLinkLine() sets its row and
+    // width and places its sentence after it.
     Group group{{150, 92, 81, 21}, {150, 60, 241, 31}};
     switch (language) {
-    case L::German: group = {{124, 87, 120, 28}, group.message}; break;
-    case L::French: group = {{132, 87, 120, 28}, group.message}; break;
-    case L::Italian: group = {{132, 82, 120, 28}, group.message}; break;
-    case L::Spanish: group = {{127, 92, 120, 28}, group.message}; break;
+    case L::German: group = {{150, 87, 120, 28}, group.message}; break;
+    case L::French: group = {{150, 87, 120, 28}, group.message}; break;
+    case L::Italian: group = {{150, 82, 120, 28}, group.message}; break;
+    case L::Spanish: group = {{150, 92, 120, 28}, group.message}; break;
     case L::Chinese: group = {{150, 94, 81, 28}, group.message}; break;
     case L::Korean: group = {{150, 94, 90, 28}, group.message}; break;
-    case L::Japanese: group = {{145, 98, 105, 28}, group.message}; break;
+    case L::Japanese: group = {{150, 98, 105, 28}, group.message}; break;
     case L::Hindi: group = {{150, 89, 100, 30}, group.message}; break;
-    case L::Brazil: group = {{125, 92, 100, 21}, {135, 60, 241, 31}}; break;
-    case L::Dutch: group = {{125, 92, 100, 21}, group.message}; break;
+    case L::Brazil: group = {{135, 92, 100, 21}, {135, 60, 241, 31}}; break;
+    case L::Dutch: group = {{150, 92, 100, 21}, group.message}; break;
     case L::English: break;
     }
     return {{498, 174},
