@@ -99,6 +99,7 @@ private slots:
     void compiledCatalogueTranslatesEveryText();
     void everyScriptHasAFont_data();
     void everyScriptHasAFont();
+    void frenchGuillemetsHoldTheirWords();
 
 private:
     QVector<Message> m_german;
@@ -198,6 +199,19 @@ void TranslationCataloguesTest::everyScriptHasAFont()
             return;
     }
     QFAIL(qPrintable(QStringLiteral("no installed font of %1 families shows: %2").arg(families.size()).arg(uncovered)));
+}
+
+// French sets a space inside its guillemets; a no-break one, so that a
+// line never starts with a closing guillemet or ends with an opening one.
+void TranslationCataloguesTest::frenchGuillemetsHoldTheirWords()
+{
+    QStringList faults;
+    for (const Message& message : readCatalogue(sourceFile(QStringLiteral("FR")))) {
+        const QString text = visibleText(message.translation);
+        if (text.contains(QStringLiteral("\u00ab ")) || text.contains(QStringLiteral(" \u00bb")))
+            faults << text;
+    }
+    QCOMPARE(faults.join(QLatin1Char('\n')), QString());
 }
 
 QTEST_MAIN(TranslationCataloguesTest)

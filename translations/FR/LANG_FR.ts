@@ -297,7 +297,7 @@ Voulez-vous revenir à l&apos;écran précédent ?</translation>
     </message>
     <message>
         <source>Click on the &apos;Save Repaired Files&apos; to save all your repaired photos. Click the file to preview it. </source>
-        <translation>Cliquez sur « Enregistrer les fichiers réparés » pour enregistrer toutes vos photos réparées. Cliquez sur un fichier pour l&apos;afficher. </translation>
+        <translation>Cliquez sur « Enregistrer les fichiers réparés » pour enregistrer toutes vos photos réparées. Cliquez sur un fichier pour l&apos;afficher. </translation>
     </message>
     <message>
         <source>Repair process completed.</source>
@@ -374,7 +374,7 @@ Thumbnails are listed as &apos;filename_Tx&apos; if available.
 Thumbnails are small sized images of large JPEGs.</source>
         <translation>Réparation terminée.
 
-Les miniatures sont nommées « nomfichier_Tx ».
+Les miniatures sont nommées « nomfichier_Tx ».
 Les miniatures sont de petites images de grands JPEG.</translation>
     </message>
     <message>
@@ -418,7 +418,7 @@ shot using the same device. The sample and the damaged JPEGs remain unchanged du
         <translation>Réparation avancée
 
 Cette option répare les JPEG gravement endommagés. 
-Cliquez sur Suivant pour ajouter un « JPEG d&apos;exemple » du même format,
+Cliquez sur Suivant pour ajouter un « JPEG d&apos;exemple » du même format,
 pris avec le même appareil. L&apos;exemple et les JPEG endommagés restent inchangés pendant la réparation.</translation>
     </message>
     <message>
