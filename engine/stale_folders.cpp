@@ -35,8 +35,10 @@ void removeStaleFolders(const QString& prefix)
         return;
     const platform::FolderHandle parent = platform::FolderHandle::open(root);
     const QString start = prefix + QLatin1Char('-');
+    // The hidden name is the one a folder has while it is being made.
+    const QString hiddenStart = QLatin1Char('.') + start;
     for (const QString& name : parent.entries()) {
-        if (!name.startsWith(start))
+        if (!name.startsWith(start) && !name.startsWith(hiddenStart))
             continue;
         const platform::FolderHandle folder = parent.child(name);
         // A free lock: the process that made the folder is gone.

@@ -10,7 +10,8 @@
 void removeFolderTree(const platform::FolderHandle& parent, const QString& name);
 
 // Removes, with everything in them, the private folders of the program's
-// temporary folder named prefix + "-" + an ending whose lock
-// (FolderHandle::tryLock) no process holds: the folders of runs that were
-// killed. The folders of running processes stay.
+// temporary folder named prefix + "-" + an ending (or that name with a "."
+// in front, as createLockedPrivateFolder names a folder it is still making)
+// whose lock (FolderHandle::tryLock) no process holds: the folders of runs
+// that were killed. The folders of running processes stay.
 void removeStaleFolders(const QString& prefix);

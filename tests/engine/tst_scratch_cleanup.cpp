@@ -37,8 +37,9 @@ private slots:
 
 void ScratchCleanupTest::cleanup()
 {
-    for (const QString& name :
-         {QStringLiteral("Other-a1b2c3"), QStringLiteral("Velmora-a1b2c3"), QStringLiteral("updatetmp-a1b2c3")}) {
+    for (const QString& name : {QStringLiteral("Other-a1b2c3"), QStringLiteral("Velmora-a1b2c3"),
+                                QStringLiteral("updatetmp-a1b2c3"), QStringLiteral(".Velmora-a1b2c3"),
+                                QStringLiteral(".updatetmp-a1b2c3")}) {
         QFile::remove(inProgramFolder(name));
         QDir(inProgramFolder(name)).removeRecursively();
     }
@@ -55,6 +56,7 @@ void ScratchCleanupTest::staleFoldersGoOthersStay_data()
             return QTest::addRow("%s: %s", qPrintable(prefix), name) << prefix;
         };
         row("left by a run, no process") << "stale" << true;
+        row("left before it had its name") << "unnamed" << true;
         row("held by a process that was killed") << "killed holder" << true;
         row("held by a running process") << "running holder" << false;
         row("named otherwise") << "other name" << false;
@@ -69,7 +71,9 @@ void ScratchCleanupTest::staleFoldersGoOthersStay()
     QFETCH(QString, kind);
     QFETCH(bool, removed);
     const QString outside = QDir::tempPath() + "/outside-folder";
-    QString folder = inProgramFolder(kind == QLatin1String("other name") ? "Other-a1b2c3" : prefix + "-a1b2c3");
+    QString folder = inProgramFolder(kind == QLatin1String("other name") ? "Other-a1b2c3"
+                                     : kind == QLatin1String("unnamed")  ? "." + prefix + "-a1b2c3"
+                                                                         : prefix + "-a1b2c3");
     QProcess holder;
     if (kind == QLatin1String("link")) {
         QVERIFY(makeScratchLike(outside));
