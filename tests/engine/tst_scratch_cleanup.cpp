@@ -33,6 +33,7 @@ private slots:
     void staleFoldersGoOthersStay_data();
     void staleFoldersGoOthersStay();
     void ownScratchFolderStays();
+    void ownUpdateFolderStays();
 };
 
 void ScratchCleanupTest::cleanup()
@@ -119,6 +120,16 @@ void ScratchCleanupTest::ownScratchFolderStays()
     QCOMPARE(readFileBytes(own + "/temp.jpg"), QByteArray("in use"));
     QCOMPARE(makeScratchFolder(), own);
     QFile::remove(own + "/temp.jpg");
+}
+
+void ScratchCleanupTest::ownUpdateFolderStays()
+{
+    SetUpdateFilePaths();
+    QVERIFY(!UpdateFolder().isEmpty());
+    QVERIFY(writeFileBytes(g_updateInfoPath, "9.0.0.0"));
+    RemoveStaleUpdateFolders();
+    QCOMPARE(readFileBytes(g_updateInfoPath), QByteArray("9.0.0.0"));
+    RemoveUpdateFolder();
 }
 
 QTEST_MAIN(ScratchCleanupTest)
