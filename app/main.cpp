@@ -2,7 +2,6 @@
 #include "font_substitutes.h"
 #include "global_state.h"
 #include "q_check_update.h"
-#include "scratch_folder.h"
 #include "single_instance.h"
 #include "startup.h"
 
@@ -28,7 +27,7 @@ int main(int argc, char* argv[])
         QMessageBox::information(nullptr, QString(), QObject::tr("Pictavo already running."), QMessageBox::Ok);
         std::exit(0);
     }
-    removeStaleScratchFolders();
+    RemoveLeftoversOfEarlierRuns();
     qDebug() << "Application started successfully.";
 
     auto* window = new BrowseRepairDlg(nullptr);

@@ -2,12 +2,18 @@
 
 #include "global_state.h"
 #include "language_table.h"
+#include "scratch_folder.h"
 #include "screen_metrics.h"
 #include "settings_store.h"
+#include "single_instance.h"
+#include "stale_folders.h"
 #include "start_scale.h"
+#include "temp_folder.h"
+#include "update_files.h"
 
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QFileInfo>
 
 const char* const kSettingsPath = "HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Velmora Data Recovery\\Pictavo";
 const char* const kInstanceKey = "3f6c2a9e-8d41-4b7a-9c05-e1d27f4b8a63";
@@ -49,6 +55,20 @@ void ApplyStartSettings()
     SetLanguageFlags(languageType);
     if (const LanguageInfo* language = FindLanguage(languageType))
         InstallLanguage(*language);
+}
+
+void RemoveLeftoversOfEarlierRuns()
+{
+    removeStaleScratchFolders();
+    RemoveStaleUpdateFolders();
+    for (const QString& path : platform::leftoverFallbackFolders()) {
+        // Held, the folder still serves a running instance.
+        platform::SingleInstanceGuard guard;
+        if (!guard.acquireIn(path, QString::fromLatin1(kInstanceKey)))
+            continue;
+        const QFileInfo folder(path);
+        removeFolderTree(platform::FolderHandle::open(folder.path()), folder.fileName());
+    }
 }
 
 void CenterOnDesktop(QWidget* widget)

@@ -22,5 +22,10 @@ void PrepareStartScale();
 // launch flags, tool names, "LanguageType" and "OptionShowAsDisabled".
 void ApplyStartSettings();
 
+// Removes what earlier runs left behind: the scratch and update folders of
+// runs that were killed, and the fallback temporary folders of earlier
+// starts that no running instance holds. Called once the guard is held.
+void RemoveLeftoversOfEarlierRuns();
+
 // Moves the widget to the centre of the desktop, 25 pixels higher.
 void CenterOnDesktop(QWidget* widget);

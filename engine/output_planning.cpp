@@ -6,8 +6,8 @@
 #include "jpeg_markers.h"
 #include "output_names.h"
 #include "segment_lists.h"
+#include "work_subfolder.h"
 
-#include <QDir>
 
 #include <algorithm>
 
@@ -57,7 +57,11 @@ void SaveFile::SaveJpeg()
 
 void SaveFile::planThumbnails()
 {
-    const QString folder = g_state.workFolder + "/Thumbnail Repaired";
+    const QString folder = madeSubfolder(g_state.workFolder, kThumbnailFolderName);
+    if (folder.isEmpty()) {
+        g_state.fileFailed = 1;
+        return;
+    }
     m_plannedOutputs = 2;
     g_state.thumb1Name = freeOutputName(folder, thumbnailOutputName(g_state.fileName, "_[T1]"));
     g_state.thumb1Path = folder + g_state.thumb1Name;
@@ -67,5 +71,4 @@ void SaveFile::planThumbnails()
         g_state.thumb2Path = folder + g_state.thumb2Name;
     }
     g_state.thumbnailFolder = folder + "/";
-    QDir().mkdir(g_state.thumbnailFolder);
 }

@@ -17,9 +17,9 @@
 #include "output_names.h"
 #include "scan_data_pairs.h"
 #include "segment_lists.h"
+#include "work_subfolder.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -236,8 +236,11 @@ bool salvageLargestFrame(FileWindow& input)
             result = salvageFrom(input, frame, keptSegmentsBefore(input, frame.point),
                                  input.size() - frame.point, end, g_state.workFolder, g_state.fileName);
         } else {
-            const QString folder = g_state.workFolder + "/Thumbnail Repaired";
-            QDir().mkpath(folder);
+            const QString folder = madeSubfolder(g_state.workFolder, kThumbnailFolderName);
+            if (folder.isEmpty()) {
+                g_state.fileFailed = 1;
+                return false;
+            }
             result = salvageFrom(input, frame, QByteArray(), end - frame.point, end, folder,
                                  thumbnailOutputName(g_state.fileName, "_[T1]"));
         }

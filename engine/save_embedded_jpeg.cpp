@@ -14,8 +14,8 @@
 #include "jpg_repair.h"
 #include "output_names.h"
 #include "segment_lists.h"
+#include "work_subfolder.h"
 
-#include <QDir>
 
 #include <algorithm>
 
@@ -115,8 +115,11 @@ SaveFile::ImageOutcome SaveFile::saveLeadingImage()
 
 bool SaveFile::saveEmbeddedImage(int index, bool& kept)
 {
-    g_state.thumbnailFolder = g_state.workFolder + "/Thumbnail Repaired";
-    QDir().mkdir(g_state.thumbnailFolder);
+    g_state.thumbnailFolder = madeSubfolder(g_state.workFolder, kThumbnailFolderName);
+    if (g_state.thumbnailFolder.isEmpty()) {
+        g_state.fileFailed = 1;
+        return false;
+    }
     const QString tag = QString("_[T%1]").arg(m_plannedOutputs);
     g_state.thumb1Name = freeOutputName(g_state.thumbnailFolder,
                                         thumbnailOutputName(g_state.fileName, tag));

@@ -2,6 +2,7 @@
 
 #include "file_open.h"
 #include "private_folder.h"
+#include "stale_folders.h"
 #include "temp_folder.h"
 #include "wipe_folder.h"
 
@@ -31,17 +32,6 @@ ScratchFolderHolder& holder()
     return instance;
 }
 
-// Removes the empty folders below an open folder.
-void removeEmptyFolders(const platform::FolderHandle& folder)
-{
-    for (const QString& name : folder.entries()) {
-        if (folder.kindOf(name) != platform::FolderHandle::Kind::Folder)
-            continue;
-        removeEmptyFolders(folder.child(name));
-        folder.removeFolder(name);
-    }
-}
-
 } // namespace
 
 QString makeScratchFolder()
@@ -57,22 +47,7 @@ QString makeScratchFolder()
 
 void removeStaleScratchFolders()
 {
-    const QString root = platform::tempFolder();
-    if (root.isEmpty())
-        return;
-    const platform::FolderHandle parent = platform::FolderHandle::open(root);
-    const QString prefix = kScratchPrefix + QLatin1Char('-');
-    for (const QString& name : parent.entries()) {
-        if (!name.startsWith(prefix))
-            continue;
-        const platform::FolderHandle folder = parent.child(name);
-        // A free lock: the process that made the folder is gone.
-        if (!folder.isPrivate() || !folder.tryLock())
-            continue;
-        FolderWiper().wipeContents(folder);
-        removeEmptyFolders(folder);
-        parent.removeFolder(name);
-    }
+    removeStaleFolders(kScratchPrefix);
 }
 
 QString scratchFolder()

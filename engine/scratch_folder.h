@@ -34,7 +34,7 @@ public:
     // *path to it; null (and *path empty) when it cannot be created. A file
     // of the same name that this object made before is replaced.
     FILE* create(const QString& name, QString* path);
-    // Cuts every file this object created to zero bytes and deletes it.
+    // Wipes every file this object created (FolderWiper::WipeFile).
     void removeAll();
 
 private:

@@ -81,8 +81,9 @@ void FolderWiper::wipeEntry(const platform::FolderHandle& folder, const QString&
     case Kind::File:
         if (isKept(folder, name))
             return;
-        folder.cutFile(name);
-        folder.removeEntry(name);
+        // A file that could not be opened for writing is still a work file.
+        if (!folder.removeFile(name))
+            folder.removeEntry(name);
         return;
     case Kind::Other:
         if (!isKept(folder, name))

@@ -6,11 +6,12 @@
 #include <QStringList>
 #include <QVector>
 
-// Empties a folder tree under the temporary folder: every file is cut to
-// zero bytes and then deleted; the folders themselves stay. The tree is
-// walked through open folders, entry by entry, never following a link: a
-// link met on the way (or swapped in while the wipe runs) is removed as it
-// is, and nothing outside the tree is opened. Built on the caller's stack
+// Empties a folder tree under the temporary folder, hidden entries included:
+// every file is deleted and, when that was its last name, cut to zero bytes
+// (a file the user keeps under another name keeps its bytes); the folders
+// themselves stay. The tree is walked through open folders, entry by entry,
+// never following a link: a link met on the way (or swapped in while the
+// wipe runs) is removed as it is, and nothing outside the tree is opened. Built on the caller's stack
 // for one call; every operation returns true.
 class FolderWiper {
 public:
@@ -24,7 +25,7 @@ public:
     bool WipeFolder(const QString& name);
     // Wipes a folder tree, or a single file when path is not a folder.
     bool WipeFolderTree(const QString& path);
-    // Cuts a file to zero bytes, then deletes it.
+    // Deletes a file, cut to zero bytes when no other name holds it.
     bool WipeFile(const QString& path);
 
     // Wipes everything below an open folder.

@@ -32,12 +32,15 @@ bool openInput()
 }
 
 // Flood mode: an input that starts with this byte is a start of image, then
-// its next bytes (up to kFloodUnit of them) repeated to kFloodBytes, then the
-// rest: millions of segments or images, as no input of the fuzzer's own size
-// limit could hold, to keep the recording within its bounds.
+// its next bytes (up to kFloodUnit of them) repeated kFloodRepeats times,
+// then the rest: more segments or images than the recording keeps, as no
+// input of the fuzzer's own size limit could hold, so that its bounds are
+// reached, in a file that still takes a moment under the sanitizers.
 constexpr uint8_t kFloodMode = 0xF1;
 constexpr size_t kFloodUnit = 16;
-constexpr size_t kFloodBytes = 8 * 1024 * 1024;
+constexpr size_t kBlockRepeats = 1024;
+constexpr size_t kFloodRepeats =
+    (size_t(std::max(kMaxRecordedSegments, kMaxRecordedImages)) / kBlockRepeats + 1) * kBlockRepeats;
 
 bool writeInput(const uint8_t* data, size_t size)
 {
@@ -49,9 +52,9 @@ bool writeInput(const uint8_t* data, size_t size)
         const uint8_t soi[2] = {0xFF, 0xD8};
         std::fwrite(soi, 1, sizeof soi, out);
         std::vector<uint8_t> block;
-        while (block.size() + unit <= 64 * 1024)
+        for (size_t i = 0; i < kBlockRepeats; ++i)
             block.insert(block.end(), data + 1, data + 1 + unit);
-        for (size_t written = 0; written + block.size() <= kFloodBytes; written += block.size())
+        for (size_t repeats = 0; repeats < kFloodRepeats; repeats += kBlockRepeats)
             std::fwrite(block.data(), 1, block.size(), out);
         std::fwrite(data + 1 + unit, 1, size - 1 - unit, out);
     } else {

@@ -10,9 +10,9 @@
 #include "item_boxes.h"
 #include "jpg_repair.h"
 #include "output_names.h"
+#include "work_subfolder.h"
 #include "word_scan.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -181,14 +181,15 @@ bool openRebuildOutput(QString& name)
     dropHeicOutput();
     if (g_state.workFolder.isEmpty())
         return false;
-    QDir folder(g_state.workFolder);
-    folder.mkpath(QStringLiteral("HEIC_Repaired"));
-    if (!folder.cd(QStringLiteral("HEIC_Repaired")))
+    const QString folder = madeSubfolder(g_state.workFolder, kHeicFolderName);
+    if (folder.isEmpty()) {
+        g_state.fileFailed = 1;
         return false;
+    }
     const QString wanted = QLatin1Char('/') + name;
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
-        name = freeOutputName(folder.absolutePath(), wanted).mid(1);
-        const QString path = folder.absolutePath() + QLatin1Char('/') + name;
+        name = freeOutputName(folder, wanted).mid(1);
+        const QString path = folder + QLatin1Char('/') + name;
         g_state.heicOutFile = platform::openFile(path, "wb+x");
         if (g_state.heicOutFile) {
             g_heicOutputPath = path;

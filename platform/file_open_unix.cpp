@@ -37,6 +37,24 @@ int openFlags(const char* mode)
     return flags;
 }
 
+// Creates the file through its folder opened without following a link at
+// the folder's own name, so a link swapped in for the folder is never the way
+// in. The file's name itself is no link either: O_EXCL refuses one.
+int createInFolder(const QByteArray& path, int flags)
+{
+    const int slash = path.lastIndexOf('/');
+    QByteArray folder = slash > 0 ? path.left(slash) : QByteArray(slash == 0 ? "/" : ".");
+    // "folder/" would make the kernel follow a link at the folder's name.
+    while (folder.size() > 1 && folder.endsWith('/'))
+        folder.chop(1);
+    const int at = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (at < 0)
+        return -1;
+    const int fd = ::openat(at, path.mid(slash + 1).constData(), flags | O_NOFOLLOW, 0666);
+    ::close(at);
+    return fd;
+}
+
 } // namespace
 
 FILE* openFile(const QString& path, const char* mode)
@@ -46,7 +64,8 @@ FILE* openFile(const QString& path, const char* mode)
         return nullptr;
     // Non-blocking, so that opening a pipe never waits for its other end;
     // the type is then checked on what was actually opened.
-    const int fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
+    const QByteArray bytes = QFile::encodeName(path);
+    const int fd = (flags & O_EXCL) ? createInFolder(bytes, flags) : ::open(bytes.constData(), flags, 0666);
     if (fd < 0)
         return nullptr;
     struct stat info;

@@ -46,9 +46,17 @@ public:
     // Opens the subfolder `name` of this folder; not open when it is a link
     // or no folder.
     FolderHandle child(const QString& name) const;
+    // Makes the subfolder `name` of this folder, owner only, unless a folder
+    // stands there already, and opens it; not open when a link or anything
+    // but a folder holds the name.
+    FolderHandle makeChild(const QString& name) const;
     // Makes a new private folder below parent, named prefix + "-" + a unique
     // ending, and opens it. False when none could be made.
     bool create(const QString& parent, const QString& prefix);
+    // The same, with the folder's lock (tryLock) taken before the folder
+    // appears under its name, so that whoever finds it can tell by the lock
+    // whether its maker still runs.
+    bool createLocked(const QString& parent, const QString& prefix);
 
     bool isOpen() const { return m_fd >= 0; }
     // The folder's own owner is the current user and nobody else may enter
@@ -57,8 +65,8 @@ public:
     QString path() const { return m_path; }
     int descriptor() const { return m_fd; }
 
-    // The entries, "." and ".." and hidden ones (names starting with ".")
-    // left out, unsorted.
+    // Every entry, hidden ones (names starting with ".") included, "." and
+    // ".." left out, unsorted.
     QStringList entries() const;
     // What the entry is, the entry itself (not where a link leads).
     Kind kindOf(const QString& name) const;
@@ -76,9 +84,10 @@ public:
     // The same, opening `file` on it (closed with the file).
     bool openFile(const QString& name, QFile& file) const;
 
-    // Cuts the regular file `name` to zero bytes; anything else (a link, a
-    // pipe, a device) is left as it is. True when it was cut.
-    bool cutFile(const QString& name) const;
+    // Removes the regular file `name` and cuts it to zero bytes when that
+    // was its last name; a file that another name still holds (a hard link
+    // kept elsewhere) keeps its bytes. False when nothing was removed.
+    bool removeFile(const QString& name) const;
     // Removes the entry (a link itself, never its target); false when it
     // is a folder or could not be removed.
     bool removeEntry(const QString& name) const;

@@ -89,6 +89,17 @@ FolderHandle FolderHandle::child(const QString& name) const
     return FolderHandle(openFolderAt(m_fd, bytes), m_path + QLatin1Char('/') + name);
 }
 
+FolderHandle FolderHandle::makeChild(const QString& name) const
+{
+    const QByteArray bytes = nameBytes(name);
+    if (m_fd < 0 || !isPlainName(bytes))
+        return FolderHandle();
+    // mkdirat never follows a link at the name; the open that follows
+    // refuses one swapped in meanwhile.
+    ::mkdirat(m_fd, bytes.constData(), S_IRWXU);
+    return child(name);
+}
+
 bool FolderHandle::create(const QString& parent, const QString& prefix)
 {
     release();
@@ -102,6 +113,20 @@ bool FolderHandle::create(const QString& parent, const QString& prefix)
         release();
         return false;
     }
+    return true;
+}
+
+bool FolderHandle::createLocked(const QString& parent, const QString& prefix)
+{
+    release();
+    FolderHandle held;
+    const QString path = createLockedPrivateFolder(parent, prefix, &held);
+    if (path.isEmpty() || !held.isPrivate())
+        return false;
+    // The handle was opened under the folder's first, hidden name.
+    m_fd = held.m_fd;
+    m_path = path;
+    held.m_fd = -1;
     return true;
 }
 
@@ -126,8 +151,9 @@ QStringList FolderHandle::entries() const
         return names;
     }
     while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] != '.')
-            names << QFile::decodeName(entry->d_name);
+        const QByteArray name(entry->d_name);
+        if (isPlainName(name))
+            names << QFile::decodeName(name);
     }
     ::closedir(dir);
     return names;
@@ -209,7 +235,7 @@ bool FolderHandle::openFile(const QString& name, QFile& file) const
     return false;
 }
 
-bool FolderHandle::cutFile(const QString& name) const
+bool FolderHandle::removeFile(const QString& name) const
 {
     const QByteArray bytes = nameBytes(name);
     if (m_fd < 0 || !isPlainName(bytes))
@@ -220,9 +246,17 @@ bool FolderHandle::cutFile(const QString& name) const
     if (fd < 0)
         return false;
     struct stat info {};
-    const bool cut = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::ftruncate(fd, 0) == 0;
+    bool removed = false;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        // The name goes first; only then does the link count tell whether
+        // another name still holds the file: a file without a name cannot
+        // be given one by a path, so a file named anywhere is never cut.
+        removed = ::unlinkat(m_fd, bytes.constData(), 0) == 0;
+        if (removed && ::fstat(fd, &info) == 0 && info.st_nlink == 0)
+            (void)::ftruncate(fd, 0);
+    }
     ::close(fd);
-    return cut;
+    return removed;
 }
 
 bool FolderHandle::removeEntry(const QString& name) const

@@ -37,7 +37,9 @@ bool recordLaunch(const QString& program)
     const pid_t child = ::fork();
     if (child > 0)
         ::_exit(0);
-    if (child == 0 && ::fchdir(folder) == 0) {
+    // The program keeps the folder's descriptor, and with it the folder's
+    // lock: while it runs, nobody takes the folder for one left behind.
+    if (child == 0 && ::fchdir(folder) == 0 && ::fcntl(folder, F_SETFD, 0) == 0) {
         char* const arguments[] = {const_cast<char*>(program), nullptr};
         ::execv(program, arguments);
     }

@@ -15,7 +15,11 @@ bool SingleInstanceGuard::acquire(const QString& key)
     // The lock lives in the user's private folder, never where others may
     // write and plant it. Without such a folder there is no guard to take,
     // and a second instance is a lesser harm than a program that never starts.
-    const QString folder = tempFolder();
+    return acquireIn(tempFolder(), key);
+}
+
+bool SingleInstanceGuard::acquireIn(const QString& folder, const QString& key)
+{
     if (folder.isEmpty())
         return true;
     // A lock file whose owner process no longer exists counts as stale and

@@ -18,7 +18,9 @@ enum class DownloadFailure {
     Unreachable, // no connection to the server, or the server failed
     Refused,     // refused (access, a redirect it may not follow, a loop), or the TLS peer not trusted
     NotFound,    // the server has no such file
-    CutShort,    // the transfer broke off, stalled, ran out of time or grew beyond its bound
+    CutShort,    // the connection ended before every byte had come
+    TooLarge,    // more bytes came, or were announced, than the transfer's bound
+    TimedOut,    // the server stopped sending, or the transfer ran out of time
     NotSaved,    // the file could not be written
     Cancelled,   // the user stopped it
 };

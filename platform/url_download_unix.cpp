@@ -38,9 +38,12 @@ DownloadFailure failureOf(QNetworkReply::NetworkError error)
     case QNetworkReply::ContentConflictError:
         return DownloadFailure::Refused;
     case QNetworkReply::RemoteHostClosedError:
-    case QNetworkReply::OperationCanceledError:
     case QNetworkReply::ProtocolFailure:
         return DownloadFailure::CutShort;
+    case QNetworkReply::OperationCanceledError:
+        // The reply's own abort, which only its stall bound calls; every
+        // stop of this class has its own cause.
+        return DownloadFailure::TimedOut;
     default:
         // Connection, proxy and server failures: nothing usable answered.
         return DownloadFailure::Unreachable;
@@ -52,7 +55,7 @@ DownloadFailure failureOf(QNetworkReply::NetworkError error)
 UrlDownload::UrlDownload(QObject* parent) : QObject(parent), m_manager(new QNetworkAccessManager(this))
 {
     m_timeLimit.setSingleShot(true);
-    connect(&m_timeLimit, &QTimer::timeout, this, [this] { stop(DownloadFailure::CutShort); });
+    connect(&m_timeLimit, &QTimer::timeout, this, [this] { stop(DownloadFailure::TimedOut); });
 }
 
 UrlDownload::~UrlDownload()
@@ -125,7 +128,7 @@ void UrlDownload::checkAnnouncedLength()
     m_announcedLength = length.isValid() ? length.toLongLong() : -1;
     const qint64 bound = byteBound();
     if (bound > 0 && m_announcedLength > bound)
-        stop(DownloadFailure::CutShort);
+        stop(DownloadFailure::TooLarge);
 }
 
 void UrlDownload::writeAvailable()
@@ -135,7 +138,7 @@ void UrlDownload::writeAvailable()
     const QByteArray chunk = m_reply->readAll();
     const qint64 bound = byteBound();
     if (bound > 0 && m_result.bytes + chunk.size() > bound)
-        return stop(DownloadFailure::CutShort);
+        return stop(DownloadFailure::TooLarge);
     if (m_file.write(chunk) != chunk.size())
         m_written = false;
     m_result.bytes += chunk.size();
@@ -159,7 +162,8 @@ void UrlDownload::finish()
             m_result.failure = DownloadFailure::NotSaved;
         // A server that broke off or ran out of time before it answered at
         // all was never really reached.
-        if (m_result.failure == DownloadFailure::CutShort && !m_answered)
+        if ((m_result.failure == DownloadFailure::CutShort || m_result.failure == DownloadFailure::TimedOut)
+            && !m_answered)
             m_result.failure = DownloadFailure::Unreachable;
         m_result.lengthAnnounced = m_announcedLength >= 0;
         if (m_result.failure == DownloadFailure::None && m_result.lengthAnnounced

@@ -130,6 +130,10 @@ QString QDownloadApp::FailureText(platform::DownloadFailure cause)
         return tr("The download could not be saved.");
     case platform::DownloadFailure::Cancelled:
         return tr("The download was cancelled.");
+    case platform::DownloadFailure::TooLarge:
+        return tr("The download was larger than the update may be.");
+    case platform::DownloadFailure::TimedOut:
+        return tr("The update server stopped sending.");
     case platform::DownloadFailure::CutShort:
     case platform::DownloadFailure::None:
         break;

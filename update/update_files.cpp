@@ -3,6 +3,7 @@
 #include "global_state.h"
 #include "folder_handle.h"
 #include "settings_store.h"
+#include "stale_folders.h"
 #include "temp_folder.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,9 @@ platform::FolderHandle g_updateFolder;
 void makeUpdateFolder()
 {
     static bool removalAtExit = false;
-    g_updateFolder.create(platform::tempFolder(), QLatin1String(kUpdateFolderPrefix));
+    // Locked while the program (or the installer started from it) runs, so
+    // the clean-up at a later start can tell it from one a killed run left.
+    g_updateFolder.createLocked(platform::tempFolder(), QLatin1String(kUpdateFolderPrefix));
     if (!removalAtExit && QCoreApplication::instance()) {
         qAddPostRoutine(RemoveUpdateFolder);
         removalAtExit = true;
@@ -70,6 +73,11 @@ void SetUpdateFilePaths()
 void RemoveUpdateFolder()
 {
     g_updateFolder.removeAll();
+}
+
+void RemoveStaleUpdateFolders()
+{
+    removeStaleFolders(QLatin1String(kUpdateFolderPrefix));
 }
 
 void KeepUpdateFolder()

@@ -47,6 +47,10 @@ void SetUpdateFilePaths();
 // a fresh folder.
 void RemoveUpdateFolder();
 
+// Removes the update folders that killed runs left behind; those of running
+// programs, and one an installer still runs from, stay.
+void RemoveStaleUpdateFolders();
+
 // Leaves the current update folder in place when the program ends (the
 // installer started from it still needs its file).
 void KeepUpdateFolder();

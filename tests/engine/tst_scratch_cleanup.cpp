@@ -1,11 +1,13 @@
-// The start-up clean-up of scratch folders: a folder "Velmora-..." in the
-// program's temporary folder whose process is gone is removed with all it
-// holds; one still in use, one of another user, a link and anything not
-// named so stay as they are.
+// The start-up clean-up of scratch and update folders: a folder
+// "Velmora-..." or "updatetmp-..." in the program's temporary folder whose
+// process is gone is removed with all it holds, hidden entries included; one
+// still in use, one of another user, a link and anything not named so stay
+// as they are.
 #include "scratch_folder.h"
 #include "scratch_like.h"
 #include "temp_file.h"
 #include "temp_folder.h"
+#include "update_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,11 +33,14 @@ private slots:
     void staleFoldersGoOthersStay_data();
     void staleFoldersGoOthersStay();
     void ownScratchFolderStays();
+    void ownUpdateFolderStays();
 };
 
 void ScratchCleanupTest::cleanup()
 {
-    for (const QString& name : {QStringLiteral("Other-a1b2c3"), QStringLiteral("Velmora-a1b2c3")}) {
+    for (const QString& name : {QStringLiteral("Other-a1b2c3"), QStringLiteral("Velmora-a1b2c3"),
+                                QStringLiteral("updatetmp-a1b2c3"), QStringLiteral(".Velmora-a1b2c3"),
+                                QStringLiteral(".updatetmp-a1b2c3")}) {
         QFile::remove(inProgramFolder(name));
         QDir(inProgramFolder(name)).removeRecursively();
     }
@@ -44,22 +49,32 @@ void ScratchCleanupTest::cleanup()
 
 void ScratchCleanupTest::staleFoldersGoOthersStay_data()
 {
+    QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("removed");
-    QTest::newRow("left by a run, no process") << "stale" << true;
-    QTest::newRow("held by a process that was killed") << "killed holder" << true;
-    QTest::newRow("held by a running process") << "running holder" << false;
-    QTest::newRow("named otherwise") << "other name" << false;
-    QTest::newRow("link named like a scratch folder") << "link" << false;
-    QTest::newRow("folder of another user") << "other user" << false;
+    for (const QString prefix : {QStringLiteral("Velmora"), QStringLiteral("updatetmp")}) {
+        const auto row = [&prefix](const char* name) -> QTestData& {
+            return QTest::addRow("%s: %s", qPrintable(prefix), name) << prefix;
+        };
+        row("left by a run, no process") << "stale" << true;
+        row("left before it had its name") << "unnamed" << true;
+        row("held by a process that was killed") << "killed holder" << true;
+        row("held by a running process") << "running holder" << false;
+        row("named otherwise") << "other name" << false;
+        row("link named like a scratch folder") << "link" << false;
+        row("folder of another user") << "other user" << false;
+    }
 }
 
 void ScratchCleanupTest::staleFoldersGoOthersStay()
 {
+    QFETCH(QString, prefix);
     QFETCH(QString, kind);
     QFETCH(bool, removed);
     const QString outside = QDir::tempPath() + "/outside-folder";
-    QString folder = inProgramFolder(kind == QLatin1String("other name") ? "Other-a1b2c3" : "Velmora-a1b2c3");
+    QString folder = inProgramFolder(kind == QLatin1String("other name") ? "Other-a1b2c3"
+                                     : kind == QLatin1String("unnamed")  ? "." + prefix + "-a1b2c3"
+                                                                         : prefix + "-a1b2c3");
     QProcess holder;
     if (kind == QLatin1String("link")) {
         QVERIFY(makeScratchLike(outside));
@@ -79,7 +94,10 @@ void ScratchCleanupTest::staleFoldersGoOthersStay()
         QVERIFY2(holder.waitForFinished(20000), "the holder did not end within 20 s of being killed");
     }
 
-    removeStaleScratchFolders();
+    if (prefix == QLatin1String("Velmora"))
+        removeStaleScratchFolders();
+    else
+        RemoveStaleUpdateFolders();
 
     QCOMPARE(!QFileInfo::exists(folder) && !QFileInfo(folder).isSymLink(), removed);
     if (!removed && kind != QLatin1String("link"))
@@ -102,6 +120,16 @@ void ScratchCleanupTest::ownScratchFolderStays()
     QCOMPARE(readFileBytes(own + "/temp.jpg"), QByteArray("in use"));
     QCOMPARE(makeScratchFolder(), own);
     QFile::remove(own + "/temp.jpg");
+}
+
+void ScratchCleanupTest::ownUpdateFolderStays()
+{
+    SetUpdateFilePaths();
+    QVERIFY(!UpdateFolder().isEmpty());
+    QVERIFY(writeFileBytes(g_updateInfoPath, "9.0.0.0"));
+    RemoveStaleUpdateFolders();
+    QCOMPARE(readFileBytes(g_updateInfoPath), QByteArray("9.0.0.0"));
+    RemoveUpdateFolder();
 }
 
 QTEST_MAIN(ScratchCleanupTest)

@@ -1,5 +1,6 @@
-// The wipe of a folder tree under the temporary folder: files cut to zero
-// and deleted, folders kept, links removed without touching their targets.
+// The wipe of a folder tree under the temporary folder: files deleted (cut
+// to zero when no other name holds them), hidden ones too, folders kept,
+// links removed without touching their targets.
 #include "temp_file.h"
 #include "temp_folder.h"
 #include "wipe_folder.h"
@@ -30,7 +31,10 @@ private slots:
     void cleanup();
     void wipesEveryFileAndKeepsFolders();
     void emptyOrMissingNameDoesNothing();
-    void hiddenFilesAreNotListed();
+    void hiddenEntriesAreWiped();
+    void fileWithAnotherNameKeepsItsBytes_data();
+    void fileWithAnotherNameKeepsItsBytes();
+    void hardLinkMadeDuringWipeNeverEmptiesTheFile();
     void keptFilesStay();
     void linksAreRemovedWithoutTouchingTargets();
     void linkedFolderItselfIsRemovedNotWiped();
@@ -68,13 +72,100 @@ void WipeFolderTest::emptyOrMissingNameDoesNothing()
     QFile::remove(tempPath("keep.txt"));
 }
 
-void WipeFolderTest::hiddenFilesAreNotListed()
+// Names starting with "." are work files like any other: the outputs of an
+// input named ".x.jpg" and what a hidden folder holds.
+void WipeFolderTest::hiddenEntriesAreWiped()
 {
-    writeFileBytes(tempPath("Velmora/.hidden"), "stays");
+    writeFileBytes(tempPath("Velmora/.x.jpg"), "output of a hidden input");
+    writeFileBytes(tempPath("Velmora/Thumbnail Repaired/.x_[T1].jpg"), "its thumbnail");
+    writeFileBytes(tempPath("Velmora/.hidden folder/photo.jpg"), "deeper");
     writeFileBytes(tempPath("Velmora/shown"), "goes");
     FolderWiper().WipeFolder("Velmora");
-    QCOMPARE(readFileBytes(tempPath("Velmora/.hidden")), QByteArray("stays"));
-    QVERIFY(!QFile::exists(tempPath("Velmora/shown")));
+    QCOMPARE(QDir(tempPath("Velmora")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(tempPath("Velmora/Thumbnail Repaired")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(tempPath("Velmora/.hidden folder")).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void WipeFolderTest::fileWithAnotherNameKeepsItsBytes_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::newRow("folder wipe") << "WipeFolder";
+    QTest::newRow("tree wipe") << "WipeFolderTree";
+    QTest::newRow("single output removed") << "WipeFile";
+}
+
+// The user kept an output under a second name (ln): the wipe removes its
+// own name and leaves the file's bytes to the other one; a file without
+// another name is cut and removed as before.
+void WipeFolderTest::fileWithAnotherNameKeepsItsBytes()
+{
+    QFETCH(QString, call);
+    const QByteArray photo(3000, 'k');
+    const QString output = tempPath("Velmora/IMG_1.jpg");
+    const QString kept = tempPath("outside/kept.jpg");
+    QVERIFY(writeFileBytes(output, photo));
+    QVERIFY(QDir().mkpath(tempPath("outside")));
+    QVERIFY(::link(QFile::encodeName(output).constData(), QFile::encodeName(kept).constData()) == 0);
+    // A descriptor of a file without another name: it sees the cut.
+    const QString alone = tempPath("Velmora/alone.jpg");
+    QVERIFY(writeFileBytes(alone, photo));
+    QFile aloneOpen(alone);
+    QVERIFY(aloneOpen.open(QIODevice::ReadOnly));
+
+    if (call == "WipeFolder") {
+        FolderWiper().WipeFolder("Velmora");
+    } else if (call == "WipeFolderTree") {
+        FolderWiper().WipeFolderTree(tempPath("Velmora"));
+    } else {
+        FolderWiper().WipeFile(output);
+        FolderWiper().WipeFile(alone);
+    }
+
+    QVERIFY(!QFileInfo::exists(output));
+    QVERIFY(!QFileInfo::exists(alone));
+    QCOMPARE(readFileBytes(kept), photo);
+    QCOMPARE(aloneOpen.size(), qint64(0));
+}
+
+// A second thread gives a work file a second name again and again while the
+// wipe runs: whenever the link was made, the second name never holds a cut
+// file.
+void WipeFolderTest::hardLinkMadeDuringWipeNeverEmptiesTheFile()
+{
+    const QByteArray photo(2048, 'h');
+    const QString folder = tempPath("RepairedFiles");
+    const QByteArray entry = QFile::encodeName(folder + "/photo.jpg");
+    const QByteArray second = QFile::encodeName(tempPath("outside/second.jpg"));
+    QVERIFY(QDir().mkpath(tempPath("outside")));
+    std::atomic<bool> done{false};
+    std::atomic<int> links{0};
+    QScopedPointer<QThread> linker(QThread::create([&] {
+        while (!done.load()) {
+            if (::link(entry.constData(), second.constData()) == 0)
+                ++links;
+        }
+    }));
+    QDeadlineTimer bound(60000);
+    int emptied = 0;
+    int linkedRounds = 0;
+    linker->start();
+    for (int round = 0; (round < 500 || linkedRounds < 100) && !bound.hasExpired(); ++round) {
+        ::unlink(second.constData());
+        const int before = links.load();
+        writeFileBytes(QFile::decodeName(entry), photo);
+        FolderWiper().WipeFolder("RepairedFiles");
+        if (links.load() == before)
+            continue;
+        ++linkedRounds;
+        if (QFileInfo::exists(QFile::decodeName(second)) && readFileBytes(QFile::decodeName(second)) != photo)
+            ++emptied;
+    }
+    done = true;
+    QVERIFY2(linker->wait(30000), "the thread that makes the links did not end within 30 s");
+    QVERIFY2(linkedRounds >= 100,
+             qPrintable(QString("a link was made in only %1 rounds within 60 s").arg(linkedRounds)));
+    QCOMPARE(emptied, 0);
+    QDir(folder).removeRecursively();
 }
 
 // Files named to the wiper stay whole, also when named through another path
@@ -133,8 +224,9 @@ void WipeFolderTest::linkToggledDuringWipeNeverEmptiesItsTarget()
     QVERIFY(writeFileBytes(target, photo));
     const QString folder = tempPath("RepairedFiles");
     QVERIFY(QDir().mkpath(folder));
-    // Hidden names are not wiped, so the staged entry waits there.
-    const QByteArray staged = QFile::encodeName(folder + "/.staged");
+    // Staged outside the wiped folder, on the same file system.
+    QVERIFY(QDir().mkpath(tempPath("staging")));
+    const QByteArray staged = QFile::encodeName(tempPath("staging/entry"));
     const QByteArray entry = QFile::encodeName(folder + "/photo.jpg");
     const QByteArray link = QFile::encodeName(target);
     std::atomic<bool> done{false};
@@ -168,6 +260,7 @@ void WipeFolderTest::linkToggledDuringWipeNeverEmptiesItsTarget()
              qPrintable(QString("the entry was swapped only %1 times during the wipes within 60 s").arg(swapsWhileWiping)));
     QCOMPARE(readFileBytes(target), photo);
     QDir(QDir::tempPath() + "/outside-target").removeRecursively();
+    QDir(tempPath("staging")).removeRecursively();
     QDir(folder).removeRecursively();
 }
 

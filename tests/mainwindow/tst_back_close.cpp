@@ -54,8 +54,8 @@ QStringList filesBelow(const QString& folder)
     return files;
 }
 
-// A second name of the same file outside the work folder: after a wipe it
-// shows whether the file was cut to zero bytes before its name was deleted.
+// A second name of the same file outside the work folder, as a user keeps a
+// repaired photo: the wipe deletes only the work folder's name of it.
 QString outsideLink(const QString& file)
 {
     const QString link = QDir::tempPath() + "/link-" + QFileInfo(file).fileName();
@@ -78,7 +78,7 @@ private slots:
     void back();
     void close_data();
     void close();
-    void closeKeepsFolderWithHiddenFile();
+    void closeWipesHiddenFiles();
     void closeBeforeAnyRun();
     void closeWhenLeavingForAnotherTool_data();
     void closeWhenLeavingForAnotherTool();
@@ -142,6 +142,10 @@ void BackCloseTest::back()
     QVERIFY(outputs.filter("Thumbnail Repaired/").size() == 1);
     const QString link = outsideLink(workFolder() + "/cam.jpg");
     QVERIFY(!link.isEmpty());
+    const QByteArray photo = readFileBytes(link);
+    // Open, a file without another name shows that the wipe cut it.
+    QFile lone(workFolder() + "/HEIC_Repaired/old.heic");
+    QVERIFY(lone.open(QIODevice::ReadOnly));
     g_state.heicSampleMode = 1;
     // An answer left from an earlier question must not count.
     g_state.pressedButtonName = QStringLiteral("YesBtn");
@@ -176,7 +180,8 @@ void BackCloseTest::back()
     QVERIFY(filesBelow(workFolder()).isEmpty());
     for (const QString& folder : kSubfolders)
         QVERIFY(QFileInfo(workFolder() + "/" + folder).isDir());
-    QCOMPARE(QFileInfo(link).size(), qint64(0));
+    QCOMPARE(readFileBytes(link), photo);
+    QCOMPARE(lone.size(), qint64(0));
 
     // A second repair of the same list works as the first.
     RunWatch watch(*window);
@@ -201,6 +206,9 @@ void BackCloseTest::close()
     const QStringList outputs = filesBelow(workFolder());
     const QString link = outsideLink(workFolder() + "/cam.jpg");
     QVERIFY(!link.isEmpty());
+    const QByteArray photo = readFileBytes(link);
+    QFile lone(workFolder() + "/HEIC_Repaired/old.heic");
+    QVERIFY(lone.open(QIODevice::ReadOnly));
 
     QString question;
     answer<CloseApplicationDlg>(choice, &question);
@@ -215,7 +223,8 @@ void BackCloseTest::close()
     }
     QVERIFY(!window->isVisible());
     QVERIFY(!QFileInfo::exists(workFolder()));
-    QCOMPARE(QFileInfo(link).size(), qint64(0));
+    QCOMPARE(readFileBytes(link), photo);
+    QCOMPARE(lone.size(), qint64(0));
     QVERIFY(g_state.workFolder.isEmpty());
     QVERIFY(g_state.inputPath.isEmpty());
     QCOMPARE(g_state.runActive, 0);
@@ -224,19 +233,20 @@ void BackCloseTest::close()
     QVERIFY(!g_state.resultCursor);
 }
 
-void BackCloseTest::closeKeepsFolderWithHiddenFile()
+// Outputs of inputs whose names start with a dot are work files like any
+// other: they go, and the work folder with them.
+void BackCloseTest::closeWipesHiddenFiles()
 {
     auto window = runOverPhoto();
     QVERIFY(window);
-    QVERIFY(writeFileBytes(workFolder() + "/.hidden", "kept"));
+    QVERIFY(writeFileBytes(workFolder() + "/.hidden.jpg", "output"));
+    QVERIFY(writeFileBytes(workFolder() + "/Thumbnail Repaired/.hidden_[T1].jpg", "thumbnail"));
 
     answer<CloseApplicationDlg>(Answer::Yes);
     window->CloseBtn_2->click();
 
     QVERIFY(!window->isVisible());
-    QCOMPARE(filesBelow(workFolder()), QStringList({".hidden"}));
-    for (const QString& folder : kSubfolders)
-        QVERIFY(!QFileInfo::exists(workFolder() + "/" + folder));
+    QVERIFY(!QFileInfo::exists(workFolder()));
 }
 
 void BackCloseTest::closeBeforeAnyRun()

@@ -90,6 +90,8 @@ private slots:
     void failedMainImageKeepsThumbnail_data();
     void failedMainImageKeepsThumbnail();
     void heicFiles();
+    void linkAtSubfolderNameFailsTheRow_data();
+    void linkAtSubfolderNameFailsTheRow();
     void rawPreviewTypes_data();
     void rawPreviewTypes();
     void singleFailedFile();
@@ -302,6 +304,50 @@ void RepairRunTest::heicFiles()
     QCOMPARE(linkStates(*window), QStringList({"-", "Advance Repair"}));
 }
 
+void RepairRunTest::linkAtSubfolderNameFailsTheRow_data()
+{
+    QTest::addColumn<QString>("subfolder");
+    QTest::addColumn<QString>("input");
+    QTest::newRow("thumbnails") << "Thumbnail Repaired" << "cam.jpg";
+    QTest::newRow("rebuilt HEIC files") << "HEIC_Repaired" << "known.heic";
+}
+
+// A link of the same user stands at a subfolder's name once the run has
+// emptied the work folder: nothing is written through it, and the file's
+// row fails.
+void RepairRunTest::linkAtSubfolderNameFailsTheRow()
+{
+    QFETCH(QString, subfolder);
+    QFETCH(QString, input);
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    if (input.endsWith(".heic")) {
+        const HeicPhoto known = makeHeicPhoto(HeicBoxLayout::MetaFirst, 1);
+        QVERIFY2(known.error.isEmpty(), qPrintable(known.error));
+        QVERIFY(writeFileBytes(dir.filePath(input), known.bytes));
+    } else {
+        writeJpeg(dir, input, fixture::withExifThumbnail(fixture::realJpeg(640, 480), fixture::realJpeg(160, 120)));
+    }
+    auto window = makeWindow();
+    const QString link = workFolder() + QLatin1Char('/') + subfolder;
+    bool linked = false;
+    connect(
+        window.get(), &BrowseRepairDlg::ShowProgressLabel, window.get(),
+        [&](const QString& text) {
+            if (!text.startsWith("Repairing file 1 "))
+                return;
+            QDir(link).removeRecursively();
+            linked = QFile::link(elsewhere.path(), link);
+        },
+        Qt::DirectConnection);
+    QVERIFY(repairFiles(*window, dir.path(), {input}));
+
+    QVERIFY(linked);
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"2"}));
+    QVERIFY(QFile::remove(link));
+}
+
 void RepairRunTest::rawPreviewTypes_data()
 {
     QTest::addColumn<int>("firstWidth");
@@ -397,10 +443,12 @@ void RepairRunTest::earlierOutputsWiped()
     writeJpeg(dir, "new.jpg", fixture::realJpeg(16, 16));
     QVERIFY(writeFileBytes(workFolder() + "/old.jpg", fixture::realJpeg(8, 8)));
     QVERIFY(writeFileBytes(workFolder() + "/Thumbnail Repaired/old_[T1].jpg", fixture::realJpeg(8, 8)));
+    // The output of an input whose name starts with a dot.
+    QVERIFY(writeFileBytes(workFolder() + "/.hidden.jpg", fixture::realJpeg(8, 8)));
     auto window = makeWindow();
     QVERIFY(repairFiles(*window, dir.path(), {"new.jpg"}));
 
-    QCOMPARE(QDir(workFolder()).entryList(QDir::Files), QStringList({"new.jpg"}));
+    QCOMPARE(QDir(workFolder()).entryList(QDir::Files | QDir::Hidden), QStringList({"new.jpg"}));
     QVERIFY(!QFileInfo::exists(workFolder() + "/Thumbnail Repaired/old_[T1].jpg"));
 }
 

@@ -164,6 +164,8 @@ private slots:
     void heicSampleRun_data();
     void heicSampleRun();
     void sameNameInTwoFolders();
+    void linkAtSubfolderName_data();
+    void linkAtSubfolderName();
     void failedAttemptsLeaveNothing_data();
     void failedAttemptsLeaveNothing();
 };
@@ -400,6 +402,44 @@ void SampleRepairTest::heicSampleRun()
     QVERIFY(rebuilt.size() > 48 * 40);
     QCOMPARE(rebuilt.mid(4, 4), QByteArray("ftyp"));
     QCOMPARE(g_state.heicSampleMode, 1);
+}
+
+void SampleRepairTest::linkAtSubfolderName_data()
+{
+    QTest::addColumn<QString>("subfolder");
+    QTest::addColumn<QString>("input");
+    QTest::newRow("thumbnails") << "Thumbnail Repaired" << "cam_[T2].jpg";
+    QTest::newRow("rebuilt HEIC files") << "HEIC_Repaired" << "IMG_1.HEIC";
+}
+
+// A link of the same user stands at a subfolder's name when a sample run
+// begins: nothing is written through it, and the file is not repaired.
+void SampleRepairTest::linkAtSubfolderName()
+{
+    QFETCH(QString, subfolder);
+    QFETCH(QString, input);
+    const bool heic = input.endsWith(".HEIC");
+    Inputs files;
+    files.put(input, heic ? damagedHeic(48) : wipedHeaders(qRgb(10, 200, 90)));
+    const QString samplePath = heic ? files.putSample("sample.HEIC", makeHeicPhoto(HeicBoxLayout::MetaFirst, 2).bytes)
+                                    : files.putSample("sample.jpg", sampleJpeg());
+    auto window = makeWindow();
+    runAndFailAll(*window, files.inputs.path(), {input});
+    QTemporaryDir elsewhere;
+    const QString link = workFolder() + QLatin1Char('/') + subfolder;
+    QVERIFY(QDir(link).removeRecursively());
+    QVERIFY(QFile::link(elsewhere.path(), link));
+
+    DialogTrace trace;
+    answerSampleDialogs(trace, samplePath, false);
+    RunWatch watch(*window);
+    QVERIFY(repairWithSample(*window, 0, watch));
+
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    QTreeWidgetItem* row = window->m_repairTree->topLevelItem(0);
+    QCOMPARE(row->childCount(), 0);
+    QVERIFY(row->text(ColStatus) != QString::number(RowRepaired));
+    QVERIFY(QFile::remove(link));
 }
 
 // Two failed files of one name in different folders: the repair of the

@@ -241,8 +241,8 @@ QStringList updateFailureMessages()
                          QDownloadApp::tr("The installer could not be started.")};
     const QString check = QCoreApplication::translate("QCheckUpdate", "The update check could not be completed.");
     using Cause = platform::DownloadFailure;
-    for (Cause cause : {Cause::Unreachable, Cause::Refused, Cause::NotFound, Cause::CutShort, Cause::NotSaved,
-                        Cause::Cancelled}) {
+    for (Cause cause : {Cause::Unreachable, Cause::Refused, Cause::NotFound, Cause::CutShort, Cause::TooLarge,
+                        Cause::TimedOut, Cause::NotSaved, Cause::Cancelled}) {
         messages << QDownloadApp::FailureText(cause) << check + QLatin1Char('\n') + QDownloadApp::FailureText(cause);
     }
     return messages;

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,6 +47,7 @@ private slots:
     void folderSwappedBehindItsPathStaysInUse();
     void removalLeavesLinkTargetsAlone();
     void programStartsFromTheFolder();
+    void startedProgramHoldsTheFolderLock();
 };
 
 void FolderHandleTest::createdFilesAreNewAndOwnerOnly_data()
@@ -160,6 +162,36 @@ void FolderHandleTest::programStartsFromTheFolder()
     qputenv(platform::kLaunchRecordVariable, record);
     QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(mark), "the program did not run", 20000);
     QCOMPARE(readFileBytes(mark).trimmed(), QFile::encodeName(moved));
+}
+
+// An installer started from the update folder holds the folder's lock while
+// it runs, so a later start's clean-up leaves the folder it runs from.
+void FolderHandleTest::startedProgramHoldsTheFolderLock()
+{
+    QTemporaryDir parent;
+    const QByteArray pidFile = QFile::encodeName(parent.filePath(QStringLiteral("pid")));
+    platform::FolderHandle folder;
+    QVERIFY(folder.createLocked(parent.path(), QStringLiteral("updatetmp")));
+    const QByteArray program =
+        "#!/bin/sh\necho $$ > '" + pidFile + ".part' && mv '" + pidFile + ".part' '" + pidFile + "'\nexec sleep 60\n";
+    QVERIFY(writeDescriptor(folder.createFile(QStringLiteral("Pictavo.exe"), true), program));
+    const QString path = folder.path();
+
+    const QByteArray record = qgetenv(platform::kLaunchRecordVariable);
+    qunsetenv(platform::kLaunchRecordVariable);
+    const bool launched = platform::launchProgramIn(folder, QStringLiteral("Pictavo.exe"));
+    qputenv(platform::kLaunchRecordVariable, record);
+    QVERIFY(launched);
+    folder.release();
+    QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(QFile::decodeName(pidFile)), "the program did not start within 20 s", 20000);
+    const pid_t pid = readFileBytes(QFile::decodeName(pidFile)).trimmed().toInt();
+    QVERIFY(pid > 0);
+
+    const bool lockedWhileRunning = !platform::FolderHandle::open(path).tryLock();
+    ::kill(pid, SIGKILL);
+    QVERIFY(lockedWhileRunning);
+    QTRY_VERIFY2_WITH_TIMEOUT(platform::FolderHandle::open(path).tryLock(),
+                              "the folder's lock was not free within 20 s of the program's end", 20000);
 }
 
 QTEST_MAIN(FolderHandleTest)

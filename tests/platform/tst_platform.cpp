@@ -203,6 +203,12 @@ void PlatformTest::exclusiveCreationNeverWritesThroughALink()
     QVERIFY(!platform::openFile(dir.filePath("dangling.jpg"), "wb+x"));
     QCOMPARE(readFileBytes(target), QByteArray("keep"));
     QVERIFY(!QFile::exists(dir.filePath("nowhere.jpg")));
+    // Nor through a link at its folder's name.
+    QVERIFY(QDir().mkdir(dir.filePath("folder")));
+    QVERIFY(QFile::link(dir.filePath("folder"), dir.filePath("linked folder")));
+    QVERIFY(!platform::openFile(dir.filePath("linked folder/new.jpg"), "wb+x"));
+    QVERIFY(!platform::openFile(dir.filePath("linked folder//new.jpg"), "wb+x"));
+    QVERIFY(!QFile::exists(dir.filePath("folder/new.jpg")));
     FILE* created = platform::openFile(dir.filePath("new.jpg"), "wb+x");
     QVERIFY(created);
     std::fclose(created);

@@ -77,6 +77,8 @@ private slots:
     void whatStoodThereIsNotUsed_data();
     void whatStoodThereIsNotUsed();
     void madeAnewWhenTheCheckFails();
+    void fallbackFoundAgain_data();
+    void fallbackFoundAgain();
     void runtimeFolder_data();
     void runtimeFolder();
     void otherUsersFolderIsNotUsed();
@@ -140,6 +142,52 @@ void PrivateWorkFolderTest::madeAnewWhenTheCheckFails()
     const QString second = platform::tempFolder();
     QVERIFY(second != first);
     QVERIFY(isPrivateOfMine(second));
+}
+
+void PrivateWorkFolderTest::fallbackFoundAgain_data()
+{
+    QTest::addColumn<QString>("planted"); // what stands at a fallback's name
+    QTest::addColumn<bool>("used");
+    QTest::newRow("private folder of this user") << "private" << true;
+    QTest::newRow("folder others may enter") << "open" << false;
+    QTest::newRow("link to a private folder") << "link" << false;
+    QTest::newRow("folder of another user") << "other user" << false;
+}
+
+// The usual name is taken: a fallback folder of an earlier start is used
+// again only when it passes the same check as the usual folder, and the
+// user ends with one private fallback folder.
+void PrivateWorkFolderTest::fallbackFoundAgain()
+{
+    QFETCH(QString, planted);
+    QFETCH(bool, used);
+    QTemporaryDir system;
+    QVERIFY(writeFileBytes(usualFolder(system.path()), "taken"));
+    const QString fallback = usualFolder(system.path()) + QStringLiteral("-aaaaaa");
+    const QString elsewhere = system.path() + QStringLiteral("/elsewhere");
+    QVERIFY(QDir().mkdir(elsewhere));
+    QVERIFY(::chmod(QFile::encodeName(elsewhere).constData(), 0700) == 0);
+    if (planted == QLatin1String("link")) {
+        QVERIFY(QFile::link(elsewhere, fallback));
+    } else {
+        QVERIFY(QDir().mkdir(fallback));
+        QVERIFY(::chmod(QFile::encodeName(fallback).constData(), planted == QLatin1String("open") ? 0755 : 0700) == 0);
+    }
+    if (planted == QLatin1String("other user")) {
+        if (::geteuid() != 0)
+            QSKIP("giving a folder to another user needs root; this run is not root");
+        QVERIFY(::chown(QFile::encodeName(fallback).constData(), kOtherUser, kOtherUser) == 0);
+    }
+    const Environment environment(system.path(), QString());
+
+    const QString folder = platform::tempFolder();
+    QCOMPARE(folder == fallback, used);
+    QVERIFY(isPrivateOfMine(folder));
+    QStringList privateFallbacks;
+    for (const QString& name : QDir(system.path()).entryList({QStringLiteral("Pictavo-*-*")}, QDir::Dirs | QDir::System))
+        if (isPrivateOfMine(system.path() + QLatin1Char('/') + name))
+            privateFallbacks << name;
+    QCOMPARE(privateFallbacks, QStringList{QFileInfo(folder).fileName()});
 }
 
 void PrivateWorkFolderTest::runtimeFolder_data()

@@ -12,6 +12,7 @@ bool makeScratchLike(const QString& folder)
 {
     return QDir().mkpath(folder) && ::chmod(QFile::encodeName(folder).constData(), 0700) == 0
         && writeFileBytes(folder + "/IMG_1.jpg", "copy of a photo")
+        && writeFileBytes(folder + "/.IMG_2.jpg", "copy of a photo with a hidden name")
         && writeFileBytes(folder + "/Thumbnail Repaired/IMG_1_[T1].jpg", "copy of a thumbnail");
 }
 

@@ -6,8 +6,9 @@ class QProcess;
 
 // Scratch folders as runs leave them, for the clean-up tests.
 
-// A private folder holding a copy of a photo ("IMG_1.jpg", "copy of a photo")
-// and one of a thumbnail in "Thumbnail Repaired" ("copy of a thumbnail").
+// A private folder holding a copy of a photo ("IMG_1.jpg", "copy of a photo"),
+// one of a photo whose name starts with a dot (".IMG_2.jpg") and one of a
+// thumbnail in "Thumbnail Repaired" ("copy of a thumbnail").
 bool makeScratchLike(const QString& folder);
 
 // Starts a real process that takes the folder's lock, as a running program

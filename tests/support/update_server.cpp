@@ -84,6 +84,11 @@ void UpdateServer::serveCutShort(const QString& name, const QByteArray& bytes, q
     offer(name, {bytes, Body::CutShort, announced});
 }
 
+void UpdateServer::serveStalled(const QString& name, const QByteArray& bytes, qint64 announced)
+{
+    offer(name, {bytes, Body::Stalled, announced});
+}
+
 void UpdateServer::redirect(const QString& name, const QString& location)
 {
     offer(name, {location.toUtf8(), Body::Redirect, 0});
@@ -137,6 +142,9 @@ UpdateServer::Answer UpdateServer::answerFor(const QByteArray& request)
     case Body::CutShort:
         return {ok + "Content-Length: " + QByteArray::number(resource.announced) + "\r\nConnection: close\r\n\r\n",
                 resource.bytes};
+    case Body::Stalled:
+        return {ok + "Content-Length: " + QByteArray::number(resource.announced) + "\r\n\r\n", resource.bytes, false,
+                false, true};
     case Body::Redirect:
         break;
     }
@@ -190,7 +198,8 @@ void UpdateServer::run()
                 }
                 if (chunk <= 0) {
                     socket->write(answer.body);
-                    socket->disconnectFromHost();
+                    if (!answer.keptOpen)
+                        socket->disconnectFromHost();
                     return;
                 }
                 auto sent = std::make_shared<int>(0);
@@ -200,7 +209,8 @@ void UpdateServer::run()
                     *sent += chunk;
                     if (!answer.endless && *sent >= answer.body.size()) {
                         pacer->stop();
-                        socket->disconnectFromHost();
+                        if (!answer.keptOpen)
+                            socket->disconnectFromHost();
                     }
                 });
                 pacer->start(delay);

@@ -15,7 +15,8 @@
 // closes each connection after its answer, or, when silenced, takes every
 // request and never answers it. Besides plain files it can send a body
 // without a length, an endless body, a body shorter than the length it
-// announces, and a redirect.
+// announces, one that stops coming while the connection stays open, and a
+// redirect.
 class UpdateServer : public QThread {
 public:
     UpdateServer();
@@ -33,6 +34,9 @@ public:
     void serveEndless(const QString& name);
     // Announces `announced` bytes, sends `bytes` and closes the connection.
     void serveCutShort(const QString& name, const QByteArray& bytes, qint64 announced);
+    // Announces `announced` bytes, sends `bytes` and then nothing more,
+    // keeping the connection open.
+    void serveStalled(const QString& name, const QByteArray& bytes, qint64 announced);
     // Answers /<name> with a redirect to `location`.
     void redirect(const QString& name, const QString& location);
     // Sends bodies in chunks of `chunkBytes` with `delayMs` between them
@@ -50,7 +54,7 @@ protected:
     void run() override;
 
 private:
-    enum class Body { Plain, WithoutLength, Endless, CutShort, Redirect };
+    enum class Body { Plain, WithoutLength, Endless, CutShort, Stalled, Redirect };
     struct Resource {
         QByteArray bytes;
         Body kind = Body::Plain;
@@ -61,6 +65,7 @@ private:
         QByteArray body;
         bool silent = false;
         bool endless = false;
+        bool keptOpen = false; // the connection stays open after the body
     };
     Answer answerFor(const QByteArray& request);
     void offer(const QString& name, const Resource& resource);

@@ -34,6 +34,8 @@ const QString kNotFound = kCheckFailed + QStringLiteral("\nThe update was not fo
 const QString kRefused =
     kCheckFailed + QStringLiteral("\nThe update server refused the download or could not be trusted.");
 const QString kCutShort = kCheckFailed + QStringLiteral("\nThe download was cut short.");
+const QString kTooLarge = kCheckFailed + QStringLiteral("\nThe download was larger than the update may be.");
+const QString kStopped = kCheckFailed + QStringLiteral("\nThe update server stopped sending.");
 
 void writeSettings(const QString& link, const QString& installed)
 {
@@ -237,12 +239,15 @@ void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked_data()
     QTest::newRow("version longer than 32 characters")
         << "" << "" << "9." + QByteArray(40, '0') + "\n" << kCheckFailed;
     // Larger than any version file: the transfer stops at its bound.
-    QTest::newRow("version line of a megabyte") << "" << "" << "9." + QByteArray(1 << 20, '1') << kCutShort;
-    QTest::newRow("endless version file") << "endless" << "" << QByteArray() << kCutShort;
+    QTest::newRow("version line of a megabyte") << "" << "" << "9." + QByteArray(1 << 20, '1') << kTooLarge;
+    QTest::newRow("endless version file") << "endless" << "" << QByteArray() << kTooLarge;
+    QTest::newRow("connection closed before the announced length") << "short" << "" << QByteArray("9.0.0.0\n")
+                                                                    << kCutShort;
     // Servers that keep the connection: the bound on the whole check ends it.
     QTest::newRow("server never answers") << "silent" << "" << QByteArray("9.0.0.0\n") << kUnreachable;
     QTest::newRow("server sends a byte every few seconds")
-        << "trickle" << "" << QByteArray(4096, '9') << kCutShort;
+        << "trickle" << "" << QByteArray(4096, '9') << kStopped;
+    QTest::newRow("server stops sending, connection open") << "stalled" << "" << QByteArray("9.0.0.0\n") << kStopped;
 }
 
 void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked()
@@ -255,6 +260,10 @@ void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked()
     offerVersionFile(*m_server, versionFile, installed);
     if (server == QLatin1String("endless"))
         m_server->serveEndless(QStringLiteral("Pictavo.txt"));
+    if (server == QLatin1String("short"))
+        m_server->serveCutShort(QStringLiteral("Pictavo.txt"), versionFile, versionFile.size() + 100);
+    if (server == QLatin1String("stalled"))
+        m_server->serveStalled(QStringLiteral("Pictavo.txt"), versionFile, versionFile.size() + 100);
     if (server == QLatin1String("loop")) {
         m_server->redirect(QStringLiteral("loop/Pictavo.txt"), m_server->baseUrl() + QStringLiteral("loop/again"));
         m_server->redirect(QStringLiteral("loop/again"), m_server->baseUrl() + QStringLiteral("loop/Pictavo.txt"));
@@ -275,7 +284,8 @@ void UpdateCheckTest::failedCheckIsReportedOnlyWhenAsked()
     if (server == QLatin1String("endless"))
         m_server->throttle(4096, 10);
     // Short enough for the test, long enough for a loopback answer.
-    const bool waitsForTheBound = server == QLatin1String("silent") || server == QLatin1String("trickle");
+    const bool waitsForTheBound = server == QLatin1String("silent") || server == QLatin1String("trickle")
+                                  || server == QLatin1String("stalled");
     QCheckUpdate::SetTimeLimit(waitsForTheBound ? 300 : 15000);
 
     for (const bool asked : {false, true}) {

@@ -64,6 +64,8 @@ void offerInstallerDigest(const QByteArray& digest)
 
 const QString kUnverified = QStringLiteral("The download could not be verified.");
 const QString kCutShort = QStringLiteral("The download was cut short.");
+const QString kTooLarge = QStringLiteral("The download was larger than the update may be.");
+const QString kStopped = QStringLiteral("The update server stopped sending.");
 const QString kCancelled = QStringLiteral("The download was cancelled.");
 const QString kRefused = QStringLiteral("The update server refused the download or could not be trusted.");
 const QString kNotFound = QStringLiteral("The update was not found on the server.");
@@ -194,21 +196,21 @@ void UpdateDownloadTest::sizeRule_data()
     QTest::addColumn<QVariant>("expectedSetting");
     QTest::addColumn<bool>("lengthAnnounced");
     QTest::addColumn<int>("installerSize");
-    QTest::addColumn<bool>("finishes");
+    QTest::addColumn<QString>("failure"); // empty: the download finishes
 
     // A length the server announced and met makes the download complete.
-    QTest::newRow("length met, far below the default size") << QVariant() << true << 300000 << true;
-    QTest::newRow("length met, below the set size") << QVariant(6000) << true << 5000 << true;
+    QTest::newRow("length met, far below the default size") << QVariant() << true << 300000 << QString();
+    QTest::newRow("length met, below the set size") << QVariant(6000) << true << 5000 << QString();
     // Without a length, the expected size is the minimum.
-    QTest::newRow("no length, default size exactly") << QVariant() << false << 10485760 << true;
-    QTest::newRow("no length, one byte short") << QVariant() << false << 10485759 << false;
-    QTest::newRow("no length, zero means the default") << QVariant(0) << false << 10485759 << false;
-    QTest::newRow("no length, larger installer") << QVariant(1000) << false << 4000 << true;
-    QTest::newRow("no length, set size above the installer") << QVariant(6000) << false << 5000 << false;
+    QTest::newRow("no length, default size exactly") << QVariant() << false << 10485760 << QString();
+    QTest::newRow("no length, one byte short") << QVariant() << false << 10485759 << kCutShort;
+    QTest::newRow("no length, zero means the default") << QVariant(0) << false << 10485759 << kCutShort;
+    QTest::newRow("no length, larger installer") << QVariant(1000) << false << 4000 << QString();
+    QTest::newRow("no length, set size above the installer") << QVariant(6000) << false << 5000 << kCutShort;
     QTest::newRow("no length, not a number means the default")
-        << QVariant(QStringLiteral("big")) << false << 5000 << false;
+        << QVariant(QStringLiteral("big")) << false << 5000 << kCutShort;
     // ... and four times the expected size the maximum.
-    QTest::newRow("no length, beyond four times the set size") << QVariant(1000) << false << 4001 << false;
+    QTest::newRow("no length, beyond four times the set size") << QVariant(1000) << false << 4001 << kTooLarge;
 }
 
 void UpdateDownloadTest::sizeRule()
@@ -216,7 +218,7 @@ void UpdateDownloadTest::sizeRule()
     QFETCH(QVariant, expectedSetting);
     QFETCH(bool, lengthAnnounced);
     QFETCH(int, installerSize);
-    QFETCH(bool, finishes);
+    QFETCH(QString, failure);
     const QByteArray installer = installerBytes(installerSize);
     if (lengthAnnounced)
         m_server->serve(QStringLiteral("Pictavo.exe"), installer);
@@ -238,7 +240,7 @@ void UpdateDownloadTest::sizeRule()
     QVERIFY(!QFile::exists(g_updateInfoPath));
     download.show();
 
-    if (finishes) {
+    if (failure.isEmpty()) {
         QCOMPARE(waitForQuit(20000), 0);
         const QStringList started = startedPrograms();
         QCOMPARE(started.size(), 1);
@@ -247,7 +249,7 @@ void UpdateDownloadTest::sizeRule()
         QCOMPARE(QFileInfo(started.first()).permissions(), kOwnerOnlyProgram);
         QVERIFY(recorder.messages.isEmpty());
     } else {
-        verifyFailedWith(download, recorder, kCutShort);
+        verifyFailedWith(download, recorder, failure);
     }
     QVERIFY(!download.isVisible());
 }
@@ -260,8 +262,9 @@ void UpdateDownloadTest::failureSaysItsCause_data()
     QTest::newRow("not on the server") << "404" << kNotFound;
     QTest::newRow("redirect loop") << "loop" << kRefused;
     QTest::newRow("nothing listens") << "down" << kUnreachable;
-    QTest::newRow("fewer bytes than announced") << "short" << kCutShort;
-    QTest::newRow("endless installer without a length") << "endless" << kCutShort;
+    QTest::newRow("connection closed before the announced length") << "short" << kCutShort;
+    QTest::newRow("endless installer without a length") << "endless" << kTooLarge;
+    QTest::newRow("server stops sending, connection open") << "stalled" << kStopped;
 }
 
 // Each failure tells its own cause, the window keeps working meanwhile,
@@ -279,6 +282,10 @@ void UpdateDownloadTest::failureSaysItsCause()
         base = unusedBaseUrl();
     } else if (server == QLatin1String("short")) {
         m_server->serveCutShort(QStringLiteral("short/") + name, installerBytes(1000), 5000);
+    } else if (server == QLatin1String("stalled")) {
+        m_server->serveStalled(server + QLatin1Char('/') + name, installerBytes(1000), 5000);
+        // The bound on the whole download stands in for the stall bound.
+        QDownloadApp::SetTimeLimit(1000);
     } else if (server == QLatin1String("endless")) {
         m_server->serveEndless(QStringLiteral("endless/") + name);
         // In chunks, so that the transfer lasts and the window's loop has
@@ -292,6 +299,7 @@ void UpdateDownloadTest::failureSaysItsCause()
     download.show();
     ResponsivenessProbe probe([&recorder] { return recorder.messages.isEmpty(); });
     QTRY_VERIFY2_WITH_TIMEOUT(!recorder.messages.isEmpty(), kNoMessage, 20000);
+    QDownloadApp::SetTimeLimit(60000);
     // The other failures may come before the loop's first turn; only a
     // transfer that lasts shows whether the window is served meanwhile.
     if (server == QLatin1String("endless"))
@@ -350,7 +358,7 @@ void UpdateDownloadTest::wholeDownloadIsBounded()
     download.show();
     QTRY_VERIFY2_WITH_TIMEOUT(!recorder.messages.isEmpty(), kNoMessage, 20000);
     QDownloadApp::SetTimeLimit(60000);
-    QCOMPARE(recorder.messages, QStringList{kCutShort});
+    QCOMPARE(recorder.messages, QStringList{kStopped});
     QVERIFY(!QFile::exists(g_updateInstallerPath));
     QCOMPARE(waitForQuit(100), kNoQuit);
 }

@@ -613,6 +613,14 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
         <translation>O download foi interrompido antes do fim.</translation>
     </message>
     <message>
+        <source>The download was larger than the update may be.</source>
+        <translation>O download era maior do que a atualização pode ser.</translation>
+    </message>
+    <message>
+        <source>The update server stopped sending.</source>
+        <translation>O servidor de atualização parou de enviar.</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Falha na atualização</translation>
     </message>

@@ -613,6 +613,14 @@ Click Next to add a &apos; sample HEIC image</source>
         <translation>下载中途中断。</translation>
     </message>
     <message>
+        <source>The download was larger than the update may be.</source>
+        <translation>下载的文件超出了更新所允许的大小。</translation>
+    </message>
+    <message>
+        <source>The update server stopped sending.</source>
+        <translation>更新服务器停止了发送。</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>更新失败</translation>
     </message>

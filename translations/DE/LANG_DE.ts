@@ -613,6 +613,14 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
         <translation>Der Download wurde vorzeitig unterbrochen.</translation>
     </message>
     <message>
+        <source>The download was larger than the update may be.</source>
+        <translation>Der Download war größer, als das Update sein darf.</translation>
+    </message>
+    <message>
+        <source>The update server stopped sending.</source>
+        <translation>Der Update-Server hat aufgehört zu senden.</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Update fehlgeschlagen</translation>
     </message>

@@ -613,6 +613,14 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
         <translation>De download is voortijdig afgebroken.</translation>
     </message>
     <message>
+        <source>The download was larger than the update may be.</source>
+        <translation>De download was groter dan de update mag zijn.</translation>
+    </message>
+    <message>
+        <source>The update server stopped sending.</source>
+        <translation>De updateserver is gestopt met verzenden.</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Update mislukt</translation>
     </message>

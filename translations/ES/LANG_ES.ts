@@ -613,6 +613,14 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
         <translation>La descarga se interrumpió antes de terminar.</translation>
     </message>
     <message>
+        <source>The download was larger than the update may be.</source>
+        <translation>La descarga era más grande de lo que puede ser la actualización.</translation>
+    </message>
+    <message>
+        <source>The update server stopped sending.</source>
+        <translation>El servidor de actualizaciones dejó de enviar.</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Error de actualización</translation>
     </message>

@@ -613,6 +613,14 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
         <translation>Le téléchargement a été interrompu avant la fin.</translation>
     </message>
     <message>
+        <source>The download was larger than the update may be.</source>
+        <translation>Le téléchargement était plus volumineux que la mise à jour ne peut l&apos;être.</translation>
+    </message>
+    <message>
+        <source>The update server stopped sending.</source>
+        <translation>Le serveur de mise à jour a cessé d&apos;envoyer.</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Échec de la mise à jour</translation>
     </message>

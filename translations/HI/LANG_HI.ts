@@ -613,6 +613,14 @@ Click Next to add a &apos; sample HEIC image</source>
         <translation>डाउनलोड बीच में ही रुक गया।</translation>
     </message>
     <message>
+        <source>The download was larger than the update may be.</source>
+        <translation>डाउनलोड अपडेट के अधिकतम आकार से बड़ा था।</translation>
+    </message>
+    <message>
+        <source>The update server stopped sending.</source>
+        <translation>अपडेट सर्वर ने भेजना बंद कर दिया।</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>अपडेट विफल रहा</translation>
     </message>

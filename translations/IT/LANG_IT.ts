@@ -613,6 +613,14 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
         <translation>Il download si è interrotto prima della fine.</translation>
     </message>
     <message>
+        <source>The download was larger than the update may be.</source>
+        <translation>Il download era più grande di quanto possa essere l&apos;aggiornamento.</translation>
+    </message>
+    <message>
+        <source>The update server stopped sending.</source>
+        <translation>Il server degli aggiornamenti ha smesso di inviare.</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>Aggiornamento non riuscito</translation>
     </message>

@@ -613,6 +613,14 @@ Click Next to add a &apos; sample HEIC image</source>
         <translation>ダウンロードが途中で中断されました。</translation>
     </message>
     <message>
+        <source>The download was larger than the update may be.</source>
+        <translation>ダウンロードが更新プログラムの上限サイズを超えていました。</translation>
+    </message>
+    <message>
+        <source>The update server stopped sending.</source>
+        <translation>更新サーバーからの送信が止まりました。</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>アップデートに失敗しました</translation>
     </message>

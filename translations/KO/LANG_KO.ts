@@ -613,6 +613,14 @@ Click Next to add a &apos; sample HEIC image</source>
         <translation>다운로드가 도중에 중단되었습니다.</translation>
     </message>
     <message>
+        <source>The download was larger than the update may be.</source>
+        <translation>다운로드가 업데이트에 허용된 크기보다 컸습니다.</translation>
+    </message>
+    <message>
+        <source>The update server stopped sending.</source>
+        <translation>업데이트 서버가 전송을 멈추었습니다.</translation>
+    </message>
+    <message>
         <source>Update failed</source>
         <translation>업데이트 실패</translation>
     </message>

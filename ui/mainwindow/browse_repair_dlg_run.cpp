@@ -12,9 +12,9 @@
 #include "save_file.h"
 #include "temp_folder.h"
 #include "wipe_folder.h"
+#include "work_subfolder.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTreeWidgetItem>
@@ -124,10 +124,7 @@ void NormalRun::begin()
     g_state.workFolderName = QStringLiteral("RepairedFiles");
     // Below the program's private temporary folder; none when that cannot be
     // made, and the engine then writes nothing.
-    const QString root = platform::tempFolder();
-    g_state.workFolder = root.isEmpty() ? QString() : root + QLatin1Char('/') + g_state.workFolderName;
-    if (!g_state.workFolder.isEmpty())
-        QDir().mkdir(g_state.workFolder);
+    g_state.workFolder = madeSubfolder(platform::tempFolder(), g_state.workFolderName);
     // Photos of the list that lie in the work folder are the user's own.
     FolderWiper(m_window.m_listedInputs).WipeFolder(g_state.workFolderName);
     freeResultList();

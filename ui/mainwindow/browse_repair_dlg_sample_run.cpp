@@ -10,8 +10,8 @@
 #include "repair_tree_columns.h"
 #include "run_suffixes.h"
 #include "sample_run_rows.h"
+#include "work_subfolder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -43,8 +43,9 @@ QString resolutionOf(const QString& picture)
 QString moveIntoThumbnailFolder(const QString& name)
 {
     const QString workFolder = g_state.workFolder;
-    const QString thumbnailFolder = workFolder + QStringLiteral("/Thumbnail Repaired");
-    QDir().mkpath(thumbnailFolder);
+    const QString thumbnailFolder = madeSubfolder(workFolder, kThumbnailFolderName);
+    if (thumbnailFolder.isEmpty())
+        return QString();
     const QString target = freeOutputName(thumbnailFolder, QLatin1Char('/') + name);
     if (!QFile::rename(workFolder + QLatin1Char('/') + name, thumbnailFolder + target))
         return QString();
