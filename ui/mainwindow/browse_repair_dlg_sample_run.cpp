@@ -125,8 +125,11 @@ bool JpegSampleRun::repair(const QString& path, uint k, uint count)
     QString outputName = g_state.producedFiles.last();
     if (IsThumbnailName(outputName)) {
         outputName = moveIntoThumbnailFolder(outputName);
-        if (outputName.isEmpty())
+        if (outputName.isEmpty()) {
+            if (row >= 0)
+                setStatus(row, RowFailed);
             return true;
+        }
     }
 
     if (!reportProgress(k, count))
