@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
+
 // Builders of JPEG bytes for tests: real images written by the toolkit's
 // encoder and small hand-made segments.
 namespace fixture {
@@ -23,6 +25,11 @@ QImage noisePicture(int width, int height);
 QByteArray cardDamagedJpeg(QByteArray* undamaged);
 // A width x height JPEG written by QImage::save, with that picture.
 QByteArray realJpeg(int width, int height, int quality = 90);
+// The picture written as a PPM file and encoded by the command-line program
+// with the arguments `arguments` gives for that file and the JPEG to write;
+// empty when it cannot run.
+QByteArray encodeWithProgram(const QImage& picture, const QString& program,
+                             const std::function<QStringList(const QString& input, const QString& output)>& arguments);
 // The picture encoded by the command-line encoder cjpeg with the given
 // options (such as "-optimize", "-restart 1", "-rgb", "-progressive");
 // empty when it cannot run.

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "bounded_decoder.h"
+
+#include <QVector>
+
+// What the quantized coefficients of a picture tell about the AC values of
+// the table they are dequantized with. In a natural picture the strength
+// of the coefficients changes smoothly from one frequency to its
+// neighbours; a wrong table value scales its frequency's strength by
+// exactly the factor it is wrong by, whatever the table's level, and so
+// stands out.
+
+constexpr int kNaturalValues = 64;
+
+// How the coefficients of one table's blocks spread at each frequency
+// (natural order, row * 8 + column).
+struct CoefficientSpread {
+    double zeros[kNaturalValues] = {};
+    double nonzero[kNaturalValues] = {};
+    double excess[kNaturalValues] = {}; // sum of |c| - 1/2 over the nonzero ones
+};
+
+// The spread over every block of the components that use table `id`.
+CoefficientSpread spreadOf(BoundedDecoder& image, int id);
+
+struct AcJudgement {
+    // AC positions whose value the picture shows to be wrong.
+    QVector<int> damaged;
+    // The value the picture asks for at every judged position (0 where the
+    // picture cannot tell, too few of its coefficients being nonzero), and
+    // how far (as a factor's logarithm) an intact value may lie from it.
+    double expected[kNaturalValues] = {};
+    double tolerance[kNaturalValues] = {};
+};
+
+// Judges the AC values of `table` (natural order) but those judged by the
+// borders; a zero value, which no encoder writes, is damaged wherever it
+// lies.
+AcJudgement judgeAcValues(const int* table, const CoefficientSpread& spread);
+
+// Whether `value` at AC position `position` fits the strength the picture
+// shows there: within the spread that intact values have.
+bool fitsPicture(int value, int position, const AcJudgement& judgement);
+
+// The DC value and the first AC value of the first row and of the first
+// column: the picture judges them by its block borders (see
+// valueFromBorders), as no neighbours lie on their lower side to predict
+// their strength.
+constexpr int kBorderJudged[] = {0, 1, 8};
+bool isBorderJudged(int k);
+// Blocks measured when those are judged.
+constexpr qint64 kBorderMeasuredBlocks = qint64(1) << 13;
+
+// Whether a value fits the one `measured` that the block borders ask for
+// (0: the borders cannot tell, and any nonzero value fits).
+bool fitsBorders(int value, double measured);
+
+// Whether every value of table `id` of the image (natural order) fits its
+// picture; true when no component uses it. A value equal to that of
+// `known` (natural order; nullptr for none), a known-good table that agrees
+// with the table on most values, counts as fitting whatever the picture
+// shows: two sources agree on it, and a picture of few or odd coefficients
+// may mislead.
+bool tableFitsPicture(BoundedDecoder& image, int id, const int* table, const int* known);
+
+// Takes out of the judgement's damaged values those equal to `known`'s.
+void keepKnownValues(AcJudgement& judgement, const int* table, const int* known);
