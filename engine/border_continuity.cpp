@@ -9,6 +9,7 @@ namespace {
 constexpr int kSide = 8;
 constexpr int kBlockValues = kSide * kSide;
 constexpr float kNoDetail = 0.01f;
+constexpr std::size_t kMinClosings = 100;
 
 struct Cosines {
     float c[kSide][kSide]; // c[x][u]: basis value of frequency u at pixel x
@@ -148,13 +149,16 @@ void addComponent(BoundedDecoder& image, int component, const int* table, int po
 
 } // namespace
 
-double valueFromBorders(BoundedDecoder& image, int id, const int* table, int position,
-                        qint64 maxBlocks)
+BorderValue valueFromBorders(BoundedDecoder& image, int id, const int* table, int position,
+                             qint64 maxBlocks)
 {
     std::vector<Closing> closings;
     for (int c = 0; c < image.componentCount(); ++c) {
         if (image.info().comp_info[c].quant_tbl_no == id)
             addComponent(image, c, table, position, maxBlocks, closings);
     }
-    return closings.empty() ? 0 : std::max(0.0, weightedMedian(closings));
+    // Few border lines leave the middle to chance.
+    if (closings.size() < kMinClosings)
+        return {};
+    return {std::max(0.0, weightedMedian(closings)), closings.size()};
 }

@@ -2,6 +2,8 @@
 
 #include "bounded_decoder.h"
 
+#include <cstddef>
+
 // The value of a quantization table at one of its lowest frequencies as
 // the picture shows it. The DC value shifts a block's pixels, and the first
 // AC values tilt them; with the right value each block continues its
@@ -10,6 +12,11 @@
 // values of `table` (natural order), the value at `position` that makes
 // the borders continue best over the blocks of the components that use
 // table `id` (at most about `maxBlocks` of them, taken as evenly spread
-// pairs of block rows); 0 when the picture cannot tell.
-double valueFromBorders(BoundedDecoder& image, int id, const int* table, int position,
-                        qint64 maxBlocks);
+// pairs of block rows), and the number of border lines it rests on; value
+// 0 when the picture cannot tell.
+struct BorderValue {
+    double value = 0;
+    std::size_t lines = 0;
+};
+BorderValue valueFromBorders(BoundedDecoder& image, int id, const int* table, int position,
+                             qint64 maxBlocks);

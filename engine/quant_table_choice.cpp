@@ -120,7 +120,7 @@ bool replacementAt(int k, const NaturalTable* candidate, const AcJudgement& judg
     return true;
 }
 
-double measuredAt(BoundedDecoder& image, int id, const NaturalTable& table, int position)
+BorderValue measuredAt(BoundedDecoder& image, int id, const NaturalTable& table, int position)
 {
     return valueFromBorders(image, id, table, position, kBorderMeasuredBlocks);
 }
@@ -135,11 +135,11 @@ bool borderMisfit(BoundedDecoder& image, int id, const NaturalTable* candidate, 
     for (int position : kBorderJudged) {
         if (candidate && (*candidate)[position] == table[position])
             continue;
-        const double measured = measuredAt(image, id, table, position);
+        const BorderValue measured = measuredAt(image, id, table, position);
         if (!fitsBorders(table[position], measured))
             return false;
-        if (measured > 0)
-            misfit += std::fabs(std::log(table[position] / measured));
+        if (measured.value > 0)
+            misfit += std::fabs(std::log(table[position] / measured.value));
     }
     return true;
 }
@@ -156,11 +156,11 @@ void replaceAtBorders(BoundedDecoder& image, int id, const NaturalTable* candida
             const int position = kBorderJudged[i];
             if (!(chosen & (1 << i)))
                 continue;
-            const double measured = measuredAt(image, id, table, position);
+            const BorderValue measured = measuredAt(image, id, table, position);
             if (candidate && fitsBorders((*candidate)[position], measured))
                 table[position] = (*candidate)[position];
-            else if (measured > 0)
-                table[position] = std::clamp(int(std::lround(measured)), 1, 255);
+            else if (measured.value > 0)
+                table[position] = std::clamp(int(std::lround(measured.value)), 1, 255);
         }
     }
 }

@@ -21,7 +21,9 @@ constexpr double kTolerance = 0.6;
 constexpr double kSparseTolerance = 3.5;
 // How far (log of a factor) an intact value may lie from the one the
 // block borders ask for.
-constexpr double kBorderTolerance = 0.9;
+constexpr double kBorderTolerance = 0.7;
+// The uncertainty added by a measure of few border lines (over their root).
+constexpr double kFewLinesTolerance = 8;
 
 // The quantizer step in units of the Laplace scale that the coefficients
 // of frequency k follow, estimated from how many are zero and how large the
@@ -273,11 +275,12 @@ bool fitsPicture(int value, int position, const AcJudgement& judgement)
     return value > 0 && std::fabs(std::log(value / expected)) <= judgement.tolerance[position];
 }
 
-bool fitsBorders(int value, double measured)
+bool fitsBorders(int value, const BorderValue& measured)
 {
     if (value <= 0)
         return false;
-    return measured <= 0 || std::fabs(std::log(value / measured)) <= kBorderTolerance;
+    const double tolerance = kBorderTolerance + kFewLinesTolerance / std::sqrt(double(std::max<std::size_t>(1, measured.lines)));
+    return measured.value <= 0 || std::fabs(std::log(value / measured.value)) <= tolerance;
 }
 
 void keepKnownValues(AcJudgement& judgement, const int* table, const int* known)

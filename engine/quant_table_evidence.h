@@ -1,5 +1,6 @@
 #pragma once
 
+#include "border_continuity.h"
 #include "bounded_decoder.h"
 
 #include <QVector>
@@ -52,9 +53,10 @@ bool isBorderJudged(int k);
 // Blocks measured when those are judged.
 constexpr qint64 kBorderMeasuredBlocks = qint64(1) << 13;
 
-// Whether a value fits the one `measured` that the block borders ask for
-// (0: the borders cannot tell, and any nonzero value fits).
-bool fitsBorders(int value, double measured);
+// Whether a value fits the one that the block borders ask for (value 0:
+// the borders cannot tell, and any nonzero value fits); the fewer lines
+// the measure rests on, the further it may lie.
+bool fitsBorders(int value, const BorderValue& measured);
 
 // Whether every value of table `id` of the image (natural order) fits its
 // picture; true when no component uses it. A value equal to that of

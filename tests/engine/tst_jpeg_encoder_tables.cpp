@@ -136,6 +136,16 @@ void JpegEncoderTablesTest::healthyPhotosComeOutIdentical_data()
     }
     for (int q : {20, 50, 75, 92, 100})
         QTest::addRow("ImageMagick quality %d", q) << fixture::convertJpeg(smallPhoto(4), {"-quality", QString::number(q)});
+    // Small photos give the picture few coefficients to judge by.
+    const QVector<QSize> smallSizes = {{64, 48}, {120, 90}};
+    for (const QSize& size : smallSizes) {
+        const QImage small = fixture::photoPicture(size.width(), size.height(), 10);
+        for (const auto& sets : {fixture::webEncoderTableSets(), fixture::libraryPresetTableSets(), fixture::shapedTableSets()}) {
+            for (const fixture::TableSet& set : sets)
+                QTest::addRow("%d x %d, %s", size.width(), size.height(), qPrintable(set.name))
+                    << fixture::cjpegWithTables(small, set, quality(75));
+        }
+    }
 }
 
 // Tables and scan are untouched: the same tables, the same picture.
