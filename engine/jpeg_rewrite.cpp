@@ -265,6 +265,8 @@ private:
         lookup.MatchKnownTable(prefix, unsigned(length));
         if (g_state.dhtReplacementSize == 0)
             lookup.MatchTableByTable(block, int(n));
+        if (g_state.dhtReplacementSize == 0)
+            lookup.MatchStandardLayout(block, int(n));
         const int replacementSize = std::clamp<int>(g_state.dhtReplacementSize, 0,
                                                     int(sizeof g_state.dhtReplacement));
         if (replacementSize != 0)

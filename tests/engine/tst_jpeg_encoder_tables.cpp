@@ -3,10 +3,12 @@
 // come out restored or fail, never listed with a wrong picture.
 #include "dqt_damage.h"
 #include "encoder_tables.h"
+#include "fuzz_seed.h"
 #include "global_state.h"
 #include "jpeg_fixture.h"
 #include "photo_fixture.h"
 #include "repair_run.h"
+#include "temp_file.h"
 
 #include <QDir>
 #include <QTest>
@@ -67,6 +69,7 @@ private slots:
     void damagedTablesAreRestoredOrFail_data();
     void damagedTablesAreRestoredOrFail();
     void cameraPhotosWithDamagedTablesAreRestored();
+    void writeFuzzSeeds();
 
 private:
     Outcome repaired(const QByteArray& intact, const QByteArray& damaged);
@@ -226,6 +229,19 @@ void JpegEncoderTablesTest::cameraPhotosWithDamagedTablesAreRestored()
           int(listedBelow.size()), kCameraPhotos);
     QVERIFY2(listedBelow.isEmpty(), qPrintable(listedBelow.join(", ")));
     QVERIFY2(restored >= kCameraPhotosRestored, qPrintable(QString("restored %1").arg(restored)));
+}
+
+// With PICTAVO_WRITE_SEEDS=<dir>, writes seeds for the repair fuzz target
+// whose damaged DQT the picture mends.
+void JpegEncoderTablesTest::writeFuzzSeeds()
+{
+    const QString dir = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
+    if (dir.isEmpty())
+        QSKIP("PICTAVO_WRITE_SEEDS not set");
+    constexpr quint8 kRepairMode = 0;
+    const QByteArray photo = fixture::cjpegJpeg(fixture::photoPicture(48, 32, 11), quality(90));
+    QVERIFY(writeFileBytes(dir + "/dqt_random_run.jpg",
+                           fuzzSeed(kRepairMode, 0, fixture::withDqtDamage(photo, 0, fixture::DqtDamage::RandomRun, 3))));
 }
 
 QTEST_MAIN(JpegEncoderTablesTest)
