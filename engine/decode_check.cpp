@@ -6,7 +6,7 @@
 #include "picture_verdict.h"
 #include "quant_table_check.h"
 #include "quant_table_evidence.h"
-#include "tables/quantization/closest_tables.h"
+#include "table_verdicts.h"
 #include "tables/quantization/quality_tables.h"
 
 #include <QVector>
@@ -25,20 +25,6 @@ bool zigzagOf(const JQUANT_TBL& table, quint8* zigzag)
     return true;
 }
 
-// The catalogue table (natural order) that agrees with the table on most
-// values, when one agrees on at least half; empty when none does.
-QVector<int> knownTableFor(const quint8* zigzag)
-{
-    const QVector<quant::AgreeingTable> closest =
-        quant::closestCatalogueTables(zigzag, 1, quant::kTableValues / 2);
-    if (closest.isEmpty())
-        return {};
-    QVector<int> natural(quant::kTableValues);
-    for (int i = 0; i < quant::kTableValues; ++i)
-        natural[quant::detail::kZigzagToNatural[i]] = closest.first().table.v[i];
-    return natural;
-}
-
 // A table damaged beyond what the repair could mend gives a picture of
 // wrong contrasts and block patterns, even when its blocks happen to look
 // smooth. The picture is looked at only for a table whose shape gives
@@ -47,7 +33,6 @@ bool damagedTablesUsed(const QString& path, const BoundedDecoder& decoder)
 {
     QVector<int> ids;
     QVector<QVector<int>> tables;
-    QVector<QVector<int>> known;
     for (int c = 0; c < decoder.componentCount(); ++c) {
         const JQUANT_TBL* table = decoder.componentTable(c);
         if (!table)
@@ -56,9 +41,15 @@ bool damagedTablesUsed(const QString& path, const BoundedDecoder& decoder)
         const int id = decoder.componentTableId(c);
         if (ids.contains(id) || !zigzagOf(*table, zigzag) || isPlausibleQuantTable(zigzag))
             continue;
+        const QVector<int> natural(table->quantval, table->quantval + quant::kTableValues);
+        // The mend that wrote the table has judged it already.
+        if (const std::optional<bool> sound = table_verdicts::recall(path, id, natural)) {
+            if (!*sound)
+                return true;
+            continue;
+        }
         ids.append(id);
-        tables.append(QVector<int>(table->quantval, table->quantval + quant::kTableValues));
-        known.append(knownTableFor(zigzag));
+        tables.append(natural);
     }
     if (ids.isEmpty())
         return false;
@@ -66,8 +57,7 @@ bool damagedTablesUsed(const QString& path, const BoundedDecoder& decoder)
     if (!coefficients.readCoefficients())
         return true;
     for (int i = 0; i < ids.size(); ++i) {
-        if (!tableFitsPicture(coefficients, ids[i], tables[i].constData(),
-                              known[i].isEmpty() ? nullptr : known[i].constData()))
+        if (!tableSound(coefficients, ids[i], tables[i].constData()))
             return true;
     }
     return false;

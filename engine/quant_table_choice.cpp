@@ -3,6 +3,7 @@
 #include "bounded_decoder.h"
 #include "border_continuity.h"
 #include "quant_table_evidence.h"
+#include "table_verdicts.h"
 #include "tables/quantization/quality_tables.h"
 
 #include <QFile>
@@ -280,6 +281,7 @@ bool mended(BoundedDecoder& image, const SuspectQuantTable& suspect, quant::Quan
 
 void mendQuantTables(const QString& path, const QVector<SuspectQuantTable>& suspects)
 {
+    table_verdicts::forgetAll();
     if (suspects.isEmpty())
         return;
     BoundedDecoder image(path);
@@ -295,5 +297,12 @@ void mendQuantTables(const QString& path, const QVector<SuspectQuantTable>& susp
     for (int i = 0; i < suspects.size(); ++i) {
         if (changed[i] && file.seek(suspects[i].offset))
             file.write(reinterpret_cast<const char*>(tables[i].v), quant::kTableValues);
+    }
+    file.close();
+    for (int i = 0; i < suspects.size(); ++i) {
+        NaturalTable table;
+        toNatural(changed[i] ? tables[i] : suspects[i].own, table);
+        table_verdicts::remember(path, suspects[i].id, QVector<int>(std::begin(table), std::end(table)),
+                                 tableSound(image, suspects[i].id, table));
     }
 }

@@ -1,6 +1,8 @@
 #include "quant_table_evidence.h"
 
 #include "border_continuity.h"
+#include "tables/quantization/closest_tables.h"
+#include "tables/quantization/quality_tables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -305,4 +307,18 @@ bool tableFitsPicture(BoundedDecoder& image, int id, const int* table, const int
             return false;
     }
     return true;
+}
+
+bool tableSound(BoundedDecoder& image, int id, const int* table)
+{
+    quint8 zigzag[kNaturalValues];
+    for (int i = 0; i < kNaturalValues; ++i)
+        zigzag[i] = quint8(std::clamp(table[quant::detail::kZigzagToNatural[i]], 0, 255));
+    const QVector<quant::AgreeingTable> closest = quant::closestCatalogueTables(zigzag, 1, kNaturalValues / 2);
+    if (closest.isEmpty())
+        return tableFitsPicture(image, id, table, nullptr);
+    int known[kNaturalValues];
+    for (int i = 0; i < kNaturalValues; ++i)
+        known[quant::detail::kZigzagToNatural[i]] = closest.first().table.v[i];
+    return tableFitsPicture(image, id, table, known);
 }

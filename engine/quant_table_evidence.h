@@ -51,7 +51,7 @@ bool fitsPicture(int value, int position, const AcJudgement& judgement);
 constexpr int kBorderJudged[] = {0, 1, 8};
 bool isBorderJudged(int k);
 // Blocks measured when those are judged.
-constexpr qint64 kBorderMeasuredBlocks = qint64(1) << 13;
+constexpr qint64 kBorderMeasuredBlocks = qint64(1) << 12;
 
 // Whether a value fits the one that the block borders ask for (value 0:
 // the borders cannot tell, and any nonzero value fits); the fewer lines
@@ -65,6 +65,11 @@ bool fitsBorders(int value, const BorderValue& measured);
 // shows: two sources agree on it, and a picture of few or odd coefficients
 // may mislead.
 bool tableFitsPicture(BoundedDecoder& image, int id, const int* table, const int* known);
+
+// Whether table `id` of the image (natural order) fits its picture, values
+// equal to those of the catalogue table that agrees with it on most values
+// (when one agrees on at least half) counting as fitting.
+bool tableSound(BoundedDecoder& image, int id, const int* table);
 
 // Takes out of the judgement's damaged values those equal to `known`'s.
 void keepKnownValues(AcJudgement& judgement, const int* table, const int* known);
