@@ -64,12 +64,7 @@ void splitPixels(const JCOEF* coefficients, const int* table, int left, float* r
     }
 }
 
-// One border line: the value that closes it, weighted by how much the
-// value moves it (a border the value does not move says nothing about it).
-struct Closing {
-    float value;
-    float weight;
-};
+using Closing = BorderValue::Closing;
 
 // The step across the border between `first` and `second` (pixels along
 // lines that cross it, `across` apart along a line and `along` apart from
@@ -102,10 +97,9 @@ void addBorder(Split first, Split second, int across, int along, std::vector<Clo
     }
 }
 
-double weightedMedian(std::vector<Closing>& closings)
+// The closings sorted by value.
+double weightedMedian(const std::vector<Closing>& closings)
 {
-    std::sort(closings.begin(), closings.end(),
-              [](const Closing& a, const Closing& b) { return a.value < b.value; });
     double total = 0;
     for (const Closing& c : closings)
         total += c.weight;
@@ -149,6 +143,14 @@ void addComponent(BoundedDecoder& image, int component, const int* table, int po
 
 } // namespace
 
+double BorderValue::stepsWith(double candidate) const
+{
+    double steps = 0;
+    for (const Closing& c : closings)
+        steps += double(c.weight) * std::fabs(candidate - double(c.value));
+    return steps;
+}
+
 BorderValue valueFromBorders(BoundedDecoder& image, int id, const int* table, int position,
                              qint64 maxBlocks)
 {
@@ -160,5 +162,10 @@ BorderValue valueFromBorders(BoundedDecoder& image, int id, const int* table, in
     // Few border lines leave the middle to chance.
     if (closings.size() < kMinClosings)
         return {};
-    return {std::max(0.0, weightedMedian(closings)), closings.size()};
+    std::sort(closings.begin(), closings.end(),
+              [](const Closing& a, const Closing& b) { return a.value < b.value; });
+    BorderValue measured;
+    measured.value = std::max(0.0, weightedMedian(closings));
+    measured.closings = std::move(closings);
+    return measured;
 }

@@ -128,16 +128,19 @@ BorderValue measuredAt(BoundedDecoder& image, int id, const NaturalTable& table,
 
 // How far the values the borders judge lie from what the borders ask for
 // (the sum of the factors' logarithms); nothing when one does not fit. A
-// value equal to the candidate's fits (see tableFitsPicture).
+// value equal to the candidate's fits (see tableFitsPicture); those at the
+// positions of `replaced` (a bit for each of kBorderJudged) are not the
+// file's own.
 bool borderMisfit(BoundedDecoder& image, int id, const NaturalTable* candidate, const NaturalTable& table,
-                  double& misfit)
+                  int replaced, double& misfit)
 {
     misfit = 0;
-    for (int position : kBorderJudged) {
+    for (std::size_t i = 0; i < std::size(kBorderJudged); ++i) {
+        const int position = kBorderJudged[i];
         if (candidate && (*candidate)[position] == table[position])
             continue;
         const BorderValue measured = measuredAt(image, id, table, position);
-        if (!fitsBorders(table[position], measured))
+        if (!fitsBorders(table[position], measured, !(replaced & (1 << i))))
             return false;
         if (measured.value > 0)
             misfit += std::fabs(std::log(table[position] / measured.value));
@@ -158,7 +161,7 @@ void replaceAtBorders(BoundedDecoder& image, int id, const NaturalTable* candida
             if (!(chosen & (1 << i)))
                 continue;
             const BorderValue measured = measuredAt(image, id, table, position);
-            if (candidate && fitsBorders((*candidate)[position], measured))
+            if (candidate && fitsBorders((*candidate)[position], measured, false))
                 table[position] = (*candidate)[position];
             else if (measured.value > 0)
                 table[position] = std::clamp(int(std::lround(measured.value)), 1, 255);
@@ -186,7 +189,7 @@ bool holdsKnownValue(const NaturalTable* candidate, const NaturalTable& table, i
 void mendBorderValues(BoundedDecoder& image, int id, const NaturalTable* candidate, NaturalTable& table)
 {
     double misfit;
-    if (borderMisfit(image, id, candidate, table, misfit))
+    if (borderMisfit(image, id, candidate, table, 0, misfit))
         return;
     // The choices of positions, fewest first.
     const int choices[] = {1, 2, 4, 3, 5, 6, 7};
@@ -202,7 +205,7 @@ void mendBorderValues(BoundedDecoder& image, int id, const NaturalTable* candida
         NaturalTable trial;
         std::copy(std::begin(table), std::end(table), trial);
         replaceAtBorders(image, id, candidate, chosen, trial);
-        if (borderMisfit(image, id, candidate, trial, misfit) && (bestSize == 0 || misfit < bestMisfit)) {
+        if (borderMisfit(image, id, candidate, trial, chosen, misfit) && (bestSize == 0 || misfit < bestMisfit)) {
             std::copy(std::begin(trial), std::end(trial), best);
             bestMisfit = misfit;
             bestSize = size;
@@ -264,11 +267,13 @@ bool mended(BoundedDecoder& image, const SuspectQuantTable& suspect, quant::Quan
         current = judgeAcValues(table, spread);
         keepKnownValues(current, table, known ? *known : nullptr);
     }
-    // Where the picture shows damage and cannot judge a value (too few of
-    // its coefficients being nonzero), the candidate's stands for it.
+    // Where the picture shows damage, the candidate explains the values it
+    // keeps: it stands for the others too where the picture takes its
+    // value as well or cannot judge (too few coefficients being nonzero),
+    // as a garbled value may land within what the picture allows.
     if (known && damageShown) {
         for (int k = 1; k < quant::kTableValues; ++k) {
-            if (current.expected[k] <= 0 && !isBorderJudged(k))
+            if (!isBorderJudged(k) && (current.expected[k] <= 0 || fitsPicture(candidate[k], k, current)))
                 table[k] = candidate[k];
         }
     }

@@ -19,11 +19,16 @@ constexpr int kMinNeighbours = 3;
 // How far (log of a factor) the strength of an intact frequency may lie
 // from what its neighbours predict, and the uncertainty added when it or
 // they are measured from few nonzero coefficients (over their root).
-constexpr double kTolerance = 0.6;
+constexpr double kTolerance = 1.0;
+// The tolerance for a value beside one shown wrong.
+constexpr double kRunTolerance = 0.5;
 constexpr double kSparseTolerance = 3.5;
 // How far (log of a factor) an intact value may lie from the one the
 // block borders ask for.
 constexpr double kBorderTolerance = 0.7;
+// A value the borders step with this many times as much as with the one
+// they ask for is shown wrong.
+constexpr double kDecisiveSteps = 1.5;
 // The uncertainty added by a measure of few border lines (over their root).
 constexpr double kFewLinesTolerance = 8;
 
@@ -129,10 +134,10 @@ bool predict(const Field& field, int k, Prediction& out)
 // How far the strength at k may lie from a prediction: further the fewer
 // nonzero coefficients it and the prediction rest on (the geometric mean
 // of its count and the prediction's fewest).
-double toleranceFor(const Field& field, int k, const Prediction& prediction)
+double toleranceFor(const Field& field, int k, const Prediction& prediction, double base = kTolerance)
 {
     const double count = std::sqrt(field.nonzero[k] * prediction.fewest);
-    return kTolerance + kSparseTolerance / std::sqrt(std::max(1.0, count));
+    return base + kSparseTolerance / std::sqrt(std::max(1.0, count));
 }
 
 // The middle of the trusted ones of the eight values around k: a
@@ -160,18 +165,46 @@ bool middleOfNeighbours(const Field& field, int k, Prediction& out)
 
 // How far the strength at k lies beyond what either prediction allows
 // (negative when it fits one of them); nothing when neither can be made.
-bool excessAt(const Field& field, int k, double& out)
+bool excessAt(const Field& field, int k, double& out, double base = kTolerance)
 {
     bool predicted = false;
     Prediction expected;
     for (bool (*predictor)(const Field&, int, Prediction&) : {&predict, &middleOfNeighbours}) {
         if (!predictor(field, k, expected))
             continue;
-        const double excess = std::fabs(field.strength[k] - expected.strength) - toleranceFor(field, k, expected);
+        const double excess = std::fabs(field.strength[k] - expected.strength) - toleranceFor(field, k, expected, base);
         out = predicted ? std::min(out, excess) : excess;
         predicted = true;
     }
     return predicted;
+}
+
+// Damage garbles runs of bytes: a value beside one shown wrong, in the
+// order the segment stores them, is held to a tighter tolerance, and the
+// run grows while its next value fails that.
+void extendDamagedRuns(Field& field, const int* table, AcJudgement& judgement)
+{
+    int zigzagOf[kNaturalValues];
+    for (int i = 0; i < kNaturalValues; ++i)
+        zigzagOf[quant::detail::kZigzagToNatural[i]] = i;
+    auto damagedAt = [&](int zigzag) {
+        if (zigzag < 1 || zigzag >= kNaturalValues)
+            return false;
+        const int k = quant::detail::kZigzagToNatural[zigzag];
+        return table[k] == 0 || judgement.damaged.contains(k);
+    };
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (int k = 1; k < kNaturalValues; ++k) {
+            double excess;
+            if (!field.trusted[k] || !(damagedAt(zigzagOf[k] - 1) || damagedAt(zigzagOf[k] + 1))
+                || !excessAt(field, k, excess, kRunTolerance) || excess <= 0)
+                continue;
+            field.trusted[k] = false;
+            judgement.damaged.append(k);
+            grew = true;
+        }
+    }
 }
 
 } // namespace
@@ -257,6 +290,7 @@ AcJudgement judgeAcValues(const int* table, const CoefficientSpread& spread)
             }
         }
     }
+    extendDamagedRuns(field, table, judgement);
     for (int k = 1; k < kNaturalValues; ++k) {
         Prediction expected;
         if (steps[k] > 0 && spread.nonzero[k] >= kMinNonzero && !isBorderJudged(k)
@@ -277,12 +311,20 @@ bool fitsPicture(int value, int position, const AcJudgement& judgement)
     return value > 0 && std::fabs(std::log(value / expected)) <= judgement.tolerance[position];
 }
 
-bool fitsBorders(int value, const BorderValue& measured)
+bool fitsBorders(int value, const BorderValue& measured, bool own)
 {
     if (value <= 0)
         return false;
-    const double tolerance = kBorderTolerance + kFewLinesTolerance / std::sqrt(double(std::max<std::size_t>(1, measured.lines)));
-    return measured.value <= 0 || std::fabs(std::log(value / measured.value)) <= tolerance;
+    if (measured.value <= 0)
+        return true;
+    const double tolerance = kBorderTolerance + kFewLinesTolerance / std::sqrt(double(measured.closings.size()));
+    if (std::fabs(std::log(value / measured.value)) <= tolerance)
+        return true;
+    if (!own)
+        return false;
+    // Far from the middle, but the borders step hardly more with it: the
+    // borders do not decide between the two.
+    return measured.stepsWith(value) <= measured.stepsWith(measured.value) * kDecisiveSteps;
 }
 
 void keepKnownValues(AcJudgement& judgement, const int* table, const int* known)
@@ -303,7 +345,8 @@ bool tableFitsPicture(BoundedDecoder& image, int id, const int* table, const int
     for (int position : kBorderJudged) {
         if (known && table[position] == known[position])
             continue;
-        if (!fitsBorders(table[position], valueFromBorders(image, id, table, position, kBorderMeasuredBlocks)))
+        if (!fitsBorders(table[position], valueFromBorders(image, id, table, position, kBorderMeasuredBlocks),
+                         true))
             return false;
     }
     return true;

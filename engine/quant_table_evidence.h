@@ -55,8 +55,10 @@ constexpr qint64 kBorderMeasuredBlocks = qint64(1) << 12;
 
 // Whether a value fits the one that the block borders ask for (value 0:
 // the borders cannot tell, and any nonzero value fits); the fewer lines
-// the measure rests on, the further it may lie.
-bool fitsBorders(int value, const BorderValue& measured);
+// the measure rests on, the further it may lie. The file's own value
+// (`own`) also fits when the borders hardly step more with it: it stands
+// unless the borders decide against it.
+bool fitsBorders(int value, const BorderValue& measured, bool own);
 
 // Whether every value of table `id` of the image (natural order) fits its
 // picture; true when no component uses it. A value equal to that of

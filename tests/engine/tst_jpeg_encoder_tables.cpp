@@ -126,6 +126,10 @@ void JpegEncoderTablesTest::healthyPhotosComeOutIdentical_data()
         for (int q : {30, 50, 75, 90})
             QTest::addRow("web encoder %s, quality %d", qPrintable(set.name), q)
                 << fixture::cjpegWithTables(photo, set, quality(q));
+        QTest::addRow("web encoder %s, progressive", qPrintable(set.name))
+            << fixture::cjpegWithTables(photo, set, quality(80) + QStringList({"-progressive", "-optimize"}));
+        QTest::addRow("web encoder %s, grayscale", qPrintable(set.name))
+            << fixture::cjpegWithTables(photo, set, quality(70) + QStringList("-grayscale"));
     }
     for (const fixture::TableSet& set : fixture::libraryPresetTableSets()) {
         QTest::addRow("library preset %s", qPrintable(set.name)) << fixture::cjpegWithTables(photo, set, quality(50));
