@@ -143,6 +143,13 @@ void JpegEncoderTablesTest::healthyPhotosComeOutIdentical_data()
     }
     for (int q : {20, 50, 75, 92, 100})
         QTest::addRow("ImageMagick quality %d", q) << fixture::convertJpeg(smallPhoto(4), {"-quality", QString::number(q)});
+    // A larger photo gives the picture many coefficients, and its strengths
+    // the bumps of its own content.
+    const QImage large = fixture::photoPicture(800, 600, 12);
+    for (const auto& sets : {fixture::webEncoderTableSets(), fixture::libraryPresetTableSets()}) {
+        for (const fixture::TableSet& set : sets)
+            QTest::addRow("800 x 600, %s", qPrintable(set.name)) << fixture::cjpegWithTables(large, set, quality(90));
+    }
     // Small photos give the picture few coefficients to judge by.
     const QVector<QSize> smallSizes = {{64, 48}, {120, 90}};
     for (const QSize& size : smallSizes) {
