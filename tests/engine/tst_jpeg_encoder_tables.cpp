@@ -118,6 +118,8 @@ void JpegEncoderTablesTest::healthyPhotosComeOutIdentical_data()
     for (int q : {20, 50, 75, 95}) {
         QTest::addRow("cjpeg quality %d 4:4:4", q) << fixture::cjpegJpeg(photo, quality(q) + QStringList({"-sample", "1x1"}));
         QTest::addRow("cjpeg quality %d 4:2:2", q) << fixture::cjpegJpeg(photo, quality(q) + QStringList({"-sample", "2x1"}));
+        // A camera's portrait frame: chrominance halved vertically.
+        QTest::addRow("cjpeg quality %d 4:4:0", q) << fixture::cjpegJpeg(photo, quality(q) + QStringList({"-sample", "1x2"}));
         QTest::addRow("cjpeg quality %d grayscale", q) << fixture::cjpegJpeg(photo, quality(q) + QStringList("-grayscale"));
     }
     // The web encoder's sets at its qualities, the presets as they stand
@@ -135,6 +137,8 @@ void JpegEncoderTablesTest::healthyPhotosComeOutIdentical_data()
         QTest::addRow("library preset %s", qPrintable(set.name)) << fixture::cjpegWithTables(photo, set, quality(50));
         QTest::addRow("library preset %s, 4:4:4", qPrintable(set.name))
             << fixture::cjpegWithTables(smallPhoto(2), set, quality(50) + QStringList({"-sample", "1x1"}));
+        QTest::addRow("library preset %s, 4:4:0", qPrintable(set.name))
+            << fixture::cjpegWithTables(smallPhoto(2), set, quality(50) + QStringList({"-sample", "1x2"}));
     }
     for (const fixture::TableSet& set : fixture::shapedTableSets()) {
         for (int q : {50, 75})
