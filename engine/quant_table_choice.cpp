@@ -234,7 +234,7 @@ bool mended(BoundedDecoder& image, const SuspectQuantTable& suspect, quant::Quan
         return false;
     NaturalTable table;
     toNatural(suspect.own, table);
-    const CoefficientSpread spread = spreadOf(image, suspect.id);
+    const TableSpread spread = spreadOf(image, suspect.id);
     AcJudgement judgement = judgeAcValues(table, spread);
     if (judgement.damaged.size() > kMostlyGone) {
         const quant::AgreeingTable* whole = fittingCandidate(image, suspect);

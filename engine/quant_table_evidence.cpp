@@ -22,6 +22,9 @@ constexpr int kMinNeighbours = 3;
 constexpr double kTolerance = 1.0;
 // The tolerance for a value beside one shown wrong.
 constexpr double kRunTolerance = 0.5;
+// How close a component that uses a table must find a value to speak for
+// it against the others.
+constexpr double kInLineTolerance = 0.75;
 constexpr double kSparseTolerance = 3.5;
 // How far (log of a factor) an intact value may lie from the one the
 // block borders ask for.
@@ -214,32 +217,39 @@ bool isBorderJudged(int k)
     return std::find(std::begin(kBorderJudged), std::end(kBorderJudged), k) != std::end(kBorderJudged);
 }
 
-CoefficientSpread spreadOf(BoundedDecoder& image, int id)
+TableSpread spreadOf(BoundedDecoder& image, int id)
 {
-    CoefficientSpread spread;
+    TableSpread spread;
     for (int c = 0; c < image.componentCount(); ++c) {
         const jpeg_component_info& info = image.info().comp_info[c];
         if (info.quant_tbl_no != id)
             continue;
+        CoefficientSpread own;
         for (JDIMENSION row = 0; row < info.height_in_blocks; ++row) {
             JBLOCKROW blocks = image.blockRow(c, row);
             for (JDIMENSION b = 0; b < info.width_in_blocks; ++b) {
                 for (int k = 1; k < kNaturalValues; ++k) {
                     const int magnitude = std::abs(int(blocks[b][k]));
                     if (magnitude == 0) {
-                        spread.zeros[k] += 1;
+                        own.zeros[k] += 1;
                     } else {
-                        spread.nonzero[k] += 1;
-                        spread.excess[k] += magnitude - 0.5;
+                        own.nonzero[k] += 1;
+                        own.excess[k] += magnitude - 0.5;
                     }
                 }
             }
         }
+        for (int k = 1; k < kNaturalValues; ++k) {
+            spread.all.zeros[k] += own.zeros[k];
+            spread.all.nonzero[k] += own.nonzero[k];
+            spread.all.excess[k] += own.excess[k];
+        }
+        spread.each.append(own);
     }
     return spread;
 }
 
-AcJudgement judgeAcValues(const int* table, const CoefficientSpread& spread)
+static AcJudgement judgeSpread(const int* table, const CoefficientSpread& spread)
 {
     AcJudgement judgement;
     Field field;
@@ -300,6 +310,24 @@ AcJudgement judgeAcValues(const int* table, const CoefficientSpread& spread)
         }
     }
     std::sort(judgement.damaged.begin(), judgement.damaged.end());
+    return judgement;
+}
+
+AcJudgement judgeAcValues(const int* table, const TableSpread& spread)
+{
+    AcJudgement judgement = judgeSpread(table, spread.all);
+    if (spread.each.size() < 2)
+        return judgement;
+    for (const CoefficientSpread& component : spread.each) {
+        const AcJudgement own = judgeSpread(table, component);
+        judgement.damaged.erase(std::remove_if(judgement.damaged.begin(), judgement.damaged.end(),
+                                               [&](int k) {
+                                                   return table[k] != 0 && own.expected[k] > 0
+                                                       && std::fabs(std::log(table[k] / own.expected[k]))
+                                                              <= kInLineTolerance;
+                                               }),
+                                judgement.damaged.end());
+    }
     return judgement;
 }
 

@@ -22,8 +22,13 @@ struct CoefficientSpread {
     double excess[kNaturalValues] = {}; // sum of |c| - 1/2 over the nonzero ones
 };
 
-// The spread over every block of the components that use table `id`.
-CoefficientSpread spreadOf(BoundedDecoder& image, int id);
+// The spread over every block of the components that use one table, all
+// together and each on its own.
+struct TableSpread {
+    CoefficientSpread all;
+    QVector<CoefficientSpread> each;
+};
+TableSpread spreadOf(BoundedDecoder& image, int id);
 
 struct AcJudgement {
     // AC positions whose value the picture shows to be wrong.
@@ -36,9 +41,12 @@ struct AcJudgement {
 };
 
 // Judges the AC values of `table` (natural order) but those judged by the
-// borders; a zero value, which no encoder writes, is damaged wherever it
-// lies.
-AcJudgement judgeAcValues(const int* table, const CoefficientSpread& spread);
+// borders, by the strengths of all components that use it together; a
+// wrong value scales its frequency in every one of them, so a value that
+// one of them finds closely in line is not shown wrong (a component's
+// content may stand out at a frequency of its own). A zero value, which no
+// encoder writes, is damaged wherever it lies.
+AcJudgement judgeAcValues(const int* table, const TableSpread& spread);
 
 // Whether `value` at AC position `position` fits the strength the picture
 // shows there: within the spread that intact values have.

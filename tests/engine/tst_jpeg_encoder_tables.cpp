@@ -147,6 +147,11 @@ void JpegEncoderTablesTest::healthyPhotosComeOutIdentical_data()
     }
     for (int q : {20, 50, 75, 92, 100})
         QTest::addRow("ImageMagick quality %d", q) << fixture::convertJpeg(smallPhoto(4), {"-quality", QString::number(q)});
+    // An editor's CMYK and YCCK files with its own tables.
+    for (const fixture::TableSet& set : fixture::libraryPresetTableSets()) {
+        QTest::addRow("CMYK, %s", qPrintable(set.name)) << fixture::fourComponentJpeg(smallPhoto(13), false, set.tables);
+        QTest::addRow("YCCK, %s", qPrintable(set.name)) << fixture::fourComponentJpeg(smallPhoto(13), true, set.tables);
+    }
     // A larger photo gives the picture many coefficients, and its strengths
     // the bumps of its own content.
     const QImage large = fixture::photoPicture(800, 600, 12);

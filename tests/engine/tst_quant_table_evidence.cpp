@@ -88,7 +88,7 @@ void QuantTableEvidenceTest::wrongValueIsFoundAtAnyLevel()
     QFETCH(double, factor);
     BoundedDecoder image(filePath(photoWith(set)));
     QVERIFY(image.readCoefficients());
-    const CoefficientSpread spread = spreadOf(image, 0);
+    const TableSpread spread = spreadOf(image, 0);
 
     QCOMPARE(judgeAcValues(set.tables.first().constData(), spread).damaged, QVector<int>());
     const QVector<int> wrong = withValueScaled(set, position, factor);

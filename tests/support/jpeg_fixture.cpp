@@ -167,8 +167,17 @@ QByteArray encodeWithLibrary(const QImage& picture, int components, Configure co
 
 QByteArray fourComponentJpeg(int width, int height, bool ycck)
 {
-    return encodeWithLibrary(testPicture(width, height), 4, [ycck](jpeg_compress_struct& cinfo) {
+    return fourComponentJpeg(testPicture(width, height), ycck, {});
+}
+
+QByteArray fourComponentJpeg(const QImage& picture, bool ycck, const QVector<QVector<int>>& tables)
+{
+    return encodeWithLibrary(picture, 4, [ycck, &tables](jpeg_compress_struct& cinfo) {
         jpeg_set_colorspace(&cinfo, ycck ? JCS_YCCK : JCS_CMYK);
+        for (int t = 0; t < tables.size(); ++t) {
+            std::vector<unsigned int> values(tables[t].begin(), tables[t].end());
+            jpeg_add_quant_table(&cinfo, t, values.data(), 100, TRUE);
+        }
     });
 }
 

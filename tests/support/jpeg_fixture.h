@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QStringList>
+#include <QVector>
 #include <QtGlobal>
 
 #include <functional>
@@ -38,6 +39,9 @@ QByteArray cjpegJpeg(const QImage& picture, const QStringList& options);
 // own interface, with its Adobe segment: CMYK, or YCCK (the Adobe colour
 // transform 2) when ycck is set.
 QByteArray fourComponentJpeg(int width, int height, bool ycck);
+// The same of `picture`, with `tables` (natural order; none: the library's
+// own at quality 85) as its quantization tables 0, 1 ...
+QByteArray fourComponentJpeg(const QImage& picture, bool ycck, const QVector<QVector<int>>& tables);
 // A width x height extended sequential JPEG (SOF1) written through the JPEG
 // library's own interface: its luminance table is written with 8-bit
 // precision, its chrominance table, which holds a value above 255, with
