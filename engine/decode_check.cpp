@@ -5,14 +5,13 @@
 #include "bounded_decoder.h"
 #include "picture_verdict.h"
 #include "quant_table_check.h"
+#include "quant_table_evidence.h"
+#include "table_verdicts.h"
 #include "tables/quantization/quality_tables.h"
 
 #include <QVector>
 
 namespace {
-
-// At most this many odd values may be harmless in a table.
-constexpr int kHarmlessOddValues = 1;
 
 // The 8-bit table in zigzag order; false for a 16-bit one.
 bool zigzagOf(const JQUANT_TBL& table, quint8* zigzag)
@@ -26,37 +25,14 @@ bool zigzagOf(const JQUANT_TBL& table, quint8* zigzag)
     return true;
 }
 
-// Whether any block of the components that use table `id` has a coefficient
-// at one of the positions (natural order).
-bool coefficientsUsed(BoundedDecoder& image, int id, const QVector<int>& positions)
-{
-    for (int c = 0; c < image.componentCount(); ++c) {
-        const jpeg_component_info& info = image.info().comp_info[c];
-        if (info.quant_tbl_no != id)
-            continue;
-        for (JDIMENSION row = 0; row < info.height_in_blocks; ++row) {
-            JBLOCKROW blocks = image.blockRow(c, row);
-            for (JDIMENSION b = 0; b < info.width_in_blocks; ++b) {
-                for (int position : positions) {
-                    if (blocks[b][position] != 0)
-                        return true;
-                }
-            }
-        }
-    }
-    return false;
-}
-
-// A table that no encoder writes (one damaged beyond what the libraries
-// could mend) gives a picture of wrong contrasts and block patterns, even
-// when its blocks happen to look smooth: a damaged stretch of it hits values
-// that its neighbours cannot show to be wrong (the DC value among them) as
-// well. Only a table with a single odd value that no coefficient of the
-// picture uses is harmless. 16-bit tables are not judged.
-bool oddTablesUsed(const QString& path, const BoundedDecoder& decoder)
+// A table damaged beyond what the repair could mend gives a picture of
+// wrong contrasts and block patterns, even when its blocks happen to look
+// smooth. The picture is looked at only for a table whose shape gives
+// reason to; it alone shows the damage. 16-bit tables are not judged.
+bool damagedTablesUsed(const QString& path, const BoundedDecoder& decoder)
 {
     QVector<int> ids;
-    QVector<QVector<int>> odd;
+    QVector<QVector<int>> tables;
     for (int c = 0; c < decoder.componentCount(); ++c) {
         const JQUANT_TBL* table = decoder.componentTable(c);
         if (!table)
@@ -65,11 +41,15 @@ bool oddTablesUsed(const QString& path, const BoundedDecoder& decoder)
         const int id = decoder.componentTableId(c);
         if (ids.contains(id) || !zigzagOf(*table, zigzag) || isPlausibleQuantTable(zigzag))
             continue;
-        const QVector<int> values = oddQuantValues(zigzag);
-        if (values.size() > kHarmlessOddValues)
-            return true;
+        const QVector<int> natural(table->quantval, table->quantval + quant::kTableValues);
+        // The mend that wrote the table has judged it already.
+        if (const std::optional<bool> sound = table_verdicts::recall(path, id, natural)) {
+            if (!*sound)
+                return true;
+            continue;
+        }
         ids.append(id);
-        odd.append(values);
+        tables.append(natural);
     }
     if (ids.isEmpty())
         return false;
@@ -77,7 +57,7 @@ bool oddTablesUsed(const QString& path, const BoundedDecoder& decoder)
     if (!coefficients.readCoefficients())
         return true;
     for (int i = 0; i < ids.size(); ++i) {
-        if (coefficientsUsed(coefficients, ids[i], odd[i]))
+        if (!tableSound(coefficients, ids[i], tables[i].constData()))
             return true;
     }
     return false;
@@ -89,7 +69,7 @@ bool imageDecodes(const QString& path, DataEnd end)
 {
     BoundedDecoder decoder(path);
     EighthPicture picture;
-    if (!decoder.readEighthScale(picture) || oddTablesUsed(path, decoder))
+    if (!decoder.readEighthScale(picture) || damagedTablesUsed(path, decoder))
         return false;
     const bool damageReported = decoder.corruptWarnings() > 0
         || (end == DataEnd::Complete && decoder.earlyEnds() > 0);

@@ -10,9 +10,9 @@ enum class DataEnd {
 
 // The test every repaired image must pass to be kept: the file decodes as a
 // JPEG, at an eighth of its size but through every stage of a decode, within
-// the decode bounds (see BoundedDecoder), and its picture is not broken: no
-// coefficient of it is dequantized with an odd value of a table that no
-// encoder writes (see isPlausibleQuantTable). Warnings about
+// the decode bounds (see BoundedDecoder), and its picture is not broken:
+// it shows none of its quantization tables damaged (see tableFitsPicture).
+// Warnings about
 // damaged data do not fail it by themselves: zero bytes before the end
 // marker are no damage; otherwise a sequential image passes when its blocks
 // are not noise and no border between rows or columns of them stands out as

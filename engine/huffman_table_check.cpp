@@ -44,13 +44,18 @@ bool isUsableDhtSegment(const quint8* segment, qint64 size)
     qint64 p = 4;
     if (size < p + kTableHeader)
         return false;
+    bool defined[2][4] = {};
     while (p < size) {
         if (p + kTableHeader > size)
             return false;
         const quint8 classAndDestination = segment[p];
         const int tableClass = classAndDestination >> 4;
-        if (tableClass > 1 || (classAndDestination & 0x0F) > 3)
+        const int destination = classAndDestination & 0x0F;
+        // No encoder defines one destination twice in a segment: the second
+        // is a garbled class byte.
+        if (tableClass > 1 || destination > 3 || defined[tableClass][destination])
             return false;
+        defined[tableClass][destination] = true;
         const quint8* counts = segment + p + 1;
         int symbolCount = 0;
         if (!countsFitCodeSpace(counts, symbolCount) || p + kTableHeader + symbolCount > size)

@@ -10,5 +10,6 @@ bool isUsableHuffmanTable(const quint8* counts, const quint8* symbols, int symbo
                           bool dcClass);
 
 // Whether every table of a DHT segment (its bytes from the marker FF C4 on,
-// `size` of them) is usable and the tables fill the segment exactly.
+// `size` of them) is usable, none defines a class and destination an
+// earlier one defined, and the tables fill the segment exactly.
 bool isUsableDhtSegment(const quint8* segment, qint64 size);

@@ -28,7 +28,7 @@ constexpr int kDhtBlock = 1024;
 constexpr int kOneTableDqtSize = 69;
 constexpr int kSignatureRows = 3;
 constexpr int kTableValues = 64;
-// Catalogue tables that agree with a damaged table on fewer than half its
+// Catalogue tables that agree with a table on fewer than half its
 // positions are other tables, not its undamaged self; of the others, the
 // closest few are candidates.
 constexpr int kMinAgreeingValues = kTableValues / 2;
@@ -202,16 +202,17 @@ private:
         put(segment, size);
     }
 
-    // A table (its precision/id byte and values) is kept as read when an
-    // encoder can have written it; 16-bit tables are always kept.
+    // A table (its precision/id byte and values) is copied without a look
+    // at the picture when its shape gives no reason to look; 16-bit tables
+    // are always copied.
     static bool isPlausibleTable(const quint8* table)
     {
         return (table[0] >> 4) != 0 || isPlausibleQuantTable(table + 1);
     }
 
-    // Records a table that is kept as read for now, with the library's
-    // answer and the catalogue tables closest to it as candidates; the
-    // picture chooses among them once the image is written.
+    // Records a table that is written as read for now, with the library's
+    // answer and the catalogue tables closest to it as candidates; its
+    // picture mends it once the image is written (see mendQuantTables).
     void suspect(const quint8* table, const quint8* answer, int at = 4)
     {
         SuspectQuantTable entry;
@@ -264,6 +265,8 @@ private:
         lookup.MatchKnownTable(prefix, unsigned(length));
         if (g_state.dhtReplacementSize == 0)
             lookup.MatchTableByTable(block, int(n));
+        if (g_state.dhtReplacementSize == 0)
+            lookup.MatchStandardLayout(block, int(n));
         const int replacementSize = std::clamp<int>(g_state.dhtReplacementSize, 0,
                                                     int(sizeof g_state.dhtReplacement));
         if (replacementSize != 0)

@@ -13,6 +13,7 @@ constexpr int kSide = 8;
 // a few steps for small values where rounding alone gives large factors.
 constexpr double kMaxFactor = 1.7;
 constexpr int kSlack = 3;
+constexpr double kDcFactor = 3;
 
 // Middle of the AC values of the up to four neighbours of (row, column).
 double neighbourMiddle(const int* natural, int row, int column)
@@ -37,31 +38,32 @@ bool fitsNeighbours(int value, double middle)
     return value <= middle * kMaxFactor && value * kMaxFactor >= middle;
 }
 
-} // namespace
-
-QVector<int> oddQuantValues(const quint8* zigzagValues)
+// Whether any value lies far from its neighbours, or is zero.
+bool hasOddValue(const quint8* zigzagValues)
 {
     int natural[quant::kTableValues];
     for (int i = 0; i < quant::kTableValues; ++i)
         natural[quant::detail::kZigzagToNatural[i]] = zigzagValues[i];
-    QVector<int> odd;
-    if (natural[0] == 0)
-        odd.append(0);
-    // The DC value is the one value encoders set apart from the others, so
-    // only the 63 AC values are held to their neighbours.
+    // Encoders set the DC value apart from the others, so it is held to
+    // its neighbours more loosely.
+    const double acMiddle = (natural[1] + natural[kSide]) / 2.0;
+    if (natural[0] == 0 || natural[0] > acMiddle * kDcFactor + kSlack
+        || natural[0] * kDcFactor + kSlack < acMiddle)
+        return true;
     for (int row = 0; row < kSide; ++row) {
         for (int column = row == 0 ? 1 : 0; column < kSide; ++column) {
             const int value = natural[row * kSide + column];
             if (value == 0 || !fitsNeighbours(value, neighbourMiddle(natural, row, column)))
-                odd.append(row * kSide + column);
+                return true;
         }
     }
-    return odd;
+    return false;
 }
 
-// A table of the catalogue is a known-good table whatever its shape.
+} // namespace
+
 bool isPlausibleQuantTable(const quint8* zigzagValues)
 {
-    return oddQuantValues(zigzagValues).isEmpty()
+    return !hasOddValue(zigzagValues)
         || !quant::closestCatalogueTables(zigzagValues, 1, quant::kTableValues).isEmpty();
 }

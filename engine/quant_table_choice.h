@@ -5,8 +5,8 @@
 #include <QString>
 #include <QVector>
 
-// A quantization table of a rewritten image that no encoder can have
-// written, and the known-good tables that may stand in for it.
+// A quantization table of a rewritten image whose shape gives reason to
+// look at its picture, and the known-good tables that may stand in for it.
 struct SuspectQuantTable {
     qint64 offset = 0; // of its 64 values in the rewritten file
     int id = 0;        // the table destination the frame's components name
@@ -15,9 +15,11 @@ struct SuspectQuantTable {
     QVector<quant::AgreeingTable> candidates;
 };
 
-// For each suspect table of the rewritten file at `path` that has
-// candidates, writes the best-agreeing one in its place; where others agree
-// nearly as well, the image is decoded once and the one whose picture
-// continues most naturally across the block borders is taken. A table
-// without candidates stays as it is (and the decode check fails the image).
-void chooseQuantTables(const QString& path, const QVector<SuspectQuantTable>& suspects);
+// Mends the suspect tables of the rewritten file at `path` on the evidence
+// of its picture (decoded once when there are any). A table whose values
+// all fit the picture stays as it is. Otherwise only the values the picture
+// shows wrong are replaced: by the value of the candidate that agrees with
+// the intact ones when it fits the picture there, else by the value the
+// picture asks for. A table mostly wrong is replaced whole by a candidate
+// that fits the picture throughout, or stays (and fails the decode check).
+void mendQuantTables(const QString& path, const QVector<SuspectQuantTable>& suspects);

@@ -142,8 +142,8 @@ private:
     // How the last rewrite's scan data ends: early when its scan ran to the
     // end of the input instead of to an end-of-image marker.
     DataEnd m_rewrittenDataEnd = DataEnd::Complete;
-    // The quantization tables of the last rewrite that were kept as read
-    // although no encoder can have written them.
+    // The quantization tables of the last rewrite whose shape gives reason
+    // to look at the picture, which mends them.
     QVector<SuspectQuantTable> m_suspectTables;
     // Output files this object has written.
     QSet<QString> m_writtenPaths;

@@ -197,7 +197,7 @@ bool SaveFile::rewriteInto(const QString& scratchName, int image)
     else
         WriteRepairedJpeg(file, image);
     if (closeWritten(file)) {
-        chooseQuantTables(g_state.tempOutputPath, m_suspectTables);
+        mendQuantTables(g_state.tempOutputPath, m_suspectTables);
         return true;
     }
     dropIncompleteScratch(g_state.tempOutputPath);

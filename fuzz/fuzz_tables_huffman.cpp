@@ -1,6 +1,6 @@
 // Drives the Huffman table matcher with arbitrary segment prefixes, length
 // fields, segment counts, table positions and table headers, and the
-// table-by-table lookup with the whole segment.
+// table-by-table and standard-layout lookups with the whole segment.
 //
 // Input layout: segment count (1 byte), three table positions (4 bytes each,
 // little-endian), three 17-byte table headers, the length field (4 bytes,
@@ -54,6 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A replacement is as long as the segment and keeps its marker and length field.
     if (replaced != 0
         && (replaced != int(segmentSize) || std::memcmp(g_state.dhtReplacement, segment.get(), 4) != 0))
+        __builtin_trap();
+    hoffmann.MatchStandardLayout(segment.get(), int(segmentSize));
+    const int standard = g_state.dhtReplacementSize;
+    if (standard != 0
+        && (standard != int(segmentSize) || std::memcmp(g_state.dhtReplacement, segment.get(), 4) != 0))
         __builtin_trap();
     return 0;
 }

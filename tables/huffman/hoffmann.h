@@ -27,4 +27,13 @@ public:
     // g_state.dhtReplacement and its size into g_state.dhtReplacementSize;
     // otherwise the size is 0 and the buffer is left as it was.
     void MatchTableByTable(const quint8* dhtSegment, int size);
+
+    // Looks up a DHT segment that neither lookup above found, when it is as
+    // long as the four typical tables of ITU-T T.81 Annex K.3 in one segment
+    // (`size` bytes from the marker on): when three in four of its code
+    // values stand where one of the catalogue's layouts of them has its
+    // values, that layout, class bytes and counts included, is put into
+    // g_state.dhtReplacement and its size into g_state.dhtReplacementSize;
+    // otherwise the size is 0 and the buffer is left as it was.
+    void MatchStandardLayout(const quint8* dhtSegment, int size);
 };

@@ -161,7 +161,9 @@ void Hoffmann::MatchTableByTable(const quint8* dhtSegment, int size)
         return;
     quint8 out[kMaxSegmentSize];
     std::memcpy(out, dhtSegment, kFirstTable);
-    if (!TableWalk(dhtSegment, size, out).walkFrom(kFirstTable))
+    // The walk takes each table's class byte as read; a garbled one that
+    // names a destination twice leaves the segment unusable.
+    if (!TableWalk(dhtSegment, size, out).walkFrom(kFirstTable) || !isUsableDhtSegment(out, size))
         return;
     std::memcpy(g_state.dhtReplacement, out, std::size_t(size));
     g_state.dhtReplacementSize = size;

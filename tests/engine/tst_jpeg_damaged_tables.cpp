@@ -4,6 +4,7 @@
 // Undamaged photos come out pixel-identical.
 #include "crafted_progressive.h"
 #include "decode_check.h"
+#include "dqt_damage.h"
 #include "exif_fixture.h"
 #include "global_state.h"
 #include "jpeg_fixture.h"
@@ -76,23 +77,11 @@ int segmentLength(const QByteArray& jpeg, int at)
     return quint8(jpeg[at + 2]) << 8 | quint8(jpeg[at + 3]);
 }
 
-// Offsets of the 64 values of every 8-bit table in the DQT segments.
-QList<int> quantTables(const QByteArray& jpeg)
-{
-    QList<int> tables;
-    for (int n = 0; nthMarker(jpeg, 0xDB, n) >= 0; ++n) {
-        const int at = nthMarker(jpeg, 0xDB, n);
-        for (int p = at + 4; p < at + 2 + segmentLength(jpeg, at); p += 65)
-            tables << p + 1;
-    }
-    return tables;
-}
-
 // 16 of the 64 values of table `table` replaced by random bytes.
 QByteArray withQuarterGarbled(QByteArray jpeg, int table, quint32 seed)
 {
     QRandomGenerator random(seed);
-    const int values = quantTables(jpeg).value(table);
+    const int values = fixture::quantTableOffsets(jpeg).value(table);
     QList<int> positions;
     while (positions.size() < 16) {
         const int p = int(random.bounded(64));
@@ -108,7 +97,7 @@ QByteArray withQuarterGarbled(QByteArray jpeg, int table, quint32 seed)
 // as no catalogue table has them.
 QByteArray withOwnTables(QByteArray jpeg)
 {
-    for (int values : quantTables(jpeg)) {
+    for (int values : fixture::quantTableOffsets(jpeg)) {
         for (int i = 1; i < 64; ++i)
             jpeg[values + i] = char(qMin(255, quint8(jpeg[values + i]) + 1));
     }
@@ -118,7 +107,7 @@ QByteArray withOwnTables(QByteArray jpeg)
 // The last (highest-frequency) value of the first table tripled.
 QByteArray withLastValueTripled(QByteArray jpeg)
 {
-    const int last = quantTables(jpeg).value(0) + 63;
+    const int last = fixture::quantTableOffsets(jpeg).value(0) + 63;
     jpeg[last] = char(qMin(255, quint8(jpeg[last]) * 3));
     return jpeg;
 }
@@ -219,7 +208,7 @@ void JpegDamagedTablesTest::encoderTablesArePlausible_data()
 void JpegDamagedTablesTest::encoderTablesArePlausible()
 {
     QFETCH(QByteArray, jpeg);
-    const QList<int> tables = quantTables(jpeg);
+    const QList<int> tables = fixture::quantTableOffsets(jpeg);
     QVERIFY(!tables.isEmpty());
     for (int values : tables)
         QVERIFY(isPlausibleQuantTable(reinterpret_cast<const quint8*>(jpeg.constData()) + values));

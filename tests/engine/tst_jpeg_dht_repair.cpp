@@ -54,6 +54,17 @@ QByteArray withValueRepeated(QByteArray jpeg, int table, int from, int to)
     return jpeg;
 }
 
+// The file with the class and destination byte of its table-th table
+// changed to `to`; empty when the file has no such table.
+QByteArray withClassByte(QByteArray jpeg, int table, quint8 to)
+{
+    const int at = dhtTablePositions(jpeg).value(table, -1);
+    if (at < 0)
+        return {};
+    jpeg[at] = char(to);
+    return jpeg;
+}
+
 QList<int> allCounts()
 {
     QList<int> counts;
@@ -122,6 +133,19 @@ void JpegDhtRepairTest::damagedTablesAreRestored_data()
     add("unlisted order, a luminance DC count", unlisted, withCountsGarbled(unlisted, 1, {2}));
     add("unlisted order, counts of two tables", unlisted,
         withCountsGarbled(withCountsGarbled(unlisted, 2, {10, 12, 14}), 0, {1, 4}));
+    // The standard tables in one segment of 418 bytes: its layout tells the
+    // class bytes and counts, whatever the damage left of them.
+    add("one segment, the luminance AC class byte", joined, withClassByte(joined, 1, 0x5A));
+    add("one segment, the chrominance DC class byte as luminance's", joined, withClassByte(joined, 2, 0x00));
+    add("one segment, the chrominance AC class byte as DC", joined, withClassByte(joined, 3, 0x01));
+    add("one segment, every count of both DC tables", joined,
+        withCountsGarbled(withCountsGarbled(joined, 2, allCounts()), 0, allCounts()));
+    add("one segment, every count of both AC tables", joined,
+        withCountsGarbled(withCountsGarbled(joined, 3, allCounts()), 1, allCounts()));
+    add("one segment, counts of the two luminance tables", joined,
+        withCountsGarbled(withCountsGarbled(joined, 1, {3, 7, 12}), 0, {2, 5}));
+    add("DC tables first, a class byte and a count block", dcFirst,
+        withCountsGarbled(withClassByte(dcFirst, 2, 0xFF), 1, allCounts()));
     add("grey, one segment, a DC count", grey, withCountsGarbled(grey, 0, {2}));
     add("grey, one segment, an AC value repeated", grey, withValueRepeated(grey, 1, 0, 3));
     add("grey, one segment, every AC count", grey, withCountsGarbled(grey, 1, allCounts()));
@@ -175,7 +199,8 @@ void JpegDhtRepairTest::intactTablesAreKept()
 }
 
 // With PICTAVO_WRITE_SEEDS=<dir>, writes seeds for the repair fuzz target
-// whose DHT segment only the table-by-table lookup can mend.
+// whose DHT segment only the table-by-table or the standard-layout lookup
+// can mend.
 void JpegDhtRepairTest::writeFuzzSeeds()
 {
     const QString dir = qEnvironmentVariable("PICTAVO_WRITE_SEEDS");
@@ -188,6 +213,8 @@ void JpegDhtRepairTest::writeFuzzSeeds()
                            fuzzSeed(kRepairMode, 0, withCountsGarbled(joined, 1, {5}))));
     QVERIFY(writeFileBytes(dir + "/dht_separate_counts.jpg",
                            fuzzSeed(kRepairMode, 0, withCountsGarbled(separate, 2, {1, 2}))));
+    QVERIFY(writeFileBytes(dir + "/dht_joined_class_byte.jpg",
+                           fuzzSeed(kRepairMode, 0, withClassByte(joined, 2, 0x00))));
 }
 
 QTEST_MAIN(JpegDhtRepairTest)

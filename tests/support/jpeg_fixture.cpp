@@ -96,19 +96,27 @@ QByteArray realJpeg(int width, int height, int quality)
     return bytes;
 }
 
-QByteArray cjpegJpeg(const QImage& picture, const QStringList& options)
+QByteArray encodeWithProgram(const QImage& picture, const QString& program,
+                             const std::function<QStringList(const QString&, const QString&)>& arguments)
 {
     QTemporaryDir dir;
     const QString input = dir.filePath("picture.ppm");
     const QString output = dir.filePath("picture.jpg");
     if (!picture.convertToFormat(QImage::Format_RGB888).save(input, "PPM"))
         return QByteArray();
-    QProcess cjpeg;
-    cjpeg.start("cjpeg", options + QStringList({"-outfile", output, input}));
-    if (!cjpeg.waitForFinished(60000) || cjpeg.exitCode() != 0)
+    QProcess encoder;
+    encoder.start(program, arguments(input, output));
+    if (!encoder.waitForFinished(60000) || encoder.exitCode() != 0)
         return QByteArray();
     QFile file(output);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray cjpegJpeg(const QImage& picture, const QStringList& options)
+{
+    return encodeWithProgram(picture, "cjpeg", [&](const QString& input, const QString& output) {
+        return options + QStringList({"-outfile", output, input});
+    });
 }
 
 namespace {
@@ -159,8 +167,17 @@ QByteArray encodeWithLibrary(const QImage& picture, int components, Configure co
 
 QByteArray fourComponentJpeg(int width, int height, bool ycck)
 {
-    return encodeWithLibrary(testPicture(width, height), 4, [ycck](jpeg_compress_struct& cinfo) {
+    return fourComponentJpeg(testPicture(width, height), ycck, {});
+}
+
+QByteArray fourComponentJpeg(const QImage& picture, bool ycck, const QVector<QVector<int>>& tables)
+{
+    return encodeWithLibrary(picture, 4, [ycck, &tables](jpeg_compress_struct& cinfo) {
         jpeg_set_colorspace(&cinfo, ycck ? JCS_YCCK : JCS_CMYK);
+        for (int t = 0; t < tables.size(); ++t) {
+            std::vector<unsigned int> values(tables[t].begin(), tables[t].end());
+            jpeg_add_quant_table(&cinfo, t, values.data(), 100, TRUE);
+        }
     });
 }
 

@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QImage>
 #include <QStringList>
+#include <QVector>
 #include <QtGlobal>
+
+#include <functional>
 
 // Builders of JPEG bytes for tests: real images written by the toolkit's
 // encoder and small hand-made segments.
@@ -23,6 +26,11 @@ QImage noisePicture(int width, int height);
 QByteArray cardDamagedJpeg(QByteArray* undamaged);
 // A width x height JPEG written by QImage::save, with that picture.
 QByteArray realJpeg(int width, int height, int quality = 90);
+// The picture written as a PPM file and encoded by the command-line program
+// with the arguments `arguments` gives for that file and the JPEG to write;
+// empty when it cannot run.
+QByteArray encodeWithProgram(const QImage& picture, const QString& program,
+                             const std::function<QStringList(const QString& input, const QString& output)>& arguments);
 // The picture encoded by the command-line encoder cjpeg with the given
 // options (such as "-optimize", "-restart 1", "-rgb", "-progressive");
 // empty when it cannot run.
@@ -31,6 +39,9 @@ QByteArray cjpegJpeg(const QImage& picture, const QStringList& options);
 // own interface, with its Adobe segment: CMYK, or YCCK (the Adobe colour
 // transform 2) when ycck is set.
 QByteArray fourComponentJpeg(int width, int height, bool ycck);
+// The same of `picture`, with `tables` (natural order; none: the library's
+// own at quality 85) as its quantization tables 0, 1 ...
+QByteArray fourComponentJpeg(const QImage& picture, bool ycck, const QVector<QVector<int>>& tables);
 // A width x height extended sequential JPEG (SOF1) written through the JPEG
 // library's own interface: its luminance table is written with 8-bit
 // precision, its chrominance table, which holds a value above 255, with
