@@ -1,7 +1,9 @@
 #include "box_walk.h"
+#include "damaged_remnants.h"
 #include "file_open.h"
 #include "file_window.h"
 #include "global_state.h"
+#include "grid_photo.h"
 #include "heic_state.h"
 #include "heic_steps.h"
 #include "heic_variants.h"
@@ -210,8 +212,11 @@ std::optional<HeicBoxLayout> boxOrderFlag()
 }
 
 // Writes the new ftyp and meta boxes into the open output, taking the item
-// boxes from `source`. False when nothing usable could be written.
-bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
+// boxes from `source`; a sample's properties carry the damaged file's own
+// rotation and mirroring where those survive (`remnants`). False when
+// nothing usable could be written.
+bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance,
+                    const DamagedRemnants* remnants = nullptr)
 {
     const auto order = boxOrderFlag();
     HeicTileLayout layout;
@@ -248,6 +253,8 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
     const quint32 boxScanStart = *order == HeicBoxLayout::MetaFirst ? 0 : meta.metaTag;
     if (!readItemBoxes(window, sourceSize, boxScanStart, char(repair.m_bigEndian), &boxes))
         return false;
+    if (remnants)
+        boxes.iprp = withDamagedOrientation(boxes.iprp, *remnants);
     metaBody += iinfWithItems(boxes.iinf, kept) + irefWithItems(boxes.iref, kept)
         + iprpWithItems(boxes.iprp, kept) + boxes.idat;
     const quint32 metaSize = quint32(4 + metaBody.size()) + ilocBoxSize(plan);
@@ -264,6 +271,17 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
     const quint8 mdatHeader[kMdatHeaderSize] = {0, 0, 0, kMdatHeaderSize, 'm', 'd', 'a', 't'};
     out.bytes(mdatHeader, sizeof mdatHeader);
     return out.ok() && HeicWriter::flush(g_state.heicOutFile);
+}
+
+// A sample larger than this is not read whole for the comparison.
+constexpr qint64 kMaxSampleSize = qint64(1) << 30;
+
+// True when what survives of the damaged photo's own description (grid,
+// image sizes, decoder configuration) disagrees with the sample's grid.
+bool sampleContradictsDamaged(FILE* sample, const DamagedRemnants& remnants)
+{
+    const std::optional<GridPhoto> grid = readGridPhoto(readWholeStream(sample, kMaxSampleSize));
+    return grid && remnantsContradict(remnants, *grid);
 }
 
 QString finishRebuild(bool written, const QString& name)
@@ -284,6 +302,8 @@ int jpg_repair::ReadUShort(const void* p, char bigEndian)
 
 QString jpg_repair::RebuildHeic(QString path)
 {
+    m_heicFromSample = false;
+    m_heicSampleMismatch = false;
     QString name = QFileInfo(path).completeBaseName() + QStringLiteral(".heic");
     if (!openRebuildOutput(name))
         return finishRebuild(false, name);
@@ -294,13 +314,21 @@ QString jpg_repair::RebuildHeic(QString path)
 QString jpg_repair::RebuildHeicFromSample(QString damagedPath, QString samplePath)
 {
     discardHeicRun();
+    m_heicFromSample = true;
+    m_heicSampleMismatch = false;
     checkSampleBoxOrder(*this, samplePath);
     QString name = QFileInfo(damagedPath).fileName();
     if (!openRebuildOutput(name))
         return finishRebuild(false, name);
     collectHevcSlices(*this, damagedPath);
+    if (!g_state.heicFile)
+        return finishRebuild(false, name);
+    FileWindow damaged(g_state.heicFile);
+    const DamagedRemnants remnants = readDamagedRemnants(damaged);
     FILE* sample = platform::openFile(samplePath, "rb");
-    const bool written = writeContainer(*this, sample, &g_sampleIinfDistance);
+    m_heicSampleMismatch = sample && !remnants.stopped && sampleContradictsDamaged(sample, remnants);
+    const bool written = sample && !remnants.stopped && !m_heicSampleMismatch
+        && writeContainer(*this, sample, &g_sampleIinfDistance, &remnants);
     if (sample)
         std::fclose(sample);
     return finishRebuild(written, name);

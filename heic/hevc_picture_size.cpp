@@ -1,5 +1,6 @@
 #include "hevc_picture_size.h"
 
+#include <climits>
 #include <optional>
 
 namespace {
@@ -80,38 +81,40 @@ private:
 };
 
 // Reads a sequence parameter set up to its picture size.
-quint64 spsPictureSamples(const QByteArray& nal)
+QSize spsPictureSize(const QByteArray& nal)
 {
     const QByteArray payload = rbsp(nal);
     BitReader reader(payload);
     const auto head = reader.bits(8); // parameter set id, sub-layers, nesting flag
     if (!head)
-        return 0;
+        return QSize();
     const int subLayers = int((*head >> 1) & 7);
     if (!reader.skip(kGeneralProfileBits + kLevelBits))
-        return 0;
+        return QSize();
     bool profilePresent[8] = {};
     bool levelPresent[8] = {};
     for (int i = 0; i < subLayers; ++i) {
         const auto flags = reader.bits(2);
         if (!flags)
-            return 0;
+            return QSize();
         profilePresent[i] = (*flags & 2) != 0;
         levelPresent[i] = (*flags & 1) != 0;
     }
     if (subLayers > 0 && !reader.skip(2 * (8 - subLayers)))
-        return 0;
+        return QSize();
     for (int i = 0; i < subLayers; ++i) {
         if (!reader.skip((profilePresent[i] ? kGeneralProfileBits : 0) + (levelPresent[i] ? kLevelBits : 0)))
-            return 0;
+            return QSize();
     }
     const auto spsId = reader.ue();
     const auto chroma = reader.ue();
     if (!spsId || !chroma || (*chroma == 3 && !reader.bits(1)))
-        return 0;
+        return QSize();
     const auto width = reader.ue();
     const auto height = reader.ue();
-    return width && height ? quint64(*width) * quint64(*height) : 0;
+    if (!width || !height || *width > quint32(INT_MAX) || *height > quint32(INT_MAX))
+        return QSize();
+    return QSize(int(*width), int(*height));
 }
 
 quint16 be16(const QByteArray& bytes, int pos)
@@ -121,25 +124,49 @@ quint16 be16(const QByteArray& bytes, int pos)
 
 } // namespace
 
-quint64 hvcCPictureSamples(const QByteArray& hvcC)
+QVector<QByteArray> hvcCParameterSets(const QByteArray& hvcC)
 {
+    QVector<QByteArray> units;
     if (hvcC.size() <= kArraysAt)
-        return 0;
+        return units;
     const int arrays = quint8(hvcC[kArraysAt]);
     int pos = kArraysAt + 1;
-    for (int a = 0; a < arrays && pos + 3 <= hvcC.size(); ++a) {
-        const int type = quint8(hvcC[pos]) & 0x3F;
-        const int units = be16(hvcC, pos + 1);
+    for (int a = 0; a < arrays; ++a) {
+        if (pos + 3 > hvcC.size())
+            return {};
+        const int count = be16(hvcC, pos + 1);
         pos += 3;
-        for (int u = 0; u < units && pos + 2 <= hvcC.size(); ++u) {
+        for (int u = 0; u < count; ++u) {
+            if (pos + 2 > hvcC.size())
+                return {};
             const int length = be16(hvcC, pos);
             pos += 2;
             if (pos + length > hvcC.size())
-                return 0;
-            if (type == kSpsType)
-                return spsPictureSamples(hvcC.mid(pos, length));
+                return {};
+            units.append(hvcC.mid(pos, length));
             pos += length;
         }
     }
-    return 0;
+    return units;
+}
+
+QSize hvcCPictureSize(const QByteArray& hvcC)
+{
+    for (const QByteArray& unit : hvcCParameterSets(hvcC)) {
+        if (unit.size() >= 2 && ((quint8(unit[0]) >> 1) & 0x3F) == kSpsType)
+            return spsPictureSize(unit);
+    }
+    return QSize();
+}
+
+quint64 hvcCPictureSamples(const QByteArray& hvcC)
+{
+    const QSize size = hvcCPictureSize(hvcC);
+    return size.isEmpty() ? 0 : quint64(size.width()) * quint64(size.height());
+}
+
+int hvcCLengthSize(const QByteArray& hvcC)
+{
+    // lengthSizeMinusOne: the low two bits of the last fixed byte.
+    return hvcC.size() <= kArraysAt ? 0 : (quint8(hvcC[kArraysAt - 1]) & 3) + 1;
 }

@@ -1,0 +1,131 @@
+#include "damaged_remnants.h"
+
+#include "box_walk.h"
+#include "file_window.h"
+#include "grid_photo.h"
+#include "hevc_picture_size.h"
+#include "word_scan.h"
+
+namespace {
+
+constexpr quint32 kIspeSize = 20;
+constexpr quint32 kOrientationSize = 9; // irot and imir: full box header and one byte
+// Larger boxes are no decoder configuration of a picture.
+constexpr quint32 kMaxHvcCSize = 64 * 1024;
+
+QByteArray boxAt(FileWindow& file, quint32 tagPos)
+{
+    const quint32 size = file.be32(qint64(tagPos) - 4);
+    if (tagPos < 4 || size < 8 || size > kMaxHvcCSize || qint64(tagPos) - 4 + size > file.size())
+        return QByteArray();
+    QByteArray box(int(size), '\0');
+    file.read(qint64(tagPos) - 4, box.data(), size);
+    return box;
+}
+
+// Version 0 and flags 0.
+bool plainFullBox(const QByteArray& box)
+{
+    return box.size() >= 12 && readBigEndian(box, 8, 4) == 0;
+}
+
+void addIspe(const QByteArray& box, DamagedRemnants* remnants)
+{
+    if (quint32(box.size()) != kIspeSize || !plainFullBox(box))
+        return;
+    const quint32 width = readBigEndian(box, 12, 4);
+    const quint32 height = readBigEndian(box, 16, 4);
+    if (width > 0 && height > 0 && width <= 0xFFFF && height <= 0xFFFF)
+        remnants->imageSizes.append(QSize(int(width), int(height)));
+}
+
+void addHvcC(const QByteArray& box, DamagedRemnants* remnants)
+{
+    const QSize coded = hvcCPictureSize(box);
+    if (!coded.isEmpty())
+        remnants->codedSizes.append(coded);
+}
+
+// An idat box that holds exactly a grid description: version 0, flags 0
+// (16-bit sizes) or 1 (32-bit sizes).
+void addGrid(const QByteArray& box, DamagedRemnants* remnants)
+{
+    const int flags = quint8(readBigEndian(box, 9, 1));
+    const int sizeWidth = flags == 1 ? 4 : 2;
+    if (remnants->grid || box.size() != 8 + 4 + 2 * sizeWidth || box[8] != 0 || flags > 1)
+        return;
+    const quint32 width = readBigEndian(box, 12, sizeWidth);
+    const quint32 height = readBigEndian(box, 12 + sizeWidth, sizeWidth);
+    if (width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
+        return;
+    remnants->grid = DamagedRemnants::Grid{quint8(box[10]) + 1, quint8(box[11]) + 1,
+                                           QSize(int(width), int(height))};
+}
+
+void addOrientation(const QByteArray& box, QByteArray* kept)
+{
+    if (kept->isEmpty() && quint32(box.size()) == kOrientationSize && plainFullBox(box)
+        && quint8(box[12]) <= 3)
+        *kept = box;
+}
+
+} // namespace
+
+DamagedRemnants readDamagedRemnants(FileWindow& damaged)
+{
+    DamagedRemnants remnants;
+    const quint32 size = quint32(qMin<qint64>(damaged.size(), 0xFFFFFFFF));
+    const auto status = scanEachWord(damaged, 0, size,
+        {fourCC("ispe"), fourCC("hvcC"), fourCC("idat"), fourCC("irot"), fourCC("imir")}, true,
+        [&](quint32 pos, quint32 word) {
+            const QByteArray box = boxAt(damaged, pos);
+            if (word == fourCC("ispe"))
+                addIspe(box, &remnants);
+            else if (word == fourCC("hvcC"))
+                addHvcC(box, &remnants);
+            else if (word == fourCC("idat"))
+                addGrid(box, &remnants);
+            else
+                addOrientation(box, word == fourCC("irot") ? &remnants.irot : &remnants.imir);
+            return true;
+        });
+    remnants.stopped = status == WordScanHit::Stopped;
+    return remnants;
+}
+
+namespace {
+
+// False when the damaged file kept sizes of that kind and none is `size`;
+// a size the sample does not give is no evidence either way.
+bool keptOrUnknown(const QVector<QSize>& kept, QSize size)
+{
+    return kept.isEmpty() || size.isEmpty() || kept.contains(size);
+}
+
+} // namespace
+
+bool remnantsContradict(const DamagedRemnants& remnants, const GridPhoto& sample)
+{
+    if (remnants.grid
+        && (remnants.grid->rows != sample.rows || remnants.grid->columns != sample.columns
+            || remnants.grid->outputSize != sample.outputSize))
+        return true;
+    return !keptOrUnknown(remnants.imageSizes, sample.tileSize)
+        || !keptOrUnknown(remnants.imageSizes, sample.outputSize)
+        || !keptOrUnknown(remnants.codedSizes, hvcCPictureSize(sample.tileConfig));
+}
+
+QByteArray withDamagedOrientation(const QByteArray& iprp, const DamagedRemnants& remnants)
+{
+    const BoxSpan ipco = childBox(iprp, 8, iprp.size(), "ipco");
+    if (!ipco.size)
+        return iprp;
+    QByteArray out = iprp;
+    for (const BoxSpan& property : childBoxes(iprp, ipco.start + 8, ipco.end())) {
+        const QByteArray type = iprp.mid(property.start + 4, 4);
+        const QByteArray& own = type == "irot" ? remnants.irot : type == "imir" ? remnants.imir : QByteArray();
+        if (!own.isEmpty() && property.size == own.size())
+            out.replace(property.start, property.size, own);
+    }
+    return out;
+}

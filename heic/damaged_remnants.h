@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QVector>
+
+#include <optional>
+
+class FileWindow;
+struct GridPhoto;
+
+// What a damaged HEIC file still says about its own picture: the item
+// properties and the grid description that survived the damage, found by
+// their box tags wherever they lie.
+struct DamagedRemnants {
+    QVector<QSize> imageSizes; // of its ispe properties
+    QVector<QSize> codedSizes; // of the sequence parameter sets of its hvcC properties
+    struct Grid {
+        int rows = 0;
+        int columns = 0;
+        QSize outputSize;
+    };
+    std::optional<Grid> grid;  // from its idat box
+    QByteArray irot;           // its first irot and imir boxes, whole
+    QByteArray imir;
+    bool stopped = false;
+};
+
+DamagedRemnants readDamagedRemnants(FileWindow& damaged);
+
+// True when the sample's grid cannot be the damaged photo's: a surviving
+// grid description, image size or decoder configuration of the damaged file
+// disagrees with it.
+bool remnantsContradict(const DamagedRemnants& remnants, const GridPhoto& sample);
+
+// The sample's iprp box with the damaged file's own rotation and mirroring
+// where those survive and the sample has such a property to carry them.
+QByteArray withDamagedOrientation(const QByteArray& iprp, const DamagedRemnants& remnants);
