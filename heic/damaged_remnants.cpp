@@ -9,7 +9,7 @@
 namespace {
 
 constexpr quint32 kIspeSize = 20;
-constexpr quint32 kOrientationSize = 9; // irot and imir: full box header and one byte
+constexpr quint32 kOrientationSize = 9; // irot and imir: box header and one byte
 // Larger boxes are no decoder configuration of a picture.
 constexpr quint32 kMaxHvcCSize = 64 * 1024;
 
@@ -62,10 +62,11 @@ void addGrid(const QByteArray& box, DamagedRemnants* remnants)
                                            QSize(int(width), int(height))};
 }
 
-void addOrientation(const QByteArray& box, QByteArray* kept)
+// irot holds a rotation of 0 to 3 quarter turns, imir an axis of 0 or 1,
+// in the low bits of their one byte.
+void addOrientation(const QByteArray& box, int largest, QByteArray* kept)
 {
-    if (kept->isEmpty() && quint32(box.size()) == kOrientationSize && plainFullBox(box)
-        && quint8(box[12]) <= 3)
+    if (kept->isEmpty() && quint32(box.size()) == kOrientationSize && quint8(box[8]) <= largest)
         *kept = box;
 }
 
@@ -85,8 +86,10 @@ DamagedRemnants readDamagedRemnants(FileWindow& damaged)
                 addHvcC(box, &remnants);
             else if (word == fourCC("idat"))
                 addGrid(box, &remnants);
+            else if (word == fourCC("irot"))
+                addOrientation(box, 3, &remnants.irot);
             else
-                addOrientation(box, word == fourCC("irot") ? &remnants.irot : &remnants.imir);
+                addOrientation(box, 1, &remnants.imir);
             return true;
         });
     remnants.stopped = status == WordScanHit::Stopped;

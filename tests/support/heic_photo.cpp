@@ -243,7 +243,7 @@ QByteArray ispe(int width, int height)
 
 QByteArray irot(int quarterTurns)
 {
-    return isoFullBox("irot", 0, 0, QByteArray(1, char(quarterTurns)));
+    return isoBox("irot", QByteArray(1, char(quarterTurns)));
 }
 
 // Properties: 1 tile hvcC, 2 tile ispe, 3 grid ispe, 4 thumbnail hvcC,
