@@ -2,6 +2,8 @@
 
 #include "bounded_decoder.h"
 #include "global_state.h"
+#include "hevc_bits.h"
+#include "hevc_entry_points.h"
 #include "hevc_picture_size.h"
 
 #include <libde265/de265.h>
@@ -106,31 +108,37 @@ bool isStreamWarning(de265_error warning)
         && warning != DE265_WARNING_NUMBER_OF_THREADS_LIMITED_TO_MAXIMUM;
 }
 
-// Pushes the coded slices of an item's data; false when a length runs past
-// the end. Parameter sets and other non-slice units in the data are left
-// out: only those of the configuration count.
-bool pushSlices(de265_decoder_context* decoder, const QByteArray& data, int lengthSize)
+// The coded slices of an item's data; parameter sets and other non-slice
+// units in the data are left out: only those of the configuration count.
+// Empty when a length runs past the end.
+QVector<QByteArray> slicesOf(const QByteArray& data, int lengthSize)
 {
+    QVector<QByteArray> slices;
     int pos = 0;
-    bool pushed = false;
     while (pos < data.size()) {
         if (pos + lengthSize > data.size())
-            return false;
+            return {};
         quint32 length = 0;
         for (int i = 0; i < lengthSize; ++i)
             length = length << 8 | quint8(data[pos + i]);
         pos += lengthSize;
         if (length > quint32(data.size() - pos))
-            return false;
-        const bool slice = length >= 2 && (quint8(data[pos]) >> 1) < 32;
-        if (slice) {
-            if (de265_push_NAL(decoder, data.constData() + pos, int(length), 0, nullptr) != DE265_OK)
-                return false;
-            pushed = true;
-        }
+            return {};
+        const QByteArray unit = data.mid(pos, int(length));
+        if (hevcNalType(unit) >= 0 && hevcNalType(unit) < kHevcFirstNonSliceType)
+            slices.append(unit);
         pos += int(length);
     }
-    return pushed;
+    return slices;
+}
+
+bool pushUnits(de265_decoder_context* decoder, const QVector<QByteArray>& units)
+{
+    for (const QByteArray& unit : units) {
+        if (unit.size() < 2 || de265_push_NAL(decoder, unit.constData(), unit.size(), 0, nullptr) != DE265_OK)
+            return false;
+    }
+    return true;
 }
 
 // The bytes of a row segment that still hold the fresh buffer's pattern;
@@ -258,12 +266,12 @@ TileOutcome judgeTile(de265_decoder_context* decoder, const QVector<QByteArray>&
                       const QByteArray& data, int lengthSize, QSize tileSize)
 {
     TileOutcome outcome;
-    for (const QByteArray& unit : parameterSets) {
-        if (unit.size() < 2
-            || de265_push_NAL(decoder, unit.constData(), unit.size(), 0, nullptr) != DE265_OK)
-            return outcome;
-    }
-    if (!pushSlices(decoder, data, lengthSize) || de265_flush_data(decoder) != DE265_OK)
+    const QVector<QByteArray> slices = slicesOf(data, lengthSize);
+    // A tile coded as one slice must list the entry points that the
+    // configuration's picture size demands.
+    if (slices.isEmpty() || (slices.size() == 1 && !sliceEntryPointsFit(parameterSets, slices.first()))
+        || !pushUnits(decoder, parameterSets) || !pushUnits(decoder, slices)
+        || de265_flush_data(decoder) != DE265_OK)
         return outcome;
     bool failed = false;
     const de265_image* picture = decodePicture(decoder, &failed);

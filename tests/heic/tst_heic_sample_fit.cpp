@@ -1,5 +1,8 @@
 #include "global_state.h"
 #include "heic/heic_state.h"
+#include "heic/hevc_entry_points.h"
+#include "heic/hevc_picture_size.h"
+#include "heic/hevc_tile_decode.h"
 #include "heic_boxes.h"
 #include "heic_photo.h"
 #include "heic_run.h"
@@ -30,6 +33,8 @@ private slots:
     void damagedPhotoKeepsItsRotation_data();
     void damagedPhotoKeepsItsRotation();
     void checkJudgesTheBytesWritten();
+    void wavefrontTileOfOtherHeightIsFaulty_data();
+    void wavefrontTileOfOtherHeightIsFaulty();
 };
 
 namespace {
@@ -141,6 +146,12 @@ QByteArray withTilesOverwritten(QByteArray file, int count)
             file[from + k] = char((k * 73 + i * 29) ^ 0xC3);
     }
     return file;
+}
+
+// The first NAL unit of item data, without its 4-byte length.
+QByteArray firstUnit(const QByteArray& data)
+{
+    return data.mid(4, int(be32At(data, 0)));
 }
 
 // The angle of the rebuilt photo's irot property; -1 when it has none.
@@ -291,6 +302,42 @@ void HeicSampleFitTest::checkJudgesTheBytesWritten()
     QVERIFY(QFile::copy(good, outputPath(name)));
     QVERIFY2(!repair.CopyHevcData(name), "the photo at the output's name was judged instead of the rebuild");
     QVERIFY(g_state.producedFiles.isEmpty());
+}
+
+void HeicSampleFitTest::wavefrontTileOfOtherHeightIsFaulty_data()
+{
+    QTest::addColumn<QSize>("configured");
+    QTest::addColumn<QSize>("coded");
+    QTest::addColumn<int>("faulty");
+    // 1: the slice lists the entry points its configuration demands, 0: it
+    // does not, -1: the encoder coded it without entry points, which leaves
+    // the field's bits to chance.
+    QTest::addColumn<int>("entryPointsFit");
+    QTest::newRow("same size") << QSize(256, 256) << QSize(256, 256) << 0 << 1;
+    QTest::newRow("coded one row taller") << QSize(256, 256) << QSize(256, 320) << 1 << 0;
+    QTest::newRow("coded one row shorter") << QSize(256, 320) << QSize(256, 256) << 1 << 0;
+    QTest::newRow("coded as one row") << QSize(256, 256) << QSize(64, 64) << 1 << -1;
+    QTest::newRow("coded as two rows") << QSize(256, 256) << QSize(128, 128) << 1 << -1;
+}
+
+// A tile coded with wavefront entry points for another number of rows than
+// its configuration gives is faulty, also where the decoder itself warns
+// of nothing.
+void HeicSampleFitTest::wavefrontTileOfOtherHeightIsFaulty()
+{
+    QFETCH(QSize, configured);
+    QFETCH(QSize, coded);
+    QFETCH(int, faulty);
+    QFETCH(int, entryPointsFit);
+    QString error;
+    const HevcCodedImage configuration = encodeWavefrontImage(1, configured, &error);
+    const HevcCodedImage tile = encodeWavefrontImage(2, coded, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const TileDecodeReport report = decodeTiles(configuration.hvcC, {tile.data}, configured);
+    QCOMPARE(report.tiles, 1);
+    QCOMPARE(report.faulty, faulty);
+    if (entryPointsFit >= 0)
+        QCOMPARE(sliceEntryPointsFit(hvcCParameterSets(configuration.hvcC), firstUnit(tile.data)), entryPointsFit == 1);
 }
 
 QTEST_GUILESS_MAIN(HeicSampleFitTest)

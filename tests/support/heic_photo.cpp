@@ -56,12 +56,7 @@ QMap<QByteArray, Span> children(const QByteArray& file, int from, int end)
     return boxes;
 }
 
-// One image of a file that heif-enc wrote with a single image per input:
-// its HEVC configuration box and its coded data.
-struct EncodedImage {
-    QByteArray hvcC;
-    QByteArray data;
-};
+using EncodedImage = HevcCodedImage;
 
 // Reads the images of a heif-enc file: items in iloc order, each with the
 // hvcC property that ipma associates with it.
@@ -138,8 +133,15 @@ QVector<EncodedImage> encodedImages(const QByteArray& file, QString* error)
     return images;
 }
 
-// Encodes each image as one HEVC image with heif-enc, all into one file.
-QVector<EncodedImage> encode(const QVector<QImage>& images, const char* qp, QString* error)
+// Without sample adaptive offset and wavefront entry points, at quantizer qp.
+QStringList plainCoding(const char* qp)
+{
+    return {QStringLiteral("x265:sao=0"), QStringLiteral("x265:wpp=0"), QString::fromLatin1(qp)};
+}
+
+// Encodes each image as one HEVC image with heif-enc, all into one file,
+// with the given encoder options.
+QVector<EncodedImage> encode(const QVector<QImage>& images, const QStringList& coding, QString* error)
 {
     const QString encoder = QStandardPaths::findExecutable(QStringLiteral("heif-enc"));
     QTemporaryDir dir;
@@ -148,10 +150,9 @@ QVector<EncodedImage> encode(const QVector<QImage>& images, const char* qp, QStr
         return {};
     }
     QStringList arguments{QStringLiteral("-q"), QStringLiteral("90"), QStringLiteral("--no-alpha"),
-                          QStringLiteral("-p"), QStringLiteral("x265:sao=0"),
-                          QStringLiteral("-p"), QStringLiteral("x265:wpp=0"),
-                          QStringLiteral("-p"), QString::fromLatin1(qp),
                           QStringLiteral("-o"), dir.filePath(QStringLiteral("out.heic"))};
+    for (const QString& option : coding)
+        arguments << QStringLiteral("-p") << option;
     for (int i = 0; i < images.size(); ++i) {
         const QString png = dir.filePath(QStringLiteral("in%1.png").arg(i, 2, 10, QLatin1Char('0')));
         if (!images[i].save(png)) {
@@ -402,9 +403,9 @@ HeicPhoto encodeHeicPhoto(HeicBoxLayout order, int picture, const HeicGridShape&
         tileImages.append(whole.copy((i % shape.columns) * tile, (i / shape.columns) * tile, tile, tile));
     // Square: the encoder codes other sizes as a cropped derived image.
     const QImage thumbImage = whole.scaled(kThumb, kThumb, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QVector<EncodedImage> tiles = encode(tileImages, kCountedQp, &photo.error);
+    const QVector<EncodedImage> tiles = encode(tileImages, plainCoding(kCountedQp), &photo.error);
     const QVector<EncodedImage> thumb = encode(
-        {thumbImage}, order == HeicBoxLayout::MetaFirst ? kUncountedQp : kCountedQp, &photo.error);
+        {thumbImage}, plainCoding(order == HeicBoxLayout::MetaFirst ? kUncountedQp : kCountedQp), &photo.error);
     if (!photo.error.isEmpty())
         return photo;
     for (const EncodedImage& tile : tiles) {
@@ -434,6 +435,14 @@ HeicPhoto makeHeicPhoto(HeicBoxLayout order, int picture, const HeicGridShape& s
     if (!made.contains(key))
         made.insert(key, encodeHeicPhoto(order, picture, shape));
     return made.value(key);
+}
+
+HevcCodedImage encodeWavefrontImage(int picture, QSize size, QString* error)
+{
+    HeicGridShape shape;
+    const QImage image = scene(picture, shape).scaled(size);
+    const QVector<EncodedImage> coded = encode({image}, {QStringLiteral("x265:wpp=1")}, error);
+    return coded.isEmpty() ? HevcCodedImage() : coded.first();
 }
 
 QImage decodeHeicInProcess(const QString& path)

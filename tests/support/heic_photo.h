@@ -37,6 +37,18 @@ struct HeicGridShape {
 HeicPhoto makeHeicPhoto(HeicBoxLayout order, int picture, int tileSize = 64);
 HeicPhoto makeHeicPhoto(HeicBoxLayout order, int picture, const HeicGridShape& shape);
 
+// One picture as heif-enc codes it: its HEVC configuration box and its
+// item data (length-prefixed NAL units).
+struct HevcCodedImage {
+    QByteArray hvcC;
+    QByteArray data;
+};
+
+// A picture of that size coded with wavefront entry points (one per row of
+// coding tree blocks after the first); empty when the encoder fails (error
+// says why).
+HevcCodedImage encodeWavefrontImage(int picture, QSize size, QString* error);
+
 // The primary image of a HEIF file decoded by libheif to 8-bit RGB; a null
 // image when libheif refuses the file.
 QImage decodeHeicInProcess(const QString& path);
