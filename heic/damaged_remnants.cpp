@@ -10,13 +10,13 @@ namespace {
 
 constexpr quint32 kIspeSize = 20;
 constexpr quint32 kOrientationSize = 9; // irot and imir: box header and one byte
-// Larger boxes are no decoder configuration of a picture.
-constexpr quint32 kMaxHvcCSize = 64 * 1024;
+// Larger boxes are no property box of a photo.
+constexpr quint32 kMaxPropertiesSize = 1024 * 1024;
 
 QByteArray boxAt(FileWindow& file, quint32 tagPos)
 {
     const quint32 size = file.be32(qint64(tagPos) - 4);
-    if (tagPos < 4 || size < 8 || size > kMaxHvcCSize || qint64(tagPos) - 4 + size > file.size())
+    if (tagPos < 4 || size < 8 || size > kMaxPropertiesSize || qint64(tagPos) - 4 + size > file.size())
         return QByteArray();
     QByteArray box(int(size), '\0');
     file.read(qint64(tagPos) - 4, box.data(), size);
@@ -29,21 +29,44 @@ bool plainFullBox(const QByteArray& box)
     return box.size() >= 12 && readBigEndian(box, 8, 4) == 0;
 }
 
-void addIspe(const QByteArray& box, DamagedRemnants* remnants)
+QSize ispeSize(const QByteArray& box)
 {
     if (quint32(box.size()) != kIspeSize || !plainFullBox(box))
-        return;
+        return QSize();
     const quint32 width = readBigEndian(box, 12, 4);
     const quint32 height = readBigEndian(box, 16, 4);
-    if (width > 0 && height > 0 && width <= 0xFFFF && height <= 0xFFFF)
-        remnants->imageSizes.append(QSize(int(width), int(height)));
+    if (width == 0 || height == 0 || width > 0xFFFF || height > 0xFFFF)
+        return QSize();
+    return QSize(int(width), int(height));
 }
 
-void addHvcC(const QByteArray& box, DamagedRemnants* remnants)
+// The sizes of an ipco box that survived whole: its properties fill it to
+// its end, so none of its image sizes or decoder configurations was lost
+// and the sizes it lacks are not the photo's. A box damaged inside says
+// nothing.
+void addProperties(const QByteArray& ipco, DamagedRemnants* remnants)
 {
-    const QSize coded = hvcCPictureSize(box);
-    if (!coded.isEmpty())
-        remnants->codedSizes.append(coded);
+    if (ipco.size() < 8 || !remnants->imageSizes.isEmpty())
+        return;
+    const QVector<BoxSpan> properties = childBoxes(ipco, 8, ipco.size());
+    if (properties.isEmpty() || properties.last().end() != ipco.size())
+        return;
+    QVector<QSize> imageSizes;
+    QVector<QSize> codedSizes;
+    for (const BoxSpan& property : properties) {
+        const QByteArray box = ipco.mid(property.start, property.size);
+        const QByteArray type = box.mid(4, 4);
+        if (type != "ispe" && type != "hvcC")
+            continue;
+        const QSize size = type == "ispe" ? ispeSize(box) : hvcCPictureSize(box);
+        if (size.isEmpty())
+            return; // damaged inside
+        (type == "ispe" ? imageSizes : codedSizes).append(size);
+    }
+    if (imageSizes.isEmpty() || codedSizes.isEmpty())
+        return;
+    remnants->imageSizes = imageSizes;
+    remnants->codedSizes = codedSizes;
 }
 
 // An idat box that holds exactly a grid description: version 0, flags 0
@@ -77,13 +100,11 @@ DamagedRemnants readDamagedRemnants(FileWindow& damaged)
     DamagedRemnants remnants;
     const quint32 size = quint32(qMin<qint64>(damaged.size(), 0xFFFFFFFF));
     const auto status = scanEachWord(damaged, 0, size,
-        {fourCC("ispe"), fourCC("hvcC"), fourCC("idat"), fourCC("irot"), fourCC("imir")}, true,
+        {fourCC("ipco"), fourCC("idat"), fourCC("irot"), fourCC("imir")}, true,
         [&](quint32 pos, quint32 word) {
             const QByteArray box = boxAt(damaged, pos);
-            if (word == fourCC("ispe"))
-                addIspe(box, &remnants);
-            else if (word == fourCC("hvcC"))
-                addHvcC(box, &remnants);
+            if (word == fourCC("ipco"))
+                addProperties(box, &remnants);
             else if (word == fourCC("idat"))
                 addGrid(box, &remnants);
             else if (word == fourCC("irot"))

@@ -13,8 +13,10 @@ struct GridPhoto;
 // properties and the grid description that survived the damage, found by
 // their box tags wherever they lie.
 struct DamagedRemnants {
-    QVector<QSize> imageSizes; // of its ispe properties
-    QVector<QSize> codedSizes; // of the sequence parameter sets of its hvcC properties
+    // The sizes of the ispe properties and of the sequence parameter sets of
+    // the hvcC properties of its item property box, when that survived whole.
+    QVector<QSize> imageSizes;
+    QVector<QSize> codedSizes;
     struct Grid {
         int rows = 0;
         int columns = 0;

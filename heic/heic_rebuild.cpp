@@ -274,7 +274,7 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance,
 }
 
 // A sample larger than this is not read whole for the comparison.
-constexpr qint64 kMaxSampleSize = qint64(1) << 30;
+constexpr qint64 kMaxSampleSize = qint64(256) << 20;
 
 // True when what survives of the damaged photo's own description (grid,
 // image sizes, decoder configuration) disagrees with the sample's grid.

@@ -11,7 +11,7 @@ namespace {
 
 // A rebuilt photo larger than this is not read back for its check (nor
 // listed): no photo of the layouts comes near it.
-constexpr qint64 kMaxRebuiltSize = qint64(1) << 30;
+constexpr qint64 kMaxRebuiltSize = qint64(256) << 20;
 
 // Meta-first: everything from the first IDR slice's length prefix to the end
 // of the damaged file, in file order.

@@ -66,8 +66,9 @@ const Shape kShapes[] = {
 
 // Damage that takes the photo's own description: all of the meta box, its
 // start up to the item properties (which survive with the grid and the
-// item locations), or, mdat-first, the end of the file from inside the meta
-// box (the properties survive, the grid does not).
+// item locations; also with the grid's image size lost among them), or,
+// mdat-first, the end of the file from inside the meta box (the properties
+// survive, the grid does not).
 QByteArray damaged(const QByteArray& file, O order, const QString& damage)
 {
     if (damage == QLatin1String("meta zeroed"))
@@ -75,6 +76,20 @@ QByteArray damaged(const QByteArray& file, O order, const QString& damage)
     if (damage == QLatin1String("header zeroed")) {
         const FoundBox iprp = findBox(file, "iprp");
         return QByteArray(iprp.start, '\0') + file.mid(iprp.start);
+    }
+    if (damage == QLatin1String("header zeroed, grid size zeroed")) {
+        // The grid's ispe, the second, loses its sizes inside the
+        // surviving properties.
+        QByteArray bytes = damaged(file, order, QStringLiteral("header zeroed"));
+        const FoundBox ipco = findBox(bytes, "ipco");
+        const QVector<BoxRef> properties = walkBoxes(bytes, ipco.start + 8, ipco.start + ipco.size);
+        QVector<BoxRef> sizes;
+        for (const BoxRef& property : properties) {
+            if (property.type == "ispe")
+                sizes.append(property);
+        }
+        bytes.replace(sizes[1].start + 12, 8, QByteArray(8, '\0'));
+        return bytes;
     }
     if (damage == QLatin1String("meta cut") && order == O::MdatFirst) {
         const FoundBox iprp = findBox(file, "iprp");
@@ -193,6 +208,7 @@ void HeicSampleFitTest::sampleListedOnlyWhenItFits_data()
     QTest::addColumn<HeicGridShape>("sampleShape");
     const std::pair<O, const char*> damages[] = {
         {O::MetaFirst, "meta zeroed"}, {O::MetaFirst, "header zeroed"},
+        {O::MetaFirst, "header zeroed, grid size zeroed"},
         {O::MdatFirst, "meta zeroed"}, {O::MdatFirst, "meta cut"},
     };
     for (const auto& [order, damage] : damages) {
