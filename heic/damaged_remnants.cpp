@@ -139,17 +139,90 @@ bool remnantsContradict(const DamagedRemnants& remnants, const GridPhoto& sample
         || !keptOrUnknown(remnants.codedSizes, hvcCPictureSize(sample.tileConfig));
 }
 
-QByteArray withDamagedOrientation(const QByteArray& iprp, const DamagedRemnants& remnants)
+namespace {
+
+QByteArray withBoxSize(QByteArray box)
+{
+    QByteArray size;
+    appendBigEndian(size, quint32(box.size()), 4);
+    return box.replace(0, 4, size);
+}
+
+// An ipma box whose entry for `item` also associates the properties
+// `added` (indices from 1), marked essential; empty when the item has no
+// entry or an index does not fit the box's index width.
+QByteArray ipmaWithAdded(const QByteArray& ipma, quint32 item, const QVector<int>& added)
+{
+    constexpr int kEntriesAt = 16;
+    if (ipma.size() < kEntriesAt)
+        return QByteArray();
+    const int idSize = quint8(ipma[8]) < 1 ? 2 : 4;
+    const bool wide = (quint8(ipma[11]) & 1) != 0;
+    const quint32 entries = readBigEndian(ipma, 12, 4);
+    QByteArray out = ipma.left(kEntriesAt);
+    bool found = false;
+    int pos = kEntriesAt;
+    for (quint32 i = 0; i < entries && pos + idSize + 1 <= ipma.size(); ++i) {
+        const int count = quint8(ipma[pos + idSize]);
+        const int entrySize = idSize + 1 + count * (wide ? 2 : 1);
+        if (pos + entrySize > ipma.size())
+            return QByteArray();
+        QByteArray entry = ipma.mid(pos, entrySize);
+        if (readBigEndian(ipma, pos, idSize) == item && count + added.size() <= 255) {
+            entry[idSize] = char(count + added.size());
+            for (const int index : added) {
+                if (index > (wide ? 0x7FFF : 0x7F))
+                    return QByteArray();
+                appendBigEndian(entry, quint32(index) | (wide ? 0x8000u : 0x80u), wide ? 2 : 1);
+            }
+            found = true;
+        }
+        out += entry;
+        pos += entrySize;
+    }
+    return found ? withBoxSize(out + ipma.mid(pos)) : QByteArray();
+}
+
+} // namespace
+
+QByteArray withDamagedOrientation(const QByteArray& iprp, const DamagedRemnants& remnants, quint32 primary)
 {
     const BoxSpan ipco = childBox(iprp, 8, iprp.size(), "ipco");
-    if (!ipco.size)
+    const BoxSpan ipma = childBox(iprp, 8, iprp.size(), "ipma");
+    if (!ipco.size || !ipma.size)
         return iprp;
-    QByteArray out = iprp;
-    for (const BoxSpan& property : childBoxes(iprp, ipco.start + 8, ipco.end())) {
-        const QByteArray type = iprp.mid(property.start + 4, 4);
-        const QByteArray& own = type == "irot" ? remnants.irot : type == "imir" ? remnants.imir : QByteArray();
-        if (!own.isEmpty() && property.size == own.size())
-            out.replace(property.start, property.size, own);
+    // The sample's own irot and imir take the damaged file's values; those
+    // the sample lacks are added and associated with the primary item.
+    QByteArray properties = iprp.mid(ipco.start, ipco.size);
+    QByteArray missing;
+    QVector<int> added;
+    int count = 0;
+    for (const QByteArray* own : {&remnants.irot, &remnants.imir}) {
+        bool present = false;
+        count = 0;
+        for (const BoxSpan& property : childBoxes(properties, 8, properties.size())) {
+            ++count;
+            if (own->isEmpty() || properties.mid(property.start + 4, 4) != own->mid(4, 4))
+                continue;
+            present = true;
+            if (property.size == own->size())
+                properties.replace(property.start, property.size, *own);
+        }
+        if (!own->isEmpty() && !present) {
+            missing += *own;
+            added.append(count + added.size() + 1);
+        }
     }
-    return out;
+    const QByteArray associations = added.isEmpty() ? iprp.mid(ipma.start, ipma.size)
+                                                    : ipmaWithAdded(iprp.mid(ipma.start, ipma.size), primary, added);
+    if (!associations.isEmpty())
+        properties = withBoxSize(properties + missing);
+    QByteArray out = iprp.left(8);
+    for (const BoxSpan& child : childBoxes(iprp, 8, iprp.size())) {
+        const QByteArray type = iprp.mid(child.start + 4, 4);
+        out += type == "ipco" ? properties
+            : type == "ipma" && !associations.isEmpty() ? associations
+                                                        : iprp.mid(child.start, child.size);
+    }
+    return withBoxSize(out);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QSize>
 #include <QVector>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -36,5 +37,7 @@ DamagedRemnants readDamagedRemnants(FileWindow& damaged);
 bool remnantsContradict(const DamagedRemnants& remnants, const GridPhoto& sample);
 
 // The sample's iprp box with the damaged file's own rotation and mirroring
-// where those survive and the sample has such a property to carry them.
-QByteArray withDamagedOrientation(const QByteArray& iprp, const DamagedRemnants& remnants);
+// where those survive: in place of the sample's, or added to the primary
+// item when the sample has none.
+QByteArray withDamagedOrientation(const QByteArray& iprp, const DamagedRemnants& remnants,
+                                  quint32 primary);

@@ -254,7 +254,7 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance,
     if (!readItemBoxes(window, sourceSize, boxScanStart, char(repair.m_bigEndian), &boxes))
         return false;
     if (remnants)
-        boxes.iprp = withDamagedOrientation(boxes.iprp, *remnants);
+        boxes.iprp = withDamagedOrientation(boxes.iprp, *remnants, *primary);
     metaBody += iinfWithItems(boxes.iinf, kept) + irefWithItems(boxes.iref, kept)
         + iprpWithItems(boxes.iprp, kept) + boxes.idat;
     const quint32 metaSize = quint32(4 + metaBody.size()) + ilocBoxSize(plan);

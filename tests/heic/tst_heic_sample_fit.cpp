@@ -281,24 +281,30 @@ void HeicSampleFitTest::damagedTilesDecideListing()
 void HeicSampleFitTest::damagedPhotoKeepsItsRotation_data()
 {
     QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("sampleRotation");
     QTest::addColumn<int>("rotation");
-    // Zeroed up to the properties, the photo keeps its own irot; with its
-    // whole meta box zeroed only the sample's is left.
-    QTest::newRow("own rotation survives") << QStringLiteral("header zeroed") << 1;
-    QTest::newRow("own rotation lost") << QStringLiteral("meta zeroed") << 3;
+    // Zeroed up to the properties, the photo keeps its own irot, also where
+    // the sample has none; with its whole meta box zeroed only the sample's
+    // is left.
+    QTest::newRow("own rotation survives") << QStringLiteral("header zeroed") << 3 << 1;
+    QTest::newRow("own rotation survives, sample unrotated") << QStringLiteral("header zeroed") << 0 << 1;
+    QTest::newRow("own rotation lost") << QStringLiteral("meta zeroed") << 3 << 3;
 }
 
 void HeicSampleFitTest::damagedPhotoKeepsItsRotation()
 {
     QFETCH(QString, damage);
+    QFETCH(int, sampleRotation);
     QFETCH(int, rotation);
     const QByteArray photo = madePhoto(O::MetaFirst, 1, shape(8, 6, 64, 1));
     const QString path = writeHeicFixture(QStringLiteral("IMG_3.HEIC"), damaged(photo, O::MetaFirst, damage));
     const QString sample = writeHeicFixture(QStringLiteral("sample.HEIC"),
-                                            madePhoto(O::MetaFirst, 2, shape(8, 6, 64, 3)));
+                                            madePhoto(O::MetaFirst, 2, shape(8, 6, 64, sampleRotation)));
     const SampleRepair outcome = repairWithSample(path, sample);
     QVERIFY2(outcome.listed, "the photo rebuilt from the sample is not listed");
     QCOMPARE(rotationOf(readFileBytes(outputPath(outcome.name))), rotation);
+    // libheif applies it: a quarter turn swaps the sides.
+    QCOMPARE(decodeHeicInProcess(outputPath(outcome.name)).size(), rotation % 2 ? QSize(384, 512) : QSize(512, 384));
 }
 
 // The file that the rebuild wrote is judged, not whatever its name leads to
