@@ -24,6 +24,9 @@ constexpr int kMaxWorkers = 4;
 constexpr int kMaxDecodeSteps = 10000;
 // Luma blocks of this size are tested for samples the decoder never wrote.
 constexpr int kBlock = 8;
+// Coded pictures are at most one largest coding block larger than the
+// image they show.
+constexpr int kMaxPadding = 64;
 
 // Every fresh picture buffer starts filled with a pattern that no decoded
 // block reproduces, repeated with a prime period so that it never lines up
@@ -193,13 +196,14 @@ quint8 lumaAt(const quint8* plane, int stride, int bits, int x, int y)
     return quint8(sample >> (bits - 8));
 }
 
-TileBorders bordersOf(const de265_image* image)
+// The borders of the tile's visible part, `size` from the top left.
+TileBorders bordersOf(const de265_image* image, QSize size)
 {
     int stride = 0;
     const quint8* plane = de265_get_image_plane(image, 0, &stride);
     const int bits = de265_get_bits_per_pixel(image, 0);
-    const int width = de265_get_image_width(image, 0);
-    const int height = de265_get_image_height(image, 0);
+    const int width = size.width();
+    const int height = size.height();
     TileBorders borders;
     for (int x = 0; x < width; ++x) {
         borders.top.append(lumaAt(plane, stride, bits, x, 0));
@@ -234,6 +238,16 @@ const de265_image* decodePicture(de265_decoder_context* decoder, bool* failed)
         }
     }
     return nullptr;
+}
+
+// The decoded picture holds the tile's image size, with at most the
+// padding to whole coding blocks that the decoder may leave on.
+bool showsTile(const de265_image* picture, QSize tileSize)
+{
+    const int width = de265_get_image_width(picture, 0);
+    const int height = de265_get_image_height(picture, 0);
+    return width >= tileSize.width() && width - tileSize.width() < kMaxPadding
+        && height >= tileSize.height() && height - tileSize.height() < kMaxPadding;
 }
 
 // A decoder for one tile after another; creating one costs more than
@@ -276,10 +290,9 @@ TileOutcome judgeTile(de265_decoder_context* decoder, const QVector<QByteArray>&
     bool failed = false;
     const de265_image* picture = decodePicture(decoder, &failed);
     const bool warned = takeStreamWarnings(decoder);
-    outcome.clean = !failed && !warned && picture && de265_get_image_width(picture, 0) == tileSize.width()
-        && de265_get_image_height(picture, 0) == tileSize.height() && !hasUnwrittenBlock(picture);
+    outcome.clean = !failed && !warned && picture && showsTile(picture, tileSize) && !hasUnwrittenBlock(picture);
     if (outcome.clean)
-        outcome.borders = bordersOf(picture);
+        outcome.borders = bordersOf(picture, tileSize);
     return outcome;
 }
 

@@ -14,8 +14,9 @@ struct TileBorders {
 struct TileDecodeReport {
     int tiles = 0;
     // Tiles that the HEVC decoder could not decode cleanly: it reported an
-    // error or a stream warning, gave no picture or one of another size than
-    // `tileSize`, or left part of the picture unwritten (the slice ended
+    // error or a stream warning, gave no picture or one that does not show
+    // `tileSize` (a coded picture may be larger by up to one coding block),
+    // or left part of the picture unwritten (the slice ended
     // before the picture that the parameter sets describe was complete).
     int faulty = 0;
     bool stopped = false;
