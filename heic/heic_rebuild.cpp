@@ -214,12 +214,16 @@ std::optional<HeicBoxLayout> boxOrderFlag()
 // Writes the new ftyp and meta boxes into the open output, taking the item
 // boxes from `source`; a sample's properties carry the damaged file's own
 // rotation and mirroring where those survive (`remnants`). False when
-// nothing usable could be written.
+// nothing usable could be written; `unfit` is then set when the source's
+// box order or items cannot describe the damaged photo's layout of tiles.
 bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance,
-                    const DamagedRemnants* remnants = nullptr)
+                    const DamagedRemnants* remnants = nullptr, bool* unfit = nullptr)
 {
     const auto order = boxOrderFlag();
     HeicTileLayout layout;
+    const bool layoutKnown = anyHeicLayoutFlag();
+    if (source && layoutKnown && (!order || !chooseHeicVariant(*order, &layout)) && unfit)
+        *unfit = true;
     if (!source || !order || !chooseHeicVariant(*order, &layout)
         || !heicLayoutMatchesCount(layout, g_heicSliceCount)
         || !hasMetaHeaderTemplate(*order, *iinfDistance))
@@ -233,8 +237,11 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance,
     window.read(quint32(meta.iinfTag + 8), entryBytes, sizeof entryBytes);
     const int entryCount = jpg_repair::ReadUShort(entryBytes, char(repair.m_bigEndian));
     IlocPlan plan;
-    if (!planHeicIloc(layout, entryCount, g_heicSliceCount, &plan))
+    if (!planHeicIloc(layout, entryCount, g_heicSliceCount, &plan)) {
+        if (unfit)
+            *unfit = true;
         return false;
+    }
     // The meta-first copy appends the damaged file's data as it lies.
     if (*order == HeicBoxLayout::MetaFirst
         && !hevcSlicesAreContiguous(g_state.heicFile, plan.tiles, char(repair.m_bigEndian)))
@@ -327,8 +334,10 @@ QString jpg_repair::RebuildHeicFromSample(QString damagedPath, QString samplePat
     const DamagedRemnants remnants = readDamagedRemnants(damaged);
     FILE* sample = platform::openFile(samplePath, "rb");
     m_heicSampleMismatch = sample && !remnants.stopped && sampleContradictsDamaged(sample, remnants);
+    bool unfit = false;
     const bool written = sample && !remnants.stopped && !m_heicSampleMismatch
-        && writeContainer(*this, sample, &g_sampleIinfDistance, &remnants);
+        && writeContainer(*this, sample, &g_sampleIinfDistance, &remnants, &unfit);
+    m_heicSampleMismatch = m_heicSampleMismatch || unfit;
     if (sample)
         std::fclose(sample);
     return finishRebuild(written, name);
