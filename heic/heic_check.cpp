@@ -6,7 +6,6 @@
 #include "jpg_repair.h"
 #include "file_open.h"
 
-
 namespace {
 
 void setBoxOrderFlag(HeicBoxLayout order)
