@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -185,4 +186,17 @@ quint32 FileWindow::le32(qint64 pos)
     quint8 b[4];
     read(pos, b, 4);
     return quint32(b[3]) << 24 | quint32(b[2]) << 16 | quint32(b[1]) << 8 | b[0];
+}
+
+QByteArray readWholeStream(FILE* file, qint64 limit)
+{
+    if (!file)
+        return QByteArray();
+    FileWindow window(file);
+    if (window.size() <= 0 || window.size() > std::min<qint64>(limit, std::numeric_limits<int>::max()))
+        return QByteArray();
+    const quint64 shortReads = shortReadCount();
+    QByteArray bytes(int(window.size()), '\0');
+    window.read(0, bytes.data(), std::size_t(bytes.size()));
+    return shortReadCount() == shortReads ? bytes : QByteArray();
 }

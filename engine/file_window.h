@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include <cstddef>
@@ -16,6 +17,12 @@ quint64 shortReadCount();
 void countShortRead();
 
 struct BytePair;
+
+// All bytes of an open stream (a written one flushed), read through that
+// stream itself, so a written file is judged by what its own stream holds,
+// whatever its name leads to now; `limit` bounds the size. Empty when the stream is larger,
+// empty or cannot be read whole.
+QByteArray readWholeStream(FILE* file, qint64 limit);
 
 // Answers "bytes at position p" for an open stream from a window that is
 // refilled on demand, so a forward scan reads the file sequentially once.

@@ -48,7 +48,9 @@ public:
     QString RebuildHeic(QString path);
     QString RebuildHeicFromSample(QString damagedPath, QString samplePath);
     // Completes the rebuilt file and lists it as produced; false (and the
-    // output removed, nothing listed) when no image data could be added.
+    // output removed, nothing listed) when no image data could be added or
+    // the rebuilt photo fails its check (m_heicSampleMismatch tells when a
+    // sample did not fit).
     bool CopyHevcData(QString name);
     static int ReadUShort(const void* p, char bigEndian);
     // ===== end of HEIC repair =====
@@ -100,4 +102,9 @@ public:
     qint32 m_nalIndex = 0;
     qint32 m_bigEndian = 1;
     qint32 m_nalSizes[435] = {};
+    // Set by RebuildHeicFromSample for the CopyHevcData that follows it.
+    bool m_heicFromSample = false;
+    // Set when a rebuild with a sample failed because the sample does not
+    // fit the damaged photo's own data.
+    bool m_heicSampleMismatch = false;
 };

@@ -7,11 +7,15 @@
 //           file (the body cut in two at the parameter): the tile count, the
 //           box check of the sample, the slice collection and the rebuild;
 //   stop    the repair with a sample with the stop flag set;
-//   writes  the first mode with writes stopped at a size limit.
+//   writes  the first mode with writes stopped at a size limit;
+//   judge   the check of a rebuilt photo run on the body itself (its grid
+//           read from its item boxes, its tiles decoded one by one), as
+//           after a rebuild without and (odd first parameter) with a sample.
 #include "file_size_limit.h"
 #include "fuzz_input.h"
 #include "global_state.h"
 #include "heic/heic_state.h"
+#include "heic/rebuilt_photo_check.h"
 #include "jpg_repair.h"
 
 #include <QCoreApplication>
@@ -20,7 +24,7 @@
 
 namespace {
 
-enum Mode { Same, Sample, Stop, Writes, kModes };
+enum Mode { Same, Sample, Stop, Writes, Judge, kModes };
 
 QString fuzzFolder()
 {
@@ -102,6 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         repairWithoutSample(path);
         break;
     }
+    case Judge:
+        judgeRebuiltPhoto(input.body, (input.first & 1) != 0);
+        break;
     }
     g_state.stopRequested = 0;
     discardHeicRun();

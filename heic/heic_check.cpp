@@ -6,9 +6,6 @@
 #include "jpg_repair.h"
 #include "file_open.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace {
 
 void setBoxOrderFlag(HeicBoxLayout order)
@@ -17,12 +14,6 @@ void setBoxOrderFlag(HeicBoxLayout order)
         g_heicMetaFirst = 1;
     else
         g_heicMdatFirst = 1;
-}
-
-bool anyLayoutFlag()
-{
-    return std::any_of(std::begin(g_state.heicLayoutFlags), std::end(g_state.heicLayoutFlags),
-                       [](qint32 flag) { return flag != 0; });
 }
 
 } // namespace
@@ -89,7 +80,7 @@ int jpg_repair::CheckHeic(QString path)
         closeHeicStream(g_state.heicFile);
         return 0;
     }
-    if (!anyLayoutFlag()) {
+    if (!anyHeicLayoutFlag()) {
         g_state.heicUnknownCount = 1;
         closeHeicStream(g_state.heicFile);
         return 0;

@@ -4,11 +4,8 @@
 #include "bounded_decoder.h"
 #include "hevc_picture_size.h"
 
-#include <QFile>
-
 #include <libheif/heif.h>
 
-#include <limits>
 #include <memory>
 
 namespace {
@@ -47,17 +44,8 @@ bool declaredSizeFits(const heif_image_handle* handle)
 // one per item of the iloc box, none larger than the largest that an hvcC
 // property of the file configures. Their pixels together must stay within
 // the cap, whatever size the primary image declares.
-bool codedPicturesFit(const QString& path)
+bool codedPicturesFit(const QByteArray& bytes)
 {
-    QFile file(path);
-    // The boxes are read in place, through a byte array of the mapped file.
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0
-        || file.size() > std::numeric_limits<int>::max())
-        return false;
-    const uchar* mapped = file.map(0, file.size());
-    if (!mapped)
-        return false;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), int(file.size()));
     const BoxSpan meta = childBox(bytes, 0, bytes.size(), "meta");
     const BoxSpan iloc = childBox(bytes, meta.start + 12, meta.end(), "iloc");
     const BoxSpan iprp = childBox(bytes, meta.start + 12, meta.end(), "iprp");
@@ -76,13 +64,13 @@ bool codedPicturesFit(const QString& path)
 
 } // namespace
 
-bool heicDecodes(const QString& path)
+bool heicDecodes(const QByteArray& file)
 {
     initialiseOnce();
     std::unique_ptr<heif_context, ContextFree> context(heif_context_alloc());
-    if (!context || !codedPicturesFit(path))
+    if (!context || file.isEmpty() || !codedPicturesFit(file))
         return false;
-    if (heif_context_read_from_file(context.get(), QFile::encodeName(path).constData(), nullptr).code
+    if (heif_context_read_from_memory_without_copy(context.get(), file.constData(), std::size_t(file.size()), nullptr).code
         != heif_error_Ok)
         return false;
     heif_image_handle* primary = nullptr;

@@ -1,7 +1,9 @@
 #include "box_walk.h"
+#include "damaged_remnants.h"
 #include "file_open.h"
 #include "file_window.h"
 #include "global_state.h"
+#include "grid_photo.h"
 #include "heic_state.h"
 #include "heic_steps.h"
 #include "heic_variants.h"
@@ -211,11 +213,18 @@ std::optional<HeicBoxLayout> boxOrderFlag()
 }
 
 // Writes the new ftyp and meta boxes into the open output, taking the item
-// boxes from `source`. False when nothing usable could be written.
-bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
+// boxes from `source`; a sample's properties carry the damaged file's own
+// rotation and mirroring where those survive (`remnants`). False when
+// nothing usable could be written; `unfit` is then set when the source's
+// box order or items cannot describe the damaged photo's layout of tiles.
+bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance,
+                    const DamagedRemnants* remnants = nullptr, bool* unfit = nullptr)
 {
     const auto order = boxOrderFlag();
     HeicTileLayout layout;
+    const bool layoutKnown = anyHeicLayoutFlag();
+    if (source && layoutKnown && (!order || !chooseHeicVariant(*order, &layout)) && unfit)
+        *unfit = true;
     if (!source || !order || !chooseHeicVariant(*order, &layout)
         || !heicLayoutMatchesCount(layout, g_heicSliceCount)
         || !hasMetaHeaderTemplate(*order, *iinfDistance))
@@ -229,8 +238,11 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
     window.read(quint32(meta.iinfTag + 8), entryBytes, sizeof entryBytes);
     const int entryCount = jpg_repair::ReadUShort(entryBytes, char(repair.m_bigEndian));
     IlocPlan plan;
-    if (!planHeicIloc(layout, entryCount, g_heicSliceCount, &plan))
+    if (!planHeicIloc(layout, entryCount, g_heicSliceCount, &plan)) {
+        if (unfit)
+            *unfit = true;
         return false;
+    }
     // The meta-first copy appends the damaged file's data as it lies.
     if (*order == HeicBoxLayout::MetaFirst
         && !hevcSlicesAreContiguous(g_state.heicFile, plan.tiles, char(repair.m_bigEndian)))
@@ -249,6 +261,8 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
     const quint32 boxScanStart = *order == HeicBoxLayout::MetaFirst ? 0 : meta.metaTag;
     if (!readItemBoxes(window, sourceSize, boxScanStart, char(repair.m_bigEndian), &boxes))
         return false;
+    if (remnants)
+        boxes.iprp = withDamagedOrientation(boxes.iprp, *remnants, *primary);
     metaBody += iinfWithItems(boxes.iinf, kept) + irefWithItems(boxes.iref, kept)
         + iprpWithItems(boxes.iprp, kept) + boxes.idat;
     const quint32 metaSize = quint32(4 + metaBody.size()) + ilocBoxSize(plan);
@@ -265,6 +279,17 @@ bool writeContainer(jpg_repair& repair, FILE* source, int* iinfDistance)
     const quint8 mdatHeader[kMdatHeaderSize] = {0, 0, 0, kMdatHeaderSize, 'm', 'd', 'a', 't'};
     out.bytes(mdatHeader, sizeof mdatHeader);
     return out.ok() && HeicWriter::flush(g_state.heicOutFile);
+}
+
+// A sample larger than this is not read whole for the comparison.
+constexpr qint64 kMaxSampleSize = qint64(256) << 20;
+
+// True when what survives of the damaged photo's own description (grid,
+// image sizes, decoder configuration) disagrees with the sample's grid.
+bool sampleContradictsDamaged(FILE* sample, const DamagedRemnants& remnants)
+{
+    const std::optional<GridPhoto> grid = readGridPhoto(readWholeStream(sample, kMaxSampleSize));
+    return grid && remnantsContradict(remnants, *grid);
 }
 
 QString finishRebuild(bool written, const QString& name)
@@ -285,6 +310,8 @@ int jpg_repair::ReadUShort(const void* p, char bigEndian)
 
 QString jpg_repair::RebuildHeic(QString path)
 {
+    m_heicFromSample = false;
+    m_heicSampleMismatch = false;
     QString name = QFileInfo(path).completeBaseName() + QStringLiteral(".heic");
     if (!openRebuildOutput(name))
         return finishRebuild(false, name);
@@ -295,13 +322,23 @@ QString jpg_repair::RebuildHeic(QString path)
 QString jpg_repair::RebuildHeicFromSample(QString damagedPath, QString samplePath)
 {
     discardHeicRun();
+    m_heicFromSample = true;
+    m_heicSampleMismatch = false;
     checkSampleBoxOrder(*this, samplePath);
     QString name = QFileInfo(damagedPath).fileName();
     if (!openRebuildOutput(name))
         return finishRebuild(false, name);
     collectHevcSlices(*this, damagedPath);
+    if (!g_state.heicFile)
+        return finishRebuild(false, name);
+    FileWindow damaged(g_state.heicFile);
+    const DamagedRemnants remnants = readDamagedRemnants(damaged);
     FILE* sample = platform::openFile(samplePath, "rb");
-    const bool written = writeContainer(*this, sample, &g_sampleIinfDistance);
+    m_heicSampleMismatch = sample && !remnants.stopped && sampleContradictsDamaged(sample, remnants);
+    bool unfit = false;
+    const bool written = sample && !remnants.stopped && !m_heicSampleMismatch
+        && writeContainer(*this, sample, &g_sampleIinfDistance, &remnants, &unfit);
+    m_heicSampleMismatch = m_heicSampleMismatch || unfit;
     if (sample)
         std::fclose(sample);
     return finishRebuild(written, name);

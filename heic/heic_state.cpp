@@ -4,7 +4,9 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 int g_heicSliceCount = 0;
 char g_heicMetaFirst = 0;
@@ -57,6 +59,12 @@ void setHeicLayoutFlags(int sliceCount)
 {
     for (int i = 0; i < kHeicTileLayoutCount; ++i)
         g_state.heicLayoutFlags[i] = heicLayoutMatchesCount(HeicTileLayout(i), sliceCount) ? 1 : 0;
+}
+
+bool anyHeicLayoutFlag()
+{
+    return std::any_of(std::begin(g_state.heicLayoutFlags), std::end(g_state.heicLayoutFlags),
+                       [](qint32 flag) { return flag != 0; });
 }
 
 void closeHeicStream(FILE*& file)

@@ -41,6 +41,9 @@ bool heicLayoutMatchesCount(HeicTileLayout layout, int sliceCount);
 // Clears every layout flag of the repair state and sets those of the count.
 void setHeicLayoutFlags(int sliceCount);
 
+// True when a layout flag of the repair state is set.
+bool anyHeicLayoutFlag();
+
 // State that one HEIC repair (check or slice collection, rebuild, data copy)
 // hands from step to step.
 extern int g_heicSliceCount;

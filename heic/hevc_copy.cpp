@@ -1,13 +1,17 @@
 #include "file_window.h"
 #include "global_state.h"
-#include "heic_decode_check.h"
 #include "heic_state.h"
 #include "heic_steps.h"
 #include "heic_writer.h"
 #include "hevc_units.h"
 #include "jpg_repair.h"
+#include "rebuilt_photo_check.h"
 
 namespace {
+
+// A rebuilt photo larger than this is not read back for its check (nor
+// listed): no photo of the layouts comes near it.
+constexpr qint64 kMaxRebuiltSize = qint64(256) << 20;
 
 // Meta-first: everything from the first IDR slice's length prefix to the end
 // of the damaged file, in file order.
@@ -85,10 +89,14 @@ bool jpg_repair::CopyHevcData(QString name)
         dropHeicOutput();
         return false;
     }
+    // The bytes written are judged as the stream that wrote them holds them,
+    // before it is closed.
+    const RebuiltPhotoVerdict verdict
+        = judgeRebuiltPhoto(readWholeStream(g_state.heicOutFile, kMaxRebuiltSize), m_heicFromSample);
+    m_heicSampleMismatch = verdict == RebuiltPhotoVerdict::SampleMismatch;
     const bool closed = std::fclose(g_state.heicOutFile) == 0;
     g_state.heicOutFile = nullptr;
-    // Listed only when libheif opens it and decodes its picture.
-    if (!closed || !heicDecodes(g_heicOutputPath)) {
+    if (!closed || verdict != RebuiltPhotoVerdict::Listed) {
         dropHeicOutput();
         return false;
     }

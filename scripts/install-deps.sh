@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build clang libclang-rt-14-dev
     qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
-    libqt5svg5-dev libxcb1-dev pkg-config libjpeg62-turbo-dev libjpeg-turbo-progs libheif-dev libheif-examples
+    libqt5svg5-dev libxcb1-dev pkg-config libjpeg62-turbo-dev libjpeg-turbo-progs libheif-dev libheif-examples libde265-dev
     libimage-exiftool-perl imagemagick
     xvfb xdotool openssl fonts-open-sans fonts-roboto-unhinted fonts-liberation2
     fonts-noto-cjk fonts-lohit-deva fonts-dejavu-core

@@ -82,6 +82,7 @@ struct RebuildOutcome {
     QString name;
     bool copied = false;
     QByteArray bytes;
+    bool sampleMismatch = false;
 };
 
 // The repair without a sample, as the repair run drives it.
@@ -105,6 +106,7 @@ RebuildOutcome repairWithSample(const QString& damaged, const QString& sample)
     jpg_repair().CountHeicTiles(damaged);
     jpg_repair repair;
     outcome.name = repair.RebuildHeicFromSample(damaged, sample);
+    outcome.sampleMismatch = repair.m_heicSampleMismatch;
     outcome.copied = copyWithoutDecodeCheck(repair, outcome.name);
     outcome.bytes = readFileBytes(heicOutputFolder() + QLatin1Char('/') + outcome.name);
     return outcome;
@@ -433,45 +435,48 @@ void HeicRebuildTest::failureListsNothing_data()
     QTest::addColumn<HeicFixtureRecipe>("damaged");
     QTest::addColumn<HeicFixtureRecipe>("sample");
     QTest::addColumn<bool>("workFolder");
+    // The sample's box order or items cannot describe the damaged photo's
+    // tiles: the run says that the sample does not match.
+    QTest::addColumn<bool>("sampleUnfit");
 
     const HeicFixtureRecipe standard = idrSliceRecipe(O::MetaFirst, 48, 52);
-    QTest::newRow("sample of the other box order") << true << standard << idrSliceRecipe(O::MdatFirst, 49, 51) << true;
+    QTest::newRow("sample of the other box order") << true << standard << idrSliceRecipe(O::MdatFirst, 49, 51) << true << true;
     HeicFixtureRecipe noIinf = standard;
     noIinf.withIinf = false;
-    QTest::newRow("sample without iinf") << true << standard << noIinf << true;
-    QTest::newRow("E 50 not accepted") << false << idrSliceRecipe(O::MetaFirst, 48, 50) << HeicFixtureRecipe() << true;
-    QTest::newRow("E 56 not accepted by the sample") << true << standard << idrSliceRecipe(O::MetaFirst, 48, 56) << true;
-    QTest::newRow("no work folder") << false << standard << HeicFixtureRecipe() << false;
+    QTest::newRow("sample without iinf") << true << standard << noIinf << true << true;
+    QTest::newRow("E 50 not accepted") << false << idrSliceRecipe(O::MetaFirst, 48, 50) << HeicFixtureRecipe() << true << false;
+    QTest::newRow("E 56 not accepted by the sample") << true << standard << idrSliceRecipe(O::MetaFirst, 48, 56) << true << true;
+    QTest::newRow("no work folder") << false << standard << HeicFixtureRecipe() << false << false;
 
     // Item counts from E that the slices cannot fill: the iloc would list
     // tiles without data or more items than it holds.
-    QTest::newRow("Three_RatioFour 49 slices, E 73") << false << idrSliceRecipe(O::MdatFirst, 49, 73) << HeicFixtureRecipe() << true;
-    QTest::newRow("FullPhoto 25 slices, E 53") << false << idrSliceRecipe(O::MdatFirst, 25, 53) << HeicFixtureRecipe() << true;
-    QTest::newRow("Three_RatioFour 49 slices, sample E 73") << true << idrSliceRecipe(O::MdatFirst, 49, 51) << idrSliceRecipe(O::MdatFirst, 71, 73) << true;
-    QTest::newRow("standard_selfie 6 slices, E 38") << false << idrSliceRecipe(O::MetaFirst, 6, 38) << HeicFixtureRecipe() << true;
-    QTest::newRow("standard_selfie 6 slices, E 52") << false << idrSliceRecipe(O::MetaFirst, 6, 52) << HeicFixtureRecipe() << true;
-    QTest::newRow("standard_selfie 35 slices, E 9") << false << idrSliceRecipe(O::MetaFirst, 35, 9) << HeicFixtureRecipe() << true;
-    QTest::newRow("standard_selfie 6 slices, sample E 39") << true << idrSliceRecipe(O::MetaFirst, 6, 9) << idrSliceRecipe(O::MetaFirst, 35, 39) << true;
+    QTest::newRow("Three_RatioFour 49 slices, E 73") << false << idrSliceRecipe(O::MdatFirst, 49, 73) << HeicFixtureRecipe() << true << false;
+    QTest::newRow("FullPhoto 25 slices, E 53") << false << idrSliceRecipe(O::MdatFirst, 25, 53) << HeicFixtureRecipe() << true << false;
+    QTest::newRow("Three_RatioFour 49 slices, sample E 73") << true << idrSliceRecipe(O::MdatFirst, 49, 51) << idrSliceRecipe(O::MdatFirst, 71, 73) << true << true;
+    QTest::newRow("standard_selfie 6 slices, E 38") << false << idrSliceRecipe(O::MetaFirst, 6, 38) << HeicFixtureRecipe() << true << false;
+    QTest::newRow("standard_selfie 6 slices, E 52") << false << idrSliceRecipe(O::MetaFirst, 6, 52) << HeicFixtureRecipe() << true << false;
+    QTest::newRow("standard_selfie 35 slices, E 9") << false << idrSliceRecipe(O::MetaFirst, 35, 9) << HeicFixtureRecipe() << true << false;
+    QTest::newRow("standard_selfie 6 slices, sample E 39") << true << idrSliceRecipe(O::MetaFirst, 6, 9) << idrSliceRecipe(O::MetaFirst, 35, 39) << true << true;
 
     // Meta-first sources with no meta header template for their hdlr size.
     HeicFixtureRecipe hdlr35 = standard;
     hdlr35.hdlrSize = 35;
     HeicFixtureRecipe hdlr32 = standard;
     hdlr32.hdlrSize = 32;
-    QTest::newRow("iinf distance 101") << false << hdlr35 << HeicFixtureRecipe() << true;
-    QTest::newRow("iinf distance 98") << false << hdlr32 << HeicFixtureRecipe() << true;
-    QTest::newRow("sample iinf distance 101") << true << standard << hdlr35 << true;
+    QTest::newRow("iinf distance 101") << false << hdlr35 << HeicFixtureRecipe() << true << false;
+    QTest::newRow("iinf distance 98") << false << hdlr32 << HeicFixtureRecipe() << true << false;
+    QTest::newRow("sample iinf distance 101") << true << standard << hdlr35 << true << false;
 
     // Meta-first data is copied as it lies: tiles listed one after another
     // only fit slices that follow one another and end inside the file.
     HeicFixtureRecipe truncated = standard;
     truncated.units.last().lengthField = 5000;
-    QTest::newRow("meta-first, last slice cut short") << false << truncated << HeicFixtureRecipe() << true;
+    QTest::newRow("meta-first, last slice cut short") << false << truncated << HeicFixtureRecipe() << true << false;
     HeicFixtureRecipe gap = standard;
     HevcUnitRecipe parameterSet;
     parameterSet.word = 0x40010C01;
     gap.units.insert(20, parameterSet);
-    QTest::newRow("meta-first, other unit between slices") << false << gap << HeicFixtureRecipe() << true;
+    QTest::newRow("meta-first, other unit between slices") << false << gap << HeicFixtureRecipe() << true << false;
 }
 
 void HeicRebuildTest::failureListsNothing()
@@ -480,6 +485,7 @@ void HeicRebuildTest::failureListsNothing()
     QFETCH(HeicFixtureRecipe, damaged);
     QFETCH(HeicFixtureRecipe, sample);
     QFETCH(bool, workFolder);
+    QFETCH(bool, sampleUnfit);
     if (!workFolder)
         g_state.workFolder.clear();
     const QString damagedPath = writeHeicFixture(QStringLiteral("IMG_3.HEIC"), buildHeicFixture(damaged).bytes);
@@ -489,6 +495,7 @@ void HeicRebuildTest::failureListsNothing()
                                               : repairWithoutSample(damagedPath);
     QVERIFY(outcome.name.isEmpty());
     QVERIFY(!outcome.copied);
+    QCOMPARE(outcome.sampleMismatch, sampleUnfit);
     QVERIFY(g_state.producedFiles.isEmpty());
     QVERIFY(outputFiles().isEmpty());
     QVERIFY(heicRunEnded());

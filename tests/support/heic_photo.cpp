@@ -16,10 +16,8 @@
 
 namespace {
 
-constexpr int kColumns = 8;
-constexpr int kRows = 6;
 constexpr int kThumb = 64;
-constexpr int kTiles = kColumns * kRows;
+constexpr int kTiles = 48;
 constexpr int kGridItem = kTiles + 1;
 constexpr int kThumbItem = kTiles + 2;
 constexpr int kExifItem = kTiles + 3;
@@ -58,12 +56,7 @@ QMap<QByteArray, Span> children(const QByteArray& file, int from, int end)
     return boxes;
 }
 
-// One image of a file that heif-enc wrote with a single image per input:
-// its HEVC configuration box and its coded data.
-struct EncodedImage {
-    QByteArray hvcC;
-    QByteArray data;
-};
+using EncodedImage = HevcCodedImage;
 
 // Reads the images of a heif-enc file: items in iloc order, each with the
 // hvcC property that ipma associates with it.
@@ -140,8 +133,15 @@ QVector<EncodedImage> encodedImages(const QByteArray& file, QString* error)
     return images;
 }
 
-// Encodes each image as one HEVC image with heif-enc, all into one file.
-QVector<EncodedImage> encode(const QVector<QImage>& images, const char* qp, QString* error)
+// Without sample adaptive offset and wavefront entry points, at quantizer qp.
+QStringList plainCoding(const char* qp)
+{
+    return {QStringLiteral("x265:sao=0"), QStringLiteral("x265:wpp=0"), QString::fromLatin1(qp)};
+}
+
+// Encodes each image as one HEVC image with heif-enc, all into one file,
+// with the given encoder options.
+QVector<EncodedImage> encode(const QVector<QImage>& images, const QStringList& coding, QString* error)
 {
     const QString encoder = QStandardPaths::findExecutable(QStringLiteral("heif-enc"));
     QTemporaryDir dir;
@@ -150,10 +150,9 @@ QVector<EncodedImage> encode(const QVector<QImage>& images, const char* qp, QStr
         return {};
     }
     QStringList arguments{QStringLiteral("-q"), QStringLiteral("90"), QStringLiteral("--no-alpha"),
-                          QStringLiteral("-p"), QStringLiteral("x265:sao=0"),
-                          QStringLiteral("-p"), QStringLiteral("x265:wpp=0"),
-                          QStringLiteral("-p"), QString::fromLatin1(qp),
                           QStringLiteral("-o"), dir.filePath(QStringLiteral("out.heic"))};
+    for (const QString& option : coding)
+        arguments << QStringLiteral("-p") << option;
     for (int i = 0; i < images.size(); ++i) {
         const QString png = dir.filePath(QStringLiteral("in%1.png").arg(i, 2, 10, QLatin1Char('0')));
         if (!images[i].save(png)) {
@@ -178,9 +177,9 @@ QVector<EncodedImage> encode(const QVector<QImage>& images, const char* qp, QStr
 
 // A picture with shapes and gradients that differ per tile, so a tile in the
 // wrong place or a wrong extent changes the decoded pixels.
-QImage scene(int picture, int tile)
+QImage scene(int picture, const HeicGridShape& shape)
 {
-    QImage image(kColumns * tile, kRows * tile, QImage::Format_RGB32);
+    QImage image(shape.columns * shape.tile, shape.rows * shape.tile, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb((x + picture * 60) % 256, (y * 2) % 256, ((x ^ y) + picture * 90) % 256));
@@ -243,13 +242,21 @@ QByteArray ispe(int width, int height)
     return isoFullBox("ispe", 0, 0, payload);
 }
 
-// Properties: 1 tile hvcC, 2 tile ispe, 3 grid ispe, 4 thumbnail hvcC,
-// 5 thumbnail ispe; 0x80 marks an essential one.
-QByteArray iprpBox(const QByteArray& tileConfig, int tile, const QByteArray& thumbConfig)
+QByteArray irot(int quarterTurns)
 {
+    return isoBox("irot", QByteArray(1, char(quarterTurns)));
+}
+
+// Properties: 1 tile hvcC, 2 tile ispe, 3 grid ispe, 4 thumbnail hvcC,
+// 5 thumbnail ispe, 6 the grid's rotation when it has one; 0x80 marks an
+// essential one.
+QByteArray iprpBox(const QByteArray& tileConfig, const HeicGridShape& shape, const QByteArray& thumbConfig)
+{
+    const int tile = shape.tile;
     const QByteArray ipco = isoBox("ipco", tileConfig + ispe(tile, tile)
-                                + ispe(kColumns * tile, kRows * tile) + thumbConfig
-                                + ispe(kThumb, kThumb));
+                                + ispe(shape.columns * tile, shape.rows * tile) + thumbConfig
+                                + ispe(kThumb, kThumb)
+                                + (shape.quarterTurns ? irot(shape.quarterTurns) : QByteArray()));
     QByteArray associations;
     appendBe(associations, kThumbItem, 4);
     for (int item = 1; item <= kTiles; ++item) {
@@ -257,18 +264,21 @@ QByteArray iprpBox(const QByteArray& tileConfig, int tile, const QByteArray& thu
         associations.append(char(2)).append(char(0x81)).append(char(2));
     }
     appendBe(associations, kGridItem, 2);
-    associations.append(char(1)).append(char(3));
+    if (shape.quarterTurns)
+        associations.append(char(2)).append(char(3)).append(char(0x86));
+    else
+        associations.append(char(1)).append(char(3));
     appendBe(associations, kThumbItem, 2);
     associations.append(char(2)).append(char(0x84)).append(char(5));
     return isoBox("iprp", ipco + isoFullBox("ipma", 0, 0, associations));
 }
 
-QByteArray gridDescriptor(int tile)
+QByteArray gridDescriptor(const HeicGridShape& shape)
 {
     QByteArray grid;
-    grid.append(char(0)).append(char(0)).append(char(kRows - 1)).append(char(kColumns - 1));
-    appendBe(grid, quint32(kColumns * tile), 2);
-    appendBe(grid, quint32(kRows * tile), 2);
+    grid.append(char(0)).append(char(0)).append(char(shape.rows - 1)).append(char(shape.columns - 1));
+    appendBe(grid, quint32(shape.columns * shape.tile), 2);
+    appendBe(grid, quint32(shape.rows * shape.tile), 2);
     return grid;
 }
 
@@ -355,13 +365,13 @@ Media media(HeicBoxLayout order, const QVector<EncodedImage>& tiles, const Encod
     return media;
 }
 
-QByteArray assemble(HeicBoxLayout order, const QVector<EncodedImage>& tiles, int tile,
+QByteArray assemble(HeicBoxLayout order, const QVector<EncodedImage>& tiles, const HeicGridShape& shape,
                     const EncodedImage& thumb)
 {
-    const QByteArray grid = gridDescriptor(tile);
+    const QByteArray grid = gridDescriptor(shape);
     const QByteArray items = iinfBox();
     const QByteArray references = irefBox();
-    const QByteArray properties = iprpBox(tiles.first().hvcC, tile, thumb.hvcC);
+    const QByteArray properties = iprpBox(tiles.first().hvcC, shape, thumb.hvcC);
     const QByteArray idat = isoBox("idat", grid);
     const QByteArray ftyp = ftypBox();
     const int ilocSize = 16 + 16 * kExifItem;
@@ -379,18 +389,23 @@ QByteArray assemble(HeicBoxLayout order, const QVector<EncodedImage>& tiles, int
     return ftyp + isoBox("mdat", data.bytes) + meta;
 }
 
-HeicPhoto encodeHeicPhoto(HeicBoxLayout order, int picture, int tile)
+HeicPhoto encodeHeicPhoto(HeicBoxLayout order, int picture, const HeicGridShape& shape)
 {
     HeicPhoto photo;
-    const QImage whole = scene(picture, tile);
+    if (shape.columns * shape.rows != kTiles) {
+        photo.error = QStringLiteral("a grid of %1 x %2 does not hold %3 tiles").arg(shape.columns).arg(shape.rows).arg(kTiles);
+        return photo;
+    }
+    const int tile = shape.tile;
+    const QImage whole = scene(picture, shape);
     QVector<QImage> tileImages;
     for (int i = 0; i < kTiles; ++i)
-        tileImages.append(whole.copy((i % kColumns) * tile, (i / kColumns) * tile, tile, tile));
+        tileImages.append(whole.copy((i % shape.columns) * tile, (i / shape.columns) * tile, tile, tile));
     // Square: the encoder codes other sizes as a cropped derived image.
     const QImage thumbImage = whole.scaled(kThumb, kThumb, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QVector<EncodedImage> tiles = encode(tileImages, kCountedQp, &photo.error);
+    const QVector<EncodedImage> tiles = encode(tileImages, plainCoding(kCountedQp), &photo.error);
     const QVector<EncodedImage> thumb = encode(
-        {thumbImage}, order == HeicBoxLayout::MetaFirst ? kUncountedQp : kCountedQp, &photo.error);
+        {thumbImage}, plainCoding(order == HeicBoxLayout::MetaFirst ? kUncountedQp : kCountedQp), &photo.error);
     if (!photo.error.isEmpty())
         return photo;
     for (const EncodedImage& tile : tiles) {
@@ -399,7 +414,7 @@ HeicPhoto encodeHeicPhoto(HeicBoxLayout order, int picture, int tile)
             return photo;
         }
     }
-    photo.bytes = assemble(order, tiles, tile, thumb.first());
+    photo.bytes = assemble(order, tiles, shape, thumb.first());
     return photo;
 }
 
@@ -407,12 +422,27 @@ HeicPhoto encodeHeicPhoto(HeicBoxLayout order, int picture, int tile)
 
 HeicPhoto makeHeicPhoto(HeicBoxLayout order, int picture, int tileSize)
 {
+    HeicGridShape shape;
+    shape.tile = tileSize;
+    return makeHeicPhoto(order, picture, shape);
+}
+
+HeicPhoto makeHeicPhoto(HeicBoxLayout order, int picture, const HeicGridShape& shape)
+{
     // The encoder's output depends only on its input: each photo is made once.
     static QMap<QVector<int>, HeicPhoto> made;
-    const QVector<int> key{int(order), picture, tileSize};
+    const QVector<int> key{int(order), picture, shape.columns, shape.rows, shape.tile, shape.quarterTurns};
     if (!made.contains(key))
-        made.insert(key, encodeHeicPhoto(order, picture, tileSize));
+        made.insert(key, encodeHeicPhoto(order, picture, shape));
     return made.value(key);
+}
+
+HevcCodedImage encodeWavefrontImage(int picture, QSize size, QString* error)
+{
+    HeicGridShape shape;
+    const QImage image = scene(picture, shape).scaled(size);
+    const QVector<EncodedImage> coded = encode({image}, {QStringLiteral("x265:wpp=1")}, error);
+    return coded.isEmpty() ? HevcCodedImage() : coded.first();
 }
 
 QImage decodeHeicInProcess(const QString& path)

@@ -8,7 +8,7 @@
 
 // Grid photos laid out as a phone writes them, around HEVC images that the
 // real encoder heif-enc makes: 48 square tiles (64 x 64 pixels unless asked
-// otherwise) in a grid of 8 x 6, a thumbnail of 64 x 64 and an Exif block. Items 1 .. 48 are the tiles, 49 the grid
+// otherwise) in a grid of 8 x 6 (or another of 48 cells), a thumbnail of 64 x 64 and an Exif block. Items 1 .. 48 are the tiles, 49 the grid
 // (the primary item, stored in idat), 50 the thumbnail, 51 the Exif block.
 //
 // Meta-first: ftyp, meta (hdlr of 33 bytes, dinf, pitm, iinf, iref, iprp,
@@ -22,9 +22,32 @@ struct HeicPhoto {
     QString error; // what went wrong when bytes is empty
 };
 
+// The grid of a photo: 48 tiles in `columns` x `rows`, each `tile` pixels
+// square, and the grid item's rotation (an irot property of that many
+// quarter turns when not 0).
+struct HeicGridShape {
+    int columns = 8;
+    int rows = 6;
+    int tile = 64;
+    int quarterTurns = 0;
+};
+
 // `picture` picks one of several pictures, so a sample and a damaged file
 // can show different scenes taken with the same settings.
 HeicPhoto makeHeicPhoto(HeicBoxLayout order, int picture, int tileSize = 64);
+HeicPhoto makeHeicPhoto(HeicBoxLayout order, int picture, const HeicGridShape& shape);
+
+// One picture as heif-enc codes it: its HEVC configuration box and its
+// item data (length-prefixed NAL units).
+struct HevcCodedImage {
+    QByteArray hvcC;
+    QByteArray data;
+};
+
+// A picture of that size coded with wavefront entry points (one per row of
+// coding tree blocks after the first); empty when the encoder fails (error
+// says why).
+HevcCodedImage encodeWavefrontImage(int picture, QSize size, QString* error);
 
 // The primary image of a HEIF file decoded by libheif to 8-bit RGB; a null
 // image when libheif refuses the file.

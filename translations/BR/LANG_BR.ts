@@ -447,6 +447,10 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
         <source>No files were saved.</source>
         <translation>Nenhum arquivo foi salvo.</translation>
     </message>
+    <message>
+        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <translation>O exemplo não corresponde à foto danificada, por isso não foi possível repará-la com ele. Escolha um exemplo tirado com a mesma câmera.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

@@ -447,6 +447,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>No files were saved.</source>
         <translation>未保存任何文件。</translation>
     </message>
+    <message>
+        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <translation>示例与损坏的照片不匹配，因此无法用它修复。请选择用同一台相机拍摄的示例。</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

@@ -447,6 +447,10 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
         <source>No files were saved.</source>
         <translation>Es wurden keine Dateien gespeichert.</translation>
     </message>
+    <message>
+        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <translation>Die Beispieldatei passt nicht zum beschädigten Foto, daher konnte es damit nicht repariert werden. Wählen Sie eine Beispieldatei, die mit derselben Kamera aufgenommen wurde.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

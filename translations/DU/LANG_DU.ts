@@ -447,6 +447,10 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
         <source>No files were saved.</source>
         <translation>Er zijn geen bestanden opgeslagen.</translation>
     </message>
+    <message>
+        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <translation>Het voorbeeldbestand past niet bij de beschadigde foto, dus die kon er niet mee worden hersteld. Kies een voorbeeldbestand dat met dezelfde camera is gemaakt.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

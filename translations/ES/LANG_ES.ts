@@ -447,6 +447,10 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
         <source>No files were saved.</source>
         <translation>No se guardó ningún archivo.</translation>
     </message>
+    <message>
+        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <translation>La muestra no coincide con la foto dañada, por lo que no se ha podido reparar con ella. Elija una muestra tomada con la misma cámara.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

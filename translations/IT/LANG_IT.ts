@@ -447,6 +447,10 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
         <source>No files were saved.</source>
         <translation>Nessun file è stato salvato.</translation>
     </message>
+    <message>
+        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <translation>L&apos;esempio non corrisponde alla foto danneggiata, quindi non è stato possibile ripararla con esso. Scegli un esempio scattato con la stessa fotocamera.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

@@ -447,6 +447,10 @@ Click Next to add a &apos; sample HEIC image</source>
         <source>No files were saved.</source>
         <translation>ファイルは保存されませんでした。</translation>
     </message>
+    <message>
+        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <translation>サンプルが破損した写真と一致しないため、このサンプルでは修復できませんでした。同じカメラで撮影したサンプルを選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdate</name>

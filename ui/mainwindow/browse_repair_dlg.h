@@ -98,6 +98,7 @@ public:
     // Set by a run body that ended at a stop, before its completion signal;
     // the heading reads it, also on a language switch during a run.
     std::atomic<bool> m_runStopped{false};
+    QString m_sampleFailure;
     // Advanced repair with a sample.
     QStringList m_sampleRepairQueue;
     QVector<SampleRunRow> m_sampleRows;

@@ -225,10 +225,12 @@ void BrowseRepairDlg::RepairJpegWithSample()
 
 // Rebuilds the container of the clicked HEIC around its image data with the
 // boxes of the sample. A rebuild that yields no usable file leaves the row
-// failed, so that its link is offered again.
+// failed, so that its link is offered again; when the sample does not fit
+// the damaged photo, the run's ending says so.
 void BrowseRepairDlg::RepairHeicWithSample()
 {
     m_runStopped = false;
+    m_sampleFailure.clear();
     beginSampleRun(*this);
     const int row = rowOfClickedLink(m_sampleRows);
     if (row >= 0) {
@@ -249,6 +251,9 @@ void BrowseRepairDlg::RepairHeicWithSample()
             emit RunRowCheck(output);
             emit showCustomButton(uint(row));
             emit ExpandThumb(file);
+        } else if (repair.m_heicSampleMismatch) {
+            m_sampleFailure = tr("The sample does not match the damaged photo, so it could not be "
+                                 "repaired with it. Choose a sample taken with the same camera.");
         }
     }
     emit CompletionMsgBox();
