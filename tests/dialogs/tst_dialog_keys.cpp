@@ -91,6 +91,10 @@ void DialogKeysTest::keysAnswer_data()
     QTest::newRow("sample: Return after Browse repairs") << "sample" << 1 << "Click:RefBrowse_Btn Return"
                                                          << "RefBrowse_Btn RefRepairBtn";
     QTest::newRow("sample: Escape cancels") << "sample" << 1 << "Escape" << "cancle";
+    // Before a sample is chosen the keys reach Browse, never Cancel.
+    QTest::newRow("sample: Return browses, then repairs") << "sample" << 1 << "Pick Return Return"
+                                                          << "RefBrowse_Btn RefRepairBtn";
+    QTest::newRow("sample: Space browses") << "sample" << 1 << "Pick Space" << "RefBrowse_Btn";
 }
 
 QDialog* DialogKeysTest::makeDialog(const QString& kind)
@@ -119,7 +123,8 @@ QDialog* DialogKeysTest::makeDialog(const QString& kind)
 
 // Sends each key to the widget that has the focus, as the keyboard does; a
 // "Click:<name>" presses that button with the mouse (a sample is then
-// chosen in the file dialog it opens).
+// chosen in the file dialog it opens), and "Pick" chooses the sample in the
+// file dialog that the next key opens.
 void DialogKeysTest::pressKeys(QWidget* modal, const QStringList& keys)
 {
     modal->activateWindow();
@@ -130,6 +135,10 @@ void DialogKeysTest::pressKeys(QWidget* modal, const QStringList& keys)
             QVERIFY(button);
             mainwindowrun::answerFileDialog(m_dir.path(), {QStringLiteral("sample.jpg")});
             QTest::mouseClick(button, Qt::LeftButton);
+            continue;
+        }
+        if (key == QLatin1String("Pick")) {
+            mainwindowrun::answerFileDialog(m_dir.path(), {QStringLiteral("sample.jpg")});
             continue;
         }
         QWidget* target = QApplication::focusWidget();
