@@ -74,6 +74,8 @@ void DialogKeysTest::keysAnswer_data()
                                                        << "OverwriteAllBtn";
     QTest::newRow("file exists: Tab to Skip All") << "file" << 2 << "Tab Tab Tab Tab Tab Return" << "SkipAllBtn";
     QTest::newRow("file exists: Space on a button") << "file" << 2 << "Tab Space" << "OverwriteBtn";
+    QTest::newRow("file exists: Escape skips all") << "file" << 2 << "Escape" << "SkipAllBtn";
+    QTest::newRow("file exists, one output: Escape skips it") << "file" << 1 << "Escape" << "SkipAllBtn";
     QTest::newRow("folder exists: Return renames") << "folder" << 1 << "Return" << "RenameBtn";
     QTest::newRow("folder exists: Tab to Overwrite") << "folder" << 1 << "Tab Return" << "OverwriteBtn";
     QTest::newRow("folder exists: Escape cancels") << "folder" << 1 << "Escape" << "CancelBtn";
