@@ -417,7 +417,7 @@ Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the s
         <translation>高级修复
 
 此选项用于修复严重损坏的 JPEG。
-单击“下一步”添加一个相同格式、由同一设备拍摄的“示例 JPEG”。修复过程中，示例文件和损坏的 JPEG 均保持不变。</translation>
+单击“下一步”添加一个相同格式、由同一设备拍摄的“示例 JPEG”。修复过程中，示例和损坏的 JPEG 均保持不变。</translation>
     </message>
     <message>
         <source>Advance Repair
@@ -427,7 +427,7 @@ Click Next to add a &apos;%1&apos; of the same format. The sample and the damage
         <translation>高级修复
 
 此选项用于修复严重损坏的 HEIC 图像。
-单击“下一步”添加相同格式的“%1”。修复过程中，示例文件和损坏的 HEIC 均保持不变。</translation>
+单击“下一步”添加相同格式的“%1”。修复过程中，示例和损坏的 HEIC 均保持不变。</translation>
     </message>
     <message>
         <source>sample HEIC image</source>

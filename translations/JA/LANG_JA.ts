@@ -416,7 +416,7 @@ Use this option to repair severely damaged JPEG.
 Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>高度な修復
 
-ひどく破損した JPEG を修復するためのオプションです。
+ひどく破損した JPEG を修復するオプションです。
 [次へ] をクリックし、同じデバイスで撮影した同じ形式の「サンプル JPEG」を追加してください。修復中、サンプルと破損した JPEG は変更されません。</translation>
     </message>
     <message>
@@ -426,7 +426,7 @@ Use this option to repair severely damaged HEIC image.
 Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>高度な修復
 
-ひどく破損した HEIC 画像を修復するためのオプションです。
+ひどく破損した HEIC 画像の修復オプションです。
 [次へ] をクリックし、同じ形式の「%1」を追加してください。修復中、サンプルと破損した HEIC は変更されません。</translation>
     </message>
     <message>
