@@ -104,6 +104,17 @@ void captureModal(const QString& name, const std::function<void()>& start)
     start();
 }
 
+// The id of the "Advance Repair" link of the results row of that name.
+uint linkOfRow(const BrowseRepairDlg& window, const QString& name)
+{
+    for (int i = 0; i < window.m_repairTree->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = window.m_repairTree->topLevelItem(i);
+        if (row->text(ColName) == name)
+            return row->text(ColButtonId).toUInt();
+    }
+    return 0;
+}
+
 // The sample dialog given a sample, as Browse would, and its Repair pressed.
 void repairWithSample(ReferenceFileDlg* sample, const QString& samplePath)
 {
@@ -123,12 +134,7 @@ void captureSampleRepairDialogs(BrowseRepairDlg& window, const QString& folder)
 {
     const QString samplePath = QDir(folder).filePath(QStringLiteral("sample.jpg"));
     repairrun::putFile(folder, QStringLiteral("sample.jpg"), fixture::realJpeg(640, 480));
-    uint link = 0;
-    for (int i = 0; i < window.m_repairTree->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = window.m_repairTree->topLevelItem(i);
-        if (row->text(ColName) == QLatin1String("damaged.jpg"))
-            link = row->text(ColButtonId).toUInt();
-    }
+    const uint link = linkOfRow(window, QStringLiteral("damaged.jpg"));
     QPointer<QWidget> intro;
     bool sampleCaptured = false;
     bool messageCaptured = false;
@@ -168,14 +174,15 @@ void captureMainWindow(const QString& folder)
     capture(window.get(), QStringLiteral("main_start"));
 
     // More photos than either tree shows at once, so both show their scroll
-    // bars, and one that fails, so the results offer "Advance Repair".
-    QStringList names{QStringLiteral("holiday.jpg"), QStringLiteral("damaged.jpg")};
+    // bars, and a JPEG and a HEIC that fail, so the results offer "Advance
+    // Repair" for each.
+    QStringList names{QStringLiteral("holiday.jpg"), QStringLiteral("damaged.jpg"), QStringLiteral("damaged.heic")};
     for (int i = 1; i <= 12; ++i)
         names << QStringLiteral("photo_%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
     for (const QString& name : names) {
         QFile photo(QDir(folder).filePath(name));
         photo.open(QIODevice::WriteOnly);
-        photo.write(name == QLatin1String("damaged.jpg") ? QByteArray(3000, 'x') : fixture::realJpeg(640, 480));
+        photo.write(name.startsWith(QLatin1String("damaged.")) ? QByteArray(3000, 'x') : fixture::realJpeg(640, 480));
         photo.close();
     }
     mainwindowrun::addFiles(*window, folder, names);
@@ -188,6 +195,10 @@ void captureMainWindow(const QString& folder)
     capture(window.get(), QStringLiteral("main_results"));
 
     captureSampleRepairDialogs(*window, folder);
+    const uint heicLink = linkOfRow(*window, QStringLiteral("damaged.heic"));
+    captureModal(QStringLiteral("dialog_advanced_repair_heic"), [&window, heicLink] {
+        QMetaObject::invokeMethod(window.get(), "OnClickAddReference", Q_ARG(uint, heicLink));
+    });
     // Neither question is answered, so the window stays as it is.
     g_state.pressedButtonName.clear();
     captureModal(QStringLiteral("dialog_back"), [&window] { QMetaObject::invokeMethod(window->BackBtn, "click"); });
