@@ -24,7 +24,8 @@ int main(int argc, char* argv[])
 
     platform::SingleInstanceGuard guard;
     if (!guard.acquire(QString::fromLatin1(kInstanceKey))) {
-        QMessageBox::information(nullptr, QString(), QObject::tr("Pictavo already running."), QMessageBox::Ok);
+        QMessageBox::information(nullptr, QStringLiteral("Pictavo"), QObject::tr("Pictavo already running."),
+                                 QMessageBox::Ok);
         std::exit(0);
     }
     RemoveLeftoversOfEarlierRuns();

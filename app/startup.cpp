@@ -11,9 +11,8 @@
 #include "temp_folder.h"
 #include "update_files.h"
 
-#include <QApplication>
-#include <QDesktopWidget>
 #include <QFileInfo>
+#include <QWidget>
 
 const char* const kSettingsPath = "HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Velmora Data Recovery\\Pictavo";
 const char* const kInstanceKey = "3f6c2a9e-8d41-4b7a-9c05-e1d27f4b8a63";
@@ -31,7 +30,7 @@ void PrepareStartScale()
     const bool resizeForDpi = ReadResizeForDpi();
     if (resizeForDpi) {
         const platform::ScreenMetrics metrics = platform::primaryScreenMetrics();
-        g_startScale = ComputeStartScale(metrics.dpi, metrics.workArea);
+        g_startScale = ComputeStartScale(metrics.dpi, metrics.workArea.size());
     }
     PrepareScalingEnvironment(resizeForDpi, g_startScale);
 }
@@ -71,10 +70,16 @@ void RemoveLeftoversOfEarlierRuns()
     }
 }
 
+QPoint StartPosition(const QSize& window, const QRect& workArea)
+{
+    const int x = workArea.x() + (workArea.width() - window.width()) / 2;
+    const int centred = workArea.y() + (workArea.height() - window.height()) / 2;
+    // Raised by 25 pixels only as far as the free room above it goes, so the
+    // title strip never leaves the top of the area.
+    return QPoint(x, qMax(workArea.y(), centred - 25));
+}
+
 void CenterOnDesktop(QWidget* widget)
 {
-    const QWidget* desktop = QApplication::desktop();
-    const int x = (desktop->width() - widget->width()) / 2;
-    const int y = (desktop->height() - widget->height()) / 2 - 25;
-    widget->move(x, y);
+    widget->move(StartPosition(widget->frameGeometry().size(), platform::placementWorkArea()));
 }

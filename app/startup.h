@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -27,5 +29,10 @@ void ApplyStartSettings();
 // starts that no running instance holds. Called once the guard is held.
 void RemoveLeftoversOfEarlierRuns();
 
-// Moves the widget to the centre of the desktop, 25 pixels higher.
+// Where a window of this size (its frame included) starts: centred on the
+// work area and 25 pixels higher, but never above the area's top.
+QPoint StartPosition(const QSize& window, const QRect& workArea);
+
+// Moves the widget to its start position on the work area it was fitted to
+// (the one the interface scale was chosen for).
 void CenterOnDesktop(QWidget* widget);

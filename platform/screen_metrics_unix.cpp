@@ -1,8 +1,10 @@
 #include "screen_metrics.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QString>
-#include <QStringList>
 
 #include <xcb/xcb.h>
 
@@ -72,14 +74,14 @@ qreal screenDpi(xcb_connection_t* connection, const xcb_screen_t* screen)
 }
 
 // The window manager's work area of the first desktop, else the whole screen.
-QSize workArea(xcb_connection_t* connection, const xcb_screen_t* screen)
+QRect workArea(xcb_connection_t* connection, const xcb_screen_t* screen)
 {
     const QByteArray area = rootProperty(connection, screen->root, "_NET_WORKAREA", XCB_ATOM_CARDINAL);
     if (area.size() >= int(4 * sizeof(uint32_t))) {
         const auto* values = reinterpret_cast<const uint32_t*>(area.constData());
-        return QSize(int(values[2]), int(values[3]));
+        return QRect(int(values[0]), int(values[1]), int(values[2]), int(values[3]));
     }
-    return QSize(screen->width_in_pixels, screen->height_in_pixels);
+    return QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
 }
 
 // The default screen of the display the toolkit will open; the defaults
@@ -103,12 +105,16 @@ ScreenMetrics serverMetrics()
     return metrics;
 }
 
-QSize parseSize(const QString& text)
+// "<width>x<height>" at the origin, or "<width>x<height>+<x>+<y>"; an
+// empty area for any other text.
+QRect parseArea(const QString& text)
 {
-    const QStringList parts = text.split(QLatin1Char('x'));
-    if (parts.size() != 2)
-        return QSize();
-    return QSize(parts[0].toInt(), parts[1].toInt());
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+)x(\\d+)(?:\\+(\\d+)\\+(\\d+))?$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return QRect();
+    return QRect(match.captured(3).toInt(), match.captured(4).toInt(), match.captured(1).toInt(),
+                 match.captured(2).toInt());
 }
 
 } // namespace
@@ -130,8 +136,17 @@ ScreenMetrics primaryScreenMetrics()
     if (dpiSet)
         metrics.dpi = qEnvironmentVariable(kScreenDpiVariable).toUInt();
     if (areaSet)
-        metrics.workArea = parseSize(qEnvironmentVariable(kWorkAreaVariable));
+        metrics.workArea = parseArea(qEnvironmentVariable(kWorkAreaVariable));
     return metrics;
+}
+
+QRect placementWorkArea()
+{
+    const QRect area = primaryScreenMetrics().workArea;
+    if (!area.isEmpty())
+        return area;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
 }
 
 } // namespace platform

@@ -6,9 +6,6 @@
 #include <QScreen>
 #include <QtTest>
 
-#include <cstdio>
-#include <memory>
-
 // The program's start on a monitor of its own: the scale it chooses and the
 // font DPI the toolkit then draws text at agree, whatever DPI the X server
 // reports and also when only the DPI is given. Each monitor is a process of
@@ -30,14 +27,9 @@ void StartFontDpiTest::fontDpiFollowsScale()
 
 int main(int argc, char* argv[])
 {
-    const auto display = std::make_unique<VirtualDisplay>(
-        qEnvironmentVariable("PICTAVO_TEST_MONITOR_DPI", QStringLiteral("100")).toUInt());
-    if (!display->error().isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(display->error()));
+    const auto display = startOnMonitor(qEnvironmentVariable("PICTAVO_TEST_MONITOR_DPI", QStringLiteral("100")).toUInt());
+    if (!display)
         return 1;
-    }
-    g_state.settingsPath = QString::fromLatin1(kSettingsPath);
-    PrepareStartScale();
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     QApplication app(argc, argv);
     StartFontDpiTest test;

@@ -8,7 +8,6 @@
 #include "startup.h"
 
 #include <QApplication>
-#include <QDesktopWidget>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QProcess>
@@ -53,7 +52,8 @@ private slots:
     void startLanguage();
     void storedLanguageInstallsTranslators_data();
     void storedLanguageInstallsTranslators();
-    void centerOnDesktop();
+    void startPosition_data();
+    void startPosition();
     void secondInstanceRefusedUntilFirstDies();
 };
 
@@ -215,13 +215,30 @@ void StartupTest::storedLanguageInstallsTranslators()
              QStringLiteral("Are you sure you want to exit?"));
 }
 
-void StartupTest::centerOnDesktop()
+void StartupTest::startPosition_data()
 {
-    QWidget widget;
-    widget.resize(301, 201);
-    CenterOnDesktop(&widget);
-    const QWidget* desktop = QApplication::desktop();
-    QCOMPARE(widget.pos(), QPoint((desktop->width() - 301) / 2, (desktop->height() - 201) / 2 - 25));
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QRect>("workArea");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("room above: 25 higher") << QSize(1062, 750) << QRect(0, 0, 1920, 1040) << QPoint(429, 120);
+    QTest::newRow("laptop at 1.25: top edge, not above it") << QSize(1062, 750) << QRect(0, 0, 1366, 768)
+                                                            << QPoint(152, 0);
+    QTest::newRow("some room above: raised by what is free") << QSize(1062, 750) << QRect(0, 0, 1366, 790)
+                                                             << QPoint(152, 0);
+    QTest::newRow("exactly as high as the area") << QSize(1062, 750) << QRect(0, 0, 1062, 750) << QPoint(0, 0);
+    QTest::newRow("area below a panel") << QSize(1275, 900) << QRect(0, 30, 1920, 1050) << QPoint(322, 80);
+    QTest::newRow("area right of a panel") << QSize(850, 600) << QRect(64, 0, 1216, 1024)
+                                           << QPoint(247, 187);
+    QTest::newRow("higher than the area: title strip at its top") << QSize(850, 600) << QRect(0, 24, 800, 576)
+                                                                   << QPoint(-25, 24);
+}
+
+void StartupTest::startPosition()
+{
+    QFETCH(QSize, window);
+    QFETCH(QRect, workArea);
+    QFETCH(QPoint, expected);
+    QCOMPARE(StartPosition(window, workArea), expected);
 }
 
 void StartupTest::secondInstanceRefusedUntilFirstDies()

@@ -100,6 +100,9 @@ private slots:
     void everyScriptHasAFont_data();
     void everyScriptHasAFont();
     void frenchGuillemetsHoldTheirWords();
+    void introTextsAreWholeSentences_data();
+    void introTextsAreWholeSentences();
+    void englishSampleTextsHaveNoStraySpaces();
 
 private:
     QVector<Message> m_german;
@@ -210,6 +213,65 @@ void TranslationCataloguesTest::frenchGuillemetsHoldTheirWords()
         const QString text = visibleText(message.translation);
         if (text.contains(QStringLiteral("\u00ab ")) || text.contains(QStringLiteral(" \u00bb")))
             faults << text;
+    }
+    QCOMPARE(faults.join(QLatin1Char('\n')), QString());
+}
+
+namespace {
+
+// The explanations of the advanced repair's intro dialog.
+bool isIntroText(const Message& message)
+{
+    return message.context == QLatin1String("BrowseRepairDlg") &&
+           message.source.startsWith(QLatin1String("Advance Repair\n"));
+}
+
+} // namespace
+
+void TranslationCataloguesTest::introTextsAreWholeSentences_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::newRow("English") << QString();
+    for (const char* code : {"DE", "FR", "IT", "ES", "JA", "CN", "KO", "DU", "BR", "HI"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+// The intro's label wraps its text to its width: a line break of its own
+// stands only after its heading or at the end of a sentence, so that no line
+// ends after a word or two where the label's wrap would have gone on.
+void TranslationCataloguesTest::introTextsAreWholeSentences()
+{
+    QFETCH(QString, code);
+    static const QRegularExpression breakInSentence(QStringLiteral("[^\n.\u3002!?\u0964]\n(?!\n)|\\s\n"));
+    QStringList faults;
+    int intros = 0;
+    for (const Message& message : code.isEmpty() ? m_german : readCatalogue(sourceFile(code))) {
+        if (!isIntroText(message))
+            continue;
+        ++intros;
+        const QString text = code.isEmpty() ? message.source : message.translation;
+        const QStringList breaks = matches(text.section(QStringLiteral("\n\n"), 1), breakInSentence);
+        if (!breaks.isEmpty())
+            faults << text;
+    }
+    QCOMPARE(intros, 2);
+    QCOMPARE(faults.join(QLatin1String("\n----\n")), QString());
+}
+
+// In English a quoted name has no space inside its quotes and a prompt no
+// space before its colon.
+void TranslationCataloguesTest::englishSampleTextsHaveNoStraySpaces()
+{
+    static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+    QStringList faults;
+    for (const Message& message : m_german) {
+        if (isIntroText(message)) {
+            for (const QString& name : matches(message.source, quoted))
+                if (name.mid(1, name.size() - 2).trimmed() != name.mid(1, name.size() - 2))
+                    faults << name;
+        }
+        if (message.source.startsWith(QLatin1String("Add a sample")) && message.source.contains(QLatin1String(" :")))
+            faults << message.source;
     }
     QCOMPARE(faults.join(QLatin1Char('\n')), QString());
 }

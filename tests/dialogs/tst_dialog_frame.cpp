@@ -8,6 +8,7 @@
 #include "language_rows.h"
 #include "language_table.h"
 #include "repair_finish_dialog.h"
+#include "standalone_dialogs.h"
 #include "stop_dlg.h"
 #include "window_frame.h"
 
@@ -71,6 +72,7 @@ private slots:
     void centring();
 
     void escapeIsPassedOnOtherKeysSwallowed();
+    void everyWindowHasTheProgramsName();
 
     void imageSetByScale_data();
     void imageSetByScale();
@@ -259,6 +261,20 @@ void DialogFrameTest::centring()
     widget.setFixedSize(widgetSize);
     CenterWidgetOnRect(&widget, rect);
     QCOMPARE(widget.pos(), expected);
+}
+
+// A task switcher or a screen reader names each window by its title.
+void DialogFrameTest::everyWindowHasTheProgramsName()
+{
+    std::vector<std::unique_ptr<QWidget>> windows = makeStandaloneDialogs();
+    auto* sample = new ReferenceFileDlg(nullptr, QString());
+    windows.emplace_back(sample);
+    windows.emplace_back(new AdvancedRepairDlg(nullptr, QString(), sample));
+    QStringList faults;
+    for (const auto& window : windows)
+        if (window->windowTitle().trimmed() != QLatin1String("Pictavo"))
+            faults << QStringLiteral("%1: \"%2\"").arg(window->metaObject()->className(), window->windowTitle());
+    QCOMPARE(faults.join(QLatin1Char('\n')), QString());
 }
 
 void DialogFrameTest::escapeIsPassedOnOtherKeysSwallowed()

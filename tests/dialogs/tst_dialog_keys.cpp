@@ -74,6 +74,8 @@ void DialogKeysTest::keysAnswer_data()
                                                        << "OverwriteAllBtn";
     QTest::newRow("file exists: Tab to Skip All") << "file" << 2 << "Tab Tab Tab Tab Tab Return" << "SkipAllBtn";
     QTest::newRow("file exists: Space on a button") << "file" << 2 << "Tab Space" << "OverwriteBtn";
+    QTest::newRow("file exists: Escape skips all") << "file" << 2 << "Escape" << "SkipAllBtn";
+    QTest::newRow("file exists, one output: Escape skips it") << "file" << 1 << "Escape" << "SkipAllBtn";
     QTest::newRow("folder exists: Return renames") << "folder" << 1 << "Return" << "RenameBtn";
     QTest::newRow("folder exists: Tab to Overwrite") << "folder" << 1 << "Tab Return" << "OverwriteBtn";
     QTest::newRow("folder exists: Escape cancels") << "folder" << 1 << "Escape" << "CancelBtn";
@@ -91,6 +93,10 @@ void DialogKeysTest::keysAnswer_data()
     QTest::newRow("sample: Return after Browse repairs") << "sample" << 1 << "Click:RefBrowse_Btn Return"
                                                          << "RefBrowse_Btn RefRepairBtn";
     QTest::newRow("sample: Escape cancels") << "sample" << 1 << "Escape" << "cancle";
+    // Before a sample is chosen the keys reach Browse, never Cancel.
+    QTest::newRow("sample: Return browses, then repairs") << "sample" << 1 << "Pick Return Return"
+                                                          << "RefBrowse_Btn RefRepairBtn";
+    QTest::newRow("sample: Space browses") << "sample" << 1 << "Pick Space" << "RefBrowse_Btn";
 }
 
 QDialog* DialogKeysTest::makeDialog(const QString& kind)
@@ -119,7 +125,8 @@ QDialog* DialogKeysTest::makeDialog(const QString& kind)
 
 // Sends each key to the widget that has the focus, as the keyboard does; a
 // "Click:<name>" presses that button with the mouse (a sample is then
-// chosen in the file dialog it opens).
+// chosen in the file dialog it opens), and "Pick" chooses the sample in the
+// file dialog that the next key opens.
 void DialogKeysTest::pressKeys(QWidget* modal, const QStringList& keys)
 {
     modal->activateWindow();
@@ -130,6 +137,10 @@ void DialogKeysTest::pressKeys(QWidget* modal, const QStringList& keys)
             QVERIFY(button);
             mainwindowrun::answerFileDialog(m_dir.path(), {QStringLiteral("sample.jpg")});
             QTest::mouseClick(button, Qt::LeftButton);
+            continue;
+        }
+        if (key == QLatin1String("Pick")) {
+            mainwindowrun::answerFileDialog(m_dir.path(), {QStringLiteral("sample.jpg")});
             continue;
         }
         QWidget* target = QApplication::focusWidget();

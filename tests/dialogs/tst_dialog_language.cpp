@@ -65,7 +65,7 @@ void DialogLanguageTest::switchToGerman()
 void DialogLanguageTest::hiddenSampleDialogTakesGermanTextsAndLayout()
 {
     ReferenceFileDlg sample(nullptr, QString());
-    sample.label->setText(QStringLiteral("Add a sample HEIC :"));
+    sample.label->setText(QStringLiteral("Add a sample HEIC:"));
     QCOMPARE(sample.RefBrowse_Btn->text(), QStringLiteral("Browse"));
     QCOMPARE(sample.label_2->width(), 351);
     QVERIFY(sample.isHidden());

@@ -227,8 +227,8 @@ void DialogSampleTest::introSetsPromptBySuffix_data()
     QTest::newRow("jpg") << "jpg" << "Add a sample JPEG:" << true;
     QTest::newRow("Jpeg") << "Jpeg" << "Add a sample JPEG:" << true;
     QTest::newRow("JPG") << "JPG" << "Add a sample JPEG:" << true;
-    QTest::newRow("HEIC") << "HEIC" << "Add a sample HEIC :" << false;
-    QTest::newRow("heif") << "heif" << "Add a sample HEIC :" << false;
+    QTest::newRow("HEIC") << "HEIC" << "Add a sample HEIC:" << false;
+    QTest::newRow("heif") << "heif" << "Add a sample HEIC:" << false;
     QTest::newRow("other format keeps previous use") << "png" << "previous prompt" << false;
 }
 
@@ -252,6 +252,9 @@ void DialogSampleTest::introSetsPromptBySuffix()
     intro->move(200, 100);
     QRect introGeometry;
     QString shownPrompt;
+    QFont shownPromptFont;
+    QWidget* shownFocus = nullptr;
+    bool browseIsDefault = false;
     QPoint shownAt;
     bool sampleShown = false;
     whenModal([&](QWidget* modal) {
@@ -260,6 +263,9 @@ void DialogSampleTest::introSetsPromptBySuffix()
         whenModal([&](QWidget* inner) {
             sampleShown = inner == &sample;
             shownPrompt = sample.label->text();
+            shownPromptFont = sample.label->font();
+            shownFocus = sample.focusWidget();
+            browseIsDefault = sample.RefBrowse_Btn->isDefault() && !sample.RefRepairBtn->isDefault();
             shownAt = sample.pos();
             sample.reject();
         });
@@ -271,6 +277,14 @@ void DialogSampleTest::introSetsPromptBySuffix()
     QVERIFY(sampleShown);
     QCOMPARE(g_state.helpAdvanced, 1);
     QCOMPARE(shownPrompt, prompt);
+    // The prompt has its font from the start, not only once Browse is used;
+    // with no sample chosen yet, the keys go to Browse.
+    const QFont header = headerFont();
+    QCOMPARE(shownPromptFont.family(), header.family());
+    QCOMPARE(shownPromptFont.pointSize(), header.pointSize());
+    QCOMPARE(shownPromptFont.weight(), header.weight());
+    QCOMPARE(shownFocus, sample.RefBrowse_Btn);
+    QVERIFY(browseIsDefault);
     QCOMPARE(!sample.refe_CheckBox->isHidden(), boxShown);
     QCOMPARE(!sample.label_2->isHidden(), boxShown);
     QVERIFY(sample.RefPath_Edit->toPlainText().isEmpty());

@@ -311,7 +311,7 @@ void DialogSavePromptsTest::fileAnswers_data()
     QTest::newRow("Overwrite All") << "OverwriteAllBtn" << QVector<int>{0, 0, 0, 1, 0, 0};
     QTest::newRow("Rename All") << "RenameAllBtn" << QVector<int>{0, 0, 0, 0, 1, 0};
     QTest::newRow("Skip All") << "SkipAllBtn" << QVector<int>{0, 0, 1, 0, 0, 1};
-    QTest::newRow("Escape") << QString() << QVector<int>{0, 0, 0, 0, 0, 0};
+    QTest::newRow("Escape skips all") << QString() << QVector<int>{0, 0, 1, 0, 0, 1};
 }
 
 void DialogSavePromptsTest::fileAnswers()

@@ -12,6 +12,7 @@
 #include "modal_recorder.h"
 #include "my_tree_widget.h"
 #include "reference_file_dlg.h"
+#include "repair_finish_dialog.h"
 #include "repair_run.h"
 #include "repair_tree_columns.h"
 #include "temp_file.h"
@@ -159,6 +160,7 @@ private slots:
     void jpegLinkRepairsRow();
     void applyToAllRepairsEveryFailedFile();
     void failedSampleRepairOffersLinkAgain();
+    void sampleRunWithoutOutputEndsAsFailure();
     void stopAfterFirstFile();
     void thumbnailNamedFile();
     void heicSampleRun_data();
@@ -289,6 +291,39 @@ void SampleRepairTest::failedSampleRepairOffersLinkAgain()
     QCOMPARE(link->text(), QStringLiteral("Advance Repair"));
 }
 
+// A sample run that lists nothing says that it failed, in the look of a run
+// that did not finish; the next run that repairs says so again.
+void SampleRepairTest::sampleRunWithoutOutputEndsAsFailure()
+{
+    Inputs files;
+    files.put("a.jpg", scanOfSecondFrame());
+    files.put("b.jpg", wipedHeaders(qRgb(90, 90, 10)));
+    const QString samplePath = files.putSample("sample.jpg", sampleJpeg());
+    auto window = makeWindow();
+    runAndFailAll(*window, files.inputs.path(), {"a.jpg", "b.jpg"});
+    const QImage tick = repairFinishDialog(nullptr).label_2->pixmap(Qt::ReturnByValue).toImage();
+
+    DialogTrace trace;
+    {
+        answerSampleDialogs(trace, samplePath, false);
+        RunWatch failed(*window);
+        QVERIFY(repairWithSample(*window, 0, failed));
+        QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"2", "2"}));
+        QCOMPARE(failed.closer.messages, QStringList({"The photo could not be repaired with this sample."}));
+        QCOMPARE(failed.closer.titles, QStringList({"Repair Failed"}));
+        QVERIFY(!failed.closer.pictures[0].isNull());
+        QVERIFY(failed.closer.pictures[0] != tick);
+    }
+
+    answerSampleDialogs(trace, samplePath, false);
+    RunWatch repaired(*window);
+    QVERIFY(repairWithSample(*window, 1, repaired));
+    QCOMPARE(fileStatuses(window->m_repairTree), QStringList({"2", "5"}));
+    QCOMPARE(repaired.closer.titles, QStringList({"Repair Complete"}));
+    QVERIFY(repaired.closer.messages[0].startsWith("Repair process completed."));
+    QCOMPARE(repaired.closer.pictures[0], tick);
+}
+
 // A stop while the second of three files is in work: the first keeps its
 // repair, the others wait for a later run, and the page is restored.
 void SampleRepairTest::stopAfterFirstFile()
@@ -349,10 +384,10 @@ void SampleRepairTest::heicSampleRun_data()
     QTest::addColumn<int>("slices");
     QTest::addColumn<QString>("layoutText");
     QTest::addColumn<bool>("repaired");
-    QTest::newRow("48 slices, standard") << 48 << "sample HEIC image standard ' of the same format." << true;
+    QTest::newRow("48 slices, standard") << 48 << "'sample HEIC image standard' of the same format." << true;
     // No layout has 7 slices: the rebuild writes nothing, and the row must
     // not be listed as repaired.
-    QTest::newRow("7 slices, no layout") << 7 << "sample HEIC image  ' of the same format." << false;
+    QTest::newRow("7 slices, no layout") << 7 << "'sample HEIC image' of the same format." << false;
 }
 
 void SampleRepairTest::heicSampleRun()
@@ -380,6 +415,7 @@ void SampleRepairTest::heicSampleRun()
     QVERIFY(trace.introText.startsWith("Advance Repair\n\nUse this option to repair severely damaged HEIC image."));
     QCOMPARE(layoutFlagged, repaired);
     QCOMPARE(watch.completed.count(), 1);
+    QCOMPARE(watch.closer.titles, QStringList({repaired ? "Repair Complete" : "Repair Failed"}));
     QTreeWidgetItem* row = window->m_repairTree->topLevelItem(0);
     CustomButton* link = window->m_buttonRecords[0].linkButton;
     if (!repaired) {

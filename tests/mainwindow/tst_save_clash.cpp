@@ -44,6 +44,7 @@ private slots:
     void renameAllFindsFreeNames();
     void promptClosedSavesNothingForTheFile();
     void everyFileSkippedIsTold();
+    void escapeSkipsEveryClash();
     void renamedThumbnailAndHeicStayInTheirFolders();
     void renameStepsOverTakenCopyNames();
     void failedReplaceKeepsTheOldFile();
@@ -215,6 +216,21 @@ void SaveClashTest::everyFileSkippedIsTold()
     QCOMPARE(int(g_state.savedCount), 0);
     QCOMPARE(messages, QStringList({QStringLiteral("No files were saved.")}));
     QCOMPARE(m_seen.count(QStringLiteral("AlreadyExistFileDlg")), 1);
+}
+
+// One key gets the user out of many clashes: Escape answers as Skip All, the
+// free files are saved and the save ends with its message.
+void SaveClashTest::escapeSkipsEveryClash()
+{
+    prepare({QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("c.jpg")},
+            {QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
+    saveWith({escape("AlreadyExistFileDlg")});
+    QCOMPARE(m_seen.count(QStringLiteral("AlreadyExistFileDlg")), 1);
+    QCOMPARE(readFile(out() + QStringLiteral("a.jpg")), QByteArray("old"));
+    QCOMPARE(readFile(out() + QStringLiteral("b.jpg")), QByteArray("old"));
+    QCOMPARE(readFile(out() + QStringLiteral("c.jpg")), QByteArray("new:c.jpg"));
+    QCOMPARE(int(g_state.savedCount), 1);
+    QVERIFY(m_seen.contains(QStringLiteral("SavingFinishDlg")));
 }
 
 void SaveClashTest::renamedThumbnailAndHeicStayInTheirFolders()

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QRegularExpression>
 #include <QtTest>
@@ -60,6 +61,8 @@ private slots:
     void picturesAreLoaded();
     void checkBoxesGrowWithScale_data();
     void checkBoxesGrowWithScale();
+    void resultsHeaderReadableDuringRun_data();
+    void resultsHeaderReadableDuringRun();
 };
 
 void SkinStylesTest::init()
@@ -332,6 +335,33 @@ void SkinStylesTest::checkBoxesGrowWithScale()
                  qPrintable(QStringLiteral("%1 %2,%3 in %4x%5").arg(box->objectName()).arg(indicator.x())
                                 .arg(indicator.y()).arg(box->width()).arg(box->height())));
     }
+}
+
+void SkinStylesTest::resultsHeaderReadableDuringRun_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::newRow("96") << 1.0f;
+    QTest::newRow("120") << 1.25f;
+    QTest::newRow("144") << 1.5f;
+}
+
+// A run disables the results tree; its header is drawn as in the idle state
+// all the same, not in grey on its grey sections.
+void SkinStylesTest::resultsHeaderReadableDuringRun()
+{
+    QFETCH(float, scale);
+    auto window = makeWindow(scale);
+    g_state.uiScale = scale;
+    window->frame->hide();
+    window->frame2->show();
+    window->show();
+    QVERIFY2(QTest::qWaitForWindowExposed(window.get()), "the main window was not shown");
+    QHeaderView* header = window->m_repairTree->header();
+    const QImage idle = header->grab().toImage();
+    window->m_repairTree->setEnabled(false);
+    const QImage running = header->grab().toImage();
+    QVERIFY(!idle.isNull());
+    QCOMPARE(running, idle);
 }
 
 QTEST_MAIN(SkinStylesTest)

@@ -36,8 +36,8 @@ void ScreenMetricsTest::serverMonitor_data()
     QTest::addColumn<QByteArray>("dpiOverride");
     QTest::addColumn<QByteArray>("areaOverride");
     QTest::addColumn<unsigned>("dpi");
-    QTest::addColumn<QSize>("workArea");
-    const QSize screen(1920, 1200);
+    QTest::addColumn<QRect>("workArea");
+    const QRect screen(0, 0, 1920, 1200);
     QTest::newRow("96") << 96u << QByteArray() << QByteArray() << 96u << screen;
     QTest::newRow("100 is laid out at 96") << 100u << QByteArray() << QByteArray() << 96u << screen;
     QTest::newRow("110 at 120") << 110u << QByteArray() << QByteArray() << 120u << screen;
@@ -46,7 +46,10 @@ void ScreenMetricsTest::serverMonitor_data()
     QTest::newRow("144") << 144u << QByteArray() << QByteArray() << 144u << screen;
     QTest::newRow("DPI given, area read") << 100u << QByteArray("144") << QByteArray() << 144u << screen;
     QTest::newRow("area given, DPI read") << 110u << QByteArray() << QByteArray("1000x700") << 120u
-                                          << QSize(1000, 700);
+                                          << QRect(0, 0, 1000, 700);
+    QTest::newRow("area below a panel given") << 96u << QByteArray() << QByteArray("1366x738+0+30") << 96u
+                                              << QRect(0, 30, 1366, 738);
+    QTest::newRow("area not understood") << 96u << QByteArray() << QByteArray("1366x") << 96u << QRect();
 }
 
 void ScreenMetricsTest::serverMonitor()
@@ -55,7 +58,7 @@ void ScreenMetricsTest::serverMonitor()
     QFETCH(QByteArray, dpiOverride);
     QFETCH(QByteArray, areaOverride);
     QFETCH(unsigned, dpi);
-    QFETCH(QSize, workArea);
+    QFETCH(QRect, workArea);
     VirtualDisplay display(serverDpi);
     QVERIFY2(display.error().isEmpty(), qPrintable(display.error()));
     if (!dpiOverride.isEmpty())

@@ -1,6 +1,10 @@
 #include "virtual_display.h"
 
+#include "global_state.h"
+#include "startup.h"
+
 #include <QByteArray>
+#include <cstdio>
 
 #include <csignal>
 #include <poll.h>
@@ -60,4 +64,16 @@ VirtualDisplay::~VirtualDisplay()
         return;
     kill(m_server, SIGTERM);
     waitpid(m_server, nullptr, 0);
+}
+
+std::unique_ptr<VirtualDisplay> startOnMonitor(unsigned dpi, QSize size)
+{
+    auto display = std::make_unique<VirtualDisplay>(dpi, size);
+    if (!display->error().isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(display->error()));
+        return nullptr;
+    }
+    g_state.settingsPath = QString::fromLatin1(kSettingsPath);
+    PrepareStartScale();
+    return display;
 }

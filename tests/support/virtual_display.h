@@ -3,6 +3,8 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+
 #include <sys/types.h>
 
 // An X server of the test's own (Xvfb) that stands in for a user's monitor
@@ -26,3 +28,10 @@ private:
     pid_t m_server = -1;
     QString m_error;
 };
+
+// The program's start on a monitor of its own: an X server of that DPI and
+// size, for which the interface scale and the toolkit's font DPI are chosen
+// as the program's start chooses them, before the application object exists.
+// Null, with the reason written to the error output, when the server did not
+// start.
+std::unique_ptr<VirtualDisplay> startOnMonitor(unsigned dpi, QSize size = QSize(1920, 1200));

@@ -20,6 +20,7 @@
 #include "photo_fixture.h"
 #include "q_download_app.h"
 #include "q_show_update.h"
+#include "reference_file_dlg.h"
 #include "repair_run.h"
 #include "repair_tree_columns.h"
 #include "settings_store.h"
@@ -103,47 +104,67 @@ void captureModal(const QString& name, const std::function<void()>& start)
     start();
 }
 
-// The "Advance Repair" link of the damaged photo's row opens the intro
-// dialog; its Next opens the sample dialog as the user meets it. Each is
-// captured; the sample dialog is then closed.
-void captureSampleRepairDialogs(BrowseRepairDlg& window)
+// The id of the "Advance Repair" link of the results row of that name.
+uint linkOfRow(const BrowseRepairDlg& window, const QString& name)
 {
-    uint link = 0;
     for (int i = 0; i < window.m_repairTree->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = window.m_repairTree->topLevelItem(i);
-        if (row->text(ColName) == QLatin1String("damaged.jpg"))
-            link = row->text(ColButtonId).toUInt();
+        if (row->text(ColName) == name)
+            return row->text(ColButtonId).toUInt();
     }
+    return 0;
+}
+
+// The sample dialog given a sample, as Browse would, and its Repair pressed.
+void repairWithSample(ReferenceFileDlg* sample, const QString& samplePath)
+{
+    g_state.samplePath = samplePath;
+    g_state.jpegSampleMode = 1;
+    g_state.heicSampleMode = 0;
+    sample->RefPath_Edit->setText(samplePath);
+    sample->RefRepairBtn->setEnabled(true);
+    QMetaObject::invokeMethod(sample->RefRepairBtn, "click", Qt::QueuedConnection);
+}
+
+// The "Advance Repair" link of the damaged photo's row opens the intro
+// dialog; its Next opens the sample dialog as the user meets it. Each is
+// captured; the sample dialog then repairs the photo with a sample, which
+// cannot mend it, and the message that says so is captured and closed.
+void captureSampleRepairDialogs(BrowseRepairDlg& window, const QString& folder)
+{
+    const QString samplePath = QDir(folder).filePath(QStringLiteral("sample.jpg"));
+    repairrun::putFile(folder, QStringLiteral("sample.jpg"), fixture::realJpeg(640, 480));
+    const uint link = linkOfRow(window, QStringLiteral("damaged.jpg"));
     QPointer<QWidget> intro;
-    QPointer<QWidget> sample;
     bool sampleCaptured = false;
+    bool messageCaptured = false;
     QTimer watch;
     watch.setInterval(100);
     QObject::connect(&watch, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) {
-            // Closed before its modal run began, which still goes on: shown
-            // again and closed on a later tick.
-            if (sample && !sample->isVisible() && sample->testAttribute(Qt::WA_ShowModal))
-                sample->show();
+        if (!modal || !modal->isVisible())
             return;
-        }
         if (auto* introDialog = qobject_cast<AdvancedRepairDlg*>(modal)) {
             if (intro == introDialog)
                 return;
             intro = introDialog;
             capture(introDialog, QStringLiteral("dialog_advanced_repair"));
             QMetaObject::invokeMethod(introDialog->NextBtn, "click", Qt::QueuedConnection);
-            return;
+        } else if (auto* sample = qobject_cast<ReferenceFileDlg*>(modal)) {
+            if (sampleCaptured)
+                return;
+            capture(sample, QStringLiteral("dialog_sample"));
+            sampleCaptured = true;
+            repairWithSample(sample, samplePath);
+        } else if (!messageCaptured) {
+            capture(modal, QStringLiteral("message_sample_failed"));
+            messageCaptured = true;
+            modal->close();
         }
-        if (!sampleCaptured)
-            capture(modal, QStringLiteral("dialog_sample"));
-        sampleCaptured = true;
-        sample = modal;
-        modal->close();
     });
     startBoundedWatch(watch);
     QMetaObject::invokeMethod(&window, "OnClickAddReference", Q_ARG(uint, link));
+    QTest::qWaitFor([&] { return messageCaptured && !window.m_repairThread.isRunning(); }, 20000);
 }
 
 void captureMainWindow(const QString& folder)
@@ -153,14 +174,15 @@ void captureMainWindow(const QString& folder)
     capture(window.get(), QStringLiteral("main_start"));
 
     // More photos than either tree shows at once, so both show their scroll
-    // bars, and one that fails, so the results offer "Advance Repair".
-    QStringList names{QStringLiteral("holiday.jpg"), QStringLiteral("damaged.jpg")};
+    // bars, and a JPEG and a HEIC that fail, so the results offer "Advance
+    // Repair" for each.
+    QStringList names{QStringLiteral("holiday.jpg"), QStringLiteral("damaged.jpg"), QStringLiteral("damaged.heic")};
     for (int i = 1; i <= 12; ++i)
         names << QStringLiteral("photo_%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
     for (const QString& name : names) {
         QFile photo(QDir(folder).filePath(name));
         photo.open(QIODevice::WriteOnly);
-        photo.write(name == QLatin1String("damaged.jpg") ? QByteArray(3000, 'x') : fixture::realJpeg(640, 480));
+        photo.write(name.startsWith(QLatin1String("damaged.")) ? QByteArray(3000, 'x') : fixture::realJpeg(640, 480));
         photo.close();
     }
     mainwindowrun::addFiles(*window, folder, names);
@@ -172,7 +194,11 @@ void captureMainWindow(const QString& folder)
     });
     capture(window.get(), QStringLiteral("main_results"));
 
-    captureSampleRepairDialogs(*window);
+    captureSampleRepairDialogs(*window, folder);
+    const uint heicLink = linkOfRow(*window, QStringLiteral("damaged.heic"));
+    captureModal(QStringLiteral("dialog_advanced_repair_heic"), [&window, heicLink] {
+        QMetaObject::invokeMethod(window.get(), "OnClickAddReference", Q_ARG(uint, heicLink));
+    });
     // Neither question is answered, so the window stays as it is.
     g_state.pressedButtonName.clear();
     captureModal(QStringLiteral("dialog_back"), [&window] { QMetaObject::invokeMethod(window->BackBtn, "click"); });

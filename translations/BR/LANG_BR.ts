@@ -82,8 +82,8 @@
 <context>
     <name>AdvancedRepair</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
         <translation>Adicionar JPEG de exemplo:</translation>
     </message>
     <message>
-        <source>Add a sample HEIC :</source>
+        <source>Add a sample HEIC:</source>
         <translation>Adicionar HEIC de exemplo:</translation>
     </message>
 </context>
@@ -412,28 +412,26 @@ Miniaturas são imagens pequenas de JPEGs grandes.</translation>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged JPEG. 
-Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
+Use this option to repair severely damaged JPEG.
+Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Reparo avançado
 
-Use esta opção para reparar JPEGs muito danificados. 
-Clique em Avançar para adicionar um &quot;JPEG de exemplo&quot; do mesmo formato,
-tirado com o mesmo dispositivo. O exemplo e os JPEGs danificados não são alterados durante o reparo.</translation>
+Use esta opção para reparar JPEGs muito danificados.
+Clique em Avançar para adicionar um &quot;JPEG de exemplo&quot; do mesmo formato, tirado com o mesmo dispositivo. O exemplo e os JPEGs danificados não são alterados durante o reparo.</translation>
     </message>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged HEIC image. 
-Click Next to add a &apos; sample HEIC image</source>
+Use this option to repair severely damaged HEIC image.
+Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>Reparo avançado
 
-Use esta opção para reparar imagens HEIC muito danificadas. 
-Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation>
+Use esta opção para reparar imagens HEIC muito danificadas.
+Clique em Avançar para adicionar uma &quot;%1&quot; do mesmo formato. O exemplo e o HEIC danificado não são alterados durante o reparo.</translation>
     </message>
     <message>
-        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
-        <translation> do mesmo formato. O exemplo e o HEIC danificado não são alterados durante o reparo.</translation>
+        <source>sample HEIC image</source>
+        <translation>imagem HEIC de exemplo</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
@@ -450,6 +448,10 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
     <message>
         <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>O exemplo não corresponde à foto danificada, por isso não foi possível repará-la com ele. Escolha um exemplo tirado com a mesma câmera.</translation>
+    </message>
+    <message>
+        <source>The photo could not be repaired with this sample.</source>
+        <translation>Não foi possível reparar a foto com este exemplo.</translation>
     </message>
 </context>
 <context>
@@ -685,8 +687,8 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
 <context>
     <name>ReferenceFileDlg</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -799,6 +801,10 @@ Clique em Avançar para adicionar uma &apos; imagem HEIC de exemplo</translation
     <message>
         <source>Repair Stopped</source>
         <translation>Reparo interrompido</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>Falha no reparo</translation>
     </message>
 </context>
 </TS>

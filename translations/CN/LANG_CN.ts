@@ -82,8 +82,8 @@
 <context>
     <name>AdvancedRepair</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
         <translation>添加示例 JPEG：</translation>
     </message>
     <message>
-        <source>Add a sample HEIC :</source>
+        <source>Add a sample HEIC:</source>
         <translation>添加示例 HEIC：</translation>
     </message>
 </context>
@@ -412,28 +412,26 @@ Thumbnails are small sized images of large JPEGs.</source>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged JPEG. 
-Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
+Use this option to repair severely damaged JPEG.
+Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>高级修复
 
 此选项用于修复严重损坏的 JPEG。
-单击“下一步”添加一个相同格式、
-由同一设备拍摄的“示例 JPEG”。修复过程中，示例文件和损坏的 JPEG 均保持不变。</translation>
+单击“下一步”添加一个相同格式、由同一设备拍摄的“示例 JPEG”。修复过程中，示例和损坏的 JPEG 均保持不变。</translation>
     </message>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged HEIC image. 
-Click Next to add a &apos; sample HEIC image</source>
+Use this option to repair severely damaged HEIC image.
+Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>高级修复
 
 此选项用于修复严重损坏的 HEIC 图像。
-单击“下一步”添加相同格式的 &apos; 示例 HEIC 图像</translation>
+单击“下一步”添加相同格式的“%1”。修复过程中，示例和损坏的 HEIC 均保持不变。</translation>
     </message>
     <message>
-        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
-        <translation>。修复过程中，示例文件和损坏的 HEIC 均保持不变。</translation>
+        <source>sample HEIC image</source>
+        <translation>示例 HEIC 图像</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
@@ -450,6 +448,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>示例与损坏的照片不匹配，因此无法用它修复。请选择用同一台相机拍摄的示例。</translation>
+    </message>
+    <message>
+        <source>The photo could not be repaired with this sample.</source>
+        <translation>无法使用此示例修复该照片。</translation>
     </message>
 </context>
 <context>
@@ -685,8 +687,8 @@ Click Next to add a &apos; sample HEIC image</source>
 <context>
     <name>ReferenceFileDlg</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -799,6 +801,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>Repair Stopped</source>
         <translation>修复已停止</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>修复失败</translation>
     </message>
 </context>
 </TS>

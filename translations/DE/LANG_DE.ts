@@ -82,8 +82,8 @@
 <context>
     <name>AdvancedRepair</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
         <translation>Beispiel-JPEG hinzufügen:</translation>
     </message>
     <message>
-        <source>Add a sample HEIC :</source>
+        <source>Add a sample HEIC:</source>
         <translation>Beispiel-HEIC hinzufügen:</translation>
     </message>
 </context>
@@ -416,28 +416,26 @@ Sie sind kleine Bilder großer JPEG-Dateien.</translation>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged JPEG. 
-Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
+Use this option to repair severely damaged JPEG.
+Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Erweiterte Reparatur
 
-Mit dieser Option reparieren Sie stark beschädigte JPEGs. 
-Klicken Sie auf Weiter, um ein &apos;Beispiel-JPEG&apos; desselben Formats hinzuzufügen,
-aufgenommen mit demselben Gerät. Das Beispiel und die beschädigten JPEGs bleiben bei der Reparatur unverändert.</translation>
+Mit dieser Option reparieren Sie stark beschädigte JPEGs.
+Klicken Sie auf Weiter, um ein &apos;Beispiel-JPEG&apos; desselben Formats hinzuzufügen, aufgenommen mit demselben Gerät. Das Beispiel und die beschädigten JPEGs bleiben bei der Reparatur unverändert.</translation>
     </message>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged HEIC image. 
-Click Next to add a &apos; sample HEIC image</source>
+Use this option to repair severely damaged HEIC image.
+Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>Erweiterte Reparatur
 
-Mit dieser Option reparieren Sie stark beschädigte HEIC-Bilder. 
-Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
+Mit dieser Option reparieren Sie stark beschädigte HEIC-Bilder.
+Klicken Sie auf Weiter, um ein &apos;%1&apos; desselben Formats hinzuzufügen. Das Beispiel und das beschädigte HEIC bleiben bei der Reparatur unverändert.</translation>
     </message>
     <message>
-        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
-        <translation> desselben Formats hinzuzufügen. Das Beispiel und das beschädigte HEIC bleiben bei der Reparatur unverändert.</translation>
+        <source>sample HEIC image</source>
+        <translation>Beispiel-HEIC-Bild</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
@@ -450,6 +448,10 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
     <message>
         <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>Die Beispieldatei passt nicht zum beschädigten Foto, daher konnte es damit nicht repariert werden. Wählen Sie eine Beispieldatei, die mit derselben Kamera aufgenommen wurde.</translation>
+    </message>
+    <message>
+        <source>The photo could not be repaired with this sample.</source>
+        <translation>Das Foto konnte mit diesem Beispiel nicht repariert werden.</translation>
     </message>
 </context>
 <context>
@@ -685,8 +687,8 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
 <context>
     <name>ReferenceFileDlg</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -799,6 +801,10 @@ Klicken Sie auf Weiter, um ein &apos; Beispiel-HEIC-Bild</translation>
     <message>
         <source>Repair Stopped</source>
         <translation>Reparatur angehalten</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>Reparatur fehlgeschlagen</translation>
     </message>
 </context>
 </TS>

@@ -82,8 +82,8 @@
 <context>
     <name>AdvancedRepair</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
         <translation>Voorbeeld-JPEG toevoegen:</translation>
     </message>
     <message>
-        <source>Add a sample HEIC :</source>
+        <source>Add a sample HEIC:</source>
         <translation>Voorbeeld-HEIC toevoegen:</translation>
     </message>
 </context>
@@ -412,28 +412,26 @@ Miniaturen zijn kleine afbeeldingen van grote JPEG&apos;s.</translation>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged JPEG. 
-Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
+Use this option to repair severely damaged JPEG.
+Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Geavanceerde reparatie
 
-Gebruik deze optie om zwaar beschadigde JPEG&apos;s te repareren. 
-Klik op Volgende om een &apos;voorbeeld-JPEG&apos; van hetzelfde formaat toe te voegen,
-gemaakt met hetzelfde apparaat. Het voorbeeld en de beschadigde JPEG&apos;s blijven tijdens de reparatie ongewijzigd.</translation>
+Gebruik deze optie om zwaar beschadigde JPEG&apos;s te repareren.
+Klik op Volgende om een &apos;voorbeeld-JPEG&apos; van hetzelfde formaat toe te voegen, gemaakt met hetzelfde apparaat. Het voorbeeld en de beschadigde JPEG&apos;s blijven tijdens de reparatie ongewijzigd.</translation>
     </message>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged HEIC image. 
-Click Next to add a &apos; sample HEIC image</source>
+Use this option to repair severely damaged HEIC image.
+Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>Geavanceerde reparatie
 
-Gebruik deze optie om zwaar beschadigde HEIC-afbeeldingen te repareren. 
-Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
+Gebruik deze optie om zwaar beschadigde HEIC-afbeeldingen te repareren.
+Klik op Volgende om een &apos;%1&apos; van hetzelfde formaat toe te voegen. Het voorbeeld en de beschadigde HEIC blijven tijdens de reparatie ongewijzigd.</translation>
     </message>
     <message>
-        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
-        <translation> van hetzelfde formaat toe te voegen. Het voorbeeld en de beschadigde HEIC blijven tijdens de reparatie ongewijzigd.</translation>
+        <source>sample HEIC image</source>
+        <translation>voorbeeld-HEIC-afbeelding</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
@@ -450,6 +448,10 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
     <message>
         <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>Het voorbeeldbestand past niet bij de beschadigde foto, dus die kon er niet mee worden hersteld. Kies een voorbeeldbestand dat met dezelfde camera is gemaakt.</translation>
+    </message>
+    <message>
+        <source>The photo could not be repaired with this sample.</source>
+        <translation>De foto kon met dit voorbeeld niet worden gerepareerd.</translation>
     </message>
 </context>
 <context>
@@ -685,8 +687,8 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
 <context>
     <name>ReferenceFileDlg</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -799,6 +801,10 @@ Klik op Volgende om een &apos; voorbeeld-HEIC-afbeelding</translation>
     <message>
         <source>Repair Stopped</source>
         <translation>Reparatie gestopt</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>Reparatie mislukt</translation>
     </message>
 </context>
 </TS>

@@ -82,8 +82,8 @@
 <context>
     <name>AdvancedRepair</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
         <translation>Añadir un JPEG de muestra:</translation>
     </message>
     <message>
-        <source>Add a sample HEIC :</source>
+        <source>Add a sample HEIC:</source>
         <translation>Añadir un HEIC de muestra:</translation>
     </message>
 </context>
@@ -412,28 +412,26 @@ Son imágenes pequeñas de JPEG grandes.</translation>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged JPEG. 
-Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
+Use this option to repair severely damaged JPEG.
+Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Reparación avanzada
 
-Use esta opción para reparar archivos JPEG muy dañados. 
-Haga clic en Siguiente para añadir un «JPEG de muestra» del mismo formato,
-tomado con el mismo dispositivo. La muestra y los JPEG dañados no se modifican durante la reparación.</translation>
+Use esta opción para reparar archivos JPEG muy dañados.
+Haga clic en Siguiente para añadir un «JPEG de muestra» del mismo formato, tomado con el mismo dispositivo. La muestra y los JPEG dañados no se modifican durante la reparación.</translation>
     </message>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged HEIC image. 
-Click Next to add a &apos; sample HEIC image</source>
+Use this option to repair severely damaged HEIC image.
+Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>Reparación avanzada
 
-Use esta opción para reparar imágenes HEIC muy dañadas. 
-Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translation>
+Use esta opción para reparar imágenes HEIC muy dañadas.
+Haga clic en Siguiente para añadir una «%1» del mismo formato. La muestra y el HEIC dañado no se modifican durante la reparación.</translation>
     </message>
     <message>
-        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
-        <translation> del mismo formato. La muestra y el HEIC dañado no se modifican durante la reparación.</translation>
+        <source>sample HEIC image</source>
+        <translation>imagen HEIC de muestra</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
@@ -450,6 +448,10 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
     <message>
         <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>La muestra no coincide con la foto dañada, por lo que no se ha podido reparar con ella. Elija una muestra tomada con la misma cámara.</translation>
+    </message>
+    <message>
+        <source>The photo could not be repaired with this sample.</source>
+        <translation>No se pudo reparar la foto con esta muestra.</translation>
     </message>
 </context>
 <context>
@@ -685,8 +687,8 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
 <context>
     <name>ReferenceFileDlg</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -799,6 +801,10 @@ Haga clic en Siguiente para añadir una &apos; imagen HEIC de muestra</translati
     <message>
         <source>Repair Stopped</source>
         <translation>Reparación detenida</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>Reparación fallida</translation>
     </message>
 </context>
 </TS>

@@ -82,8 +82,8 @@
 <context>
     <name>AdvancedRepair</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
         <translation>Ajouter un JPEG d&apos;exemple :</translation>
     </message>
     <message>
-        <source>Add a sample HEIC :</source>
+        <source>Add a sample HEIC:</source>
         <translation>Ajouter un HEIC d&apos;exemple :</translation>
     </message>
 </context>
@@ -412,28 +412,26 @@ Les miniatures sont de petites images de grands JPEG.</translation>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged JPEG. 
-Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
+Use this option to repair severely damaged JPEG.
+Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Réparation avancée
 
-Cette option répare les JPEG gravement endommagés. 
-Cliquez sur Suivant pour ajouter un « JPEG d&apos;exemple » du même format,
-pris avec le même appareil. L&apos;exemple et les JPEG endommagés restent inchangés pendant la réparation.</translation>
+Cette option répare les JPEG gravement endommagés.
+Cliquez sur Suivant pour ajouter un « JPEG d&apos;exemple » du même format, pris avec le même appareil. L&apos;exemple et les JPEG endommagés restent inchangés pendant la réparation.</translation>
     </message>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged HEIC image. 
-Click Next to add a &apos; sample HEIC image</source>
+Use this option to repair severely damaged HEIC image.
+Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>Réparation avancée
 
-Cette option répare les images HEIC gravement endommagées. 
-Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translation>
+Cette option répare les images HEIC gravement endommagées.
+Cliquez sur Suivant pour ajouter une « %1 » du même format. L&apos;exemple et l&apos;image HEIC endommagée restent inchangés pendant la réparation.</translation>
     </message>
     <message>
-        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
-        <translation> du même format. L&apos;exemple et l&apos;image HEIC endommagée restent inchangés pendant la réparation.</translation>
+        <source>sample HEIC image</source>
+        <translation>image HEIC d&apos;exemple</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
@@ -450,6 +448,10 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
     <message>
         <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>L&apos;exemple ne correspond pas à la photo endommagée, elle n&apos;a donc pas pu être réparée avec lui. Choisissez un exemple pris avec le même appareil photo.</translation>
+    </message>
+    <message>
+        <source>The photo could not be repaired with this sample.</source>
+        <translation>La photo n&apos;a pas pu être réparée avec cet exemple.</translation>
     </message>
 </context>
 <context>
@@ -685,8 +687,8 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
 <context>
     <name>ReferenceFileDlg</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -799,6 +801,10 @@ Cliquez sur Suivant pour ajouter une &apos; image HEIC d&apos;exemple</translati
     <message>
         <source>Repair Stopped</source>
         <translation>Réparation arrêtée</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>Échec de la réparation</translation>
     </message>
 </context>
 </TS>

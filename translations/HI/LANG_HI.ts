@@ -82,8 +82,8 @@
 <context>
     <name>AdvancedRepair</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
         <translation>नमूना JPEG जोड़ें:</translation>
     </message>
     <message>
-        <source>Add a sample HEIC :</source>
+        <source>Add a sample HEIC:</source>
         <translation>नमूना HEIC जोड़ें:</translation>
     </message>
 </context>
@@ -412,28 +412,26 @@ Thumbnails are small sized images of large JPEGs.</source>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged JPEG. 
-Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
+Use this option to repair severely damaged JPEG.
+Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>उन्नत सुधार
 
-बुरी तरह क्षतिग्रस्त JPEG सुधारने के लिए इस विकल्प का उपयोग करें। 
-उसी डिवाइस से ली गई समान फ़ॉर्मेट की &apos;नमूना JPEG&apos; जोड़ने के लिए,
-आगे पर क्लिक करें। सुधार के दौरान नमूना और क्षतिग्रस्त JPEG अपरिवर्तित रहती हैं।</translation>
+बुरी तरह क्षतिग्रस्त JPEG सुधारने के लिए इस विकल्प का उपयोग करें।
+उसी डिवाइस से ली गई समान फ़ॉर्मेट की &apos;नमूना JPEG&apos; जोड़ने के लिए, आगे पर क्लिक करें। सुधार के दौरान नमूना और क्षतिग्रस्त JPEG अपरिवर्तित रहती हैं।</translation>
     </message>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged HEIC image. 
-Click Next to add a &apos; sample HEIC image</source>
+Use this option to repair severely damaged HEIC image.
+Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>उन्नत सुधार
 
-बुरी तरह क्षतिग्रस्त HEIC छवि सुधारने के लिए इस विकल्प का उपयोग करें। 
-आगे पर क्लिक करके समान फ़ॉर्मेट की &apos; नमूना HEIC छवि</translation>
+बुरी तरह क्षतिग्रस्त HEIC छवि सुधारने के लिए इस विकल्प का उपयोग करें।
+आगे पर क्लिक करके समान फ़ॉर्मेट की &apos;%1&apos; जोड़ें। सुधार के दौरान नमूना और क्षतिग्रस्त HEIC अपरिवर्तित रहती हैं।</translation>
     </message>
     <message>
-        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
-        <translation> जोड़ें। सुधार के दौरान नमूना और क्षतिग्रस्त HEIC अपरिवर्तित रहती हैं।</translation>
+        <source>sample HEIC image</source>
+        <translation>नमूना HEIC छवि</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
@@ -450,6 +448,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>नमूना क्षतिग्रस्त फ़ोटो से मेल नहीं खाता, इसलिए इससे फ़ोटो की मरम्मत नहीं हो सकी। उसी कैमरे से ली गई नमूना फ़ाइल चुनें।</translation>
+    </message>
+    <message>
+        <source>The photo could not be repaired with this sample.</source>
+        <translation>इस नमूने से फ़ोटो सुधारी नहीं जा सकी।</translation>
     </message>
 </context>
 <context>
@@ -685,8 +687,8 @@ Click Next to add a &apos; sample HEIC image</source>
 <context>
     <name>ReferenceFileDlg</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -799,6 +801,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>Repair Stopped</source>
         <translation>सुधार रोका गया</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>सुधार विफल</translation>
     </message>
 </context>
 </TS>

@@ -82,8 +82,8 @@
 <context>
     <name>AdvancedRepair</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
         <translation>Aggiungi un JPEG di esempio:</translation>
     </message>
     <message>
-        <source>Add a sample HEIC :</source>
+        <source>Add a sample HEIC:</source>
         <translation>Aggiungi un HEIC di esempio:</translation>
     </message>
 </context>
@@ -412,28 +412,26 @@ Sono piccole copie di JPEG grandi.</translation>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged JPEG. 
-Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
+Use this option to repair severely damaged JPEG.
+Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>Riparazione avanzata
 
-Usa questa opzione per riparare JPEG gravemente danneggiati. 
-Fai clic su Avanti per aggiungere un «JPEG di esempio» dello stesso formato,
-scattato con lo stesso dispositivo. L&apos;esempio e i JPEG danneggiati restano invariati.</translation>
+Usa questa opzione per riparare JPEG gravemente danneggiati.
+Fai clic su Avanti per aggiungere un «JPEG di esempio» dello stesso formato, scattato con lo stesso dispositivo. L&apos;esempio e i JPEG danneggiati restano invariati.</translation>
     </message>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged HEIC image. 
-Click Next to add a &apos; sample HEIC image</source>
+Use this option to repair severely damaged HEIC image.
+Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>Riparazione avanzata
 
-Usa questa opzione per riparare immagini HEIC gravemente danneggiate. 
-Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</translation>
+Usa questa opzione per riparare immagini HEIC gravemente danneggiate.
+Fai clic su Avanti per aggiungere una «%1» dello stesso formato. L&apos;esempio e l&apos;HEIC danneggiato non vengono modificati durante la riparazione.</translation>
     </message>
     <message>
-        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
-        <translation> dello stesso formato. L&apos;esempio e l&apos;HEIC danneggiato non vengono modificati durante la riparazione.</translation>
+        <source>sample HEIC image</source>
+        <translation>immagine HEIC di esempio</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
@@ -450,6 +448,10 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
     <message>
         <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>L&apos;esempio non corrisponde alla foto danneggiata, quindi non è stato possibile ripararla con esso. Scegli un esempio scattato con la stessa fotocamera.</translation>
+    </message>
+    <message>
+        <source>The photo could not be repaired with this sample.</source>
+        <translation>Non è stato possibile riparare la foto con questo esempio.</translation>
     </message>
 </context>
 <context>
@@ -685,8 +687,8 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
 <context>
     <name>ReferenceFileDlg</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -799,6 +801,10 @@ Fai clic su Avanti per aggiungere un&apos;immagine &apos; HEIC di esempio</trans
     <message>
         <source>Repair Stopped</source>
         <translation>Riparazione interrotta</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>Riparazione non riuscita</translation>
     </message>
 </context>
 </TS>

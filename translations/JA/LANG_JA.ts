@@ -82,8 +82,8 @@
 <context>
     <name>AdvancedRepair</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
         <translation>サンプル JPEG を追加:</translation>
     </message>
     <message>
-        <source>Add a sample HEIC :</source>
+        <source>Add a sample HEIC:</source>
         <translation>サンプル HEIC を追加:</translation>
     </message>
 </context>
@@ -412,28 +412,26 @@ Thumbnails are small sized images of large JPEGs.</source>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged JPEG. 
-Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
+Use this option to repair severely damaged JPEG.
+Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>高度な修復
 
-ひどく破損した JPEG を修復するためのオプションです。
-[次へ] をクリックし、同じデバイスで撮影した同じ形式の
-「サンプル JPEG」を追加してください。修復中、サンプルと破損した JPEG は変更されません。</translation>
+ひどく破損した JPEG を修復するオプションです。
+[次へ] をクリックし、同じデバイスで撮影した同じ形式の「サンプル JPEG」を追加してください。修復中、サンプルと破損した JPEG は変更されません。</translation>
     </message>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged HEIC image. 
-Click Next to add a &apos; sample HEIC image</source>
+Use this option to repair severely damaged HEIC image.
+Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>高度な修復
 
-ひどく破損した HEIC 画像を修復するためのオプションです。
-[次へ] をクリックし、同じ形式の &apos; サンプル HEIC 画像</translation>
+ひどく破損した HEIC 画像の修復オプションです。
+[次へ] をクリックし、同じ形式の「%1」を追加してください。修復中、サンプルと破損した HEIC は変更されません。</translation>
     </message>
     <message>
-        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
-        <translation> を追加してください。修復中、サンプルと破損した HEIC は変更されません。</translation>
+        <source>sample HEIC image</source>
+        <translation>サンプル HEIC 画像</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
@@ -450,6 +448,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>サンプルが破損した写真と一致しないため、このサンプルでは修復できませんでした。同じカメラで撮影したサンプルを選んでください。</translation>
+    </message>
+    <message>
+        <source>The photo could not be repaired with this sample.</source>
+        <translation>このサンプルでは写真を修復できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -685,8 +687,8 @@ Click Next to add a &apos; sample HEIC image</source>
 <context>
     <name>ReferenceFileDlg</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -799,6 +801,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>Repair Stopped</source>
         <translation>修復停止</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>修復失敗</translation>
     </message>
 </context>
 </TS>

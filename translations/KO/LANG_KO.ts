@@ -82,8 +82,8 @@
 <context>
     <name>AdvancedRepair</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
         <translation>샘플 JPEG 추가:</translation>
     </message>
     <message>
-        <source>Add a sample HEIC :</source>
+        <source>Add a sample HEIC:</source>
         <translation>샘플 HEIC 추가:</translation>
     </message>
 </context>
@@ -412,28 +412,26 @@ Thumbnails are small sized images of large JPEGs.</source>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged JPEG. 
-Click Next to add a &apos;sample JPEG&apos; of the same format,
-shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
+Use this option to repair severely damaged JPEG.
+Click Next to add a &apos;sample JPEG&apos; of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged during repair process.</source>
         <translation>고급 복구
 
-심하게 손상된 JPEG를 복구하는 옵션입니다. 
-[다음]을 클릭하여 같은 장치로 촬영한 같은 형식의
-&apos;샘플 JPEG&apos;를 추가하세요. 복구 중에 샘플과 손상된 JPEG는 변경되지 않습니다.</translation>
+심하게 손상된 JPEG를 복구하는 옵션입니다.
+[다음]을 클릭하여 같은 장치로 촬영한 같은 형식의 &apos;샘플 JPEG&apos;를 추가하세요. 복구 중에 샘플과 손상된 JPEG는 변경되지 않습니다.</translation>
     </message>
     <message>
         <source>Advance Repair
 
-Use this option to repair severely damaged HEIC image. 
-Click Next to add a &apos; sample HEIC image</source>
+Use this option to repair severely damaged HEIC image.
+Click Next to add a &apos;%1&apos; of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
         <translation>고급 복구
 
-심하게 손상된 HEIC 이미지를 복구하는 옵션입니다. 
-[다음]을 클릭하여 같은 형식의 &apos; 샘플 HEIC 이미지</translation>
+심하게 손상된 HEIC 이미지를 복구하는 옵션입니다.
+[다음]을 클릭하여 같은 형식의 &apos;%1&apos;를 추가하세요. 복구 중에 샘플과 손상된 HEIC는 변경되지 않습니다.</translation>
     </message>
     <message>
-        <source> of the same format. The sample and the damaged HEIC remain unchanged during repair process.</source>
-        <translation>를 추가하세요. 복구 중에 샘플과 손상된 HEIC는 변경되지 않습니다.</translation>
+        <source>sample HEIC image</source>
+        <translation>샘플 HEIC 이미지</translation>
     </message>
     <message>
         <source>The tool could not be started.</source>
@@ -450,6 +448,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>샘플이 손상된 사진과 일치하지 않아 이 샘플로 복구할 수 없습니다. 같은 카메라로 촬영한 샘플을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The photo could not be repaired with this sample.</source>
+        <translation>이 샘플로는 사진을 복구할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -685,8 +687,8 @@ Click Next to add a &apos; sample HEIC image</source>
 <context>
     <name>ReferenceFileDlg</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Pictavo</source>
+        <translation>Pictavo</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a sample JPEG:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -799,6 +801,10 @@ Click Next to add a &apos; sample HEIC image</source>
     <message>
         <source>Repair Stopped</source>
         <translation>복구 중지됨</translation>
+    </message>
+    <message>
+        <source>Repair Failed</source>
+        <translation>복구 실패</translation>
     </message>
 </context>
 </TS>

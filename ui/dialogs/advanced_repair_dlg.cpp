@@ -94,7 +94,7 @@ void AdvancedRepairDlg::prepareSampleDialog()
     } else if (suffix == QLatin1String("HEIC") || suffix == QLatin1String("HEIF")) {
         sample->refe_CheckBox->hide();
         sample->label_2->hide();
-        sample->label->setText(tr("Add a sample HEIC :"));
+        sample->label->setText(tr("Add a sample HEIC:"));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "ui_alreadyexistfiledlg.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 
 namespace {
 
@@ -102,6 +103,17 @@ void AlreadyExistFileDlg::showEvent(QShowEvent* event)
     ProposeNewName();
     m_ui->RenameBtn->setFocus();
     QDialog::showEvent(event);
+}
+
+// Escape answers as Skip All (also when only Skip is shown, where the two
+// are one), so one key ends a save of many clashes.
+void AlreadyExistFileDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_ui->SkipAllBtn->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void AlreadyExistFileDlg::OnOverwriteAllButton()

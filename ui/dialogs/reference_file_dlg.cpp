@@ -36,7 +36,7 @@ ReferenceFileDlg::ReferenceFileDlg(BrowseRepairDlg* owner, QString path)
 
     connect(RefBrowse_Btn, SIGNAL(clicked()), this, SLOT(OnBrowseRefrenceFile()));
     connect(cancle, SIGNAL(clicked()), this, SLOT(OnCancle()));
-    setKeyboardAnswers(this, RefRepairBtn, cancle, {RefBrowse_Btn, refe_CheckBox, RefRepairBtn, cancle});
+    setKeyboardAnswers(this, RefBrowse_Btn, cancle, {RefBrowse_Btn, refe_CheckBox, RefRepairBtn, cancle});
     keepFocusOnClick(RefBrowse_Btn);
 
     label_4->setStyleSheet(QLatin1String(kPanelStyle));
@@ -78,6 +78,7 @@ void ReferenceFileDlg::applyTexts()
     cancle->setText(tr("Cancel"));
     label_2->setFont(headerFont());
     label_2->setText(tr("Apply to all JPEG of same format."));
+    label->setFont(headerFont());
 }
 
 void ReferenceFileDlg::SetLanguageGeometry()
@@ -97,7 +98,6 @@ QString ReferenceFileDlg::pickSample(const QString& filter)
 void ReferenceFileDlg::OnBrowseRefrenceFile()
 {
     g_state.samplePath.clear();
-    label->setFont(headerFont());
     const QString suffix = g_state.fileSuffix.toUpper();
     if (isJpegSuffix(suffix)) {
         g_state.samplePath = pickSample(QStringLiteral("Images (*.JPEG *.JPG *.jpg *.jpeg )"));
@@ -116,9 +116,23 @@ void ReferenceFileDlg::OnBrowseRefrenceFile()
     }
     RefPath_Edit->setText(g_state.samplePath);
     RefRepairBtn->setEnabled(!g_state.samplePath.isEmpty());
-    // Return now repairs with the chosen sample.
-    if (RefRepairBtn->isEnabled())
-        RefRepairBtn->setFocus();
+    setAnswerForReturn();
+}
+
+// Return browses for a sample until one is chosen, and repairs with it
+// afterwards; the answer it presses has the focus.
+void ReferenceFileDlg::setAnswerForReturn()
+{
+    const bool sampleChosen = RefRepairBtn->isEnabled();
+    RefBrowse_Btn->setDefault(!sampleChosen);
+    RefRepairBtn->setDefault(sampleChosen);
+    (sampleChosen ? RefRepairBtn : RefBrowse_Btn)->setFocus();
+}
+
+void ReferenceFileDlg::showEvent(QShowEvent* event)
+{
+    setAnswerForReturn();
+    FramelessDialog::showEvent(event);
 }
 
 void ReferenceFileDlg::OnHideDialog()

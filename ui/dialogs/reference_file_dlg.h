@@ -23,6 +23,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void OnBrowseRefrenceFile();
@@ -31,6 +32,7 @@ private slots:
 
 private:
     void applyTexts();
+    void setAnswerForReturn();
     QString pickSample(const QString& filter);
 
     DialogLayout m_geometry;

@@ -51,7 +51,10 @@ repairFinishDialog::~repairFinishDialog() = default;
 
 void repairFinishDialog::applyTexts()
 {
-    applyHeaderLook(label_8, m_stopped ? tr("Repair Stopped") : tr("Repair Complete"));
+    const QString title = m_outcome == Outcome::Stopped  ? tr("Repair Stopped")
+                          : m_outcome == Outcome::Failed ? tr("Repair Failed")
+                                                         : tr("Repair Complete");
+    applyHeaderLook(label_8, title);
     OkBtn->setFont(headerFont());
     OkBtn->setText(tr("OK"));
 }
@@ -64,7 +67,17 @@ void repairFinishDialog::SetLanguageGeometry()
 
 void repairFinishDialog::ShowAsStopped()
 {
-    m_stopped = true;
+    showOutcome(Outcome::Stopped);
+}
+
+void repairFinishDialog::ShowAsFailed()
+{
+    showOutcome(Outcome::Failed);
+}
+
+void repairFinishDialog::showOutcome(Outcome outcome)
+{
+    m_outcome = outcome;
     showInformationPicture(label_2);
     applyTexts();
 }

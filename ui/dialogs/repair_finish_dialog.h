@@ -16,6 +16,8 @@ public:
     void SetLanguageGeometry();
     // The look of a run the user stopped: the stopped title and no tick.
     void ShowAsStopped();
+    // The look of a run that produced nothing: the failed title and no tick.
+    void ShowAsFailed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -25,10 +27,13 @@ private slots:
     void OnOK();
 
 private:
+    enum class Outcome { Completed, Stopped, Failed };
+
     void applyTexts();
+    void showOutcome(Outcome outcome);
 
     DialogLayout m_geometry;
-    bool m_stopped = false;
+    Outcome m_outcome = Outcome::Completed;
 };
 
 // Tells the user something: a message box with `title`, `message` and the

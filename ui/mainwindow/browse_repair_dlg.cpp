@@ -12,14 +12,13 @@
 #include "repair_tree_columns.h"
 #include "settings_store.h"
 #include "scale_steps.h"
+#include "screen_metrics.h"
 #include "tree_style_sheet.h"
 #include "window_frame.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 BrowseRepairDlg* g_mainWindow = nullptr;
@@ -292,8 +291,8 @@ void BrowseRepairDlg::CloseProcess()
 
 void BrowseRepairDlg::FitToScreen()
 {
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const QRect available = screens.isEmpty() ? QRect() : screens.first()->availableGeometry();
+    // The area the window is placed in, so that fitting and placing agree.
+    const QRect available = platform::placementWorkArea();
     const auto width = quint32(qMax(0, available.width()));
     const auto height = quint32(qMax(0, available.height()));
     while (g_state.uiScale != 1.0f) {

@@ -64,6 +64,8 @@ public:
     // Run bodies of the repairs with a sample; worker thread only.
     void RepairJpegWithSample();
     void RepairHeicWithSample();
+    // Ends a sample run: its completion message, as a failure when it listed nothing.
+    void EndSampleRun(bool listed);
 
     MyTreeWidget* m_fileTree = nullptr;
     MyTreeWidget* m_repairTree = nullptr;
@@ -98,6 +100,7 @@ public:
     // Set by a run body that ended at a stop, before its completion signal;
     // the heading reads it, also on a language switch during a run.
     std::atomic<bool> m_runStopped{false};
+    // Why the last sample run listed nothing; shown by its completion message.
     QString m_sampleFailure;
     // Advanced repair with a sample.
     QStringList m_sampleRepairQueue;

@@ -173,12 +173,17 @@ void BrowseRepairDlg::OnCompletionMsgBox()
     m_repairThread.quit();
 
     auto* message = new repairFinishDialog(this);
-    if (m_runStopped)
+    if (m_runStopped) {
         message->ShowAsStopped();
-    message->repairedLabl->setText(m_runStopped ? tr("Repair process stopped.")
-                                                : tr("Repair process completed.\n\nThumbnails are listed as "
-                                                     "'filename_Tx' if available.\nThumbnails are small sized "
-                                                     "images of large JPEGs."));
+        message->repairedLabl->setText(tr("Repair process stopped."));
+    } else if (!m_sampleFailure.isEmpty()) {
+        message->ShowAsFailed();
+        message->repairedLabl->setText(m_sampleFailure);
+    } else {
+        message->repairedLabl->setText(tr("Repair process completed.\n\nThumbnails are listed as 'filename_Tx' if "
+                                          "available.\nThumbnails are small sized images of large JPEGs."));
+    }
+    m_sampleFailure.clear();
     CenterWidgetOnRect(message, geometry());
     message->exec();
     delete message;

@@ -22,22 +22,27 @@ namespace {
 // The explanation of the intro dialog for a file of this suffix; empty for a
 // suffix that is neither JPEG nor HEIC. The suffix is compared in upper case,
 // as the sample-file dialog does, so that "Jpg" or "Heic" files get their
-// explanation too.
+// explanation too. Each sentence is whole, so the label wraps it where its
+// width and language need.
 QString introText(const QString& suffix, const QString& damagedPath)
 {
     const QString upper = suffix.toUpper();
     if (IsJpegSuffix(upper))
         return BrowseRepairDlg::tr(
-            "Advance Repair\n\nUse this option to repair severely damaged JPEG. \nClick Next to add a 'sample JPEG' "
-            "of the same format,\nshot using the same device. The sample and the damaged JPEGs remain unchanged "
+            "Advance Repair\n\nUse this option to repair severely damaged JPEG.\nClick Next to add a 'sample JPEG' "
+            "of the same format, shot using the same device. The sample and the damaged JPEGs remain unchanged "
             "during repair process.");
     if (upper == QLatin1String("HEIC") || upper == QLatin1String("HEIF")) {
+        // The sample is named with the tile layout the damaged file needs,
+        // when its layout is known.
         const QString layout = HeicLayoutName(jpg_repair().CountHeicTiles(damagedPath));
-        return BrowseRepairDlg::tr("Advance Repair\n\nUse this option to repair severely damaged HEIC image. \nClick "
-                                   "Next to add a ' sample HEIC image") +
-               QLatin1Char(' ') + layout + QStringLiteral(" '") +
-               BrowseRepairDlg::tr(" of the same format. The sample and the damaged HEIC remain unchanged during "
-                                   "repair process.");
+        QString sample = BrowseRepairDlg::tr("sample HEIC image");
+        if (!layout.isEmpty())
+            sample += QLatin1Char(' ') + layout;
+        return BrowseRepairDlg::tr("Advance Repair\n\nUse this option to repair severely damaged HEIC image.\nClick "
+                                   "Next to add a '%1' of the same format. The sample and the damaged HEIC remain "
+                                   "unchanged during repair process.")
+            .arg(sample);
     }
     return QString();
 }

@@ -80,7 +80,7 @@ public:
                 break;
             }
         }
-        emit m_window.CompletionMsgBox();
+        m_window.EndSampleRun(m_listed);
     }
 
 private:
@@ -94,6 +94,7 @@ private:
 
     BrowseRepairDlg& m_window;
     QVector<SampleRunRow> m_rows;
+    bool m_listed = false;
 };
 
 void JpegSampleRun::queueEveryFailedRow()
@@ -183,6 +184,7 @@ void JpegSampleRun::addOutputRow(int row, const QString& outputName)
 
     QTreeWidgetItem* file = m_rows[row].item;
     auto* output = new QTreeWidgetItem;
+    m_listed = true;
     emit m_window.RunOutputRow(file, output, details);
     emit m_window.RunRowCheck(output);
     emit m_window.ExpandThumb(file);
@@ -220,7 +222,17 @@ int rowOfClickedLink(const QVector<SampleRunRow>& rows)
 void BrowseRepairDlg::RepairJpegWithSample()
 {
     m_runStopped = false;
+    m_sampleFailure.clear();
     JpegSampleRun(*this).execute();
+}
+
+// The last signal of a sample run. One that listed nothing ends as a
+// failure, with the reason the run found or else the general one.
+void BrowseRepairDlg::EndSampleRun(bool listed)
+{
+    if (!listed && !m_runStopped && m_sampleFailure.isEmpty())
+        m_sampleFailure = tr("The photo could not be repaired with this sample.");
+    emit CompletionMsgBox();
 }
 
 // Rebuilds the container of the clicked HEIC around its image data with the
@@ -232,6 +244,7 @@ void BrowseRepairDlg::RepairHeicWithSample()
     m_runStopped = false;
     m_sampleFailure.clear();
     beginSampleRun(*this);
+    bool listed = false;
     const int row = rowOfClickedLink(m_sampleRows);
     if (row >= 0) {
         g_state.producedFiles.clear();
@@ -248,6 +261,7 @@ void BrowseRepairDlg::RepairHeicWithSample()
             details.icon = OutputIcon::Heic;
             auto* output = new QTreeWidgetItem;
             emit RunOutputRow(file, output, details);
+            listed = true;
             emit RunRowCheck(output);
             emit showCustomButton(uint(row));
             emit ExpandThumb(file);
@@ -256,5 +270,5 @@ void BrowseRepairDlg::RepairHeicWithSample()
                                  "repaired with it. Choose a sample taken with the same camera.");
         }
     }
-    emit CompletionMsgBox();
+    EndSampleRun(listed);
 }

@@ -102,6 +102,8 @@ QString TreeStyleSheet(float scale)
     sheet += QStringLiteral("QHeaderView::section{background-color: rgb(185,0,185);border: 0px;height: %1px; "
                             "margin: 1px;background:rgb(185,185,185);bold}")
                  .arg(variant.headerHeight);
+    // A run disables the tree; its header stays as readable as at rest.
+    sheet += QStringLiteral("QHeaderView::section:disabled{color: palette(button-text);}");
     sheet += QStringLiteral("QTreeView::indicator:checked{image: url(%1img_SelectCheckBox.png);}").arg(folder);
     sheet += QStringLiteral("QTreeView::indicator:unchecked{image: url(%1img_UnSelectCheckBox.png);}").arg(folder);
     sheet += QStringLiteral("QTreeView::indicator:indeterminate{image: url(%1img_PartiallyCheckBox.png);}").arg(folder);
