@@ -189,6 +189,14 @@ void JpegSalvageTest::largestFrameIsThePhoto_data()
     QTest::newRow("start wiped: the photo, not its thumbnail or preview")
         << startWiped << true << QString("/cam.jpg") << photo;
 
+    // Two large previews behind the photo take most of the file.
+    const QByteArray bulky = fixture::encodeJpeg(fixture::noisePicture(400, 300), 95);
+    QByteArray previewsWiped = fixture::withExifThumbnail(photo, thumbnail) + bulky + bulky;
+    QVERIFY(2 * photo.size() < previewsWiped.size());
+    previewsWiped.replace(0, 6, QByteArray(6, '\0'));
+    QTest::newRow("start wiped, previews larger than the photo: the photo")
+        << previewsWiped << true << QString("/cam.jpg") << photo;
+
     // Everything from the start to the photo's scan header wiped: only the
     // preview has tables left.
     QByteArray headerWiped = camera;
