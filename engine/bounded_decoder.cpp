@@ -4,6 +4,7 @@
 #include "huffman_table_check.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
 
 extern "C" {
@@ -88,8 +89,10 @@ void countWarning(j_common_ptr cinfo, int level)
     if (level >= 0)
         return;
     BoundedDecoder::Errors& errors = errorsOf(cinfo);
-    if (isEarlyEnd(*cinfo->err))
-        ++errors.endedEarly;
+    if (isEarlyEnd(*cinfo->err)) {
+        if (errors.endedEarly++ == 0)
+            errors.earlyEndRow = int(reinterpret_cast<j_decompress_ptr>(cinfo)->input_iMCU_row);
+    }
     else if (isPaddingBeforeEnd(errors))
         return;
     else if (errors.inImageData)
@@ -129,6 +132,86 @@ bool huffmanTablesUsable(const jpeg_decompress_struct& cinfo)
             return false;
     }
     return true;
+}
+
+// The scale, in eighths, at which a picture is decoded for the check: full
+// size for a frame of at most a megapixel, whose eighth has too few borders
+// to tell a break; for a larger one a quarter, so the decode costs less
+// than a plain one, or for a finer look the largest scale that gives at
+// most 16 megapixels.
+int checkScale(const jpeg_decompress_struct& info, PictureDetail detail)
+{
+    constexpr qint64 kFullSizePixels = qint64(1) << 20;
+    constexpr qint64 kFinePixels = qint64(16) << 20;
+    const qint64 pixels = qint64(info.image_width) * qint64(info.image_height);
+    if (pixels <= kFullSizePixels)
+        return 8;
+    if (detail == PictureDetail::Quick)
+        return 2;
+    int eighths = 8;
+    while (eighths > 1 && pixels * eighths * eighths > kFinePixels * 64)
+        eighths /= 2;
+    return eighths;
+}
+
+// Sums the pixels of each block of a row of blocks and writes their means
+// into the eighth-size picture once the row is complete.
+class BlockMeans {
+public:
+    BlockMeans(EighthPicture& picture, int width, int height, int channels, int side)
+        : m_picture(picture), m_width(width), m_height(height), m_channels(channels), m_side(side)
+    {
+        picture.width = (width + side - 1) / side;
+        picture.height = (height + side - 1) / side;
+        picture.channels = channels;
+        picture.pixels.assign(std::size_t(picture.width) * std::size_t(picture.height) * std::size_t(channels), 0);
+        m_sums.assign(std::size_t(picture.width) * std::size_t(channels), 0);
+    }
+
+    void add(const JSAMPLE* row, int y)
+    {
+        quint32* sum = m_sums.data();
+        for (int x = 0; x < m_width; x += m_side, sum += m_channels) {
+            const JSAMPLE* pixel = row + x * m_channels;
+            const JSAMPLE* end = row + std::min(x + m_side, m_width) * m_channels;
+            for (; pixel < end; pixel += m_channels) {
+                for (int c = 0; c < m_channels; ++c)
+                    sum[c] += pixel[c];
+            }
+        }
+        if (y % m_side == m_side - 1 || y == m_height - 1)
+            writeRow(y / m_side, y % m_side + 1);
+    }
+
+private:
+    void writeRow(int blockRow, int rows)
+    {
+        quint8* out = m_picture.pixels.data() + std::size_t(blockRow) * m_sums.size();
+        for (int bx = 0; bx < m_picture.width; ++bx) {
+            const int columns = std::min(m_side, m_width - bx * m_side);
+            for (int c = 0; c < m_channels; ++c) {
+                const std::size_t i = std::size_t(bx * m_channels + c);
+                out[i] = quint8((m_sums[i] + quint32(rows * columns / 2)) / quint32(rows * columns));
+                m_sums[i] = 0;
+            }
+        }
+    }
+
+    EighthPicture& m_picture;
+    int m_width;
+    int m_height;
+    int m_channels;
+    int m_side;
+    std::vector<quint32> m_sums;
+};
+
+// Mean difference between two pixel rows over the columns [from, to).
+float rowStep(const JSAMPLE* upper, const JSAMPLE* lower, int from, int to, int channels)
+{
+    int sum = 0;
+    for (int i = from * channels; i < to * channels; ++i)
+        sum += std::abs(int(upper[i]) - int(lower[i]));
+    return float(sum) / float((to - from) * channels);
 }
 
 } // namespace
@@ -172,14 +255,6 @@ bool BoundedDecoder::readCoefficients()
     return decodeCoefficients();
 }
 
-bool BoundedDecoder::readEighthScale(EighthPicture& picture)
-{
-    startBounds();
-    if (setjmp(m_errors.escape) != 0)
-        return false;
-    return decodeEighthScale(picture);
-}
-
 bool BoundedDecoder::readHeader(const uchar* bytes)
 {
     jpeg_mem_src(&m_info, bytes, static_cast<unsigned long>(m_file.size()));
@@ -209,30 +284,59 @@ bool BoundedDecoder::decodeCoefficients()
     return m_coefficients != nullptr;
 }
 
-// At an eighth of the size the decoder still decodes every Huffman code of
-// the data, but each block becomes a single value: the work and the memory
-// stay small.
-bool BoundedDecoder::decodeEighthScale(EighthPicture& picture)
+bool BoundedDecoder::readPicture(EighthPicture& blocks, McuBorders& borders, PictureDetail detail)
+{
+    startBounds();
+    if (setjmp(m_errors.escape) != 0)
+        return false;
+    return decodePicture(blocks, borders, detail);
+}
+
+// At a reduced scale the decoder still decodes every Huffman code of the
+// data and takes every stage of a decode, with less work and memory. The
+// pixel rows are read one at a time; only the block means are kept whole.
+bool BoundedDecoder::decodePicture(EighthPicture& blocks, McuBorders& borders, PictureDetail detail)
 {
     const uchar* bytes = mapFile();
     if (!bytes || !readHeader(bytes))
         return false;
-    m_info.scale_num = 1;
+    m_info.scale_num = unsigned(checkScale(m_info, detail));
     m_info.scale_denom = 8;
-    m_info.dct_method = JDCT_IFAST;
     m_info.do_fancy_upsampling = FALSE;
     jpeg_start_decompress(&m_info);
-    picture.width = int(m_info.output_width);
-    picture.height = int(m_info.output_height);
-    picture.channels = m_info.output_components;
-    const std::size_t stride = std::size_t(picture.width) * std::size_t(picture.channels);
-    picture.pixels.assign(stride * std::size_t(picture.height), 0);
+    const int width = int(m_info.output_width);
+    const int channels = m_info.output_components;
+    const int blockSide = m_info.min_DCT_scaled_size;
+    BlockMeans means(blocks, width, int(m_info.output_height), channels, blockSide);
+    const int cellWidth = m_info.max_h_samp_factor * blockSide;
+    const int cellHeight = m_info.max_v_samp_factor * blockSide;
+    borders.columns = (width + cellWidth - 1) / cellWidth;
+    borders.rows = int(m_info.total_iMCU_rows);
+    borders.above.assign(std::size_t(borders.rows) * std::size_t(borders.columns), 0);
+    const std::size_t stride = std::size_t(width) * std::size_t(channels);
+    std::vector<JSAMPLE> twoRows(2 * stride);
     while (m_info.output_scanline < m_info.output_height) {
-        JSAMPROW row = picture.pixels.data() + stride * m_info.output_scanline;
+        const int y = int(m_info.output_scanline);
+        JSAMPROW row = twoRows.data() + stride * std::size_t(y % 2);
         jpeg_read_scanlines(&m_info, &row, 1);
+        means.add(row, y);
+        if (y > 0 && y % cellHeight == 0) {
+            const JSAMPLE* previous = twoRows.data() + stride * std::size_t((y + 1) % 2);
+            float* above = borders.above.data() + std::size_t(y / cellHeight) * std::size_t(borders.columns);
+            for (int c = 0; c < borders.columns; ++c) {
+                const int from = c * cellWidth;
+                above[c] = rowStep(previous, row, from, std::min(width, from + cellWidth), channels);
+            }
+        }
     }
     jpeg_finish_decompress(&m_info);
+    borders.rows = std::min(borders.rows, firstEarlyEndRow());
     return true;
+}
+
+int BoundedDecoder::firstEarlyEndRow() const
+{
+    return m_errors.earlyEndRow >= 0 ? m_errors.earlyEndRow : int(m_info.total_iMCU_rows);
 }
 
 int BoundedDecoder::componentTableId(int component) const

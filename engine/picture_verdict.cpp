@@ -1,22 +1,25 @@
 #include "picture_verdict.h"
 
-#include <QVector>
-
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
 // Mean step between neighbouring blocks above which a picture is noise; a
 // photo's, even of foliage or gravel, stays far below it.
 constexpr double kNoiseLevel = 45.0;
-// A seam is a border this many times stronger than the middle border of its
-// kind, and stronger by at least this many levels (borders measured by the
-// middle of their steps).
-constexpr double kSeamFactor = 6.0;
-constexpr double kSeamLevels = 20.0;
-// The value of every channel of a block whose coefficients are all zero.
-constexpr int kEmptyBlockLevel = 128;
+// A border stands out when it is this many times the one it is compared
+// with, and this many levels more.
+constexpr float kStandOutFactor = 2.0f;
+constexpr float kStandOutLevels = 3.0f;
+// Share of the borders along a break that stand out, of each of its two
+// parts, and most that may stand out beside it.
+constexpr double kBreakShare = 0.8;
+constexpr double kPartShare = 0.8;
+constexpr double kBesideShare = 0.4;
+// The fewest MCUs a break is measured along.
+constexpr int kFewestColumns = 4;
 
 const quint8* pixelAt(const EighthPicture& p, int x, int y)
 {
@@ -48,19 +51,28 @@ int rowsBeforeFlatEnd(const EighthPicture& p)
     return 0;
 }
 
-double middleOf(QVector<double> values)
+// Whether the border above MCU (row, column) stands out against the borders
+// above and below it in its column: against the weaker of them, since a
+// damaged stretch or an edge may make either strong.
+bool standsOut(const McuBorders& b, int row, int column)
 {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
+    float reference = row + 1 < b.rows ? b.at(row + 1, column) : b.at(row - 1, column);
+    if (row >= 2)
+        reference = std::min(reference, b.at(row - 1, column));
+    return b.at(row, column) > kStandOutFactor * reference + kStandOutLevels;
 }
 
-bool hasSeamAmong(const QVector<double>& borders)
+// For each row, the number of borders that stand out left of each column.
+std::vector<int> standingOutCounts(const McuBorders& b)
 {
-    if (borders.size() < 3)
-        return false;
-    const double middle = middleOf(borders);
-    const double strongest = *std::max_element(borders.begin(), borders.end());
-    return strongest > middle * kSeamFactor && strongest > middle + kSeamLevels;
+    const int stride = b.columns + 1;
+    std::vector<int> counts(std::size_t(b.rows) * std::size_t(stride), 0);
+    for (int row = 1; row < b.rows; ++row) {
+        int* line = counts.data() + std::size_t(row) * std::size_t(stride);
+        for (int column = 0; column < b.columns; ++column)
+            line[column + 1] = line[column] + (standsOut(b, row, column) ? 1 : 0);
+    }
+    return counts;
 }
 
 } // namespace
@@ -86,36 +98,42 @@ bool looksNoisy(const EighthPicture& picture)
     return pairs > 0 && sum / double(pairs) > kNoiseLevel;
 }
 
-bool hasSeam(const EighthPicture& picture)
+bool tooSmallToJudge(const McuBorders& borders)
 {
-    const int rows = rowsBeforeFlatEnd(picture);
-    if (rows < 2 || picture.width < 2)
-        return false;
-    // Each border is represented by the middle of its steps: a seam runs
-    // along the whole border, an edge of the picture's content crosses it
-    // only in places.
-    QVector<double> rowBorders;
-    QVector<double> steps;
-    for (int y = 0; y + 1 < rows; ++y) {
-        steps.clear();
-        for (int x = 0; x < picture.width; ++x)
-            steps.append(step(picture, pixelAt(picture, x, y), pixelAt(picture, x, y + 1)));
-        rowBorders.append(middleOf(steps));
-    }
-    QVector<double> columnBorders;
-    for (int x = 0; x + 1 < picture.width; ++x) {
-        steps.clear();
-        for (int y = 0; y < rows; ++y)
-            steps.append(step(picture, pixelAt(picture, x, y), pixelAt(picture, x + 1, y)));
-        columnBorders.append(middleOf(steps));
-    }
-    return hasSeamAmong(rowBorders) || hasSeamAmong(columnBorders);
+    return borders.rows < 3 || borders.columns < kFewestColumns;
 }
 
-bool endsInLostData(const EighthPicture& picture)
+bool breaksInScanOrder(const McuBorders& borders)
 {
-    if (picture.height == 0 || rowsBeforeFlatEnd(picture) == picture.height)
+    if (tooSmallToJudge(borders))
         return false;
-    const quint8* last = pixelAt(picture, picture.width - 1, picture.height - 1);
-    return std::all_of(last, last + picture.channels, [](quint8 value) { return value == kEmptyBlockLevel; });
+    const int width = borders.columns;
+    const std::vector<int> counts = standingOutCounts(borders);
+    // Standing-out borders of `row` in the columns [from, to).
+    const auto among = [&](int row, int from, int to) {
+        const int* line = counts.data() + std::size_t(row) * std::size_t(width + 1);
+        return line[to] - line[from];
+    };
+    // Beside the break, the borders of the remainder's first row (right of
+    // it) are the picture's own, as are those of the row before it (left of
+    // it); the decoder may garble a few MCUs next to the break, so a side is
+    // looked at only when it is long enough. An edge along a whole row, or
+    // a band of one MCU's height, stands out there too.
+    const auto besideTooStrong = [&](int row, int column) {
+        const int right = width - column;
+        if (right >= 2 * kFewestColumns)
+            return among(row + 1, column, width) > kBesideShare * right;
+        return column >= kFewestColumns && among(row, 0, column) > kBesideShare * column;
+    };
+    for (int row = 1; row + 1 < borders.rows; ++row) {
+        for (int column = 1; column < width; ++column) {
+            const int right = among(row, column, width);
+            const int left = among(row + 1, 0, column);
+            const bool along = right + left >= kBreakShare * width
+                && right >= kPartShare * (width - column) && left >= kPartShare * column;
+            if (along && !besideTooStrong(row, column))
+                return true;
+        }
+    }
+    return false;
 }
