@@ -112,17 +112,30 @@ void JpegPictureVerdictTest::harmlessWarningsKeepEdgePictures_data()
         {"buildings", EdgeScene::Buildings}, {"horizon", EdgeScene::Horizon},
         {"text", EdgeScene::Text},           {"screenshot", EdgeScene::Screenshot},
         {"grey band", EdgeScene::GreyBand},  {"black bands", EdgeScene::BlackBands}};
+    // Encoders and layouts, each with extraneous bytes before its end marker
+    // or, coded with restart markers, with those renumbered.
+    const QList<QPair<const char*, QStringList>> extraneous = {
+        {"cjpeg 4:2:0", {"-quality", "85", "-optimize"}},
+        {"cjpeg 4:2:2", {"-sample", "2x1"}},
+        {"cjpeg grayscale", {"-grayscale"}}};
+    const QList<QPair<const char*, QStringList>> renumbered = {
+        {"cjpeg 4:2:0", {"-restart", "1"}},
+        {"cjpeg 4:4:0", {"-sample", "1x2", "-restart", "1"}}};
     for (const auto& scene : scenes) {
         const QImage picture = fixture::edgePicture(scene.second, 640, 480);
         const QByteArray toolkit = fixture::encodeJpeg(picture, 90);
         QTest::addRow("%s, toolkit, extraneous bytes before the end", scene.first)
             << toolkit << withBytesBeforeEnd(toolkit, "\x12\x34\x56\x78\x9A");
-        const QByteArray cjpeg = fixture::cjpegJpeg(picture, {"-quality", "85", "-optimize"});
-        QTest::addRow("%s, cjpeg, extraneous bytes before the end", scene.first)
-            << cjpeg << withBytesBeforeEnd(cjpeg, QByteArray(37, '\x5A'));
-        const QByteArray restarts = fixture::cjpegJpeg(picture, {"-restart", "1"});
-        QTest::addRow("%s, cjpeg, restart markers renumbered", scene.first)
-            << restarts << withRestartsRenumbered(restarts);
+        for (const auto& encoder : extraneous) {
+            const QByteArray intact = fixture::cjpegJpeg(picture, encoder.second);
+            QTest::addRow("%s, %s, extraneous bytes before the end", scene.first, encoder.first)
+                << intact << withBytesBeforeEnd(intact, QByteArray(37, '\x5A'));
+        }
+        for (const auto& encoder : renumbered) {
+            const QByteArray intact = fixture::cjpegJpeg(picture, encoder.second);
+            QTest::addRow("%s, %s, restart markers renumbered", scene.first, encoder.first)
+                << intact << withRestartsRenumbered(intact);
+        }
     }
 }
 
