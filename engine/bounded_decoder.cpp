@@ -14,10 +14,16 @@ extern "C" {
 
 namespace {
 
-// Memory the decoder may take for the coefficients: a 100-megapixel photo
-// with subsampled colour needs about 300 MB; a frame that needs more does
-// not decode.
-constexpr long kMaxDecodeMemory = 320L << 20;
+// Memory the decoder may take for the coefficients of any frame: a
+// 100-megapixel photo with subsampled colour needs about 300 MB.
+constexpr qint64 kMaxDecodeMemory = qint64(320) << 20;
+// A frame whose coefficients need more (a progressive photo with full colour
+// from about 55 megapixels on, up to the pixel limit) may take what they
+// need when the file holds at least a byte for each of its blocks, as a
+// photo's data does: a small file declaring a large frame gets no more.
+constexpr qint64 kCoefficientBytesPerFileByte = 128;
+// Room for the decoder's other buffers beside the coefficients.
+constexpr qint64 kDecoderBuffers = qint64(32) << 20;
 // CPU time one decode may take, whatever the file declares.
 constexpr qint64 kMaxCpuNs = 2'000'000'000;
 // Progressive files have about ten scans; thousands of tiny scans that each
@@ -109,6 +115,29 @@ bool frameFits(const jpeg_decompress_struct& cinfo, qint64 fileSize)
     const jpeg_component_info& first = cinfo.comp_info[0];
     const qint64 blocks = qint64(first.width_in_blocks) * qint64(first.height_in_blocks);
     return blocks / 8 <= fileSize;
+}
+
+// Bytes the coefficients of the whole frame take, as the decoder keeps them
+// for a progressive or multi-scan image: each component's blocks, rounded
+// up to whole MCUs.
+qint64 coefficientBytes(const jpeg_decompress_struct& cinfo)
+{
+    qint64 blocks = 0;
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        const jpeg_component_info& info = cinfo.comp_info[c];
+        const auto roundUp = [](qint64 value, qint64 unit) { return (value + unit - 1) / unit * unit; };
+        blocks += roundUp(info.width_in_blocks, info.h_samp_factor)
+            * roundUp(info.height_in_blocks, info.v_samp_factor);
+    }
+    return blocks * qint64(sizeof(JBLOCK));
+}
+
+// The memory the decode may take (see kMaxDecodeMemory).
+long decodeMemoryBound(const jpeg_decompress_struct& cinfo, qint64 fileSize)
+{
+    const qint64 needed = coefficientBytes(cinfo) + kDecoderBuffers;
+    const qint64 allowed = std::min(needed, fileSize * kCoefficientBytesPerFileByte);
+    return long(std::max(kMaxDecodeMemory, allowed));
 }
 
 // A damaged Huffman table turns codes into wrong symbols without any warning
@@ -266,7 +295,7 @@ bool BoundedDecoder::readHeader(const uchar* bytes)
     m_tableIds.clear();
     for (int c = 0; c < m_info.num_components; ++c)
         m_tableIds.push_back(m_info.comp_info[c].quant_tbl_no);
-    m_info.mem->max_memory_to_use = kMaxDecodeMemory;
+    m_info.mem->max_memory_to_use = decodeMemoryBound(m_info, m_file.size());
     m_errors.bytes = bytes;
     m_errors.size = m_file.size();
     m_errors.inImageData = true;

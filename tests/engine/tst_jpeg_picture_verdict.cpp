@@ -10,8 +10,10 @@
 #include "photo_fixture.h"
 #include "repair_run.h"
 #include "scan_damage.h"
+#include "temp_file.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QTest>
 
 using namespace repairrun;
@@ -66,6 +68,7 @@ private slots:
     void smallDamagedPicturesAreNeverRepaired();
     void damagedScanDataIsNeverListedPoor_data();
     void damagedScanDataIsNeverListedPoor();
+    void largeProgressiveFullColourPhotoIsListed();
 
 private:
     // Repairs the bytes as "name" and returns the listed picture, or a null
@@ -231,6 +234,31 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor()
         const double quality = fixture::psnr(output, decode(intact));
         QVERIFY2(quality >= kListedQuality, qPrintable(QString("listed at %1 dB").arg(quality)));
     }
+}
+
+// A healthy progressive photo with full colour of 57 megapixels: its
+// coefficients, which the decoder keeps whole, need more than the 320 MB a
+// frame may always take, and its data is large enough to be a photo.
+void JpegPictureVerdictTest::largeProgressiveFullColourPhotoIsListed()
+{
+    QByteArray input;
+    {
+        const QImage tile = fixture::photoPicture(512, 512, 9);
+        QImage picture(7680, 7424, QImage::Format_RGB32);
+        QPainter painter(&picture);
+        for (int y = 0; y < picture.height(); y += tile.height()) {
+            for (int x = 0; x < picture.width(); x += tile.width())
+                painter.drawImage(x, y, tile);
+        }
+        painter.end();
+        input = fixture::cjpegJpeg(picture, {"-progressive", "-sample", "1x1", "-quality", "90"});
+    }
+    QVERIFY(!input.isEmpty());
+
+    repairFile(putFile(m_inputs, "photo.jpg", input));
+
+    QCOMPARE(g_state.producedFiles, QStringList({"/photo.jpg"}));
+    QCOMPARE(readFileBytes(m_work + "/photo.jpg"), input);
 }
 
 QTEST_MAIN(JpegPictureVerdictTest)
