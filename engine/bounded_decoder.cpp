@@ -363,6 +363,11 @@ bool BoundedDecoder::decodePicture(EighthPicture& blocks, McuBorders& borders, P
     return true;
 }
 
+bool BoundedDecoder::finerScaleExists() const
+{
+    return checkScale(m_info, PictureDetail::Fine) > int(m_info.scale_num);
+}
+
 int BoundedDecoder::firstEarlyEndRow() const
 {
     return m_errors.earlyEndRow >= 0 ? m_errors.earlyEndRow : int(m_info.total_iMCU_rows);

@@ -59,8 +59,9 @@ public:
     // asks for, into its blocks' means and the borders between its rows of
     // MCUs; false when it does not decode within the bounds.
     bool readPicture(EighthPicture& blocks, McuBorders& borders, PictureDetail detail);
-    // Whether the last picture was decoded at its full size.
-    bool readAtFullSize() const { return m_info.scale_num == m_info.scale_denom; }
+    // Whether PictureDetail::Fine decodes the picture at a larger scale than
+    // the last readPicture did.
+    bool finerScaleExists() const;
 
     // Warnings about corrupt data met in the scans.
     int corruptWarnings() const { return m_errors.corrupt; }

@@ -106,7 +106,7 @@ bool imageDecodes(const QString& path, DataEnd end)
     if (damageReported && looksNoisy(picture))
         return false;
     // Reported damage is looked at finer.
-    if (damageReported && !decoder.readAtFullSize()) {
+    if (damageReported && decoder.finerScaleExists()) {
         BoundedDecoder finer(path);
         if (!finer.readPicture(picture, borders, PictureDetail::Fine))
             return false;

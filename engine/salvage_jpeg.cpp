@@ -84,14 +84,15 @@ std::vector<qint64> salvagePoints(FileWindow& input)
     return points;
 }
 
-// Every frame the file's segments lead to, each from its earliest point, the
-// largest first.
+// Every frame with pixels the file's segments lead to, each from its
+// earliest point, the largest first. A frame of no pixels gives no picture,
+// and its data belongs to no image.
 std::vector<Frame> framesBySize(FileWindow& input)
 {
     std::map<qint64, Frame> byHeader;
     for (const qint64 point : salvagePoints(input)) {
         const Frame frame = frameFrom(input, point);
-        if (frame.point < 0)
+        if (frame.point < 0 || frame.pixels == 0)
             continue;
         auto found = byHeader.find(frame.header);
         if (found == byHeader.end())

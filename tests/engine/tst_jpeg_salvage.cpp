@@ -221,6 +221,11 @@ void JpegSalvageTest::largestFrameIsThePhoto_data()
     noFrame.replace(frame, 2, QByteArray(2, '\0'));
     QTest::newRow("photo frame wiped: the thumbnail, listed as one")
         << noFrame << false << QString("/Thumbnail Repaired/cam_[T1].jpg") << thumbnail;
+
+    // The photo's frame declares no rows: its data belongs to no picture.
+    QTest::newRow("photo frame of no rows: the thumbnail, listed as one")
+        << fixture::withThumbnailOnly(photo, thumbnail) << false
+        << QString("/Thumbnail Repaired/cam_[T1].jpg") << thumbnail;
 }
 
 // A photo whose header is lost comes back from its own tables and frame,
