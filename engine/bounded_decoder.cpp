@@ -183,12 +183,15 @@ int checkScale(const jpeg_decompress_struct& info, PictureDetail detail)
     return eighths;
 }
 
-// Sums the pixels of each block of a row of blocks and writes their means
-// into the eighth-size picture once the row is complete.
+// Sums the pixels of each block of a row of blocks into `sums` and writes
+// their means into the eighth-size picture once the row is complete. It
+// owns nothing, so a decode error may leave it behind.
 class BlockMeans {
 public:
-    BlockMeans(EighthPicture& picture, int width, int height, int channels, int side)
-        : m_picture(picture), m_width(width), m_height(height), m_channels(channels), m_side(side)
+    BlockMeans(EighthPicture& picture, std::vector<quint32>& sums, int width, int height, int channels,
+               int side)
+        : m_picture(picture), m_sums(sums), m_width(width), m_height(height), m_channels(channels),
+          m_side(side)
     {
         picture.width = (width + side - 1) / side;
         picture.height = (height + side - 1) / side;
@@ -227,11 +230,11 @@ private:
     }
 
     EighthPicture& m_picture;
+    std::vector<quint32>& m_sums;
     int m_width;
     int m_height;
     int m_channels;
     int m_side;
-    std::vector<quint32> m_sums;
 };
 
 // Mean difference between two pixel rows over the columns [from, to).
@@ -324,6 +327,7 @@ bool BoundedDecoder::readPicture(EighthPicture& blocks, McuBorders& borders, Pic
 // At a reduced scale the decoder still decodes every Huffman code of the
 // data and takes every stage of a decode, with less work and memory. The
 // pixel rows are read one at a time; only the block means are kept whole.
+// The buffers belong to the decoder, so an error can leave from anywhere.
 bool BoundedDecoder::decodePicture(EighthPicture& blocks, McuBorders& borders, PictureDetail detail)
 {
     const uchar* bytes = mapFile();
@@ -336,21 +340,21 @@ bool BoundedDecoder::decodePicture(EighthPicture& blocks, McuBorders& borders, P
     const int width = int(m_info.output_width);
     const int channels = m_info.output_components;
     const int blockSide = m_info.min_DCT_scaled_size;
-    BlockMeans means(blocks, width, int(m_info.output_height), channels, blockSide);
+    BlockMeans means(blocks, m_blockSums, width, int(m_info.output_height), channels, blockSide);
     const int cellWidth = m_info.max_h_samp_factor * blockSide;
     const int cellHeight = m_info.max_v_samp_factor * blockSide;
     borders.columns = (width + cellWidth - 1) / cellWidth;
     borders.rows = int(m_info.total_iMCU_rows);
     borders.above.assign(std::size_t(borders.rows) * std::size_t(borders.columns), 0);
     const std::size_t stride = std::size_t(width) * std::size_t(channels);
-    std::vector<JSAMPLE> twoRows(2 * stride);
+    m_twoRows.assign(2 * stride, 0);
     while (m_info.output_scanline < m_info.output_height) {
         const int y = int(m_info.output_scanline);
-        JSAMPROW row = twoRows.data() + stride * std::size_t(y % 2);
+        JSAMPROW row = m_twoRows.data() + stride * std::size_t(y % 2);
         jpeg_read_scanlines(&m_info, &row, 1);
         means.add(row, y);
         if (y > 0 && y % cellHeight == 0) {
-            const JSAMPLE* previous = twoRows.data() + stride * std::size_t((y + 1) % 2);
+            const JSAMPLE* previous = m_twoRows.data() + stride * std::size_t((y + 1) % 2);
             float* above = borders.above.data() + std::size_t(y / cellHeight) * std::size_t(borders.columns);
             for (int c = 0; c < borders.columns; ++c) {
                 const int from = c * cellWidth;
