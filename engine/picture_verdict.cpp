@@ -13,13 +13,18 @@ constexpr double kNoiseLevel = 45.0;
 // with, and this many levels more.
 constexpr float kStandOutFactor = 2.0f;
 constexpr float kStandOutLevels = 3.0f;
-// Share of the borders along a break that stand out, of each of its two
-// parts, and most that may stand out beside it.
-constexpr double kBreakShare = 0.8;
+// Share of the borders of each of the two parts of a break that stand out,
+// and most that may stand out beside it.
 constexpr double kPartShare = 0.8;
-constexpr double kBesideShare = 0.4;
-// The fewest MCUs a break is measured along.
-constexpr int kFewestColumns = 4;
+constexpr double kBesideShare = 0.3;
+// Most the mean jumps of the two parts of a break may differ by, as a factor.
+constexpr double kJumpBalance = 1.5;
+// The fewest MCUs each part of a break, and each side beside it, spans: a
+// break nearer a row's end is not told from an edge along the row.
+constexpr int kFewestColumns = 2;
+// The fewest rows and columns of MCUs a picture is judged on.
+constexpr int kFewestJudgedRows = 3;
+constexpr int kFewestJudgedColumns = 8;
 
 const quint8* pixelAt(const EighthPicture& p, int x, int y)
 {
@@ -62,17 +67,56 @@ bool standsOut(const McuBorders& b, int row, int column)
     return b.at(row, column) > kStandOutFactor * reference + kStandOutLevels;
 }
 
-// For each row, the number of borders that stand out left of each column.
-std::vector<int> standingOutCounts(const McuBorders& b)
-{
-    const int stride = b.columns + 1;
-    std::vector<int> counts(std::size_t(b.rows) * std::size_t(stride), 0);
-    for (int row = 1; row < b.rows; ++row) {
-        int* line = counts.data() + std::size_t(row) * std::size_t(stride);
-        for (int column = 0; column < b.columns; ++column)
-            line[column + 1] = line[column] + (standsOut(b, row, column) ? 1 : 0);
+// Sums along each row of borders, left of each column: how many of them
+// stand out, and their jumps.
+class RowSums {
+public:
+    explicit RowSums(const McuBorders& b)
+        : m_stride(std::size_t(b.columns) + 1), m_counts(std::size_t(b.rows) * m_stride, 0),
+          m_jumps(m_counts.size(), 0)
+    {
+        for (int row = 1; row < b.rows; ++row) {
+            const std::size_t line = std::size_t(row) * m_stride;
+            for (int column = 0; column < b.columns; ++column) {
+                const std::size_t at = line + std::size_t(column);
+                m_counts[at + 1] = m_counts[at] + (standsOut(b, row, column) ? 1 : 0);
+                m_jumps[at + 1] = m_jumps[at] + double(b.at(row, column));
+            }
+        }
     }
-    return counts;
+
+    // Of the borders of `row` in the columns [from, to).
+    int standingOut(int row, int from, int to) const { return m_counts[at(row, to)] - m_counts[at(row, from)]; }
+    double meanJump(int row, int from, int to) const
+    {
+        return (m_jumps[at(row, to)] - m_jumps[at(row, from)]) / double(to - from);
+    }
+
+private:
+    std::size_t at(int row, int column) const { return std::size_t(row) * m_stride + std::size_t(column); }
+
+    std::size_t m_stride;
+    std::vector<int> m_counts;
+    std::vector<double> m_jumps;
+};
+
+// A break from MCU (row, column) on: the borders above the rest of its row
+// and above the next row up to the column stand out, with jumps of a like
+// size, as one error crosses them all; the borders beside them in the same
+// two rows, which have both their MCUs on one side of the break, do not.
+// An edge along a whole row stands out beside the break too.
+bool breaksAt(const RowSums& sums, int row, int column, int width)
+{
+    const int right = width - column;
+    const bool along = sums.standingOut(row, column, width) >= kPartShare * right
+        && sums.standingOut(row + 1, 0, column) >= kPartShare * column;
+    const bool beside = sums.standingOut(row, 0, column) > kBesideShare * column
+        || sums.standingOut(row + 1, column, width) > kBesideShare * right;
+    if (!along || beside)
+        return false;
+    const double upper = sums.meanJump(row, column, width);
+    const double lower = sums.meanJump(row + 1, 0, column);
+    return std::max(upper, lower) <= kJumpBalance * std::min(upper, lower);
 }
 
 } // namespace
@@ -100,38 +144,17 @@ bool looksNoisy(const EighthPicture& picture)
 
 bool tooSmallToJudge(const McuBorders& borders)
 {
-    return borders.rows < 3 || borders.columns < kFewestColumns;
+    return borders.rows < kFewestJudgedRows || borders.columns < kFewestJudgedColumns;
 }
 
 bool breaksInScanOrder(const McuBorders& borders)
 {
     if (tooSmallToJudge(borders))
         return false;
-    const int width = borders.columns;
-    const std::vector<int> counts = standingOutCounts(borders);
-    // Standing-out borders of `row` in the columns [from, to).
-    const auto among = [&](int row, int from, int to) {
-        const int* line = counts.data() + std::size_t(row) * std::size_t(width + 1);
-        return line[to] - line[from];
-    };
-    // Beside the break, the borders of the remainder's first row (right of
-    // it) are the picture's own, as are those of the row before it (left of
-    // it); the decoder may garble a few MCUs next to the break, so a side is
-    // looked at only when it is long enough. An edge along a whole row, or
-    // a band of one MCU's height, stands out there too.
-    const auto besideTooStrong = [&](int row, int column) {
-        const int right = width - column;
-        if (right >= 2 * kFewestColumns)
-            return among(row + 1, column, width) > kBesideShare * right;
-        return column >= kFewestColumns && among(row, 0, column) > kBesideShare * column;
-    };
+    const RowSums sums(borders);
     for (int row = 1; row + 1 < borders.rows; ++row) {
-        for (int column = 1; column < width; ++column) {
-            const int right = among(row, column, width);
-            const int left = among(row + 1, 0, column);
-            const bool along = right + left >= kBreakShare * width
-                && right >= kPartShare * (width - column) && left >= kPartShare * column;
-            if (along && !besideTooStrong(row, column))
+        for (int column = kFewestColumns; column + kFewestColumns <= borders.columns; ++column) {
+            if (breaksAt(sums, row, column, borders.columns))
                 return true;
         }
     }

