@@ -19,6 +19,9 @@ constexpr double kPartShare = 0.8;
 constexpr double kBesideShare = 0.3;
 // Most the mean jumps of the two parts of a break may differ by, as a factor.
 constexpr double kJumpBalance = 1.5;
+// The least mean jump of the borders beside a break: the texture a picture
+// has of its own there.
+constexpr double kTextureLevel = 1.0;
 // The fewest MCUs each part of a break, and each side beside it, spans: a
 // break nearer a row's end is not told from an edge along the row.
 constexpr int kFewestColumns = 2;
@@ -104,7 +107,10 @@ private:
 // and above the next row up to the column stand out, with jumps of a like
 // size, as one error crosses them all; the borders beside them in the same
 // two rows, which have both their MCUs on one side of the break, do not.
-// An edge along a whole row stands out beside the break too.
+// An edge along a whole row stands out beside the break too. Over flat
+// drawn areas (two panels of a screenshot whose edges meet at an MCU
+// border) an edge and a changed level look alike, so both sides beside the
+// break must show texture of the picture's own.
 bool breaksAt(const RowSums& sums, int row, int column, int width)
 {
     const int right = width - column;
@@ -113,6 +119,8 @@ bool breaksAt(const RowSums& sums, int row, int column, int width)
     const bool beside = sums.standingOut(row, 0, column) > kBesideShare * column
         || sums.standingOut(row + 1, column, width) > kBesideShare * right;
     if (!along || beside)
+        return false;
+    if (std::min(sums.meanJump(row, 0, column), sums.meanJump(row + 1, column, width)) < kTextureLevel)
         return false;
     const double upper = sums.meanJump(row, column, width);
     const double lower = sums.meanJump(row + 1, 0, column);

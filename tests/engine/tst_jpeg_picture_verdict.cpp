@@ -114,6 +114,7 @@ void JpegPictureVerdictTest::harmlessWarningsKeepEdgePictures_data()
     const QList<QPair<const char*, EdgeScene>> scenes = {
         {"buildings", EdgeScene::Buildings}, {"horizon", EdgeScene::Horizon},
         {"text", EdgeScene::Text},           {"screenshot", EdgeScene::Screenshot},
+        {"panels", EdgeScene::Panels},
         {"grey band", EdgeScene::GreyBand},  {"black bands", EdgeScene::BlackBands}};
     // Encoders and layouts, each with extraneous bytes before its end marker
     // or, coded with restart markers, with those renumbered.

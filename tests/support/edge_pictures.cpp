@@ -76,6 +76,18 @@ void paintScreenshot(QPainter& painter, int width, int height)
         painter.drawText(width / 4 + kBlock, y + kBlock - 4, "Document name.jpg     2.4 MB");
 }
 
+// Two panels of one colour on white, the right one a block row shorter, so
+// their lower edges form a step at the block border where they meet.
+void paintPanels(QPainter& painter, int width, int height)
+{
+    painter.fillRect(0, 0, width, height, Qt::white);
+    const int meet = width / 3 / kBlock * kBlock;
+    const int bottom = height / 2 / kBlock * kBlock;
+    const QColor panel(40, 60, 90);
+    painter.fillRect(0, 2 * kBlock, meet, bottom - 2 * kBlock, panel);
+    painter.fillRect(meet, 2 * kBlock, width - meet, bottom - 3 * kBlock, panel);
+}
+
 } // namespace
 
 QImage edgePicture(EdgeScene scene, int width, int height)
@@ -94,6 +106,9 @@ QImage edgePicture(EdgeScene scene, int width, int height)
         break;
     case EdgeScene::Screenshot:
         paintScreenshot(painter, width, height);
+        break;
+    case EdgeScene::Panels:
+        paintPanels(painter, width, height);
         break;
     case EdgeScene::GreyBand: {
         const int band = height * 3 / 4 / kBlock * kBlock;
