@@ -2,7 +2,8 @@
 
 #include "bounded_decoder.h"
 
-// Judgements of a decoded picture whose data the decoder reported damaged.
+// Judgements of a decoded picture: whether what the decoder made of its
+// data shows damage.
 
 // Noise: garbled entropy-coded data gives every block a random level, so
 // neighbouring blocks of the eighth-size picture differ far more than in
@@ -18,7 +19,8 @@ bool tooSmallToJudge(const McuBorders& borders);
 // step, and every DC value after it carries the error). The MCUs are coded
 // row by row, so such a remainder starts inside a row: the borders above
 // its first row's MCUs (right of the break) and above the next row's MCUs
-// left of it stand out against the borders above them, while the borders
-// beside them, on one side of the break, do not. An edge of the picture
-// runs along one row and never makes that step.
+// left of it stand out against the borders above and below them, with
+// jumps of a like size, while the borders beside them, with both their
+// MCUs on one side of the break, keep the picture's own texture. An edge of
+// the picture's content runs along its rows and does not make that step.
 bool breaksInScanOrder(const McuBorders& borders);
