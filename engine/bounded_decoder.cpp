@@ -4,6 +4,7 @@
 #include "huffman_table_check.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
 
 extern "C" {
@@ -13,10 +14,16 @@ extern "C" {
 
 namespace {
 
-// Memory the decoder may take for the coefficients: a 100-megapixel photo
-// with subsampled colour needs about 300 MB; a frame that needs more does
-// not decode.
-constexpr long kMaxDecodeMemory = 320L << 20;
+// Memory the decoder may take for the coefficients of any frame: a
+// 100-megapixel photo with subsampled colour needs about 300 MB.
+constexpr qint64 kMaxDecodeMemory = qint64(320) << 20;
+// A frame whose coefficients need more (a progressive photo with full colour
+// from about 55 megapixels on, up to the pixel limit) may take what they
+// need when the file holds at least a byte for each of its blocks, as a
+// photo's data does: a small file declaring a large frame gets no more.
+constexpr qint64 kCoefficientBytesPerFileByte = 128;
+// Room for the decoder's other buffers beside the coefficients.
+constexpr qint64 kDecoderBuffers = qint64(32) << 20;
 // CPU time one decode may take, whatever the file declares.
 constexpr qint64 kMaxCpuNs = 2'000'000'000;
 // Progressive files have about ten scans; thousands of tiny scans that each
@@ -88,8 +95,10 @@ void countWarning(j_common_ptr cinfo, int level)
     if (level >= 0)
         return;
     BoundedDecoder::Errors& errors = errorsOf(cinfo);
-    if (isEarlyEnd(*cinfo->err))
-        ++errors.endedEarly;
+    if (isEarlyEnd(*cinfo->err)) {
+        if (errors.endedEarly++ == 0)
+            errors.earlyEndRow = int(reinterpret_cast<j_decompress_ptr>(cinfo)->input_iMCU_row);
+    }
     else if (isPaddingBeforeEnd(errors))
         return;
     else if (errors.inImageData)
@@ -106,6 +115,29 @@ bool frameFits(const jpeg_decompress_struct& cinfo, qint64 fileSize)
     const jpeg_component_info& first = cinfo.comp_info[0];
     const qint64 blocks = qint64(first.width_in_blocks) * qint64(first.height_in_blocks);
     return blocks / 8 <= fileSize;
+}
+
+// Bytes the coefficients of the whole frame take, as the decoder keeps them
+// for a progressive or multi-scan image: each component's blocks, rounded
+// up to whole MCUs.
+qint64 coefficientBytes(const jpeg_decompress_struct& cinfo)
+{
+    qint64 blocks = 0;
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        const jpeg_component_info& info = cinfo.comp_info[c];
+        const auto roundUp = [](qint64 value, qint64 unit) { return (value + unit - 1) / unit * unit; };
+        blocks += roundUp(info.width_in_blocks, info.h_samp_factor)
+            * roundUp(info.height_in_blocks, info.v_samp_factor);
+    }
+    return blocks * qint64(sizeof(JBLOCK));
+}
+
+// The memory the decode may take (see kMaxDecodeMemory).
+long decodeMemoryBound(const jpeg_decompress_struct& cinfo, qint64 fileSize)
+{
+    const qint64 needed = coefficientBytes(cinfo) + kDecoderBuffers;
+    const qint64 allowed = std::min(needed, fileSize * kCoefficientBytesPerFileByte);
+    return long(std::max(kMaxDecodeMemory, allowed));
 }
 
 // A damaged Huffman table turns codes into wrong symbols without any warning
@@ -129,6 +161,89 @@ bool huffmanTablesUsable(const jpeg_decompress_struct& cinfo)
             return false;
     }
     return true;
+}
+
+// The scale, in eighths, at which a picture is decoded for the check: full
+// size for a frame of at most a megapixel, whose eighth has too few borders
+// to tell a break; for a larger one a quarter, so the decode costs less
+// than a plain one, or for a finer look the largest scale that gives at
+// most 16 megapixels.
+int checkScale(const jpeg_decompress_struct& info, PictureDetail detail)
+{
+    constexpr qint64 kFullSizePixels = qint64(1) << 20;
+    constexpr qint64 kFinePixels = qint64(16) << 20;
+    const qint64 pixels = qint64(info.image_width) * qint64(info.image_height);
+    if (pixels <= kFullSizePixels)
+        return 8;
+    if (detail == PictureDetail::Quick)
+        return 2;
+    int eighths = 8;
+    while (eighths > 1 && pixels * eighths * eighths > kFinePixels * 64)
+        eighths /= 2;
+    return eighths;
+}
+
+// Sums the pixels of each block of a row of blocks into `sums` and writes
+// their means into the eighth-size picture once the row is complete. It
+// owns nothing, so a decode error may leave it behind.
+class BlockMeans {
+public:
+    BlockMeans(EighthPicture& picture, std::vector<quint32>& sums, int width, int height, int channels,
+               int side)
+        : m_picture(picture), m_sums(sums), m_width(width), m_height(height), m_channels(channels),
+          m_side(side)
+    {
+        picture.width = (width + side - 1) / side;
+        picture.height = (height + side - 1) / side;
+        picture.channels = channels;
+        picture.pixels.assign(std::size_t(picture.width) * std::size_t(picture.height) * std::size_t(channels), 0);
+        m_sums.assign(std::size_t(picture.width) * std::size_t(channels), 0);
+    }
+
+    void add(const JSAMPLE* row, int y)
+    {
+        quint32* sum = m_sums.data();
+        for (int x = 0; x < m_width; x += m_side, sum += m_channels) {
+            const JSAMPLE* pixel = row + x * m_channels;
+            const JSAMPLE* end = row + std::min(x + m_side, m_width) * m_channels;
+            for (; pixel < end; pixel += m_channels) {
+                for (int c = 0; c < m_channels; ++c)
+                    sum[c] += pixel[c];
+            }
+        }
+        if (y % m_side == m_side - 1 || y == m_height - 1)
+            writeRow(y / m_side, y % m_side + 1);
+    }
+
+private:
+    void writeRow(int blockRow, int rows)
+    {
+        quint8* out = m_picture.pixels.data() + std::size_t(blockRow) * m_sums.size();
+        for (int bx = 0; bx < m_picture.width; ++bx) {
+            const int columns = std::min(m_side, m_width - bx * m_side);
+            for (int c = 0; c < m_channels; ++c) {
+                const std::size_t i = std::size_t(bx * m_channels + c);
+                out[i] = quint8((m_sums[i] + quint32(rows * columns / 2)) / quint32(rows * columns));
+                m_sums[i] = 0;
+            }
+        }
+    }
+
+    EighthPicture& m_picture;
+    std::vector<quint32>& m_sums;
+    int m_width;
+    int m_height;
+    int m_channels;
+    int m_side;
+};
+
+// Mean difference between two pixel rows over the columns [from, to).
+float rowStep(const JSAMPLE* upper, const JSAMPLE* lower, int from, int to, int channels)
+{
+    int sum = 0;
+    for (int i = from * channels; i < to * channels; ++i)
+        sum += std::abs(int(upper[i]) - int(lower[i]));
+    return float(sum) / float((to - from) * channels);
 }
 
 } // namespace
@@ -172,14 +287,6 @@ bool BoundedDecoder::readCoefficients()
     return decodeCoefficients();
 }
 
-bool BoundedDecoder::readEighthScale(EighthPicture& picture)
-{
-    startBounds();
-    if (setjmp(m_errors.escape) != 0)
-        return false;
-    return decodeEighthScale(picture);
-}
-
 bool BoundedDecoder::readHeader(const uchar* bytes)
 {
     jpeg_mem_src(&m_info, bytes, static_cast<unsigned long>(m_file.size()));
@@ -191,7 +298,7 @@ bool BoundedDecoder::readHeader(const uchar* bytes)
     m_tableIds.clear();
     for (int c = 0; c < m_info.num_components; ++c)
         m_tableIds.push_back(m_info.comp_info[c].quant_tbl_no);
-    m_info.mem->max_memory_to_use = kMaxDecodeMemory;
+    m_info.mem->max_memory_to_use = decodeMemoryBound(m_info, m_file.size());
     m_errors.bytes = bytes;
     m_errors.size = m_file.size();
     m_errors.inImageData = true;
@@ -209,30 +316,65 @@ bool BoundedDecoder::decodeCoefficients()
     return m_coefficients != nullptr;
 }
 
-// At an eighth of the size the decoder still decodes every Huffman code of
-// the data, but each block becomes a single value: the work and the memory
-// stay small.
-bool BoundedDecoder::decodeEighthScale(EighthPicture& picture)
+bool BoundedDecoder::readPicture(EighthPicture& blocks, McuBorders& borders, PictureDetail detail)
+{
+    startBounds();
+    if (setjmp(m_errors.escape) != 0)
+        return false;
+    return decodePicture(blocks, borders, detail);
+}
+
+// At a reduced scale the decoder still decodes every Huffman code of the
+// data and takes every stage of a decode, with less work and memory. The
+// pixel rows are read one at a time; only the block means are kept whole.
+// The buffers belong to the decoder, so an error can leave from anywhere.
+bool BoundedDecoder::decodePicture(EighthPicture& blocks, McuBorders& borders, PictureDetail detail)
 {
     const uchar* bytes = mapFile();
     if (!bytes || !readHeader(bytes))
         return false;
-    m_info.scale_num = 1;
+    m_info.scale_num = unsigned(checkScale(m_info, detail));
     m_info.scale_denom = 8;
-    m_info.dct_method = JDCT_IFAST;
     m_info.do_fancy_upsampling = FALSE;
     jpeg_start_decompress(&m_info);
-    picture.width = int(m_info.output_width);
-    picture.height = int(m_info.output_height);
-    picture.channels = m_info.output_components;
-    const std::size_t stride = std::size_t(picture.width) * std::size_t(picture.channels);
-    picture.pixels.assign(stride * std::size_t(picture.height), 0);
+    const int width = int(m_info.output_width);
+    const int channels = m_info.output_components;
+    const int blockSide = m_info.min_DCT_scaled_size;
+    BlockMeans means(blocks, m_blockSums, width, int(m_info.output_height), channels, blockSide);
+    const int cellWidth = m_info.max_h_samp_factor * blockSide;
+    const int cellHeight = m_info.max_v_samp_factor * blockSide;
+    borders.columns = (width + cellWidth - 1) / cellWidth;
+    borders.rows = int(m_info.total_iMCU_rows);
+    borders.above.assign(std::size_t(borders.rows) * std::size_t(borders.columns), 0);
+    const std::size_t stride = std::size_t(width) * std::size_t(channels);
+    m_twoRows.assign(2 * stride, 0);
     while (m_info.output_scanline < m_info.output_height) {
-        JSAMPROW row = picture.pixels.data() + stride * m_info.output_scanline;
+        const int y = int(m_info.output_scanline);
+        JSAMPROW row = m_twoRows.data() + stride * std::size_t(y % 2);
         jpeg_read_scanlines(&m_info, &row, 1);
+        means.add(row, y);
+        if (y > 0 && y % cellHeight == 0) {
+            const JSAMPLE* previous = m_twoRows.data() + stride * std::size_t((y + 1) % 2);
+            float* above = borders.above.data() + std::size_t(y / cellHeight) * std::size_t(borders.columns);
+            for (int c = 0; c < borders.columns; ++c) {
+                const int from = c * cellWidth;
+                above[c] = rowStep(previous, row, from, std::min(width, from + cellWidth), channels);
+            }
+        }
     }
     jpeg_finish_decompress(&m_info);
+    borders.rows = std::min(borders.rows, firstEarlyEndRow());
     return true;
+}
+
+bool BoundedDecoder::finerScaleExists() const
+{
+    return checkScale(m_info, PictureDetail::Fine) > int(m_info.scale_num);
+}
+
+int BoundedDecoder::firstEarlyEndRow() const
+{
+    return m_errors.earlyEndRow >= 0 ? m_errors.earlyEndRow : int(m_info.total_iMCU_rows);
 }
 
 int BoundedDecoder::componentTableId(int component) const

@@ -14,14 +14,30 @@ extern "C" {
 // Frames with more pixels than this are not decoded.
 constexpr qint64 kMaxDecodedPixels = qint64(1) << 27;
 
-// A picture decoded at an eighth of its size: one value per 8 x 8 block and
-// colour channel, the blocks' mean values.
+// A picture at an eighth of its size: one value per 8 x 8 block and colour
+// channel, the blocks' mean values.
 struct EighthPicture {
     int width = 0;
     int height = 0;
     int channels = 0;
     std::vector<quint8> pixels; // rows of width x channels values
 };
+
+// The borders between rows of MCUs (the units the data codes one after the
+// other) of a decoded picture: for each MCU, the mean difference
+// between the pixel rows on either side of its upper border, over its pixel
+// columns and the colour channels. Row 0 has no border above it.
+struct McuBorders {
+    int columns = 0;
+    int rows = 0; // rows of MCUs the data covered whole
+    std::vector<float> above; // rows x columns values
+
+    float at(int row, int column) const { return above[std::size_t(row) * std::size_t(columns) + std::size_t(column)]; }
+};
+
+// How finely a picture is decoded for the check: quickly (at full size when
+// small, else at a quarter), or finer (full size up to 16 megapixels).
+enum class PictureDetail { Quick, Fine };
 
 // One JPEG file decoded by the JPEG library within fixed bounds: a frame
 // that its bytes cannot encode, one above kMaxDecodedPixels or above the
@@ -38,15 +54,22 @@ public:
     // Decodes the file into its DCT coefficients; false when it does not
     // decode within the bounds.
     bool readCoefficients();
-    // Decodes the file at an eighth of its size, through every stage a full
-    // decode takes (every Huffman code, sampling, colour conversion); false
-    // when it does not decode within the bounds.
-    bool readEighthScale(EighthPicture& picture);
+    // Decodes the file through every stage a full decode takes (every
+    // Huffman code, sampling, colour conversion), at the scale `detail`
+    // asks for, into its blocks' means and the borders between its rows of
+    // MCUs; false when it does not decode within the bounds.
+    bool readPicture(EighthPicture& blocks, McuBorders& borders, PictureDetail detail);
+    // Whether PictureDetail::Fine decodes the picture at a larger scale than
+    // the last readPicture did.
+    bool finerScaleExists() const;
 
     // Warnings about corrupt data met in the scans.
     int corruptWarnings() const { return m_errors.corrupt; }
     // Warnings that the data ran out before the frame was complete.
     int earlyEnds() const { return m_errors.endedEarly; }
+    // The row of MCUs in which the data first ran out; the frame's row
+    // count when it never did.
+    int firstEarlyEndRow() const;
 
     const jpeg_decompress_struct& info() const { return m_info; }
     int componentCount() const { return int(m_tableIds.size()); }
@@ -64,6 +87,7 @@ public:
         bool inImageData = false;
         int corrupt = 0;
         int endedEarly = 0;
+        int earlyEndRow = -1; // MCU row of the first early end
         qint64 cpuLimitNs = 0;
         const uchar* bytes = nullptr; // the file, for a look at its end
         qint64 size = 0;
@@ -73,7 +97,7 @@ private:
     const uchar* mapFile();
     bool readHeader(const uchar* bytes);
     bool decodeCoefficients();
-    bool decodeEighthScale(EighthPicture& picture);
+    bool decodePicture(EighthPicture& blocks, McuBorders& borders, PictureDetail detail);
     void startBounds();
 
     QFile m_file;
@@ -82,4 +106,6 @@ private:
     jpeg_progress_mgr m_progress{};
     jvirt_barray_ptr* m_coefficients = nullptr;
     std::vector<int> m_tableIds; // quantization table of each component
+    std::vector<JSAMPLE> m_twoRows;     // the last two pixel rows of a picture
+    std::vector<quint32> m_blockSums;   // sums of a row of blocks
 };

@@ -1,4 +1,4 @@
-// The decode check: the image is decoded at an eighth of its size, and the
+// The decode check: the image is decoded at a reduced size, and the
 // picture and the tables it was decoded with are judged.
 #include "decode_check.h"
 
@@ -69,16 +69,31 @@ bool imageDecodes(const QString& path, DataEnd end)
 {
     BoundedDecoder decoder(path);
     EighthPicture picture;
-    if (!decoder.readEighthScale(picture) || damagedTablesUsed(path, decoder))
+    McuBorders borders;
+    if (!decoder.readPicture(picture, borders, PictureDetail::Quick) || damagedTablesUsed(path, decoder))
         return false;
-    const bool damageReported = decoder.corruptWarnings() > 0
-        || (end == DataEnd::Complete && decoder.earlyEnds() > 0);
-    if (!damageReported)
-        return true;
+    // Data that runs out in an image that was all there was read out of
+    // step: the decoder took more bits than the image has.
+    if (end == DataEnd::Complete && decoder.earlyEnds() > 0)
+        return false;
+    const bool damageReported = decoder.corruptWarnings() > 0;
     // Damage in a scan of a progressive image touches every block the scan
-    // refines; in a sequential image it may stay a stretch, which the
-    // picture shows or hides.
-    if (end == DataEnd::Complete && endsInLostData(picture))
+    // refines, and the blocks of its scans come in no single order.
+    if (decoder.info().progressive_mode)
+        return !damageReported;
+    // A damaged stretch puts the decoder out of step, most often without a
+    // warning: the picture shows it, as noise or as a break.
+    if (damageReported && looksNoisy(picture))
         return false;
-    return !decoder.info().progressive_mode && !looksNoisy(picture) && !hasSeam(picture);
+    // Reported damage is looked at finer.
+    if (damageReported && decoder.finerScaleExists()) {
+        BoundedDecoder finer(path);
+        if (!finer.readPicture(picture, borders, PictureDetail::Fine))
+            return false;
+    }
+    // One too small to judge fails when damage was reported, as nothing
+    // shows it whole.
+    if (tooSmallToJudge(borders))
+        return !damageReported;
+    return !breaksInScanOrder(borders);
 }

@@ -9,15 +9,15 @@ enum class DataEnd {
 };
 
 // The test every repaired image must pass to be kept: the file decodes as a
-// JPEG, at an eighth of its size but through every stage of a decode, within
-// the decode bounds (see BoundedDecoder), and its picture is not broken:
-// it shows none of its quantization tables damaged (see tableFitsPicture).
-// Warnings about
-// damaged data do not fail it by themselves: zero bytes before the end
-// marker are no damage; otherwise a sequential image passes when its blocks
-// are not noise and no border between rows or columns of them stands out as
-// a seam (a renumbered restart marker, a short damaged stretch, a flat
-// remainder after a cut pass) and, when its data is complete, it does not
-// end in lost data (see endsInLostData); a progressive one, whose damaged
-// scan touches every block, does not.
+// JPEG, at a reduced size but through every stage of a decode, within
+// the decode bounds (see BoundedDecoder), and its picture is not broken: it
+// shows none of its quantization tables damaged (see tableSound). Only the
+// decoder's evidence and a break in the data's order count as damage, never
+// the picture's content: data that runs out of an image whose source was
+// complete fails it; zero bytes before the end marker are no damage; a
+// progressive image with other damage reported fails, its damaged scan
+// touching every block; a sequential one fails when its blocks are noise or
+// its picture shows a break where the decoder fell out of step (see
+// breaksInScanOrder), and fails when it is too small to judge with damage
+// reported.
 bool imageDecodes(const QString& path, DataEnd end);

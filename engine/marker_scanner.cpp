@@ -425,10 +425,12 @@ qint64 MarkerWalk::startOfImage(qint64 p)
     return m_size - 2;
 }
 
+// A table or frame segment is recorded once a frame, a DQT or a usable DHT
+// has been seen: the standard lets them come in any order before the scan,
+// in every image of a file.
 qint64 MarkerWalk::tableSegment(qint64 p, qint64 length)
 {
-    const bool frameCounts = m_kind == ScanKind::Main && m_sofSeen;
-    if (frameCounts || m_repair.m_dhtUsable == 1 || m_repair.m_dqtSeen == 1) {
+    if (m_sofSeen || m_repair.m_dhtUsable == 1 || m_repair.m_dqtSeen == 1) {
         nodeAt(p);
         return p + 2 + length;
     }

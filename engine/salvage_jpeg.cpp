@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -83,14 +84,15 @@ std::vector<qint64> salvagePoints(FileWindow& input)
     return points;
 }
 
-// Every frame the file's segments lead to, each from its earliest point, the
-// largest first.
+// Every frame with pixels the file's segments lead to, each from its
+// earliest point, the largest first. A frame of no pixels gives no picture,
+// and its data belongs to no image.
 std::vector<Frame> framesBySize(FileWindow& input)
 {
     std::map<qint64, Frame> byHeader;
     for (const qint64 point : salvagePoints(input)) {
         const Frame frame = frameFrom(input, point);
-        if (frame.point < 0)
+        if (frame.point < 0 || frame.pixels == 0)
             continue;
         auto found = byHeader.find(frame.header);
         if (found == byHeader.end())
@@ -215,20 +217,45 @@ Salvage salvageFrom(FileWindow& input, const Frame& frame, const QByteArray& kep
     return Salvage::Decodes;
 }
 
-// The largest frame that decodes comes back. It is the photo when no larger
-// frame was found and its image makes up at least half of the file; any
-// other image is a thumbnail or preview, listed as one (only when the file
-// gave no output yet: else it is one of the thumbnails already listed), and
-// the photo itself is not salvaged.
+// Bytes of the input outside the images of the frames: the data of a photo
+// whose frame header was lost lies there.
+qint64 bytesOutsideImages(FileWindow& input, const std::vector<Frame>& frames, int count)
+{
+    std::vector<std::pair<qint64, qint64>> images;
+    for (int i = 0; i < count; ++i) {
+        const Frame& frame = frames[std::size_t(i)];
+        images.emplace_back(frame.point, imageEnd(input, frame.header));
+    }
+    std::sort(images.begin(), images.end());
+    qint64 covered = 0;
+    qint64 reached = 0;
+    for (const auto& image : images) {
+        const qint64 from = std::max(image.first, reached);
+        if (image.second > from)
+            covered += image.second - from;
+        reached = std::max(reached, image.second);
+    }
+    return input.size() - covered;
+}
+
+// The largest frame that decodes comes back. It is the photo unless more
+// of the file lies outside the images found than in it, as when the
+// photo's own frame header was lost and a thumbnail or preview is the
+// largest frame left: however large the previews of a camera file, the
+// photo's data belongs to a frame. Any other image is a thumbnail or
+// preview, listed as one (only when the file gave no output yet: else it
+// is one of the thumbnails already listed), and the photo itself is not
+// salvaged.
 bool salvageLargestFrame(FileWindow& input)
 {
     const std::vector<Frame> frames = framesBySize(input);
     const bool listSmaller = g_state.producedFiles.isEmpty();
     const int attempts = std::min<int>(int(frames.size()), kMaxAttempts);
+    const qint64 outside = bytesOutsideImages(input, frames, attempts);
     for (int i = 0; i < attempts; ++i) {
         const Frame& frame = frames[std::size_t(i)];
         const qint64 end = imageEnd(input, frame.header);
-        const bool photo = i == 0 && 2 * (end - frame.point) >= input.size();
+        const bool photo = i == 0 && end - frame.point >= outside;
         if (!photo && !listSmaller)
             return false;
         Salvage result;

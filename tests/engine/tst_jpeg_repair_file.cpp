@@ -340,7 +340,8 @@ void JpegRepairFileTest::undamagedInputsComeOutPixelIdentical_data()
     for (int quality : {50, 75, 95, 100})
         QTest::addRow("toolkit, quality %d", quality) << fixture::realJpeg(320, 240, quality);
     for (const char* options : {"-optimize", "-restart 1", "-rgb", "-progressive", "-grayscale",
-                                "-quality 88 -sample 1x1"})
+                                "-quality 88 -sample 1x1", "-sample 2x1", "-sample 1x2 -restart 2",
+                                "-progressive -sample 1x1"})
         QTest::addRow("cjpeg %s", options)
             << fixture::cjpegJpeg(picture, QString(options).split(' '));
     QImage withProfile = picture;

@@ -34,6 +34,17 @@ QByteArray withSegmentBeforeTables(const QByteArray& jpeg, const QByteArray& seg
     return jpeg.left(dqt) + segment + jpeg.mid(dqt);
 }
 
+// The JPEG with its frame header moved before its first DQT, as the
+// standard allows and some cameras write it.
+QByteArray withFrameBeforeTables(const QByteArray& jpeg)
+{
+    const int frame = fixture::markerOffset(jpeg, 0xC0);
+    const QByteArray header = jpeg.mid(frame, 2 + (quint8(jpeg[frame + 2]) << 8 | quint8(jpeg[frame + 3])));
+    QByteArray moved = jpeg;
+    moved.remove(frame, header.size());
+    return withSegmentBeforeTables(moved, header);
+}
+
 QByteArray thumbnail(int n)
 {
     return fixture::realJpeg(16 + 8 * n, 16, 80);
@@ -139,6 +150,24 @@ void JpegRepairRecoveryTest::everyImageOfTheFileIsSavedOnce_data()
         QTest::addRow("three photos opening with %s", opening.first)
             << opened[0] + opened[1] + opened[2] << opened;
     }
+
+    // Frame headers before the tables: two such photos, a standard photo
+    // followed by one, and a stereo-like pair (the first announcing the
+    // second in an APP2 segment).
+    QList<QByteArray> frameFirst;
+    for (const QByteArray& image : three)
+        frameFirst << withFrameBeforeTables(image);
+    QTest::newRow("two photos with the frame header before the tables")
+        << frameFirst[0] + frameFirst[1] << frameFirst.mid(0, 2);
+    QTest::newRow("a standard photo, then one with the frame header before the tables")
+        << three[0] + frameFirst[1] << QList<QByteArray>({three[0], frameFirst[1]});
+    QTest::newRow("a photo with the frame header before the tables, then a standard one")
+        << frameFirst[0] + three[1] << QList<QByteArray>({frameFirst[0], three[1]});
+    const QList<QByteArray> stereo = {
+        withSegmentBeforeTables(frameFirst[0], appSegment(0xE2, QByteArray("MPF\0\x4D\x4D\0\x2A", 8))),
+        withFrameBeforeTables(fixture::realJpeg(96, 64, 85))};
+    QTest::newRow("stereo-like pair, frame headers before the tables")
+        << stereo[0] + stereo[1] << stereo;
 
     QByteArray frameless = three[0];
     frameless[fixture::markerOffset(frameless, 0xC0) + 1] = char(0xC3);

@@ -189,6 +189,14 @@ void JpegSalvageTest::largestFrameIsThePhoto_data()
     QTest::newRow("start wiped: the photo, not its thumbnail or preview")
         << startWiped << true << QString("/cam.jpg") << photo;
 
+    // Two large previews behind the photo take most of the file.
+    const QByteArray bulky = fixture::encodeJpeg(fixture::noisePicture(400, 300), 95);
+    QByteArray previewsWiped = fixture::withExifThumbnail(photo, thumbnail) + bulky + bulky;
+    QVERIFY(2 * photo.size() < previewsWiped.size());
+    previewsWiped.replace(0, 6, QByteArray(6, '\0'));
+    QTest::newRow("start wiped, previews larger than the photo: the photo")
+        << previewsWiped << true << QString("/cam.jpg") << photo;
+
     // Everything from the start to the photo's scan header wiped: only the
     // preview has tables left.
     QByteArray headerWiped = camera;
@@ -213,6 +221,11 @@ void JpegSalvageTest::largestFrameIsThePhoto_data()
     noFrame.replace(frame, 2, QByteArray(2, '\0'));
     QTest::newRow("photo frame wiped: the thumbnail, listed as one")
         << noFrame << false << QString("/Thumbnail Repaired/cam_[T1].jpg") << thumbnail;
+
+    // The photo's frame declares no rows: its data belongs to no picture.
+    QTest::newRow("photo frame of no rows: the thumbnail, listed as one")
+        << fixture::withThumbnailOnly(photo, thumbnail) << false
+        << QString("/Thumbnail Repaired/cam_[T1].jpg") << thumbnail;
 }
 
 // A photo whose header is lost comes back from its own tables and frame,

@@ -1,0 +1,266 @@
+// The picture verdict of the repair judges damage, not content: photos with
+// long straight edges and flat bands that carry a harmless warning stay
+// listed and identical, small damaged photos are judged at full size, and
+// damaged scan data is never listed as a poor picture. Real files from the
+// toolkit's and cjpeg's encoders, run through the repair as the app runs it.
+#include "edge_pictures.h"
+#include "exif_fixture.h"
+#include "global_state.h"
+#include "jpeg_fixture.h"
+#include "photo_fixture.h"
+#include "repair_run.h"
+#include "scan_damage.h"
+#include "temp_file.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QTest>
+
+using namespace repairrun;
+
+namespace {
+
+// Listed pictures reach at least this quality against the undamaged photo.
+constexpr double kListedQuality = 30.0;
+
+const QByteArray kEndMarker("\xFF\xD9", 2);
+
+// Bytes the decoder reads past before the end marker.
+QByteArray withBytesBeforeEnd(const QByteArray& jpeg, const QByteArray& bytes)
+{
+    return jpeg.left(jpeg.size() - 2) + bytes + kEndMarker;
+}
+
+// Every restart marker numbered four on from its due number: the data
+// between them is intact, and the decoder takes each for the one it waits
+// for.
+QByteArray withRestartsRenumbered(QByteArray jpeg)
+{
+    const int scan = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
+    for (int p = scan; p + 1 < jpeg.size(); ++p) {
+        const quint8 code = quint8(jpeg[p + 1]);
+        if (quint8(jpeg[p]) == 0xFF && code >= 0xD0 && code <= 0xD7)
+            jpeg[p + 1] = char(0xD0 + ((code - 0xD0 + 4) & 7));
+    }
+    return jpeg;
+}
+
+// Two bytes of the scan data in its middle replaced by a marker pair that
+// cannot stand there, as a card's damage leaves it.
+QByteArray withStrayMarker(QByteArray jpeg)
+{
+    const int middle = jpeg.size() / 2;
+    jpeg[middle] = char(0xFF);
+    jpeg[middle + 1] = char(0xC5);
+    return jpeg;
+}
+
+} // namespace
+
+class JpegPictureVerdictTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void harmlessWarningsKeepEdgePictures_data();
+    void harmlessWarningsKeepEdgePictures();
+    void smallDamagedPicturesAreNeverRepaired_data();
+    void smallDamagedPicturesAreNeverRepaired();
+    void damagedScanDataIsNeverListedPoor_data();
+    void damagedScanDataIsNeverListedPoor();
+    void largeProgressiveFullColourPhotoIsListed();
+
+private:
+    // Repairs the bytes as "name" and returns the listed picture, or a null
+    // one when the row failed.
+    QImage listed(const QByteArray& input);
+
+    QString m_work;
+    QString m_inputs;
+};
+
+void JpegPictureVerdictTest::init()
+{
+    resetRun();
+    m_work = prepareWorkFolder();
+    m_inputs = QDir::tempPath() + "/inputs";
+    QDir().mkpath(m_inputs);
+}
+
+void JpegPictureVerdictTest::cleanup()
+{
+    resetRun();
+    QDir(m_work).removeRecursively();
+    QDir(m_inputs).removeRecursively();
+}
+
+QImage JpegPictureVerdictTest::listed(const QByteArray& input)
+{
+    repairFile(putFile(m_inputs, "photo.jpg", input));
+    if (!g_state.producedFiles.contains("/photo.jpg")) {
+        // A failed main image is offered the salvage and Advance Repair.
+        [&] { QCOMPARE(g_state.invalidFileCount, 1); }();
+        return QImage();
+    }
+    return decodeFile(m_work + "/photo.jpg");
+}
+
+void JpegPictureVerdictTest::harmlessWarningsKeepEdgePictures_data()
+{
+    QTest::addColumn<QByteArray>("intact");
+    QTest::addColumn<QByteArray>("input");
+
+    using fixture::EdgeScene;
+    const QList<QPair<const char*, EdgeScene>> scenes = {
+        {"buildings", EdgeScene::Buildings}, {"horizon", EdgeScene::Horizon},
+        {"text", EdgeScene::Text},           {"screenshot", EdgeScene::Screenshot},
+        {"panels", EdgeScene::Panels},
+        {"grey band", EdgeScene::GreyBand},  {"black bands", EdgeScene::BlackBands}};
+    // Encoders and layouts, each with extraneous bytes before its end marker
+    // or, coded with restart markers, with those renumbered.
+    const QList<QPair<const char*, QStringList>> extraneous = {
+        {"cjpeg 4:2:0", {"-quality", "85", "-optimize"}},
+        {"cjpeg 4:2:2", {"-sample", "2x1"}},
+        {"cjpeg grayscale", {"-grayscale"}}};
+    const QList<QPair<const char*, QStringList>> renumbered = {
+        {"cjpeg 4:2:0", {"-restart", "1"}},
+        {"cjpeg 4:4:0", {"-sample", "1x2", "-restart", "1"}}};
+    for (const auto& scene : scenes) {
+        const QImage picture = fixture::edgePicture(scene.second, 640, 480);
+        const QByteArray toolkit = fixture::encodeJpeg(picture, 90);
+        QTest::addRow("%s, toolkit, extraneous bytes before the end", scene.first)
+            << toolkit << withBytesBeforeEnd(toolkit, "\x12\x34\x56\x78\x9A");
+        for (const auto& encoder : extraneous) {
+            const QByteArray intact = fixture::cjpegJpeg(picture, encoder.second);
+            QTest::addRow("%s, %s, extraneous bytes before the end", scene.first, encoder.first)
+                << intact << withBytesBeforeEnd(intact, QByteArray(37, '\x5A'));
+        }
+        for (const auto& encoder : renumbered) {
+            const QByteArray intact = fixture::cjpegJpeg(picture, encoder.second);
+            QTest::addRow("%s, %s, restart markers renumbered", scene.first, encoder.first)
+                << intact << withRestartsRenumbered(intact);
+        }
+    }
+}
+
+// A harmless warning makes the picture judged; an edge of its content is
+// no damage, so it stays listed, decoding as the undamaged file does.
+void JpegPictureVerdictTest::harmlessWarningsKeepEdgePictures()
+{
+    QFETCH(QByteArray, intact);
+    QFETCH(QByteArray, input);
+    QVERIFY(!intact.isEmpty());
+    QVERIFY(input != intact);
+    QCOMPARE(decode(input), decode(intact));
+
+    const QImage output = listed(input);
+
+    QVERIFY2(!output.isNull(), "the photo was not listed");
+    QCOMPARE(output, decode(intact));
+}
+
+void JpegPictureVerdictTest::smallDamagedPicturesAreNeverRepaired_data()
+{
+    QTest::addColumn<QByteArray>("intact");
+    QTest::addColumn<QByteArray>("input");
+
+    for (const QSize size : {QSize(96, 64), QSize(160, 120), QSize(240, 160)}) {
+        const QByteArray photo = fixture::cjpegJpeg(fixture::photoPicture(size.width(), size.height(), 11), {});
+        QTest::addRow("%d x %d, stray marker", size.width(), size.height())
+            << photo << withStrayMarker(photo);
+        for (quint32 seed : {1u, 3u}) {
+            QTest::addRow("%d x %d, byte overwritten, seed %u", size.width(), size.height(), seed)
+                << photo << fixture::withScanDamage(photo, fixture::ScanDamage::ByteOverwrite, seed);
+        }
+    }
+    // Too small for any measure: the damage reported cannot be ruled out.
+    const QByteArray tiny = fixture::realJpeg(48, 32, 90);
+    QTest::newRow("48 x 32, extraneous bytes before the end")
+        << QByteArray() << withBytesBeforeEnd(tiny, "\x12\x34");
+}
+
+// A small picture is judged at full size, where its borders are enough to
+// show a break; one too small for that fails when damage was reported.
+// None is listed below the quality a repaired photo has.
+void JpegPictureVerdictTest::smallDamagedPicturesAreNeverRepaired()
+{
+    QFETCH(QByteArray, intact);
+    QFETCH(QByteArray, input);
+    QVERIFY(input != intact);
+
+    const QImage output = listed(input);
+
+    if (intact.isEmpty()) {
+        QVERIFY2(output.isNull(), "a picture too small to judge was listed with damage reported");
+        return;
+    }
+    if (!output.isNull()) {
+        const double quality = fixture::psnr(output, decode(intact));
+        QVERIFY2(quality >= kListedQuality, qPrintable(QString("listed at %1 dB").arg(quality)));
+    }
+}
+
+void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
+{
+    QTest::addColumn<QByteArray>("intact");
+    QTest::addColumn<QByteArray>("input");
+
+    // A camera-like photo, damaged where its decode breaks: the decoder
+    // falls out of step and the remainder is shifted or changed in level,
+    // with or without a warning.
+    const QByteArray photo = fixture::cjpegJpeg(fixture::photoPicture(640, 480, 7), {"-quality", "92"});
+    using fixture::ScanDamage;
+    const QList<QPair<ScanDamage, quint32>> damages = {
+        {ScanDamage::BitFlip, 4},        {ScanDamage::ByteOverwrite, 6},  {ScanDamage::ByteOverwrite, 12},
+        {ScanDamage::BitFlip, 16},       {ScanDamage::BitFlip, 34},       {ScanDamage::ByteOverwrite, 22},
+        {ScanDamage::BitFlip, 52},       {ScanDamage::ByteOverwrite, 58}};
+    for (const auto& damage : damages) {
+        QTest::addRow("%s, seed %u", damage.first == ScanDamage::BitFlip ? "bit flipped" : "byte overwritten",
+                      damage.second)
+            << photo << fixture::withScanDamage(photo, damage.first, damage.second);
+    }
+}
+
+// Damaged scan data, reported by the decoder or silent, fails the row or
+// comes out close to the photo.
+void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor()
+{
+    QFETCH(QByteArray, intact);
+    QFETCH(QByteArray, input);
+    QVERIFY(input != intact);
+
+    const QImage output = listed(input);
+
+    if (!output.isNull()) {
+        const double quality = fixture::psnr(output, decode(intact));
+        QVERIFY2(quality >= kListedQuality, qPrintable(QString("listed at %1 dB").arg(quality)));
+    }
+}
+
+// A healthy progressive photo with full colour of 57 megapixels: its
+// coefficients, which the decoder keeps whole, need more than the 320 MB a
+// frame may always take, and its data is large enough to be a photo.
+void JpegPictureVerdictTest::largeProgressiveFullColourPhotoIsListed()
+{
+    QByteArray input;
+    {
+        const QImage tile = fixture::photoPicture(512, 512, 9);
+        QImage picture(7680, 7424, QImage::Format_RGB32);
+        QPainter painter(&picture);
+        for (int y = 0; y < picture.height(); y += tile.height()) {
+            for (int x = 0; x < picture.width(); x += tile.width())
+                painter.drawImage(x, y, tile);
+        }
+        painter.end();
+        input = fixture::cjpegJpeg(picture, {"-progressive", "-sample", "1x1", "-quality", "90"});
+    }
+    QVERIFY(!input.isEmpty());
+
+    repairFile(putFile(m_inputs, "photo.jpg", input));
+
+    QCOMPARE(g_state.producedFiles, QStringList({"/photo.jpg"}));
+    QCOMPARE(readFileBytes(m_work + "/photo.jpg"), input);
+}
+
+QTEST_MAIN(JpegPictureVerdictTest)
+#include "tst_jpeg_picture_verdict.moc"
