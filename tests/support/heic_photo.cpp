@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QVector>
 
+#include <cmath>
+
 #include <libheif/heif.h>
 
 namespace {
@@ -175,23 +177,111 @@ QVector<EncodedImage> encode(const QVector<QImage>& images, const QStringList& c
     return error->isEmpty() ? encoded : QVector<EncodedImage>();
 }
 
-// A picture with shapes and gradients that differ per tile, so a tile in the
-// wrong place or a wrong extent changes the decoded pixels.
-QImage scene(int picture, const HeicGridShape& shape)
+// A value from -1 to 1, the same for the same point and picture.
+double hashed(int x, int y, int picture)
 {
-    QImage image(shape.columns * shape.tile, shape.rows * shape.tile, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb((x + picture * 60) % 256, (y * 2) % 256, ((x ^ y) + picture * 90) % 256));
+    quint32 hash = quint32(x) * 73856093u ^ quint32(y) * 19349663u ^ quint32(picture) * 83492791u;
+    hash ^= hash >> 13;
+    hash *= 0x5bd1e995u;
+    hash ^= hash >> 15;
+    return (hash % 2001) / 1000.0 - 1;
+}
+
+// Texture like leaves or grass: random values on a lattice of `cell` pixels,
+// blended between lattice points, so it has no jumps anywhere.
+double texture(int x, int y, int cell, int picture)
+{
+    const int cx = x / cell;
+    const int cy = y / cell;
+    const double fx = double(x % cell) / cell;
+    const double fy = double(y % cell) / cell;
+    const double top = hashed(cx, cy, picture) * (1 - fx) + hashed(cx + 1, cy, picture) * fx;
+    const double bottom = hashed(cx, cy + 1, picture) * (1 - fx) + hashed(cx + 1, cy + 1, picture) * fx;
+    return top * (1 - fy) + bottom * fy;
+}
+
+quint8 level(double value)
+{
+    return quint8(qBound(0.0, value, 255.0));
+}
+
+// A picture as a camera takes it: a sky that brightens towards a wavy,
+// soft horizon, ground of long smooth waves, soft clouds and bushes, a few
+// solid shapes with smooth edges, and texture: leaves on the ground, grain
+// in the sky. Every tile differs, so a tile in the wrong place or a wrong
+// extent changes the decoded pixels, and nothing wraps or jumps where tiles
+// meet: the picture runs on across tile borders as a photo does.
+QImage cameraScene(int picture, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    const double width = size.width();
+    const double height = size.height();
+    const double phase = picture * 0.7;
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const double v = y / height;
+        for (int x = 0; x < size.width(); ++x) {
+            const double u = x / width;
+            const double horizon = 0.52 + 0.06 * std::sin(2 * M_PI * (1.3 * u) + phase)
+                + 0.025 * std::sin(2 * M_PI * (3.7 * u) + 2 * phase);
+            // 0 in the sky, 1 on the ground, over a soft band.
+            const double ground = qBound(0.0, (v - horizon) / 0.04 + 0.5, 1.0);
+            const double sky = 1 - ground;
+            const double wave = std::sin(2 * M_PI * (2.3 * u + 1.7 * v) + phase)
+                * std::cos(2 * M_PI * (0.9 * u - 2.9 * v) + 0.5 * phase);
+            // Fine leaves on the ground, a faint grain in the sky.
+            const double fine = (4 + 28 * ground) * texture(x, y, 5, picture) + 2 * hashed(x, y, picture);
+            const double red = sky * (70 + 120 * v + 20 * u) + ground * (95 + 40 * wave + 30 * (1 - v)) + fine;
+            const double green = sky * (120 + 90 * v) + ground * (120 + 35 * wave - 25 * u) + fine;
+            const double blue = sky * (215 + 25 * v - 20 * u) + ground * (55 + 20 * wave) + fine;
+            line[x] = qRgb(level(red), level(green), level(blue));
+        }
     }
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 12; ++i) {
-        painter.setBrush(QColor::fromHsv((i * 29 + picture * 70) % 360, 200, 230));
-        painter.drawEllipse(QPoint((i * 97 + picture * 41) % image.width(), (i * 53) % image.height()),
-                            20 + i * 3, 14 + i * 2);
+    const int span = qMin(size.width(), size.height());
+    for (int i = 0; i < 10; ++i) {
+        // Soft clouds above, bushes below.
+        const QPointF centre(std::fmod((i * 0.317 + picture * 0.23) * width, width),
+                             height * (0.15 + 0.75 * std::fmod(i * 0.413 + picture * 0.19, 1.0)));
+        const double radius = span * (0.06 + 0.02 * (i % 4));
+        QRadialGradient soft(centre, radius);
+        const QColor colour = QColor::fromHsv((i * 37 + picture * 70) % 360, 90 + 15 * (i % 5), 200, 190);
+        soft.setColorAt(0, colour);
+        soft.setColorAt(1, QColor(colour.red(), colour.green(), colour.blue(), 0));
+        painter.setBrush(soft);
+        painter.drawEllipse(centre, radius, radius * 0.7);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const QPointF centre(std::fmod((i * 0.29 + picture * 0.41 + 0.1) * width, width),
+                             height * (0.3 + 0.15 * i));
+        painter.setBrush(QColor::fromHsv((i * 83 + picture * 50) % 360, 150, 120 + 25 * i));
+        painter.drawEllipse(centre, span * (0.05 + 0.01 * i), span * (0.035 + 0.012 * i));
     }
     return image;
+}
+
+// The camera picture with straight strong edges exactly on tile borders:
+// everything below the border between the middle rows of tiles is darker,
+// as land below a bright sky, and a dark building stands on it whose walls
+// and roof follow tile borders.
+QImage sceneWithEdgesOnTileBorders(const HeicGridShape& shape)
+{
+    const int tile = shape.tile;
+    QImage image = cameraScene(kPictureWithEdgesOnTileBorders, QSize(shape.columns * tile, shape.rows * tile));
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+    painter.fillRect(0, shape.rows / 2 * tile, image.width(), image.height(), QColor(150, 160, 130));
+    painter.fillRect(shape.columns / 4 * tile, tile, 2 * tile, image.height(), QColor(90, 80, 80));
+    return image;
+}
+
+QImage scene(int picture, const HeicGridShape& shape)
+{
+    if (picture == kPictureWithEdgesOnTileBorders)
+        return sceneWithEdgesOnTileBorders(shape);
+    return cameraScene(picture, QSize(shape.columns * shape.tile, shape.rows * shape.tile));
 }
 
 QByteArray infe(quint32 item, const char* type, bool hidden)
@@ -389,6 +479,38 @@ QByteArray assemble(HeicBoxLayout order, const QVector<EncodedImage>& tiles, con
     return ftyp + isoBox("mdat", data.bytes) + meta;
 }
 
+QVector<EncodedImage> encodeTiles(int picture, const HeicGridShape& shape, QString* error)
+{
+    const int tile = shape.tile;
+    const QImage whole = scene(picture, shape);
+    QVector<QImage> tileImages;
+    for (int i = 0; i < kTiles; ++i)
+        tileImages.append(whole.copy((i % shape.columns) * tile, (i / shape.columns) * tile, tile, tile));
+    const QVector<EncodedImage> tiles = encode(tileImages, plainCoding(kCountedQp), error);
+    for (const EncodedImage& coded : tiles) {
+        if (coded.hvcC != tiles.first().hvcC) {
+            *error = QStringLiteral("the encoder wrote tiles of different configurations");
+            return {};
+        }
+    }
+    return tiles;
+}
+
+// The coded tiles of a picture in a grid; both box orders and every
+// rotation of a grid share them, so each is encoded once.
+QVector<EncodedImage> encodedTiles(int picture, const HeicGridShape& shape, QString* error)
+{
+    static QMap<QVector<int>, QVector<EncodedImage>> made;
+    const QVector<int> key{picture, shape.columns, shape.rows, shape.tile};
+    if (!made.contains(key)) {
+        const QVector<EncodedImage> tiles = encodeTiles(picture, shape, error);
+        if (tiles.isEmpty())
+            return {};
+        made.insert(key, tiles);
+    }
+    return made.value(key);
+}
+
 HeicPhoto encodeHeicPhoto(HeicBoxLayout order, int picture, const HeicGridShape& shape)
 {
     HeicPhoto photo;
@@ -396,24 +518,14 @@ HeicPhoto encodeHeicPhoto(HeicBoxLayout order, int picture, const HeicGridShape&
         photo.error = QStringLiteral("a grid of %1 x %2 does not hold %3 tiles").arg(shape.columns).arg(shape.rows).arg(kTiles);
         return photo;
     }
-    const int tile = shape.tile;
     const QImage whole = scene(picture, shape);
-    QVector<QImage> tileImages;
-    for (int i = 0; i < kTiles; ++i)
-        tileImages.append(whole.copy((i % shape.columns) * tile, (i / shape.columns) * tile, tile, tile));
     // Square: the encoder codes other sizes as a cropped derived image.
     const QImage thumbImage = whole.scaled(kThumb, kThumb, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QVector<EncodedImage> tiles = encode(tileImages, plainCoding(kCountedQp), &photo.error);
+    const QVector<EncodedImage> tiles = encodedTiles(picture, shape, &photo.error);
     const QVector<EncodedImage> thumb = encode(
         {thumbImage}, plainCoding(order == HeicBoxLayout::MetaFirst ? kUncountedQp : kCountedQp), &photo.error);
     if (!photo.error.isEmpty())
         return photo;
-    for (const EncodedImage& tile : tiles) {
-        if (tile.hvcC != tiles.first().hvcC) {
-            photo.error = QStringLiteral("the encoder wrote tiles of different configurations");
-            return photo;
-        }
-    }
     photo.bytes = assemble(order, tiles, shape, thumb.first());
     return photo;
 }

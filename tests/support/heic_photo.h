@@ -33,7 +33,11 @@ struct HeicGridShape {
 };
 
 // `picture` picks one of several pictures, so a sample and a damaged file
-// can show different scenes taken with the same settings.
+// can show different scenes taken with the same settings. Each runs on
+// across tile borders as a photo does; the one numbered
+// kPictureWithEdgesOnTileBorders also has a horizon and a building whose
+// straight strong edges lie exactly on tile borders.
+constexpr int kPictureWithEdgesOnTileBorders = 3;
 HeicPhoto makeHeicPhoto(HeicBoxLayout order, int picture, int tileSize = 64);
 HeicPhoto makeHeicPhoto(HeicBoxLayout order, int picture, const HeicGridShape& shape);
 
