@@ -52,29 +52,25 @@ void fillUnwritten(quint8* memory, std::size_t size)
 }
 
 
-struct Plane {
-    quint8* base = nullptr;
-};
-
 int planeBytesPerSample(de265_image* image, int channel)
 {
     return (de265_get_bits_per_pixel(image, channel) + 7) / 8;
 }
 
-int getBuffer(de265_decoder_context*, de265_image_spec* spec, de265_image* image, void*)
+int getBuffer(de265_decoder_context*, de265_image_spec* layout, de265_image* image, void*)
 {
-    const int alignment = std::max(spec->alignment, 16);
+    const int alignment = std::max(layout->alignment, 16);
     for (int channel = 0; channel < 3; ++channel) {
-        int width = spec->width;
-        int height = spec->height;
+        int width = layout->width;
+        int height = layout->height;
         if (channel > 0) {
-            if (spec->format == de265_image_format_mono8) {
+            if (layout->format == de265_image_format_mono8) {
                 de265_set_image_plane(image, channel, nullptr, 0, nullptr);
                 continue;
             }
-            if (spec->format != de265_image_format_YUV444P8)
+            if (layout->format != de265_image_format_YUV444P8)
                 width = (width + 1) / 2;
-            if (spec->format == de265_image_format_YUV420P8)
+            if (layout->format == de265_image_format_YUV420P8)
                 height = (height + 1) / 2;
         }
         const int bytes = planeBytesPerSample(image, channel);
