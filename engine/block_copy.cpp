@@ -29,6 +29,16 @@ void writeBytes(FILE* out, const void* bytes, std::size_t length)
         std::fwrite(bytes, 1, length, out);
 }
 
+void StreamBuffer::attach(FILE* out)
+{
+    constexpr std::size_t kBytes = 256 * 1024;
+    if (!out)
+        return;
+    if (!m_bytes)
+        m_bytes.reset(new char[kBytes]);
+    std::setvbuf(out, m_bytes.get(), _IOFBF, kBytes);
+}
+
 bool closeWritten(FILE* out)
 {
     if (!out)

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <cstdio>
+#include <memory>
 
 class FileWindow;
 
@@ -17,6 +18,18 @@ qint64 copyBlocks(FileWindow& source, qint64 from, FILE* out, qint64 length);
 
 // Writes bytes at the output's current position.
 void writeBytes(FILE* out, const void* bytes, std::size_t length);
+
+// A buffer for an output stream, larger than the runtime's own: a copy of
+// a photo reaches the file system in a few large writes instead of
+// thousands of page-sized ones. It is attached right after the stream is
+// opened and must outlive the stream's close.
+class StreamBuffer {
+public:
+    void attach(FILE* out);
+
+private:
+    std::unique_ptr<char[]> m_bytes;
+};
 
 // Closes an output that was written through the stream functions above; true
 // only when every write and the close succeeded (a full disk, a file-size

@@ -3,6 +3,8 @@
 #include "global_state.h"
 #include "huffman_table_check.h"
 
+#include <QtAlgorithms>
+
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
@@ -183,9 +185,9 @@ int checkScale(const jpeg_decompress_struct& info, PictureDetail detail)
     return eighths;
 }
 
-// Sums the pixels of each block of a row of blocks into `sums` and writes
-// their means into the eighth-size picture once the row is complete. It
-// owns nothing, so a decode error may leave it behind.
+// Sums the pixels of each column over a row of blocks into `sums` and
+// writes the blocks' means into the eighth-size picture once the row is
+// complete. It owns nothing, so a decode error may leave it behind.
 class BlockMeans {
 public:
     BlockMeans(EighthPicture& picture, std::vector<quint32>& sums, int width, int height, int channels,
@@ -197,20 +199,21 @@ public:
         picture.height = (height + side - 1) / side;
         picture.channels = channels;
         picture.pixels.assign(std::size_t(picture.width) * std::size_t(picture.height) * std::size_t(channels), 0);
-        m_sums.assign(std::size_t(picture.width) * std::size_t(channels), 0);
+        m_sums.assign(std::size_t(width) * std::size_t(channels), 0);
     }
 
-    void add(const JSAMPLE* row, int y)
+    void add(const JSAMPLE* __restrict row, int y)
     {
-        quint32* sum = m_sums.data();
-        for (int x = 0; x < m_width; x += m_side, sum += m_channels) {
-            const JSAMPLE* pixel = row + x * m_channels;
-            const JSAMPLE* end = row + std::min(x + m_side, m_width) * m_channels;
-            for (; pixel < end; pixel += m_channels) {
-                for (int c = 0; c < m_channels; ++c)
-                    sum[c] += pixel[c];
-            }
+        quint32* __restrict sum = m_sums.data();
+        const std::size_t values = m_sums.size();
+        // Runs of 16 values the compiler adds as vectors.
+        std::size_t i = 0;
+        for (; i + 16 <= values; i += 16) {
+            for (std::size_t j = 0; j < 16; ++j)
+                sum[i + j] += row[i + j];
         }
+        for (; i < values; ++i)
+            sum[i] += row[i];
         if (y % m_side == m_side - 1 || y == m_height - 1)
             writeRow(y / m_side, y % m_side + 1);
     }
@@ -218,15 +221,30 @@ public:
 private:
     void writeRow(int blockRow, int rows)
     {
-        quint8* out = m_picture.pixels.data() + std::size_t(blockRow) * m_sums.size();
+        quint8* out = m_picture.pixels.data()
+            + std::size_t(blockRow) * std::size_t(m_picture.width) * std::size_t(m_channels);
         for (int bx = 0; bx < m_picture.width; ++bx) {
             const int columns = std::min(m_side, m_width - bx * m_side);
+            const quint32* column = m_sums.data() + std::size_t(bx) * std::size_t(m_side * m_channels);
+            const quint32 count = quint32(rows * columns);
             for (int c = 0; c < m_channels; ++c) {
-                const std::size_t i = std::size_t(bx * m_channels + c);
-                out[i] = quint8((m_sums[i] + quint32(rows * columns / 2)) / quint32(rows * columns));
-                m_sums[i] = 0;
+                quint32 total = 0;
+                for (int x = 0; x < columns; ++x)
+                    total += column[x * m_channels + c];
+                out[bx * m_channels + c] = roundedMean(total, count);
             }
         }
+        std::fill(m_sums.begin(), m_sums.end(), 0);
+    }
+
+    // (total + count / 2) / count, by a shift for the power of two a
+    // whole block's count is.
+    static quint8 roundedMean(quint32 total, quint32 count)
+    {
+        const quint32 rounded = total + count / 2;
+        if ((count & (count - 1)) == 0)
+            return quint8(rounded >> qCountTrailingZeroBits(count));
+        return quint8(rounded / count);
     }
 
     EighthPicture& m_picture;
@@ -326,8 +344,9 @@ bool BoundedDecoder::readPicture(EighthPicture& blocks, McuBorders& borders, Pic
 
 // At a reduced scale the decoder still decodes every Huffman code of the
 // data and takes every stage of a decode, with less work and memory. The
-// pixel rows are read one at a time; only the block means are kept whole.
-// The buffers belong to the decoder, so an error can leave from anywhere.
+// pixel rows are read a row of MCUs at a time, beside the last pixel row of
+// the one above; only the block means are kept whole. The buffers belong to
+// the decoder, so an error can leave from anywhere.
 bool BoundedDecoder::decodePicture(EighthPicture& blocks, McuBorders& borders, PictureDetail detail)
 {
     const uchar* bytes = mapFile();
@@ -338,29 +357,39 @@ bool BoundedDecoder::decodePicture(EighthPicture& blocks, McuBorders& borders, P
     m_info.do_fancy_upsampling = FALSE;
     jpeg_start_decompress(&m_info);
     const int width = int(m_info.output_width);
+    const int height = int(m_info.output_height);
     const int channels = m_info.output_components;
     const int blockSide = m_info.min_DCT_scaled_size;
-    BlockMeans means(blocks, m_blockSums, width, int(m_info.output_height), channels, blockSide);
+    BlockMeans means(blocks, m_blockSums, width, height, channels, blockSide);
     const int cellWidth = m_info.max_h_samp_factor * blockSide;
     const int cellHeight = m_info.max_v_samp_factor * blockSide;
     borders.columns = (width + cellWidth - 1) / cellWidth;
     borders.rows = int(m_info.total_iMCU_rows);
     borders.above.assign(std::size_t(borders.rows) * std::size_t(borders.columns), 0);
     const std::size_t stride = std::size_t(width) * std::size_t(channels);
-    m_twoRows.assign(2 * stride, 0);
-    while (m_info.output_scanline < m_info.output_height) {
-        const int y = int(m_info.output_scanline);
-        JSAMPROW row = m_twoRows.data() + stride * std::size_t(y % 2);
-        jpeg_read_scanlines(&m_info, &row, 1);
-        means.add(row, y);
-        if (y > 0 && y % cellHeight == 0) {
-            const JSAMPLE* previous = m_twoRows.data() + stride * std::size_t((y + 1) % 2);
-            float* above = borders.above.data() + std::size_t(y / cellHeight) * std::size_t(borders.columns);
+    // Row 0 holds the last pixel row of the row of MCUs above.
+    m_cellRows.assign(std::size_t(cellHeight + 1) * stride, 0);
+    std::vector<JSAMPROW>& rows = m_cellRowStarts;
+    rows.resize(std::size_t(cellHeight) + 1);
+    for (int i = 0; i <= cellHeight; ++i)
+        rows[std::size_t(i)] = m_cellRows.data() + std::size_t(i) * stride;
+    while (int(m_info.output_scanline) < height) {
+        const int top = int(m_info.output_scanline);
+        const int count = std::min(cellHeight, height - top);
+        while (int(m_info.output_scanline) < top + count) {
+            const int done = int(m_info.output_scanline) - top;
+            jpeg_read_scanlines(&m_info, rows.data() + 1 + done, JDIMENSION(count - done));
+        }
+        for (int i = 0; i < count; ++i)
+            means.add(rows[std::size_t(i) + 1], top + i);
+        if (top > 0) {
+            float* above = borders.above.data() + std::size_t(top / cellHeight) * std::size_t(borders.columns);
             for (int c = 0; c < borders.columns; ++c) {
                 const int from = c * cellWidth;
-                above[c] = rowStep(previous, row, from, std::min(width, from + cellWidth), channels);
+                above[c] = rowStep(rows[0], rows[1], from, std::min(width, from + cellWidth), channels);
             }
         }
+        std::copy(rows[std::size_t(count)], rows[std::size_t(count)] + stride, rows[0]);
     }
     jpeg_finish_decompress(&m_info);
     borders.rows = std::min(borders.rows, firstEarlyEndRow());

@@ -106,6 +106,7 @@ private:
     jpeg_progress_mgr m_progress{};
     jvirt_barray_ptr* m_coefficients = nullptr;
     std::vector<int> m_tableIds; // quantization table of each component
-    std::vector<JSAMPLE> m_twoRows;     // the last two pixel rows of a picture
-    std::vector<quint32> m_blockSums;   // sums of a row of blocks
+    std::vector<JSAMPLE> m_cellRows;    // a row of MCUs of a picture, and the pixel row above it
+    std::vector<JSAMPROW> m_cellRowStarts;
+    std::vector<quint32> m_blockSums;   // column sums over a row of blocks
 };

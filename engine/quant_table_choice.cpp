@@ -216,28 +216,30 @@ void mendBorderValues(BoundedDecoder& image, int id, const NaturalTable* candida
 }
 
 // The first candidate whose every value fits the picture.
-const quant::AgreeingTable* fittingCandidate(BoundedDecoder& image, const SuspectQuantTable& suspect)
+const quant::AgreeingTable* fittingCandidate(BoundedDecoder& image, const SuspectQuantTable& suspect,
+                                             const TableSpread& spread)
 {
     for (const quant::AgreeingTable& candidate : suspect.candidates) {
         NaturalTable values;
         toNatural(candidate.table, values);
-        if (tableFitsPicture(image, suspect.id, values, nullptr))
+        if (tableFitsPicture(image, suspect.id, spread, values, nullptr))
             return &candidate;
     }
     return nullptr;
 }
 
-// Whether the table is to be replaced, and by what.
-bool mended(BoundedDecoder& image, const SuspectQuantTable& suspect, quant::QuantTable& out)
+// Whether the table is to be replaced, and by what; `spread` is that of
+// the blocks the table's components have.
+bool mended(BoundedDecoder& image, const SuspectQuantTable& suspect, const TableSpread& spread,
+            quant::QuantTable& out)
 {
     if (!usesTable(image, suspect.id))
         return false;
     NaturalTable table;
     toNatural(suspect.own, table);
-    const TableSpread spread = spreadOf(image, suspect.id);
     AcJudgement judgement = judgeAcValues(table, spread);
     if (judgement.damaged.size() > kMostlyGone) {
-        const quant::AgreeingTable* whole = fittingCandidate(image, suspect);
+        const quant::AgreeingTable* whole = fittingCandidate(image, suspect, spread);
         if (whole)
             out = whole->table;
         return whole != nullptr;
@@ -292,10 +294,15 @@ void mendQuantTables(const QString& path, const QVector<SuspectQuantTable>& susp
     BoundedDecoder image(path);
     if (!image.readCoefficients())
         return;
+    // The blocks' spread is measured once for both the mend and the
+    // verdict on its outcome.
+    QVector<TableSpread> spreads;
+    for (const SuspectQuantTable& suspect : suspects)
+        spreads.append(spreadOf(image, suspect.id));
     QVector<quant::QuantTable> tables(suspects.size());
     QVector<bool> changed(suspects.size(), false);
     for (int i = 0; i < suspects.size(); ++i)
-        changed[i] = mended(image, suspects[i], tables[i]);
+        changed[i] = mended(image, suspects[i], spreads[i], tables[i]);
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite))
         return;
@@ -308,6 +315,6 @@ void mendQuantTables(const QString& path, const QVector<SuspectQuantTable>& susp
         NaturalTable table;
         toNatural(changed[i] ? tables[i] : suspects[i].own, table);
         table_verdicts::remember(path, suspects[i].id, QVector<int>(std::begin(table), std::end(table)),
-                                 tableSound(image, suspects[i].id, table));
+                                 tableSound(image, suspects[i].id, spreads[i], table));
     }
 }

@@ -217,28 +217,49 @@ bool isBorderJudged(int k)
     return std::find(std::begin(kBorderJudged), std::end(kBorderJudged), k) != std::end(kBorderJudged);
 }
 
+// The spread of one component's blocks: counted in integers a row of
+// blocks at a time, in loops over all 64 positions that the compiler turns
+// into vector operations.
+static CoefficientSpread componentSpread(BoundedDecoder& image, int component)
+{
+    const jpeg_component_info& info = image.info().comp_info[component];
+    qint64 nonzero[kNaturalValues] = {};
+    qint64 magnitudes[kNaturalValues] = {};
+    for (JDIMENSION row = 0; row < info.height_in_blocks; ++row) {
+        JBLOCKROW blocks = image.blockRow(component, row);
+        // A row holds at most 8192 blocks of values up to 2^15.
+        qint32 rowNonzero[kNaturalValues] = {};
+        qint32 rowMagnitudes[kNaturalValues] = {};
+        for (JDIMENSION b = 0; b < info.width_in_blocks; ++b) {
+            const JCOEF* __restrict block = blocks[b];
+            for (int k = 0; k < kNaturalValues; ++k) {
+                const qint32 value = block[k];
+                rowMagnitudes[k] += value < 0 ? -value : value;
+                rowNonzero[k] += value != 0 ? 1 : 0;
+            }
+        }
+        for (int k = 0; k < kNaturalValues; ++k) {
+            nonzero[k] += rowNonzero[k];
+            magnitudes[k] += rowMagnitudes[k];
+        }
+    }
+    const double blocks = double(info.width_in_blocks) * double(info.height_in_blocks);
+    CoefficientSpread own;
+    for (int k = 1; k < kNaturalValues; ++k) {
+        own.nonzero[k] = double(nonzero[k]);
+        own.zeros[k] = blocks - own.nonzero[k];
+        own.excess[k] = double(magnitudes[k]) - 0.5 * own.nonzero[k];
+    }
+    return own;
+}
+
 TableSpread spreadOf(BoundedDecoder& image, int id)
 {
     TableSpread spread;
     for (int c = 0; c < image.componentCount(); ++c) {
-        const jpeg_component_info& info = image.info().comp_info[c];
-        if (info.quant_tbl_no != id)
+        if (image.info().comp_info[c].quant_tbl_no != id)
             continue;
-        CoefficientSpread own;
-        for (JDIMENSION row = 0; row < info.height_in_blocks; ++row) {
-            JBLOCKROW blocks = image.blockRow(c, row);
-            for (JDIMENSION b = 0; b < info.width_in_blocks; ++b) {
-                for (int k = 1; k < kNaturalValues; ++k) {
-                    const int magnitude = std::abs(int(blocks[b][k]));
-                    if (magnitude == 0) {
-                        own.zeros[k] += 1;
-                    } else {
-                        own.nonzero[k] += 1;
-                        own.excess[k] += magnitude - 0.5;
-                    }
-                }
-            }
-        }
+        const CoefficientSpread own = componentSpread(image, c);
         for (int k = 1; k < kNaturalValues; ++k) {
             spread.all.zeros[k] += own.zeros[k];
             spread.all.nonzero[k] += own.nonzero[k];
@@ -366,7 +387,13 @@ void keepKnownValues(AcJudgement& judgement, const int* table, const int* known)
 
 bool tableFitsPicture(BoundedDecoder& image, int id, const int* table, const int* known)
 {
-    AcJudgement judgement = judgeAcValues(table, spreadOf(image, id));
+    return tableFitsPicture(image, id, spreadOf(image, id), table, known);
+}
+
+bool tableFitsPicture(BoundedDecoder& image, int id, const TableSpread& spread, const int* table,
+                      const int* known)
+{
+    AcJudgement judgement = judgeAcValues(table, spread);
     keepKnownValues(judgement, table, known);
     if (!judgement.damaged.isEmpty())
         return false;
@@ -382,14 +409,19 @@ bool tableFitsPicture(BoundedDecoder& image, int id, const int* table, const int
 
 bool tableSound(BoundedDecoder& image, int id, const int* table)
 {
+    return tableSound(image, id, spreadOf(image, id), table);
+}
+
+bool tableSound(BoundedDecoder& image, int id, const TableSpread& spread, const int* table)
+{
     quint8 zigzag[kNaturalValues];
     for (int i = 0; i < kNaturalValues; ++i)
         zigzag[i] = quint8(std::clamp(table[quant::detail::kZigzagToNatural[i]], 0, 255));
     const QVector<quant::AgreeingTable> closest = quant::closestCatalogueTables(zigzag, 1, kNaturalValues / 2);
     if (closest.isEmpty())
-        return tableFitsPicture(image, id, table, nullptr);
+        return tableFitsPicture(image, id, spread, table, nullptr);
     int known[kNaturalValues];
     for (int i = 0; i < kNaturalValues; ++i)
         known[quant::detail::kZigzagToNatural[i]] = closest.first().table.v[i];
-    return tableFitsPicture(image, id, table, known);
+    return tableFitsPicture(image, id, spread, table, known);
 }

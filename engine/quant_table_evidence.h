@@ -75,11 +75,15 @@ bool fitsBorders(int value, const BorderValue& measured, bool own);
 // shows: two sources agree on it, and a picture of few or odd coefficients
 // may mislead.
 bool tableFitsPicture(BoundedDecoder& image, int id, const int* table, const int* known);
+// The same with the spread of the table's blocks measured before.
+bool tableFitsPicture(BoundedDecoder& image, int id, const TableSpread& spread, const int* table,
+                      const int* known);
 
 // Whether table `id` of the image (natural order) fits its picture, values
 // equal to those of the catalogue table that agrees with it on most values
 // (when one agrees on at least half) counting as fitting.
 bool tableSound(BoundedDecoder& image, int id, const int* table);
+bool tableSound(BoundedDecoder& image, int id, const TableSpread& spread, const int* table);
 
 // Takes out of the judgement's damaged values those equal to `known`'s.
 void keepKnownValues(AcJudgement& judgement, const int* table, const int* known);

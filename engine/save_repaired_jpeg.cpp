@@ -187,11 +187,13 @@ bool SaveFile::saveThumbnail(const QString& path, const QString& name, int image
 bool SaveFile::rewriteInto(const QString& scratchName, int image)
 {
     m_rewrittenDataEnd = DataEnd::Complete;
+    StreamBuffer buffer;
     FILE* file = m_scratch.create(scratchName, &g_state.tempOutputPath);
     if (!file) {
         g_state.fileFailed = 1;
         return false;
     }
+    buffer.attach(file);
     if (image < 0)
         WriteEmbeddedJpeg(file);
     else
@@ -225,11 +227,13 @@ bool SaveFile::copyToOutput(const QString& path)
 {
     // Created new: the planned name is free, and anything that appeared
     // there since (a link included) is not written through.
+    StreamBuffer buffer;
     FILE* out = platform::openFile(path, "wb+x");
     if (!out) {
         g_state.fileFailed = 1;
         return false;
     }
+    buffer.attach(out);
     CopyTempToOutput(out);
     if (!closeWritten(out)) {
         QFile::remove(path);
