@@ -85,6 +85,9 @@ private slots:
     void messageBoxKeepsEnglishMargins();
     void languageRectangles_data();
     void languageRectangles();
+
+private:
+    void checkMessageBox(int type, float scale, const QString& message);
 };
 
 namespace {
@@ -418,37 +421,51 @@ void DialogFrameTest::messageBoxKeepsEnglishMargins_data()
 
 // In every language and scale the message box's white bands reach its frame
 // and OK stands as far from the right edge as in English, and the longest
-// save message (the work-folder one) stays inside the frame, between the bands.
+// messages (the work-folder one of a save, the failures of a sample repair)
+// stay inside the frame, between the bands.
 void DialogFrameTest::messageBoxKeepsEnglishMargins()
 {
     QFETCH(int, type);
     installLanguageOfRow(type);
-    const QString message = QCoreApplication::translate(
-        "BrowseRepairDlg", "The repaired files cannot be saved into the program's work folder, which is emptied "
-                           "when you go back or exit. Please choose another folder.");
+    const char* const messages[] = {
+        "The repaired files cannot be saved into the program's work folder, which is emptied when you go back or "
+        "exit. Please choose another folder.",
+        "The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample "
+        "taken with the same camera.",
+        "The photo could not be repaired with this sample."};
     for (const float scale : {1.0f, 1.25f, 1.5f}) {
-        g_state.uiScale = scale;
-        setInterfaceLanguage(LayoutLanguage::English);
-        const BoxMargins english = boxMargins(repairFinishDialog(nullptr));
-        SetLanguageFlags(type);
-        repairFinishDialog box(nullptr);
-        box.repairedLabl->setText(message);
-        const BoxMargins margins = boxMargins(box);
-        const QString at = QStringLiteral(" at %1").arg(double(scale));
-        for (const auto& [name, have, want] : {std::make_tuple("header", margins.header, english.header),
-                                               std::make_tuple("lower bar", margins.lowerBarRight, english.lowerBarRight),
-                                               std::make_tuple("lower bar bottom", margins.lowerBarBottom, english.lowerBarBottom),
-                                               std::make_tuple("OK", margins.ok, english.ok)})
-            QVERIFY2(qAbs(have - want) <= 1, qPrintable(QStringLiteral("%1 %2 px from the edge, English %3")
-                                                            .arg(QLatin1String(name)).arg(have).arg(want) + at));
-        const QRect inside(box.frame->x() + 1, box.label_8->geometry().bottom() + 1, box.frame->width() - 2,
-                           box.lower_barlabel->y() - box.label_8->geometry().bottom() - 1);
-        const QRect text = wrappedTextRect(box.repairedLabl);
-        QVERIFY2(inside.contains(text), qPrintable(QStringLiteral("message %1,%2 %3x%4 outside %5,%6 %7x%8")
-                                                       .arg(text.x()).arg(text.y()).arg(text.width()).arg(text.height())
-                                                       .arg(inside.x()).arg(inside.y()).arg(inside.width())
-                                                       .arg(inside.height()) + at));
+        for (const char* message : messages) {
+            checkMessageBox(type, scale, QCoreApplication::translate("BrowseRepairDlg", message));
+            if (QTest::currentTestFailed())
+                return;
+        }
     }
+}
+
+// The box at one scale with one message, against the English box's margins.
+void DialogFrameTest::checkMessageBox(int type, float scale, const QString& message)
+{
+    g_state.uiScale = scale;
+    setInterfaceLanguage(LayoutLanguage::English);
+    const BoxMargins english = boxMargins(repairFinishDialog(nullptr));
+    SetLanguageFlags(type);
+    repairFinishDialog box(nullptr);
+    box.repairedLabl->setText(message);
+    const BoxMargins margins = boxMargins(box);
+    const QString at = QStringLiteral(" at %1").arg(double(scale));
+    for (const auto& [name, have, want] : {std::make_tuple("header", margins.header, english.header),
+                                           std::make_tuple("lower bar", margins.lowerBarRight, english.lowerBarRight),
+                                           std::make_tuple("lower bar bottom", margins.lowerBarBottom, english.lowerBarBottom),
+                                           std::make_tuple("OK", margins.ok, english.ok)})
+        QVERIFY2(qAbs(have - want) <= 1, qPrintable(QStringLiteral("%1 %2 px from the edge, English %3")
+                                                        .arg(QLatin1String(name)).arg(have).arg(want) + at));
+    const QRect inside(box.frame->x() + 1, box.label_8->geometry().bottom() + 1, box.frame->width() - 2,
+                       box.lower_barlabel->y() - box.label_8->geometry().bottom() - 1);
+    const QRect text = wrappedTextRect(box.repairedLabl);
+    QVERIFY2(inside.contains(text), qPrintable(QStringLiteral("message %1,%2 %3x%4 outside %5,%6 %7x%8")
+                                                   .arg(text.x()).arg(text.y()).arg(text.width()).arg(text.height())
+                                                   .arg(inside.x()).arg(inside.y()).arg(inside.width())
+                                                   .arg(inside.height()) + at + QStringLiteral(": ") + message));
 }
 
 void DialogFrameTest::languageRectangles_data()

@@ -446,7 +446,7 @@ Clique em Avançar para adicionar uma &quot;%1&quot; do mesmo formato. O exemplo
         <translation>Nenhum arquivo foi salvo.</translation>
     </message>
     <message>
-        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <source>The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>O exemplo não corresponde à foto danificada, por isso não foi possível repará-la com ele. Escolha um exemplo tirado com a mesma câmera.</translation>
     </message>
     <message>

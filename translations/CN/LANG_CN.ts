@@ -446,7 +446,7 @@ Click Next to add a &apos;%1&apos; of the same format. The sample and the damage
         <translation>未保存任何文件。</translation>
     </message>
     <message>
-        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <source>The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>示例与损坏的照片不匹配，因此无法用它修复。请选择用同一台相机拍摄的示例。</translation>
     </message>
     <message>

@@ -446,7 +446,7 @@ Klicken Sie auf Weiter, um ein &apos;%1&apos; desselben Formats hinzuzufügen. D
         <translation>Es wurden keine Dateien gespeichert.</translation>
     </message>
     <message>
-        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <source>The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>Die Beispieldatei passt nicht zum beschädigten Foto, daher konnte es damit nicht repariert werden. Wählen Sie eine Beispieldatei, die mit derselben Kamera aufgenommen wurde.</translation>
     </message>
     <message>

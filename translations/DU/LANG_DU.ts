@@ -446,7 +446,7 @@ Klik op Volgende om een &apos;%1&apos; van hetzelfde formaat toe te voegen. Het 
         <translation>Er zijn geen bestanden opgeslagen.</translation>
     </message>
     <message>
-        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <source>The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>Het voorbeeldbestand past niet bij de beschadigde foto, dus die kon er niet mee worden hersteld. Kies een voorbeeldbestand dat met dezelfde camera is gemaakt.</translation>
     </message>
     <message>

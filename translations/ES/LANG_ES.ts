@@ -446,7 +446,7 @@ Haga clic en Siguiente para añadir una «%1» del mismo formato. La muestra y e
         <translation>No se guardó ningún archivo.</translation>
     </message>
     <message>
-        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <source>The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>La muestra no coincide con la foto dañada, por lo que no se ha podido reparar con ella. Elija una muestra tomada con la misma cámara.</translation>
     </message>
     <message>

@@ -446,7 +446,7 @@ Cliquez sur Suivant pour ajouter une « %1 » du même format. L&apos;exemple 
         <translation>Aucun fichier n&apos;a été enregistré.</translation>
     </message>
     <message>
-        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <source>The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>L&apos;exemple ne correspond pas à la photo endommagée, elle n&apos;a donc pas pu être réparée avec lui. Choisissez un exemple pris avec le même appareil photo.</translation>
     </message>
     <message>

@@ -446,7 +446,7 @@ Click Next to add a &apos;%1&apos; of the same format. The sample and the damage
         <translation>कोई फ़ाइल सहेजी नहीं गई।</translation>
     </message>
     <message>
-        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <source>The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>नमूना क्षतिग्रस्त फ़ोटो से मेल नहीं खाता, इसलिए इससे फ़ोटो की मरम्मत नहीं हो सकी। उसी कैमरे से ली गई नमूना फ़ाइल चुनें।</translation>
     </message>
     <message>

@@ -446,7 +446,7 @@ Fai clic su Avanti per aggiungere una «%1» dello stesso formato. L&apos;esempi
         <translation>Nessun file è stato salvato.</translation>
     </message>
     <message>
-        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <source>The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>L&apos;esempio non corrisponde alla foto danneggiata, quindi non è stato possibile ripararla con esso. Scegli un esempio scattato con la stessa fotocamera.</translation>
     </message>
     <message>

@@ -446,7 +446,7 @@ Click Next to add a &apos;%1&apos; of the same format. The sample and the damage
         <translation>ファイルは保存されませんでした。</translation>
     </message>
     <message>
-        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <source>The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>サンプルが破損した写真と一致しないため、このサンプルでは修復できませんでした。同じカメラで撮影したサンプルを選んでください。</translation>
     </message>
     <message>

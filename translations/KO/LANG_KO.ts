@@ -446,7 +446,7 @@ Click Next to add a &apos;%1&apos; of the same format. The sample and the damage
         <translation>저장된 파일이 없습니다.</translation>
     </message>
     <message>
-        <source>The sample does not match the damaged photo, so it could not be repaired with it. Choose a sample taken with the same camera.</source>
+        <source>The sample does not match the damaged photo, so the photo could not be repaired with it. Choose a sample taken with the same camera.</source>
         <translation>샘플이 손상된 사진과 일치하지 않아 이 샘플로 복구할 수 없습니다. 같은 카메라로 촬영한 샘플을 선택하세요.</translation>
     </message>
     <message>

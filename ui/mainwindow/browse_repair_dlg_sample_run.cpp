@@ -266,7 +266,7 @@ void BrowseRepairDlg::RepairHeicWithSample()
             emit showCustomButton(uint(row));
             emit ExpandThumb(file);
         } else if (repair.m_heicSampleMismatch) {
-            m_sampleFailure = tr("The sample does not match the damaged photo, so it could not be "
+            m_sampleFailure = tr("The sample does not match the damaged photo, so the photo could not be "
                                  "repaired with it. Choose a sample taken with the same camera.");
         }
     }
