@@ -255,15 +255,6 @@ private:
     int m_side;
 };
 
-// Mean difference between two pixel rows over the columns [from, to).
-float rowStep(const JSAMPLE* upper, const JSAMPLE* lower, int from, int to, int channels)
-{
-    int sum = 0;
-    for (int i = from * channels; i < to * channels; ++i)
-        sum += std::abs(int(upper[i]) - int(lower[i]));
-    return float(sum) / float((to - from) * channels);
-}
-
 } // namespace
 
 BoundedDecoder::BoundedDecoder(const QString& path) : m_file(path)
@@ -363,9 +354,9 @@ bool BoundedDecoder::decodePicture(EighthPicture& blocks, McuBorders& borders, P
     BlockMeans means(blocks, m_blockSums, width, height, channels, blockSide);
     const int cellWidth = m_info.max_h_samp_factor * blockSide;
     const int cellHeight = m_info.max_v_samp_factor * blockSide;
-    borders.columns = (width + cellWidth - 1) / cellWidth;
-    borders.rows = int(m_info.total_iMCU_rows);
-    borders.above.assign(std::size_t(borders.rows) * std::size_t(borders.columns), 0);
+    // Shifts by whole MCUs matter with damage reported, and then a picture
+    // decoded quickly is decoded again finer.
+    borders.reset(int(m_info.total_iMCU_rows), (width + cellWidth - 1) / cellWidth, channels, !finerScaleExists());
     const std::size_t stride = std::size_t(width) * std::size_t(channels);
     // Row 0 holds the last pixel row of the row of MCUs above.
     m_cellRows.assign(std::size_t(cellHeight + 1) * stride, 0);
@@ -382,13 +373,9 @@ bool BoundedDecoder::decodePicture(EighthPicture& blocks, McuBorders& borders, P
         }
         for (int i = 0; i < count; ++i)
             means.add(rows[std::size_t(i) + 1], top + i);
-        if (top > 0) {
-            float* above = borders.above.data() + std::size_t(top / cellHeight) * std::size_t(borders.columns);
-            for (int c = 0; c < borders.columns; ++c) {
-                const int from = c * cellWidth;
-                above[c] = rowStep(rows[0], rows[1], from, std::min(width, from + cellWidth), channels);
-            }
-        }
+        borders.measureSides(top / cellHeight, rows.data() + 1, count, width, cellWidth);
+        if (top > 0)
+            borders.measureRow(top / cellHeight, rows[0], rows[1], width, cellWidth);
         std::copy(rows[std::size_t(count)], rows[std::size_t(count)] + stride, rows[0]);
     }
     jpeg_finish_decompress(&m_info);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mcu_borders.h"
+
 #include <QFile>
 #include <QString>
 
@@ -21,18 +23,6 @@ struct EighthPicture {
     int height = 0;
     int channels = 0;
     std::vector<quint8> pixels; // rows of width x channels values
-};
-
-// The borders between rows of MCUs (the units the data codes one after the
-// other) of a decoded picture: for each MCU, the mean difference
-// between the pixel rows on either side of its upper border, over its pixel
-// columns and the colour channels. Row 0 has no border above it.
-struct McuBorders {
-    int columns = 0;
-    int rows = 0; // rows of MCUs the data covered whole
-    std::vector<float> above; // rows x columns values
-
-    float at(int row, int column) const { return above[std::size_t(row) * std::size_t(columns) + std::size_t(column)]; }
 };
 
 // How finely a picture is decoded for the check: quickly (at full size when

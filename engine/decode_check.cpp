@@ -95,5 +95,5 @@ bool imageDecodes(const QString& path, DataEnd end)
     // shows it whole.
     if (tooSmallToJudge(borders))
         return !damageReported;
-    return !breaksInScanOrder(borders);
+    return !breaksInScanOrder(borders, damageReported) && !(damageReported && seamFromMadeUpMcus(borders));
 }

@@ -18,6 +18,7 @@ enum class DataEnd {
 // progressive image with other damage reported fails, its damaged scan
 // touching every block; a sequential one fails when its blocks are noise or
 // its picture shows a break where the decoder fell out of step (see
-// breaksInScanOrder), and fails when it is too small to judge with damage
-// reported.
+// breaksInScanOrder) or, with damage reported, the seam of an MCU the
+// decoder made up (see seamFromMadeUpMcus), and fails when it is too small
+// to judge with damage reported.
 bool imageDecodes(const QString& path, DataEnd end);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -22,9 +23,32 @@ constexpr double kJumpBalance = 1.5;
 // The least mean jump of the borders beside a break: the texture a picture
 // has of its own there.
 constexpr double kTextureLevel = 1.0;
-// The fewest MCUs each part of a break, and each side beside it, spans: a
+// The least change of level (mean over the channels) of a whole row that
+// counts as a moved level, and how much of it the rows beside it may show.
+constexpr double kRowLevelChange = 4.0;
+constexpr double kBesideLevel = 0.25;
+// How far a moved row's borders may spread around its level, against the
+// rows beside it: this many times theirs and this many levels more; and
+// how many times that spread its change is at least.
+constexpr double kSpreadFactor = 1.5;
+constexpr double kSpreadLevels = 1.0;
+constexpr double kChangeToSpread = 2.0;
+// The least spread of the moved row and the rows beside it: the picture's
+// own texture. Drawn bands across a whole row (a chart, a page of text)
+// have none.
+constexpr double kSpreadTexture = 1.0;
+// A displacement lines a part up when it takes its mean step down to this
+// share, and by this many levels at least.
+constexpr double kLinedUpShare = 0.6;
+constexpr double kLinedUpLevels = 2.0;
+// The most MCUs the damaged stretch itself may garble after the break:
+// their lower borders stand out too.
+constexpr int kMostGarbled = 4;
+// The fewest MCUs each part of a break, and the side before it, spans: a
 // break nearer a row's end is not told from an edge along the row.
 constexpr int kFewestColumns = 2;
+// The fewest rows the seam that a made-up MCU leaves must run down.
+constexpr int kFewestSeamRows = 4;
 // The fewest rows and columns of MCUs a picture is judged on.
 constexpr int kFewestJudgedRows = 3;
 constexpr int kFewestJudgedColumns = 8;
@@ -70,61 +94,314 @@ bool standsOut(const McuBorders& b, int row, int column)
     return b.at(row, column) > kStandOutFactor * reference + kStandOutLevels;
 }
 
-// Sums along each row of borders, left of each column: how many of them
-// stand out, and their jumps.
+// A run of the borders of one row of MCUs, the columns [from, to).
+struct Part {
+    int row;
+    int from;
+    int to;
+
+    int size() const { return to - from; }
+    bool empty() const { return to <= from; }
+};
+
+// Sums along each row of borders, left of each column, of a number of
+// values measured at each border.
 class RowSums {
 public:
-    explicit RowSums(const McuBorders& b)
-        : m_stride(std::size_t(b.columns) + 1), m_counts(std::size_t(b.rows) * m_stride, 0),
-          m_jumps(m_counts.size(), 0)
+    template <typename Measure>
+    RowSums(const McuBorders& b, int values, Measure measure)
+        : m_values(std::size_t(values)), m_stride(std::size_t(b.columns) + 1),
+          m_sums(std::size_t(b.rows) * m_stride * m_values, 0)
     {
         for (int row = 1; row < b.rows; ++row) {
-            const std::size_t line = std::size_t(row) * m_stride;
             for (int column = 0; column < b.columns; ++column) {
-                const std::size_t at = line + std::size_t(column);
-                m_counts[at + 1] = m_counts[at] + (standsOut(b, row, column) ? 1 : 0);
-                m_jumps[at + 1] = m_jumps[at] + double(b.at(row, column));
+                for (int v = 0; v < values; ++v) {
+                    const std::size_t at = index(row, column, v);
+                    m_sums[at + m_values] = m_sums[at] + measure(row, column, v);
+                }
             }
         }
     }
 
-    // Of the borders of `row` in the columns [from, to).
-    int standingOut(int row, int from, int to) const { return m_counts[at(row, to)] - m_counts[at(row, from)]; }
-    double meanJump(int row, int from, int to) const
+    // The mean of value v over the part.
+    double mean(const Part& part, int v = 0) const
     {
-        return (m_jumps[at(row, to)] - m_jumps[at(row, from)]) / double(to - from);
+        return (m_sums[index(part.row, part.to, v)] - m_sums[index(part.row, part.from, v)]) / part.size();
     }
 
 private:
-    std::size_t at(int row, int column) const { return std::size_t(row) * m_stride + std::size_t(column); }
+    std::size_t index(int row, int column, int v) const
+    {
+        return (std::size_t(row) * m_stride + std::size_t(column)) * m_values + std::size_t(v);
+    }
 
+    std::size_t m_values;
     std::size_t m_stride;
-    std::vector<int> m_counts;
-    std::vector<double> m_jumps;
+    std::vector<double> m_sums;
 };
 
-// A break from MCU (row, column) on: the borders above the rest of its row
-// and above the next row up to the column stand out, with jumps of a like
-// size, as one error crosses them all; the borders beside them in the same
-// two rows, which have both their MCUs on one side of the break, do not.
-// An edge along a whole row stands out beside the break too. Over flat
-// drawn areas (two panels of a screenshot whose edges meet at an MCU
-// border) an edge and a changed level look alike, so both sides beside the
-// break must show texture of the picture's own.
-bool breaksAt(const RowSums& sums, int row, int column, int width)
+double median(std::vector<double>& values)
 {
-    const int right = width - column;
-    const bool along = sums.standingOut(row, column, width) >= kPartShare * right
-        && sums.standingOut(row + 1, 0, column) >= kPartShare * column;
-    const bool beside = sums.standingOut(row, 0, column) > kBesideShare * column
-        || sums.standingOut(row + 1, column, width) > kBesideShare * right;
-    if (!along || beside)
+    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// The measures of every border, summed along the rows.
+struct BorderSums {
+    explicit BorderSums(const McuBorders& b)
+        : standing(b, 1, [&](int row, int column, int) { return standsOut(b, row, column) ? 1.0 : 0.0; }),
+          steps(b, 1, [&](int row, int column, int) { return double(b.at(row, column)); }),
+          displaced(b, b.measuresShifts ? McuBorders::kDisplacementCount : 0,
+                    [&](int row, int column, int d) { return double(b.displacedStep(row, column, d)); }),
+          m_borders(b)
+    {
+    }
+
+    // The texture of the picture above the row: the mean over the rows
+    // above of each row's median step, which the edges in a row do not
+    // move.
+    double textureAbove(int row) const
+    {
+        if (row < 2)
+            return 0;
+        double sum = 0;
+        for (int above = 1; above < row; ++above)
+            sum += medianStep(Part{above, 0, m_borders.columns});
+        return sum / (row - 1);
+    }
+
+    // The median step of the part: the texture there, which an edge
+    // through a few of its MCUs does not move.
+    double medianStep(const Part& part) const
+    {
+        std::vector<double> values;
+        values.reserve(std::size_t(part.size()));
+        for (int column = part.from; column < part.to; ++column)
+            values.push_back(m_borders.at(part.row, column));
+        return median(values);
+    }
+
+    RowSums standing;
+    RowSums steps;
+    RowSums displaced;
+
+private:
+    const McuBorders& m_borders;
+};
+
+// A break from MCU (row, column) on, and the borders around it: those above
+// the rest of its row (`upper`) and above the next row up to the column
+// (`lower`) have one side in the data decoded after the break; those beside
+// them (`before`, `after`) have both sides on one side of it. The damaged
+// stretch itself may garble a few MCUs right after the break, whose lower
+// borders then stand out as well: they are left out of `after`, and their
+// upper borders out of `upperIntact`.
+struct Break {
+    Part upper;
+    Part upperIntact;
+    Part lower;
+    Part before;
+    Part after;
+};
+
+// The MCUs garbled right after a break at (row, column): those whose
+// lower borders stand out next to it.
+int garbledAfter(const BorderSums& sums, int row, int column, int width)
+{
+    int garbled = 0;
+    while (garbled < kMostGarbled && column + garbled < width
+           && sums.standing.mean(Part{row + 1, column + garbled, column + garbled + 1}) > 0)
+        ++garbled;
+    return garbled;
+}
+
+Break breakAt(const BorderSums& sums, int row, int column, int width)
+{
+    const int garbled = garbledAfter(sums, row, column, width);
+    const int intact = std::min(column + garbled, width - 1);
+    return Break{Part{row, column, width}, Part{row, intact, width}, Part{row + 1, 0, column},
+                 Part{row, 0, column}, Part{row + 1, std::min(column + garbled, width), width}};
+}
+
+// The borders either side of the break keep the picture's own texture:
+// over flat drawn areas (two panels of a screenshot whose edges meet at an
+// MCU border) an edge and a changed level look alike.
+bool besideHasTexture(const BorderSums& sums, const Break& b)
+{
+    return sums.medianStep(b.before) >= kTextureLevel
+        && (b.after.empty() || sums.medianStep(b.after) >= kTextureLevel
+            || sums.textureAbove(b.upper.row) >= kTextureLevel);
+}
+
+// The two parts stand out at their upper borders with jumps of a like size,
+// as one error crosses them all, and the borders beside them do not. An
+// edge along a whole row stands out beside the break too.
+bool stepsStandOut(const BorderSums& sums, const Break& b)
+{
+    const auto share = [&](const Part& part) { return part.empty() ? 0.0 : sums.standing.mean(part); };
+    if (share(b.upper) < kPartShare || share(b.lower) < kPartShare || share(b.before) > kBesideShare
+        || share(b.after) > kBesideShare)
         return false;
-    if (std::min(sums.meanJump(row, 0, column), sums.meanJump(row + 1, column, width)) < kTextureLevel)
-        return false;
-    const double upper = sums.meanJump(row, column, width);
-    const double lower = sums.meanJump(row + 1, 0, column);
+    const double upper = sums.steps.mean(b.upper);
+    const double lower = sums.steps.mean(b.lower);
     return std::max(upper, lower) <= kJumpBalance * std::min(upper, lower);
+}
+
+// One displacement by whole MCUs lines both parts up with the picture above
+// them, as data decoded out of step by whole MCUs is, while it lines up
+// neither side beside them.
+bool linesUpDisplaced(const BorderSums& sums, const Break& b)
+{
+    for (int d = 0; d < McuBorders::kDisplacementCount; ++d) {
+        const auto linedUp = [&](const Part& part) {
+            const double step = sums.steps.mean(part);
+            const double displaced = sums.displaced.mean(part, d);
+            return displaced <= kLinedUpShare * step && step - displaced >= kLinedUpLevels;
+        };
+        const auto worse = [&](const Part& part) {
+            return part.empty() || sums.displaced.mean(part, d) > sums.steps.mean(part);
+        };
+        if (linedUp(b.upperIntact) && linedUp(b.lower) && worse(b.before) && worse(b.after))
+            return true;
+    }
+    return false;
+}
+
+// The level of a row of borders: per channel, the median of its borders'
+// levels; the size of that change, mean over the channels; how far its
+// borders' levels lie from it (the median distance, mean over the
+// channels); and its mean step.
+struct RowLevel {
+    double change = 0;
+    double spread = 0;
+    double step = 0;
+};
+
+RowLevel rowLevel(const McuBorders& b, int row)
+{
+    RowLevel level;
+    std::vector<double> values(std::size_t(b.columns));
+    std::vector<double> distances(std::size_t(b.columns), 0);
+    for (int c = 0; c < b.channels; ++c) {
+        for (int column = 0; column < b.columns; ++column)
+            values[std::size_t(column)] = b.level(row, column, c);
+        const double middle = median(values);
+        level.change += std::abs(middle) / b.channels;
+        for (int column = 0; column < b.columns; ++column)
+            distances[std::size_t(column)] += std::abs(b.level(row, column, c) - middle) / b.channels;
+    }
+    for (int column = 0; column < b.columns; ++column)
+        level.step += double(b.at(row, column)) / b.columns;
+    level.spread = median(distances);
+    return level;
+}
+
+// The levels of the rows of borders, each worked out once, when asked for.
+class RowLevels {
+public:
+    explicit RowLevels(const McuBorders& b) : m_borders(b), m_levels(std::size_t(b.rows)) {}
+
+    double meanStep(int row) const
+    {
+        double sum = 0;
+        for (int column = 0; column < m_borders.columns; ++column)
+            sum += m_borders.at(row, column);
+        return sum / m_borders.columns;
+    }
+    const RowLevel& of(int row)
+    {
+        std::optional<RowLevel>& level = m_levels[std::size_t(row)];
+        if (!level)
+            level = rowLevel(m_borders, row);
+        return *level;
+    }
+
+private:
+    const McuBorders& m_borders;
+    std::vector<std::optional<RowLevel>> m_levels;
+};
+
+// A break at the start of a row (the damaged stretch ended at or near the
+// end of the row above): every MCU of the row on is changed in level by a
+// wrong DC value. The row's borders then all move by that level, each
+// keeping the picture's own variation around it, while the rows beside it
+// keep theirs. An edge of the picture's content along a row changes with
+// what lies on either side of it, so its borders spread far more.
+bool levelMovesAtRowStart(RowLevels& levels, int row)
+{
+    // A level change is no more than the row's mean step, and adds to the
+    // texture the rows beside it step by.
+    const double step = levels.meanStep(row);
+    if (step < kRowLevelChange || step <= std::max(levels.meanStep(row - 1), levels.meanStep(row + 1)))
+        return false;
+    const RowLevel& here = levels.of(row);
+    const RowLevel& above = levels.of(row - 1);
+    const RowLevel& below = levels.of(row + 1);
+    if (std::min(above.step, below.step) < kTextureLevel || here.change < kRowLevelChange
+        || std::max(above.change, below.change) > kBesideLevel * here.change)
+        return false;
+    return std::min({here.spread, above.spread, below.spread}) >= kSpreadTexture
+        && here.spread <= kSpreadFactor * std::max(above.spread, below.spread) + kSpreadLevels
+        && here.change >= kChangeToSpread * here.spread;
+}
+
+bool breaksAt(const BorderSums& sums, int row, int column, int width, bool displacements)
+{
+    const Break b = breakAt(sums, row, column, width);
+    return (stepsStandOut(sums, b) || (displacements && linesUpDisplaced(sums, b))) && besideHasTexture(sums, b);
+}
+
+// Whether the border left of MCU (row, column) stands out against the
+// borders left and right of it in its row, against the weaker of them.
+bool sideStandsOut(const McuBorders& b, int row, int column)
+{
+    float reference = b.side(row, column + 1);
+    if (column >= 2)
+        reference = std::min(reference, b.side(row, column - 1));
+    return b.side(row, column) > kStandOutFactor * reference + kStandOutLevels;
+}
+
+// Whether the row continues the row above end to end: the step from that
+// row's right edge to its own left edge is about the picture's usual step
+// between neighbouring MCUs of the row (their median, and a little more).
+// The edges of a picture that is whole face different parts of the scene.
+bool joinsRowAbove(const McuBorders& b, int row)
+{
+    if (b.wrap(row) < 0)
+        return false;
+    std::vector<double> steps;
+    steps.reserve(std::size_t(b.columns));
+    for (int column = 1; column < b.columns; ++column)
+        steps.push_back(b.side(row, column));
+    return b.wrap(row) <= kStandOutFactor * median(steps) + kStandOutLevels;
+}
+
+// From some row down to the picture's end, each row continues the row
+// above and shows a seam after its first MCU, while the rows above that
+// row do not continue theirs: what the picture had between its edges moved
+// into the seam there. (A band or panel along the left edge that runs the
+// picture's height, or meets a like one on the right, shows no such
+// change.)
+bool madeUpFrom(const McuBorders& b)
+{
+    // Counts, from each row on, of the rows that show the seam and of those
+    // that continue the row above.
+    std::vector<int> showing(std::size_t(b.rows) + 1, 0);
+    std::vector<int> joining(std::size_t(b.rows) + 1, 0);
+    for (int row = b.rows - 1; row >= 1; --row) {
+        const std::size_t at = std::size_t(row);
+        const bool joins = joinsRowAbove(b, row);
+        showing[at] = showing[at + 1] + (joins && sideStandsOut(b, row, 1) ? 1 : 0);
+        joining[at] = joining[at + 1] + (joins ? 1 : 0);
+    }
+    for (int first = 2; first + kFewestSeamRows <= b.rows; ++first) {
+        const std::size_t at = std::size_t(first);
+        const int joinedAbove = joining[1] - joining[at];
+        if (showing[at] >= kPartShare * (b.rows - first) && joinedAbove <= kBesideShare * (first - 1))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -155,16 +432,27 @@ bool tooSmallToJudge(const McuBorders& borders)
     return borders.rows < kFewestJudgedRows || borders.columns < kFewestJudgedColumns;
 }
 
-bool breaksInScanOrder(const McuBorders& borders)
+bool breaksInScanOrder(const McuBorders& borders, bool damageReported)
 {
     if (tooSmallToJudge(borders))
         return false;
-    const RowSums sums(borders);
+    RowLevels levels(borders);
+    for (int row = 2; row + 1 < borders.rows; ++row) {
+        if (levelMovesAtRowStart(levels, row))
+            return true;
+    }
+    const BorderSums sums(borders);
+    const bool displacements = damageReported && borders.measuresShifts;
     for (int row = 1; row + 1 < borders.rows; ++row) {
         for (int column = kFewestColumns; column + kFewestColumns <= borders.columns; ++column) {
-            if (breaksAt(sums, row, column, borders.columns))
+            if (breaksAt(sums, row, column, borders.columns, displacements))
                 return true;
         }
     }
     return false;
+}
+
+bool seamFromMadeUpMcus(const McuBorders& borders)
+{
+    return borders.measuresShifts && !tooSmallToJudge(borders) && madeUpFrom(borders);
 }

@@ -20,7 +20,23 @@ bool tooSmallToJudge(const McuBorders& borders);
 // row by row, so such a remainder starts inside a row: the borders above
 // its first row's MCUs (right of the break) and above the next row's MCUs
 // left of it stand out against the borders above and below them, with
-// jumps of a like size, while the borders beside them, with both their
-// MCUs on one side of the break, keep the picture's own texture. An edge of
-// the picture's content runs along its rows and does not make that step.
-bool breaksInScanOrder(const McuBorders& borders);
+// jumps of a like size, or line up with the picture above them once
+// displaced by whole MCUs, while the borders beside them, with both their
+// MCUs on one side of the break, keep the picture's own texture; the
+// damaged stretch may garble a few MCUs right after the break. A remainder
+// that starts with a row moves that row's borders by one level, each
+// keeping the picture's variation around it. An edge of the picture's
+// content runs along its rows and does not make these steps. Data decoded
+// out of step by a whole MCU leaves more or fewer MCUs than the frame has,
+// which the decoder reports, so a displacement is looked for only with
+// damage reported, where the borders measure it.
+bool breaksInScanOrder(const McuBorders& borders, bool damageReported);
+
+// MCUs made up by the decoder: a damaged stretch that it decoded into more
+// MCUs than were coded there moves everything after it on by those MCUs, so
+// that from the next row on each row begins with the last MCUs of the row
+// above, and the border after them stands out in every row down to the
+// picture's end. Only damage the decoder reported is judged so (an edge of
+// the content can run down the picture that way too), where the borders
+// measure it.
+bool seamFromMadeUpMcus(const McuBorders& borders);

@@ -1,8 +1,9 @@
-// The picture verdict of the repair judges damage, not content: photos with
-// long straight edges and flat bands that carry a harmless warning stay
-// listed and identical, small damaged photos are judged at full size, and
-// damaged scan data is never listed as a poor picture. Real files from the
-// toolkit's and cjpeg's encoders, run through the repair as the app runs it.
+// The picture verdict of the repair judges damage, not content: pictures
+// with long straight edges and flat bands, and photos, that carry a
+// harmless warning stay listed and identical, small damaged photos are
+// judged at full size, and damaged scan data is never listed as a poor
+// picture. Real files from the toolkit's and cjpeg's encoders, run through
+// the repair as the app runs it.
 #include "edge_pictures.h"
 #include "exif_fixture.h"
 #include "global_state.h"
@@ -64,6 +65,8 @@ private slots:
     void cleanup();
     void harmlessWarningsKeepEdgePictures_data();
     void harmlessWarningsKeepEdgePictures();
+    void harmlessWarningsKeepPhotos_data();
+    void harmlessWarningsKeepPhotos();
     void smallDamagedPicturesAreNeverRepaired_data();
     void smallDamagedPicturesAreNeverRepaired();
     void damagedScanDataIsNeverListedPoor_data();
@@ -74,6 +77,9 @@ private:
     // Repairs the bytes as "name" and returns the listed picture, or a null
     // one when the row failed.
     QImage listed(const QByteArray& input);
+    // Verifies that the row's input, which decodes as its intact file does,
+    // is listed so.
+    void verifyListedAsIntact();
 
     QString m_work;
     QString m_inputs;
@@ -103,6 +109,20 @@ QImage JpegPictureVerdictTest::listed(const QByteArray& input)
         return QImage();
     }
     return decodeFile(m_work + "/photo.jpg");
+}
+
+void JpegPictureVerdictTest::verifyListedAsIntact()
+{
+    QFETCH(QByteArray, intact);
+    QFETCH(QByteArray, input);
+    QVERIFY(!intact.isEmpty());
+    QVERIFY(input != intact);
+    QCOMPARE(decode(input), decode(intact));
+
+    const QImage output = listed(input);
+
+    QVERIFY2(!output.isNull(), "the photo was not listed");
+    QCOMPARE(output, decode(intact));
 }
 
 void JpegPictureVerdictTest::harmlessWarningsKeepEdgePictures_data()
@@ -147,16 +167,40 @@ void JpegPictureVerdictTest::harmlessWarningsKeepEdgePictures_data()
 // no damage, so it stays listed, decoding as the undamaged file does.
 void JpegPictureVerdictTest::harmlessWarningsKeepEdgePictures()
 {
-    QFETCH(QByteArray, intact);
-    QFETCH(QByteArray, input);
-    QVERIFY(!intact.isEmpty());
-    QVERIFY(input != intact);
-    QCOMPARE(decode(input), decode(intact));
+    verifyListedAsIntact();
+}
 
-    const QImage output = listed(input);
+void JpegPictureVerdictTest::harmlessWarningsKeepPhotos_data()
+{
+    QTest::addColumn<QByteArray>("intact");
+    QTest::addColumn<QByteArray>("input");
 
-    QVERIFY2(!output.isNull(), "the photo was not listed");
-    QCOMPARE(output, decode(intact));
+    // Photos whose objects' outlines meet the borders of MCUs near the
+    // picture's top and left edges, where a damaged stretch leaves its
+    // marks too.
+    struct Photo {
+        int width;
+        int height;
+        quint32 seed;
+        QStringList encoder;
+    };
+    const QList<Photo> photos = {{1024, 768, 221732, {"-quality", "60"}},
+                                 {800, 600, 7919, {"-quality", "92"}},
+                                 {1600, 1200, 15838, {"-quality", "85", "-optimize"}},
+                                 {640, 480, 23757, {"-quality", "95", "-sample", "2x1"}},
+                                 {1200, 1600, 31676, {"-quality", "90", "-sample", "1x2"}}};
+    for (const Photo& photo : photos) {
+        const QByteArray intact = fixture::cjpegJpeg(fixture::photoPicture(photo.width, photo.height, photo.seed),
+                                                     photo.encoder);
+        QTest::addRow("%d x %d, seed %u, extraneous bytes before the end", photo.width, photo.height, photo.seed)
+            << intact << withBytesBeforeEnd(intact, QByteArray(37, '\x5A'));
+    }
+}
+
+// A harmless warning on a photo: its texture and outlines are no damage.
+void JpegPictureVerdictTest::harmlessWarningsKeepPhotos()
+{
+    verifyListedAsIntact();
 }
 
 void JpegPictureVerdictTest::smallDamagedPicturesAreNeverRepaired_data()
@@ -218,6 +262,31 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
         QTest::addRow("%s, seed %u", damage.first == ScanDamage::BitFlip ? "bit flipped" : "byte overwritten",
                       damage.second)
             << photo << fixture::withScanDamage(photo, damage.first, damage.second);
+    }
+    // Breaks of every kind a damaged stretch leaves in camera-like photos
+    // (plain, optimised tables, 4:2:2), each listed below 30 dB once.
+    struct Break {
+        const char* kind;
+        quint32 picture;
+        QStringList encoder;
+        ScanDamage damage;
+        quint32 seed;
+    };
+    const QStringList plain = {"-quality", "92"};
+    const QStringList optimised = {"-quality", "85", "-optimize"};
+    const QStringList sampled = {"-quality", "95", "-sample", "2x1"};
+    const QList<Break> breaks = {
+        {"a few MCUs garbled after the break", 2, optimised, ScanDamage::ByteOverwrite, 1025},
+        {"garbled MCUs, parts of unlike jumps", 5, optimised, ScanDamage::ByteOverwrite, 4017},
+        {"silent, a row changed in level from its start", 2, optimised, ScanDamage::ByteOverwrite, 1011},
+        {"silent, a row changed in level after the row above ended", 11, optimised, ScanDamage::ByteOverwrite, 10021},
+        {"an MCU made up, the rest one MCU on", 9, sampled, ScanDamage::BitFlip, 8022},
+        {"an MCU made up, reported as extraneous bytes", 2, optimised, ScanDamage::BitFlip, 1008},
+        {"an MCU made up, little change of level", 7, plain, ScanDamage::ByteOverwrite, 6035},
+        {"silent, a small change of level", 8, optimised, ScanDamage::BitFlip, 7022}};
+    for (const Break& b : breaks) {
+        const QByteArray camera = fixture::cjpegJpeg(fixture::photoPicture(800, 600, b.picture), b.encoder);
+        QTest::addRow("%s", b.kind) << camera << fixture::withScanDamage(camera, b.damage, b.seed);
     }
 }
 
