@@ -50,16 +50,17 @@ void McuBorders::reset(int rowCount, int columnCount, int channelCount, bool shi
     steps.assign(count, 0);
     levels.assign(count * std::size_t(channels), 0);
     displaced.assign(shifts ? count * kDisplacementCount : 0, 0);
-    sides.assign(shifts ? count : 0, 0);
+    sides.assign(count, 0);
     wraps.assign(shifts ? std::size_t(rows) : 0, 0);
     m_rightEdge.clear();
 }
 
 void McuBorders::measureSides(int row, const quint8* const* pixelRows, int count, int width, int cellWidth)
 {
-    if (!measuresShifts)
+    if (!measuresShifts && row > 0)
         return;
-    measureWrap(row, pixelRows, count, width, cellWidth);
+    if (measuresShifts)
+        measureWrap(row, pixelRows, count, width, cellWidth);
     for (int column = 1; column < columns; ++column) {
         const int x = column * cellWidth;
         int sum = 0;

@@ -18,9 +18,10 @@
 // too, as its step over the MCU's pixel rows (column 0 has none), and, for
 // each row, the step from the right edge of the row above to its own left
 // edge, as if the rows were joined end to end, as the data codes them.
-// The displaced steps and the borders left of the MCUs show data decoded
-// out of step by whole MCUs, which the decoder reports as damage: they are
-// measured only when asked for.
+// The displaced steps, the borders left of the MCUs and the joins show data
+// decoded out of step by whole MCUs, which the decoder reports as damage:
+// they are measured only when asked for, except the borders left of the
+// first row's MCUs, where a break shows beside the break itself.
 struct McuBorders {
     // The displacements measured, in MCUs.
     static constexpr int kDisplacements[] = {-1, 1};
@@ -37,7 +38,7 @@ struct McuBorders {
     std::vector<float> displaced; // rows x columns x kDisplacementCount
     std::vector<float> sides;     // rows x columns
     std::vector<float> wraps;     // rows; negative where the rows do not join
-    bool measuresShifts = false;  // whether displaced, sides and wraps are measured
+    bool measuresShifts = false;  // whether displaced, wraps and the sides below row 0 are measured
 
     void reset(int rowCount, int columnCount, int channelCount, bool shifts);
     // Measures the borders above row `row` from the last pixel row of the

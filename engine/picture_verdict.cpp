@@ -23,8 +23,8 @@ constexpr double kJumpBalance = 1.5;
 // The least mean jump of the borders beside a break: the texture a picture
 // has of its own there.
 constexpr double kTextureLevel = 1.0;
-// The least change of level (mean over the channels) of a whole row that
-// counts as a moved level, and how much of it the rows beside it may show.
+// The least change of level in a channel of a whole row that counts as a
+// moved level, and how much of it the rows beside it may show.
 constexpr double kRowLevelChange = 4.0;
 constexpr double kBesideLevel = 0.25;
 // How far a moved row's borders may spread around its level, against the
@@ -33,10 +33,10 @@ constexpr double kBesideLevel = 0.25;
 constexpr double kSpreadFactor = 1.5;
 constexpr double kSpreadLevels = 1.0;
 constexpr double kChangeToSpread = 2.0;
-// The least spread of the moved row and the rows beside it: the picture's
-// own texture. Drawn bands across a whole row (a chart, a page of text)
+// The least spread (mean over the channels) of the moved row and the rows
+// beside it: the picture's own texture. Drawn bands across a whole row (a chart, a page of text)
 // have none.
-constexpr double kSpreadTexture = 1.0;
+constexpr double kSpreadTexture = 0.8;
 // A displacement lines a part up when it takes its mean step down to this
 // share, and by this many levels at least.
 constexpr double kLinedUpShare = 0.6;
@@ -92,6 +92,16 @@ bool standsOut(const McuBorders& b, int row, int column)
     if (row >= 2)
         reference = std::min(reference, b.at(row - 1, column));
     return b.at(row, column) > kStandOutFactor * reference + kStandOutLevels;
+}
+
+// Whether the border left of MCU (row, column) stands out against the
+// borders left and right of it in its row, against the weaker of them.
+bool sideStandsOut(const McuBorders& b, int row, int column)
+{
+    float reference = b.side(row, column + 1);
+    if (column >= 2)
+        reference = std::min(reference, b.side(row, column - 1));
+    return b.side(row, column) > kStandOutFactor * reference + kStandOutLevels;
 }
 
 // A run of the borders of one row of MCUs, the columns [from, to).
@@ -269,11 +279,12 @@ bool linesUpDisplaced(const BorderSums& sums, const Break& b)
 }
 
 // The level of a row of borders: per channel, the median of its borders'
-// levels; the size of that change, mean over the channels; how far its
-// borders' levels lie from it (the median distance, mean over the
-// channels); and its mean step.
+// levels (the row's change of level) and how far its borders' levels lie
+// from it (their median distance: the spread); the median over its borders
+// of the distance mean over the channels; and its mean step.
 struct RowLevel {
-    double change = 0;
+    std::vector<double> changes;
+    std::vector<double> spreads;
     double spread = 0;
     double step = 0;
 };
@@ -282,18 +293,23 @@ RowLevel rowLevel(const McuBorders& b, int row)
 {
     RowLevel level;
     std::vector<double> values(std::size_t(b.columns));
-    std::vector<double> distances(std::size_t(b.columns), 0);
+    std::vector<double> distances(std::size_t(b.columns));
+    std::vector<double> meanDistances(std::size_t(b.columns), 0);
     for (int c = 0; c < b.channels; ++c) {
         for (int column = 0; column < b.columns; ++column)
             values[std::size_t(column)] = b.level(row, column, c);
         const double middle = median(values);
-        level.change += std::abs(middle) / b.channels;
-        for (int column = 0; column < b.columns; ++column)
-            distances[std::size_t(column)] += std::abs(b.level(row, column, c) - middle) / b.channels;
+        for (int column = 0; column < b.columns; ++column) {
+            const double distance = std::abs(b.level(row, column, c) - middle);
+            distances[std::size_t(column)] = distance;
+            meanDistances[std::size_t(column)] += distance / b.channels;
+        }
+        level.changes.push_back(middle);
+        level.spreads.push_back(median(distances));
     }
     for (int column = 0; column < b.columns; ++column)
         level.step += double(b.at(row, column)) / b.columns;
-    level.spread = median(distances);
+    level.spread = median(meanDistances);
     return level;
 }
 
@@ -324,10 +340,11 @@ private:
 
 // A break at the start of a row (the damaged stretch ended at or near the
 // end of the row above): every MCU of the row on is changed in level by a
-// wrong DC value. The row's borders then all move by that level, each
-// keeping the picture's own variation around it, while the rows beside it
-// keep theirs. An edge of the picture's content along a row changes with
-// what lies on either side of it, so its borders spread far more.
+// wrong DC value. In a colour channel that the change does not push past
+// its range, the row's borders then all move by that level, each keeping
+// the picture's own variation around it, while the rows beside it keep
+// theirs. An edge of the picture's content along a row changes with what
+// lies on either side of it, so its borders spread far more.
 bool levelMovesAtRowStart(RowLevels& levels, int row)
 {
     // A level change is no more than the row's mean step, and adds to the
@@ -338,28 +355,42 @@ bool levelMovesAtRowStart(RowLevels& levels, int row)
     const RowLevel& here = levels.of(row);
     const RowLevel& above = levels.of(row - 1);
     const RowLevel& below = levels.of(row + 1);
-    if (std::min(above.step, below.step) < kTextureLevel || here.change < kRowLevelChange
-        || std::max(above.change, below.change) > kBesideLevel * here.change)
+    if (std::min(above.step, below.step) < kTextureLevel
+        || std::min({here.spread, above.spread, below.spread}) < kSpreadTexture)
         return false;
-    return std::min({here.spread, above.spread, below.spread}) >= kSpreadTexture
-        && here.spread <= kSpreadFactor * std::max(above.spread, below.spread) + kSpreadLevels
-        && here.change >= kChangeToSpread * here.spread;
+    for (std::size_t c = 0; c < here.changes.size(); ++c) {
+        const double change = std::abs(here.changes[c]);
+        const double besideChange = std::max(std::abs(above.changes[c]), std::abs(below.changes[c]));
+        const double besideSpread = std::max(above.spreads[c], below.spreads[c]);
+        if (change >= kRowLevelChange && besideChange <= kBesideLevel * change
+            && here.spreads[c] <= kSpreadFactor * besideSpread + kSpreadLevels
+            && change >= kChangeToSpread * here.spreads[c])
+            return true;
+    }
+    return false;
+}
+
+// A break in the first row of MCUs, at `column`. That row has no border
+// above it, so the next row and the border beside the break show it: the
+// next row's borders left of the column stand out, those right of it (with
+// the data after the break on both sides) do not, and in the first row the
+// border left of the column stands out too, while the borders there and
+// below the break keep the picture's own texture. An outline of the
+// picture's content that ends at the column does not continue up there.
+bool breaksInFirstRowAt(const BorderSums& sums, const McuBorders& b, int column)
+{
+    const Part lower{1, 0, column};
+    const Part after{1, std::min(b.columns, column + garbledAfter(sums, 0, column, b.columns)), b.columns};
+    if (after.size() < kFewestColumns || sums.standing.mean(lower) < kPartShare
+        || sums.standing.mean(after) > kBesideShare || !sideStandsOut(b, 0, column))
+        return false;
+    return sums.medianStep(after) >= kTextureLevel && sums.medianStep(Part{2, 0, column}) >= kTextureLevel;
 }
 
 bool breaksAt(const BorderSums& sums, int row, int column, int width, bool displacements)
 {
     const Break b = breakAt(sums, row, column, width);
     return (stepsStandOut(sums, b) || (displacements && linesUpDisplaced(sums, b))) && besideHasTexture(sums, b);
-}
-
-// Whether the border left of MCU (row, column) stands out against the
-// borders left and right of it in its row, against the weaker of them.
-bool sideStandsOut(const McuBorders& b, int row, int column)
-{
-    float reference = b.side(row, column + 1);
-    if (column >= 2)
-        reference = std::min(reference, b.side(row, column - 1));
-    return b.side(row, column) > kStandOutFactor * reference + kStandOutLevels;
 }
 
 // Whether the row continues the row above end to end: the step from that
@@ -448,6 +479,10 @@ bool breaksInScanOrder(const McuBorders& borders, bool damageReported)
             if (breaksAt(sums, row, column, borders.columns, displacements))
                 return true;
         }
+    }
+    for (int column = kFewestColumns; column + kFewestColumns <= borders.columns; ++column) {
+        if (breaksInFirstRowAt(sums, borders, column))
+            return true;
     }
     return false;
 }

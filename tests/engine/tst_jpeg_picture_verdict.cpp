@@ -267,6 +267,7 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
     // (plain, optimised tables, 4:2:2), each listed below 30 dB once.
     struct Break {
         const char* kind;
+        QSize size;
         quint32 picture;
         QStringList encoder;
         ScanDamage damage;
@@ -275,17 +276,26 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
     const QStringList plain = {"-quality", "92"};
     const QStringList optimised = {"-quality", "85", "-optimize"};
     const QStringList sampled = {"-quality", "95", "-sample", "2x1"};
+    const QSize small(800, 600);
+    const QSize large(1600, 1200);
     const QList<Break> breaks = {
-        {"a few MCUs garbled after the break", 2, optimised, ScanDamage::ByteOverwrite, 1025},
-        {"garbled MCUs, parts of unlike jumps", 5, optimised, ScanDamage::ByteOverwrite, 4017},
-        {"silent, a row changed in level from its start", 2, optimised, ScanDamage::ByteOverwrite, 1011},
-        {"silent, a row changed in level after the row above ended", 11, optimised, ScanDamage::ByteOverwrite, 10021},
-        {"an MCU made up, the rest one MCU on", 9, sampled, ScanDamage::BitFlip, 8022},
-        {"an MCU made up, reported as extraneous bytes", 2, optimised, ScanDamage::BitFlip, 1008},
-        {"an MCU made up, little change of level", 7, plain, ScanDamage::ByteOverwrite, 6035},
-        {"silent, a small change of level", 8, optimised, ScanDamage::BitFlip, 7022}};
+        {"a few MCUs garbled after the break", small, 2, optimised, ScanDamage::ByteOverwrite, 1025},
+        {"garbled MCUs, parts of unlike jumps", small, 5, optimised, ScanDamage::ByteOverwrite, 4017},
+        {"silent, a row changed in level from its start", small, 2, optimised, ScanDamage::ByteOverwrite, 1011},
+        {"silent, a row changed in level after the row above ended", small, 11, optimised,
+         ScanDamage::ByteOverwrite, 10021},
+        {"silent, a row changed in level, a colour pushed past its range", large, 13, plain, ScanDamage::BitFlip,
+         12018},
+        {"silent, a row changed in level, little texture", small, 3, sampled, ScanDamage::ByteOverwrite, 2003},
+        {"silent, a break in the first row", small, 6, sampled, ScanDamage::BitFlip, 5012},
+        {"silent, a break in the first row, optimised tables", small, 11, optimised, ScanDamage::BitFlip, 10026},
+        {"an MCU made up, the rest one MCU on", small, 9, sampled, ScanDamage::BitFlip, 8022},
+        {"an MCU made up, reported as extraneous bytes", small, 2, optimised, ScanDamage::BitFlip, 1008},
+        {"an MCU made up, little change of level", small, 7, plain, ScanDamage::ByteOverwrite, 6035},
+        {"silent, a small change of level", small, 8, optimised, ScanDamage::BitFlip, 7022}};
     for (const Break& b : breaks) {
-        const QByteArray camera = fixture::cjpegJpeg(fixture::photoPicture(800, 600, b.picture), b.encoder);
+        const QByteArray camera = fixture::cjpegJpeg(
+            fixture::photoPicture(b.size.width(), b.size.height(), b.picture), b.encoder);
         QTest::addRow("%s", b.kind) << camera << fixture::withScanDamage(camera, b.damage, b.seed);
     }
 }
