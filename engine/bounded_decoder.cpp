@@ -32,12 +32,16 @@ constexpr qint64 kMaxCpuNs = 2'000'000'000;
 // revisit every block of a large frame are not a photo.
 constexpr int kMaxScans = 500;
 
-qint64 threadCpuNs()
+} // namespace
+
+qint64 BoundedDecoder::threadCpuNs()
 {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
+
+namespace {
 
 BoundedDecoder::Errors& errorsOf(j_common_ptr cinfo)
 {
@@ -85,7 +89,7 @@ bool isPaddingBeforeEnd(const BoundedDecoder::Errors& errors)
 void watchBounds(j_common_ptr cinfo)
 {
     const bool tooManyScans = reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans;
-    if (tooManyScans || threadCpuNs() > errorsOf(cinfo).cpuLimitNs || g_state.stopRequested != 0)
+    if (tooManyScans || BoundedDecoder::threadCpuNs() > errorsOf(cinfo).cpuLimitNs || g_state.stopRequested != 0)
         leaveOnError(cinfo);
 }
 
@@ -283,7 +287,7 @@ const uchar* BoundedDecoder::mapFile()
 
 void BoundedDecoder::startBounds()
 {
-    m_errors.cpuLimitNs = threadCpuNs() + kMaxCpuNs;
+    m_errors.cpuLimitNs = threadCpuNs() + std::min(kMaxCpuNs, m_cpuBudgetNs);
 }
 
 bool BoundedDecoder::readCoefficients()

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <csetjmp>
+#include <limits>
 #include <cstdio>
 #include <vector>
 
@@ -40,6 +41,12 @@ public:
     ~BoundedDecoder();
     BoundedDecoder(const BoundedDecoder&) = delete;
     BoundedDecoder& operator=(const BoundedDecoder&) = delete;
+
+    // CPU time this thread has taken, in nanoseconds.
+    static qint64 threadCpuNs();
+    // Lets each decode take no more CPU time than `budget` nanoseconds
+    // (none when it is not positive), within the bound every decode has.
+    void limitCpu(qint64 budget) { m_cpuBudgetNs = budget; }
 
     // Decodes the file into its DCT coefficients; false when it does not
     // decode within the bounds.
@@ -94,6 +101,7 @@ private:
     jpeg_decompress_struct m_info;
     Errors m_errors;
     jpeg_progress_mgr m_progress{};
+    qint64 m_cpuBudgetNs = std::numeric_limits<qint64>::max();
     jvirt_barray_ptr* m_coefficients = nullptr;
     std::vector<int> m_tableIds; // quantization table of each component
     std::vector<JSAMPLE> m_cellRows;    // a row of MCUs of a picture, and the pixel row above it

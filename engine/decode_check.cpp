@@ -2,6 +2,7 @@
 // picture and the tables it was decoded with are judged.
 #include "decode_check.h"
 
+#include "block_levels.h"
 #include "bounded_decoder.h"
 #include "picture_verdict.h"
 #include "quant_table_check.h"
@@ -12,6 +13,10 @@
 #include <QVector>
 
 namespace {
+
+// CPU time the whole check may take before the look at its block levels
+// ends: a crafted file cannot make the check of one image take longer.
+constexpr qint64 kCheckCpuNs = 4'500'000'000;
 
 // The 8-bit table in zigzag order; false for a 16-bit one.
 bool zigzagOf(const JQUANT_TBL& table, quint8* zigzag)
@@ -63,10 +68,21 @@ bool damagedTablesUsed(const QString& path, const BoundedDecoder& decoder)
     return false;
 }
 
+// Levels that the picture shows clipped, or that damage reported may have
+// moved, are looked at in the data itself, in what is left of the check's
+// CPU time (it started at `started`).
+bool blockLevelsFit(const QString& path, const EighthPicture& picture, bool damageReported, qint64 started)
+{
+    if (!damageReported && !looksSaturated(picture))
+        return true;
+    return !blockLevelsBeyondRange(path, kCheckCpuNs - (BoundedDecoder::threadCpuNs() - started));
+}
+
 } // namespace
 
 bool imageDecodes(const QString& path, DataEnd end)
 {
+    const qint64 started = BoundedDecoder::threadCpuNs();
     BoundedDecoder decoder(path);
     EighthPicture picture;
     McuBorders borders;
@@ -95,5 +111,7 @@ bool imageDecodes(const QString& path, DataEnd end)
     // shows it whole.
     if (tooSmallToJudge(borders))
         return !damageReported;
-    return !breaksInScanOrder(borders, damageReported) && !(damageReported && seamFromMadeUpMcus(borders));
+    if (breaksInScanOrder(borders, damageReported) || (damageReported && seamFromMadeUpMcus(borders)))
+        return false;
+    return blockLevelsFit(path, picture, damageReported, started);
 }

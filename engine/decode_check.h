@@ -19,6 +19,8 @@ enum class DataEnd {
 // touching every block; a sequential one fails when its blocks are noise or
 // its picture shows a break where the decoder fell out of step (see
 // breaksInScanOrder) or, with damage reported, the seam of an MCU the
-// decoder made up (see seamFromMadeUpMcus), and fails when it is too small
-// to judge with damage reported.
+// decoder made up (see seamFromMadeUpMcus), fails when it is too small to
+// judge with damage reported, and fails when, with damage reported or
+// levels clipped in many blocks, its data holds block levels no encoder
+// writes (see blockLevelsBeyondRange).
 bool imageDecodes(const QString& path, DataEnd end);

@@ -49,6 +49,9 @@ constexpr int kMostGarbled = 4;
 constexpr int kFewestColumns = 2;
 // The fewest rows the seam that a made-up MCU leaves must run down.
 constexpr int kFewestSeamRows = 4;
+// Share of the blocks' channel values at an end of the range from which a
+// picture counts as saturated.
+constexpr double kSaturatedShare = 0.02;
 // The fewest rows and columns of MCUs a picture is judged on.
 constexpr int kFewestJudgedRows = 3;
 constexpr int kFewestJudgedColumns = 8;
@@ -456,6 +459,13 @@ bool looksNoisy(const EighthPicture& picture)
         }
     }
     return pairs > 0 && sum / double(pairs) > kNoiseLevel;
+}
+
+bool looksSaturated(const EighthPicture& picture)
+{
+    const auto ends = std::count_if(picture.pixels.begin(), picture.pixels.end(),
+                                    [](quint8 value) { return value == 0 || value == 255; });
+    return !picture.pixels.empty() && double(ends) >= kSaturatedShare * double(picture.pixels.size());
 }
 
 bool tooSmallToJudge(const McuBorders& borders)

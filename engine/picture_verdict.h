@@ -10,6 +10,11 @@
 // any photo.
 bool looksNoisy(const EighthPicture& picture);
 
+// Saturated: many of the picture's blocks lie at an end of the range in a
+// channel, as a bright sky, a black band or levels pushed past the range
+// by damage leave them.
+bool looksSaturated(const EighthPicture& picture);
+
 // Too few rows or columns of MCUs for breaksInScanOrder to tell a break
 // from the picture's content.
 bool tooSmallToJudge(const McuBorders& borders);

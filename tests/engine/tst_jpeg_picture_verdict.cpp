@@ -46,6 +46,21 @@ QByteArray withRestartsRenumbered(QByteArray jpeg)
     return jpeg;
 }
 
+// The picture with its contrast tripled about mid-grey: a third of it or
+// more clipped to black or white.
+QImage contrasted(QImage picture)
+{
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            const auto stretch = [](int value) { return qBound(0, 128 + 3 * (value - 128), 255); };
+            line[x] = qRgb(stretch(qRed(line[x])), stretch(qGreen(line[x])), stretch(qBlue(line[x])));
+        }
+    }
+    return picture;
+}
+
 // Two bytes of the scan data in its middle replaced by a marker pair that
 // cannot stand there, as a card's damage leaves it.
 QByteArray withStrayMarker(QByteArray jpeg)
@@ -195,6 +210,11 @@ void JpegPictureVerdictTest::harmlessWarningsKeepPhotos_data()
         QTest::addRow("%d x %d, seed %u, extraneous bytes before the end", photo.width, photo.height, photo.seed)
             << intact << withBytesBeforeEnd(intact, QByteArray(37, '\x5A'));
     }
+    // Blown highlights and crushed shadows: blocks at the ends of the range
+    // in every channel, coded within it.
+    const QByteArray overexposed = fixture::cjpegJpeg(contrasted(fixture::photoPicture(800, 600, 5)), {});
+    QTest::newRow("over-exposed, extraneous bytes before the end")
+        << overexposed << withBytesBeforeEnd(overexposed, QByteArray(37, '\x5A'));
 }
 
 // A harmless warning on a photo: its texture and outlines are no damage.
@@ -292,7 +312,11 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
         {"an MCU made up, the rest one MCU on", small, 9, sampled, ScanDamage::BitFlip, 8022},
         {"an MCU made up, reported as extraneous bytes", small, 2, optimised, ScanDamage::BitFlip, 1008},
         {"an MCU made up, little change of level", small, 7, plain, ScanDamage::ByteOverwrite, 6035},
-        {"silent, a small change of level", small, 8, optimised, ScanDamage::BitFlip, 7022}};
+        {"silent, a small change of level", small, 8, optimised, ScanDamage::BitFlip, 7022},
+        {"silent, the rest pushed past the range", small, 7, plain, ScanDamage::ByteOverwrite, 6023},
+        {"silent, the rest pushed past the range, 4:2:2", small, 12, sampled, ScanDamage::BitFlip, 11018},
+        {"silent, the rest of a large photo pushed past the range", large, 4, plain, ScanDamage::BitFlip, 3016},
+        {"the rest four MCUs on and pushed past the range", small, 6, sampled, ScanDamage::BitFlip, 5030}};
     for (const Break& b : breaks) {
         const QByteArray camera = fixture::cjpegJpeg(
             fixture::photoPicture(b.size.width(), b.size.height(), b.picture), b.encoder);
