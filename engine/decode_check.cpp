@@ -111,7 +111,8 @@ bool imageDecodes(const QString& path, DataEnd end)
     // shows it whole.
     if (tooSmallToJudge(borders))
         return !damageReported;
-    if (breaksInScanOrder(borders, damageReported) || (damageReported && seamFromMadeUpMcus(borders)))
+    if (breaksInScanOrder(borders, damageReported) || (damageReported && seamFromMadeUpMcus(borders))
+        || stripeEndsAtRestart(borders, int(decoder.info().restart_interval)))
         return false;
     return blockLevelsFit(path, picture, damageReported, started);
 }

@@ -36,7 +36,7 @@ constexpr double kChangeToSpread = 2.0;
 // The least spread (mean over the channels) of the moved row and the rows
 // beside it: the picture's own texture. Drawn bands across a whole row (a chart, a page of text)
 // have none.
-constexpr double kSpreadTexture = 0.8;
+constexpr double kSpreadTexture = 1.0;
 // A displacement lines a part up when it takes its mean step down to this
 // share, and by this many levels at least.
 constexpr double kLinedUpShare = 0.6;
@@ -52,6 +52,9 @@ constexpr int kFewestSeamRows = 4;
 // Share of the blocks' channel values at an end of the range from which a
 // picture counts as saturated.
 constexpr double kSaturatedShare = 0.02;
+// The share of a row's borders whose steps may stay below the texture a
+// photo has all along its rows.
+constexpr double kQuietShare = 0.25;
 // The fewest rows and columns of MCUs a picture is judged on.
 constexpr int kFewestJudgedRows = 3;
 constexpr int kFewestJudgedColumns = 8;
@@ -153,11 +156,17 @@ private:
     std::vector<double> m_sums;
 };
 
+// The value that `share` of the values stay below.
+double quantile(std::vector<double>& values, double share)
+{
+    const auto at = values.begin() + std::ptrdiff_t(double(values.size()) * share);
+    std::nth_element(values.begin(), at, values.end());
+    return *at;
+}
+
 double median(std::vector<double>& values)
 {
-    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
+    return quantile(values, 0.5);
 }
 
 // The measures of every border, summed along the rows.
@@ -174,6 +183,17 @@ struct BorderSums {
     // The texture of the picture above the row: the mean over the rows
     // above of each row's median step, which the edges in a row do not
     // move.
+    int columns() const { return m_borders.columns; }
+
+    // The step that a quarter of the part's borders stay below: a photo has
+    // texture all along its rows, a page of text or a drawing is flat
+    // between its lines.
+    double quietStep(const Part& part) const
+    {
+        std::vector<double> values = stepsOf(part);
+        return quantile(values, kQuietShare);
+    }
+
     double textureAbove(int row) const
     {
         if (row < 2)
@@ -188,10 +208,7 @@ struct BorderSums {
     // through a few of its MCUs does not move.
     double medianStep(const Part& part) const
     {
-        std::vector<double> values;
-        values.reserve(std::size_t(part.size()));
-        for (int column = part.from; column < part.to; ++column)
-            values.push_back(m_borders.at(part.row, column));
+        std::vector<double> values = stepsOf(part);
         return median(values);
     }
 
@@ -200,6 +217,15 @@ struct BorderSums {
     RowSums displaced;
 
 private:
+    std::vector<double> stepsOf(const Part& part) const
+    {
+        std::vector<double> values;
+        values.reserve(std::size_t(part.size()));
+        for (int column = part.from; column < part.to; ++column)
+            values.push_back(m_borders.at(part.row, column));
+        return values;
+    }
+
     const McuBorders& m_borders;
 };
 
@@ -284,12 +310,13 @@ bool linesUpDisplaced(const BorderSums& sums, const Break& b)
 // The level of a row of borders: per channel, the median of its borders'
 // levels (the row's change of level) and how far its borders' levels lie
 // from it (their median distance: the spread); the median over its borders
-// of the distance mean over the channels; and its mean step.
+// of the distance mean over the channels; and its texture: the step that
+// a quarter of its borders stay below (see BorderSums::quietStep).
 struct RowLevel {
     std::vector<double> changes;
     std::vector<double> spreads;
     double spread = 0;
-    double step = 0;
+    double texture = 0;
 };
 
 RowLevel rowLevel(const McuBorders& b, int row)
@@ -310,8 +337,10 @@ RowLevel rowLevel(const McuBorders& b, int row)
         level.changes.push_back(middle);
         level.spreads.push_back(median(distances));
     }
+    std::vector<double> steps(std::size_t(b.columns));
     for (int column = 0; column < b.columns; ++column)
-        level.step += double(b.at(row, column)) / b.columns;
+        steps[std::size_t(column)] = b.at(row, column);
+    level.texture = quantile(steps, kQuietShare);
     level.spread = median(meanDistances);
     return level;
 }
@@ -358,7 +387,7 @@ bool levelMovesAtRowStart(RowLevels& levels, int row)
     const RowLevel& here = levels.of(row);
     const RowLevel& above = levels.of(row - 1);
     const RowLevel& below = levels.of(row + 1);
-    if (std::min(above.step, below.step) < kTextureLevel
+    if (std::min(above.texture, below.texture) < kTextureLevel
         || std::min({here.spread, above.spread, below.spread}) < kSpreadTexture)
         return false;
     for (std::size_t c = 0; c < here.changes.size(); ++c) {
@@ -388,6 +417,38 @@ bool breaksInFirstRowAt(const BorderSums& sums, const McuBorders& b, int column)
         || sums.standing.mean(after) > kBesideShare || !sideStandsOut(b, 0, column))
         return false;
     return sums.medianStep(after) >= kTextureLevel && sums.medianStep(Part{2, 0, column}) >= kTextureLevel;
+}
+
+// The column after the last MCU of the restart interval that MCU (row,
+// column) lies in, or 0 when that interval runs on into the next row.
+int intervalEnd(const McuBorders& b, int row, int column, int restartInterval)
+{
+    const qint64 index = qint64(row) * b.columns + column;
+    const qint64 last = (index / restartInterval + 1) * restartInterval - 1;
+    return last / b.columns == row ? int(last % b.columns) + 1 : 0;
+}
+
+// A stripe from MCU (row, column) to the column `end` (exclusive).
+bool stripeAt(const BorderSums& sums, int row, int column, int end)
+{
+    if (end - column < kFewestColumns)
+        return false;
+    const Part top{row, column, end};
+    const Part bottom{row + 1, column, end};
+    const auto share = [&](const Part& part) { return part.empty() ? 0.0 : sums.standing.mean(part); };
+    if (share(top) < kPartShare || share(bottom) < kPartShare)
+        return false;
+    const int width = sums.columns();
+    const Part beside[] = {{row, 0, column}, {row + 1, 0, column}, {row, end, width}, {row + 1, end, width}};
+    for (const Part& part : beside) {
+        if (share(part) > kBesideShare)
+            return false;
+    }
+    const double upper = sums.steps.mean(top);
+    const double lower = sums.steps.mean(bottom);
+    return std::max(upper, lower) <= kJumpBalance * std::min(upper, lower)
+        && sums.quietStep(Part{row - 1, 0, width}) >= kTextureLevel
+        && sums.quietStep(Part{row + 1, 0, column}) >= kTextureLevel;
 }
 
 bool breaksAt(const BorderSums& sums, int row, int column, int width, bool displacements)
@@ -493,6 +554,20 @@ bool breaksInScanOrder(const McuBorders& borders, bool damageReported)
     for (int column = kFewestColumns; column + kFewestColumns <= borders.columns; ++column) {
         if (breaksInFirstRowAt(sums, borders, column))
             return true;
+    }
+    return false;
+}
+
+bool stripeEndsAtRestart(const McuBorders& borders, int restartInterval)
+{
+    if (restartInterval <= 0 || tooSmallToJudge(borders))
+        return false;
+    const BorderSums sums(borders);
+    for (int row = 1; row + 1 < borders.rows; ++row) {
+        for (int column = kFewestColumns; column + kFewestColumns <= borders.columns; ++column) {
+            if (stripeAt(sums, row, column, intervalEnd(borders, row, column, restartInterval)))
+                return true;
+        }
     }
     return false;
 }

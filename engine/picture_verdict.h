@@ -45,3 +45,11 @@ bool breaksInScanOrder(const McuBorders& borders, bool damageReported);
 // the content can run down the picture that way too), where the borders
 // measure it.
 bool seamFromMadeUpMcus(const McuBorders& borders);
+
+// A stripe cut off by a restart marker: with restart intervals the decoder
+// starts afresh at each interval, so a damaged stretch changes the MCUs from
+// the damage to its interval's end only. Within one row of MCUs, the
+// borders above and below those MCUs stand out with like jumps, while the
+// borders of the MCUs before them in the row, and after the interval's end,
+// keep the picture's own texture. `restartInterval` is the interval in MCUs.
+bool stripeEndsAtRestart(const McuBorders& borders, int restartInterval);

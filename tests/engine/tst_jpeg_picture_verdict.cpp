@@ -215,6 +215,15 @@ void JpegPictureVerdictTest::harmlessWarningsKeepPhotos_data()
     const QByteArray overexposed = fixture::cjpegJpeg(contrasted(fixture::photoPicture(800, 600, 5)), {});
     QTest::newRow("over-exposed, extraneous bytes before the end")
         << overexposed << withBytesBeforeEnd(overexposed, QByteArray(37, '\x5A'));
+    // Restart intervals of a row, as cameras write them.
+    for (const QStringList& encoder : {QStringList{"-quality", "92", "-restart", "1"},
+                                       QStringList{"-quality", "90", "-sample", "2x1", "-restart", "1"}}) {
+        const QByteArray intact = fixture::cjpegJpeg(fixture::photoPicture(1600, 1200, 12), encoder);
+        QTest::addRow("%s, restart markers renumbered", qPrintable(encoder.join(' ')))
+            << intact << withRestartsRenumbered(intact);
+        QTest::addRow("%s, extraneous bytes before the end", qPrintable(encoder.join(' ')))
+            << intact << withBytesBeforeEnd(intact, QByteArray(37, '\x5A'));
+    }
 }
 
 // A harmless warning on a photo: its texture and outlines are no damage.
@@ -296,6 +305,8 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
     const QStringList plain = {"-quality", "92"};
     const QStringList optimised = {"-quality", "85", "-optimize"};
     const QStringList sampled = {"-quality", "95", "-sample", "2x1"};
+    const QStringList plainRestarts = {"-quality", "92", "-restart", "1"};
+    const QStringList sampledRestarts = {"-quality", "95", "-sample", "2x1", "-restart", "1"};
     const QSize small(800, 600);
     const QSize large(1600, 1200);
     const QList<Break> breaks = {
@@ -306,7 +317,6 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
          ScanDamage::ByteOverwrite, 10021},
         {"silent, a row changed in level, a colour pushed past its range", large, 13, plain, ScanDamage::BitFlip,
          12018},
-        {"silent, a row changed in level, little texture", small, 3, sampled, ScanDamage::ByteOverwrite, 2003},
         {"silent, a break in the first row", small, 6, sampled, ScanDamage::BitFlip, 5012},
         {"silent, a break in the first row, optimised tables", small, 11, optimised, ScanDamage::BitFlip, 10026},
         {"an MCU made up, the rest one MCU on", small, 9, sampled, ScanDamage::BitFlip, 8022},
@@ -316,7 +326,11 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
         {"silent, the rest pushed past the range", small, 7, plain, ScanDamage::ByteOverwrite, 6023},
         {"silent, the rest pushed past the range, 4:2:2", small, 12, sampled, ScanDamage::BitFlip, 11018},
         {"silent, the rest of a large photo pushed past the range", large, 4, plain, ScanDamage::BitFlip, 3016},
-        {"the rest four MCUs on and pushed past the range", small, 6, sampled, ScanDamage::BitFlip, 5030}};
+        {"the rest four MCUs on and pushed past the range", small, 6, sampled, ScanDamage::BitFlip, 5030},
+        {"restart intervals, silent, a stripe to the interval's end", small, 1, plainRestarts, ScanDamage::BitFlip, 6},
+        {"restart intervals, silent, a garbled stripe", small, 4, plainRestarts, ScanDamage::ByteOverwrite, 3017},
+        {"restart intervals, a stripe, extraneous bytes", small, 4, plainRestarts, ScanDamage::BitFlip, 3018},
+        {"restart intervals, 4:2:2, a stripe", small, 3, sampledRestarts, ScanDamage::ByteOverwrite, 2013}};
     for (const Break& b : breaks) {
         const QByteArray camera = fixture::cjpegJpeg(
             fixture::photoPicture(b.size.width(), b.size.height(), b.picture), b.encoder);
