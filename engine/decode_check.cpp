@@ -111,8 +111,8 @@ bool imageDecodes(const QString& path, DataEnd end)
     // shows it whole.
     if (tooSmallToJudge(borders))
         return !damageReported;
-    if (breaksInScanOrder(borders, damageReported) || (damageReported && seamFromMadeUpMcus(borders))
-        || stripeEndsAtRestart(borders, int(decoder.info().restart_interval)))
+    if (breaksInScanOrder(borders, damageReported, int(decoder.info().restart_interval))
+        || (damageReported && seamFromMadeUpMcus(borders)))
         return false;
     return blockLevelsFit(path, picture, damageReported, started);
 }

@@ -17,11 +17,11 @@ enum class DataEnd {
 // complete fails it; zero bytes before the end marker are no damage; a
 // progressive image with other damage reported fails, its damaged scan
 // touching every block; a sequential one fails when its blocks are noise or
-// its picture shows a break where the decoder fell out of step (see
-// breaksInScanOrder), a stripe up to a restart marker (see
-// stripeEndsAtRestart) or, with damage reported, the seam of an MCU the
-// decoder made up (see seamFromMadeUpMcus), fails when it is too small to
-// judge with damage reported, and fails when, with damage reported or
-// levels clipped in many blocks, its data holds block levels no encoder
-// writes (see blockLevelsBeyondRange).
+// its picture shows a break where the decoder fell out of step, or a
+// stripe up to a restart marker (see breaksInScanOrder), or, with damage
+// reported, the seam of an MCU the decoder made up (see
+// seamFromMadeUpMcus), fails when it is too small to judge with damage
+// reported, and fails when, with damage reported or levels clipped in many
+// blocks, its data holds block levels no encoder writes (see
+// blockLevelsBeyondRange).
 bool imageDecodes(const QString& path, DataEnd end);

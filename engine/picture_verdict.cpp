@@ -348,15 +348,11 @@ RowLevel rowLevel(const McuBorders& b, int row)
 // The levels of the rows of borders, each worked out once, when asked for.
 class RowLevels {
 public:
-    explicit RowLevels(const McuBorders& b) : m_borders(b), m_levels(std::size_t(b.rows)) {}
-
-    double meanStep(int row) const
+    RowLevels(const McuBorders& b, const BorderSums& sums) : m_borders(b), m_sums(sums), m_levels(std::size_t(b.rows))
     {
-        double sum = 0;
-        for (int column = 0; column < m_borders.columns; ++column)
-            sum += m_borders.at(row, column);
-        return sum / m_borders.columns;
     }
+
+    double meanStep(int row) const { return m_sums.steps.mean(Part{row, 0, m_borders.columns}); }
     const RowLevel& of(int row)
     {
         std::optional<RowLevel>& level = m_levels[std::size_t(row)];
@@ -367,6 +363,7 @@ public:
 
 private:
     const McuBorders& m_borders;
+    const BorderSums& m_sums;
     std::vector<std::optional<RowLevel>> m_levels;
 };
 
@@ -534,40 +531,29 @@ bool tooSmallToJudge(const McuBorders& borders)
     return borders.rows < kFewestJudgedRows || borders.columns < kFewestJudgedColumns;
 }
 
-bool breaksInScanOrder(const McuBorders& borders, bool damageReported)
+bool breaksInScanOrder(const McuBorders& borders, bool damageReported, int restartInterval)
 {
     if (tooSmallToJudge(borders))
         return false;
-    RowLevels levels(borders);
+    const BorderSums sums(borders);
+    RowLevels levels(borders, sums);
     for (int row = 2; row + 1 < borders.rows; ++row) {
         if (levelMovesAtRowStart(levels, row))
             return true;
     }
-    const BorderSums sums(borders);
     const bool displacements = damageReported && borders.measuresShifts;
     for (int row = 1; row + 1 < borders.rows; ++row) {
         for (int column = kFewestColumns; column + kFewestColumns <= borders.columns; ++column) {
             if (breaksAt(sums, row, column, borders.columns, displacements))
+                return true;
+            if (restartInterval > 0
+                && stripeAt(sums, row, column, intervalEnd(borders, row, column, restartInterval)))
                 return true;
         }
     }
     for (int column = kFewestColumns; column + kFewestColumns <= borders.columns; ++column) {
         if (breaksInFirstRowAt(sums, borders, column))
             return true;
-    }
-    return false;
-}
-
-bool stripeEndsAtRestart(const McuBorders& borders, int restartInterval)
-{
-    if (restartInterval <= 0 || tooSmallToJudge(borders))
-        return false;
-    const BorderSums sums(borders);
-    for (int row = 1; row + 1 < borders.rows; ++row) {
-        for (int column = kFewestColumns; column + kFewestColumns <= borders.columns; ++column) {
-            if (stripeAt(sums, row, column, intervalEnd(borders, row, column, restartInterval)))
-                return true;
-        }
     }
     return false;
 }

@@ -35,7 +35,13 @@ bool tooSmallToJudge(const McuBorders& borders);
 // out of step by a whole MCU leaves more or fewer MCUs than the frame has,
 // which the decoder reports, so a displacement is looked for only with
 // damage reported, where the borders measure it.
-bool breaksInScanOrder(const McuBorders& borders, bool damageReported);
+// With restart intervals (`restartInterval` MCUs each; 0 for none) the
+// decoder starts afresh at each interval, so a damaged stretch changes the
+// MCUs from the damage to its interval's end only: within one row of MCUs,
+// the borders above and below those MCUs stand out with like jumps, while
+// the borders of the MCUs before them in the row, and after the interval's
+// end, keep the picture's own texture.
+bool breaksInScanOrder(const McuBorders& borders, bool damageReported, int restartInterval);
 
 // MCUs made up by the decoder: a damaged stretch that it decoded into more
 // MCUs than were coded there moves everything after it on by those MCUs, so
@@ -45,11 +51,3 @@ bool breaksInScanOrder(const McuBorders& borders, bool damageReported);
 // the content can run down the picture that way too), where the borders
 // measure it.
 bool seamFromMadeUpMcus(const McuBorders& borders);
-
-// A stripe cut off by a restart marker: with restart intervals the decoder
-// starts afresh at each interval, so a damaged stretch changes the MCUs from
-// the damage to its interval's end only. Within one row of MCUs, the
-// borders above and below those MCUs stand out with like jumps, while the
-// borders of the MCUs before them in the row, and after the interval's end,
-// keep the picture's own texture. `restartInterval` is the interval in MCUs.
-bool stripeEndsAtRestart(const McuBorders& borders, int restartInterval);
