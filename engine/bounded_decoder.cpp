@@ -28,6 +28,10 @@ constexpr qint64 kCoefficientBytesPerFileByte = 128;
 constexpr qint64 kDecoderBuffers = qint64(32) << 20;
 // CPU time one decode may take, whatever the file declares.
 constexpr qint64 kMaxCpuNs = 2'000'000'000;
+// A frame of more blocks than that time decodes on a slow or busy machine
+// (a photo of about 40 megapixels on) may take this much per block when the
+// file holds at least a byte for each of its blocks, as a photo's data does.
+constexpr qint64 kCpuNsPerBlock = 1'500;
 // Progressive files have about ten scans; thousands of tiny scans that each
 // revisit every block of a large frame are not a photo.
 constexpr int kMaxScans = 500;
@@ -144,6 +148,13 @@ long decodeMemoryBound(const jpeg_decompress_struct& cinfo, qint64 fileSize)
     const qint64 needed = coefficientBytes(cinfo) + kDecoderBuffers;
     const qint64 allowed = std::min(needed, fileSize * kCoefficientBytesPerFileByte);
     return long(std::max(kMaxDecodeMemory, allowed));
+}
+
+// The CPU time the decode may take (see kMaxCpuNs).
+qint64 decodeCpuBound(const jpeg_decompress_struct& cinfo, qint64 fileSize)
+{
+    const qint64 blocks = coefficientBytes(cinfo) / qint64(sizeof(JBLOCK));
+    return std::max(kMaxCpuNs, std::min(blocks, fileSize) * kCpuNsPerBlock);
 }
 
 // A damaged Huffman table turns codes into wrong symbols without any warning
@@ -287,7 +298,8 @@ const uchar* BoundedDecoder::mapFile()
 
 void BoundedDecoder::startBounds()
 {
-    m_errors.cpuLimitNs = threadCpuNs() + std::min(kMaxCpuNs, m_cpuBudgetNs);
+    m_startNs = threadCpuNs();
+    m_errors.cpuLimitNs = m_startNs + std::min(kMaxCpuNs, m_cpuBudgetNs);
 }
 
 bool BoundedDecoder::readCoefficients()
@@ -312,6 +324,8 @@ bool BoundedDecoder::readHeader(const uchar* bytes)
     for (int c = 0; c < m_info.num_components; ++c)
         m_tableIds.push_back(m_info.comp_info[c].quant_tbl_no);
     m_info.mem->max_memory_to_use = decodeMemoryBound(m_info, m_file.size());
+    m_cpuBoundNs = decodeCpuBound(m_info, m_file.size());
+    m_errors.cpuLimitNs = m_startNs + std::min(m_cpuBoundNs, m_cpuBudgetNs);
     m_errors.bytes = bytes;
     m_errors.size = m_file.size();
     m_errors.inImageData = true;

@@ -33,8 +33,8 @@ enum class PictureDetail { Quick, Fine };
 // One JPEG file decoded by the JPEG library within fixed bounds: a frame
 // that its bytes cannot encode, one above kMaxDecodedPixels or above the
 // decoder's memory bound, a damaged Huffman table, more than 2 s of CPU
-// time or a stop request end the decode as failed. Warnings about the data
-// are counted.
+// time (more for a large frame of a photo's data) or a stop request end the
+// decode as failed. Warnings about the data are counted.
 class BoundedDecoder {
 public:
     explicit BoundedDecoder(const QString& path);
@@ -47,6 +47,9 @@ public:
     // Lets each decode take no more CPU time than `budget` nanoseconds
     // (none when it is not positive), within the bound every decode has.
     void limitCpu(qint64 budget) { m_cpuBudgetNs = budget; }
+    // The CPU time each decode of this file may take, in nanoseconds, once
+    // a decode has read its header.
+    qint64 cpuBound() const { return m_cpuBoundNs; }
 
     // Decodes the file into its DCT coefficients; false when it does not
     // decode within the bounds.
@@ -102,6 +105,8 @@ private:
     Errors m_errors;
     jpeg_progress_mgr m_progress{};
     qint64 m_cpuBudgetNs = std::numeric_limits<qint64>::max();
+    qint64 m_cpuBoundNs = 0;
+    qint64 m_startNs = 0; // CPU time of the thread when the decode started
     jvirt_barray_ptr* m_coefficients = nullptr;
     std::vector<int> m_tableIds; // quantization table of each component
     std::vector<JSAMPLE> m_cellRows;    // a row of MCUs of a picture, and the pixel row above it

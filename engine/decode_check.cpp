@@ -15,8 +15,9 @@
 namespace {
 
 // CPU time the whole check may take before the look at its block levels
-// ends: a crafted file cannot make the check of one image take longer.
-constexpr qint64 kCheckCpuNs = 4'500'000'000;
+// ends, in quarters of what one decode of the image may take: a crafted
+// file cannot make the check of one image take longer.
+constexpr qint64 kCheckCpuQuarters = 9;
 
 // The 8-bit table in zigzag order; false for a 16-bit one.
 bool zigzagOf(const JQUANT_TBL& table, quint8* zigzag)
@@ -70,12 +71,15 @@ bool damagedTablesUsed(const QString& path, const BoundedDecoder& decoder)
 
 // Levels that the picture shows clipped, or that damage reported may have
 // moved, are looked at in the data itself, in what is left of the check's
-// CPU time (it started at `started`).
-bool blockLevelsFit(const QString& path, const EighthPicture& picture, bool damageReported, qint64 started)
+// CPU time (it started at `started`; `decodeBound` is what one decode may
+// take).
+bool blockLevelsFit(const QString& path, const EighthPicture& picture, bool damageReported, qint64 started,
+                    qint64 decodeBound)
 {
     if (!damageReported && !looksSaturated(picture))
         return true;
-    return !blockLevelsBeyondRange(path, kCheckCpuNs - (BoundedDecoder::threadCpuNs() - started));
+    const qint64 checkBound = decodeBound / 4 * kCheckCpuQuarters;
+    return !blockLevelsBeyondRange(path, checkBound - (BoundedDecoder::threadCpuNs() - started));
 }
 
 } // namespace
@@ -114,5 +118,5 @@ bool imageDecodes(const QString& path, DataEnd end)
     if (breaksInScanOrder(borders, damageReported, int(decoder.info().restart_interval))
         || (damageReported && seamFromMadeUpMcus(borders)))
         return false;
-    return blockLevelsFit(path, picture, damageReported, started);
+    return blockLevelsFit(path, picture, damageReported, started, decoder.cpuBound());
 }

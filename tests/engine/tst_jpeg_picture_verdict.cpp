@@ -354,15 +354,16 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor()
     }
 }
 
-// A healthy progressive photo with full colour of 57 megapixels: its
+// A healthy progressive photo with full colour at the pixel limit: its
 // coefficients, which the decoder keeps whole, need more than the 320 MB a
-// frame may always take, and its data is large enough to be a photo.
+// frame may always take, its decode more than the 2 s of CPU time, and its
+// data is large enough to be a photo.
 void JpegPictureVerdictTest::largeProgressiveFullColourPhotoIsListed()
 {
     QByteArray input;
     {
         const QImage tile = fixture::photoPicture(512, 512, 9);
-        QImage picture(7680, 7424, QImage::Format_RGB32);
+        QImage picture(11584, 11584, QImage::Format_RGB32);
         QPainter painter(&picture);
         for (int y = 0; y < picture.height(); y += tile.height()) {
             for (int x = 0; x < picture.width(); x += tile.width())
