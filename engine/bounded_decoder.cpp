@@ -28,10 +28,11 @@ constexpr qint64 kCoefficientBytesPerFileByte = 128;
 constexpr qint64 kDecoderBuffers = qint64(32) << 20;
 // CPU time one decode may take, whatever the file declares.
 constexpr qint64 kMaxCpuNs = 2'000'000'000;
-// A frame of more blocks than that time decodes on a slow or busy machine
-// (a photo of about 40 megapixels on) may take this much per block when the
-// file holds at least a byte for each of its blocks, as a photo's data does.
-constexpr qint64 kCpuNsPerBlock = 1'500;
+// A frame may take this much per block, where that is more, when the file
+// holds at least a byte for each of its blocks, as a photo's data does: a
+// healthy photo takes about half a microsecond per block, and a large one
+// keeps room on a slow or busy machine.
+constexpr qint64 kCpuNsPerBlock = 4'000;
 // Progressive files have about ten scans; thousands of tiny scans that each
 // revisit every block of a large frame are not a photo.
 constexpr int kMaxScans = 500;
