@@ -47,6 +47,11 @@ constexpr int kMostGarbled = 4;
 // The fewest MCUs each part of a break, and the side before it, spans: a
 // break nearer a row's end is not told from an edge along the row.
 constexpr int kFewestColumns = 2;
+// The fewest MCUs the next row's part of a break in the first row spans:
+// no border above the first row shows the rest of the break, and the lines
+// of a page of text, which begin at its left margin, make a shorter run
+// stand out there too.
+constexpr int kFewestFirstRowColumns = 4;
 // The fewest rows the seam that a made-up MCU leaves must run down.
 constexpr int kFewestSeamRows = 4;
 // Share of the blocks' channel values at an end of the range from which a
@@ -551,7 +556,7 @@ bool breaksInScanOrder(const McuBorders& borders, bool damageReported, int resta
                 return true;
         }
     }
-    for (int column = kFewestColumns; column + kFewestColumns <= borders.columns; ++column) {
+    for (int column = kFewestFirstRowColumns; column + kFewestColumns <= borders.columns; ++column) {
         if (breaksInFirstRowAt(sums, borders, column))
             return true;
     }

@@ -150,7 +150,8 @@ void JpegPictureVerdictTest::harmlessWarningsKeepEdgePictures_data()
         {"buildings", EdgeScene::Buildings}, {"horizon", EdgeScene::Horizon},
         {"text", EdgeScene::Text},           {"screenshot", EdgeScene::Screenshot},
         {"panels", EdgeScene::Panels},
-        {"grey band", EdgeScene::GreyBand},  {"black bands", EdgeScene::BlackBands}};
+        {"grey band", EdgeScene::GreyBand},  {"black bands", EdgeScene::BlackBands},
+        {"page of text", EdgeScene::Page}};
     // Encoders and layouts, each with extraneous bytes before its end marker
     // or, coded with restart markers, with those renumbered.
     const QList<QPair<const char*, QStringList>> extraneous = {

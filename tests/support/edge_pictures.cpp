@@ -88,6 +88,34 @@ void paintPanels(QPainter& painter, int width, int height)
     painter.fillRect(meet, 2 * kBlock, width - meet, bottom - 3 * kBlock, panel);
 }
 
+// Lines of words drawn from a fixed list by a fixed sequence, in a
+// monospaced font, every 17 pixels from the top, a third of them indented.
+void paintPage(QPainter& painter, int width, int height)
+{
+    static const char* const words[] = {"the",  "photo", "repair", "of",  "a",          "damaged",  "file",   "keeps", "its",
+                                        "own",  "tables", "and",   "data", "src/main.c", "License:", "Files:", "*"};
+    constexpr int kWords = int(sizeof(words) / sizeof(words[0]));
+    constexpr int kLineHeight = 17;
+    painter.fillRect(0, 0, width, height, Qt::white);
+    QFont font("DejaVu Sans Mono");
+    font.setPixelSize(12);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    quint32 state = 14;
+    const auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return int(state >> 8);
+    };
+    for (int y = 4; y < height; y += kLineHeight) {
+        QString line;
+        for (int count = 1 + next() % 9; count > 0; --count)
+            line += QString(words[next() % kWords]) + ' ';
+        if (next() % 3 == 0)
+            line.prepend("   ");
+        painter.drawText(6, y + kLineHeight - 3, line);
+    }
+}
+
 } // namespace
 
 QImage edgePicture(EdgeScene scene, int width, int height)
@@ -116,6 +144,9 @@ QImage edgePicture(EdgeScene scene, int width, int height)
         painter.fillRect(0, band, width, height - band, QColor(128, 128, 128));
         break;
     }
+    case EdgeScene::Page:
+        paintPage(painter, width, height);
+        break;
     case EdgeScene::BlackBands: {
         const int band = height / 8 / kBlock * kBlock;
         painter.drawImage(0, band, photoPicture(width, height - 2 * band, 5));

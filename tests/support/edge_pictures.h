@@ -9,8 +9,9 @@ namespace fixture {
 // flat panels side by side whose lower edges lie one block row apart, and
 // bands of exact mid-grey or black at an edge of the frame. Their edges lie
 // on the borders of 16-pixel blocks, where a break in a JPEG's data would
-// show too.
-enum class EdgeScene { Buildings, Horizon, Text, Screenshot, Panels, GreyBand, BlackBands };
+// show too. A page of monospaced text lines of differing lengths, some
+// indented, from the top of the frame: its lines begin at the left margin.
+enum class EdgeScene { Buildings, Horizon, Text, Screenshot, Panels, GreyBand, BlackBands, Page };
 
 QImage edgePicture(EdgeScene scene, int width, int height);
 
