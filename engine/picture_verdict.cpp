@@ -372,6 +372,18 @@ private:
     std::vector<std::optional<RowLevel>> m_levels;
 };
 
+// Whether a change of level flattened some, not all, colour channels of the
+// row below it: pushed past their range, they lie flat there where they
+// varied above. A drawn band across the row leaves them all flat.
+bool flattensSomeChannels(const RowLevel& above, const RowLevel& below)
+{
+    const std::size_t channels = below.spreads.size();
+    std::size_t flattened = 0;
+    for (std::size_t c = 0; c < channels; ++c)
+        flattened += below.spreads[c] == 0 && above.spreads[c] > 0 ? 1 : 0;
+    return flattened > 0 && flattened < channels;
+}
+
 // A break at the start of a row (the damaged stretch ended at or near the
 // end of the row above): every MCU of the row on is changed in level by a
 // wrong DC value. In a colour channel that the change does not push past
@@ -389,8 +401,11 @@ bool levelMovesAtRowStart(RowLevels& levels, int row)
     const RowLevel& here = levels.of(row);
     const RowLevel& above = levels.of(row - 1);
     const RowLevel& below = levels.of(row + 1);
-    if (std::min(above.texture, below.texture) < kTextureLevel
-        || std::min({here.spread, above.spread, below.spread}) < kSpreadTexture)
+    // The row below shows the picture's texture unless the change flattened
+    // channels there; the row above then shows it.
+    const RowLevel& textured = flattensSomeChannels(above, below) ? above : below;
+    if (std::min(above.texture, textured.texture) < kTextureLevel
+        || std::min({here.spread, above.spread, textured.spread}) < kSpreadTexture)
         return false;
     for (std::size_t c = 0; c < here.changes.size(); ++c) {
         const double change = std::abs(here.changes[c]);

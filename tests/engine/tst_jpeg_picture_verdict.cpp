@@ -309,6 +309,7 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
     const QStringList plainRestarts = {"-quality", "92", "-restart", "1"};
     const QStringList sampledRestarts = {"-quality", "95", "-sample", "2x1", "-restart", "1"};
     const QSize small(800, 600);
+    const QSize medium(1024, 768);
     const QSize large(1600, 1200);
     const QList<Break> breaks = {
         {"a few MCUs garbled after the break", small, 2, optimised, ScanDamage::ByteOverwrite, 1025},
@@ -318,6 +319,10 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
          ScanDamage::ByteOverwrite, 10021},
         {"silent, a row changed in level, a colour pushed past its range", large, 13, plain, ScanDamage::BitFlip,
          12018},
+        {"silent, a row changed in level, the rest flat in a colour", medium, 13, plain, ScanDamage::ByteOverwrite,
+         12027},
+        {"silent, a row changed in level, the rest flat in a colour, 4:2:2", medium, 3, sampled,
+         ScanDamage::ByteOverwrite, 2007},
         {"silent, a break in the first row", small, 6, sampled, ScanDamage::BitFlip, 5012},
         {"silent, a break in the first row, optimised tables", small, 11, optimised, ScanDamage::BitFlip, 10026},
         {"an MCU made up, the rest one MCU on", small, 9, sampled, ScanDamage::BitFlip, 8022},
