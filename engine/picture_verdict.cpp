@@ -489,12 +489,24 @@ bool joinsRowAbove(const McuBorders& b, int row)
     return b.wrap(row) <= kStandOutFactor * median(steps) + kStandOutLevels;
 }
 
+// Whether the MCUs of the first column keep the picture's own texture at
+// their upper borders, as content moved there from the right edge does; a
+// band along the left edge is flat.
+bool firstColumnHasTexture(const McuBorders& b)
+{
+    std::vector<double> steps;
+    for (int row = 1; row < b.rows; ++row)
+        steps.push_back(b.at(row, 0));
+    return !steps.empty() && median(steps) >= kTextureLevel;
+}
+
 // From some row down to the picture's end, each row continues the row
 // above and shows a seam after its first MCU, while the rows above that
 // row do not continue theirs: what the picture had between its edges moved
 // into the seam there. (A band or panel along the left edge that runs the
 // picture's height, or meets a like one on the right, shows no such
-// change.)
+// change.) An MCU made up in the first row moves every row: then the MCUs
+// moved into the first column show it.
 bool madeUpFrom(const McuBorders& b)
 {
     // Counts, from each row on, of the rows that show the seam and of those
@@ -507,6 +519,11 @@ bool madeUpFrom(const McuBorders& b)
         showing[at] = showing[at + 1] + (joins && sideStandsOut(b, row, 1) ? 1 : 0);
         joining[at] = joining[at + 1] + (joins ? 1 : 0);
     }
+    // From the second row on, no row above shows the change: the first
+    // column must then hold the picture's texture, moved there from the
+    // right edge, where a band along the left edge would be flat.
+    if (showing[1] >= kPartShare * (b.rows - 1) && firstColumnHasTexture(b))
+        return true;
     for (int first = 2; first + kFewestSeamRows <= b.rows; ++first) {
         const std::size_t at = std::size_t(first);
         const int joinedAbove = joining[1] - joining[at];

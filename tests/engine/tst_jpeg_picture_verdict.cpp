@@ -151,7 +151,7 @@ void JpegPictureVerdictTest::harmlessWarningsKeepEdgePictures_data()
         {"text", EdgeScene::Text},           {"screenshot", EdgeScene::Screenshot},
         {"panels", EdgeScene::Panels},
         {"grey band", EdgeScene::GreyBand},  {"black bands", EdgeScene::BlackBands},
-        {"page of text", EdgeScene::Page}};
+        {"page of text", EdgeScene::Page},   {"pillarbox", EdgeScene::Pillarbox}};
     // Encoders and layouts, each with extraneous bytes before its end marker
     // or, coded with restart markers, with those renumbered.
     const QList<QPair<const char*, QStringList>> extraneous = {
@@ -302,6 +302,8 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
         QStringList encoder;
         ScanDamage damage;
         quint32 seed;
+        int grain = 0; // amplitude of the grain added to the picture, and its seed
+        quint32 grainSeed = 0;
     };
     const QStringList plain = {"-quality", "92"};
     const QStringList optimised = {"-quality", "85", "-optimize"};
@@ -336,10 +338,16 @@ void JpegPictureVerdictTest::damagedScanDataIsNeverListedPoor_data()
         {"restart intervals, silent, a stripe to the interval's end", small, 1, plainRestarts, ScanDamage::BitFlip, 6},
         {"restart intervals, silent, a garbled stripe", small, 4, plainRestarts, ScanDamage::ByteOverwrite, 3017},
         {"restart intervals, a stripe, extraneous bytes", small, 4, plainRestarts, ScanDamage::BitFlip, 3018},
-        {"restart intervals, 4:2:2, a stripe", small, 3, sampledRestarts, ScanDamage::ByteOverwrite, 2013}};
+        {"restart intervals, 4:2:2, a stripe", small, 3, sampledRestarts, ScanDamage::ByteOverwrite, 2013},
+        {"grainy, an MCU made up in the first row, every row one MCU on", small, 12, sampled,
+         ScanDamage::ByteOverwrite, 11017, 9, 344712},
+        {"grainy, an MCU made up in the first row, optimised tables", small, 5, optimised, ScanDamage::ByteOverwrite,
+         4023, 6, 125353}};
     for (const Break& b : breaks) {
-        const QByteArray camera = fixture::cjpegJpeg(
-            fixture::photoPicture(b.size.width(), b.size.height(), b.picture), b.encoder);
+        QImage picture = fixture::photoPicture(b.size.width(), b.size.height(), b.picture);
+        if (b.grain > 0)
+            picture = fixture::withGrain(picture, b.grain, b.grainSeed);
+        const QByteArray camera = fixture::cjpegJpeg(picture, b.encoder);
         QTest::addRow("%s", b.kind) << camera << fixture::withScanDamage(camera, b.damage, b.seed);
     }
 }

@@ -147,6 +147,10 @@ QImage edgePicture(EdgeScene scene, int width, int height)
     case EdgeScene::Page:
         paintPage(painter, width, height);
         break;
+    case EdgeScene::Pillarbox:
+        painter.fillRect(0, 0, width, height, QColor(128, 128, 128));
+        painter.drawImage(kBlock, 0, photoPicture(width - 2 * kBlock, height, 6));
+        break;
     case EdgeScene::BlackBands: {
         const int band = height / 8 / kBlock * kBlock;
         painter.drawImage(0, band, photoPicture(width, height - 2 * band, 5));

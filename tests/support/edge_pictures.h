@@ -11,7 +11,8 @@ namespace fixture {
 // on the borders of 16-pixel blocks, where a break in a JPEG's data would
 // show too. A page of monospaced text lines of differing lengths, some
 // indented, from the top of the frame: its lines begin at the left margin.
-enum class EdgeScene { Buildings, Horizon, Text, Screenshot, Panels, GreyBand, BlackBands, Page };
+// A photo between grey bands one block wide at its left and right edges.
+enum class EdgeScene { Buildings, Horizon, Text, Screenshot, Panels, GreyBand, BlackBands, Page, Pillarbox };
 
 QImage edgePicture(EdgeScene scene, int width, int height);
 

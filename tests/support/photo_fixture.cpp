@@ -62,6 +62,22 @@ QImage photoPicture(int width, int height, quint32 seed)
     return image;
 }
 
+QImage withGrain(const QImage& picture, int amplitude, quint32 seed)
+{
+    QImage grainy = picture.convertToFormat(QImage::Format_RGB32);
+    quint32 state = seed;
+    for (int y = 0; y < grainy.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(grainy.scanLine(y));
+        for (int x = 0; x < grainy.width(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            const int grain = int((state >> 24) % quint32(2 * amplitude + 1)) - amplitude;
+            const auto moved = [grain](int value) { return qBound(0, value + grain, 255); };
+            line[x] = qRgb(moved(qRed(line[x])), moved(qGreen(line[x])), moved(qBlue(line[x])));
+        }
+    }
+    return grainy;
+}
+
 double psnr(const QImage& a, const QImage& b)
 {
     if (a.size() != b.size() || a.isNull())
