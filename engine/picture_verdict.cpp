@@ -185,9 +185,6 @@ struct BorderSums {
     {
     }
 
-    // The texture of the picture above the row: the mean over the rows
-    // above of each row's median step, which the edges in a row do not
-    // move.
     int columns() const { return m_borders.columns; }
 
     // The step that a quarter of the part's borders stay below: a photo has
@@ -199,6 +196,9 @@ struct BorderSums {
         return quantile(values, kQuietShare);
     }
 
+    // The texture of the picture above the row: the mean over the rows
+    // above of each row's median step, which the edges in a row do not
+    // move.
     double textureAbove(int row) const
     {
         if (row < 2)
@@ -324,7 +324,7 @@ struct RowLevel {
     double texture = 0;
 };
 
-RowLevel rowLevel(const McuBorders& b, int row)
+RowLevel rowLevel(const McuBorders& b, const BorderSums& sums, int row)
 {
     RowLevel level;
     std::vector<double> values(std::size_t(b.columns));
@@ -342,10 +342,7 @@ RowLevel rowLevel(const McuBorders& b, int row)
         level.changes.push_back(middle);
         level.spreads.push_back(median(distances));
     }
-    std::vector<double> steps(std::size_t(b.columns));
-    for (int column = 0; column < b.columns; ++column)
-        steps[std::size_t(column)] = b.at(row, column);
-    level.texture = quantile(steps, kQuietShare);
+    level.texture = sums.quietStep(Part{row, 0, b.columns});
     level.spread = median(meanDistances);
     return level;
 }
@@ -362,7 +359,7 @@ public:
     {
         std::optional<RowLevel>& level = m_levels[std::size_t(row)];
         if (!level)
-            level = rowLevel(m_borders, row);
+            level = rowLevel(m_borders, m_sums, row);
         return *level;
     }
 
