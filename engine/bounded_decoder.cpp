@@ -74,20 +74,33 @@ bool isEarlyEnd(const jpeg_error_mgr& manager)
     }
 }
 
-// Zero bytes between the image's last data and its end marker, as some
-// cameras and cards leave them, touch no pixel. Only the file's last end
-// marker is looked at: other bytes there are data the decoder did not use.
-bool isPaddingBeforeEnd(const BoundedDecoder::Errors& errors)
+// Bytes the decoder skipped right before the file's last end marker, after
+// the image's last scan; false when the warning is another.
+bool skippedBeforeEnd(const BoundedDecoder::Errors& errors, const uchar** skipped, qint64* count)
 {
     const jpeg_error_mgr& manager = errors.manager;
     if (manager.msg_code != JWRN_EXTRANEOUS_DATA || manager.msg_parm.i[1] != 0xD9)
         return false;
-    const qint64 count = manager.msg_parm.i[0];
-    if (errors.size < count + 2 || errors.bytes[errors.size - 2] != 0xFF
+    *count = manager.msg_parm.i[0];
+    if (errors.size < *count + 2 || errors.bytes[errors.size - 2] != 0xFF
         || errors.bytes[errors.size - 1] != 0xD9)
         return false;
-    const uchar* padding = errors.bytes + errors.size - 2 - count;
-    return std::all_of(padding, padding + count, [](uchar byte) { return byte == 0; });
+    *skipped = errors.bytes + errors.size - 2 - *count;
+    return true;
+}
+
+// Bytes before the file's end marker that touch no pixel: zero bytes, as
+// some cameras and cards leave them, and, in a progressive image, any bytes
+// after its last scan, whose blocks were all read before them. (Such bytes
+// after a sequential image's data make its picture judged for a break.)
+bool isHarmlessBeforeEnd(j_common_ptr cinfo, const BoundedDecoder::Errors& errors)
+{
+    const uchar* skipped = nullptr;
+    qint64 count = 0;
+    if (!skippedBeforeEnd(errors, &skipped, &count))
+        return false;
+    return reinterpret_cast<j_decompress_ptr>(cinfo)->progressive_mode
+        || std::all_of(skipped, skipped + count, [](uchar byte) { return byte == 0; });
 }
 
 // Called by the decoder at every row of blocks: the bounds of the decode.
@@ -110,7 +123,7 @@ void countWarning(j_common_ptr cinfo, int level)
         if (errors.endedEarly++ == 0)
             errors.earlyEndRow = int(reinterpret_cast<j_decompress_ptr>(cinfo)->input_iMCU_row);
     }
-    else if (isPaddingBeforeEnd(errors))
+    else if (isHarmlessBeforeEnd(cinfo, errors))
         return;
     else if (errors.inImageData)
         ++errors.corrupt;

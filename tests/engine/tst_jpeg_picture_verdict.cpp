@@ -157,7 +157,8 @@ void JpegPictureVerdictTest::harmlessWarningsKeepEdgePictures_data()
     const QList<QPair<const char*, QStringList>> extraneous = {
         {"cjpeg 4:2:0", {"-quality", "85", "-optimize"}},
         {"cjpeg 4:2:2", {"-sample", "2x1"}},
-        {"cjpeg grayscale", {"-grayscale"}}};
+        {"cjpeg grayscale", {"-grayscale"}},
+        {"cjpeg progressive", {"-progressive"}}};
     const QList<QPair<const char*, QStringList>> renumbered = {
         {"cjpeg 4:2:0", {"-restart", "1"}},
         {"cjpeg 4:4:0", {"-sample", "1x2", "-restart", "1"}}};
